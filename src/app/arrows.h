@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace kordavel {
+
+// A picture box that keeps its image: what is drawn into it persists across
+// repaints and while it is hidden, and shows when it is repainted or shown.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+    const QImage &image() const { return m_image; }
+    void setImage(const QImage &image);
+    // Copies the whole of source onto this picture with its top-left at (x, y),
+    // replacing pixels one for one; what falls outside is cut off.
+    void copyFrom(const QImage &source, int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QImage m_image;
+};
+
+// Draws the moving arrow: every call draws its source 32 pixels from the left
+// edge or at the left edge, alternately, starting at 32.
+class ArrowAnimator
+{
+public:
+    void showArrow(PictureBox &display, const PictureBox &noArrow, const PictureBox &src);
+    bool phase() const { return m_bArrowPhase; }
+
+private:
+    bool m_bArrowPhase = false;
+};
+
+} // namespace kordavel

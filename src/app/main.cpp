@@ -1,0 +1,27 @@
+#include "form1.h"
+#include "platform/clock.h"
+#include "platform/drives.h"
+#include "platform/files.h"
+#include "platform/messagebox.h"
+#include "platform/program.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kordavel-config"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kordavel Configuration"));
+
+    const std::unique_ptr<kordavel::Drives> drives = kordavel::makeSystemDrives();
+    kordavel::Platform platform;
+    platform.drives = drives.get();
+    platform.files = &kordavel::systemFiles();
+    platform.clock = &kordavel::systemClock();
+    platform.messageBox = &kordavel::systemMessageBox();
+    platform.programFolder = kordavel::programFolder();
+
+    kordavel::Form1 window(platform);
+    window.show();
+    return QApplication::exec();
+}

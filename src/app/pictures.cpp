@@ -1,0 +1,140 @@
+#include "pictures.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace kordavel {
+
+namespace {
+
+const QColor kBody(38, 62, 104);
+const QColor kBodyLight(66, 100, 158);
+const QColor kScreen(210, 232, 214);
+const QColor kCable(40, 40, 44);
+const QColor kMetal(176, 182, 190);
+const QColor kArrow(24, 96, 200);
+const QColor kArrowEdge(12, 58, 140);
+
+// The unit itself: a rounded case with a display, a card slot and two keys.
+void drawDevice(QPainter &p, const QRectF &r)
+{
+    QLinearGradient g(r.topLeft(), r.bottomRight());
+    g.setColorAt(0, kBodyLight);
+    g.setColorAt(1, kBody);
+    p.setPen(QPen(kBody.darker(140), 2));
+    p.setBrush(g);
+    p.drawRoundedRect(r, r.width() * 0.12, r.width() * 0.12);
+
+    const QRectF screen(r.left() + r.width() * 0.14, r.top() + r.height() * 0.14, r.width() * 0.72,
+                        r.height() * 0.34);
+    p.setPen(QPen(QColor(20, 30, 40), 1.5));
+    p.setBrush(kScreen);
+    p.drawRoundedRect(screen, 3, 3);
+    if (r.width() > 60) {
+        QFont f(QStringLiteral("Sans Serif"));
+        f.setStyleHint(QFont::SansSerif);
+        f.setPixelSize(int(screen.height() * 0.32));
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(QColor(30, 70, 40));
+        p.drawText(screen, Qt::AlignCenter, QStringLiteral("KORDAVEL"));
+    }
+    // Keys.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(230, 236, 246));
+    const qreal k = r.width() * 0.13;
+    p.drawEllipse(QPointF(r.left() + r.width() * 0.33, r.top() + r.height() * 0.64), k / 2, k / 2);
+    p.drawEllipse(QPointF(r.left() + r.width() * 0.67, r.top() + r.height() * 0.64), k / 2, k / 2);
+    // Card slot.
+    p.setBrush(QColor(12, 20, 36));
+    p.drawRoundedRect(QRectF(r.left() + r.width() * 0.2, r.top() + r.height() * 0.82, r.width() * 0.6,
+                             r.height() * 0.04),
+                      2, 2);
+}
+
+} // namespace
+
+QImage devicePicture()
+{
+    QImage img(270, 221, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // Cable from the device's bottom edge down and to the left, ending in a
+    // USB-A plug pointing left, where the arrows are drawn.
+    QPainterPath cable;
+    cable.moveTo(205, 150);
+    cable.cubicTo(205, 200, 200, 168, 186, 168);
+    p.setPen(QPen(kCable, 7, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(cable);
+    // Strain relief and plug body.
+    p.setPen(Qt::NoPen);
+    p.setBrush(kCable);
+    p.drawRoundedRect(QRectF(170, 161, 18, 14), 3, 3);
+    p.setBrush(QColor(70, 70, 78));
+    p.drawRoundedRect(QRectF(150, 158, 24, 20), 3, 3);
+    // Metal shell with its two windows.
+    p.setBrush(kMetal);
+    p.setPen(QPen(QColor(120, 126, 134), 1));
+    p.drawRect(QRectF(124, 160, 27, 16));
+    p.setBrush(QColor(90, 96, 104));
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(130, 164, 5, 3));
+    p.drawRect(QRectF(140, 164, 5, 3));
+
+    drawDevice(p, QRectF(150, 6, 112, 146));
+    return img;
+}
+
+QImage arrowPicture(bool pointsRight)
+{
+    QImage img = blankPicture(116, 81);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    // 100 x 47 arrow at the top-left: a shaft and a head.
+    QPainterPath path;
+    path.moveTo(1, 14);
+    path.lineTo(62, 14);
+    path.lineTo(62, 1);
+    path.lineTo(99, 23.5);
+    path.lineTo(62, 46);
+    path.lineTo(62, 33);
+    path.lineTo(1, 33);
+    path.closeSubpath();
+    if (!pointsRight)
+        path = QTransform(-1, 0, 0, 1, 100, 0).map(path);
+    QLinearGradient g(0, 0, 0, 47);
+    g.setColorAt(0, kArrow.lighter(135));
+    g.setColorAt(1, kArrow);
+    p.setPen(QPen(kArrowEdge, 1.5));
+    p.setBrush(g);
+    p.drawPath(path);
+    return img;
+}
+
+QImage blankPicture(int width, int height)
+{
+    QImage img(width, height, QImage::Format_RGB32);
+    img.fill(kBackground);
+    return img;
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) {
+        QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        drawDevice(p, QRectF(size * 0.16, size * 0.04, size * 0.68, size * 0.92));
+        p.end();
+        icon.addPixmap(QPixmap::fromImage(img));
+    }
+    return icon;
+}
+
+} // namespace kordavel

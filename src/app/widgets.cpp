@@ -1,0 +1,37 @@
+#include "widgets.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace kordavel {
+
+namespace {
+template <typename Button>
+void paintWrapped(Button *b, QStyle::ControlElement element, QStyle::SubElement contents)
+{
+    QStylePainter p(b);
+    QStyleOptionButton opt;
+    opt.initFrom(b);
+    opt.state |= b->isChecked() ? QStyle::State_On : QStyle::State_Off;
+    if (b->isDown())
+        opt.state |= QStyle::State_Sunken;
+    opt.text.clear();
+    p.drawControl(element, opt);
+    opt.text = b->text();
+    const QRect r = b->style()->subElementRect(contents, &opt, b);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    p.drawItemText(r, flags, opt.palette, b->isEnabled(), b->text(), QPalette::WindowText);
+}
+} // namespace
+
+void WrapCheckBox::paintEvent(QPaintEvent *)
+{
+    paintWrapped(this, QStyle::CE_CheckBox, QStyle::SE_CheckBoxContents);
+}
+
+void WrapRadioButton::paintEvent(QPaintEvent *)
+{
+    paintWrapped(this, QStyle::CE_RadioButton, QStyle::SE_RadioButtonContents);
+}
+
+} // namespace kordavel

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+namespace kordavel {
+
+// Drive kinds as numbered by the original platform's drive-type query.
+enum DriveKind : int {
+    KindUnknown = 0,   // kind cannot be determined
+    KindNoRoot = 1,    // root path invalid
+    KindRemovable = 2, // removable medium (USB stick, SD card)
+    KindFixed = 3,     // fixed disk
+    KindRemote = 4,    // network drive
+    KindOptical = 5,   // CD or DVD
+    KindRamDisk = 6,   // RAM disk
+};
+
+// The computer's drives. Roots end with the platform's path separator so that
+// relative paths can be appended directly.
+class Drives
+{
+public:
+    virtual ~Drives() = default;
+    // Ordered drive roots, or nullopt when the list cannot be obtained.
+    virtual std::optional<QStringList> roots() = 0;
+    // Kind 0-6 of a root; 1 for a root that is not (or no longer) a drive.
+    virtual int kind(const QString &root) = 0;
+    // Volume label of a root: empty for an unlabelled volume, nullopt when the
+    // query fails (no medium, unknown root).
+    virtual std::optional<QString> label(const QString &root) = 0;
+};
+
+// The drives of this machine: the table named by KORDAVEL_DRIVE_TABLE when that
+// variable is set, otherwise the operating system's own list.
+std::unique_ptr<Drives> makeSystemDrives();
+
+} // namespace kordavel

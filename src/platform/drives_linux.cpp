@@ -1,0 +1,256 @@
+#include "drives_linux.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace kordavel {
+
+namespace {
+
+// File systems that live on another machine.
+bool isNetworkFs(const QString &t)
+{
+    static const QStringList kinds = {
+        QStringLiteral("nfs"),       QStringLiteral("nfs4"),      QStringLiteral("cifs"),
+        QStringLiteral("smb3"),      QStringLiteral("smbfs"),     QStringLiteral("ncpfs"),
+        QStringLiteral("afs"),       QStringLiteral("ceph"),      QStringLiteral("glusterfs"),
+        QStringLiteral("9p"),        QStringLiteral("davfs"),     QStringLiteral("fuse.sshfs"),
+        QStringLiteral("fuse.rclone"), QStringLiteral("fuse.glusterfs"), QStringLiteral("fuse.davfs"),
+        QStringLiteral("fuse.s3fs"), QStringLiteral("fuse.gvfsd-fuse"),
+    };
+    return kinds.contains(t);
+}
+
+QByteArray readSmallFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    // The pseudo files read here are small; the cap guards against surprises.
+    return f.read(1 << 20);
+}
+
+} // namespace
+
+QString unescapeMountField(const QByteArray &field)
+{
+    QByteArray out;
+    out.reserve(field.size());
+    for (int i = 0; i < field.size(); ++i) {
+        const char c = field[i];
+        if (c == '\\' && i + 3 < field.size()) {
+            const QByteArray oct = field.mid(i + 1, 3);
+            bool ok = oct.size() == 3;
+            for (char d : oct)
+                ok = ok && d >= '0' && d <= '7';
+            if (ok) {
+                out.append(char(oct.toInt(nullptr, 8)));
+                i += 3;
+                continue;
+            }
+        }
+        out.append(c);
+    }
+    return QString::fromUtf8(out);
+}
+
+QString unescapeUdevLabel(const QByteArray &name)
+{
+    QByteArray out;
+    out.reserve(name.size());
+    for (int i = 0; i < name.size(); ++i) {
+        if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x') {
+            bool ok = false;
+            const int v = name.mid(i + 2, 2).toInt(&ok, 16);
+            if (ok) {
+                out.append(char(v));
+                i += 3;
+                continue;
+            }
+        }
+        out.append(name[i]);
+    }
+    return QString::fromUtf8(out);
+}
+
+QList<MountEntry> parseMountInfo(const QByteArray &text)
+{
+    QList<MountEntry> out;
+    for (const QByteArray &line : text.split('\n')) {
+        const QList<QByteArray> f = line.split(' ');
+        // id parent major:minor root mountpoint options [optional...] - fstype source superopts
+        const int dash = f.indexOf("-", 6);
+        if (f.size() < 10 || dash < 0 || dash + 2 >= f.size())
+            continue;
+        const QList<QByteArray> mm = f[2].split(':');
+        if (mm.size() != 2)
+            continue;
+        bool ok1 = false;
+        bool ok2 = false;
+        MountEntry e;
+        e.major = mm[0].toInt(&ok1);
+        e.minor = mm[1].toInt(&ok2);
+        if (!ok1 || !ok2)
+            continue;
+        e.mountPoint = unescapeMountField(f[4]);
+        e.fsType = unescapeMountField(f[dash + 1]);
+        e.source = unescapeMountField(f[dash + 2]);
+        if (!e.mountPoint.startsWith(QLatin1Char('/')))
+            continue;
+        out.append(e);
+    }
+    return out;
+}
+
+MountClass classifyMount(const MountEntry &m)
+{
+    if (isNetworkFs(m.fsType))
+        return MountClass::Network;
+    if (m.fsType == QLatin1String("tmpfs") || m.fsType == QLatin1String("ramfs"))
+        return MountClass::Ram;
+    if (m.major != 0)
+        return MountClass::Block;
+    // FUSE block file systems (ntfs-3g, exfat-fuse) carry an anonymous device
+    // number; their source still names the block device.
+    if (m.fsType == QLatin1String("fuseblk") && m.source.startsWith(QLatin1String("/dev/")))
+        return MountClass::Block;
+    return MountClass::Skip;
+}
+
+int blockDiskKind(const QString &diskName, const QString &devicePath, int removable)
+{
+    if (diskName.startsWith(QLatin1String("sr")))
+        return KindOptical;
+    if (diskName.startsWith(QLatin1String("ram")) || diskName.startsWith(QLatin1String("zram")) ||
+        diskName.startsWith(QLatin1String("brd")))
+        return KindRamDisk;
+    if (diskName.startsWith(QLatin1String("loop")))
+        return KindFixed;
+    if (removable == 1)
+        return KindRemovable;
+    // Many USB bridges and SD readers report removable=0 on Linux although the
+    // medium is what users (and Windows) call a removable drive.
+    if (devicePath.contains(QLatin1String("/usb")) || devicePath.contains(QLatin1String("/mmc_host/")))
+        return KindRemovable;
+    if (removable < 0 && devicePath.isEmpty())
+        return KindUnknown;
+    return KindFixed;
+}
+
+LinuxDrives::LinuxDrives(QString procRoot, QString sysRoot, QString devRoot)
+    : m_proc(std::move(procRoot)), m_sys(std::move(sysRoot)), m_dev(std::move(devRoot))
+{
+}
+
+int LinuxDrives::resolveBlockKind(const MountEntry &m, QString *blockName) const
+{
+    QString link;
+    if (m.major != 0) {
+        link = m_sys + QStringLiteral("/dev/block/%1:%2").arg(m.major).arg(m.minor);
+    } else {
+        link = m_sys + QStringLiteral("/class/block/") + QFileInfo(m.source).fileName();
+    }
+    const QFileInfo li(link);
+    QString dev = li.canonicalFilePath();
+    if (dev.isEmpty())
+        return KindUnknown;
+    *blockName = QFileInfo(dev).fileName();
+    // A partition's parent directory is its disk.
+    if (QFileInfo::exists(dev + QStringLiteral("/partition")))
+        dev = QFileInfo(dev).absolutePath();
+    const QString disk = QFileInfo(dev).fileName();
+    bool ok = false;
+    int removable = readSmallFile(dev + QStringLiteral("/removable")).trimmed().toInt(&ok);
+    if (!ok)
+        removable = -1;
+    return blockDiskKind(disk, dev, removable);
+}
+
+void LinuxDrives::refresh()
+{
+    QFile f(m_proc + QStringLiteral("/self/mountinfo"));
+    if (!f.open(QIODevice::ReadOnly)) {
+        m_valid = false;
+        m_mounts.clear();
+        m_lastText.clear();
+        return;
+    }
+    // mountinfo reports size 0; read it to the end.
+    const QByteArray text = f.readAll();
+    if (m_valid && text == m_lastText)
+        return; // unchanged since the last tick: keep the classification
+    m_lastText = text;
+    m_valid = true;
+    m_mounts.clear();
+    for (const MountEntry &e : parseMountInfo(text)) {
+        const MountClass cls = classifyMount(e);
+        if (cls == MountClass::Skip)
+            continue;
+        Mount m;
+        m.cls = cls;
+        m.root = e.mountPoint.endsWith(QLatin1Char('/')) ? e.mountPoint : e.mountPoint + QLatin1Char('/');
+        switch (cls) {
+        case MountClass::Network: m.kind = KindRemote; break;
+        case MountClass::Ram: m.kind = KindRamDisk; break;
+        default: m.kind = resolveBlockKind(e, &m.blockName); break;
+        }
+        // A later mount on the same point hides the earlier one.
+        for (int i = 0; i < m_mounts.size(); ++i) {
+            if (m_mounts[i].root == m.root) {
+                m_mounts.removeAt(i);
+                break;
+            }
+        }
+        m_mounts.append(m);
+    }
+}
+
+const LinuxDrives::Mount *LinuxDrives::find(const QString &root)
+{
+    if (!m_valid)
+        refresh();
+    for (const Mount &m : m_mounts)
+        if (m.root == root)
+            return &m;
+    return nullptr;
+}
+
+std::optional<QStringList> LinuxDrives::roots()
+{
+    refresh();
+    if (!m_valid)
+        return std::nullopt;
+    QStringList out;
+    out.reserve(m_mounts.size());
+    for (const Mount &m : m_mounts)
+        out.append(m.root);
+    return out;
+}
+
+int LinuxDrives::kind(const QString &root)
+{
+    const Mount *m = find(root);
+    return m ? m->kind : KindNoRoot;
+}
+
+std::optional<QString> LinuxDrives::label(const QString &root)
+{
+    const Mount *m = find(root);
+    if (!m)
+        return std::nullopt;
+    if (m->cls != MountClass::Block)
+        return QString();
+    if (m->blockName.isEmpty())
+        return std::nullopt;
+    QDir dir(m_dev + QStringLiteral("/disk/by-label"));
+    const QStringList links = dir.entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot);
+    for (const QString &name : links) {
+        const QString target = QFileInfo(dir.filePath(name)).symLinkTarget();
+        if (QFileInfo(target).fileName() == m->blockName)
+            return unescapeUdevLabel(QFile::encodeName(name));
+    }
+    return QString(); // no link: an unlabelled volume
+}
+
+} // namespace kordavel

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "drives.h"
+
+#include <QByteArray>
+#include <QList>
+
+namespace kordavel {
+
+// One line of a drive table: ROOT TAB KIND [TAB LABEL].
+struct TableEntry
+{
+    QString root;
+    int kind = KindUnknown;
+    std::optional<QString> label; // nullopt: no LABEL field, the label query fails
+};
+
+// Parses drive-table text (UTF-8). Blank lines and lines starting with '#' are
+// skipped, as are lines without a valid root (absolute, ending in '/') or kind 0-6.
+QList<TableEntry> parseDriveTable(const QByteArray &text);
+
+// Drives listed in a text file, re-read at every query so that a test or a
+// simulator can plug and unplug a drive by rewriting the file. A missing or
+// unreadable file means the drive list cannot be obtained.
+class TableDrives : public Drives
+{
+public:
+    explicit TableDrives(QString path);
+    std::optional<QStringList> roots() override;
+    int kind(const QString &root) override;
+    std::optional<QString> label(const QString &root) override;
+
+private:
+    std::optional<QList<TableEntry>> load() const;
+    QString m_path;
+};
+
+} // namespace kordavel

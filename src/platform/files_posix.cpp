@@ -1,0 +1,229 @@
+#include "files.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kordavel {
+
+namespace {
+
+QByteArray enc(const QString &p) { return QFile::encodeName(p); }
+
+QString errnoText(const char *what)
+{
+    return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+bool lstatOk(const QString &path, struct stat *st) { return ::lstat(enc(path).constData(), st) == 0; }
+
+class PosixFiles : public Files
+{
+public:
+    QString resolve(const QString &root, const QString &rel) override
+    {
+        QString cur = root;
+        if (cur.endsWith(QLatin1Char('/')) && cur.size() > 1)
+            cur.chop(1);
+        struct stat st{};
+        if (!lstatOk(cur, &st))
+            return {};
+        const QStringList parts = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        for (const QString &part : parts) {
+            const QString base = cur == QLatin1String("/") ? QString() : cur;
+            const QString exact = base + QLatin1Char('/') + part;
+            if (lstatOk(exact, &st)) {
+                cur = exact;
+                continue;
+            }
+            // Device file systems match names without regard to case; so do we.
+            DIR *d = ::opendir(enc(cur.isEmpty() ? QStringLiteral("/") : cur).constData());
+            if (!d)
+                return {};
+            QString found;
+            while (dirent *e = ::readdir(d)) {
+                const QString name = QFile::decodeName(e->d_name);
+                if (name.compare(part, Qt::CaseInsensitive) == 0) {
+                    found = name;
+                    break;
+                }
+            }
+            ::closedir(d);
+            if (found.isEmpty())
+                return {};
+            cur = base + QLatin1Char('/') + found;
+        }
+        return cur;
+    }
+
+    bool isDir(const QString &path) override
+    {
+        struct stat st{};
+        return lstatOk(path, &st) && S_ISDIR(st.st_mode);
+    }
+
+    bool isFile(const QString &path) override
+    {
+        struct stat st{};
+        return lstatOk(path, &st) && S_ISREG(st.st_mode);
+    }
+
+    ReadResult readFile(const QString &path, qint64 maxBytes) override { return read(path, maxBytes, false); }
+
+    ReadResult readFromMedium(const QString &path, qint64 maxBytes) override
+    {
+        return read(path, maxBytes, true);
+    }
+
+    bool setNormal(const QString &path) override
+    {
+        struct stat st{};
+        if (!lstatOk(path, &st))
+            return false;
+        if (S_ISLNK(st.st_mode))
+            return true; // a link has no attributes of its own to clear
+        return ::chmod(enc(path).constData(), st.st_mode | S_IRUSR | S_IWUSR) == 0;
+    }
+
+    bool remove(const QString &path) override
+    {
+        struct stat st{};
+        if (!lstatOk(path, &st) || S_ISDIR(st.st_mode))
+            return false;
+        return ::unlink(enc(path).constData()) == 0;
+    }
+
+    std::optional<QStringList> listFiles(const QString &dir) override
+    {
+        DIR *d = ::opendir(enc(dir).constData());
+        if (!d)
+            return std::nullopt;
+        QStringList out;
+        while (dirent *e = ::readdir(d)) {
+            const QString name = QFile::decodeName(e->d_name);
+            if (name == QLatin1String(".") || name == QLatin1String(".."))
+                continue;
+            struct stat st{};
+            if (lstatOk(dir + QLatin1Char('/') + name, &st) && !S_ISDIR(st.st_mode))
+                out.append(name);
+        }
+        ::closedir(d);
+        return out;
+    }
+
+    QString createDurable(const QString &path, const QByteArray &data) override
+    {
+        const QByteArray p = enc(path);
+        const int fd = ::open(p.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd < 0)
+            return errnoText("create");
+        QString err;
+        qint64 done = 0;
+        while (done < data.size() && err.isEmpty()) {
+            const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                err = errnoText("write");
+            else
+                done += n;
+        }
+        if (err.isEmpty() && ::fsync(fd) != 0)
+            err = errnoText("flush");
+        if (::close(fd) != 0 && err.isEmpty())
+            err = errnoText("close");
+        if (!err.isEmpty())
+            ::unlink(p.constData());
+        return err;
+    }
+
+    QString rename(const QString &from, const QString &to) override
+    {
+        struct stat st{};
+        if (lstatOk(to, &st) && S_ISDIR(st.st_mode))
+            return QStringLiteral("rename: target is a folder");
+        if (::rename(enc(from).constData(), enc(to).constData()) != 0)
+            return errnoText("rename");
+        return {};
+    }
+
+    QString syncDir(const QString &dir) override
+    {
+        const int fd = ::open(enc(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return errnoText("open folder");
+        QString err;
+        if (::fsync(fd) != 0 && errno != EINVAL)
+            err = errnoText("flush folder");
+        ::close(fd);
+        return err;
+    }
+
+private:
+    ReadResult read(const QString &path, qint64 maxBytes, bool fromMedium)
+    {
+        ReadResult r;
+        const int fd = ::open(enc(path).constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            r.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Error;
+            return r;
+        }
+        struct stat st{};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            ::close(fd);
+            r.status = ReadStatus::Error;
+            return r;
+        }
+        if (fromMedium) {
+            ::fdatasync(fd);
+            ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        }
+        // Read at most one byte past the limit: enough to know the file is too large.
+        const qint64 cap = maxBytes + 1;
+        r.data.resize(int(std::min<qint64>(cap, st.st_size > 0 ? st.st_size + 1 : 4096)));
+        qint64 got = 0;
+        for (;;) {
+            if (got == r.data.size()) {
+                if (got >= cap)
+                    break;
+                r.data.resize(int(std::min<qint64>(cap, got * 2 + 1)));
+            }
+            const ssize_t n = ::read(fd, r.data.data() + got, size_t(r.data.size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                ::close(fd);
+                r.data.clear();
+                r.status = ReadStatus::Error;
+                return r;
+            }
+            if (n == 0)
+                break;
+            got += n;
+        }
+        ::close(fd);
+        r.data.truncate(int(got));
+        if (got > maxBytes) {
+            r.data.clear();
+            r.status = ReadStatus::TooLarge;
+            return r;
+        }
+        r.status = ReadStatus::Ok;
+        return r;
+    }
+};
+
+} // namespace
+
+Files &systemFiles()
+{
+    static PosixFiles files;
+    return files;
+}
+
+} // namespace kordavel

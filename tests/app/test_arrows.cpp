@@ -1,0 +1,68 @@
+// The moving arrow of the unplug/plug sequence.
+#include "app/pictures.h"
+#include "support/testsupport.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+using namespace kordavel;
+using namespace kordavel::test;
+
+namespace {
+
+// The display as it must look with src drawn at x over a blank display.
+QImage expected(const QImage &src, int x)
+{
+    QImage img = blankPicture(148, 81);
+    QPainter p(&img);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(x, 0, src);
+    return img;
+}
+
+} // namespace
+
+TEST(Arrows, PicturesHaveTheirSizes)
+{
+    EXPECT_EQ(arrowPicture(true).size(), QSize(116, 81));
+    EXPECT_EQ(devicePicture().size(), QSize(270, 221));
+    Harness h;
+    EXPECT_EQ(h.form->picArrowDisplay->size(), QSize(148, 81));
+    EXPECT_EQ(h.form->picInArrow->size(), QSize(116, 81));
+    // The arrow is 100 x 47 at the top-left; the rest is background.
+    const QImage a = arrowPicture(true);
+    EXPECT_EQ(a.pixelColor(110, 70), kBackground);
+    EXPECT_EQ(a.pixelColor(105, 23), kBackground);
+    EXPECT_NE(a.pixelColor(50, 23), kBackground);
+}
+
+TEST(Arrows, PositionsAlternateOverEveryCall)
+{
+    Harness h;
+    Form1 &f = *h.form;
+    const QImage out = f.picOutArrow->image();
+    const QImage in = f.picInArrow->image();
+    f.showArrow(f.picOutArrow);
+    EXPECT_EQ(f.picArrowDisplay->image(), expected(out, 32)) << "first call at 32";
+    f.showArrow(f.picOutArrow);
+    EXPECT_EQ(f.picArrowDisplay->image(), expected(out, 0));
+    f.showArrow(f.picNoArrow); // blanking counts as a call too
+    EXPECT_EQ(f.picArrowDisplay->image(), blankPicture(148, 81));
+    f.showArrow(f.picInArrow);
+    EXPECT_EQ(f.picArrowDisplay->image(), expected(in, 0));
+    f.showArrow(f.picInArrow);
+    EXPECT_EQ(f.picArrowDisplay->image(), expected(in, 32));
+}
+
+TEST(Arrows, DrawingWhileHiddenShowsOnceVisible)
+{
+    Harness h;
+    Form1 &f = *h.form;
+    f.show();
+    f.picArrowDisplay->hide();
+    f.showArrow(f.picOutArrow);
+    f.picArrowDisplay->show();
+    const QImage shown = f.picArrowDisplay->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, expected(f.picOutArrow->image(), 32));
+}

@@ -1,0 +1,125 @@
+#include "device/drivescan.h"
+#include "platform/files.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace kordavel;
+using namespace kordavel::test;
+
+namespace {
+
+struct Scan
+{
+    FakeDrives drives;
+    DriveScan scan;
+    qint32 count = -1;
+    QStringList log;
+    void run() { ScanKordavelDrives(drives, systemFiles(), scan, count, log); }
+};
+
+} // namespace
+
+TEST(DriveScan, NoDriveListLeavesEverythingEmptyButTheIndex)
+{
+    Scan s;
+    s.scan.lDriveIndex = 3;
+    s.scan.aDrives = {"/old/"};
+    s.log = {"stale"};
+    s.drives.failList = true;
+    s.run();
+    EXPECT_TRUE(s.scan.aDrives.isEmpty());
+    EXPECT_TRUE(s.log.isEmpty());
+    EXPECT_EQ(s.count, 0);
+    EXPECT_EQ(s.scan.lDriveIndex, 3);
+}
+
+TEST(DriveScan, OnlyRemovableDrivesAreLoggedAndTested)
+{
+    DeviceDir fixedWithFolder;
+    DeviceDir network;
+    Scan s;
+    s.drives.entries = {{"/", KindFixed, "sys"},
+                        {fixedWithFolder.root(), KindFixed, "X"},
+                        {network.root(), KindRemote, "N"},
+                        {"/cd/", KindOptical, "CD"},
+                        {"/ram/", KindRamDisk, ""},
+                        {"/odd/", KindUnknown, ""}};
+    s.run();
+    EXPECT_TRUE(s.log.isEmpty());
+    EXPECT_EQ(s.count, 0);
+}
+
+TEST(DriveScan, RowsAndCountsForRemovableDrives)
+{
+    DeviceDir first;
+    DeviceDir second;
+    QTemporaryDir plain;
+    Scan s;
+    s.drives.entries = {{"/", KindFixed, "sys"},
+                        {first.root(), KindRemovable, "CARDS"},
+                        {plain.path() + '/', KindRemovable, ""},
+                        {"/media/nomedium/", KindRemovable, std::nullopt},
+                        {second.root(), KindRemovable, std::nullopt}};
+    s.run();
+    ASSERT_EQ(s.log.size(), 4);
+    EXPECT_EQ(s.log[0], first.root() + "\tCARDS\tRemovable drive");
+    EXPECT_EQ(s.log[1], plain.path() + "/\t\tRemovable drive") << "unlabelled: nothing between the tabs";
+    EXPECT_EQ(s.log[2], "/media/nomedium/\t(No name)   \tRemovable drive");
+    EXPECT_EQ(s.count, 2) << "a device whose label query fails still counts";
+    EXPECT_EQ(s.scan.lDriveIndex, 4) << "the later device wins, indexed over all drives";
+    EXPECT_EQ(s.scan.aDrives.size(), 5);
+
+    s.drives.entries.removeLast();
+    s.run();
+    EXPECT_EQ(s.count, 1);
+    EXPECT_EQ(s.scan.lDriveIndex, 1);
+    s.drives.entries.removeAt(1);
+    s.run();
+    EXPECT_EQ(s.count, 0);
+    EXPECT_EQ(s.scan.lDriveIndex, 1) << "no device: index unchanged";
+}
+
+TEST(DriveScan, DeviceFolderNeedsBothLevelsAndMatchesAnyCase)
+{
+    QTemporaryDir a;
+    QDir(a.path()).mkpath("kordavel/Card");
+    QTemporaryDir b;
+    QDir(b.path()).mkpath("KORDAVEL");
+    QTemporaryDir c;
+    writeFile(c.path() + "/KORDAVEL/CARD", "a file, not a folder");
+    EXPECT_TRUE(hasDeviceFolder(systemFiles(), a.path() + '/'));
+    EXPECT_FALSE(hasDeviceFolder(systemFiles(), b.path() + '/'));
+    EXPECT_FALSE(hasDeviceFolder(systemFiles(), c.path() + '/'));
+}
+
+TEST(DriveTypeTexts, EveryKindAndTheFloppyRule)
+{
+    EXPECT_EQ(DriveTypeTextForKind(0, "/"), "The drive type cannot be determined");
+    EXPECT_EQ(DriveTypeTextForKind(1, "/"), "The root directory does not exist");
+    EXPECT_EQ(DriveTypeTextForKind(2, "/media/"), "Removable drive");
+    EXPECT_EQ(DriveTypeTextForKind(2, "a:\\"), "Floppy drive");
+    EXPECT_EQ(DriveTypeTextForKind(2, "b:\\"), "Floppy drive");
+    EXPECT_EQ(DriveTypeTextForKind(2, "A:\\"), "Removable drive") << "no case folding";
+    EXPECT_EQ(DriveTypeTextForKind(3, "/"), "Hard drive; can not be removed");
+    EXPECT_EQ(DriveTypeTextForKind(4, "/"), "Remote (network) drive");
+    EXPECT_EQ(DriveTypeTextForKind(5, "/"), "Optical drive (CD or DVD)");
+    EXPECT_EQ(DriveTypeTextForKind(6, "/"), "RAM disk");
+    EXPECT_EQ(DriveTypeTextForKind(7, "/"), "");
+}
+
+TEST(VolumeNames, ShorthandRootsAreCompleted)
+{
+    FakeDrives d;
+    d.entries = {{"E:\\", KindRemovable, "CARDS"}};
+    QString letter = "E";
+    EXPECT_EQ(VolumeName(d, letter), "CARDS");
+    EXPECT_EQ(letter, "E:\\");
+    QString colon = "E:";
+    EXPECT_EQ(VolumeName(d, colon), "CARDS");
+    EXPECT_EQ(colon, "E:\\");
+    QString unknown = "/nowhere/";
+    EXPECT_EQ(VolumeName(d, unknown), "(No name)   ");
+}

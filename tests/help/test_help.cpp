@@ -1,0 +1,64 @@
+#include "help/frminfo.h"
+#include "help/helptext.h"
+#include "support/testsupport.h"
+
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+using namespace kordavel;
+using namespace kordavel::test;
+
+TEST(HelpTexts, ShortNoticeAndFullText)
+{
+    EXPECT_EQ(notSuitableNotice(), "The software version of this Kordavel is not suitable\r\n"
+                                   "for use with this configuration tool.");
+    const QString full = fullHelpText();
+    const QStringList lines = full.split("\r\n");
+    ASSERT_EQ(lines.size(), 19);
+    EXPECT_TRUE(full.startsWith("\r\nInstructions\r\n"));
+    EXPECT_FALSE(full.endsWith("\r\n"));
+    EXPECT_EQ(lines[2], "Connect your Kordavel/Plus/Blue with memory card or Kordavel CR to your computer. Use this "
+                        "utility to adjust the configuration settings. Click 'Configure',  then follow the disconnect "
+                        "and reconnect instructions.");
+    EXPECT_EQ(lines[17], "Kordavel and Kordavel Plus units with software prior to SW 23 are not suitable for use with "
+                         "this configuration utility.");
+    EXPECT_EQ(lines[18], "Irrespective of software version, Kordavel units prior to serial number 26000 do not "
+                         "support long file names.");
+    EXPECT_EQ(lines[10], "Kordavel Latest VU/Configuration settings are not relevant for the DoziziveDE.");
+    for (int empty : {0, 3, 7, 9, 11, 15})
+        EXPECT_TRUE(lines[empty].isEmpty()) << empty;
+    EXPECT_EQ(helpTextFor("Not Suitable"), notSuitableNotice());
+    EXPECT_EQ(helpTextFor("not suitable"), full);
+    EXPECT_EQ(helpTextFor(""), full);
+}
+
+TEST(HelpWindow, LayoutAndHeight)
+{
+    frmInfo w("Configuration read");
+    EXPECT_EQ(w.windowTitle(), "Kordavel Configuration Help");
+    EXPECT_EQ(w.lblInfo()->geometry(), QRect(8, 8, 369, 497));
+    EXPECT_EQ(w.lblInfo()->font().pointSizeF(), 9.75);
+    EXPECT_FALSE(w.lblInfo()->font().bold());
+    EXPECT_TRUE(w.lblInfo()->wordWrap());
+    EXPECT_EQ(w.outerHeightTwips(), 7455);
+    w.show();
+    const int decoration = w.frameGeometry().height() - w.geometry().height();
+    EXPECT_EQ(w.height() + (decoration > 0 ? decoration : 31), 497);
+}
+
+TEST(HelpWindow, HelpButtonReloadsLabelClickOnlyRaises)
+{
+    Harness h;
+    Form1 &f = *h.form;
+    f.lblMessage->setText("Configuration read");
+    f.lblSWVersion_Click();
+    ASSERT_NE(f.helpWindow(), nullptr);
+    EXPECT_EQ(f.helpWindow()->lblInfo()->text(), fullHelpText());
+    f.lblMessage->setText("Not Suitable");
+    f.lblSWVersion_Click();
+    EXPECT_EQ(f.helpWindow()->lblInfo()->text(), fullHelpText()) << "an open window keeps its text";
+    f.cmdHelp_Click();
+    EXPECT_EQ(f.helpWindow()->lblInfo()->text(), notSuitableNotice());
+    EXPECT_TRUE(f.helpWindow()->isVisible());
+}

@@ -1,0 +1,134 @@
+#include "settings/devicedate.h"
+#include "settings/versionfile.h"
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace kordavel;
+using kordavel::test::versionFile;
+
+TEST(VersionHeader, CaseAndVersionField)
+{
+    auto id = identifyVersionFile(versionFile("tq000054hex", 80));
+    EXPECT_TRUE(id.headerValid);
+    EXPECT_EQ(id.family, Family::TQ);
+    EXPECT_EQ(id.version, 54);
+    EXPECT_FALSE(identifyVersionFile(versionFile("TQ100054HEX", 80)).headerValid) << "field must start 00";
+    EXPECT_FALSE(identifyVersionFile(versionFile("TQ000054HEY", 80)).headerValid);
+    EXPECT_FALSE(identifyVersionFile(versionFile("TQ0000X4HEX", 80)).headerValid);
+    id = identifyVersionFile(versionFile("XY000054HEX", 80));
+    EXPECT_TRUE(id.headerValid);
+    EXPECT_EQ(id.family, Family::Unknown);
+    EXPECT_EQ(id.familyCode, "XY");
+}
+
+TEST(VersionHeader, VersionFieldRoundsHalfToEven)
+{
+    qint32 v = 0;
+    ASSERT_TRUE(parseSoftwareVersion("0022.5", &v));
+    EXPECT_EQ(v, 22);
+    ASSERT_TRUE(parseSoftwareVersion("0023.5", &v));
+    EXPECT_EQ(v, 24);
+    ASSERT_TRUE(parseSoftwareVersion("00054 ", &v));
+    EXPECT_EQ(v, 54);
+    EXPECT_FALSE(parseSoftwareVersion("      ", &v));
+    EXPECT_FALSE(parseSoftwareVersion("00x054", &v));
+}
+
+TEST(VersionLayout, LengthRulesPerLayout)
+{
+    EXPECT_EQ(selectLayout(Family::TQ, 8, 80).layout, Layout::None);
+    EXPECT_EQ(selectLayout(Family::TQ, 9, 21).layout, Layout::A);
+    EXPECT_TRUE(selectLayout(Family::TQ, 27, 21).lengthOk);
+    EXPECT_FALSE(selectLayout(Family::TQ, 20, 22).lengthOk);
+    EXPECT_EQ(selectLayout(Family::TQ, 28, 25).layout, Layout::B);
+    EXPECT_FALSE(selectLayout(Family::TQ, 30, 21).lengthOk) << "layout B needs exactly 25";
+    EXPECT_FALSE(selectLayout(Family::TQ, 35, 26).lengthOk);
+    EXPECT_EQ(selectLayout(Family::TQ, 36, 80).layout, Layout::C);
+    EXPECT_FALSE(selectLayout(Family::CR, 1, 79).lengthOk);
+    EXPECT_TRUE(selectLayout(Family::CR, 1, 80).lengthOk);
+    EXPECT_TRUE(selectLayout(Family::CR, 1, 200).lengthOk);
+    EXPECT_EQ(selectLayout(Family::TQ, 54, 80).firstListEnd, 30);
+}
+
+TEST(VersionVerdicts, EachOutcome)
+{
+    EXPECT_EQ(assessVersionFile(QByteArray(20, 'T'), 0).verdict, VersionVerdict::TooShort);
+    EXPECT_EQ(assessVersionFile(QByteArray(32768, 'T'), 0).verdict, VersionVerdict::TooShort);
+    EXPECT_EQ(assessVersionFile(versionFile("TQ100054HEX", 80), 0).verdict, VersionVerdict::BadHeader);
+    EXPECT_EQ(assessVersionFile(versionFile("TQ000008HEX", 80), 0).verdict, VersionVerdict::ConfigNotAvailable);
+    EXPECT_EQ(assessVersionFile(versionFile("TQ000030HEX", 21), 0).verdict, VersionVerdict::WrongLength);
+    const auto a = assessVersionFile(versionFile("TQ000020HEX", 21), 0);
+    EXPECT_EQ(a.verdict, VersionVerdict::Accepted);
+    EXPECT_EQ(a.layout.layout, Layout::A);
+    EXPECT_EQ(a.extension, 255);
+    EXPECT_FALSE(a.clockEnable);
+    // An unknown family keeps the previous device's version.
+    EXPECT_EQ(assessVersionFile(versionFile("XY000054HEX", 80), 0).verdict, VersionVerdict::ConfigNotAvailable);
+    const auto kept = assessVersionFile(versionFile("XY000054HEX", 80), 40);
+    EXPECT_EQ(kept.verdict, VersionVerdict::Accepted);
+    EXPECT_EQ(kept.version, 40);
+}
+
+TEST(VersionFields, ExtensionByteAndClock)
+{
+    const auto b = versionFile("TQ000030HEX", 25, {{24, QByteArray::fromHex("77")}});
+    EXPECT_EQ(extensionByteOf(Layout::B, b), 0x77);
+    EXPECT_FALSE(clockEnabledBy(Layout::B, 0x00)) << "only layout C carries the clock flag";
+    EXPECT_TRUE(clockEnabledBy(Layout::C, 0x00));
+    EXPECT_FALSE(clockEnabledBy(Layout::C, 0x02));
+
+    auto v = decodeExtension(0xBF);
+    EXPECT_EQ(v.fileNameFormat, 1);
+    EXPECT_EQ(v.model, 0);
+    EXPECT_FALSE(v.saveCardDate);
+    v = decodeExtension(0x77);
+    EXPECT_EQ(v.fileNameFormat, 0);
+    EXPECT_EQ(v.model, 1);
+    EXPECT_TRUE(v.saveCardDate);
+    EXPECT_EQ(decodeExtension(0x8F).fileNameFormat, 4);
+    EXPECT_EQ(decodeExtension(0x9F).fileNameFormat, 3);
+    EXPECT_EQ(decodeExtension(0xAF).fileNameFormat, 2);
+    EXPECT_EQ(decodeExtension(0xFF).fileNameFormat, 0);
+}
+
+TEST(VersionFields, PeriodText)
+{
+    const auto period = [](const char *hex) {
+        return periodText(versionFile("TQ000054HEX", 80, {{11, QByteArray::fromHex(hex)}}));
+    };
+    EXPECT_EQ(period("FFFFFFFF"), "0");
+    EXPECT_EQ(period("FFFFFF7F"), " 24855");
+    EXPECT_EQ(period("00000000"), " 0");
+    EXPECT_EQ(period("00000080"), "-24855");
+    EXPECT_EQ(period("004A7900"), " 92");
+    EXPECT_EQ(period("FEFFFFFF"), " 0") << "-2 s truncates toward zero";
+}
+
+TEST(VersionFields, CodesMapToBoxes)
+{
+    EXPECT_EQ(checkBoxForCode(1), 0);
+    for (int c = 2; c <= 6; ++c)
+        EXPECT_EQ(checkBoxForCode(c), c);
+    EXPECT_EQ(checkBoxForCode(0x11), 10);
+    for (int c = 0x12; c <= 0x16; ++c)
+        EXPECT_EQ(checkBoxForCode(c), 8);
+    EXPECT_EQ(checkBoxForCode(0x17), 0);
+    EXPECT_EQ(checkBoxForCode(0x19), 9);
+    EXPECT_EQ(checkBoxForCode(0xFF), 0);
+}
+
+TEST(DeviceDates, HexToDateTextWithoutTimeZones)
+{
+    const DateConstants dc = computeDateConstants();
+    EXPECT_EQ(dc.dtMaxUnsigned32.toString("yyyy-MM-dd hh:mm:ss"), "2106-02-07 06:28:16");
+    EXPECT_EQ(dc.dtMaxSigned32.toString("yyyy-MM-dd hh:mm:ss"), "2038-01-19 03:14:07");
+    EXPECT_EQ(HexToDateText("5E0BE100", dc), "2020-01-01");
+    EXPECT_EQ(HexToDateText("5E357650", dc), "2020-02-01 13:00:00");
+    EXPECT_EQ(HexToDateText("FFFFFFFF", dc), "2106-02-07 06:28:15");
+    EXPECT_EQ(HexToDateText("00000000", dc), "1970-01-01");
+    EXPECT_EQ(HexToDateText("7FFFFFFF", dc), "2038-01-19 03:14:07");
+    EXPECT_EQ(HexToDateText("80000000", dc), "2038-01-19 03:14:08");
+    EXPECT_EQ(HexToDateText("zz", dc), "");
+    EXPECT_EQ(dateTextPart("2020-02-01 13:00:00"), "2020-02-01");
+}

@@ -1,0 +1,94 @@
+#include "testsupport.h"
+
+#include "platform/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+namespace kordavel::test {
+
+void writeFile(const QString &path, const QByteArray &data)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    f.write(data);
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+QByteArray versionFile(const QByteArray &header, int length, const QMap<int, QByteArray> &at)
+{
+    QByteArray d = header.left(length);
+    d.append(QByteArray(length - d.size(), char(0xFF)));
+    for (auto it = at.begin(); it != at.end(); ++it)
+        d.replace(it.key(), it.value().size(), it.value());
+    return d;
+}
+
+QByteArray exampleLayoutC()
+{
+    return versionFile("TQ000054HEX", 80,
+                       {{11, QByteArray::fromHex("004A7900")},
+                        {16, QByteArray::fromHex("010203040506")},
+                        {31, QByteArray::fromHex("B5")},
+                        {32, QByteArray::fromHex("1213141516 19FFFF")},
+                        {71, QByteArray::fromHex("55")},
+                        {72, QByteArray::fromHex("5E0BE100")},
+                        {76, QByteArray::fromHex("5E357650")}});
+}
+
+DeviceDir::DeviceDir(const QByteArray &version)
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("KORDAVEL/CARD"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("UPDATES"));
+    if (!version.isEmpty())
+        setVersionFile(version);
+}
+
+void DeviceDir::setVersionFile(const QByteArray &data) { writeFile(path(QStringLiteral("UPDATES/kordvers.ion")), data); }
+
+Harness::Harness() { create(); }
+
+Harness::~Harness() = default;
+
+void Harness::create()
+{
+    Platform p;
+    p.drives = &drives;
+    p.files = &systemFiles();
+    p.clock = &clock;
+    p.messageBox = &messages;
+    p.programFolder = programDir.path();
+    form = std::make_unique<Form1>(p);
+    form->timer()->stop(); // tests drive the ticks themselves
+}
+
+void Harness::plug(const QString &root, const QString &label, int kind)
+{
+    drives.entries.append({root, kind, label});
+}
+
+void Harness::unplug(const QString &root)
+{
+    for (int i = 0; i < drives.entries.size(); ++i)
+        if (drives.entries[i].root == root)
+            drives.entries.removeAt(i--);
+}
+
+void Harness::tick(int n)
+{
+    for (int i = 0; i < n; ++i)
+        form->Timer1_Timer();
+}
+
+} // namespace kordavel::test

@@ -1,0 +1,187 @@
+// The Configure command against drives on disk.
+#include "platform/files.h"
+#include "support/testsupport.h"
+#include "writer/configwrite.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace kordavel;
+using namespace kordavel::test;
+
+namespace {
+
+class Configure : public ::testing::Test
+{
+protected:
+    Form1 &f() { return *h.form; }
+    QStringList log()
+    {
+        QStringList rows;
+        for (int i = 0; i < f().List1->count(); ++i)
+            rows.append(f().List1->item(i)->text());
+        return rows;
+    }
+    // Plugs the device and lets the flow read it, as the user would.
+    void plugAndRead(DeviceDir &d)
+    {
+        h.plug(d.root(), "KORD");
+        h.tick();
+        ASSERT_EQ(f().lState, 1);
+    }
+    QStringList updates(DeviceDir &d) { return QDir(d.path("UPDATES")).entryList(QDir::Files, QDir::Name); }
+
+    Harness h;
+    DeviceDir dev{exampleLayoutC()};
+};
+
+} // namespace
+
+TEST_F(Configure, WritesTheFileAndAsksForTheUnplug)
+{
+    writeFile(dev.path("UPDATES/old.hex"), "old");
+    writeFile(dev.path("UPDATES/ZA999000.HEX"), "old");
+    writeFile(dev.path("UPDATES/notes.txt"), "keep");
+    plugAndRead(dev);
+    f().cmdConfigure_Click();
+    EXPECT_EQ(f().lState, 2);
+    EXPECT_EQ(f().lblInstruction->text(), "Disconnect USB");
+    EXPECT_EQ(f().lblMessage->text(), "");
+    EXPECT_EQ(f().outerHeightTwips(), 11500);
+    EXPECT_FALSE(f().cmdConfigure->isEnabled());
+    EXPECT_EQ(log(), (QStringList{dev.root() + "\tKORD\tRemovable drive", "Kordavel found", "Configuration file created"}));
+    EXPECT_EQ(updates(dev), (QStringList{"DI999000.HEX", "kordvers.ion", "notes.txt"}));
+    const QByteArray text = readAll(dev.path("UPDATES/DI999000.HEX"));
+    EXPECT_TRUE(text.startsWith(":103A0000B5")) << "the device's own settings written back";
+    EXPECT_TRUE(text.endsWith(":00000001FF\r\n"));
+    EXPECT_TRUE(h.messages.texts.isEmpty());
+
+    // The rest of the sequence.
+    h.unplug(dev.root());
+    h.tick();
+    h.plug(dev.root(), "KORD");
+    h.tick();
+    EXPECT_EQ(f().lblMessage->text(), "Success!");
+    EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
+}
+
+TEST_F(Configure, FirstDeviceWinsAndLaterDrivesAreNotListed)
+{
+    QTemporaryDir stick;
+    DeviceDir second(exampleLayoutC());
+    h.plug("/", "sys", KindFixed);
+    h.plug(stick.path() + "/", "STICK");
+    h.plug(dev.root(), "KORD");
+    h.plug(second.root(), "KORD2");
+    h.form->scan.aDrives = {dev.root()};
+    h.form->scan.lDriveIndex = 0;
+    ASSERT_EQ(f().FindCurrentSettings(), ReadOutcome::Read);
+    f().cmdConfigure_Click();
+    EXPECT_EQ(log(), (QStringList{stick.path() + "/\tSTICK\tRemovable drive", dev.root() + "\tKORD\tRemovable drive",
+                                  "Kordavel found", "Configuration file created"}));
+    EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
+    EXPECT_FALSE(QFile::exists(second.path("UPDATES/DI999000.HEX")));
+    EXPECT_EQ(f().scan.lDriveIndex, 2);
+}
+
+TEST_F(Configure, FixedDriveWithTheFolderIsIgnored)
+{
+    h.plug(dev.root(), "KORD", KindFixed);
+    f().lState = 1;
+    f().cmdConfigure_Click();
+    EXPECT_TRUE(log().isEmpty());
+    EXPECT_FALSE(f().cmdConfigure->isEnabled());
+    EXPECT_EQ(f().lblMessage->text(), "");
+    EXPECT_EQ(f().lState, 1);
+    EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
+}
+
+TEST_F(Configure, UnknownFamilyWritesNothingAndDeletesNothing)
+{
+    plugAndRead(dev);
+    writeFile(dev.path("UPDATES/keep.hex"), "old");
+    dev.setVersionFile(versionFile("XY000054HEX", 80));
+    f().cmdConfigure_Click();
+    EXPECT_EQ(h.messages.texts, QStringList{"Unknown Kordavel type"});
+    EXPECT_EQ(h.messages.titles, QStringList{"Kordavel - Set 'Latest VU' settings"});
+    EXPECT_TRUE(QFile::exists(dev.path("UPDATES/keep.hex")));
+    EXPECT_EQ(f().lState, 1);
+    EXPECT_TRUE(f().cmdConfigure->isEnabled());
+    EXPECT_EQ(f().outerHeightTwips(), 7800) << "no unplug prompt";
+    EXPECT_FALSE(log().contains("Configuration file created"));
+}
+
+TEST_F(Configure, WriteFailureKeepsExistingFilesAndSaysWhy)
+{
+    plugAndRead(dev);
+    // UPDATES is a file, not a folder.
+    QDir(dev.path("UPDATES")).removeRecursively();
+    writeFile(dev.path("UPDATES"), "not a folder");
+    f().cmdConfigure_Click();
+    ASSERT_EQ(h.messages.texts.size(), 1);
+    EXPECT_TRUE(h.messages.texts[0].contains("No configuration file was written."));
+    EXPECT_EQ(f().lState, 1);
+    EXPECT_TRUE(f().cmdConfigure->isEnabled());
+    EXPECT_EQ(readAll(dev.path("UPDATES")), "not a folder");
+}
+
+TEST_F(Configure, DayCountOutOfRangeKeepsTheOldFile)
+{
+    plugAndRead(dev);
+    writeFile(dev.path("UPDATES/DI999000.HEX"), "previous");
+    f().Check[11]->setChecked(false);
+    f().tbDays->setText("24856");
+    f().cmdConfigure_Click();
+    ASSERT_EQ(h.messages.texts.size(), 1);
+    EXPECT_TRUE(h.messages.texts[0].startsWith("The number of days must be between -24855 and 24855."));
+    EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "previous");
+    EXPECT_EQ(f().tbDays->text(), "24856") << "the user's settings stay on screen";
+}
+
+TEST_F(Configure, SecondRunReplacesTheFirst)
+{
+    plugAndRead(dev);
+    f().cmdConfigure_Click();
+    const QByteArray first = readAll(dev.path("UPDATES/DI999000.HEX"));
+    f().lState = 1;
+    f().Check[2]->setChecked(false);
+    f().Check[11]->setChecked(false);
+    f().Check[2]->setChecked(false);
+    f().cmdConfigure_Click();
+    const QByteArray second = readAll(dev.path("UPDATES/DI999000.HEX"));
+    EXPECT_NE(first, second);
+    EXPECT_EQ(updates(dev), (QStringList{"DI999000.HEX", "kordvers.ion"}));
+}
+
+TEST(Install, NeverFollowsLinksAndLeavesNoTemporaryFile)
+{
+    DeviceDir dev;
+    QTemporaryDir elsewhere;
+    writeFile(elsewhere.filePath("victim.hex"), "safe");
+    ASSERT_TRUE(QFile::link(elsewhere.filePath("victim.hex"), dev.path("UPDATES/link.hex")));
+    ASSERT_TRUE(QFile::link(elsewhere.filePath("victim.hex"), dev.path("UPDATES/DI999000.HEX")));
+    const InstallResult r = installConfigurationFile(systemFiles(), dev.root(), "DI999000.HEX", ":00000001FF\r\n");
+    ASSERT_TRUE(r.written) << qPrintable(r.problem);
+    EXPECT_EQ(readAll(elsewhere.filePath("victim.hex")), "safe");
+    EXPECT_FALSE(QFileInfo(dev.path("UPDATES/DI999000.HEX")).isSymLink());
+    EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), ":00000001FF\r\n");
+    EXPECT_FALSE(QFile::exists(dev.path("UPDATES/link.hex")));
+    EXPECT_FALSE(QFile::exists(dev.path("UPDATES/KORDCFG.TMP")));
+}
+
+TEST(Install, ALeftoverTemporaryFileIsReplaced)
+{
+    DeviceDir dev;
+    writeFile(dev.path("UPDATES/KORDCFG.TMP"), "half a file");
+    const InstallResult r = installConfigurationFile(systemFiles(), dev.root(), "DI999000.HEX", "text\r\n");
+    EXPECT_TRUE(r.written);
+    EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "text\r\n");
+}

@@ -1,0 +1,218 @@
+// The configuration file, byte by byte.
+#include "writer/hexfile.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace kordavel;
+
+namespace {
+
+const DateConstants dc = computeDateConstants();
+
+ScreenSettings workedExample()
+{
+    ScreenSettings s;
+    s.option1 = 1;
+    s.kordavelPlus = true;
+    s.tbDays = "28";
+    for (int i = 2; i <= 6; ++i)
+        s.check[i] = true;
+    s.check[8] = true;
+    s.check[11] = true;
+    s.start = QDate(2024, 1, 1);
+    s.end = QDate(2024, 12, 31);
+    return s;
+}
+
+QList<QByteArray> lines(const QByteArray &text)
+{
+    QList<QByteArray> l = text.split('\n');
+    if (!l.isEmpty() && l.last().isEmpty())
+        l.removeLast();
+    for (QByteArray &x : l) {
+        EXPECT_TRUE(x.endsWith('\r')) << x.constData();
+        x.chop(1);
+    }
+    return l;
+}
+
+// Confirms the file with a tool nobody here wrote.
+void expectValidIntelHex(const QByteArray &text)
+{
+    const QString tool = QStandardPaths::findExecutable("srec_cat");
+    ASSERT_FALSE(tool.isEmpty()) << "srec_cat (Debian package srecord) is needed";
+    QTemporaryDir dir;
+    QFile f(dir.filePath("cfg.hex"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+    f.close();
+    QProcess p;
+    p.start(tool, {dir.filePath("cfg.hex"), "-Intel", "-o", dir.filePath("out.bin"), "-Binary"});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().constData();
+}
+
+} // namespace
+
+TEST(ConfigByte, FromTheScreen)
+{
+    EXPECT_EQ(configurationByte(workedExample(), 0, false), 0x3F);
+    ScreenSettings s;
+    s.option1 = 0;
+    EXPECT_EQ(configurationByte(s, 0, false), 0xFF);
+    s.check[7] = true;
+    EXPECT_EQ(configurationByte(s, 0, true), 0xF5);
+    s.option1 = 4;
+    s.check[7] = false;
+    EXPECT_EQ(configurationByte(s, 0, false), 0x8F);
+    // Nothing selected: the high bits stay; flags can only be cleared.
+    s.option1 = -1;
+    EXPECT_EQ(configurationByte(s, 0x20, false), 0x20);
+    s.kordavelPlus = true;
+    EXPECT_EQ(configurationByte(s, 0xA5, false), 0x25);
+}
+
+TEST(HexFile, WorkedTqExample)
+{
+    const BuildResult r = buildConfigurationFile(workedExample(), "TQ", 60, 0x3F, dc);
+    ASSERT_EQ(r.status, BuildStatus::Ok);
+    EXPECT_EQ(r.fileName, "DI999000.HEX");
+    EXPECT_EQ(r.text, QByteArray(":103A00003F545130303030303748455800EA2400B8\r\n"
+                                 ":073A1000010203040506FF9B\r\n"
+                                 ":083A2000011213141516FFFF3B\r\n"
+                                 ":093A47005565920080677334009C\r\n"
+                                 ":00000001FF\r\n"));
+    expectValidIntelHex(r.text);
+}
+
+TEST(HexFile, CrFileDependsOnlyOnTheConfigByte)
+{
+    const BuildResult r = buildConfigurationFile(workedExample(), "CR", 60, 0x3F, dc);
+    ASSERT_EQ(r.status, BuildStatus::Ok);
+    EXPECT_EQ(r.fileName, "ZA999000.HEX");
+    EXPECT_EQ(r.text, QByteArray(":103A00023F4352303030303037484558FFFFFFFFD8\r\n"
+                                 ":103A1002FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFB4\r\n"
+                                 ":00000001FF\r\n"));
+    ScreenSettings other;
+    other.tbDays = "5";
+    other.check[9] = true;
+    EXPECT_EQ(buildConfigurationFile(other, "cr", 10, 0x3F, dc).text, r.text);
+}
+
+TEST(HexFile, RecordCForEveryCombination)
+{
+    struct Case
+    {
+        bool c10, c8, c9;
+        const char *data; // empty: no record C
+    };
+    const Case cases[] = {
+        {false, false, false, ""},
+        {false, false, true, "0119FFFF"},
+        {false, true, false, "011213141516FFFF"},
+        {false, true, true, "011213141516FF0119FFFF"},
+        {true, false, false, "0111FF"},
+        {true, false, true, "0111FF0119FFFF"},
+        {true, true, false, "0111FF011213141516FFFF"},
+        {true, true, true, "0111FF011213141516FF0119FFFF"},
+    };
+    for (const Case &c : cases) {
+        ScreenSettings s = workedExample();
+        s.check[10] = c.c10;
+        s.check[8] = c.c8;
+        s.check[9] = c.c9;
+        const BuildResult r = buildConfigurationFile(s, "TQ", 36, 0x3F, dc);
+        const QList<QByteArray> l = lines(r.text);
+        const QByteArray data = QByteArray::fromHex(c.data);
+        if (data.isEmpty()) {
+            ASSERT_EQ(l.size(), 4);
+            EXPECT_TRUE(l[2].startsWith(":093A4700")) << "record D is still written";
+        } else {
+            ASSERT_EQ(l.size(), 5);
+            EXPECT_EQ(l[2], hexRecord(0x3A20, 0, data)) << c.data;
+        }
+        expectValidIntelHex(r.text);
+    }
+}
+
+TEST(HexFile, Version35And36Split)
+{
+    ScreenSettings s = workedExample();
+    s.check[2] = s.check[3] = s.check[4] = s.check[5] = s.check[6] = false;
+    QList<QByteArray> l = lines(buildConfigurationFile(s, "TQ", 35, 0x3F, dc).text);
+    ASSERT_EQ(l.size(), 3);
+    EXPECT_EQ(l[1], hexRecord(0x3A10, 0, QByteArray::fromHex("0111FF")));
+    l = lines(buildConfigurationFile(s, "TQ", 36, 0x3F, dc).text);
+    ASSERT_EQ(l.size(), 5);
+    EXPECT_EQ(l[1], hexRecord(0x3A10, 0, QByteArray::fromHex("01FF")));
+    EXPECT_EQ(l[2], hexRecord(0x3A20, 0, QByteArray::fromHex("011213141516FFFF")));
+}
+
+TEST(HexFile, DayCounts)
+{
+    const auto period = [](const QString &days) {
+        ScreenSettings s;
+        s.tbDays = days;
+        const BuildResult r = buildConfigurationFile(s, "tq", 30, 0xFF, dc);
+        return r.status == BuildStatus::Ok ? lines(r.text)[0].mid(33, 8) : QByteArray("none");
+    };
+    EXPECT_EQ(period("7"), "803A0900");
+    EXPECT_EQ(period("2.5"), "00A30200");
+    EXPECT_EQ(period("3.5"), "00460500");
+    EXPECT_EQ(period("24855"), "80D2FF7F");
+    EXPECT_EQ(period("24856"), "none");
+    EXPECT_EQ(period("-24856"), "none");
+    EXPECT_EQ(period("-1"), "80AEFEFF");
+    EXPECT_EQ(period(""), "FFFFFFFF");
+    EXPECT_EQ(period("   "), "FFFFFFFF");
+    EXPECT_EQ(period("abc"), "FFFFFFFF");
+    EXPECT_EQ(period("0"), "FFFFFFFF");
+    EXPECT_EQ(period(" 92"), "004A7900");
+    EXPECT_EQ(period("92 days"), "004A7900");
+    EXPECT_EQ(period("99999999999999999999"), "none");
+}
+
+TEST(DateToHexTest, RangeEdges)
+{
+    EXPECT_EQ(DateToHex(QDateTime(QDate(2038, 1, 19), QTime(3, 14, 7)), dc), "7FFFFFFF");
+    EXPECT_EQ(DateToHex(QDateTime(QDate(2038, 1, 19), QTime(3, 14, 8)), dc), "80000000");
+    EXPECT_EQ(DateToHex(QDateTime(QDate(1970, 1, 1), QTime(0, 0)), dc), "00000000");
+    EXPECT_EQ(DateToHex(QDateTime(QDate(2106, 2, 7), QTime(6, 28, 15)), dc), "FFFFFFFF");
+    EXPECT_EQ(DateToHex(QDateTime(QDate(2024, 1, 1), QTime(0, 0)), dc), "65920080");
+}
+
+TEST(HexFile, DatesTheDeviceCannotHoldAreRefused)
+{
+    ScreenSettings s = workedExample();
+    s.start = QDate(1969, 12, 31);
+    BuildResult r = buildConfigurationFile(s, "TQ", 54, 0x3F, dc);
+    EXPECT_EQ(r.status, BuildStatus::DateOutOfRange);
+    EXPECT_TRUE(r.problem.contains("1969-12-31"));
+    EXPECT_TRUE(r.text.isEmpty());
+    s.start = QDate(2024, 1, 1);
+    s.end = QDate(2106, 2, 8);
+    EXPECT_EQ(buildConfigurationFile(s, "TQ", 54, 0x3F, dc).status, BuildStatus::DateOutOfRange);
+    s.end = QDate(2106, 2, 7);
+    EXPECT_EQ(buildConfigurationFile(s, "TQ", 54, 0x3F, dc).status, BuildStatus::Ok);
+    EXPECT_EQ(buildConfigurationFile(s, "TQ", 35, 0x3F, dc).status, BuildStatus::Ok) << "no dates below 36";
+    s.end = QDate(2200, 1, 1);
+    EXPECT_EQ(buildConfigurationFile(s, "TQ", 35, 0x3F, dc).status, BuildStatus::Ok);
+}
+
+TEST(HexFile, UnknownFamilyBuildsNothing)
+{
+    EXPECT_EQ(buildConfigurationFile(workedExample(), "", 60, 0x3F, dc).status, BuildStatus::UnknownFamily);
+    EXPECT_EQ(buildConfigurationFile(workedExample(), "XY", 60, 0x3F, dc).status, BuildStatus::UnknownFamily);
+    EXPECT_EQ(buildConfigurationFile(workedExample(), "tQ", 60, 0x3F, dc).status, BuildStatus::Ok);
+}
+
+TEST(HexFile, ChecksumOfAZeroSum)
+{
+    EXPECT_EQ(hexRecord(0x0000, 0x00, QByteArray()), ":0000000000");
+    EXPECT_EQ(hexRecord(0x0000, 0x01, QByteArray()), ":00000001FF");
+}
