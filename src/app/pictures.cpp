@@ -1,5 +1,6 @@
 #include "pictures.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -34,8 +35,13 @@ void drawDevice(QPainter &p, const QRectF &r)
     if (r.width() > 60) {
         QFont f(QStringLiteral("Sans Serif"));
         f.setStyleHint(QFont::SansSerif);
-        f.setPixelSize(int(screen.height() * 0.32));
         f.setBold(true);
+        // The largest size at which the name fits the display with a margin.
+        for (int px = int(screen.height() * 0.4); px > 6; --px) {
+            f.setPixelSize(px);
+            if (QFontMetricsF(f).horizontalAdvance(QStringLiteral("KORDAVEL")) < screen.width() * 0.84)
+                break;
+        }
         p.setFont(f);
         p.setPen(QColor(30, 70, 40));
         p.drawText(screen, Qt::AlignCenter, QStringLiteral("KORDAVEL"));

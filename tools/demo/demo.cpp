@@ -1,0 +1,168 @@
+// kordavel-demo: the whole configuration cycle on a simulated device, without a
+// display. Prints every status change, the file written, and saves a screenshot
+// of the main window at each stage.
+#include "app/form1.h"
+#include "devicesim.h"
+#include "platform/clock.h"
+#include "platform/drives_table.h"
+#include "platform/files.h"
+#include "platform/messagebox.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace kordavel;
+
+namespace {
+
+class PrintingMessageBox : public MessageBox
+{
+public:
+    void inform(QWidget *, const QString &, const QString &text) override
+    {
+        std::printf("  [message box] %s\n", qPrintable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" / "))));
+    }
+};
+
+class Demo
+{
+public:
+    Demo(const QString &out) : m_out(out), m_device(out + QStringLiteral("/device")),
+        m_table(out + QStringLiteral("/drives.table")), m_drives(m_table)
+    {
+    }
+
+    int run()
+    {
+        QDir(m_out).removeRecursively();
+        QDir().mkpath(m_out);
+        sim::DeviceSettings s; // a TQ unit with software 54
+        QString error;
+        if (!sim::createDevice(m_device, sim::makeVersionFile(s), &error)) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return 1;
+        }
+        QFile(m_table).open(QIODevice::WriteOnly); // no drives yet
+
+        Platform p;
+        p.drives = &m_drives;
+        p.files = &systemFiles();
+        p.clock = &systemClock();
+        p.messageBox = &m_box;
+        p.programFolder = m_out;
+        Form1 form(p);
+        form.timer()->stop(); // the demo ticks by itself
+        form.show();
+        m_form = &form;
+
+        tick("no device");
+        plug();
+        tick("device plugged in");
+        if (form.lState != 1) {
+            std::fprintf(stderr, "the device was not read\n");
+            return 1;
+        }
+        std::printf("  settings read: days '%s', %s\n", qPrintable(form.tbDays->text()),
+                    qPrintable(form.lblSWVersion->text()));
+        form.tbDays->setText(QStringLiteral("28"));
+        form.Check[4]->setChecked(true);
+        form.Check[9]->setChecked(true);
+        std::printf("* user sets 28 days, Detailed Speed and 168h Detailed Speed, presses Configure\n");
+        form.cmdConfigure_Click();
+        report("after Configure");
+        QByteArray hex = readFile(m_device + QStringLiteral("/UPDATES/DI999000.HEX"));
+        if (hex.isEmpty()) {
+            std::fprintf(stderr, "no configuration file was written\n");
+            return 1;
+        }
+        std::printf("  configuration file UPDATES/DI999000.HEX:\n");
+        for (const QByteArray &line : hex.split('\n'))
+            if (!line.trimmed().isEmpty())
+                std::printf("    %s\n", line.trimmed().constData());
+        tick("device still plugged in");
+        unplug();
+        tick("device unplugged");
+        plug();
+        tick("device plugged in again");
+        unplug();
+        tick("device unplugged again");
+        plug();
+        tick("device plugged in: settings read back");
+        std::printf("  read back: days '%s', Detailed Speed %s, 168h Detailed Speed %s\n",
+                    qPrintable(form.tbDays->text()), form.Check[4]->isChecked() ? "on" : "off",
+                    form.Check[9]->isChecked() ? "on" : "off");
+        const bool ok = form.tbDays->text() == QLatin1String(" 28") && form.Check[4]->isChecked() &&
+                        form.Check[9]->isChecked();
+        std::printf(ok ? "The device holds the new settings.\n" : "The settings read back differ!\n");
+        return ok ? 0 : 1;
+    }
+
+private:
+    static QByteArray readFile(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    void plug()
+    {
+        QString report;
+        sim::plug(m_table, m_device, QStringLiteral("KORDAVEL"), &report);
+        std::printf("* device plugged in%s\n", report.isEmpty() ? "" : qPrintable(QStringLiteral(" (") + report + ')'));
+    }
+
+    void unplug()
+    {
+        QString error;
+        sim::unplug(m_table, m_device, &error);
+        std::printf("* device unplugged\n");
+    }
+
+    void tick(const char *what)
+    {
+        m_form->Timer1_Timer();
+        report(what);
+    }
+
+    void report(const char *what)
+    {
+        ++m_stage;
+        QApplication::processEvents();
+        const QString png = QStringLiteral("%1/stage-%2.png").arg(m_out).arg(m_stage, 2, 10, QLatin1Char('0'));
+        m_form->grab().save(png);
+        std::printf("[%s] state %d, message \"%s\", instruction \"%s\", window %s -> %s\n", what, m_form->lState,
+                    qPrintable(m_form->lblMessage->text()), qPrintable(m_form->lblInstruction->text()),
+                    m_form->outerHeightTwips() > 7800 ? "tall" : "short", qPrintable(png));
+        std::fflush(stdout);
+    }
+
+    QString m_out;
+    QString m_device;
+    QString m_table;
+    TableDrives m_drives;
+    PrintingMessageBox m_box;
+    Form1 *m_form = nullptr;
+    int m_stage = 0;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QString out = QStringLiteral("demo");
+    const QStringList args = app.arguments();
+    if (const qsizetype i = args.indexOf(QStringLiteral("--out")); i >= 0 && i + 1 < args.size())
+        out = args[i + 1];
+    return Demo(QDir(out).absolutePath()).run();
+}

@@ -1,0 +1,277 @@
+#include "devicesim.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace kordavel::sim {
+
+namespace {
+
+constexpr int kAreaStart = 0x3A00;
+constexpr int kAreaLength = 80;
+
+QString rootOf(const QString &dir)
+{
+    QString r = QFileInfo(dir).absoluteFilePath();
+    return r.endsWith(QLatin1Char('/')) ? r : r + QLatin1Char('/');
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeAtomically(const QString &path, const QByteArray &data)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    f.write(data);
+    return f.commit();
+}
+
+QList<QByteArray> tableLinesWithout(const QString &table, const QString &root)
+{
+    QList<QByteArray> keep;
+    for (const QByteArray &line : readFile(table).split('\n')) {
+        if (line.isEmpty())
+            continue;
+        if (QString::fromUtf8(line.split('\t').value(0)) == root)
+            continue;
+        keep.append(line);
+    }
+    return keep;
+}
+
+} // namespace
+
+int versionFileLength(const QByteArray &family, int version)
+{
+    if (family.toUpper() == "CR" || version >= 36)
+        return 80;
+    if (version >= 28)
+        return 25;
+    if (version >= 9)
+        return 21;
+    return 21;
+}
+
+int extensionOffset(int length)
+{
+    if (length >= 80)
+        return 31;
+    if (length == 25)
+        return 24;
+    return -1;
+}
+
+QByteArray makeVersionFile(const DeviceSettings &s)
+{
+    const int length = versionFileLength(s.family, s.version);
+    QByteArray d(length, char(0xFF));
+    const QByteArray header =
+        s.family.left(2) + QByteArray::number(s.version).rightJustified(6, '0').right(6) + "HEX";
+    d.replace(0, 11, header);
+    d.replace(11, 4, s.period.left(4).leftJustified(4, char(0xFF)));
+    const int ext = extensionOffset(length);
+    const int firstEnd = ext > 0 ? std::min(ext, 31) : length;
+    d.replace(16, std::min<int>(s.codes1.size(), firstEnd - 16), s.codes1.left(firstEnd - 16));
+    if (ext >= 0)
+        d[ext] = char(s.extension);
+    if (length >= 80) {
+        d.replace(32, std::min<int>(s.codes2.size(), 39), s.codes2.left(39));
+        d[71] = char(s.useDates ? 0x55 : 0xFF);
+        for (int i = 0; i < 4; ++i) {
+            d[72 + i] = char(s.start >> (24 - 8 * i));
+            d[76 + i] = char(s.end >> (24 - 8 * i));
+        }
+    }
+    return d;
+}
+
+HexParse parseIntelHex(const QByteArray &text)
+{
+    HexParse r;
+    bool ended = false;
+    int lineNo = 0;
+    for (QByteArray line : text.split('\n')) {
+        ++lineNo;
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.isEmpty())
+            continue;
+        const QString where = QStringLiteral("line %1: ").arg(lineNo);
+        if (ended) {
+            r.error = where + QStringLiteral("data after the end record");
+            return r;
+        }
+        if (!line.startsWith(':') || line.size() < 11 || (line.size() - 1) % 2 != 0) {
+            r.error = where + QStringLiteral("not an Intel HEX record");
+            return r;
+        }
+        const QByteArray hex = line.mid(1);
+        for (char c : hex) {
+            if (!std::isxdigit(static_cast<unsigned char>(c))) {
+                r.error = where + QStringLiteral("not a hex digit");
+                return r;
+            }
+        }
+        const QByteArray raw = QByteArray::fromHex(hex);
+        const int count = quint8(raw[0]);
+        if (raw.size() != count + 5) {
+            r.error = where + QStringLiteral("length %1 does not match the record (truncated?)").arg(count);
+            return r;
+        }
+        int sum = 0;
+        for (char c : raw)
+            sum += quint8(c);
+        if (sum % 256 != 0) {
+            r.error = where + QStringLiteral("bad checksum");
+            return r;
+        }
+        HexRecord rec;
+        rec.address = quint16(quint8(raw[1]) << 8 | quint8(raw[2]));
+        rec.type = quint8(raw[3]);
+        rec.data = raw.mid(4, count);
+        switch (rec.type) {
+        case 0x01: ended = true; break;
+        case 0x00: r.records.append(rec); break;
+        case 0x02:
+            if (rec.data.size() == 2) {
+                if (rec.data != QByteArray(2, 0)) {
+                    r.error = where + QStringLiteral("segment address outside the configuration area");
+                    return r;
+                }
+            } else {
+                r.records.append(rec);
+            }
+            break;
+        case 0x04:
+            if (rec.data != QByteArray(2, 0)) {
+                r.error = where + QStringLiteral("linear address outside the configuration area");
+                return r;
+            }
+            break;
+        case 0x03:
+        case 0x05: break; // start addresses mean nothing to the device
+        default: r.error = where + QStringLiteral("unknown record type %1").arg(rec.type); return r;
+        }
+    }
+    if (!ended)
+        r.error = QStringLiteral("no end record");
+    return r;
+}
+
+TakeUpResult applyConfiguration(const QByteArray &versionFile, const QByteArray &hexText)
+{
+    TakeUpResult r;
+    const HexParse parsed = parseIntelHex(hexText);
+    if (!parsed.error.isEmpty()) {
+        r.error = parsed.error;
+        return r;
+    }
+    for (const HexRecord &rec : parsed.records) {
+        if (rec.address < kAreaStart || rec.address + rec.data.size() > kAreaStart + kAreaLength) {
+            r.error = QStringLiteral("record at %1 lies outside the configuration area")
+                          .arg(rec.address, 4, 16, QLatin1Char('0'));
+            return r;
+        }
+    }
+    QByteArray d = versionFile;
+    const int ext = extensionOffset(int(d.size()));
+    for (int i = 16; i < std::min<int>(80, d.size()); ++i)
+        if (i != ext)
+            d[i] = char(0xFF);
+    for (const HexRecord &rec : parsed.records) {
+        for (int k = 0; k < rec.data.size(); ++k) {
+            const int address = rec.address + k;
+            const char byte = rec.data[k];
+            if (address == kAreaStart) {
+                if (ext >= 0)
+                    d[ext] = byte;
+                continue;
+            }
+            // Record A carries identification and period one address higher.
+            const int offset = rec.address == kAreaStart ? address - kAreaStart - 1 : address - kAreaStart;
+            if (rec.address == kAreaStart && offset <= 10)
+                continue; // the device keeps its own family and version
+            if (offset < 0 || offset >= d.size() || offset == ext)
+                continue;
+            d[offset] = byte;
+        }
+    }
+    r.versionFile = d;
+    return r;
+}
+
+bool createDevice(const QString &dir, const QByteArray &versionFile, QString *error)
+{
+    QDir d(dir);
+    if (!d.mkpath(QStringLiteral("KORDAVEL/CARD")) || !d.mkpath(QStringLiteral("UPDATES"))) {
+        *error = QStringLiteral("cannot create %1").arg(dir);
+        return false;
+    }
+    if (!writeAtomically(d.filePath(QStringLiteral("UPDATES/kordvers.ion")), versionFile)) {
+        *error = QStringLiteral("cannot write the version file");
+        return false;
+    }
+    return true;
+}
+
+std::optional<QString> takeUp(const QString &dir)
+{
+    const QDir d(dir);
+    for (const char *name : {"UPDATES/DI999000.HEX", "UPDATES/ZA999000.HEX"}) {
+        const QString hexPath = d.filePath(QLatin1String(name));
+        if (!QFileInfo(hexPath).isFile())
+            continue;
+        const QString versionPath = d.filePath(QStringLiteral("UPDATES/kordvers.ion"));
+        const TakeUpResult r = applyConfiguration(readFile(versionPath), readFile(hexPath));
+        if (!r.error.isEmpty())
+            return QStringLiteral("%1 not taken up: %2").arg(QLatin1String(name), r.error);
+        if (!writeAtomically(versionPath, r.versionFile))
+            return QStringLiteral("%1 not taken up: cannot rewrite the version file").arg(QLatin1String(name));
+        return QStringLiteral("%1 taken up").arg(QLatin1String(name));
+    }
+    return std::nullopt;
+}
+
+bool isPlugged(const QString &table, const QString &dir)
+{
+    const QString root = rootOf(dir);
+    for (const QByteArray &line : readFile(table).split('\n'))
+        if (QString::fromUtf8(line.split('\t').value(0)) == root)
+            return true;
+    return false;
+}
+
+bool plug(const QString &table, const QString &dir, const QString &label, QString *report)
+{
+    const QString root = rootOf(dir);
+    if (!isPlugged(table, dir)) {
+        if (const auto taken = takeUp(dir))
+            *report = *taken;
+    }
+    QList<QByteArray> lines = tableLinesWithout(table, root);
+    lines.append(root.toUtf8() + "\t2\t" + label.toUtf8());
+    if (!writeAtomically(table, lines.join('\n') + '\n')) {
+        *report = QStringLiteral("cannot write the drive table %1").arg(table);
+        return false;
+    }
+    return true;
+}
+
+bool unplug(const QString &table, const QString &dir, QString *error)
+{
+    const QList<QByteArray> lines = tableLinesWithout(table, rootOf(dir));
+    if (!writeAtomically(table, lines.isEmpty() ? QByteArray() : lines.join('\n') + '\n')) {
+        *error = QStringLiteral("cannot write the drive table %1").arg(table);
+        return false;
+    }
+    return true;
+}
+
+} // namespace kordavel::sim
