@@ -13,7 +13,7 @@ configure: deps
 	@cmake -S . -B $(BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
 build: configure
-	@cmake --build $(BUILD) -j $(JOBS)
+	@cmake --build $(BUILD) -j $(JOBS) -- --no-print-directory -s
 
 # Starts the utility; without a real device it runs on a simulated one.
 run: build

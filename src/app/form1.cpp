@@ -612,6 +612,7 @@ void Form1::cmdHelp_Click()
         delete m_help.data();
     m_help = new frmInfo(lblMessage->text());
     m_help->setWindowIcon(windowIcon());
+    m_help->move(frameGeometry().topRight() + QPoint(8, 0));
     m_help->show();
 }
 
@@ -620,6 +621,7 @@ void Form1::lblSWVersion_Click()
     if (!m_help) {
         m_help = new frmInfo(lblMessage->text());
         m_help->setWindowIcon(windowIcon());
+        m_help->move(frameGeometry().topRight() + QPoint(8, 0));
     }
     m_help->show();
     m_help->raise();
