@@ -236,6 +236,9 @@ void Form1::createControls()
     lblVersion = place(new QLabel(this), "lblVersion");
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Label1_0 = place(new QLabel(this), "Label1(0)");
+    lblNotice = place(new QLabel(this), "lblNotice");
+    lblNotice->setWordWrap(true);
+    lblNotice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The instruction is drawn over the device picture, the arrow display over
     // the picture's lower left corner.
@@ -362,6 +365,8 @@ void Form1::Timer1_Timer()
     ScanKordavelDrives(*m_p.drives, *m_p.files, scan, lKordavelCount, rows);
     setList(rows);
 
+    updateMountNotice();
+
     const FlowStep step = planTick(lState, lKordavelCount);
     for (FlowAction a : step.actions)
         perform(a);
@@ -374,6 +379,21 @@ void Form1::Timer1_Timer()
     for (FlowAction a : after.actions)
         perform(a);
     lState = after.nextState;
+}
+
+void Form1::updateMountNotice()
+{
+    // A medium that is attached but not mounted is no drive and cannot be
+    // found; say so while waiting for a device, so the user is not left guessing.
+    QString notice;
+    if (lState == 0 && lKordavelCount == 0) {
+        const QStringList names = m_p.drives->unmountedRemovables();
+        if (!names.isEmpty())
+            notice = QStringLiteral("A removable drive (%1) is attached but not mounted. Mount it to use it here.")
+                         .arg(names.join(QStringLiteral(", ")));
+    }
+    if (lblNotice->text() != notice)
+        lblNotice->setText(notice);
 }
 
 void Form1::perform(FlowAction action)

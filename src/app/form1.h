@@ -103,6 +103,7 @@ private:
     void applyOuterSize();
     void perform(FlowAction action);
     void setList(const QStringList &rows);
+    void updateMountNotice();
     void inform(const QString &text);
     ReadOutcome missingFile();
     ReadOutcome rejectFile(const QString &path, bool trapArmed);
@@ -145,6 +146,7 @@ public:
     QLabel *lblInstruction = nullptr;
     QLabel *lblVersion = nullptr;
     QLabel *Label1_0 = nullptr; // Label1(0)
+    QLabel *lblNotice = nullptr;
     QLabel *Image1 = nullptr;
     QListWidget *List1 = nullptr;
     PictureBox *picNoArrow = nullptr;

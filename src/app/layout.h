@@ -39,6 +39,8 @@ inline constexpr ControlGeometry kForm1Layout[] = {
     {"Image1", "Form1", 480, 7440, 4050, 3315},
     {"lblVersion", "Form1", 2280, 7080, 2055, 255},
     {"Label1(0)", "Form1", 360, 7080, 1935, 255},
+    // Hint below the status text when a removable drive is attached but not mounted.
+    {"lblNotice", "Form1", 120, 6480, 2520, 555},
 
     {"Check11", "frameSelectFiles", 240, 3480, 2295, 495},
     {"Check6", "frameSelectFiles", 1920, 360, 1935, 495},

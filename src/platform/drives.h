@@ -32,6 +32,10 @@ public:
     // Volume label of a root: empty for an unlabelled volume, nullopt when the
     // query fails (no medium, unknown root).
     virtual std::optional<QString> label(const QString &root) = 0;
+    // Kernel names of removable volumes that hold a file system but are not
+    // mounted, so they are no drive yet ("sdb1"). Empty where the platform
+    // mounts every medium itself.
+    virtual QStringList unmountedRemovables() { return {}; }
 };
 
 // The drives of this machine: the table named by KORDAVEL_DRIVE_TABLE when that

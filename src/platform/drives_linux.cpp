@@ -183,6 +183,7 @@ void LinuxDrives::refresh()
     m_lastText = text;
     m_valid = true;
     m_mounts.clear();
+    m_mountedBlocks.clear();
     for (const MountEntry &e : parseMountInfo(text)) {
         const MountClass cls = classifyMount(e);
         if (cls == MountClass::Skip)
@@ -193,7 +194,10 @@ void LinuxDrives::refresh()
         switch (cls) {
         case MountClass::Network: m.kind = KindRemote; break;
         case MountClass::Ram: m.kind = KindRamDisk; break;
-        default: m.kind = resolveBlockKind(e, &m.blockName); break;
+        default:
+            m.kind = resolveBlockKind(e, &m.blockName);
+            m_mountedBlocks.append(m.blockName);
+            break;
         }
         // A later mount on the same point hides the earlier one.
         for (int i = 0; i < m_mounts.size(); ++i) {
@@ -251,6 +255,32 @@ std::optional<QString> LinuxDrives::label(const QString &root)
             return unescapeUdevLabel(QFile::encodeName(name));
     }
     return QString(); // no link: an unlabelled volume
+}
+
+QStringList LinuxDrives::unmountedRemovables()
+{
+    refresh();
+    // udev links a volume by UUID only when it has found a file system on it.
+    QStringList withFileSystem;
+    const QDir byUuid(m_dev + QStringLiteral("/disk/by-uuid"));
+    for (const QString &name : byUuid.entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot))
+        withFileSystem.append(QFileInfo(QFileInfo(byUuid.filePath(name)).symLinkTarget()).fileName());
+    QStringList out;
+    for (const QString &name : withFileSystem) {
+        if (name.isEmpty() || m_mountedBlocks.contains(name) || out.contains(name))
+            continue;
+        const QString dev = QFileInfo(m_sys + QStringLiteral("/class/block/") + name).canonicalFilePath();
+        if (dev.isEmpty())
+            continue;
+        const QString disk = QFileInfo::exists(dev + QStringLiteral("/partition")) ? QFileInfo(dev).absolutePath() : dev;
+        bool ok = false;
+        int removable = readSmallFile(disk + QStringLiteral("/removable")).trimmed().toInt(&ok);
+        if (!ok)
+            removable = -1;
+        if (blockDiskKind(QFileInfo(disk).fileName(), disk, removable) == KindRemovable)
+            out.append(name);
+    }
+    return out;
 }
 
 } // namespace kordavel

@@ -48,6 +48,7 @@ public:
     std::optional<QStringList> roots() override;
     int kind(const QString &root) override;
     std::optional<QString> label(const QString &root) override;
+    QStringList unmountedRemovables() override;
 
 private:
     struct Mount
@@ -65,6 +66,7 @@ private:
     QString m_sys;
     QString m_dev;
     QList<Mount> m_mounts;
+    QStringList m_mountedBlocks; // kernel names of every mounted block device
     QByteArray m_lastText;
     bool m_valid = false;
 };

@@ -151,3 +151,16 @@ TEST(MainWindow, ClosingStopsTheTimerAndTheHelpWindow)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(help.isNull() || !help->isVisible());
 }
+
+TEST(MainWindow, NoticeForAnAttachedButUnmountedDrive)
+{
+    Harness h;
+    Form1 &f = *h.form;
+    h.drives.unmounted = {"sdb1"};
+    h.tick();
+    EXPECT_EQ(f.lblNotice->text(), "A removable drive (sdb1) is attached but not mounted. Mount it to use it here.");
+    EXPECT_EQ(f.lblMessage->text(), "Ready for next") << "the status text itself is unchanged";
+    h.drives.unmounted.clear();
+    h.tick();
+    EXPECT_EQ(f.lblNotice->text(), "");
+}

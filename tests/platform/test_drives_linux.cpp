@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -166,4 +167,23 @@ TEST(MountInfoParser, FuseBlockMountsAreBlockDevices)
     m.fsType = QStringLiteral("overlay");
     m.source = QStringLiteral("overlay");
     EXPECT_EQ(classifyMount(m), MountClass::Skip);
+}
+
+TEST_F(LinuxFixture, UnmountedRemovableVolumesWithAFileSystem)
+{
+    QDir().mkpath(dir.path() + "/dev/disk/by-uuid");
+    QDir().mkpath(dir.path() + "/sys/class/block");
+    for (const char *name : {"sdb1", "sda2", "mmcblk0p1"}) {
+        const QString target = QFileInfo(dir.path() + "/sys/dev/block/" +
+                                         (QString(name) == "sdb1" ? "8:17" : QString(name) == "sda2" ? "8:2" : "179:1"))
+                                   .canonicalFilePath();
+        QFile::link(target, dir.path() + "/sys/class/block/" + name);
+        QFile::link(QString("../../") + name, dir.path() + "/dev/disk/by-uuid/uuid-" + name);
+    }
+    // Only the root file system is mounted: the USB stick and the SD card are not.
+    mountinfo("26 1 8:2 / / rw - ext4 /dev/sda2 rw\n");
+    LinuxDrives d = drives();
+    EXPECT_EQ(d.unmountedRemovables(), (QStringList{"mmcblk0p1", "sdb1"}));
+    mountinfo(kMounts);
+    EXPECT_TRUE(d.unmountedRemovables().isEmpty()) << "all mounted now";
 }

@@ -68,7 +68,9 @@ public:
                 return e.label;
         return std::nullopt;
     }
+    QStringList unmountedRemovables() override { return unmounted; }
     QList<Entry> entries;
+    QStringList unmounted;
     bool failList = false;
 };
 
