@@ -26,9 +26,11 @@ InstallResult installConfigurationFile(Files &files, const QString &root, const 
                                    "written.");
         return r;
     }
+    // The file of the final name is replaced by the rename itself, so that name
+    // holds the old or the new complete file at every moment.
     if (const auto names = files.listFiles(updates)) {
         for (const QString &name : *names)
-            if (name.endsWith(QLatin1String(".hex"), Qt::CaseInsensitive))
+            if (name.endsWith(QLatin1String(".hex"), Qt::CaseInsensitive) && name != fileName)
                 files.remove(updates + QLatin1Char('/') + name);
     }
     if (const QString err = files.rename(temp, updates + QLatin1Char('/') + fileName); !err.isEmpty()) {

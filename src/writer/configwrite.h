@@ -19,9 +19,10 @@ struct InstallResult
 
 // Puts text into root/UPDATES/fileName so that the device never sees a partial
 // file: writes a temporary file, flushes it to the medium, reads it back from
-// the medium and compares; only then deletes the old UPDATES/*.hex files,
-// renames the temporary file into place and flushes the folder. When anything
-// fails before the rename, the device's existing files are left untouched.
+// the medium and compares; only then deletes the other UPDATES/*.hex files,
+// renames the temporary file over the final name and flushes the folder. When
+// anything fails before that, the device's existing files are left untouched;
+// the final name never holds a partial file.
 InstallResult installConfigurationFile(Files &files, const QString &root, const QString &fileName,
                                        const QByteArray &text);
 

@@ -1,0 +1,213 @@
+// Faults: the device vanishing between any two steps, a drive table rewritten
+// while it is read, and roots with unusual characters.
+#include "device/drivescan.h"
+#include "platform/drives_table.h"
+#include "platform/files.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTimer>
+
+#include <atomic>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+using namespace kordavel;
+using namespace kordavel::test;
+
+namespace {
+
+// File operations that stop working after a number of calls, as when the
+// device is pulled: every later call fails, the data already on it stays.
+class VanishingFiles : public Files
+{
+public:
+    explicit VanishingFiles(int callsBeforeVanishing) : m_left(callsBeforeVanishing) {}
+    bool vanished() const { return m_left < 0; }
+
+    QString resolve(const QString &root, const QString &rel) override
+    {
+        return alive() ? systemFiles().resolve(root, rel) : QString();
+    }
+    bool isDir(const QString &p) override { return alive() && systemFiles().isDir(p); }
+    bool isFile(const QString &p) override { return alive() && systemFiles().isFile(p); }
+    ReadResult readFile(const QString &p, qint64 max) override
+    {
+        return alive() ? systemFiles().readFile(p, max) : ReadResult{ReadStatus::Error, {}};
+    }
+    ReadResult readFromMedium(const QString &p, qint64 max) override
+    {
+        return alive() ? systemFiles().readFromMedium(p, max) : ReadResult{ReadStatus::Error, {}};
+    }
+    bool setNormal(const QString &p) override { return alive() && systemFiles().setNormal(p); }
+    bool remove(const QString &p) override { return alive() && systemFiles().remove(p); }
+    std::optional<QStringList> listFiles(const QString &d) override
+    {
+        return alive() ? systemFiles().listFiles(d) : std::nullopt;
+    }
+    QString createDurable(const QString &p, const QByteArray &data) override
+    {
+        if (!alive())
+            return QStringLiteral("create: no such device");
+        // A pull in the middle of the write leaves half a file behind.
+        if (m_left == 0) {
+            writeFile(p, data.left(data.size() / 2));
+            m_left = -1;
+            return QStringLiteral("write: no such device");
+        }
+        return systemFiles().createDurable(p, data);
+    }
+    QString rename(const QString &a, const QString &b) override
+    {
+        return alive() ? systemFiles().rename(a, b) : QStringLiteral("rename: no such device");
+    }
+    QString syncDir(const QString &d) override
+    {
+        return alive() ? systemFiles().syncDir(d) : QStringLiteral("flush: no such device");
+    }
+
+private:
+    bool alive() { return m_left-- > 0; }
+    int m_left;
+};
+
+struct FaultHarness
+{
+    explicit FaultHarness(int calls) : files(calls)
+    {
+        Platform p;
+        p.drives = &drives;
+        p.files = &files;
+        p.clock = &clock;
+        p.messageBox = &messages;
+        p.programFolder = programDir.path();
+        form = std::make_unique<Form1>(p);
+        form->timer()->stop();
+    }
+    FakeDrives drives;
+    VanishingFiles files;
+    FixedClock clock{QDate(2026, 12, 6)};
+    RecordingMessageBox messages;
+    QTemporaryDir programDir;
+    std::unique_ptr<Form1> form;
+};
+
+} // namespace
+
+TEST(Faults, DeviceVanishingDuringARead)
+{
+    for (int calls = 0; calls < 40; ++calls) {
+        SCOPED_TRACE(calls);
+        DeviceDir dev(exampleLayoutC());
+        FaultHarness h(calls);
+        h.drives.entries = {{dev.root(), KindRemovable, "K"}};
+        h.form->scan.aDrives = {dev.root()};
+        h.form->scan.lDriveIndex = 0;
+        const ReadOutcome r = h.form->FindCurrentSettings();
+        if (r == ReadOutcome::Failed) {
+            ASSERT_EQ(h.messages.texts.size(), 1);
+            EXPECT_TRUE(h.messages.texts[0].startsWith("Configuration file missing.") ||
+                        h.messages.texts[0].startsWith("Configuration file error."));
+        } else {
+            EXPECT_TRUE(h.messages.texts.isEmpty());
+        }
+        // The file on the medium is never damaged by a read.
+        EXPECT_EQ(readAll(dev.path("UPDATES/kordvers.ion")), exampleLayoutC());
+    }
+}
+
+TEST(Faults, DeviceVanishingDuringConfigure)
+{
+    int written = 0;
+    for (int calls = 0; calls < 60; ++calls) {
+        SCOPED_TRACE(calls);
+        DeviceDir dev(exampleLayoutC());
+        writeFile(dev.path("UPDATES/DI999000.HEX"), "the previous complete file\r\n");
+        // Read with working files first, as the flow would have.
+        Harness reader;
+        reader.plug(dev.root());
+        reader.tick();
+        ASSERT_EQ(reader.form->lState, 1);
+
+        FaultHarness h(calls);
+        h.drives.entries = {{dev.root(), KindRemovable, "K"}};
+        Form1 &f = *h.form;
+        f.sVersionData = reader.form->sVersionData;
+        f.lSoftwareVersion = 54;
+        f.lState = 1;
+        f.cmdConfigure_Click();
+
+        const QByteArray hex = readAll(dev.path("UPDATES/DI999000.HEX"));
+        // Under its final name there is only ever a complete file: the old one or the new one.
+        EXPECT_TRUE(hex == "the previous complete file\r\n" || (hex.startsWith(":103A0000") && hex.endsWith(":00000001FF\r\n")))
+            << hex.constData();
+        if (f.lState == 2) {
+            ++written;
+            EXPECT_TRUE(h.messages.texts.isEmpty());
+            EXPECT_TRUE(hex.startsWith(":103A0000"));
+        } else if (!h.messages.texts.isEmpty()) {
+            EXPECT_TRUE(h.messages.texts.last().contains("No configuration file was written.") ||
+                        h.messages.texts.last() == "Unknown Kordavel type")
+                << qPrintable(h.messages.texts.last());
+            EXPECT_TRUE(f.cmdConfigure->isEnabled());
+        } else {
+            EXPECT_FALSE(f.cmdConfigure->isEnabled()) << "device not found: nothing to retry yet";
+        }
+    }
+    EXPECT_GT(written, 0) << "with enough calls the run completes";
+}
+
+TEST(Faults, TableRewrittenWhileBeingRead)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("table");
+    const QByteArray a = "/\t3\n/media/a/\t2\tA\n";
+    const QByteArray b = "/\t3\n/media/b/\t2\tB\n/media/c/\t2\tC\n";
+    writeFile(path, a);
+    std::atomic<bool> stop{false};
+    std::thread writer([&] {
+        for (int i = 0; !stop && i < 2000; ++i) {
+            QSaveFile f(path); // atomic replacement, as the simulator does
+            f.open(QIODevice::WriteOnly);
+            f.write(i % 2 ? a : b);
+            f.commit();
+        }
+    });
+    TableDrives drives(path);
+    int seen = 0;
+    for (int i = 0; i < 2000; ++i) {
+        const auto roots = drives.roots();
+        if (!roots)
+            continue;
+        ++seen;
+        EXPECT_TRUE(*roots == (QStringList{"/", "/media/a/"}) || *roots == (QStringList{"/", "/media/b/", "/media/c/"}))
+            << qPrintable(roots->join(','));
+    }
+    stop = true;
+    writer.join();
+    EXPECT_GT(seen, 0);
+}
+
+TEST(Faults, RootsWithUnusualCharacters)
+{
+    QTemporaryDir base;
+    for (const QString &name : {QStringLiteral("MY DRIVE"), QStringLiteral("tab\there"), QStringLiteral("back\\slash"),
+                                QStringLiteral("Ünïcödé ✓"), QStringLiteral("new\nline"), QStringLiteral("-dash")}) {
+        SCOPED_TRACE(name.toStdString());
+        const QString root = base.path() + '/' + name + '/';
+        QDir().mkpath(root + "KORDAVEL/CARD");
+        writeFile(root + "UPDATES/kordvers.ion", exampleLayoutC());
+        Harness h;
+        h.plug(root, name);
+        h.tick();
+        EXPECT_EQ(h.form->lblMessage->text(), "Configuration read");
+        h.form->cmdConfigure_Click();
+        EXPECT_EQ(h.form->lState, 2);
+        EXPECT_TRUE(QFile::exists(root + "UPDATES/DI999000.HEX"));
+    }
+}
