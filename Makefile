@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test clean test-sanitize fuzz bench footprint package
 
 all: build
 
@@ -24,3 +24,41 @@ test: build
 
 clean:
 	@rm -rf $(BUILD)
+
+# The whole test suite once more, built with AddressSanitizer and UBSan.
+SAN_BUILD ?= build-asan
+test-sanitize: deps
+	@cmake -S . -B $(SAN_BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Debug -DKORDAVEL_SANITIZE=ON >/dev/null
+	@cmake --build $(SAN_BUILD) -j $(JOBS) -- --no-print-directory -s
+	@cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer runs of the version-file parser and the simulated device's HEX reader.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DKORDAVEL_FUZZ=ON -DKORDAVEL_BUILD_TESTS=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_versionfile fuzz_hexreader -- --no-print-directory -s
+	@for t in versionfile hexreader; do \
+	  mkdir -p $(FUZZ_BUILD)/corpus-$$t && cp -n fuzz/corpus/$$t/* $(FUZZ_BUILD)/corpus-$$t/ ; \
+	  echo "fuzzing $$t for $(FUZZ_SECONDS) s"; \
+	  ASAN_OPTIONS=detect_leaks=0 $(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus-$$t > $(FUZZ_BUILD)/fuzz-$$t.log 2>&1; \
+	  rc=$$?; grep -E "^(Done|stat::number_of_executed_units|stat::new_units_added)|ERROR|SUMMARY" $(FUZZ_BUILD)/fuzz-$$t.log; \
+	  if [ $$rc -ne 0 ]; then tail -n 40 $(FUZZ_BUILD)/fuzz-$$t.log; exit 1; fi; \
+	done
+
+# Costs of a poll tick against spawning a drive-listing tool, as ratios.
+bench: deps
+	@cmake -S . -B $(BUILD) -G "Unix Makefiles" -DKORDAVEL_BUILD_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target kordavel-bench -- --no-print-directory -s
+	@$(BUILD)/kordavel-bench --benchmark_min_time=0.2
+
+# Resident memory and idle CPU of the running utility over 60 seconds.
+footprint: build
+	@bash scripts/footprint.sh $(BUILD)
+
+# The Debian package, in build/.
+package: build
+	@cd $(BUILD) && cpack -G DEB

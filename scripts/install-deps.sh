@@ -6,10 +6,11 @@ set -euo pipefail
 packages=(
   build-essential cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev googletest
+  libgtest-dev googletest libbenchmark-dev
   xvfb xauth
-  srecord
+  srecord appstream dpkg-dev
   fonts-liberation2 fonts-dejavu-core
+  clang libclang-rt-14-dev
 )
 
 missing=()

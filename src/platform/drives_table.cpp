@@ -32,41 +32,42 @@ QList<TableEntry> parseDriveTable(const QByteArray &text)
 
 TableDrives::TableDrives(QString path) : m_path(std::move(path)) {}
 
-std::optional<QList<TableEntry>> TableDrives::load() const
-{
-    QFile f(m_path);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return parseDriveTable(f.read(1 << 20));
-}
-
 std::optional<QStringList> TableDrives::roots()
 {
-    const auto table = load();
-    if (!table)
+    QFile f(m_path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        m_table.reset();
         return std::nullopt;
+    }
+    m_table = parseDriveTable(f.read(1 << 20));
     QStringList out;
-    for (const TableEntry &e : *table)
+    out.reserve(m_table->size());
+    for (const TableEntry &e : *m_table)
         out.append(e.root);
     return out;
 }
 
+const TableEntry *TableDrives::find(const QString &root)
+{
+    if (!m_table)
+        roots();
+    if (m_table)
+        for (const TableEntry &e : *m_table)
+            if (e.root == root)
+                return &e;
+    return nullptr;
+}
+
 int TableDrives::kind(const QString &root)
 {
-    if (const auto table = load())
-        for (const TableEntry &e : *table)
-            if (e.root == root)
-                return e.kind;
-    return KindNoRoot;
+    const TableEntry *e = find(root);
+    return e ? e->kind : KindNoRoot;
 }
 
 std::optional<QString> TableDrives::label(const QString &root)
 {
-    if (const auto table = load())
-        for (const TableEntry &e : *table)
-            if (e.root == root)
-                return e.label;
-    return std::nullopt;
+    const TableEntry *e = find(root);
+    return e ? e->label : std::nullopt;
 }
 
 } // namespace kordavel

@@ -19,8 +19,9 @@ struct TableEntry
 // skipped, as are lines without a valid root (absolute, ending in '/') or kind 0-6.
 QList<TableEntry> parseDriveTable(const QByteArray &text);
 
-// Drives listed in a text file, re-read at every query so that a test or a
-// simulator can plug and unplug a drive by rewriting the file. A missing or
+// Drives listed in a text file, re-read at every query of the drive list so
+// that a test or a simulator can plug and unplug a drive by rewriting the file;
+// kinds and labels describe the drives of the latest list. A missing or
 // unreadable file means the drive list cannot be obtained.
 class TableDrives : public Drives
 {
@@ -31,8 +32,9 @@ public:
     std::optional<QString> label(const QString &root) override;
 
 private:
-    std::optional<QList<TableEntry>> load() const;
+    const TableEntry *find(const QString &root);
     QString m_path;
+    std::optional<QList<TableEntry>> m_table;
 };
 
 } // namespace kordavel

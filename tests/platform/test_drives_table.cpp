@@ -29,7 +29,7 @@ TEST(DriveTable, ParsesRootsKindsAndLabels)
     EXPECT_EQ(t[3].label, std::optional<QString>("system"));
 }
 
-TEST(DriveTable, RereadOnEveryQuerySoRewritingPlugsAndUnplugs)
+TEST(DriveTable, ListRereadOnEveryQuerySoRewritingPlugsAndUnplugs)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("table");
@@ -41,6 +41,8 @@ TEST(DriveTable, RereadOnEveryQuerySoRewritingPlugsAndUnplugs)
     EXPECT_EQ(*d.roots(), (QStringList{"/", "/media/k/"}));
     EXPECT_EQ(d.kind("/media/k/"), KindRemovable);
     writeFile(path, "/\t3\n");
+    EXPECT_EQ(d.kind("/media/k/"), KindRemovable) << "kinds describe the latest list";
+    EXPECT_EQ(*d.roots(), QStringList{"/"});
     EXPECT_EQ(d.kind("/media/k/"), KindNoRoot);
     EXPECT_FALSE(d.label("/media/k/").has_value());
 }
