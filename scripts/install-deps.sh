@@ -11,7 +11,13 @@ packages=(
   srecord appstream dpkg-dev
   fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix
 )
+
+# CI also runs the Windows cross-check under wine.
+if [ "${1:-}" = "--ci" ]; then
+  packages+=(wine64)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
