@@ -42,8 +42,11 @@ struct Fixture
     Fixture()
     {
         const QString sys = dir.path() + "/sys";
-        const QString usb = sys + "/devices/pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host6/target6:0:0/6:0:0:0/block/";
-        const QString sata = sys + "/devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sda";
+        const QString usb =
+            sys +
+            "/devices/pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host6/target6:0:0/6:0:0:0/block/";
+        const QString sata =
+            sys + "/devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sda";
         write(sata + "/removable", "0\n");
         QByteArray mountinfo;
         QByteArray tableText;
@@ -61,15 +64,16 @@ struct Fixture
             add(QString("8:%1 / %2 rw - ext4 /dev/sda%1 rw").arg(i).arg(mp).toUtf8(), mp + "/", 3);
         }
         for (int i = 0; i < 8; ++i)
-            mountinfo += QByteArray::number(id++) + " 1 0:" + QByteArray::number(30 + i) + " / /sys/x" +
-                         QByteArray::number(i) + " rw - sysfs sysfs rw\n";
+            mountinfo += QByteArray::number(id++) + " 1 0:" + QByteArray::number(30 + i) +
+                         " / /sys/x" + QByteArray::number(i) + " rw - sysfs sysfs rw\n";
         for (int i = 0; i < 5; ++i) {
             const QString mp = dir.path() + QString("/run/t%1").arg(i);
             add(QString("0:%1 / %2 rw - tmpfs tmpfs rw").arg(50 + i).arg(mp).toUtf8(), mp + "/", 6);
         }
         for (int i = 0; i < 5; ++i) {
             const QString mp = dir.path() + QString("/net/s%1").arg(i);
-            add(QString("0:%1 / %2 rw - nfs4 server:/e%1 rw").arg(60 + i).arg(mp).toUtf8(), mp + "/", 4);
+            add(QString("0:%1 / %2 rw - nfs4 server:/e%1 rw").arg(60 + i).arg(mp).toUtf8(),
+                mp + "/", 4);
         }
         for (const char *disk : {"sdb", "sdc"}) {
             write(usb + disk + "/removable", "0\n");
@@ -78,7 +82,11 @@ struct Fixture
             QFile::link(usb + disk + "/" + disk + "1", sys + QString("/dev/block/8:%1").arg(minor));
             const QString mp = dir.path() + "/media/" + disk;
             QDir().mkpath(mp);
-            add(QString("8:%1 / %2 rw - vfat /dev/%3 rw").arg(minor).arg(mp).arg(QString(disk) + "1").toUtf8(),
+            add(QString("8:%1 / %2 rw - vfat /dev/%3 rw")
+                    .arg(minor)
+                    .arg(mp)
+                    .arg(QString(disk) + "1")
+                    .toUtf8(),
                 mp + "/", 2);
         }
         QDir().mkpath(dir.path() + "/media/sdc/KORDAVEL/CARD");
@@ -109,7 +117,8 @@ void scanOnce(Drives &drives, benchmark::State &state)
 
 void BM_TickScanLinux(benchmark::State &state)
 {
-    LinuxDrives drives(fixture().dir.path() + "/proc", fixture().dir.path() + "/sys", fixture().dir.path() + "/dev");
+    LinuxDrives drives(fixture().dir.path() + "/proc", fixture().dir.path() + "/sys",
+                       fixture().dir.path() + "/dev");
     for (auto _ : state)
         scanOnce(drives, state);
 }
@@ -118,7 +127,8 @@ BENCHMARK(BM_TickScanLinux)->UseRealTime();
 void BM_TickScanLinuxCold(benchmark::State &state)
 {
     for (auto _ : state) {
-        LinuxDrives drives(fixture().dir.path() + "/proc", fixture().dir.path() + "/sys", fixture().dir.path() + "/dev");
+        LinuxDrives drives(fixture().dir.path() + "/proc", fixture().dir.path() + "/sys",
+                           fixture().dir.path() + "/dev");
         scanOnce(drives, state);
     }
 }
@@ -172,7 +182,8 @@ void BM_SpawnLsblk(benchmark::State &state)
         posix_spawn_file_actions_init(&fa);
         posix_spawn_file_actions_adddup2(&fa, fds[1], 1);
         posix_spawn_file_actions_addclose(&fa, fds[0]);
-        const char *argv[] = {"lsblk", "--bytes", "--all", "--json", "--paths", "--output-all", nullptr};
+        const char *argv[] = {"lsblk",   "--bytes",      "--all", "--json",
+                              "--paths", "--output-all", nullptr};
         pid_t pid = 0;
         if (posix_spawnp(&pid, "lsblk", &fa, nullptr, const_cast<char **>(argv), environ) != 0) {
             state.SkipWithError("lsblk not found");
@@ -216,15 +227,16 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double spawn = reporter.times["BM_SpawnLsblk"];
     std::printf("\nRatios (spawning lsblk once / the work named):\n");
-    for (const char *name : {"BM_TickScanLinux", "BM_TickScanLinuxCold", "BM_TickScanTable", "BM_ParseVersionFile",
-                             "BM_BuildTqFile"}) {
+    for (const char *name : {"BM_TickScanLinux", "BM_TickScanLinuxCold", "BM_TickScanTable",
+                             "BM_ParseVersionFile", "BM_BuildTqFile"}) {
         const double t = reporter.times[name];
         if (spawn > 0 && t > 0)
             std::printf("  %-22s %8.0fx cheaper\n", name, spawn / t);
     }
     const double tick = reporter.times["BM_TickScanLinux"];
     if (spawn > 0 && tick > 0)
-        std::printf("Goal: a tick's scan at least 100x cheaper than the spawn: %s\n", spawn / tick >= 100 ? "met" : "NOT met");
+        std::printf("Goal: a tick's scan at least 100x cheaper than the spawn: %s\n",
+                    spawn / tick >= 100 ? "met" : "NOT met");
     benchmark::Shutdown();
     return 0;
 }

@@ -8,7 +8,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const QByteArray versionC = kordavel::sim::makeVersionFile(kordavel::sim::DeviceSettings{});
+    static const QByteArray versionC =
+        kordavel::sim::makeVersionFile(kordavel::sim::DeviceSettings{});
     static const QByteArray versionA = [] {
         kordavel::sim::DeviceSettings s;
         s.version = 20;
@@ -21,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QByteArray &version : {versionC, versionA}) {
         const kordavel::sim::TakeUpResult r = kordavel::sim::applyConfiguration(version, text);
         // A take-up never changes the size of the version file nor its identification.
-        if (r.error.isEmpty() && (r.versionFile.size() != version.size() || r.versionFile.left(11) != version.left(11)))
+        if (r.error.isEmpty() &&
+            (r.versionFile.size() != version.size() || r.versionFile.left(11) != version.left(11)))
             __builtin_trap();
     }
     return 0;

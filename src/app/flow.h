@@ -8,18 +8,18 @@ namespace kordavel {
 
 // What a poll tick does to the window, in order.
 enum class FlowAction {
-    MessageReady,          // lblMessage = "Ready for next"
-    MessageFound,          // lblMessage = "Kordavel found"
-    MessageConfigRead,     // lblMessage = "Configuration read"
-    MessageNotSuitable,    // lblMessage = "Not Suitable"
-    MessageSuccess,        // lblMessage = "Success!"
+    MessageReady,       // lblMessage = "Ready for next"
+    MessageFound,       // lblMessage = "Kordavel found"
+    MessageConfigRead,  // lblMessage = "Configuration read"
+    MessageNotSuitable, // lblMessage = "Not Suitable"
+    MessageSuccess,     // lblMessage = "Success!"
     ShowSWVersion,
     HideSWVersion,
     EnableConfigure,
     DisableConfigure,
-    ArrowIn,               // showArrow(picInArrow)
-    ArrowOut,              // showArrow(picOutArrow)
-    ArrowNone,             // showArrow(picNoArrow)
+    ArrowIn,   // showArrow(picInArrow)
+    ArrowOut,  // showArrow(picOutArrow)
+    ArrowNone, // showArrow(picNoArrow)
     ShowArrowDisplay,
     HideArrowDisplay,
     InstructionConnect,    // lblInstruction = "Connect USB"

@@ -49,8 +49,9 @@ QFont sansFont(qreal points)
 {
     // The design face first, then faces of the same narrow proportions.
     QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                   QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+                   QStringLiteral("DejaVu Sans")});
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
     return f;
@@ -142,16 +143,20 @@ void Form1::createControls()
     Option2[0]->setChecked(true);
     exclusiveGroup(Option2);
 
-    frameFileName = place(new QGroupBox(QStringLiteral("Select File Name Format"), this), "frameFileName");
-    frameSelectFiles = place(new QGroupBox(QStringLiteral("Select Files to download"), this), "frameSelectFiles");
+    frameFileName =
+        place(new QGroupBox(QStringLiteral("Select File Name Format"), this), "frameFileName");
+    frameSelectFiles =
+        place(new QGroupBox(QStringLiteral("Select Files to download"), this), "frameSelectFiles");
     for (QGroupBox *f : {frameFileName, frameSelectFiles})
         f->setFont(sansFont(9.75));
 
-    const char *formats[5] = {"Short File Names (esm/crd)", "European/VDO (DDD)", "French (C1B/V1B)",
-                              "Spanish (TGD)", "Duvado Rirozo (DDD)"};
-    static const char *formatNames[5] = {"Option1(0)", "Option1(1)", "Option1(2)", "Option1(3)", "Option1(4)"};
+    const char *formats[5] = {"Short File Names (esm/crd)", "European/VDO (DDD)",
+                              "French (C1B/V1B)", "Spanish (TGD)", "Duvado Rirozo (DDD)"};
+    static const char *formatNames[5] = {"Option1(0)", "Option1(1)", "Option1(2)", "Option1(3)",
+                                         "Option1(4)"};
     for (int i = 0; i < 5; ++i) {
-        Option1[i] = place(new WrapRadioButton(QLatin1String(formats[i]), frameFileName), formatNames[i]);
+        Option1[i] =
+            place(new WrapRadioButton(QLatin1String(formats[i]), frameFileName), formatNames[i]);
         Option1[i]->setFont(sansFont(12));
     }
     Option1[1]->setChecked(true);
@@ -172,13 +177,15 @@ void Form1::createControls()
         {4, "Check4", "Detailed Speed (24h)", "TREP 04"},
         {2, "Check2", "Daily Activity Records", "TREP 02"},
         {1, "Check1", "Overview (Mandatory)", "TREP 01"},
-        {7, "Check7", "Save Card Download Date", "For card downloaded direct into Kordavel Plus or Blue"},
+        {7, "Check7", "Save Card Download Date",
+         "For card downloaded direct into Kordavel Plus or Blue"},
         {9, "Check9", "168h Detailed Speed", "168h Detailed Speed available from VDO tachographs"},
         {8, "Check8", "Other VDO Specific Data", "Available from VDO tachographs"},
         {10, "Check10", "4Hz Data", "4Hz Speed Data available from VDO tachographs"},
     };
     for (const CheckDef &c : checks) {
-        Check[c.index] = place(new WrapCheckBox(QLatin1String(c.caption), frameSelectFiles), c.name);
+        Check[c.index] =
+            place(new WrapCheckBox(QLatin1String(c.caption), frameSelectFiles), c.name);
         Check[c.index]->setToolTip(QLatin1String(c.tip));
     }
     Check[1]->setChecked(true);
@@ -189,7 +196,8 @@ void Form1::createControls()
     tbDays->setToolTip(QStringLiteral("Set to zero for 'download since last download'"));
 
     for (QDateEdit **picker : {&DTPickerEnd, &DTPickerStart}) {
-        *picker = place(new QDateEdit(frameSelectFiles), picker == &DTPickerEnd ? "DTPickerEnd" : "DTPickerStart");
+        *picker = place(new QDateEdit(frameSelectFiles),
+                        picker == &DTPickerEnd ? "DTPickerEnd" : "DTPickerStart");
         (*picker)->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         (*picker)->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
         (*picker)->setCalendarPopup(true);
@@ -198,7 +206,8 @@ void Form1::createControls()
     lblStart = place(new QLabel(QStringLiteral("Download Start"), frameSelectFiles), "lblStart");
     Label7 = place(new QLabel(QStringLiteral("Days"), frameSelectFiles), "Label7");
     Label7->setFont(sansFont(12));
-    for (QWidget *w : std::initializer_list<QWidget *>{DTPickerEnd, DTPickerStart, lblEnd, lblStart})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{DTPickerEnd, DTPickerStart, lblEnd, lblStart})
         w->setFont(sansFont(9.75));
     for (int i = 1; i <= 11; ++i)
         Check[i]->setFont(sansFont(9.75));
@@ -256,7 +265,8 @@ void Form1::createControls()
     sc.Option2 = Option2;
     sc.frameSelectFiles = frameSelectFiles;
     sc.frameFileName = frameFileName;
-    m_rules = new SettingsRules(sc, [this] { return lSoftwareVersion; }, this);
+    m_rules = new SettingsRules(
+        sc, [this] { return lSoftwareVersion; }, this);
 }
 
 void Form1::Form_Load()
@@ -264,8 +274,9 @@ void Form1::Form_Load()
     setOuterHeightTwips(kShortHeightTwips);
     const QString marker = m_p.programFolder + QLatin1Char('/') + QLatin1String(kMarkerFileName);
     m_wide = m_p.files && m_p.files->isFile(marker);
-    m_outerWidthTwips = m_wide ? kDesignClientWidthTwips + kDefaultDecorationWidthPx * kTwipsPerPixel
-                               : kNarrowWidthTwips;
+    m_outerWidthTwips = m_wide
+                            ? kDesignClientWidthTwips + kDefaultDecorationWidthPx * kTwipsPerPixel
+                            : kNarrowWidthTwips;
     applyOuterSize();
     const QDate today = m_p.clock->today();
     DTPickerStart->setDate(today.addDays(-366));
@@ -389,8 +400,10 @@ void Form1::updateMountNotice()
     if (lState == 0 && lKordavelCount == 0) {
         const QStringList names = m_p.drives->unmountedRemovables();
         if (!names.isEmpty())
-            notice = QStringLiteral("A removable drive (%1) is attached but not mounted. Mount it to use it here.")
-                         .arg(names.join(QStringLiteral(", ")));
+            notice =
+                QStringLiteral(
+                    "A removable drive (%1) is attached but not mounted. Mount it to use it here.")
+                    .arg(names.join(QStringLiteral(", ")));
     }
     if (lblNotice->text() != notice)
         lblNotice->setText(notice);
@@ -399,35 +412,77 @@ void Form1::updateMountNotice()
 void Form1::perform(FlowAction action)
 {
     switch (action) {
-    case FlowAction::MessageReady: lblMessage->setText(QStringLiteral("Ready for next")); break;
-    case FlowAction::MessageFound: lblMessage->setText(QStringLiteral("Kordavel found")); break;
-    case FlowAction::MessageConfigRead: lblMessage->setText(QStringLiteral("Configuration read")); break;
-    case FlowAction::MessageNotSuitable: lblMessage->setText(QLatin1String(kNotSuitableMessage)); break;
-    case FlowAction::MessageSuccess: lblMessage->setText(QStringLiteral("Success!")); break;
-    case FlowAction::ShowSWVersion: lblSWVersion->setVisible(true); break;
-    case FlowAction::HideSWVersion: lblSWVersion->setVisible(false); break;
-    case FlowAction::EnableConfigure: cmdConfigure->setEnabled(true); break;
-    case FlowAction::DisableConfigure: cmdConfigure->setEnabled(false); break;
-    case FlowAction::ArrowIn: showArrow(picInArrow); break;
-    case FlowAction::ArrowOut: showArrow(picOutArrow); break;
-    case FlowAction::ArrowNone: showArrow(picNoArrow); break;
-    case FlowAction::ShowArrowDisplay: picArrowDisplay->setVisible(true); break;
-    case FlowAction::HideArrowDisplay: picArrowDisplay->setVisible(false); break;
-    case FlowAction::InstructionConnect: lblInstruction->setText(QStringLiteral("Connect USB")); break;
-    case FlowAction::InstructionDisconnect: lblInstruction->setText(QStringLiteral("Disconnect USB")); break;
-    case FlowAction::WindowShort: setOuterHeightTwips(kShortHeightTwips); break;
-    case FlowAction::WindowTall: setOuterHeightTwips(kTallHeightTwips); break;
-    case FlowAction::DeleteConfigFile: DeleteConfigurationFile(); break;
+    case FlowAction::MessageReady:
+        lblMessage->setText(QStringLiteral("Ready for next"));
+        break;
+    case FlowAction::MessageFound:
+        lblMessage->setText(QStringLiteral("Kordavel found"));
+        break;
+    case FlowAction::MessageConfigRead:
+        lblMessage->setText(QStringLiteral("Configuration read"));
+        break;
+    case FlowAction::MessageNotSuitable:
+        lblMessage->setText(QLatin1String(kNotSuitableMessage));
+        break;
+    case FlowAction::MessageSuccess:
+        lblMessage->setText(QStringLiteral("Success!"));
+        break;
+    case FlowAction::ShowSWVersion:
+        lblSWVersion->setVisible(true);
+        break;
+    case FlowAction::HideSWVersion:
+        lblSWVersion->setVisible(false);
+        break;
+    case FlowAction::EnableConfigure:
+        cmdConfigure->setEnabled(true);
+        break;
+    case FlowAction::DisableConfigure:
+        cmdConfigure->setEnabled(false);
+        break;
+    case FlowAction::ArrowIn:
+        showArrow(picInArrow);
+        break;
+    case FlowAction::ArrowOut:
+        showArrow(picOutArrow);
+        break;
+    case FlowAction::ArrowNone:
+        showArrow(picNoArrow);
+        break;
+    case FlowAction::ShowArrowDisplay:
+        picArrowDisplay->setVisible(true);
+        break;
+    case FlowAction::HideArrowDisplay:
+        picArrowDisplay->setVisible(false);
+        break;
+    case FlowAction::InstructionConnect:
+        lblInstruction->setText(QStringLiteral("Connect USB"));
+        break;
+    case FlowAction::InstructionDisconnect:
+        lblInstruction->setText(QStringLiteral("Disconnect USB"));
+        break;
+    case FlowAction::WindowShort:
+        setOuterHeightTwips(kShortHeightTwips);
+        break;
+    case FlowAction::WindowTall:
+        setOuterHeightTwips(kTallHeightTwips);
+        break;
+    case FlowAction::DeleteConfigFile:
+        DeleteConfigurationFile();
+        break;
     }
 }
 
-void Form1::showArrow(PictureBox *src) { m_arrows.showArrow(*picArrowDisplay, *picNoArrow, *src); }
+void Form1::showArrow(PictureBox *src)
+{
+    m_arrows.showArrow(*picArrowDisplay, *picNoArrow, *src);
+}
 
 void Form1::DeleteConfigurationFile()
 {
     if (scan.lDriveIndex < 0 || scan.lDriveIndex >= scan.aDrives.size())
         return;
-    const QString path = m_p.files->resolve(scan.aDrives[scan.lDriveIndex], QStringLiteral("UPDATES/DI999000.HEX"));
+    const QString path =
+        m_p.files->resolve(scan.aDrives[scan.lDriveIndex], QStringLiteral("UPDATES/DI999000.HEX"));
     if (!path.isEmpty() && m_p.files->isFile(path))
         m_p.files->remove(path);
 }
@@ -466,7 +521,8 @@ ReadOutcome Form1::FindCurrentSettings()
     bClockEnable = false;
     if (scan.lDriveIndex < 0 || scan.lDriveIndex >= scan.aDrives.size())
         return missingFile();
-    const QString path = m_p.files->resolve(scan.aDrives[scan.lDriveIndex], QLatin1String(kVersionFilePath));
+    const QString path =
+        m_p.files->resolve(scan.aDrives[scan.lDriveIndex], QLatin1String(kVersionFilePath));
     if (path.isEmpty())
         return missingFile();
     const Files::ReadResult read = m_p.files->readFile(path, kMaxVersionFileLength);
@@ -494,9 +550,11 @@ ReadOutcome Form1::FindCurrentSettings()
                            : QStringLiteral("DoziziveDE Software Version: ")) +
                        QString::number(lSoftwareVersion));
         // The blank before a non-negative number is its sign position.
-        const QString number = lSoftwareVersion < 0 ? QString::number(lSoftwareVersion)
-                                                    : QLatin1Char(' ') + QString::number(lSoftwareVersion);
-        lblSWVersion->setText((tq ? QStringLiteral("SW Version - TQ") : QStringLiteral("SW Version - CR")) + number);
+        const QString number = lSoftwareVersion < 0
+                                   ? QString::number(lSoftwareVersion)
+                                   : QLatin1Char(' ') + QString::number(lSoftwareVersion);
+        lblSWVersion->setText(
+            (tq ? QStringLiteral("SW Version - TQ") : QStringLiteral("SW Version - CR")) + number);
         break;
     }
     case Family::Unknown:
@@ -562,8 +620,8 @@ ScreenSettings Form1::screenSettings() const
 bool Form1::CreateConfigurationFile()
 {
     lExtension = configurationByte(screenSettings(), lExtension, bClockEnable);
-    const BuildResult built =
-        buildConfigurationFile(screenSettings(), familyCodeOf(sVersionData), lSoftwareVersion, lExtension, dates);
+    const BuildResult built = buildConfigurationFile(screenSettings(), familyCodeOf(sVersionData),
+                                                     lSoftwareVersion, lExtension, dates);
     if (built.status == BuildStatus::UnknownFamily) {
         inform(QStringLiteral("Unknown Kordavel type"));
         return false;
@@ -572,8 +630,8 @@ bool Form1::CreateConfigurationFile()
         inform(built.problem + QStringLiteral("\r\nNo configuration file was written."));
         return false;
     }
-    const InstallResult installed =
-        installConfigurationFile(*m_p.files, scan.aDrives[scan.lDriveIndex], built.fileName, built.text);
+    const InstallResult installed = installConfigurationFile(
+        *m_p.files, scan.aDrives[scan.lDriveIndex], built.fileName, built.text);
     if (!installed.written) {
         inform(installed.problem + QStringLiteral("\r\nNo configuration file was written."));
         return false;

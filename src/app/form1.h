@@ -115,7 +115,7 @@ private:
     SettingsRules *m_rules = nullptr;
     QPointer<frmInfo> m_help;
     ArrowAnimator m_arrows;
-    bool m_busy = false;           // a handler is running: ticks wait
+    bool m_busy = false; // a handler is running: ticks wait
     bool m_lastFocusWasHelp = false;
     bool m_activatedOnce = false;
     bool m_wide = false;

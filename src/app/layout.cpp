@@ -12,7 +12,8 @@ const ControlGeometry *geometryOf(const QString &name)
 
 QRect pixelRect(const ControlGeometry &g)
 {
-    return {twipsToPixels(g.left), twipsToPixels(g.top), twipsToPixels(g.width), twipsToPixels(g.height)};
+    return {twipsToPixels(g.left), twipsToPixels(g.top), twipsToPixels(g.width),
+            twipsToPixels(g.height)};
 }
 
 } // namespace kordavel

@@ -39,7 +39,8 @@ void drawDevice(QPainter &p, const QRectF &r)
         // The largest size at which the name fits the display with a margin.
         for (int px = int(screen.height() * 0.4); px > 6; --px) {
             f.setPixelSize(px);
-            if (QFontMetricsF(f).horizontalAdvance(QStringLiteral("KORDAVEL")) < screen.width() * 0.84)
+            if (QFontMetricsF(f).horizontalAdvance(QStringLiteral("KORDAVEL")) <
+                screen.width() * 0.84)
                 break;
         }
         p.setFont(f);
@@ -54,8 +55,8 @@ void drawDevice(QPainter &p, const QRectF &r)
     p.drawEllipse(QPointF(r.left() + r.width() * 0.67, r.top() + r.height() * 0.64), k / 2, k / 2);
     // Card slot.
     p.setBrush(QColor(12, 20, 36));
-    p.drawRoundedRect(QRectF(r.left() + r.width() * 0.2, r.top() + r.height() * 0.82, r.width() * 0.6,
-                             r.height() * 0.04),
+    p.drawRoundedRect(QRectF(r.left() + r.width() * 0.2, r.top() + r.height() * 0.82,
+                             r.width() * 0.6, r.height() * 0.04),
                       2, 2);
 }
 

@@ -5,22 +5,32 @@
 
 namespace kordavel {
 
-std::optional<QStringList> DriveStrings(Drives &drives) { return drives.roots(); }
+std::optional<QStringList> DriveStrings(Drives &drives)
+{
+    return drives.roots();
+}
 
 QString DriveTypeTextForKind(int kind, const QString &root)
 {
     switch (kind) {
-    case KindUnknown: return QStringLiteral("The drive type cannot be determined");
-    case KindNoRoot: return QStringLiteral("The root directory does not exist");
+    case KindUnknown:
+        return QStringLiteral("The drive type cannot be determined");
+    case KindNoRoot:
+        return QStringLiteral("The root directory does not exist");
     case KindRemovable:
         if (root.startsWith(QLatin1Char('a')) || root.startsWith(QLatin1Char('b')))
             return QStringLiteral("Floppy drive");
         return QStringLiteral("Removable drive");
-    case KindFixed: return QStringLiteral("Hard drive; can not be removed");
-    case KindRemote: return QStringLiteral("Remote (network) drive");
-    case KindOptical: return QStringLiteral("Optical drive (CD or DVD)");
-    case KindRamDisk: return QStringLiteral("RAM disk");
-    default: return QString();
+    case KindFixed:
+        return QStringLiteral("Hard drive; can not be removed");
+    case KindRemote:
+        return QStringLiteral("Remote (network) drive");
+    case KindOptical:
+        return QStringLiteral("Optical drive (CD or DVD)");
+    case KindRamDisk:
+        return QStringLiteral("RAM disk");
+    default:
+        return QString();
     }
 }
 
@@ -55,7 +65,8 @@ QString driveRow(Drives &drives, QString &root, const QString &kindText)
     return root + QLatin1Char('\t') + label + QLatin1Char('\t') + kindText;
 }
 
-void ScanKordavelDrives(Drives &drives, Files &files, DriveScan &scan, qint32 &count, QStringList &log)
+void ScanKordavelDrives(Drives &drives, Files &files, DriveScan &scan, qint32 &count,
+                        QStringList &log)
 {
     scan.aDrives = DriveStrings(drives).value_or(QStringList());
     log.clear();

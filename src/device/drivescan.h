@@ -43,6 +43,7 @@ struct DriveScan
 // log (which it empties first), counts the removable drives holding the device
 // folder into count and points scan.lDriveIndex at the last of them. A scan that
 // finds no device leaves lDriveIndex unchanged.
-void ScanKordavelDrives(Drives &drives, Files &files, DriveScan &scan, qint32 &count, QStringList &log);
+void ScanKordavelDrives(Drives &drives, Files &files, DriveScan &scan, qint32 &count,
+                        QStringList &log);
 
 } // namespace kordavel

@@ -29,8 +29,9 @@ frmInfo::frmInfo(const QString &mainMessage)
     m_lblInfo = new QLabel(this);
     m_lblInfo->setObjectName(QStringLiteral("lblInfo"));
     QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                   QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+                   QStringLiteral("DejaVu Sans")});
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(9.75);
     f.setWeight(QFont::Normal);
@@ -38,8 +39,8 @@ frmInfo::frmInfo(const QString &mainMessage)
     m_lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lblInfo->setWordWrap(true);
     m_lblInfo->setTextFormat(Qt::PlainText);
-    m_lblInfo->setGeometry(twipsToPixels(kLabelLeft), twipsToPixels(kLabelTop), twipsToPixels(kLabelWidth),
-                           twipsToPixels(kLabelHeight));
+    m_lblInfo->setGeometry(twipsToPixels(kLabelLeft), twipsToPixels(kLabelTop),
+                           twipsToPixels(kLabelWidth), twipsToPixels(kLabelHeight));
     // Load step: the text depends on the main window's status at this moment.
     m_lblInfo->setText(helpTextFor(mainMessage));
     m_outerHeightTwips = kLabelHeight;

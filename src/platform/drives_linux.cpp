@@ -12,12 +12,23 @@ namespace {
 bool isNetworkFs(const QString &t)
 {
     static const QStringList kinds = {
-        QStringLiteral("nfs"),       QStringLiteral("nfs4"),      QStringLiteral("cifs"),
-        QStringLiteral("smb3"),      QStringLiteral("smbfs"),     QStringLiteral("ncpfs"),
-        QStringLiteral("afs"),       QStringLiteral("ceph"),      QStringLiteral("glusterfs"),
-        QStringLiteral("9p"),        QStringLiteral("davfs"),     QStringLiteral("fuse.sshfs"),
-        QStringLiteral("fuse.rclone"), QStringLiteral("fuse.glusterfs"), QStringLiteral("fuse.davfs"),
-        QStringLiteral("fuse.s3fs"), QStringLiteral("fuse.gvfsd-fuse"),
+        QStringLiteral("nfs"),
+        QStringLiteral("nfs4"),
+        QStringLiteral("cifs"),
+        QStringLiteral("smb3"),
+        QStringLiteral("smbfs"),
+        QStringLiteral("ncpfs"),
+        QStringLiteral("afs"),
+        QStringLiteral("ceph"),
+        QStringLiteral("glusterfs"),
+        QStringLiteral("9p"),
+        QStringLiteral("davfs"),
+        QStringLiteral("fuse.sshfs"),
+        QStringLiteral("fuse.rclone"),
+        QStringLiteral("fuse.glusterfs"),
+        QStringLiteral("fuse.davfs"),
+        QStringLiteral("fuse.s3fs"),
+        QStringLiteral("fuse.gvfsd-fuse"),
     };
     return kinds.contains(t);
 }
@@ -131,7 +142,8 @@ int blockDiskKind(const QString &diskName, const QString &devicePath, int remova
         return KindRemovable;
     // Many USB bridges and SD readers report removable=0 on Linux although the
     // medium is what users (and Windows) call a removable drive.
-    if (devicePath.contains(QLatin1String("/usb")) || devicePath.contains(QLatin1String("/mmc_host/")))
+    if (devicePath.contains(QLatin1String("/usb")) ||
+        devicePath.contains(QLatin1String("/mmc_host/")))
         return KindRemovable;
     if (removable < 0 && devicePath.isEmpty())
         return KindUnknown;
@@ -140,8 +152,7 @@ int blockDiskKind(const QString &diskName, const QString &devicePath, int remova
 
 LinuxDrives::LinuxDrives(QString procRoot, QString sysRoot, QString devRoot)
     : m_proc(std::move(procRoot)), m_sys(std::move(sysRoot)), m_dev(std::move(devRoot))
-{
-}
+{}
 
 int LinuxDrives::resolveBlockKind(const MountEntry &m, QString *blockName) const
 {
@@ -190,10 +201,15 @@ void LinuxDrives::refresh()
             continue;
         Mount m;
         m.cls = cls;
-        m.root = e.mountPoint.endsWith(QLatin1Char('/')) ? e.mountPoint : e.mountPoint + QLatin1Char('/');
+        m.root = e.mountPoint.endsWith(QLatin1Char('/')) ? e.mountPoint
+                                                         : e.mountPoint + QLatin1Char('/');
         switch (cls) {
-        case MountClass::Network: m.kind = KindRemote; break;
-        case MountClass::Ram: m.kind = KindRamDisk; break;
+        case MountClass::Network:
+            m.kind = KindRemote;
+            break;
+        case MountClass::Ram:
+            m.kind = KindRamDisk;
+            break;
         default:
             m.kind = resolveBlockKind(e, &m.blockName);
             m_mountedBlocks.append(m.blockName);
@@ -264,15 +280,19 @@ QStringList LinuxDrives::unmountedRemovables()
     QStringList withFileSystem;
     const QDir byUuid(m_dev + QStringLiteral("/disk/by-uuid"));
     for (const QString &name : byUuid.entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot))
-        withFileSystem.append(QFileInfo(QFileInfo(byUuid.filePath(name)).symLinkTarget()).fileName());
+        withFileSystem.append(
+            QFileInfo(QFileInfo(byUuid.filePath(name)).symLinkTarget()).fileName());
     QStringList out;
     for (const QString &name : withFileSystem) {
         if (name.isEmpty() || m_mountedBlocks.contains(name) || out.contains(name))
             continue;
-        const QString dev = QFileInfo(m_sys + QStringLiteral("/class/block/") + name).canonicalFilePath();
+        const QString dev =
+            QFileInfo(m_sys + QStringLiteral("/class/block/") + name).canonicalFilePath();
         if (dev.isEmpty())
             continue;
-        const QString disk = QFileInfo::exists(dev + QStringLiteral("/partition")) ? QFileInfo(dev).absolutePath() : dev;
+        const QString disk = QFileInfo::exists(dev + QStringLiteral("/partition"))
+                                 ? QFileInfo(dev).absolutePath()
+                                 : dev;
         bool ok = false;
         int removable = readSmallFile(disk + QStringLiteral("/removable")).trimmed().toInt(&ok);
         if (!ok)

@@ -23,7 +23,10 @@ public:
         return out;
     }
 
-    int kind(const QString &root) override { return win::driveKind(root.toLocal8Bit().toStdString()); }
+    int kind(const QString &root) override
+    {
+        return win::driveKind(root.toLocal8Bit().toStdString());
+    }
 
     std::optional<QString> label(const QString &root) override
     {

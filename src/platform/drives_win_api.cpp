@@ -21,7 +21,8 @@ std::vector<std::string> splitDriveStrings(const char *buffer, std::size_t size)
     std::size_t start = 0;
     for (;;) {
         const std::size_t blank = text.find(' ', start);
-        out.push_back(text.substr(start, blank == std::string::npos ? std::string::npos : blank - start));
+        out.push_back(
+            text.substr(start, blank == std::string::npos ? std::string::npos : blank - start));
         if (blank == std::string::npos)
             break;
         start = blank + 1;
@@ -53,8 +54,8 @@ std::optional<std::string> volumeLabel(const std::string &root)
     DWORD serial = 0;
     DWORD maxComponent = 0;
     DWORD flags = 0;
-    if (GetVolumeInformationA(root.c_str(), label.data(), kVolumeBuffer, &serial, &maxComponent, &flags,
-                              fileSystem.data(), kVolumeBuffer) == 0)
+    if (GetVolumeInformationA(root.c_str(), label.data(), kVolumeBuffer, &serial, &maxComponent,
+                              &flags, fileSystem.data(), kVolumeBuffer) == 0)
         return std::nullopt;
     return label.substr(0, label.find('\0'));
 }

@@ -13,14 +13,21 @@ namespace kordavel {
 
 namespace {
 
-QByteArray enc(const QString &p) { return QFile::encodeName(p); }
+QByteArray enc(const QString &p)
+{
+    return QFile::encodeName(p);
+}
 
 QString errnoText(const char *what)
 {
-    return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
+    return QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                        QString::fromLocal8Bit(std::strerror(errno)));
 }
 
-bool lstatOk(const QString &path, struct stat *st) { return ::lstat(enc(path).constData(), st) == 0; }
+bool lstatOk(const QString &path, struct stat *st)
+{
+    return ::lstat(enc(path).constData(), st) == 0;
+}
 
 class PosixFiles : public Files
 {
@@ -30,7 +37,9 @@ public:
         QString cur = root;
         if (cur.endsWith(QLatin1Char('/')) && cur.size() > 1)
             cur.chop(1);
-        struct stat st{};
+        struct stat st
+        {
+        };
         if (!lstatOk(cur, &st))
             return {};
         const QStringList parts = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -63,17 +72,24 @@ public:
 
     bool isDir(const QString &path) override
     {
-        struct stat st{};
+        struct stat st
+        {
+        };
         return lstatOk(path, &st) && S_ISDIR(st.st_mode);
     }
 
     bool isFile(const QString &path) override
     {
-        struct stat st{};
+        struct stat st
+        {
+        };
         return lstatOk(path, &st) && S_ISREG(st.st_mode);
     }
 
-    ReadResult readFile(const QString &path, qint64 maxBytes) override { return read(path, maxBytes, false); }
+    ReadResult readFile(const QString &path, qint64 maxBytes) override
+    {
+        return read(path, maxBytes, false);
+    }
 
     ReadResult readFromMedium(const QString &path, qint64 maxBytes) override
     {
@@ -82,7 +98,9 @@ public:
 
     bool setNormal(const QString &path) override
     {
-        struct stat st{};
+        struct stat st
+        {
+        };
         if (!lstatOk(path, &st))
             return false;
         if (S_ISLNK(st.st_mode))
@@ -92,7 +110,9 @@ public:
 
     bool remove(const QString &path) override
     {
-        struct stat st{};
+        struct stat st
+        {
+        };
         if (!lstatOk(path, &st) || S_ISDIR(st.st_mode))
             return false;
         return ::unlink(enc(path).constData()) == 0;
@@ -108,7 +128,9 @@ public:
             const QString name = QFile::decodeName(e->d_name);
             if (name == QLatin1String(".") || name == QLatin1String(".."))
                 continue;
-            struct stat st{};
+            struct stat st
+            {
+            };
             if (lstatOk(dir + QLatin1Char('/') + name, &st) && !S_ISDIR(st.st_mode))
                 out.append(name);
         }
@@ -119,7 +141,8 @@ public:
     QString createDurable(const QString &path, const QByteArray &data) override
     {
         const QByteArray p = enc(path);
-        const int fd = ::open(p.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        const int fd =
+            ::open(p.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd < 0)
             return errnoText("create");
         QString err;
@@ -144,7 +167,9 @@ public:
 
     QString rename(const QString &from, const QString &to) override
     {
-        struct stat st{};
+        struct stat st
+        {
+        };
         if (lstatOk(to, &st) && S_ISDIR(st.st_mode))
             return QStringLiteral("rename: target is a folder");
         if (::rename(enc(from).constData(), enc(to).constData()) != 0)
@@ -170,10 +195,13 @@ private:
         ReadResult r;
         const int fd = ::open(enc(path).constData(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) {
-            r.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Error;
+            r.status =
+                errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Error;
             return r;
         }
-        struct stat st{};
+        struct stat st
+        {
+        };
         if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
             ::close(fd);
             r.status = ReadStatus::Error;

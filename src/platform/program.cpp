@@ -4,7 +4,10 @@
 
 namespace kordavel {
 
-QString programFolder() { return QCoreApplication::applicationDirPath(); }
+QString programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
 
 ProgramVersion programVersion()
 {

@@ -12,8 +12,8 @@
 
 namespace kordavel {
 
-SettingsRules::SettingsRules(const SettingsControls &controls, std::function<qint32()> softwareVersion,
-                             QObject *parent)
+SettingsRules::SettingsRules(const SettingsControls &controls,
+                             std::function<qint32()> softwareVersion, QObject *parent)
     : QObject(parent), m_c(controls), m_softwareVersion(std::move(softwareVersion))
 {
     connect(m_c.Check[8], &QCheckBox::toggled, this, [this] { Check8_Click(); });
@@ -21,7 +21,8 @@ SettingsRules::SettingsRules(const SettingsControls &controls, std::function<qin
     connect(m_c.Check[11], &QCheckBox::toggled, this, [this] { Check11_Click(); });
     // Option2(0) changes state whenever the selected page changes, and by then
     // both buttons hold their new state.
-    connect(m_c.Option2[0], &QRadioButton::toggled, this, [this](bool on) { Option2_Click(on ? 0 : 1); });
+    connect(m_c.Option2[0], &QRadioButton::toggled, this,
+            [this](bool on) { Option2_Click(on ? 0 : 1); });
 }
 
 bool SettingsRules::SetCheckBoxes(qint32 lByteValue)
@@ -59,7 +60,10 @@ void SettingsRules::applyIdentification(const Identification &id)
             b->setVisible(false);
 }
 
-void SettingsRules::loadPeriod(const QByteArray &data) { m_c.tbDays->setText(periodText(data)); }
+void SettingsRules::loadPeriod(const QByteArray &data)
+{
+    m_c.tbDays->setText(periodText(data));
+}
 
 void SettingsRules::clearDownloadBoxes()
 {

@@ -56,11 +56,11 @@ public:
 
     // Version-dependent visibility, enabling and captions after identification.
     void applyIdentification(const Identification &id);
-    void loadPeriod(const QByteArray &data);          // L1
-    void clearDownloadBoxes();                        // L2
-    void applyLayout(Layout layout);                  // L3
-    void applyExtension(int extension);               // L4
-    void applyCodeList(const QByteArray &data, int first, int last); // L5
+    void loadPeriod(const QByteArray &data);                          // L1
+    void clearDownloadBoxes();                                        // L2
+    void applyLayout(Layout layout);                                  // L3
+    void applyExtension(int extension);                               // L4
+    void applyCodeList(const QByteArray &data, int first, int last);  // L5
     void applyDates(const QByteArray &data, const DateConstants &dc); // L6
 
     // Clears every Option1 button (none selected).

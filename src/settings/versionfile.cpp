@@ -8,9 +8,15 @@
 namespace kordavel {
 
 namespace {
-quint8 byteAt(const QByteArray &d, int i) { return quint8(d.at(i)); }
+quint8 byteAt(const QByteArray &d, int i)
+{
+    return quint8(d.at(i));
+}
 
-QString hexByte(quint8 b) { return QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper(); }
+QString hexByte(quint8 b)
+{
+    return QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
+}
 
 QString digitsAt(const QByteArray &d, int offset)
 {
@@ -21,7 +27,10 @@ QString digitsAt(const QByteArray &d, int offset)
 }
 } // namespace
 
-QString familyCodeOf(const QByteArray &data) { return QString::fromLatin1(data.left(2)).toUpper(); }
+QString familyCodeOf(const QByteArray &data)
+{
+    return QString::fromLatin1(data.left(2)).toUpper();
+}
 
 Family familyOf(const QString &familyCode)
 {
@@ -110,13 +119,19 @@ QString periodText(const QByteArray &data)
 int extensionByteOf(Layout layout, const QByteArray &data)
 {
     switch (layout) {
-    case Layout::B: return data.size() > 24 ? byteAt(data, 24) : 255;
-    case Layout::C: return data.size() > 31 ? byteAt(data, 31) : 255;
-    default: return 255;
+    case Layout::B:
+        return data.size() > 24 ? byteAt(data, 24) : 255;
+    case Layout::C:
+        return data.size() > 31 ? byteAt(data, 31) : 255;
+    default:
+        return 255;
     }
 }
 
-bool clockEnabledBy(Layout layout, int extension) { return layout == Layout::C && (extension & 0x02) == 0; }
+bool clockEnabledBy(Layout layout, int extension)
+{
+    return layout == Layout::C && (extension & 0x02) == 0;
+}
 
 ExtensionView decodeExtension(int extension)
 {

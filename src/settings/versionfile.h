@@ -56,8 +56,8 @@ bool clockEnabledBy(Layout layout, int extension);
 // Settings the extension byte selects.
 struct ExtensionView
 {
-    bool saveCardDate; // Check7 checked
-    int model;         // optKordavel index: 0 Kordavel, 1 Kordavel Plus
+    bool saveCardDate;  // Check7 checked
+    int model;          // optKordavel index: 0 Kordavel, 1 Kordavel Plus
     int fileNameFormat; // Option1 index
 };
 ExtensionView decodeExtension(int extension);

@@ -22,8 +22,9 @@ InstallResult installConfigurationFile(Files &files, const QString &root, const 
     const auto back = files.readFromMedium(temp, text.size() + 1);
     if (back.status != Files::ReadStatus::Ok || back.data != text) {
         files.remove(temp);
-        r.problem = QStringLiteral("The configuration file read back from the Kordavel differs from what was "
-                                   "written.");
+        r.problem = QStringLiteral(
+            "The configuration file read back from the Kordavel differs from what was "
+            "written.");
         return r;
     }
     // The file of the final name is replaced by the rename itself, so that name
@@ -33,13 +34,17 @@ InstallResult installConfigurationFile(Files &files, const QString &root, const 
             if (name.endsWith(QLatin1String(".hex"), Qt::CaseInsensitive) && name != fileName)
                 files.remove(updates + QLatin1Char('/') + name);
     }
-    if (const QString err = files.rename(temp, updates + QLatin1Char('/') + fileName); !err.isEmpty()) {
+    if (const QString err = files.rename(temp, updates + QLatin1Char('/') + fileName);
+        !err.isEmpty()) {
         files.remove(temp);
-        r.problem = QStringLiteral("The configuration file could not be put in place (%1).").arg(err);
+        r.problem =
+            QStringLiteral("The configuration file could not be put in place (%1).").arg(err);
         return r;
     }
     if (const QString err = files.syncDir(updates); !err.isEmpty()) {
-        r.problem = QStringLiteral("The configuration file could not be flushed to the Kordavel (%1).").arg(err);
+        r.problem =
+            QStringLiteral("The configuration file could not be flushed to the Kordavel (%1).")
+                .arg(err);
         return r;
     }
     r.written = true;

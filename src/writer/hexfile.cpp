@@ -8,7 +8,10 @@ namespace kordavel {
 
 namespace {
 
-QByteArray hex8(quint32 v) { return QByteArray::number(v, 16).rightJustified(8, '0').toUpper(); }
+QByteArray hex8(quint32 v)
+{
+    return QByteArray::number(v, 16).rightJustified(8, '0').toUpper();
+}
 
 QByteArray bytes(std::initializer_list<int> list)
 {
@@ -18,7 +21,10 @@ QByteArray bytes(std::initializer_list<int> list)
     return b;
 }
 
-QByteArray fromHex8(const QString &digits) { return QByteArray::fromHex(digits.toLatin1()); }
+QByteArray fromHex8(const QString &digits)
+{
+    return QByteArray::fromHex(digits.toLatin1());
+}
 
 // Record C: the manufacturer-specific request groups, each ended by FF.
 QByteArray recordCData(const ScreenSettings &s)
@@ -121,8 +127,8 @@ QByteArray hexRecord(quint16 address, quint8 type, const QByteArray &data)
     return ':' + raw.toHex().toUpper();
 }
 
-BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &familyCode, qint32 softwareVersion,
-                                   int configByte, const DateConstants &dc)
+BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &familyCode,
+                                   qint32 softwareVersion, int configByte, const DateConstants &dc)
 {
     BuildResult r;
     const Family family = familyOf(familyCode.left(2).toUpper());
@@ -133,8 +139,8 @@ BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &famil
         QByteArray a = bytes({configByte});
         a.append("CR000007HEX");
         a.append(bytes({0xFF, 0xFF, 0xFF, 0xFF}));
-        r.text = hexRecord(0x3A00, 0x02, a) + crlf + hexRecord(0x3A10, 0x02, QByteArray(16, char(0xFF))) + crlf +
-                 end + crlf;
+        r.text = hexRecord(0x3A00, 0x02, a) + crlf +
+                 hexRecord(0x3A10, 0x02, QByteArray(16, char(0xFF))) + crlf + end + crlf;
         r.fileName = QStringLiteral("ZA999000.HEX");
         r.status = BuildStatus::Ok;
         return r;
@@ -156,7 +162,8 @@ BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &famil
         period = bytes({0xFF, 0xFF, 0xFF, 0xFF});
     } else {
         const quint32 secs = quint32(qint32(days * 86400));
-        period = bytes({int(secs & 0xFF), int(secs >> 8 & 0xFF), int(secs >> 16 & 0xFF), int(secs >> 24)});
+        period = bytes(
+            {int(secs & 0xFF), int(secs >> 8 & 0xFF), int(secs >> 16 & 0xFF), int(secs >> 24)});
     }
 
     QByteArray a = bytes({configByte});
@@ -182,9 +189,10 @@ BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &famil
         for (const QDateTime &d : {start, stop}) {
             if (!deviceCanHold(d, dc)) {
                 r.status = BuildStatus::DateOutOfRange;
-                r.problem = QStringLiteral("The date %1 cannot be stored in the Kordavel: dates must lie "
-                                           "between 1970-01-01 and 2106-02-07.")
-                                .arg(d.date().toString(QStringLiteral("yyyy-MM-dd")));
+                r.problem =
+                    QStringLiteral("The date %1 cannot be stored in the Kordavel: dates must lie "
+                                   "between 1970-01-01 and 2106-02-07.")
+                        .arg(d.date().toString(QStringLiteral("yyyy-MM-dd")));
                 r.text.clear();
                 return r;
             }

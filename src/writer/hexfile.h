@@ -19,8 +19,8 @@ struct ScreenSettings
     QString tbDays;
     QDate start;
     QDate end;
-    int option1 = -1;           // first selected Option1 button, -1 when none is
-    bool kordavelPlus = false;  // optKordavel(1) selected
+    int option1 = -1;          // first selected Option1 button, -1 when none is
+    bool kordavelPlus = false; // optKordavel(1) selected
 };
 
 // Configuration byte from the screen, starting from the previous lExtension.
@@ -46,15 +46,15 @@ enum class BuildStatus { Ok, UnknownFamily, DaysOutOfRange, DateOutOfRange };
 struct BuildResult
 {
     BuildStatus status = BuildStatus::UnknownFamily;
-    QString fileName;  // "DI999000.HEX" (TQ) or "ZA999000.HEX" (CR), inside UPDATES
-    QByteArray text;   // whole file, CR LF after every line
-    QString problem;   // why nothing can be written, for the user
+    QString fileName; // "DI999000.HEX" (TQ) or "ZA999000.HEX" (CR), inside UPDATES
+    QByteArray text;  // whole file, CR LF after every line
+    QString problem;  // why nothing can be written, for the user
 };
 
 // Builds the configuration file for a family code ("TQ"/"CR", any case),
 // software version and configuration byte. Nothing is built for an unknown
 // family, a day count beyond +-24855 days or a date the device cannot hold.
-BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &familyCode, qint32 softwareVersion,
-                                   int configByte, const DateConstants &dc);
+BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &familyCode,
+                                   qint32 softwareVersion, int configByte, const DateConstants &dc);
 
 } // namespace kordavel

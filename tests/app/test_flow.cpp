@@ -36,7 +36,12 @@ const Row kRows[] = {
     {2, 1, {A::ArrowOut}, 2, false},
     {2, 2, {}, 2, false},
     {3, 0, {A::ArrowIn, A::InstructionConnect}, 3, false},
-    {3, 1, {A::InstructionDisconnect, A::MessageSuccess, A::ArrowNone, A::WindowShort, A::DeleteConfigFile}, 4, false},
+    {3,
+     1,
+     {A::InstructionDisconnect, A::MessageSuccess, A::ArrowNone, A::WindowShort,
+      A::DeleteConfigFile},
+     4,
+     false},
     {3, 2, {}, 3, false},
     {4, 0, {A::ArrowNone, A::WindowShort, A::HideArrowDisplay}, 0, false},
     {4, 1, {A::HideArrowDisplay}, 4, false},
@@ -66,13 +71,14 @@ TEST(FlowTable, SuitabilityAfterARead)
     EXPECT_EQ(s.actions, (std::vector<FlowAction>{A::MessageConfigRead, A::ShowSWVersion}));
     EXPECT_EQ(s.nextState, 0);
     s = planAfterRead(ReadOutcome::Read, "TQ", 22);
-    EXPECT_EQ(s.actions, (std::vector<FlowAction>{A::MessageConfigRead, A::ShowSWVersion, A::MessageNotSuitable,
-                                                  A::ShowArrowDisplay, A::ArrowOut, A::InstructionDisconnect,
-                                                  A::WindowTall}));
+    EXPECT_EQ(s.actions,
+              (std::vector<FlowAction>{A::MessageConfigRead, A::ShowSWVersion,
+                                       A::MessageNotSuitable, A::ShowArrowDisplay, A::ArrowOut,
+                                       A::InstructionDisconnect, A::WindowTall}));
     EXPECT_EQ(s.nextState, 5);
     s = planAfterRead(ReadOutcome::Read, "TQ", 23);
-    EXPECT_EQ(s.actions, (std::vector<FlowAction>{A::MessageConfigRead, A::ShowSWVersion, A::EnableConfigure,
-                                                  A::WindowShort}));
+    EXPECT_EQ(s.actions, (std::vector<FlowAction>{A::MessageConfigRead, A::ShowSWVersion,
+                                                  A::EnableConfigure, A::WindowShort}));
     EXPECT_EQ(s.nextState, 1);
     s = planAfterRead(ReadOutcome::Failed, "TQ", 54);
     EXPECT_TRUE(s.actions.empty()) << "a failed read is not reported as read";

@@ -5,15 +5,15 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <QDir>
-#include <QPointer>
 #include <QWindow>
 #include <QtTest/QTest>
 
@@ -62,8 +62,9 @@ TEST(MainWindow, CaptionsTooltipsAndInitialStates)
     EXPECT_EQ(f.lblVersion->text(), "Rev. 0.1.17");
     EXPECT_EQ(f.Label1_0->text(), QString::fromUtf8("\u00A9 2026 Kordavel"));
     EXPECT_EQ(f.timer()->interval(), 500);
-    for (QWidget *hidden : {static_cast<QWidget *>(f.picNoArrow), static_cast<QWidget *>(f.picInArrow),
-                            static_cast<QWidget *>(f.picOutArrow)})
+    for (QWidget *hidden :
+         {static_cast<QWidget *>(f.picNoArrow), static_cast<QWidget *>(f.picInArrow),
+          static_cast<QWidget *>(f.picOutArrow)})
         EXPECT_TRUE(hidden->isHidden());
     EXPECT_FALSE(f.picArrowDisplay->isHidden());
     EXPECT_EQ(f.lblMessage->font().pointSizeF(), 24);
@@ -158,7 +159,8 @@ TEST(MainWindow, NoticeForAnAttachedButUnmountedDrive)
     Form1 &f = *h.form;
     h.drives.unmounted = {"sdb1"};
     h.tick();
-    EXPECT_EQ(f.lblNotice->text(), "A removable drive (sdb1) is attached but not mounted. Mount it to use it here.");
+    EXPECT_EQ(f.lblNotice->text(),
+              "A removable drive (sdb1) is attached but not mounted. Mount it to use it here.");
     EXPECT_EQ(f.lblMessage->text(), "Ready for next") << "the status text itself is unchanged";
     h.drives.unmounted.clear();
     h.tick();

@@ -41,12 +41,9 @@ TEST(DriveScan, OnlyRemovableDrivesAreLoggedAndTested)
     DeviceDir fixedWithFolder;
     DeviceDir network;
     Scan s;
-    s.drives.entries = {{"/", KindFixed, "sys"},
-                        {fixedWithFolder.root(), KindFixed, "X"},
-                        {network.root(), KindRemote, "N"},
-                        {"/cd/", KindOptical, "CD"},
-                        {"/ram/", KindRamDisk, ""},
-                        {"/odd/", KindUnknown, ""}};
+    s.drives.entries = {{"/", KindFixed, "sys"},           {fixedWithFolder.root(), KindFixed, "X"},
+                        {network.root(), KindRemote, "N"}, {"/cd/", KindOptical, "CD"},
+                        {"/ram/", KindRamDisk, ""},        {"/odd/", KindUnknown, ""}};
     s.run();
     EXPECT_TRUE(s.log.isEmpty());
     EXPECT_EQ(s.count, 0);
@@ -66,7 +63,8 @@ TEST(DriveScan, RowsAndCountsForRemovableDrives)
     s.run();
     ASSERT_EQ(s.log.size(), 4);
     EXPECT_EQ(s.log[0], first.root() + "\tCARDS\tRemovable drive");
-    EXPECT_EQ(s.log[1], plain.path() + "/\t\tRemovable drive") << "unlabelled: nothing between the tabs";
+    EXPECT_EQ(s.log[1], plain.path() + "/\t\tRemovable drive")
+        << "unlabelled: nothing between the tabs";
     EXPECT_EQ(s.log[2], "/media/nomedium/\t(No name)   \tRemovable drive");
     EXPECT_EQ(s.count, 2) << "a device whose label query fails still counts";
     EXPECT_EQ(s.scan.lDriveIndex, 4) << "the later device wins, indexed over all drives";

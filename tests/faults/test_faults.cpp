@@ -144,7 +144,8 @@ TEST(Faults, DeviceVanishingDuringConfigure)
 
         const QByteArray hex = readAll(dev.path("UPDATES/DI999000.HEX"));
         // Under its final name there is only ever a complete file: the old one or the new one.
-        EXPECT_TRUE(hex == "the previous complete file\r\n" || (hex.startsWith(":103A0000") && hex.endsWith(":00000001FF\r\n")))
+        EXPECT_TRUE(hex == "the previous complete file\r\n" ||
+                    (hex.startsWith(":103A0000") && hex.endsWith(":00000001FF\r\n")))
             << hex.constData();
         if (f.lState == 2) {
             ++written;
@@ -185,7 +186,8 @@ TEST(Faults, TableRewrittenWhileBeingRead)
         if (!roots)
             continue;
         ++seen;
-        EXPECT_TRUE(*roots == (QStringList{"/", "/media/a/"}) || *roots == (QStringList{"/", "/media/b/", "/media/c/"}))
+        EXPECT_TRUE(*roots == (QStringList{"/", "/media/a/"}) ||
+                    *roots == (QStringList{"/", "/media/b/", "/media/c/"}))
             << qPrintable(roots->join(','));
     }
     stop = true;
@@ -196,8 +198,9 @@ TEST(Faults, TableRewrittenWhileBeingRead)
 TEST(Faults, RootsWithUnusualCharacters)
 {
     QTemporaryDir base;
-    for (const QString &name : {QStringLiteral("MY DRIVE"), QStringLiteral("tab\there"), QStringLiteral("back\\slash"),
-                                QStringLiteral("Ünïcödé ✓"), QStringLiteral("new\nline"), QStringLiteral("-dash")}) {
+    for (const QString &name :
+         {QStringLiteral("MY DRIVE"), QStringLiteral("tab\there"), QStringLiteral("back\\slash"),
+          QStringLiteral("Ünïcödé ✓"), QStringLiteral("new\nline"), QStringLiteral("-dash")}) {
         SCOPED_TRACE(name.toStdString());
         const QString root = base.path() + '/' + name + '/';
         QDir().mkpath(root + "KORDAVEL/CARD");

@@ -18,14 +18,20 @@ TEST(HelpTexts, ShortNoticeAndFullText)
     ASSERT_EQ(lines.size(), 19);
     EXPECT_TRUE(full.startsWith("\r\nInstructions\r\n"));
     EXPECT_FALSE(full.endsWith("\r\n"));
-    EXPECT_EQ(lines[2], "Connect your Kordavel/Plus/Blue with memory card or Kordavel CR to your computer. Use this "
-                        "utility to adjust the configuration settings. Click 'Configure',  then follow the disconnect "
+    EXPECT_EQ(lines[2], "Connect your Kordavel/Plus/Blue with memory card or Kordavel CR to your "
+                        "computer. Use this "
+                        "utility to adjust the configuration settings. Click 'Configure',  then "
+                        "follow the disconnect "
                         "and reconnect instructions.");
-    EXPECT_EQ(lines[17], "Kordavel and Kordavel Plus units with software prior to SW 23 are not suitable for use with "
+    EXPECT_EQ(lines[17], "Kordavel and Kordavel Plus units with software prior to SW 23 are not "
+                         "suitable for use with "
                          "this configuration utility.");
-    EXPECT_EQ(lines[18], "Irrespective of software version, Kordavel units prior to serial number 26000 do not "
-                         "support long file names.");
-    EXPECT_EQ(lines[10], "Kordavel Latest VU/Configuration settings are not relevant for the DoziziveDE.");
+    EXPECT_EQ(
+        lines[18],
+        "Irrespective of software version, Kordavel units prior to serial number 26000 do not "
+        "support long file names.");
+    EXPECT_EQ(lines[10],
+              "Kordavel Latest VU/Configuration settings are not relevant for the DoziziveDE.");
     for (int empty : {0, 3, 7, 9, 11, 15})
         EXPECT_TRUE(lines[empty].isEmpty()) << empty;
     EXPECT_EQ(helpTextFor("Not Suitable"), notSuitableNotice());

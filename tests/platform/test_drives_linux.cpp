@@ -22,11 +22,17 @@ protected:
         const QString sys = dir.path() + QStringLiteral("/sys");
         // sda: fixed SATA disk, sdb: USB stick that says removable=0, sr0: optical,
         // mmcblk0: SD card, zram0, loop0.
-        disk(QStringLiteral("devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sda"), 0, {"sda2"});
-        disk(QStringLiteral("devices/pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host6/target6:0:0/6:0:0:0/block/sdb"), 0,
-             {"sdb1"});
-        disk(QStringLiteral("devices/pci0000:00/0000:00:17.0/ata2/host1/target1:0:0/1:0:0:0/block/sr0"), 1, {});
-        disk(QStringLiteral("devices/platform/soc/mmc_host/mmc0/mmc0:0001/block/mmcblk0"), 0, {"mmcblk0p1"});
+        disk(QStringLiteral(
+                 "devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sda"),
+             0, {"sda2"});
+        disk(QStringLiteral("devices/pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host6/target6:0:0/"
+                            "6:0:0:0/block/sdb"),
+             0, {"sdb1"});
+        disk(QStringLiteral(
+                 "devices/pci0000:00/0000:00:17.0/ata2/host1/target1:0:0/1:0:0:0/block/sr0"),
+             1, {});
+        disk(QStringLiteral("devices/platform/soc/mmc_host/mmc0/mmc0:0001/block/mmcblk0"), 0,
+             {"mmcblk0p1"});
         disk(QStringLiteral("devices/virtual/block/zram0"), 0, {});
         disk(QStringLiteral("devices/virtual/block/loop0"), 0, {});
         link(QStringLiteral("dev/block/8:2"), QStringLiteral("sda/sda2"));
@@ -36,8 +42,10 @@ protected:
         link(QStringLiteral("dev/block/252:0"), QStringLiteral("zram0"));
         link(QStringLiteral("dev/block/7:0"), QStringLiteral("loop0"));
         QDir().mkpath(dir.path() + QStringLiteral("/dev/disk/by-label"));
-        QFile::link(QStringLiteral("../../sdb1"), dir.path() + QStringLiteral("/dev/disk/by-label/KORD\\x20DEV"));
-        QFile::link(QStringLiteral("../../sda2"), dir.path() + QStringLiteral("/dev/disk/by-label/root"));
+        QFile::link(QStringLiteral("../../sdb1"),
+                    dir.path() + QStringLiteral("/dev/disk/by-label/KORD\\x20DEV"));
+        QFile::link(QStringLiteral("../../sda2"),
+                    dir.path() + QStringLiteral("/dev/disk/by-label/root"));
         Q_UNUSED(sys);
     }
 
@@ -53,17 +61,24 @@ protected:
     void link(const QString &at, const QString &to)
     {
         const QString name = to.section(QLatin1Char('/'), 0, 0);
-        const QString target = paths.value(name) + (to.contains(QLatin1Char('/')) ? QLatin1Char('/') + to.section(QLatin1Char('/'), 1) : QString());
+        const QString target =
+            paths.value(name) + (to.contains(QLatin1Char('/'))
+                                     ? QLatin1Char('/') + to.section(QLatin1Char('/'), 1)
+                                     : QString());
         const QString linkPath = dir.path() + QStringLiteral("/sys/") + at;
         QDir().mkpath(linkPath.section(QLatin1Char('/'), 0, -2));
         QFile::link(target, linkPath);
     }
 
-    void mountinfo(const QByteArray &text) { writeFile(dir.path() + QStringLiteral("/proc/self/mountinfo"), text); }
+    void mountinfo(const QByteArray &text)
+    {
+        writeFile(dir.path() + QStringLiteral("/proc/self/mountinfo"), text);
+    }
 
     LinuxDrives drives()
     {
-        return LinuxDrives(dir.path() + QStringLiteral("/proc"), dir.path() + QStringLiteral("/sys"),
+        return LinuxDrives(dir.path() + QStringLiteral("/proc"),
+                           dir.path() + QStringLiteral("/sys"),
                            dir.path() + QStringLiteral("/dev"));
     }
 
@@ -95,9 +110,9 @@ TEST_F(LinuxFixture, RootsKeepMountinfoOrderAndSkipPseudoFileSystems)
     LinuxDrives d = drives();
     const auto roots = d.roots();
     ASSERT_TRUE(roots.has_value());
-    EXPECT_EQ(*roots, (QStringList{"/", "/run/", "/media/user/KORD DEV/", "/media/cdrom/", "/mnt/share/",
-                                   "/media/user/SDCARD/", "/var/cache/z/", "/snap/core/1/", "/mnt/sshbox/",
-                                   "/mnt/ghost/"}));
+    EXPECT_EQ(*roots, (QStringList{"/", "/run/", "/media/user/KORD DEV/", "/media/cdrom/",
+                                   "/mnt/share/", "/media/user/SDCARD/", "/var/cache/z/",
+                                   "/snap/core/1/", "/mnt/sshbox/", "/mnt/ghost/"}));
 }
 
 TEST_F(LinuxFixture, KindsFollowTheBlockDeviceAndFileSystem)
@@ -123,7 +138,8 @@ TEST_F(LinuxFixture, LabelsComeFromUdevLinks)
     LinuxDrives d = drives();
     EXPECT_EQ(d.label("/media/user/KORD DEV/"), std::optional<QString>("KORD DEV"));
     EXPECT_EQ(d.label("/"), std::optional<QString>("root"));
-    EXPECT_EQ(d.label("/media/user/SDCARD/"), std::optional<QString>(QString())) << "no link: unlabelled";
+    EXPECT_EQ(d.label("/media/user/SDCARD/"), std::optional<QString>(QString()))
+        << "no link: unlabelled";
     EXPECT_EQ(d.label("/mnt/share/"), std::optional<QString>(QString()));
     EXPECT_FALSE(d.label("/not/mounted/").has_value());
 }
@@ -146,9 +162,10 @@ TEST_F(LinuxFixture, ChangedMountsAreSeenOnTheNextQuery)
 
 TEST(MountInfoParser, UnescapesAndSkipsMalformedLines)
 {
-    const auto mounts = parseMountInfo("garbage\n"
-                                       "1 2 x:y / /a rw - ext4 /dev/a rw\n"
-                                       "3 1 8:1 / /media/a\\011tab\\134b rw shared:1 master:2 - vfat /dev/sdc1 rw\n");
+    const auto mounts = parseMountInfo(
+        "garbage\n"
+        "1 2 x:y / /a rw - ext4 /dev/a rw\n"
+        "3 1 8:1 / /media/a\\011tab\\134b rw shared:1 master:2 - vfat /dev/sdc1 rw\n");
     ASSERT_EQ(mounts.size(), 1);
     EXPECT_EQ(mounts[0].mountPoint, QStringLiteral("/media/a\ttab\\b"));
     EXPECT_EQ(mounts[0].fsType, QStringLiteral("vfat"));
@@ -175,7 +192,9 @@ TEST_F(LinuxFixture, UnmountedRemovableVolumesWithAFileSystem)
     QDir().mkpath(dir.path() + "/sys/class/block");
     for (const char *name : {"sdb1", "sda2", "mmcblk0p1"}) {
         const QString target = QFileInfo(dir.path() + "/sys/dev/block/" +
-                                         (QString(name) == "sdb1" ? "8:17" : QString(name) == "sda2" ? "8:2" : "179:1"))
+                                         (QString(name) == "sdb1"   ? "8:17"
+                                          : QString(name) == "sda2" ? "8:2"
+                                                                    : "179:1"))
                                    .canonicalFilePath();
         QFile::link(target, dir.path() + "/sys/class/block/" + name);
         QFile::link(QString("../../") + name, dir.path() + "/dev/disk/by-uuid/uuid-" + name);

@@ -13,7 +13,8 @@ TEST(WindowsDriveStrings, FilledBufferGivesTheRootsInOrder)
     char buffer[kDriveStringsBuffer];
     std::memset(buffer, ' ', sizeof buffer);
     std::memcpy(buffer, "C:\\\0D:\\\0F:\\\0\0", 13);
-    EXPECT_EQ(splitDriveStrings(buffer, sizeof buffer), (std::vector<std::string>{"C:\\", "D:\\", "F:\\"}));
+    EXPECT_EQ(splitDriveStrings(buffer, sizeof buffer),
+              (std::vector<std::string>{"C:\\", "D:\\", "F:\\"}));
 }
 
 TEST(WindowsDriveStrings, AllTwentySixLettersFitTheBuffer)

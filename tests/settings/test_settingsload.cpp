@@ -4,8 +4,8 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,7 +61,8 @@ TEST_F(Load, CompleteLayoutCExample)
     ASSERT_EQ(read(exampleLayoutC()), ReadOutcome::Read);
     Form1 &f = *h.form;
     EXPECT_EQ(f.lblSWVersion->text(), "SW Version - TQ 54");
-    EXPECT_EQ(log(), (QStringList{"Kordavel Software Version: 54", "Version file length: 80", "Config. byte: B5"}));
+    EXPECT_EQ(log(), (QStringList{"Kordavel Software Version: 54", "Version file length: 80",
+                                  "Config. byte: B5"}));
     EXPECT_EQ(f.tbDays->text(), " 92");
     for (int i = 2; i <= 9; ++i)
         EXPECT_TRUE(checked(i)) << "Check" << i;
@@ -82,7 +83,8 @@ TEST_F(Load, CompleteLayoutCExample)
 
 TEST_F(Load, LayoutAAndVersionDependentControls)
 {
-    ASSERT_EQ(read(versionFile("TQ000020HEX", 21, {{16, QByteArray::fromHex("0102FFFF03")}})), ReadOutcome::Read);
+    ASSERT_EQ(read(versionFile("TQ000020HEX", 21, {{16, QByteArray::fromHex("0102FFFF03")}})),
+              ReadOutcome::Read);
     Form1 &f = *h.form;
     EXPECT_EQ(f.lSoftwareVersion, 20);
     EXPECT_TRUE(checked(2));
@@ -106,8 +108,10 @@ TEST_F(Load, LayoutAAndVersionDependentControls)
 
 TEST_F(Load, LayoutBCouplesManufacturerBoxes)
 {
-    ASSERT_EQ(read(versionFile("TQ000030HEX", 25, {{16, QByteArray::fromHex("0211FFFF")}, {24, QByteArray::fromHex("F7")}})),
-              ReadOutcome::Read);
+    ASSERT_EQ(
+        read(versionFile("TQ000030HEX", 25,
+                         {{16, QByteArray::fromHex("0211FFFF")}, {24, QByteArray::fromHex("F7")}})),
+        ReadOutcome::Read);
     EXPECT_TRUE(checked(10));
     EXPECT_TRUE(checked(8)) << "version 30 couples Check8 and Check10";
     EXPECT_TRUE(h.form->Check[8]->isEnabled());
@@ -119,10 +123,12 @@ TEST_F(Load, LayoutBCouplesManufacturerBoxes)
 
 TEST_F(Load, FromVersion36TheBoxesAreIndependent)
 {
-    ASSERT_EQ(read(versionFile("TQ000040HEX", 80, {{32, QByteArray::fromHex("11FFFF")}})), ReadOutcome::Read);
+    ASSERT_EQ(read(versionFile("TQ000040HEX", 80, {{32, QByteArray::fromHex("11FFFF")}})),
+              ReadOutcome::Read);
     EXPECT_TRUE(checked(10));
     EXPECT_FALSE(checked(8));
-    ASSERT_EQ(read(versionFile("TQ000040HEX", 80, {{32, QByteArray::fromHex("121911FFFF")}})), ReadOutcome::Read);
+    ASSERT_EQ(read(versionFile("TQ000040HEX", 80, {{32, QByteArray::fromHex("121911FFFF")}})),
+              ReadOutcome::Read);
     EXPECT_TRUE(checked(8));
     EXPECT_TRUE(checked(9));
     EXPECT_TRUE(checked(10));
@@ -132,8 +138,9 @@ TEST_F(Load, FromVersion36TheBoxesAreIndependent)
 TEST_F(Load, EndMarkerCarriesOverBetweenLists)
 {
     // First list ends on a single FF at offset 30; the second list's FF ends it at once.
-    QByteArray d = versionFile("TQ000054HEX", 80, {{16, QByteArray::fromHex("0102030405060203040506020304FF")},
-                                                   {32, QByteArray::fromHex("FF11")}});
+    QByteArray d = versionFile("TQ000054HEX", 80,
+                               {{16, QByteArray::fromHex("0102030405060203040506020304FF")},
+                                {32, QByteArray::fromHex("FF11")}});
     ASSERT_EQ(read(d), ReadOutcome::Read);
     EXPECT_FALSE(checked(10));
     d[30] = char(0x02);
@@ -154,7 +161,8 @@ TEST_F(Load, ExtensionBytes)
     for (const Case &c : {Case{"BF", 1, 0, false, false}, Case{"77", 0, 1, true, false},
                           Case{"8F", 4, 0, false, false}, Case{"02", 4, 1, true, false},
                           Case{"00", 4, 1, true, true}}) {
-        ASSERT_EQ(read(versionFile("TQ000054HEX", 80, {{31, QByteArray::fromHex(c.hex)}})), ReadOutcome::Read);
+        ASSERT_EQ(read(versionFile("TQ000054HEX", 80, {{31, QByteArray::fromHex(c.hex)}})),
+                  ReadOutcome::Read);
         EXPECT_EQ(selectedFormat(), c.format) << c.hex;
         EXPECT_TRUE(h.form->optKordavel[c.model]->isChecked()) << c.hex;
         EXPECT_EQ(checked(7), c.check7) << c.hex;
@@ -168,8 +176,9 @@ TEST_F(Load, HeaderProblemsRejectTheFile)
     ASSERT_EQ(read(versionFile("TQ100054HEX", 80)), ReadOutcome::Failed);
     ASSERT_EQ(h.messages.texts.size(), 2);
     EXPECT_EQ(h.messages.texts[0], "Kordavel software version value wrong");
-    EXPECT_EQ(h.messages.texts[1], "Configuration file error.\r\nDisconnect and reconnect Kordavel.\r\n"
-                                   "Wait a moment then click 'Current Settings'.");
+    EXPECT_EQ(h.messages.texts[1],
+              "Configuration file error.\r\nDisconnect and reconnect Kordavel.\r\n"
+              "Wait a moment then click 'Current Settings'.");
     EXPECT_EQ(h.messages.titles[1], "Kordavel - Set 'Latest VU' settings");
     EXPECT_FALSE(fileExists());
 
@@ -180,13 +189,15 @@ TEST_F(Load, HeaderProblemsRejectTheFile)
     EXPECT_FALSE(fileExists());
 
     h.messages.texts.clear();
-    ASSERT_EQ(read(QByteArray(32768, 'T')), ReadOutcome::Failed) << "oversized files are unusable too";
+    ASSERT_EQ(read(QByteArray(32768, 'T')), ReadOutcome::Failed)
+        << "oversized files are unusable too";
     EXPECT_FALSE(fileExists());
 }
 
 TEST_F(Load, WrongLengthsAreRejectedAfterIdentification)
 {
-    ASSERT_EQ(read(versionFile("TQ000030HEX", 21, {{16, QByteArray::fromHex("02")}})), ReadOutcome::Failed);
+    ASSERT_EQ(read(versionFile("TQ000030HEX", 21, {{16, QByteArray::fromHex("02")}})),
+              ReadOutcome::Failed);
     EXPECT_FALSE(fileExists());
     EXPECT_EQ(h.form->lblSWVersion->text(), "SW Version - TQ 30");
     EXPECT_FALSE(checked(2)) << "boxes were cleared, nothing loaded";
@@ -202,7 +213,8 @@ TEST_F(Load, WrongLengthsAreRejectedAfterIdentification)
 
 TEST_F(Load, OldSoftwareAndUnknownFamilies)
 {
-    ASSERT_EQ(read(versionFile("TQ000008HEX", 21, {{16, QByteArray::fromHex("02")}})), ReadOutcome::Read);
+    ASSERT_EQ(read(versionFile("TQ000008HEX", 21, {{16, QByteArray::fromHex("02")}})),
+              ReadOutcome::Read);
     EXPECT_EQ(h.form->lblMessage->text(), "Config. not available");
     EXPECT_TRUE(fileExists());
     EXPECT_FALSE(checked(2));
@@ -227,8 +239,9 @@ TEST_F(Load, MissingFileShowsItsMessageOnly)
     h.form->tbDays->setText("7");
     ASSERT_EQ(readAgain(), ReadOutcome::Failed);
     ASSERT_EQ(h.messages.texts.size(), 1);
-    EXPECT_EQ(h.messages.texts[0], "Configuration file missing.\r\nDisconnect and reconnect Kordavel.\r\n"
-                                   "Wait a moment then click 'Current Settings'.");
+    EXPECT_EQ(h.messages.texts[0],
+              "Configuration file missing.\r\nDisconnect and reconnect Kordavel.\r\n"
+              "Wait a moment then click 'Current Settings'.");
     EXPECT_EQ(h.form->tbDays->text(), "7");
 
     h.form->scan.lDriveIndex = 5; // no such drive

@@ -13,7 +13,8 @@ TEST(VersionHeader, CaseAndVersionField)
     EXPECT_TRUE(id.headerValid);
     EXPECT_EQ(id.family, Family::TQ);
     EXPECT_EQ(id.version, 54);
-    EXPECT_FALSE(identifyVersionFile(versionFile("TQ100054HEX", 80)).headerValid) << "field must start 00";
+    EXPECT_FALSE(identifyVersionFile(versionFile("TQ100054HEX", 80)).headerValid)
+        << "field must start 00";
     EXPECT_FALSE(identifyVersionFile(versionFile("TQ000054HEY", 80)).headerValid);
     EXPECT_FALSE(identifyVersionFile(versionFile("TQ0000X4HEX", 80)).headerValid);
     id = identifyVersionFile(versionFile("XY000054HEX", 80));
@@ -55,16 +56,20 @@ TEST(VersionVerdicts, EachOutcome)
 {
     EXPECT_EQ(assessVersionFile(QByteArray(20, 'T'), 0).verdict, VersionVerdict::TooShort);
     EXPECT_EQ(assessVersionFile(QByteArray(32768, 'T'), 0).verdict, VersionVerdict::TooShort);
-    EXPECT_EQ(assessVersionFile(versionFile("TQ100054HEX", 80), 0).verdict, VersionVerdict::BadHeader);
-    EXPECT_EQ(assessVersionFile(versionFile("TQ000008HEX", 80), 0).verdict, VersionVerdict::ConfigNotAvailable);
-    EXPECT_EQ(assessVersionFile(versionFile("TQ000030HEX", 21), 0).verdict, VersionVerdict::WrongLength);
+    EXPECT_EQ(assessVersionFile(versionFile("TQ100054HEX", 80), 0).verdict,
+              VersionVerdict::BadHeader);
+    EXPECT_EQ(assessVersionFile(versionFile("TQ000008HEX", 80), 0).verdict,
+              VersionVerdict::ConfigNotAvailable);
+    EXPECT_EQ(assessVersionFile(versionFile("TQ000030HEX", 21), 0).verdict,
+              VersionVerdict::WrongLength);
     const auto a = assessVersionFile(versionFile("TQ000020HEX", 21), 0);
     EXPECT_EQ(a.verdict, VersionVerdict::Accepted);
     EXPECT_EQ(a.layout.layout, Layout::A);
     EXPECT_EQ(a.extension, 255);
     EXPECT_FALSE(a.clockEnable);
     // An unknown family keeps the previous device's version.
-    EXPECT_EQ(assessVersionFile(versionFile("XY000054HEX", 80), 0).verdict, VersionVerdict::ConfigNotAvailable);
+    EXPECT_EQ(assessVersionFile(versionFile("XY000054HEX", 80), 0).verdict,
+              VersionVerdict::ConfigNotAvailable);
     const auto kept = assessVersionFile(versionFile("XY000054HEX", 80), 40);
     EXPECT_EQ(kept.verdict, VersionVerdict::Accepted);
     EXPECT_EQ(kept.version, 40);

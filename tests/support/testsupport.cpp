@@ -55,9 +55,15 @@ DeviceDir::DeviceDir(const QByteArray &version)
         setVersionFile(version);
 }
 
-void DeviceDir::setVersionFile(const QByteArray &data) { writeFile(path(QStringLiteral("UPDATES/kordvers.ion")), data); }
+void DeviceDir::setVersionFile(const QByteArray &data)
+{
+    writeFile(path(QStringLiteral("UPDATES/kordvers.ion")), data);
+}
 
-Harness::Harness() { create(); }
+Harness::Harness()
+{
+    create();
+}
 
 Harness::~Harness() = default;
 

@@ -105,7 +105,8 @@ struct Harness
     Harness();
     ~Harness();
     // Plugs a removable drive at root (appended to the drive list).
-    void plug(const QString &root, const QString &label = QStringLiteral("KORD"), int kind = KindRemovable);
+    void plug(const QString &root, const QString &label = QStringLiteral("KORD"),
+              int kind = KindRemovable);
     void unplug(const QString &root);
     void tick(int n = 1);
 

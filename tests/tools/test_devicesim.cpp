@@ -51,11 +51,15 @@ TEST(SimHexReader, ReadsFilesMadeBySrecCat)
 
 TEST(SimHexReader, RejectsDamagedFiles)
 {
-    EXPECT_EQ(parseIntelHex(":073A1000010203040506FF9C\r\n:00000001FF\r\n").error, "line 1: bad checksum");
-    EXPECT_TRUE(parseIntelHex(":073A1000010203040506\r\n:00000001FF\r\n").error.contains("truncated"));
+    EXPECT_EQ(parseIntelHex(":073A1000010203040506FF9C\r\n:00000001FF\r\n").error,
+              "line 1: bad checksum");
+    EXPECT_TRUE(
+        parseIntelHex(":073A1000010203040506\r\n:00000001FF\r\n").error.contains("truncated"));
     EXPECT_EQ(parseIntelHex(":073A1000010203040506FF9B\r\n").error, "no end record");
-    EXPECT_EQ(parseIntelHex("073A1000010203040506FF9B\r\n:00000001FF\r\n").error, "line 1: not an Intel HEX record");
-    EXPECT_EQ(parseIntelHex(":0G3A1000010203040506FF9B\r\n:00000001FF\r\n").error, "line 1: not a hex digit");
+    EXPECT_EQ(parseIntelHex("073A1000010203040506FF9B\r\n:00000001FF\r\n").error,
+              "line 1: not an Intel HEX record");
+    EXPECT_EQ(parseIntelHex(":0G3A1000010203040506FF9B\r\n:00000001FF\r\n").error,
+              "line 1: not a hex digit");
     EXPECT_TRUE(parseIntelHex(":00000001FF\r\n").error.isEmpty());
 }
 
@@ -89,8 +93,8 @@ TEST(SimTakeUp, AppliesTqRecordsAtTheirOffsets)
 
 TEST(SimTakeUp, LayoutsAAndBClipAndCrKeepsItsExtensionByte)
 {
-    const QByteArray recordA = hexRecord(0x3A00, 0, QByteArray::fromHex("37") + "TQ000007HEX" +
-                                                        QByteArray::fromHex("803A0900"));
+    const QByteArray recordA = hexRecord(
+        0x3A00, 0, QByteArray::fromHex("37") + "TQ000007HEX" + QByteArray::fromHex("803A0900"));
     const QByteArray recordB = hexRecord(0x3A10, 0, QByteArray::fromHex("01020304050611FF"));
     const QByteArray hex = recordA + "\r\n" + recordB + "\r\n:00000001FF\r\n";
 
@@ -123,7 +127,8 @@ TEST(SimTakeUp, LayoutsAAndBClipAndCrKeepsItsExtensionByte)
                                                 ":103A1002FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFB4\r\n"
                                                 ":00000001FF\r\n");
     ASSERT_TRUE(r.error.isEmpty()) << qPrintable(r.error);
-    EXPECT_EQ(quint8(r.versionFile[31]), 0x3F) << "the 16 FF of record B leave the extension byte alone";
+    EXPECT_EQ(quint8(r.versionFile[31]), 0x3F)
+        << "the 16 FF of record B leave the extension byte alone";
     EXPECT_EQ(r.versionFile.left(11), "CR000012HEX");
 }
 
@@ -137,7 +142,8 @@ TEST(SimDevice, PlugTakesUpOnlyAfterAnUnplug)
     ASSERT_TRUE(plug(table, dev, "KORD", &msg));
     EXPECT_TRUE(isPlugged(table, dev));
     EXPECT_EQ(readAll(table), (dev + "/\t2\tKORD\n").toUtf8());
-    writeFile(dev + "/UPDATES/DI999000.HEX", ":103A00003F545130303030303748455800EA2400B8\r\n:00000001FF\r\n");
+    writeFile(dev + "/UPDATES/DI999000.HEX",
+              ":103A00003F545130303030303748455800EA2400B8\r\n:00000001FF\r\n");
     msg.clear();
     ASSERT_TRUE(plug(table, dev, "KORD", &msg));
     EXPECT_TRUE(msg.isEmpty()) << "still plugged: nothing taken up";
@@ -146,9 +152,11 @@ TEST(SimDevice, PlugTakesUpOnlyAfterAnUnplug)
     ASSERT_TRUE(plug(table, dev, "KORD", &msg));
     EXPECT_EQ(msg, "UPDATES/DI999000.HEX taken up");
     EXPECT_EQ(quint8(readAll(dev + "/UPDATES/kordvers.ion")[31]), 0x3F);
-    EXPECT_TRUE(QFile::exists(dev + "/UPDATES/DI999000.HEX")) << "the device leaves the file in place";
+    EXPECT_TRUE(QFile::exists(dev + "/UPDATES/DI999000.HEX"))
+        << "the device leaves the file in place";
 
-    writeFile(dev + "/UPDATES/DI999000.HEX", ":103A00003F545130303030303748455800EA2400B9\r\n:00000001FF\r\n");
+    writeFile(dev + "/UPDATES/DI999000.HEX",
+              ":103A00003F545130303030303748455800EA2400B9\r\n:00000001FF\r\n");
     unplug(table, dev, &msg);
     plug(table, dev, "KORD", &msg);
     EXPECT_EQ(msg, "UPDATES/DI999000.HEX not taken up: line 1: bad checksum");

@@ -85,7 +85,8 @@ Screen expectedBack(const Screen &s, const QByteArray &family, int version)
 class RoundTrip
 {
 public:
-    RoundTrip(const QByteArray &family, int version) : family(family), version(version), drives(dir.filePath("table"))
+    RoundTrip(const QByteArray &family, int version)
+        : family(family), version(version), drives(dir.filePath("table"))
     {
         sim::DeviceSettings s;
         s.family = family;
@@ -186,13 +187,15 @@ std::string describe(const Screen &s)
     for (int c : s.checks)
         out += " " + std::to_string(c);
     return out + " days '" + s.days.toStdString() + "' format " + std::to_string(s.option1) +
-           (s.plus ? " plus" : " kordavel") + (s.check7 ? " save-date" : "") + (s.dates ? " dates" : "");
+           (s.plus ? " plus" : " kordavel") + (s.check7 ? " save-date" : "") +
+           (s.dates ? " dates" : "");
 }
 
 void cycle(const QByteArray &family, int version)
 {
     for (const Screen &screen : spread()) {
-        SCOPED_TRACE(family.toStdString() + " " + std::to_string(version) + ": " + describe(screen));
+        SCOPED_TRACE(family.toStdString() + " " + std::to_string(version) + ": " +
+                     describe(screen));
         RoundTrip t(family, version);
         Form1 &f = *t.form;
         t.plug();
@@ -200,7 +203,8 @@ void cycle(const QByteArray &family, int version)
         ASSERT_EQ(f.lblMessage->text(), "Configuration read");
         ASSERT_EQ(f.lState, family == "CR" ? 0 : 1);
         t.apply(screen);
-        f.cmdConfigure_Click(); // for CR the flow never enables the button; the command itself works
+        f.cmdConfigure_Click(); // for CR the flow never enables the button; the command itself
+                                // works
         ASSERT_EQ(f.lState, 2) << qPrintable(t.messages.texts.join(" | "));
         f.Timer1_Timer();
         t.unplug();
@@ -236,15 +240,42 @@ void cycle(const QByteArray &family, int version)
 
 } // namespace
 
-TEST(RoundTripTq, Version23) { cycle("TQ", 23); }
-TEST(RoundTripTq, Version27) { cycle("TQ", 27); }
-TEST(RoundTripTq, Version28) { cycle("TQ", 28); }
-TEST(RoundTripTq, Version35) { cycle("TQ", 35); }
-TEST(RoundTripTq, Version36) { cycle("TQ", 36); }
-TEST(RoundTripTq, Version53) { cycle("TQ", 53); }
-TEST(RoundTripTq, Version54) { cycle("TQ", 54); }
-TEST(RoundTripTq, Version60) { cycle("TQ", 60); }
-TEST(RoundTripCr, Version12) { cycle("CR", 12); }
+TEST(RoundTripTq, Version23)
+{
+    cycle("TQ", 23);
+}
+TEST(RoundTripTq, Version27)
+{
+    cycle("TQ", 27);
+}
+TEST(RoundTripTq, Version28)
+{
+    cycle("TQ", 28);
+}
+TEST(RoundTripTq, Version35)
+{
+    cycle("TQ", 35);
+}
+TEST(RoundTripTq, Version36)
+{
+    cycle("TQ", 36);
+}
+TEST(RoundTripTq, Version53)
+{
+    cycle("TQ", 53);
+}
+TEST(RoundTripTq, Version54)
+{
+    cycle("TQ", 54);
+}
+TEST(RoundTripTq, Version60)
+{
+    cycle("TQ", 60);
+}
+TEST(RoundTripCr, Version12)
+{
+    cycle("CR", 12);
+}
 
 TEST(RoundTripFailures, UnknownFamilyAndAFailingWrite)
 {

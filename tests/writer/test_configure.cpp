@@ -5,8 +5,8 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -37,7 +37,10 @@ protected:
         h.tick();
         ASSERT_EQ(f().lState, 1);
     }
-    QStringList updates(DeviceDir &d) { return QDir(d.path("UPDATES")).entryList(QDir::Files, QDir::Name); }
+    QStringList updates(DeviceDir &d)
+    {
+        return QDir(d.path("UPDATES")).entryList(QDir::Files, QDir::Name);
+    }
 
     Harness h;
     DeviceDir dev{exampleLayoutC()};
@@ -57,7 +60,8 @@ TEST_F(Configure, WritesTheFileAndAsksForTheUnplug)
     EXPECT_EQ(f().lblMessage->text(), "");
     EXPECT_EQ(f().outerHeightTwips(), 11500);
     EXPECT_FALSE(f().cmdConfigure->isEnabled());
-    EXPECT_EQ(log(), (QStringList{dev.root() + "\tKORD\tRemovable drive", "Kordavel found", "Configuration file created"}));
+    EXPECT_EQ(log(), (QStringList{dev.root() + "\tKORD\tRemovable drive", "Kordavel found",
+                                  "Configuration file created"}));
     EXPECT_EQ(updates(dev), (QStringList{"DI999000.HEX", "kordvers.ion", "notes.txt"}));
     const QByteArray text = readAll(dev.path("UPDATES/DI999000.HEX"));
     EXPECT_TRUE(text.startsWith(":103A0000B5")) << "the device's own settings written back";
@@ -85,8 +89,9 @@ TEST_F(Configure, FirstDeviceWinsAndLaterDrivesAreNotListed)
     h.form->scan.lDriveIndex = 0;
     ASSERT_EQ(f().FindCurrentSettings(), ReadOutcome::Read);
     f().cmdConfigure_Click();
-    EXPECT_EQ(log(), (QStringList{stick.path() + "/\tSTICK\tRemovable drive", dev.root() + "\tKORD\tRemovable drive",
-                                  "Kordavel found", "Configuration file created"}));
+    EXPECT_EQ(log(), (QStringList{stick.path() + "/\tSTICK\tRemovable drive",
+                                  dev.root() + "\tKORD\tRemovable drive", "Kordavel found",
+                                  "Configuration file created"}));
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
     EXPECT_FALSE(QFile::exists(second.path("UPDATES/DI999000.HEX")));
     EXPECT_EQ(f().scan.lDriveIndex, 2);
@@ -141,7 +146,8 @@ TEST_F(Configure, DayCountOutOfRangeKeepsTheOldFile)
     f().tbDays->setText("24856");
     f().cmdConfigure_Click();
     ASSERT_EQ(h.messages.texts.size(), 1);
-    EXPECT_TRUE(h.messages.texts[0].startsWith("The number of days must be between -24855 and 24855."));
+    EXPECT_TRUE(
+        h.messages.texts[0].startsWith("The number of days must be between -24855 and 24855."));
     EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "previous");
     EXPECT_EQ(f().tbDays->text(), "24856") << "the user's settings stay on screen";
 }
@@ -168,7 +174,8 @@ TEST(Install, NeverFollowsLinksAndLeavesNoTemporaryFile)
     writeFile(elsewhere.filePath("victim.hex"), "safe");
     ASSERT_TRUE(QFile::link(elsewhere.filePath("victim.hex"), dev.path("UPDATES/link.hex")));
     ASSERT_TRUE(QFile::link(elsewhere.filePath("victim.hex"), dev.path("UPDATES/DI999000.HEX")));
-    const InstallResult r = installConfigurationFile(systemFiles(), dev.root(), "DI999000.HEX", ":00000001FF\r\n");
+    const InstallResult r =
+        installConfigurationFile(systemFiles(), dev.root(), "DI999000.HEX", ":00000001FF\r\n");
     ASSERT_TRUE(r.written) << qPrintable(r.problem);
     EXPECT_EQ(readAll(elsewhere.filePath("victim.hex")), "safe");
     EXPECT_FALSE(QFileInfo(dev.path("UPDATES/DI999000.HEX")).isSymLink());
@@ -181,7 +188,8 @@ TEST(Install, ALeftoverTemporaryFileIsReplaced)
 {
     DeviceDir dev;
     writeFile(dev.path("UPDATES/KORDCFG.TMP"), "half a file");
-    const InstallResult r = installConfigurationFile(systemFiles(), dev.root(), "DI999000.HEX", "text\r\n");
+    const InstallResult r =
+        installConfigurationFile(systemFiles(), dev.root(), "DI999000.HEX", "text\r\n");
     EXPECT_TRUE(r.written);
     EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "text\r\n");
 }

@@ -1,10 +1,10 @@
 // The configuration file, byte by byte.
 #include "writer/hexfile.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -199,15 +199,18 @@ TEST(HexFile, DatesTheDeviceCannotHoldAreRefused)
     EXPECT_EQ(buildConfigurationFile(s, "TQ", 54, 0x3F, dc).status, BuildStatus::DateOutOfRange);
     s.end = QDate(2106, 2, 7);
     EXPECT_EQ(buildConfigurationFile(s, "TQ", 54, 0x3F, dc).status, BuildStatus::Ok);
-    EXPECT_EQ(buildConfigurationFile(s, "TQ", 35, 0x3F, dc).status, BuildStatus::Ok) << "no dates below 36";
+    EXPECT_EQ(buildConfigurationFile(s, "TQ", 35, 0x3F, dc).status, BuildStatus::Ok)
+        << "no dates below 36";
     s.end = QDate(2200, 1, 1);
     EXPECT_EQ(buildConfigurationFile(s, "TQ", 35, 0x3F, dc).status, BuildStatus::Ok);
 }
 
 TEST(HexFile, UnknownFamilyBuildsNothing)
 {
-    EXPECT_EQ(buildConfigurationFile(workedExample(), "", 60, 0x3F, dc).status, BuildStatus::UnknownFamily);
-    EXPECT_EQ(buildConfigurationFile(workedExample(), "XY", 60, 0x3F, dc).status, BuildStatus::UnknownFamily);
+    EXPECT_EQ(buildConfigurationFile(workedExample(), "", 60, 0x3F, dc).status,
+              BuildStatus::UnknownFamily);
+    EXPECT_EQ(buildConfigurationFile(workedExample(), "XY", 60, 0x3F, dc).status,
+              BuildStatus::UnknownFamily);
     EXPECT_EQ(buildConfigurationFile(workedExample(), "tQ", 60, 0x3F, dc).status, BuildStatus::Ok);
 }
 

@@ -28,17 +28,18 @@ class PrintingMessageBox : public MessageBox
 public:
     void inform(QWidget *, const QString &, const QString &text) override
     {
-        std::printf("  [message box] %s\n", qPrintable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" / "))));
+        std::printf("  [message box] %s\n", qPrintable(QString(text).replace(
+                                                QStringLiteral("\r\n"), QStringLiteral(" / "))));
     }
 };
 
 class Demo
 {
 public:
-    Demo(const QString &out) : m_out(out), m_device(out + QStringLiteral("/device")),
-        m_table(out + QStringLiteral("/drives.table")), m_drives(m_table)
-    {
-    }
+    Demo(const QString &out)
+        : m_out(out), m_device(out + QStringLiteral("/device")),
+          m_table(out + QStringLiteral("/drives.table")), m_drives(m_table)
+    {}
 
     int run()
     {
@@ -75,7 +76,8 @@ public:
         form.tbDays->setText(QStringLiteral("28"));
         form.Check[4]->setChecked(true);
         form.Check[9]->setChecked(true);
-        std::printf("* user sets 28 days, Detailed Speed and 168h Detailed Speed, presses Configure\n");
+        std::printf(
+            "* user sets 28 days, Detailed Speed and 168h Detailed Speed, presses Configure\n");
         form.cmdConfigure_Click();
         report("after Configure");
         QByteArray hex = readFile(m_device + QStringLiteral("/UPDATES/DI999000.HEX"));
@@ -101,7 +103,8 @@ public:
                     form.Check[9]->isChecked() ? "on" : "off");
         const bool ok = form.tbDays->text() == QLatin1String(" 28") && form.Check[4]->isChecked() &&
                         form.Check[9]->isChecked();
-        std::printf(ok ? "The device holds the new settings.\n" : "The settings read back differ!\n");
+        std::printf(ok ? "The device holds the new settings.\n"
+                       : "The settings read back differ!\n");
         return ok ? 0 : 1;
     }
 
@@ -116,7 +119,8 @@ private:
     {
         QString report;
         sim::plug(m_table, m_device, QStringLiteral("KORDAVEL"), &report);
-        std::printf("* device plugged in%s\n", report.isEmpty() ? "" : qPrintable(QStringLiteral(" (") + report + ')'));
+        std::printf("* device plugged in%s\n",
+                    report.isEmpty() ? "" : qPrintable(QStringLiteral(" (") + report + ')'));
     }
 
     void unplug()
@@ -136,10 +140,12 @@ private:
     {
         ++m_stage;
         QApplication::processEvents();
-        const QString png = QStringLiteral("%1/stage-%2.png").arg(m_out).arg(m_stage, 2, 10, QLatin1Char('0'));
+        const QString png =
+            QStringLiteral("%1/stage-%2.png").arg(m_out).arg(m_stage, 2, 10, QLatin1Char('0'));
         m_form->grab().save(png);
-        std::printf("[%s] state %d, message \"%s\", instruction \"%s\", window %s -> %s\n", what, m_form->lState,
-                    qPrintable(m_form->lblMessage->text()), qPrintable(m_form->lblInstruction->text()),
+        std::printf("[%s] state %d, message \"%s\", instruction \"%s\", window %s -> %s\n", what,
+                    m_form->lState, qPrintable(m_form->lblMessage->text()),
+                    qPrintable(m_form->lblInstruction->text()),
                     m_form->outerHeightTwips() > 7800 ? "tall" : "short", qPrintable(png));
         std::fflush(stdout);
     }

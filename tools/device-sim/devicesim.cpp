@@ -122,7 +122,8 @@ HexParse parseIntelHex(const QByteArray &text)
         const QByteArray raw = QByteArray::fromHex(hex);
         const int count = quint8(raw[0]);
         if (raw.size() != count + 5) {
-            r.error = where + QStringLiteral("length %1 does not match the record (truncated?)").arg(count);
+            r.error = where +
+                      QStringLiteral("length %1 does not match the record (truncated?)").arg(count);
             return r;
         }
         int sum = 0;
@@ -137,12 +138,17 @@ HexParse parseIntelHex(const QByteArray &text)
         rec.type = quint8(raw[3]);
         rec.data = raw.mid(4, count);
         switch (rec.type) {
-        case 0x01: ended = true; break;
-        case 0x00: r.records.append(rec); break;
+        case 0x01:
+            ended = true;
+            break;
+        case 0x00:
+            r.records.append(rec);
+            break;
         case 0x02:
             if (rec.data.size() == 2) {
                 if (rec.data != QByteArray(2, 0)) {
-                    r.error = where + QStringLiteral("segment address outside the configuration area");
+                    r.error =
+                        where + QStringLiteral("segment address outside the configuration area");
                     return r;
                 }
             } else {
@@ -156,8 +162,11 @@ HexParse parseIntelHex(const QByteArray &text)
             }
             break;
         case 0x03:
-        case 0x05: break; // start addresses mean nothing to the device
-        default: r.error = where + QStringLiteral("unknown record type %1").arg(rec.type); return r;
+        case 0x05:
+            break; // start addresses mean nothing to the device
+        default:
+            r.error = where + QStringLiteral("unknown record type %1").arg(rec.type);
+            return r;
         }
     }
     if (!ended)
@@ -195,7 +204,8 @@ TakeUpResult applyConfiguration(const QByteArray &versionFile, const QByteArray 
                 continue;
             }
             // Record A carries identification and period one address higher.
-            const int offset = rec.address == kAreaStart ? address - kAreaStart - 1 : address - kAreaStart;
+            const int offset =
+                rec.address == kAreaStart ? address - kAreaStart - 1 : address - kAreaStart;
             if (rec.address == kAreaStart && offset <= 10)
                 continue; // the device keeps its own family and version
             if (offset < 0 || offset >= d.size() || offset == ext)
@@ -233,7 +243,8 @@ std::optional<QString> takeUp(const QString &dir)
         if (!r.error.isEmpty())
             return QStringLiteral("%1 not taken up: %2").arg(QLatin1String(name), r.error);
         if (!writeAtomically(versionPath, r.versionFile))
-            return QStringLiteral("%1 not taken up: cannot rewrite the version file").arg(QLatin1String(name));
+            return QStringLiteral("%1 not taken up: cannot rewrite the version file")
+                .arg(QLatin1String(name));
         return QStringLiteral("%1 taken up").arg(QLatin1String(name));
     }
     return std::nullopt;

@@ -11,10 +11,10 @@ namespace kordavel::sim {
 // What a simulated device holds in its version file.
 struct DeviceSettings
 {
-    QByteArray family = "TQ";  // two letters
-    int version = 54;          // 0-999999
-    int extension = 0xBF;      // configuration byte (layouts B and C)
-    QByteArray period = QByteArray::fromHex("004A7900"); // offsets 11-14, little-endian seconds
+    QByteArray family = "TQ";                              // two letters
+    int version = 54;                                      // 0-999999
+    int extension = 0xBF;                                  // configuration byte (layouts B and C)
+    QByteArray period = QByteArray::fromHex("004A7900");   // offsets 11-14, little-endian seconds
     QByteArray codes1 = QByteArray::fromHex("010203FFFF"); // first code list
     QByteArray codes2 = QByteArray::fromHex("FFFF");       // second code list (layout C)
     bool useDates = false;

@@ -66,15 +66,17 @@ int main(int argc, char *argv[])
                 s.extension = v.toInt(nullptr, 16);
             if (const QString v = option(QStringLiteral("--period-days")); !v.isEmpty()) {
                 const qint32 secs = v.toInt() * 86400;
-                s.period = v.toInt() == 0 ? QByteArray(4, char(0xFF))
-                                          : QByteArray::fromRawData(reinterpret_cast<const char *>(&secs), 4);
+                s.period = v.toInt() == 0
+                               ? QByteArray(4, char(0xFF))
+                               : QByteArray::fromRawData(reinterpret_cast<const char *>(&secs), 4);
                 s.period.detach();
             }
             if (const QString v = option(QStringLiteral("--codes1")); !v.isEmpty())
                 s.codes1 = QByteArray::fromHex(v.toLatin1());
             if (const QString v = option(QStringLiteral("--codes2")); !v.isEmpty())
                 s.codes2 = QByteArray::fromHex(v.toLatin1());
-            if (const qsizetype i = args.indexOf(QStringLiteral("--dates")); i >= 0 && i + 2 < args.size()) {
+            if (const qsizetype i = args.indexOf(QStringLiteral("--dates"));
+                i >= 0 && i + 2 < args.size()) {
                 s.useDates = true;
                 s.start = secondsOf(args[i + 1]);
                 s.end = secondsOf(args[i + 2]);
@@ -95,9 +97,10 @@ int main(int argc, char *argv[])
             return usage();
         QString report;
         const bool ok = command == QLatin1String("plug")
-                            ? plug(table, dir, option(QStringLiteral("--label")).isEmpty()
-                                                   ? QStringLiteral("KORDAVEL")
-                                                   : option(QStringLiteral("--label")),
+                            ? plug(table, dir,
+                                   option(QStringLiteral("--label")).isEmpty()
+                                       ? QStringLiteral("KORDAVEL")
+                                       : option(QStringLiteral("--label")),
                                    &report)
                             : unplug(table, dir, &report);
         if (!report.isEmpty())

@@ -48,7 +48,8 @@ public:
         m_version->setValue(54);
         form->addRow(QStringLiteral("Family"), m_family);
         form->addRow(QStringLiteral("Software version"), m_version);
-        auto *recreate = new QPushButton(QStringLiteral("&New device with this family and version"), this);
+        auto *recreate =
+            new QPushButton(QStringLiteral("&New device with this family and version"), this);
         form->addRow(recreate);
         layout->addLayout(form);
 
@@ -104,9 +105,12 @@ private:
             text += QStringLiteral("UPDATES/%1 (%2 bytes)\n").arg(name).arg(data.size());
             if (name.endsWith(QLatin1String(".ion")))
                 for (int i = 0; i < data.size(); i += 16)
-                    text += QStringLiteral("  %1: %2\n").arg(i, 2).arg(QString::fromLatin1(data.mid(i, 16).toHex(' ').toUpper()));
+                    text += QStringLiteral("  %1: %2\n")
+                                .arg(i, 2)
+                                .arg(QString::fromLatin1(data.mid(i, 16).toHex(' ').toUpper()));
             else
-                text += QString::fromLatin1(data).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+                text +=
+                    QString::fromLatin1(data).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         }
         if (m_files->toPlainText() != text)
             m_files->setPlainText(text);

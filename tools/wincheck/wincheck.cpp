@@ -27,7 +27,8 @@ int main()
     std::memset(buffer, ' ', sizeof buffer);
     std::memcpy(buffer, "A:\\\0C:\\\0E:\\\0\0", 13);
     const auto roots = splitDriveStrings(buffer, sizeof buffer);
-    expect(roots.size() == 3 && roots[0] == "A:\\" && roots[2] == "E:\\", "three roots from a filled buffer");
+    expect(roots.size() == 3 && roots[0] == "A:\\" && roots[2] == "E:\\",
+           "three roots from a filled buffer");
     std::memset(buffer, ' ', sizeof buffer);
     expect(splitDriveStrings(buffer, sizeof buffer).empty(), "an empty buffer gives no roots");
 
@@ -38,12 +39,14 @@ int main()
         for (const std::string &r : *system) {
             const int kind = driveKind(r);
             const auto label = volumeLabel(r);
-            std::printf("%s\tkind %d\t%s\n", r.c_str(), kind, label ? label->c_str() : "(No name)   ");
+            std::printf("%s\tkind %d\t%s\n", r.c_str(), kind,
+                        label ? label->c_str() : "(No name)   ");
             expect(kind >= 0 && kind <= 6, "kinds are 0-6");
         }
     }
     expect(driveKind("Q:\\nonexistent\\") == 1, "an invalid root is kind 1");
 #endif
-    std::printf(failures == 0 ? "wincheck: all checks passed\n" : "wincheck: %d checks failed\n", failures);
+    std::printf(failures == 0 ? "wincheck: all checks passed\n" : "wincheck: %d checks failed\n",
+                failures);
     return failures == 0 ? 0 : 1;
 }
