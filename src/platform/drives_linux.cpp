@@ -42,6 +42,20 @@ QByteArray readSmallFile(const QString &path)
     return f.read(1 << 20);
 }
 
+// Kind of the disk holding a block device, from its resolved sysfs path.
+int sysfsBlockKind(const QString &devicePath)
+{
+    // A partition's parent directory is its disk.
+    const QString disk = QFileInfo::exists(devicePath + QStringLiteral("/partition"))
+                             ? QFileInfo(devicePath).absolutePath()
+                             : devicePath;
+    bool ok = false;
+    int removable = readSmallFile(disk + QStringLiteral("/removable")).trimmed().toInt(&ok);
+    if (!ok)
+        removable = -1;
+    return blockDiskKind(QFileInfo(disk).fileName(), disk, removable);
+}
+
 } // namespace
 
 QString unescapeMountField(const QByteArray &field)
@@ -162,20 +176,11 @@ int LinuxDrives::resolveBlockKind(const MountEntry &m, QString *blockName) const
     } else {
         link = m_sys + QStringLiteral("/class/block/") + QFileInfo(m.source).fileName();
     }
-    const QFileInfo li(link);
-    QString dev = li.canonicalFilePath();
+    const QString dev = QFileInfo(link).canonicalFilePath();
     if (dev.isEmpty())
         return KindUnknown;
     *blockName = QFileInfo(dev).fileName();
-    // A partition's parent directory is its disk.
-    if (QFileInfo::exists(dev + QStringLiteral("/partition")))
-        dev = QFileInfo(dev).absolutePath();
-    const QString disk = QFileInfo(dev).fileName();
-    bool ok = false;
-    int removable = readSmallFile(dev + QStringLiteral("/removable")).trimmed().toInt(&ok);
-    if (!ok)
-        removable = -1;
-    return blockDiskKind(disk, dev, removable);
+    return sysfsBlockKind(dev);
 }
 
 void LinuxDrives::refresh()
@@ -290,14 +295,7 @@ QStringList LinuxDrives::unmountedRemovables()
             QFileInfo(m_sys + QStringLiteral("/class/block/") + name).canonicalFilePath();
         if (dev.isEmpty())
             continue;
-        const QString disk = QFileInfo::exists(dev + QStringLiteral("/partition"))
-                                 ? QFileInfo(dev).absolutePath()
-                                 : dev;
-        bool ok = false;
-        int removable = readSmallFile(disk + QStringLiteral("/removable")).trimmed().toInt(&ok);
-        if (!ok)
-            removable = -1;
-        if (blockDiskKind(QFileInfo(disk).fileName(), disk, removable) == KindRemovable)
+        if (sysfsBlockKind(dev) == KindRemovable)
             out.append(name);
     }
     return out;
