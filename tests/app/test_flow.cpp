@@ -309,17 +309,11 @@ TEST_F(Flow, TicksDoNotNestInsideMessageBoxes)
     };
     Form1 *raw = nullptr;
     PumpingBox box(&raw);
-    Platform p;
-    p.drives = &h.drives;
-    p.files = &systemFiles();
-    p.clock = &h.clock;
-    p.messageBox = &box;
-    p.programFolder = h.programDir.path();
-    Form1 form(p);
-    form.timer()->stop();
-    raw = &form;
+    const std::unique_ptr<Form1> form =
+        makeForm(h.drives, systemFiles(), h.clock, box, h.programDir.path());
+    raw = form.get();
     QFile::remove(dev.path("UPDATES/kordvers.ion"));
     h.plug(dev.root());
-    form.Timer1_Timer();
+    form->Timer1_Timer();
     EXPECT_EQ(box.shown, 1);
 }

@@ -80,14 +80,7 @@ struct FaultHarness
 {
     explicit FaultHarness(int calls) : files(calls)
     {
-        Platform p;
-        p.drives = &drives;
-        p.files = &files;
-        p.clock = &clock;
-        p.messageBox = &messages;
-        p.programFolder = programDir.path();
-        form = std::make_unique<Form1>(p);
-        form->timer()->stop();
+        form = makeForm(drives, files, clock, messages, programDir.path());
     }
     FakeDrives drives;
     VanishingFiles files;

@@ -69,14 +69,21 @@ Harness::~Harness() = default;
 
 void Harness::create()
 {
+    form = makeForm(drives, systemFiles(), clock, messages, programDir.path());
+}
+
+std::unique_ptr<Form1> makeForm(Drives &drives, Files &files, Clock &clock, MessageBox &box,
+                                const QString &programFolder)
+{
     Platform p;
     p.drives = &drives;
-    p.files = &systemFiles();
+    p.files = &files;
     p.clock = &clock;
-    p.messageBox = &messages;
-    p.programFolder = programDir.path();
-    form = std::make_unique<Form1>(p);
-    form->timer()->stop(); // tests drive the ticks themselves
+    p.messageBox = &box;
+    p.programFolder = programFolder;
+    auto form = std::make_unique<Form1>(p);
+    form->timer()->stop();
+    return form;
 }
 
 void Harness::plug(const QString &root, const QString &label, int kind)

@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
+#include "platform/files.h"
 #include "platform/messagebox.h"
 
 #include <QByteArray>
@@ -98,6 +99,10 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// A main window whose timer is stopped: tests drive the ticks themselves.
+std::unique_ptr<Form1> makeForm(Drives &drives, Files &files, Clock &clock, MessageBox &box,
+                                const QString &programFolder);
 
 // A main window on fake drives, a fixed date and a recording message box.
 struct Harness

@@ -95,14 +95,7 @@ public:
         device = dir.filePath("device");
         sim::createDevice(device, sim::makeVersionFile(s), &err);
         QFile(dir.filePath("table")).open(QIODevice::WriteOnly);
-        Platform p;
-        p.drives = &drives;
-        p.files = &systemFiles();
-        p.clock = &clock;
-        p.messageBox = &messages;
-        p.programFolder = dir.path();
-        form = std::make_unique<Form1>(p);
-        form->timer()->stop();
+        form = makeForm(drives, systemFiles(), clock, messages, dir.path());
     }
 
     void plug()
