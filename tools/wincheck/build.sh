@@ -3,7 +3,7 @@
 # under wine when wine is there.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
-out=${1:-$top/build-win}
+out=$(realpath -m "${1:-$top/build-win}")
 mkdir -p "$out"
 x86_64-w64-mingw32-g++-posix -std=c++20 -Wall -Wextra -Werror -O2 -static \
     -I"$top/src" "$top/src/platform/drives_win_api.cpp" "$top/tools/wincheck/wincheck.cpp" \
