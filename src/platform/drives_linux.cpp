@@ -280,7 +280,9 @@ std::optional<QString> LinuxDrives::label(const QString &root)
 
 QStringList LinuxDrives::unmountedRemovables()
 {
-    refresh();
+    // The drive list of this tick has just been read; no need to read it again.
+    if (!m_valid)
+        refresh();
     // udev links a volume by UUID only when it has found a file system on it.
     QStringList withFileSystem;
     const QDir byUuid(m_dev + QStringLiteral("/disk/by-uuid"));

@@ -3,6 +3,7 @@
 #include "support/testsupport.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
@@ -78,9 +79,10 @@ TEST(MainWindow, AccessKeyPressesConfigure)
     int clicks = 0;
     QObject::connect(h.form->cmdConfigure, &QPushButton::clicked, [&] { ++clicks; });
     h.form->show();
-    h.form->cmdConfigure->animateClick();
-    QTest::qWait(300);
-    EXPECT_GE(clicks, 1);
+    QApplication::setActiveWindow(h.form.get());
+    QTest::keyClick(h.form.get(), Qt::Key_C, Qt::AltModifier);
+    QTest::qWait(300); // the button animates its press before it clicks
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST(MainWindow, StartUpDatesAndSizes)

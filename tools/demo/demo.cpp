@@ -161,8 +161,20 @@ private:
 
 } // namespace
 
+// The offscreen platform warns about window size hints it cannot pass on;
+// that is noise in the demo's report.
+void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &msg)
+{
+    if (msg.contains(QLatin1String("propagateSizeHints")) ||
+        msg.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    if (type != QtDebugMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(msg));
+}
+
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(quietHandler);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
