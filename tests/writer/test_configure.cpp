@@ -2,6 +2,7 @@
 #include "platform/files.h"
 #include "support/testsupport.h"
 #include "writer/configwrite.h"
+#include "writer/hexfile.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -192,4 +193,22 @@ TEST(Install, ALeftoverTemporaryFileIsReplaced)
         installConfigurationFile(systemFiles(), dev.root(), "DI999000.HEX", "text\r\n");
     EXPECT_TRUE(r.written);
     EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "text\r\n");
+}
+
+TEST_F(Configure, GrayedBoxesCountAsUncheckedAndDisabledOnesAreRead)
+{
+    plugAndRead(dev);
+    f().Check[11]->setChecked(false);
+    for (int i = 2; i <= 10; ++i)
+        f().Check[i]->setChecked(false);
+    f().Check[2]->setTristate(true);
+    f().Check[2]->setCheckState(Qt::PartiallyChecked);
+    f().Check[3]->setChecked(true);
+    f().Check[3]->setEnabled(false);
+    f().Check[4]->setChecked(true);
+    f().Check[4]->hide();
+    f().cmdConfigure_Click();
+    const QList<QByteArray> lines = readAll(dev.path("UPDATES/DI999000.HEX")).split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[1].trimmed(), hexRecord(0x3A10, 0, QByteArray::fromHex("010304FF")));
 }
