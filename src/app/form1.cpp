@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/files.h"
+#include "platform/look.h"
 #include "platform/messagebox.h"
 #include "platform/program.h"
 #include "settings/versionfile.h"
@@ -35,27 +36,12 @@ namespace kordavel {
 namespace {
 
 constexpr int kTimerIntervalMs = 500;
-// Title bar and borders, used until the window system reports its own.
-constexpr int kDefaultDecorationWidthPx = 8;
-constexpr int kDefaultDecorationHeightPx = 31;
 // How long a rejected version file may take to disappear after its deletion.
 constexpr int kDeleteWaitMs = 5000;
 constexpr int kDeleteWaitStepMs = 50;
 
 const QString kReconnectLines = QStringLiteral("Disconnect and reconnect Kordavel.\r\n"
                                                "Wait a moment then click 'Current Settings'.");
-
-QFont sansFont(qreal points)
-{
-    // The design face first, then faces of the same narrow proportions.
-    QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                   QStringLiteral("DejaVu Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(points);
-    return f;
-}
 
 // Raises the busy flag for the life of a handler; ticks that fall due meanwhile
 // (inside a message box or a wait that lets events run) are skipped.
@@ -90,7 +76,7 @@ Form1::Form1(const Platform &platform, QWidget *parent) : QWidget(parent), m_p(p
     pal.setColor(QPalette::Window, kBackground);
     setPalette(pal);
     setAutoFillBackground(true);
-    setFont(sansFont(8.25));
+    setFont(designFont(8.25));
     createControls();
 
     m_timer = new QTimer(this);
@@ -129,7 +115,7 @@ void Form1::createControls()
     for (int i = 0; i < 2; ++i) {
         optKordavel[i] = place(new WrapRadioButton(QLatin1String(models[i]), Frame1),
                                i == 0 ? "optKordavel(0)" : "optKordavel(1)");
-        optKordavel[i]->setFont(sansFont(9.75));
+        optKordavel[i]->setFont(designFont(9.75));
     }
     optKordavel[1]->setChecked(true);
     // Explicit groups: automatic exclusivity would search the whole window and
@@ -139,7 +125,7 @@ void Form1::createControls()
     Option2[1] = place(new WrapRadioButton(QStringLiteral("File Name"), this), "Option2(1)");
     Option2[0] = place(new WrapRadioButton(QStringLiteral("Configuration"), this), "Option2(0)");
     for (QRadioButton *b : Option2)
-        b->setFont(sansFont(12));
+        b->setFont(designFont(12));
     Option2[0]->setChecked(true);
     exclusiveGroup(Option2);
 
@@ -148,7 +134,7 @@ void Form1::createControls()
     frameSelectFiles =
         place(new QGroupBox(QStringLiteral("Select Files to download"), this), "frameSelectFiles");
     for (QGroupBox *f : {frameFileName, frameSelectFiles})
-        f->setFont(sansFont(9.75));
+        f->setFont(designFont(9.75));
 
     const char *formats[5] = {"Short File Names (esm/crd)", "European/VDO (DDD)",
                               "French (C1B/V1B)", "Spanish (TGD)", "Duvado Rirozo (DDD)"};
@@ -157,7 +143,7 @@ void Form1::createControls()
     for (int i = 0; i < 5; ++i) {
         Option1[i] =
             place(new WrapRadioButton(QLatin1String(formats[i]), frameFileName), formatNames[i]);
-        Option1[i]->setFont(sansFont(12));
+        Option1[i]->setFont(designFont(12));
     }
     Option1[1]->setChecked(true);
     exclusiveGroup(Option1);
@@ -192,7 +178,7 @@ void Form1::createControls()
     Check[1]->setEnabled(false);
 
     tbDays = place(new QLineEdit(QStringLiteral("92"), frameSelectFiles), "tbDays");
-    tbDays->setFont(sansFont(12));
+    tbDays->setFont(designFont(12));
     tbDays->setToolTip(QStringLiteral("Set to zero for 'download since last download'"));
 
     for (QDateEdit **picker : {&DTPickerEnd, &DTPickerStart}) {
@@ -205,12 +191,12 @@ void Form1::createControls()
     lblEnd = place(new QLabel(QStringLiteral("Download End"), frameSelectFiles), "lblEnd");
     lblStart = place(new QLabel(QStringLiteral("Download Start"), frameSelectFiles), "lblStart");
     Label7 = place(new QLabel(QStringLiteral("Days"), frameSelectFiles), "Label7");
-    Label7->setFont(sansFont(12));
+    Label7->setFont(designFont(12));
     for (QWidget *w :
          std::initializer_list<QWidget *>{DTPickerEnd, DTPickerStart, lblEnd, lblStart})
-        w->setFont(sansFont(9.75));
+        w->setFont(designFont(9.75));
     for (int i = 1; i <= 11; ++i)
-        Check[i]->setFont(sansFont(9.75));
+        Check[i]->setFont(designFont(9.75));
 
     picNoArrow = place(new PictureBox(this), "picNoArrow");
     picArrowDisplay = place(new PictureBox(this), "picArrowDisplay");
@@ -230,16 +216,16 @@ void Form1::createControls()
     lblState = place(new QLabel(QStringLiteral("0"), this), "lblState");
     lblState->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lblSWVersion = place(new QLabel(QStringLiteral("SW Version - "), this), "lblSWVersion");
-    lblSWVersion->setFont(sansFont(9.75));
+    lblSWVersion->setFont(designFont(9.75));
     lblSWVersion->installEventFilter(this);
     lblMessage = place(new QLabel(this), "lblMessage");
-    lblMessage->setFont(sansFont(24));
+    lblMessage->setFont(designFont(24));
     lblMessage->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Image1 = place(new QLabel(this), "Image1");
     Image1->setPixmap(QPixmap::fromImage(devicePicture()));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblInstruction = place(new QLabel(QStringLiteral("Disconnect USB"), this), "lblInstruction");
-    lblInstruction->setFont(sansFont(24));
+    lblInstruction->setFont(designFont(24));
     lblInstruction->setWordWrap(true);
     lblInstruction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblVersion = place(new QLabel(this), "lblVersion");
@@ -275,7 +261,7 @@ void Form1::Form_Load()
     const QString marker = m_p.programFolder + QLatin1Char('/') + QLatin1String(kMarkerFileName);
     m_wide = m_p.files && m_p.files->isFile(marker);
     m_outerWidthTwips = m_wide
-                            ? kDesignClientWidthTwips + kDefaultDecorationWidthPx * kTwipsPerPixel
+                            ? kDesignClientWidthTwips + kDefaultDecoration.width() * kTwipsPerPixel
                             : kNarrowWidthTwips;
     applyOuterSize();
     const QDate today = m_p.clock->today();
@@ -342,7 +328,7 @@ void Form1::applyOuterSize()
 {
     QSize deco = frameGeometry().size() - geometry().size();
     if (deco.width() <= 0 || deco.height() <= 0)
-        deco = QSize(kDefaultDecorationWidthPx, kDefaultDecorationHeightPx);
+        deco = kDefaultDecoration;
     const int w = m_outerWidthTwips > 0 ? twipsToPixels(m_outerWidthTwips) - deco.width()
                                         : twipsToPixels(kDesignClientWidthTwips);
     setFixedSize(w, twipsToPixels(m_outerHeightTwips) - deco.height());
@@ -619,8 +605,9 @@ ScreenSettings Form1::screenSettings() const
 
 bool Form1::CreateConfigurationFile()
 {
-    lExtension = configurationByte(screenSettings(), lExtension, bClockEnable);
-    const BuildResult built = buildConfigurationFile(screenSettings(), familyCodeOf(sVersionData),
+    const ScreenSettings screen = screenSettings();
+    lExtension = configurationByte(screen, lExtension, bClockEnable);
+    const BuildResult built = buildConfigurationFile(screen, familyCodeOf(sVersionData),
                                                      lSoftwareVersion, lExtension, dates);
     if (built.status == BuildStatus::UnknownFamily) {
         inform(QStringLiteral("Unknown Kordavel type"));

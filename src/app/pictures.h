@@ -1,13 +1,12 @@
 #pragma once
 
+#include "platform/look.h"
+
 #include <QColor>
 #include <QIcon>
 #include <QImage>
 
 namespace kordavel {
-
-// Background colour of the windows, frames and picture boxes.
-inline const QColor kBackground(198, 217, 241);
 
 // The device with its USB cable, 270 x 221 pixels, on a transparent ground.
 QImage devicePicture();

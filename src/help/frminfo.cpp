@@ -1,6 +1,7 @@
 #include "frminfo.h"
 
 #include "helptext.h"
+#include "platform/look.h"
 #include "platform/units.h"
 
 #include <QFont>
@@ -12,8 +13,6 @@ namespace kordavel {
 namespace {
 constexpr int kClientWidthTwips = 5730;
 constexpr int kLabelLeft = 120, kLabelTop = 120, kLabelWidth = 5535, kLabelHeight = 7455;
-// Title bar and borders, used until the window system reports its own.
-constexpr int kDefaultDecorationHeightPx = 31;
 } // namespace
 
 frmInfo::frmInfo(const QString &mainMessage)
@@ -22,18 +21,13 @@ frmInfo::frmInfo(const QString &mainMessage)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Kordavel Configuration Help"));
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(198, 217, 241));
+    pal.setColor(QPalette::Window, kBackground);
     setPalette(pal);
     setAutoFillBackground(true);
 
     m_lblInfo = new QLabel(this);
     m_lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                   QStringLiteral("DejaVu Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(9.75);
+    QFont f = designFont(9.75);
     f.setWeight(QFont::Normal);
     m_lblInfo->setFont(f);
     m_lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -51,7 +45,7 @@ void frmInfo::applyOuterHeight()
 {
     int decoration = frameGeometry().height() - geometry().height();
     if (decoration <= 0)
-        decoration = kDefaultDecorationHeightPx;
+        decoration = kDefaultDecoration.height();
     resize(twipsToPixels(kClientWidthTwips), twipsToPixels(m_outerHeightTwips) - decoration);
 }
 

@@ -231,11 +231,11 @@ void LinuxDrives::refresh()
     }
 }
 
-const LinuxDrives::Mount *LinuxDrives::find(const QString &root)
+LinuxDrives::Mount *LinuxDrives::find(const QString &root)
 {
     if (!m_valid)
         refresh();
-    for (const Mount &m : m_mounts)
+    for (Mount &m : m_mounts)
         if (m.root == root)
             return &m;
     return nullptr;
@@ -261,18 +261,27 @@ int LinuxDrives::kind(const QString &root)
 
 std::optional<QString> LinuxDrives::label(const QString &root)
 {
-    const Mount *m = find(root);
+    Mount *m = find(root);
     if (!m)
         return std::nullopt;
     if (m->cls != MountClass::Block)
         return QString();
-    if (m->blockName.isEmpty())
+    // udev names the volume before it is mounted; a label is looked up once per
+    // mount rather than on every tick.
+    if (!m->label)
+        m->label = lookUpLabel(m->blockName);
+    return *m->label;
+}
+
+std::optional<QString> LinuxDrives::lookUpLabel(const QString &blockName) const
+{
+    if (blockName.isEmpty())
         return std::nullopt;
     QDir dir(m_dev + QStringLiteral("/disk/by-label"));
     const QStringList links = dir.entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot);
     for (const QString &name : links) {
         const QString target = QFileInfo(dir.filePath(name)).symLinkTarget();
-        if (QFileInfo(target).fileName() == m->blockName)
+        if (QFileInfo(target).fileName() == blockName)
             return unescapeUdevLabel(QFile::encodeName(name));
     }
     return QString(); // no link: an unlabelled volume

@@ -57,9 +57,11 @@ private:
         MountClass cls;
         int kind;
         QString blockName; // kernel name of the mounted block device ("sdb1")
+        std::optional<std::optional<QString>> label; // looked up once per mount
     };
     void refresh();
-    const Mount *find(const QString &root);
+    Mount *find(const QString &root);
+    std::optional<QString> lookUpLabel(const QString &blockName) const;
     int resolveBlockKind(const MountEntry &m, QString *blockName) const;
 
     QString m_proc;

@@ -1,6 +1,7 @@
 #include "drives_table.h"
 
 #include <QFile>
+#include <QtGlobal>
 
 namespace kordavel {
 
@@ -68,6 +69,14 @@ std::optional<QString> TableDrives::label(const QString &root)
 {
     const TableEntry *e = find(root);
     return e ? e->label : std::nullopt;
+}
+
+std::unique_ptr<Drives> makeSystemDrives()
+{
+    const QString table = qEnvironmentVariable("KORDAVEL_DRIVE_TABLE");
+    if (!table.isEmpty())
+        return std::make_unique<TableDrives>(table);
+    return makeOsDrives();
 }
 
 } // namespace kordavel

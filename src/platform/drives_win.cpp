@@ -1,9 +1,6 @@
 // Drives of a Windows system through kernel32's drive queries.
 #include "drives.h"
-#include "drives_table.h"
 #include "drives_win_api.h"
-
-#include <QtGlobal>
 
 namespace kordavel {
 
@@ -39,11 +36,8 @@ public:
 
 } // namespace
 
-std::unique_ptr<Drives> makeSystemDrives()
+std::unique_ptr<Drives> makeOsDrives()
 {
-    const QString table = qEnvironmentVariable("KORDAVEL_DRIVE_TABLE");
-    if (!table.isEmpty())
-        return std::make_unique<TableDrives>(table);
     return std::make_unique<WinDrives>();
 }
 

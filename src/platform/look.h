@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QSize>
+
+namespace kordavel {
+
+// Background colour of the windows, frames and picture boxes.
+inline const QColor kBackground(198, 217, 241);
+
+// Title bar and borders of a window in pixels, used until the window system
+// reports its own (it reports none before a window is shown, or without one).
+inline constexpr QSize kDefaultDecoration(8, 31);
+
+// The design face ("MS Sans Serif") at a size in points, falling back to faces
+// of the same narrow proportions where it does not exist.
+QFont designFont(qreal points);
+
+} // namespace kordavel
