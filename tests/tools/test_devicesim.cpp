@@ -70,6 +70,16 @@ TEST(SimTakeUp, RecordOutsideTheAreaIsNotTakenUp)
     EXPECT_TRUE(r.error.contains("outside the configuration area")) << qPrintable(r.error);
 }
 
+TEST(SimTakeUp, NoRecordOverwritesTheIdentification)
+{
+    // Found by fuzzing: a record starting at 0x3A02 reached offsets 2-10.
+    const QByteArray version = makeVersionFile(DeviceSettings{});
+    const TakeUpResult r =
+        applyConfiguration(version, ":103A02003F4352303030303037484558FFFFFFFFD8\r\n:00000001FF\r\n");
+    ASSERT_TRUE(r.error.isEmpty()) << qPrintable(r.error);
+    EXPECT_EQ(r.versionFile.left(16), version.left(16));
+}
+
 TEST(SimTakeUp, AppliesTqRecordsAtTheirOffsets)
 {
     DeviceSettings s;

@@ -206,8 +206,10 @@ TakeUpResult applyConfiguration(const QByteArray &versionFile, const QByteArray 
             // Record A carries identification and period one address higher.
             const int offset =
                 rec.address == kAreaStart ? address - kAreaStart - 1 : address - kAreaStart;
-            if (rec.address == kAreaStart && offset <= 10)
-                continue; // the device keeps its own family and version
+            // The device keeps its own family and version (offsets 0-10); only
+            // record A sets the period, other records only the area from 16 on.
+            if (offset <= 10 || (rec.address != kAreaStart && offset < 16))
+                continue;
             if (offset < 0 || offset >= d.size() || offset == ext)
                 continue;
             d[offset] = byte;

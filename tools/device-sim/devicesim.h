@@ -57,8 +57,9 @@ struct TakeUpResult
 // Applies a configuration file to a version file as the device does: the
 // configuration area (offsets 16-79, not the extension byte) is erased to FF,
 // the byte at 0x3A00 becomes the extension byte, record A's period goes to
-// offsets 11-14, and the other records land at offset = address - 0x3A00,
-// clipped to the layout. Family and version (offsets 0-10) are kept.
+// offsets 11-14, and the other records land at offset = address - 0x3A00 from
+// offset 16 on, clipped to the layout. Family and version (offsets 0-10) are
+// kept whatever a record's address.
 TakeUpResult applyConfiguration(const QByteArray &versionFile, const QByteArray &hexText);
 
 // A simulated device folder: KORDAVEL/CARD/ and UPDATES/kordvers.ion.
