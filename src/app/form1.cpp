@@ -70,7 +70,7 @@ template <std::size_t N> void exclusiveGroup(const std::array<QRadioButton *, N>
 Form1::Form1(const Platform &platform, QWidget *parent) : QWidget(parent), m_p(platform)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QLatin1String(kProgramTitle));
+    setWindowTitle(QLatin1String(kWindowCaption));
     setWindowIcon(programIcon());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kBackground);
@@ -258,7 +258,7 @@ void Form1::createControls()
 void Form1::Form_Load()
 {
     setOuterHeightTwips(kShortHeightTwips);
-    const QString marker = m_p.programFolder + QLatin1Char('/') + QLatin1String(kMarkerFileName);
+    const QString marker = childPath(m_p.programFolder, QLatin1String(kMarkerFileName));
     m_wide = m_p.files && m_p.files->isFile(marker);
     m_outerWidthTwips = m_wide
                             ? kDesignClientWidthTwips + kDefaultDecoration.width() * kTwipsPerPixel

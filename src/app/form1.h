@@ -43,7 +43,9 @@ struct Platform
     QString programFolder;
 };
 
+// Caption of every message box; the window itself is captioned kWindowCaption.
 inline constexpr char kProgramTitle[] = "Kordavel - Set 'Latest VU' settings";
+inline constexpr char kWindowCaption[] = "Kordavel Configuration";
 inline constexpr char kMarkerFileName[] = "DuzudodeVizuriRedi.txt";
 
 // The main window: settings pages, status texts, the Configure command and the

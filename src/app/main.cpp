@@ -10,8 +10,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // No display name: the toolkit would append it to every window caption.
     QApplication::setApplicationName(QStringLiteral("kordavel-config"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kordavel Configuration"));
 
     const std::unique_ptr<kordavel::Drives> drives = kordavel::makeSystemDrives();
     kordavel::Platform platform;

@@ -41,7 +41,7 @@ TEST(MainWindow, CaptionsTooltipsAndInitialStates)
 {
     Harness h;
     Form1 &f = *h.form;
-    EXPECT_EQ(f.windowTitle(), "Kordavel - Set 'Latest VU' settings");
+    EXPECT_EQ(f.windowTitle(), "Kordavel Configuration");
     EXPECT_EQ(f.cmdHelp->text(), "&?");
     EXPECT_EQ(f.cmdConfigure->text(), "&Configure");
     EXPECT_FALSE(f.cmdConfigure->isEnabled());
