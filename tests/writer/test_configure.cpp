@@ -212,3 +212,109 @@ TEST_F(Configure, GrayedBoxesCountAsUncheckedAndDisabledOnesAreRead)
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines[1].trimmed(), hexRecord(0x3A10, 0, QByteArray::fromHex("010304FF")));
 }
+
+namespace {
+
+// The system's file operations, except that the medium can give back other
+// bytes than were written, or refuse to flush the UPDATES folder.
+class UnreliableMedium : public Files
+{
+public:
+    bool corruptReadBack = false;
+    bool failFolderFlush = false;
+
+    QString resolve(const QString &root, const QString &rel) override
+    {
+        return systemFiles().resolve(root, rel);
+    }
+    bool isDir(const QString &p) override { return systemFiles().isDir(p); }
+    bool isFile(const QString &p) override { return systemFiles().isFile(p); }
+    ReadResult readFile(const QString &p, qint64 max) override
+    {
+        return systemFiles().readFile(p, max);
+    }
+    ReadResult readFromMedium(const QString &p, qint64 max) override
+    {
+        ReadResult r = systemFiles().readFromMedium(p, max);
+        if (corruptReadBack && !r.data.isEmpty())
+            r.data[r.data.size() / 2] = char(r.data[r.data.size() / 2] ^ 0x01); // one bit flipped
+        return r;
+    }
+    bool setNormal(const QString &p) override { return systemFiles().setNormal(p); }
+    bool remove(const QString &p) override { return systemFiles().remove(p); }
+    std::optional<QStringList> listFiles(const QString &d) override
+    {
+        return systemFiles().listFiles(d);
+    }
+    QString createDurable(const QString &p, const QByteArray &data) override
+    {
+        return systemFiles().createDurable(p, data);
+    }
+    QString rename(const QString &a, const QString &b) override
+    {
+        return systemFiles().rename(a, b);
+    }
+    QString syncDir(const QString &d) override
+    {
+        return failFolderFlush ? QStringLiteral("flush folder: I/O error")
+                               : systemFiles().syncDir(d);
+    }
+};
+
+struct UnreliableHarness
+{
+    UnreliableHarness()
+    {
+        form = makeForm(drives, medium, clock, messages, programDir.path());
+        drives.entries.append({dev.root(), KindRemovable, QStringLiteral("KORD")});
+        form->Timer1_Timer();
+    }
+    UnreliableMedium medium;
+    FakeDrives drives;
+    FixedClock clock{QDate(2026, 12, 6)};
+    RecordingMessageBox messages;
+    QTemporaryDir programDir;
+    DeviceDir dev{exampleLayoutC()};
+    std::unique_ptr<Form1> form;
+
+    // What the user is told after Configure when nothing may be unplugged yet.
+    void expectNoUnplugPrompt(const char *problem)
+    {
+        ASSERT_EQ(messages.texts.size(), 1);
+        EXPECT_TRUE(messages.texts[0].contains(QLatin1String(problem)))
+            << messages.texts[0].toStdString();
+        EXPECT_EQ(messages.titles[0], "Kordavel - Set 'Latest VU' settings");
+        EXPECT_NE(form->lState, 2);
+        EXPECT_EQ(form->outerHeightTwips(), 7800) << "the tall unplug window is never shown";
+        EXPECT_TRUE(form->cmdConfigure->isEnabled()) << "the user can try again";
+        for (int i = 0; i < form->List1->count(); ++i)
+            EXPECT_NE(form->List1->item(i)->text(), "Configuration file created");
+    }
+};
+
+} // namespace
+
+TEST(ConfigureGuarantees, FileReadBackDifferentFromWhatWasWrittenIsNeverReportedAsWritten)
+{
+    UnreliableHarness h;
+    ASSERT_EQ(h.form->lState, 1);
+    writeFile(h.dev.path("UPDATES/DI999000.HEX"), "earlier complete file");
+    h.medium.corruptReadBack = true;
+    h.form->cmdConfigure_Click();
+    h.expectNoUnplugPrompt("differs from what was written");
+    EXPECT_EQ(readAll(h.dev.path("UPDATES/DI999000.HEX")), "earlier complete file")
+        << "the device keeps its earlier file";
+    EXPECT_FALSE(QFile::exists(h.dev.path("UPDATES/KORDCFG.TMP")));
+}
+
+TEST(ConfigureGuarantees, FolderThatCannotBeFlushedIsNeverReportedAsWritten)
+{
+    UnreliableHarness h;
+    ASSERT_EQ(h.form->lState, 1);
+    h.medium.failFolderFlush = true;
+    h.form->cmdConfigure_Click();
+    h.expectNoUnplugPrompt("could not be flushed");
+    // A tick later the flow still waits for the user, not for an unplug.
+    h.form->Timer1_Timer();
+    EXPECT_EQ(h.form->lState, 1);
+}
