@@ -2,7 +2,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean test-sanitize fuzz bench footprint package
+.PHONY: all deps configure build run test clean test-sanitize fuzz bench footprint package \
+        windows test-windows
 
 all: build
 
@@ -62,3 +63,20 @@ footprint: build
 # The Debian package, in build/.
 package: build
 	@cd $(BUILD) && cpack -G DEB
+
+# The Windows build (cross-compiled with mingw-w64) in build-windows/: the
+# program, its deploy folder, the tests, the device simulator and the demo.
+WIN_BUILD ?= build-windows
+windows:
+	@bash scripts/install-deps.sh --windows
+	@cache=$$(bash scripts/windows-toolkit.sh) && \
+	  cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	    -DCMAKE_PREFIX_PATH="$$cache/qt-6.4.2-mingw64;$$cache/googletest-mingw64" \
+	    -DCMAKE_FIND_ROOT_PATH="$$cache/qt-6.4.2-mingw64;$$cache/googletest-mingw64" \
+	    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
+	@cmake --build $(WIN_BUILD) -j $(JOBS)
+
+# The test suite of the Windows build, under wine.
+test-windows: windows
+	@cd $(WIN_BUILD) && ctest --output-on-failure -j $(JOBS)

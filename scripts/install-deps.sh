@@ -7,17 +7,23 @@ packages=(
   build-essential cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev googletest libbenchmark-dev
-  xvfb xauth
+  xvfb xauth xdotool x11-utils
   srecord appstream dpkg-dev
   fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
 )
 
-# CI also runs the Windows cross-check under wine.
-if [ "${1:-}" = "--ci" ]; then
-  packages+=(wine64)
-fi
+# The Windows build and its tests under wine (make windows, make test-windows, CI).
+windows_packages=(
+  g++-mingw-w64-x86-64-posix ninja-build googletest
+  wine64 fonts-wine librsvg2-bin icoutils xvfb xauth xdotool x11-utils
+)
+for arg in "$@"; do
+  case "$arg" in
+    --ci|--windows) packages+=("${windows_packages[@]}") ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

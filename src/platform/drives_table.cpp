@@ -5,6 +5,18 @@
 
 namespace kordavel {
 
+namespace {
+// "/media/x/" or, on Windows, "C:\\x\\" or "C:/x/".
+bool isAbsoluteRoot(const QString &root)
+{
+    const bool unixRoot = root.startsWith(QLatin1Char('/'));
+    const bool driveRoot = root.size() >= 3 && root[0].isLetter() && root[1] == QLatin1Char(':') &&
+                           (root[2] == QLatin1Char('/') || root[2] == QLatin1Char('\\'));
+    return (unixRoot || driveRoot) &&
+           (root.endsWith(QLatin1Char('/')) || root.endsWith(QLatin1Char('\\')));
+}
+} // namespace
+
 QList<TableEntry> parseDriveTable(const QByteArray &text)
 {
     QList<TableEntry> out;
@@ -22,7 +34,7 @@ QList<TableEntry> parseDriveTable(const QByteArray &text)
         e.kind = f[1].trimmed().toInt(&ok);
         if (!ok || e.kind < 0 || e.kind > 6)
             continue;
-        if (!e.root.startsWith(QLatin1Char('/')) || !e.root.endsWith(QLatin1Char('/')))
+        if (!isAbsoluteRoot(e.root))
             continue;
         if (f.size() >= 3)
             e.label = QString::fromUtf8(f[2]);

@@ -8,8 +8,10 @@
 
 namespace kordavel {
 
-// File operations on the device's medium. Paths are absolute; relative device
-// paths use '/' and are matched component by component without regard to case.
+// File operations on the device's medium. Paths are absolute and use the
+// platform's separator (a backslash on Windows); the relative device paths
+// handed to resolve() use '/' and are matched component by component without
+// regard to case.
 class Files
 {
 public:
@@ -55,5 +57,8 @@ public:
 
 // The operating system's file operations.
 Files &systemFiles();
+
+// dir joined with one more name by the platform's separator.
+QString childPath(const QString &dir, const QString &name);
 
 } // namespace kordavel

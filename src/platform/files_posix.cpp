@@ -248,6 +248,11 @@ private:
 
 } // namespace
 
+QString childPath(const QString &dir, const QString &name)
+{
+    return dir.endsWith(QLatin1Char('/')) ? dir + name : dir + QLatin1Char('/') + name;
+}
+
 Files &systemFiles()
 {
     static PosixFiles files;

@@ -13,7 +13,7 @@ InstallResult installConfigurationFile(Files &files, const QString &root, const 
         r.problem = QStringLiteral("The Kordavel has no UPDATES folder.");
         return r;
     }
-    const QString temp = updates + QLatin1Char('/') + QLatin1String(kTemporaryName);
+    const QString temp = childPath(updates, QLatin1String(kTemporaryName));
     files.remove(temp); // a leftover of an interrupted run
     if (const QString err = files.createDurable(temp, text); !err.isEmpty()) {
         r.problem = QStringLiteral("The configuration file could not be written (%1).").arg(err);
@@ -32,9 +32,9 @@ InstallResult installConfigurationFile(Files &files, const QString &root, const 
     if (const auto names = files.listFiles(updates)) {
         for (const QString &name : *names)
             if (name.endsWith(QLatin1String(".hex"), Qt::CaseInsensitive) && name != fileName)
-                files.remove(updates + QLatin1Char('/') + name);
+                files.remove(childPath(updates, name));
     }
-    if (const QString err = files.rename(temp, updates + QLatin1Char('/') + fileName);
+    if (const QString err = files.rename(temp, childPath(updates, fileName));
         !err.isEmpty()) {
         files.remove(temp);
         r.problem =

@@ -191,9 +191,15 @@ TEST(Faults, TableRewrittenWhileBeingRead)
 TEST(Faults, RootsWithUnusualCharacters)
 {
     QTemporaryDir base;
-    for (const QString &name :
-         {QStringLiteral("MY DRIVE"), QStringLiteral("tab\there"), QStringLiteral("back\\slash"),
-          QStringLiteral("Ünïcödé ✓"), QStringLiteral("new\nline"), QStringLiteral("-dash")}) {
+    // Windows names cannot hold TAB, newline or backslash; its own oddities instead.
+#ifdef Q_OS_WIN
+    const QStringList names = {"MY DRIVE",         "Ünïcödé ✓",      "-dash",
+                               "semi;colon,comma", "percent %PATH%", "brackets [1] (2) {3}"};
+#else
+    const QStringList names = {"MY DRIVE",  "tab\there", "back\\slash",
+                               "Ünïcödé ✓", "new\nline", "-dash"};
+#endif
+    for (const QString &name : names) {
         SCOPED_TRACE(name.toStdString());
         const QString root = base.path() + '/' + name + '/';
         QDir().mkpath(root + "KORDAVEL/CARD");

@@ -18,8 +18,11 @@ TEST(DriveTable, ParsesRootsKindsAndLabels)
                                    "relative/\t2\tX\n"
                                    "/noslash\t2\tX\n"
                                    "/media/badkind/\t9\tX\n"
-                                   "/\t3\tsystem\r\n");
-    ASSERT_EQ(t.size(), 4);
+                                   "/\t3\tsystem\r\n"
+                                   "E:\\\t2\tSTICK\n"
+                                   "C:/sim/dev/\t2\n"
+                                   "C:sim\\\t2\n");
+    ASSERT_EQ(t.size(), 6);
     EXPECT_EQ(t[0].root, QStringLiteral("/media/a/"));
     EXPECT_EQ(t[0].label, std::optional<QString>("KORD"));
     EXPECT_EQ(t[1].root, QStringLiteral("/media/b c/"));
@@ -27,6 +30,8 @@ TEST(DriveTable, ParsesRootsKindsAndLabels)
     EXPECT_FALSE(t[2].label.has_value()) << "no field: label query fails";
     EXPECT_EQ(t[3].kind, KindFixed);
     EXPECT_EQ(t[3].label, std::optional<QString>("system"));
+    EXPECT_EQ(t[4].root, QStringLiteral("E:\\")) << "a Windows drive root";
+    EXPECT_EQ(t[5].root, QStringLiteral("C:/sim/dev/"));
 }
 
 TEST(DriveTable, ListRereadOnEveryQuerySoRewritingPlugsAndUnplugs)

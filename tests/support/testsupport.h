@@ -12,6 +12,13 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <ostream>
+
+// Test failures show texts as text.
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace kordavel::test {
 

@@ -178,10 +178,11 @@ std::string describe(const Screen &s)
 {
     std::string out = "checks";
     for (int c : s.checks)
-        out += " " + std::to_string(c);
-    return out + " days '" + s.days.toStdString() + "' format " + std::to_string(s.option1) +
-           (s.plus ? " plus" : " kordavel") + (s.check7 ? " save-date" : "") +
-           (s.dates ? " dates" : "");
+        out.append(" ").append(std::to_string(c));
+    out.append(" days '").append(s.days.toStdString()).append("' format ");
+    out.append(std::to_string(s.option1)).append(s.plus ? " plus" : " kordavel");
+    out.append(s.check7 ? " save-date" : "").append(s.dates ? " dates" : "");
+    return out;
 }
 
 void cycle(const QByteArray &family, int version)

@@ -1,0 +1,26 @@
+# Gathers a folder that runs on a Windows PC without Qt or mingw installed:
+# the program, Qt's DLLs, the windows platform and Vista style plugins and the
+# stripped mingw runtime. Run as: cmake -DEXE=... -DQT_BIN=... -DQT_PLUGINS=...
+#   -DMINGW_RUNTIME=... -DWINPTHREAD=... -DSTRIP=... -DDEST=... -P deploy-windows.cmake
+file(REMOVE_RECURSE ${DEST})
+file(MAKE_DIRECTORY ${DEST}/platforms ${DEST}/styles)
+set(binaries ${EXE})
+foreach(dll Qt6Core Qt6Gui Qt6Widgets)
+  list(APPEND binaries ${QT_BIN}/${dll}.dll)
+endforeach()
+list(APPEND binaries ${MINGW_RUNTIME}/libstdc++-6.dll ${MINGW_RUNTIME}/libgcc_s_seh-1.dll
+                     ${WINPTHREAD}/libwinpthread-1.dll)
+foreach(file ${binaries})
+  file(COPY ${file} DESTINATION ${DEST})
+endforeach()
+file(COPY ${QT_PLUGINS}/platforms/qwindows.dll DESTINATION ${DEST}/platforms)
+file(COPY ${QT_PLUGINS}/styles/qwindowsvistastyle.dll DESTINATION ${DEST}/styles)
+# Debian's mingw runtime carries debug information (libstdc++ is 24 MB with it).
+file(GLOB_RECURSE deployed ${DEST}/*.exe ${DEST}/*.dll)
+foreach(file ${deployed})
+  execute_process(COMMAND ${STRIP} --strip-unneeded ${file} RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "could not strip ${file}")
+  endif()
+endforeach()
+message(STATUS "Deployed to ${DEST}")

@@ -1,0 +1,35 @@
+# The Windows build: tests run under wine through a wrapper made here, and a
+# deploy target gathers a folder that runs on a PC without Qt or mingw.
+get_target_property(_qtcore_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
+if(NOT _qtcore_dll)
+  get_target_property(_qtcore_dll Qt6::Core IMPORTED_LOCATION)
+endif()
+get_filename_component(KORDAVEL_QT_BIN ${_qtcore_dll} DIRECTORY)
+get_filename_component(KORDAVEL_QT_PREFIX ${KORDAVEL_QT_BIN} DIRECTORY)
+set(KORDAVEL_QT_PLUGINS ${KORDAVEL_QT_PREFIX}/plugins)
+set(KORDAVEL_MINGW_RUNTIME /usr/lib/gcc/x86_64-w64-mingw32/12-posix)
+set(KORDAVEL_WINPTHREAD /usr/x86_64-w64-mingw32/lib)
+set(KORDAVEL_WINEPREFIX ${PROJECT_BINARY_DIR}/wineprefix)
+
+# Fonts for the offscreen platform: the faces the Linux build uses.
+set(KORDAVEL_FONT_DIR ${PROJECT_BINARY_DIR}/fonts)
+file(GLOB _fonts /usr/share/fonts/truetype/liberation2/*.ttf /usr/share/fonts/truetype/dejavu/*.ttf)
+if(NOT _fonts)
+  message(FATAL_ERROR "fonts-liberation2 and fonts-dejavu-core are needed for the tests under wine")
+endif()
+file(COPY ${_fonts} DESTINATION ${KORDAVEL_FONT_DIR})
+
+configure_file(${PROJECT_SOURCE_DIR}/tools/wine/wine-run.sh.in ${PROJECT_BINARY_DIR}/wine-run.sh
+               @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+               WORLD_READ WORLD_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_BINARY_DIR}/wine-run.sh)
+
+set(KORDAVEL_DEPLOY_DIR ${PROJECT_BINARY_DIR}/deploy)
+add_custom_target(deploy ALL
+  COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:kordavel-config> -DQT_BIN=${KORDAVEL_QT_BIN}
+          -DQT_PLUGINS=${KORDAVEL_QT_PLUGINS} -DMINGW_RUNTIME=${KORDAVEL_MINGW_RUNTIME}
+          -DWINPTHREAD=${KORDAVEL_WINPTHREAD} -DSTRIP=${CMAKE_STRIP} -DDEST=${KORDAVEL_DEPLOY_DIR}
+          -P ${PROJECT_SOURCE_DIR}/cmake/deploy-windows.cmake
+  DEPENDS kordavel-config
+  COMMENT "Gathering the deploy folder"
+  VERBATIM)

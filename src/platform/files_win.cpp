@@ -1,0 +1,321 @@
+// File operations on the device's medium through the Win32 wide-character API.
+#include "files.h"
+
+#include <QDir>
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace kordavel {
+
+namespace {
+
+constexpr DWORD kInvalidAttributes = INVALID_FILE_ATTRIBUTES;
+// Unbuffered reads must cover whole sectors into a sector-aligned buffer;
+// 4096 bytes is a multiple of every sector size in use.
+constexpr qint64 kSectorAlign = 4096;
+
+std::wstring wide(const QString &path)
+{
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+
+QString errorText(const char *what, DWORD code = GetLastError())
+{
+    wchar_t *message = nullptr;
+    const DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t *>(&message), 0, nullptr);
+    QString text = n ? QString::fromWCharArray(message, int(n)).trimmed()
+                     : QStringLiteral("error %1").arg(code);
+    if (message)
+        LocalFree(message);
+    return QStringLiteral("%1: %2").arg(QLatin1String(what), text);
+}
+
+DWORD attributesOf(const QString &path)
+{
+    return GetFileAttributesW(wide(path).c_str());
+}
+
+bool isReparsePoint(DWORD a)
+{
+    return a != kInvalidAttributes && (a & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// Closes a handle when it goes out of scope.
+class Handle
+{
+public:
+    explicit Handle(HANDLE h) : m_h(h) {}
+    ~Handle()
+    {
+        if (valid())
+            CloseHandle(m_h);
+    }
+    Handle(const Handle &) = delete;
+    Handle &operator=(const Handle &) = delete;
+    bool valid() const { return m_h != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return m_h; }
+    // Closes now; false when closing failed.
+    bool close()
+    {
+        const bool ok = CloseHandle(m_h) != 0;
+        m_h = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+private:
+    HANDLE m_h;
+};
+
+class WinFiles : public Files
+{
+public:
+    QString resolve(const QString &root, const QString &rel) override
+    {
+        QString cur = QDir::toNativeSeparators(root);
+        // "E:\" keeps its separator; a folder root loses it.
+        if (cur.endsWith(QLatin1Char('\\')) && !(cur.size() == 3 && cur[1] == QLatin1Char(':')))
+            cur.chop(1);
+        if (attributesOf(cur) == kInvalidAttributes)
+            return {};
+        for (const QString &part : rel.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+            if (part.contains(QLatin1Char('*')) || part.contains(QLatin1Char('?')))
+                return {};
+            const QString candidate = childPath(cur, part);
+            // Windows matches names without regard to case; the listing gives
+            // the name as it is stored.
+            WIN32_FIND_DATAW found{};
+            const HANDLE h = FindFirstFileExW(wide(candidate).c_str(), FindExInfoBasic, &found,
+                                              FindExSearchNameMatch, nullptr, 0);
+            if (h == INVALID_HANDLE_VALUE)
+                return {};
+            FindClose(h);
+            cur = childPath(cur, QString::fromWCharArray(found.cFileName));
+        }
+        return cur;
+    }
+
+    bool isDir(const QString &path) override
+    {
+        const DWORD a = attributesOf(path);
+        return a != kInvalidAttributes && (a & FILE_ATTRIBUTE_DIRECTORY) && !isReparsePoint(a);
+    }
+
+    bool isFile(const QString &path) override
+    {
+        const DWORD a = attributesOf(path);
+        return a != kInvalidAttributes && !(a & FILE_ATTRIBUTE_DIRECTORY) &&
+               !(a & FILE_ATTRIBUTE_DEVICE) && !isReparsePoint(a);
+    }
+
+    ReadResult readFile(const QString &path, qint64 maxBytes) override
+    {
+        return read(path, maxBytes, false);
+    }
+
+    ReadResult readFromMedium(const QString &path, qint64 maxBytes) override
+    {
+        // Unbuffered reads bypass the system cache and so come from the medium.
+        // A file system that refuses them (some network and virtual ones)
+        // gets an ordinary read; the file was flushed with FlushFileBuffers.
+        ReadResult r = read(path, maxBytes, true);
+        if (r.status == ReadStatus::Error && GetLastError() == ERROR_INVALID_PARAMETER)
+            r = read(path, maxBytes, false);
+        return r;
+    }
+
+    bool setNormal(const QString &path) override
+    {
+        const DWORD a = attributesOf(path);
+        if (a == kInvalidAttributes)
+            return false;
+        if (isReparsePoint(a))
+            return true; // a link is removed as it stands, its target is never touched
+        return SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_NORMAL) != 0;
+    }
+
+    bool remove(const QString &path) override
+    {
+        const DWORD a = attributesOf(path);
+        if (a == kInvalidAttributes)
+            return false;
+        if (isReparsePoint(a)) {
+            // A junction or a folder link goes with RemoveDirectory, a file
+            // link with DeleteFile; both remove the link itself.
+            return (a & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(wide(path).c_str()) != 0
+                                                  : DeleteFileW(wide(path).c_str()) != 0;
+        }
+        if (a & FILE_ATTRIBUTE_DIRECTORY)
+            return false;
+        return DeleteFileW(wide(path).c_str()) != 0;
+    }
+
+    std::optional<QStringList> listFiles(const QString &dir) override
+    {
+        WIN32_FIND_DATAW e{};
+        const HANDLE h = FindFirstFileExW(wide(childPath(dir, QStringLiteral("*"))).c_str(),
+                                          FindExInfoBasic, &e, FindExSearchNameMatch, nullptr, 0);
+        if (h == INVALID_HANDLE_VALUE)
+            return GetLastError() == ERROR_FILE_NOT_FOUND
+                       ? std::optional<QStringList>(QStringList())
+                       : std::nullopt;
+        QStringList out;
+        do {
+            const QString name = QString::fromWCharArray(e.cFileName);
+            if (name == QLatin1String(".") || name == QLatin1String(".."))
+                continue;
+            // Links count as files, as they do on other systems.
+            if (!(e.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+                (e.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                out.append(name);
+        } while (FindNextFileW(h, &e));
+        FindClose(h);
+        return out;
+    }
+
+    QString createDurable(const QString &path, const QByteArray &data) override
+    {
+        const std::wstring p = wide(path);
+        // CREATE_NEW refuses any existing entry, links included; the flag keeps
+        // a reparse point from being followed should one appear meanwhile.
+        Handle file(CreateFileW(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT |
+                                    FILE_FLAG_WRITE_THROUGH,
+                                nullptr));
+        if (!file.valid())
+            return errorText("create");
+        QString err;
+        qint64 done = 0;
+        while (done < data.size() && err.isEmpty()) {
+            DWORD written = 0;
+            const DWORD chunk = DWORD(std::min<qint64>(data.size() - done, 1 << 20));
+            if (!WriteFile(file.get(), data.constData() + done, chunk, &written, nullptr) ||
+                written == 0)
+                err = errorText("write");
+            else
+                done += written;
+        }
+        if (err.isEmpty() && !FlushFileBuffers(file.get()))
+            err = errorText("flush");
+        if (!file.close() && err.isEmpty())
+            err = errorText("close");
+        if (!err.isEmpty())
+            DeleteFileW(p.c_str());
+        return err;
+    }
+
+    QString rename(const QString &from, const QString &to) override
+    {
+        const DWORD a = attributesOf(to);
+        if (a != kInvalidAttributes && (a & FILE_ATTRIBUTE_DIRECTORY))
+            return QStringLiteral("rename: target is a folder");
+        // Write-through: the call returns once the move is on the medium.
+        if (!MoveFileExW(wide(from).c_str(), wide(to).c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return errorText("rename");
+        return {};
+    }
+
+    QString syncDir(const QString &dir) override
+    {
+        Handle h(CreateFileW(wide(dir).c_str(), GENERIC_READ | GENERIC_WRITE,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        if (!h.valid())
+            return errorText("open folder");
+        if (!FlushFileBuffers(h.get())) {
+            const DWORD code = GetLastError();
+            // File systems that cannot flush a folder refuse the call; the
+            // write-through rename has already put the entry on the medium.
+            if (code != ERROR_INVALID_FUNCTION && code != ERROR_ACCESS_DENIED)
+                return errorText("flush folder", code);
+        }
+        return {};
+    }
+
+private:
+    ReadResult read(const QString &path, qint64 maxBytes, bool unbuffered)
+    {
+        ReadResult r;
+        Handle file(CreateFileW(
+            wide(path).c_str(), GENERIC_READ,
+            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+            FILE_ATTRIBUTE_NORMAL | (unbuffered ? FILE_FLAG_NO_BUFFERING : 0), nullptr));
+        if (!file.valid()) {
+            const DWORD code = GetLastError();
+            r.status = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND
+                           ? ReadStatus::Missing
+                           : ReadStatus::Error;
+            SetLastError(code);
+            return r;
+        }
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (!GetFileInformationByHandle(file.get(), &info) ||
+            (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            r.status = ReadStatus::Error;
+            SetLastError(ERROR_ACCESS_DENIED);
+            return r;
+        }
+        const qint64 size = qint64(info.nFileSizeHigh) << 32 | info.nFileSizeLow;
+        if (size > maxBytes) {
+            r.status = ReadStatus::TooLarge;
+            return r;
+        }
+        // One byte past the size shows a file that grew meanwhile; unbuffered
+        // reads need whole sectors into an aligned buffer.
+        qint64 want = size + 1;
+        if (unbuffered)
+            want = (want + kSectorAlign - 1) / kSectorAlign * kSectorAlign;
+        char *buffer = static_cast<char *>(
+            VirtualAlloc(nullptr, SIZE_T(want), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+        if (!buffer) {
+            r.status = ReadStatus::Error;
+            return r;
+        }
+        qint64 got = 0;
+        bool failed = false;
+        while (got < want) {
+            DWORD n = 0;
+            if (!ReadFile(file.get(), buffer + got, DWORD(want - got), &n, nullptr)) {
+                failed = true;
+                break;
+            }
+            if (n == 0)
+                break;
+            got += n;
+            if (unbuffered && n % kSectorAlign != 0)
+                break; // a short unbuffered read ends at the end of the file
+        }
+        const DWORD code = GetLastError();
+        if (!failed && got <= maxBytes)
+            r.data = QByteArray(buffer, int(got));
+        VirtualFree(buffer, 0, MEM_RELEASE);
+        if (failed) {
+            r.status = ReadStatus::Error;
+            SetLastError(code);
+            return r;
+        }
+        r.status = got > maxBytes ? ReadStatus::TooLarge : ReadStatus::Ok;
+        return r;
+    }
+};
+
+} // namespace
+
+QString childPath(const QString &dir, const QString &name)
+{
+    if (dir.endsWith(QLatin1Char('\\')) || dir.endsWith(QLatin1Char('/')))
+        return dir + name;
+    return dir + QLatin1Char('\\') + name;
+}
+
+Files &systemFiles()
+{
+    static WinFiles files;
+    return files;
+}
+
+} // namespace kordavel

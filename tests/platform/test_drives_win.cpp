@@ -1,0 +1,30 @@
+// The Windows drive backend against wine's drive mapping, which
+// tests/platform/wine_mapping.sh sets up before each run.
+#include "device/drivescan.h"
+#include "platform/drives.h"
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace kordavel;
+
+TEST(WinMapping, MappedFolderIsARemovableDriveWithItsLabel)
+{
+    const QString root = qEnvironmentVariable("KORDAVEL_TEST_DRIVE");
+    ASSERT_EQ(root.size(), 3) << "run through wine_mapping.sh";
+    const bool present = qEnvironmentVariable("KORDAVEL_TEST_DRIVE_PRESENT") == "1";
+    const std::unique_ptr<Drives> drives = makeOsDrives();
+    const std::optional<QStringList> roots = drives->roots();
+    ASSERT_TRUE(roots.has_value());
+    EXPECT_TRUE(roots->contains("C:\\")) << roots->join(' ').toStdString();
+    EXPECT_EQ(roots->contains(root), present) << roots->join(' ').toStdString();
+    if (present) {
+        EXPECT_EQ(drives->kind(root), KindRemovable);
+        EXPECT_EQ(DriveTypeText(*drives, root), "Removable drive");
+        QString r = root;
+        EXPECT_EQ(VolumeName(*drives, r), qEnvironmentVariable("KORDAVEL_TEST_DRIVE_LABEL"));
+        EXPECT_TRUE(hasDeviceFolder(systemFiles(), root));
+    } else {
+        EXPECT_EQ(drives->kind(root), KindNoRoot);
+    }
+}
