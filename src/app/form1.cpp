@@ -133,8 +133,10 @@ void Form1::createControls()
         place(new QGroupBox(QStringLiteral("Select File Name Format"), this), "frameFileName");
     frameSelectFiles =
         place(new QGroupBox(QStringLiteral("Select Files to download"), this), "frameSelectFiles");
-    for (QGroupBox *f : {frameFileName, frameSelectFiles})
+    for (QGroupBox *f : {frameFileName, frameSelectFiles}) {
         f->setFont(designFont(9.75));
+        useDesignFrameLook(f);
+    }
 
     const char *formats[5] = {"Short File Names (esm/crd)", "European/VDO (DDD)",
                               "French (C1B/V1B)", "Spanish (TGD)", "Duvado Rirozo (DDD)"};
@@ -234,6 +236,11 @@ void Form1::createControls()
     lblNotice = place(new QLabel(this), "lblNotice");
     lblNotice->setWordWrap(true);
     lblNotice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Labels draw their text from the top of their box, as the design places
+    // them; the toolkit would centre it vertically.
+    for (QLabel *label : findChildren<QLabel *>())
+        label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
 
     // The instruction is drawn over the device picture, the arrow display over
     // the picture's lower left corner.

@@ -69,30 +69,32 @@ QImage devicePicture()
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
 
-    // Cable from the device's bottom edge down and to the left, ending in a
-    // USB-A plug pointing left, where the arrows are drawn.
+    // In the window the instruction text may reach x = 161 of this picture and
+    // the arrow display covers x < 148 from y = 144 down: the device stands to
+    // the right of the text, and the plug lies right of the arrow display with
+    // its tip at the display's edge, level with the arrow.
     QPainterPath cable;
-    cable.moveTo(205, 150);
-    cable.cubicTo(205, 200, 200, 168, 186, 168);
+    cable.moveTo(188, 167);
+    cable.cubicTo(204, 167, 214, 172, 214, 148);
     p.setPen(QPen(kCable, 7, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(cable);
     // Strain relief and plug body.
     p.setPen(Qt::NoPen);
     p.setBrush(kCable);
-    p.drawRoundedRect(QRectF(170, 161, 18, 14), 3, 3);
+    p.drawRoundedRect(QRectF(178, 160, 12, 14), 3, 3);
     p.setBrush(QColor(70, 70, 78));
-    p.drawRoundedRect(QRectF(150, 158, 24, 20), 3, 3);
-    // Metal shell with its two windows.
+    p.drawRoundedRect(QRectF(163, 157, 19, 20), 3, 3);
+    // Metal shell with its two windows, pointing left.
     p.setBrush(kMetal);
     p.setPen(QPen(QColor(120, 126, 134), 1));
-    p.drawRect(QRectF(124, 160, 27, 16));
+    p.drawRect(QRectF(149.5, 159.5, 14, 15));
     p.setBrush(QColor(90, 96, 104));
     p.setPen(Qt::NoPen);
-    p.drawRect(QRectF(130, 164, 5, 3));
-    p.drawRect(QRectF(140, 164, 5, 3));
+    p.drawRect(QRectF(152, 163, 4, 3));
+    p.drawRect(QRectF(158, 163, 4, 3));
 
-    drawDevice(p, QRectF(150, 6, 112, 146));
+    drawDevice(p, QRectF(167, 6, 95, 144));
     return img;
 }
 

@@ -1,5 +1,7 @@
 #include "widgets.h"
 
+#include <QGroupBox>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -23,6 +25,18 @@ void paintWrapped(Button *b, QStyle::ControlElement element, QStyle::SubElement 
     p.drawItemText(r, flags, opt.palette, b->isEnabled(), b->text(), QPalette::WindowText);
 }
 } // namespace
+
+void useDesignFrameLook(QGroupBox *frame)
+{
+    const QString current = frame->style()->name();
+    if (current.startsWith(QLatin1String("windows"), Qt::CaseInsensitive))
+        return; // Windows' own styles and the classic one put the caption on the line
+    QStyle *classic = QStyleFactory::create(QStringLiteral("Windows"));
+    if (!classic)
+        return;
+    classic->setParent(frame);
+    frame->setStyle(classic);
+}
 
 void WrapCheckBox::paintEvent(QPaintEvent *)
 {

@@ -3,7 +3,15 @@
 #include <QCheckBox>
 #include <QRadioButton>
 
+class QGroupBox;
+
 namespace kordavel {
+
+// Gives a frame its caption on the frame line and an interior in the window's
+// own colour. Windows' own styles draw frames so; on other styles (Fusion puts
+// the caption above the line and shades the interior) the frame gets Qt's
+// classic Windows style. The frame's children keep the program's style.
+void useDesignFrameLook(QGroupBox *frame);
 
 // Check box and option button whose caption wraps at the control's width, as
 // the original controls' captions do; text() stays the caption as given.

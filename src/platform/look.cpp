@@ -2,12 +2,16 @@
 
 namespace kordavel {
 
+QStringList designFontFamilies()
+{
+    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+            QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")};
+}
+
 QFont designFont(qreal points)
 {
     QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                   QStringLiteral("DejaVu Sans")});
+    f.setFamilies(designFontFamilies());
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(points);
     return f;

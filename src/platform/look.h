@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QSize>
+#include <QStringList>
 
 namespace kordavel {
 
@@ -16,5 +17,7 @@ inline constexpr QSize kDefaultDecoration(8, 31);
 // The design face ("MS Sans Serif") at a size in points, falling back to faces
 // of the same narrow proportions where it does not exist.
 QFont designFont(qreal points);
+// The faces designFont() asks for, in order of preference.
+QStringList designFontFamilies();
 
 } // namespace kordavel

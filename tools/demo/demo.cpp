@@ -36,8 +36,8 @@ public:
 class Demo
 {
 public:
-    Demo(const QString &out)
-        : m_out(out), m_device(out + QStringLiteral("/device")),
+    Demo(const QString &out, bool wide)
+        : m_out(out), m_wide(wide), m_device(out + QStringLiteral("/device")),
           m_table(out + QStringLiteral("/drives.table")), m_drives(m_table)
     {}
 
@@ -59,6 +59,8 @@ public:
         p.clock = &systemClock();
         p.messageBox = &m_box;
         p.programFolder = m_out;
+        if (m_wide) // the marker file beside the program widens the window
+            QFile(childPath(m_out, QLatin1String(kMarkerFileName))).open(QIODevice::WriteOnly);
         Form1 form(p);
         form.timer()->stop(); // the demo ticks by itself
         form.show();
@@ -151,6 +153,7 @@ private:
     }
 
     QString m_out;
+    bool m_wide;
     QString m_device;
     QString m_table;
     TableDrives m_drives;
@@ -182,5 +185,5 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     if (const qsizetype i = args.indexOf(QStringLiteral("--out")); i >= 0 && i + 1 < args.size())
         out = args[i + 1];
-    return Demo(QDir(out).absolutePath()).run();
+    return Demo(QDir(out).absolutePath(), args.contains(QStringLiteral("--wide"))).run();
 }
