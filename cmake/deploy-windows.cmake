@@ -1,7 +1,8 @@
 # Gathers a folder that runs on a Windows PC without Qt or mingw installed:
 # the program, Qt's DLLs, the windows platform and Vista style plugins and the
-# stripped mingw runtime. Run as: cmake -DEXE=... -DQT_BIN=... -DQT_PLUGINS=...
-#   -DMINGW_RUNTIME=... -DWINPTHREAD=... -DSTRIP=... -DDEST=... -P deploy-windows.cmake
+# stripped mingw runtime, a README and the licences. Run as: cmake -DEXE=...
+#   -DQT_BIN=... -DQT_PLUGINS=... -DMINGW_RUNTIME=... -DWINPTHREAD=... -DSTRIP=...
+#   -DSOURCE=... -DPROJECT_VERSION=... -DDEST=... -P deploy-windows.cmake
 file(REMOVE_RECURSE ${DEST})
 file(MAKE_DIRECTORY ${DEST}/platforms ${DEST}/styles)
 set(binaries ${EXE})
@@ -15,6 +16,17 @@ foreach(file ${binaries})
 endforeach()
 file(COPY ${QT_PLUGINS}/platforms/qwindows.dll DESTINATION ${DEST}/platforms)
 file(COPY ${QT_PLUGINS}/styles/qwindowsvistastyle.dll DESTINATION ${DEST}/styles)
+# What the user reads first, and the licences of what is shipped.
+configure_file(${SOURCE}/resources/windows/README.txt.in ${DEST}/README.txt @ONLY NEWLINE_STYLE CRLF)
+file(MAKE_DIRECTORY ${DEST}/licenses)
+configure_file(${SOURCE}/resources/windows/LICENSES.txt ${DEST}/licenses/LICENSES.txt COPYONLY)
+configure_file(/usr/share/common-licenses/LGPL-3 ${DEST}/licenses/LGPL-3.txt COPYONLY)
+configure_file(/usr/share/common-licenses/GPL-3 ${DEST}/licenses/GPL-3.txt COPYONLY)
+configure_file(/usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright
+               ${DEST}/licenses/gcc-runtime-copyright.txt COPYONLY)
+configure_file(/usr/share/doc/mingw-w64-x86-64-dev/copyright
+               ${DEST}/licenses/mingw-w64-copyright.txt COPYONLY)
+
 # Debian's mingw runtime carries debug information (libstdc++ is 24 MB with it).
 file(GLOB_RECURSE deployed ${DEST}/*.exe ${DEST}/*.dll)
 foreach(file ${deployed})

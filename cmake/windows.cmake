@@ -29,7 +29,19 @@ add_custom_target(deploy ALL
   COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:kordavel-config> -DQT_BIN=${KORDAVEL_QT_BIN}
           -DQT_PLUGINS=${KORDAVEL_QT_PLUGINS} -DMINGW_RUNTIME=${KORDAVEL_MINGW_RUNTIME}
           -DWINPTHREAD=${KORDAVEL_WINPTHREAD} -DSTRIP=${CMAKE_STRIP} -DDEST=${KORDAVEL_DEPLOY_DIR}
+          -DSOURCE=${PROJECT_SOURCE_DIR} -DPROJECT_VERSION=${PROJECT_VERSION}
           -P ${PROJECT_SOURCE_DIR}/cmake/deploy-windows.cmake
   DEPENDS kordavel-config
   COMMENT "Gathering the deploy folder"
+  VERBATIM)
+
+# The portable zip and the installer (NSIS) in the build folder.
+find_program(MAKENSIS makensis REQUIRED)
+add_custom_target(package-windows ALL
+  COMMAND ${CMAKE_COMMAND} -DDEPLOY=${KORDAVEL_DEPLOY_DIR} -DOUT=${PROJECT_BINARY_DIR}
+          -DVERSION=${PROJECT_VERSION} -DNSI=${PROJECT_SOURCE_DIR}/resources/windows/installer.nsi
+          -DICON=${PROJECT_BINARY_DIR}/src/app/kordavel-config.ico -DMAKENSIS=${MAKENSIS}
+          -P ${PROJECT_SOURCE_DIR}/cmake/package-windows.cmake
+  DEPENDS deploy
+  COMMENT "Making the zip and the installer"
   VERBATIM)

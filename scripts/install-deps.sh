@@ -17,7 +17,7 @@ packages=(
 # The Windows build and its tests under wine (make windows, make test-windows, CI).
 windows_packages=(
   g++-mingw-w64-x86-64-posix ninja-build googletest
-  wine64 fonts-wine librsvg2-bin icoutils xvfb xauth xdotool x11-utils
+  wine64 fonts-wine librsvg2-bin icoutils xvfb xauth xdotool x11-utils nsis
 )
 for arg in "$@"; do
   case "$arg" in

@@ -3,6 +3,7 @@
 #include "devicesim.h"
 #include "platform/drives_table.h"
 #include "platform/files.h"
+#include "support/e2e_scenario.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
@@ -292,4 +293,21 @@ TEST(RoundTripFailures, UnknownFamilyAndAFailingWrite)
     EXPECT_TRUE(t.messages.texts.isEmpty());
     EXPECT_EQ(f.lState, 1);
     EXPECT_FALSE(QFile::exists(t.device + "/UPDATES/DI999000.HEX"));
+}
+
+// The configuration run that the Windows end-to-end test repeats through the
+// real drive letters: both must write these very bytes.
+TEST(Scenario, WritesTheFileTheWindowsRunIsComparedWith)
+{
+    RoundTrip t("TQ", 54);
+    t.clock.date = kScenarioToday;
+    t.form = makeForm(t.drives, systemFiles(), t.clock, t.messages, t.dir.path());
+    t.plug();
+    t.form->Timer1_Timer();
+    ASSERT_EQ(t.form->lState, 1);
+    applyScenarioSettings(*t.form);
+    t.form->cmdConfigure_Click();
+    ASSERT_EQ(t.form->lState, 2);
+    const QByteArray written = readAll(t.device + "/UPDATES/DI999000.HEX");
+    EXPECT_EQ(written, readAll(kScenarioExpectedHex)) << written.toStdString();
 }

@@ -1,0 +1,55 @@
+# Makes the portable zip and the installer from the deploy folder:
+#   <OUT>/kordavel-config-<VERSION>-windows-x64.zip   (the folder: unzip and run)
+#   <OUT>/kordavel-config-<VERSION>-setup.exe          (NSIS)
+# Run as: cmake -DDEPLOY=... -DOUT=... -DVERSION=... -DNSI=... -DICON=... -DMAKENSIS=...
+#   -P package-windows.cmake
+set(name kordavel-config-${VERSION})
+
+# The installer's file list, from what the deploy folder holds.
+file(GLOB_RECURSE files RELATIVE ${DEPLOY} ${DEPLOY}/*)
+list(SORT files)
+set(install "!ifndef UNINSTALL\n")
+set(uninstall "!else\n")
+set(dirs)
+foreach(f ${files})
+  get_filename_component(dir ${f} DIRECTORY)
+  string(REPLACE "/" "\\" wdir "${dir}")
+  string(REPLACE "/" "\\" wf "${f}")
+  if(dir)
+    string(APPEND install "  SetOutPath \"$INSTDIR\\${wdir}\"\n")
+    list(APPEND dirs ${wdir})
+  else()
+    string(APPEND install "  SetOutPath \"$INSTDIR\"\n")
+  endif()
+  string(APPEND install "  File \"${DEPLOY}/${f}\"\n")
+  string(APPEND uninstall "  Delete \"$INSTDIR\\${wf}\"\n")
+endforeach()
+list(REMOVE_DUPLICATES dirs)
+list(SORT dirs ORDER DESCENDING) # inner folders first
+foreach(d ${dirs})
+  string(APPEND uninstall "  RMDir \"$INSTDIR\\${d}\"\n")
+endforeach()
+string(APPEND install "  SetOutPath \"$INSTDIR\"\n")
+file(WRITE ${OUT}/installer-files.nsh "${install}${uninstall}!endif\n")
+
+execute_process(COMMAND ${MAKENSIS} -V2 -DVERSION=${VERSION} -DICON=${ICON}
+                        -DOUTFILE=${OUT}/${name}-setup.exe -DFILES=${OUT}/installer-files.nsh ${NSI}
+                RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "makensis failed")
+endif()
+
+# The zip holds one folder, named after the program and its version.
+file(REMOVE_RECURSE ${OUT}/zip-staging)
+file(MAKE_DIRECTORY ${OUT}/zip-staging)
+file(COPY ${DEPLOY}/ DESTINATION ${OUT}/zip-staging/${name})
+file(REMOVE ${OUT}/${name}-windows-x64.zip)
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${OUT}/${name}-windows-x64.zip --format=zip ${name}
+                WORKING_DIRECTORY ${OUT}/zip-staging RESULT_VARIABLE rc)
+file(REMOVE_RECURSE ${OUT}/zip-staging)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "could not make the zip")
+endif()
+file(SIZE ${OUT}/${name}-windows-x64.zip zip_size)
+file(SIZE ${OUT}/${name}-setup.exe setup_size)
+message(STATUS "${name}-windows-x64.zip: ${zip_size} bytes; ${name}-setup.exe: ${setup_size} bytes")

@@ -1,0 +1,291 @@
+// The whole job on Windows: the real kernel32 drive queries (no drive table),
+// the real file backend and the real 500 ms timer, with the simulated device
+// mapped as removable drive E: by wine's mount manager (wine-drive.exe) while
+// the program runs. A fixed drive D: holding KORDAVEL\CARD\ must be ignored.
+#include "devicesim.h"
+#include "e2e_scenario.h"
+#include "support/testsupport.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+using namespace kordavel;
+using namespace kordavel::test;
+
+namespace {
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Maps (folder given) or unmaps a drive letter in the running wine prefix.
+void mapDrive(char letter, const QString &folder = {}, const char *kind = "removable")
+{
+    QStringList args{QString(QLatin1Char(letter))};
+    if (!folder.isEmpty())
+        args << native(folder) << QLatin1String(kind);
+    QProcess p;
+    p.start(QCoreApplication::applicationDirPath() + "/../wine-drive.exe", args);
+    ASSERT_TRUE(p.waitForFinished(30000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+}
+
+class WindowsEndToEnd : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (char l = 'a'; l <= 'y'; ++l)
+            if (l != 'c')
+                mapDrive(l); // leftovers of an interrupted run
+        // A fixed disk that holds the device folder: never a device.
+        QDir(fixedDisk.path()).mkpath("KORDAVEL/CARD");
+        writeFile(fixedDisk.filePath("UPDATES/kordvers.ion"), sim::makeVersionFile({}));
+        mapDrive('d', fixedDisk.path(), "fixed");
+    }
+    void TearDown() override
+    {
+        form.reset();
+        for (char l : {'d', 'e'})
+            mapDrive(l);
+    }
+
+    void makeDevice(const sim::DeviceSettings &s)
+    {
+        QString error;
+        ASSERT_TRUE(sim::createDevice(device, sim::makeVersionFile(s), &error))
+            << error.toStdString();
+        writeFile(device + "/.windows-label", "KORDAVEL\n");
+    }
+
+    // The window on the system's drives and files, its own timer running.
+    void start()
+    {
+        form = makeForm(*drives, systemFiles(), clock, messages, programDir.path());
+        form->timer()->start();
+    }
+
+    // Plugs the device in as drive E:, after it has taken up a configuration
+    // file left by the last unplug, as the device does.
+    void plug()
+    {
+        if (const auto taken = sim::takeUp(device))
+            std::printf("  device: %s\n", qPrintable(*taken));
+        mapDrive('e', device);
+        std::printf("* E: plugged in\n");
+    }
+    void unplug()
+    {
+        mapDrive('e');
+        std::printf("* E: unplugged\n");
+    }
+
+    // Lets the program run (its timer included) until cond holds.
+    bool waitFor(const std::function<bool()> &cond, int ms = 20000)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (!cond()) {
+            if (t.elapsed() > ms)
+                return false;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            QThread::msleep(20);
+        }
+        return true;
+    }
+    bool waitForMessage(const char *text)
+    {
+        const bool ok = waitFor([&] { return form->lblMessage->text() == QLatin1String(text); });
+        std::printf("[%s] state %d, message \"%s\", instruction \"%s\"\n", text, form->lState,
+                    qPrintable(form->lblMessage->text()), qPrintable(form->lblInstruction->text()));
+        return ok;
+    }
+    QStringList log() const
+    {
+        QStringList rows;
+        for (int i = 0; i < form->List1->count(); ++i)
+            rows.append(form->List1->item(i)->text());
+        return rows;
+    }
+
+    QTemporaryDir base;
+    QTemporaryDir fixedDisk;
+    const QString device = base.path() + "/device";
+    FixedClock clock{kScenarioToday};
+    RecordingMessageBox messages;
+    QTemporaryDir programDir;
+    std::unique_ptr<Drives> drives = makeOsDrives();
+    std::unique_ptr<Form1> form;
+};
+
+} // namespace
+
+TEST_F(WindowsEndToEnd, TqDeviceWholeCycleOnDriveE)
+{
+    makeDevice({});
+    start();
+    ASSERT_TRUE(waitForMessage("Ready for next")) << "the fixed D: is no device";
+    plug();
+    ASSERT_TRUE(waitForMessage("Configuration read"));
+    EXPECT_EQ(form->lblSWVersion->text(), "SW Version - TQ 54");
+    EXPECT_EQ(form->tbDays->text(), " 92");
+    EXPECT_EQ(log().value(0), "E:\\\tKORDAVEL\tRemovable drive") << log().join('|').toStdString();
+    ASSERT_TRUE(waitFor([&] { return form->lState == 1; }));
+
+    applyScenarioSettings(*form);
+    form->cmdConfigure->click();
+    EXPECT_EQ(form->lState, 2);
+    EXPECT_EQ(form->lblInstruction->text(), "Disconnect USB");
+    EXPECT_TRUE(log().contains("Configuration file created")) << log().join('|').toStdString();
+    const QByteArray written = readAll(device + "/UPDATES/DI999000.HEX");
+    EXPECT_EQ(written, readAll(kScenarioExpectedHex)) << "the same bytes as on Linux";
+
+    unplug();
+    ASSERT_TRUE(waitFor([&] { return form->lblInstruction->text() == "Connect USB"; }));
+    EXPECT_EQ(form->lState, 3);
+    plug();
+    ASSERT_TRUE(waitForMessage("Success!"));
+    EXPECT_FALSE(QFile::exists(device + "/UPDATES/DI999000.HEX"))
+        << "the configuration file left on the device is deleted";
+    unplug();
+    ASSERT_TRUE(waitForMessage("Ready for next"));
+
+    plug();
+    ASSERT_TRUE(waitForMessage("Configuration read"));
+    EXPECT_EQ(form->tbDays->text(), " 28") << "the new settings read back";
+    EXPECT_TRUE(form->Check[4]->isChecked());
+    EXPECT_TRUE(form->Check[9]->isChecked());
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('|').toStdString();
+}
+
+// The flow never enables Configure for a CR device; its command is run directly.
+TEST_F(WindowsEndToEnd, CrDeviceIsReadOnEveryTickAndTakesItsFile)
+{
+    sim::DeviceSettings s;
+    s.family = "CR";
+    s.version = 7;
+    makeDevice(s);
+    start();
+    plug();
+    ASSERT_TRUE(waitForMessage("Configuration read"));
+    EXPECT_EQ(form->lblSWVersion->text(), "SW Version - CR 7");
+    // Read again on the next ticks: the log is rebuilt with the read's lines.
+    form->List1->clear();
+    ASSERT_TRUE(waitFor([&] { return log().contains("DoziziveDE Software Version: 7"); }));
+    EXPECT_FALSE(form->cmdConfigure->isEnabled());
+
+    form->cmdConfigure_Click();
+    EXPECT_EQ(form->lState, 2);
+    const QByteArray hex = readAll(device + "/UPDATES/ZA999000.HEX");
+    EXPECT_TRUE(hex.startsWith(":103A0002BF")) << hex.toStdString(); // type 02 records
+    EXPECT_TRUE(hex.contains("43523030303030374845")) << "CR000007HEX in record A";
+    unplug();
+    ASSERT_TRUE(waitFor([&] { return form->lblInstruction->text() == "Connect USB"; }));
+    plug();
+    ASSERT_TRUE(waitForMessage("Success!"));
+    EXPECT_TRUE(QFile::exists(device + "/UPDATES/ZA999000.HEX"))
+        << "only DI999000.HEX is removed after the replug";
+}
+
+TEST_F(WindowsEndToEnd, ReadOnlyVersionFileIsRejectedAndDeleted)
+{
+    makeDevice({});
+    const QString version = device + "/UPDATES/kordvers.ion";
+    writeFile(version, QByteArray(20, 'x')); // too short: rejected
+    ASSERT_TRUE(QFile(version).setPermissions(QFileDevice::ReadOwner));
+    start();
+    plug();
+    ASSERT_TRUE(waitFor([&] { return !messages.texts.isEmpty(); }));
+    EXPECT_EQ(messages.texts[0], "Configuration file error.\r\nDisconnect and reconnect "
+                                 "Kordavel.\r\nWait a moment then click 'Current Settings'.");
+    EXPECT_EQ(messages.titles[0], "Kordavel - Set 'Latest VU' settings");
+    EXPECT_FALSE(QFile::exists(version)) << "deleted after its read-only attribute was cleared";
+    EXPECT_FALSE(form->cmdConfigure->isEnabled());
+}
+
+TEST_F(WindowsEndToEnd, DeviceRemovedBetweenTheReadAndConfigure)
+{
+    makeDevice({});
+    start();
+    plug();
+    ASSERT_TRUE(waitFor([&] { return form->lState == 1; }));
+    unplug();
+    // Pressed before the next tick has noticed: the command finds no device.
+    form->cmdConfigure->click();
+    EXPECT_EQ(form->lState, 1);
+    EXPECT_EQ(form->lblMessage->text(), "");
+    EXPECT_FALSE(form->cmdConfigure->isEnabled());
+    EXPECT_FALSE(log().contains("Kordavel found"));
+    EXPECT_FALSE(QFile::exists(device + "/UPDATES/DI999000.HEX"));
+    EXPECT_TRUE(messages.texts.isEmpty());
+    ASSERT_TRUE(waitForMessage("Ready for next"));
+}
+
+TEST_F(WindowsEndToEnd, UpdatesEntryThatIsAFile)
+{
+    makeDevice({});
+    start();
+    plug();
+    ASSERT_TRUE(waitFor([&] { return form->lState == 1; }));
+    ASSERT_TRUE(QDir(device + "/UPDATES").removeRecursively());
+    writeFile(device + "/UPDATES", "not a folder");
+    form->cmdConfigure->click();
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(messages.texts[0],
+              "The Kordavel has no UPDATES folder.\r\nNo configuration file was written.");
+    EXPECT_NE(form->lState, 2) << "no unplug prompt";
+    EXPECT_EQ(readAll(device + "/UPDATES"), "not a folder");
+}
+
+// Every drive letter in use at once: the 105-character buffer holds exactly 26
+// roots, so the list is never cut. Windows gives roots in upper case, so a
+// removable A: or B: is a "Removable drive", never a "Floppy drive".
+TEST_F(WindowsEndToEnd, EveryDriveLetterMappedAtOnce)
+{
+    makeDevice({});
+    QTemporaryDir others;
+    QList<char> mapped;
+    for (char l = 'a'; l <= 'y'; ++l) {
+        if (l == 'c' || l == 'd' || l == 'e')
+            continue;
+        const QString folder = others.filePath(QString(QLatin1Char(l)));
+        QDir().mkpath(folder);
+        if (l != 'b') // B: has no label file: an unlabelled volume
+            writeFile(folder + "/.windows-label", QByteArray("DISK_") + char(l - 32) + "\n");
+        mapDrive(l, folder);
+        mapped.append(l);
+    }
+    mapDrive('e', device);
+    start();
+    ASSERT_TRUE(waitForMessage("Configuration read"));
+    const std::optional<QStringList> roots = drives->roots();
+    ASSERT_TRUE(roots.has_value());
+    EXPECT_EQ(roots->size(), 26) << roots->join(' ').toStdString();
+    EXPECT_EQ(form->lKordavelCount, 1) << "only E:, never the fixed D:";
+    const QStringList rows = log();
+    std::printf("List1 with every letter in use:\n");
+    for (const QString &r : rows)
+        std::printf("  %s\n", qPrintable(QString(r).replace('\t', " <TAB> ")));
+    EXPECT_TRUE(rows.contains("A:\\\tDISK_A\tRemovable drive"));
+    EXPECT_TRUE(rows.contains("B:\\\t\tRemovable drive"));
+    EXPECT_TRUE(rows.contains("E:\\\tKORDAVEL\tRemovable drive"));
+    EXPECT_FALSE(rows.join('\n').contains("Floppy drive"));
+    EXPECT_FALSE(rows.join('\n').contains("D:\\"));
+    for (char l : mapped)
+        mapDrive(l);
+}

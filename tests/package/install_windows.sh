@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# The Windows delivery under wine, in a fresh prefix of its own: the portable
+# zip unpacked and started; then the installer: a silent install over an older
+# version, the program where the Start-menu shortcut
+# points and starting from there, the Apps & Features entry, then a silent
+# uninstall that leaves no file, shortcut or entry behind.
+# Usage: install_windows.sh BUILD_DIR VERSION
+set -euo pipefail
+build=$(realpath "$1")
+version=$2
+setup="$build/kordavel-config-$version-setup.exe"
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver64
+for tool in makensis xvfb-run xdotool unzip; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing (Debian packages nsis, xvfb, xdotool, unzip)"; exit 1; }
+done
+zip="$build/kordavel-config-$version-windows-x64.zip"
+[ -f "$zip" ] || { echo "no zip at $zip"; exit 1; }
+[ -f "$setup" ] || { echo "no installer at $setup"; exit 1; }
+
+export KORDAVEL_WINEPREFIX="$build/wineprefix-install"
+export WINEPREFIX=$KORDAVEL_WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+rm -rf "$KORDAVEL_WINEPREFIX" "$KORDAVEL_WINEPREFIX.lock"
+work=$(mktemp -d)
+trap 'rm -rf "$work"; "$wineserver" -k 2>/dev/null || true' EXIT
+"$build/wine-run.sh" cmd /c exit   # makes the prefix
+"$wineserver" -w
+drive_c="$KORDAVEL_WINEPREFIX/drive_c"
+list_files() { (cd "$drive_c" && find . -path ./windows -prune -o -type f -print | sort); }
+list_files > "$work/before.txt"
+fail() { echo "FAILED: $*"; exit 1; }
+
+# Starts a program under wine on a virtual display and waits for its window.
+shows_window() {
+    cat > "$work/start.sh" <<INNER
+"$wine" "$1" >/dev/null 2>&1 &
+for _ in \$(seq 1 120); do
+    xdotool search --onlyvisible --name '^Kordavel Configuration\$' >/dev/null 2>&1 && exit 0
+    sleep 0.25
+done
+exit 1
+INNER
+    : > "$work/drives.table"
+    KORDAVEL_DRIVE_TABLE="Z:${work//\//\\}\\drives.table" timeout 120 xvfb-run -a bash "$work/start.sh"
+    local status=$?
+    "$wineserver" -k 2>/dev/null || true
+    "$wineserver" -w
+    return $status
+}
+
+
+# The portable zip: one folder that runs as it is unpacked.
+mkdir -p "$drive_c/portable"
+unzip -q "$zip" -d "$drive_c/portable"
+shows_window "C:\\portable\\kordavel-config-$version\\kordavel-config.exe" ||
+    fail "the program from the zip did not show its window"
+echo "the program from the zip started and showed \"Kordavel Configuration\""
+rm -rf "$drive_c/portable"
+
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KordavelConfiguration'
+entry() { "$wine" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$1 == n {print $3}'; }
+
+# An older version, made from the same files, installed first.
+makensis -V1 -DVERSION=0.0.1 -DICON="$build/src/app/kordavel-config.ico" -DOUTFILE="$work/old-setup.exe" \
+    -DFILES="$build/installer-files.nsh" "$(dirname "$0")/../../resources/windows/installer.nsi"
+"$wine" "$work/old-setup.exe" /S
+"$wineserver" -w
+[ "$(entry DisplayVersion)" = 0.0.1 ] || fail "the older version is not installed"
+
+start=$(date +%s)
+"$wine" "$setup" /S
+"$wineserver" -w
+echo "silent install took $(( $(date +%s) - start )) s"
+[ "$(entry DisplayVersion)" = "$version" ] || fail "DisplayVersion is '$(entry DisplayVersion)', not $version"
+[ "$(entry Publisher)" = Kordavel ] || fail "no publisher"
+"$wine" reg query "$key" /v DisplayName | tr -d '\r' | grep -q 'Kordavel Configuration' || fail "no DisplayName"
+"$wine" reg query "$key" /v UninstallString | tr -d '\r' | grep -qF 'uninstall.exe' || fail "no UninstallString"
+
+program_dir="$drive_c/Program Files/Kordavel Configuration"
+[ -f "$program_dir/kordavel-config.exe" ] || fail "the program is not in Program Files"
+for f in Qt6Core.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll libstdc++-6.dll README.txt \
+         licenses/LICENSES.txt licenses/LGPL-3.txt uninstall.exe; do
+    [ -f "$program_dir/$f" ] || fail "$f is not installed"
+done
+shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kordavel Configuration.lnk"
+[ -f "$shortcut" ] || fail "no Start-menu shortcut"
+# The target path is stored in the shortcut as text (ANSI or UTF-16).
+target=$( { strings -n 8 "$shortcut"; strings -n 8 -el "$shortcut"; } | grep -oi 'C:.*kordavel-config\.exe$' | head -n 1)
+echo "the shortcut points to: $target"
+[ "$target" = 'C:\Program Files\Kordavel Configuration\kordavel-config.exe' ] || fail "the shortcut points elsewhere"
+
+# Started from where the shortcut points, with nothing but the installed files.
+shows_window "$target" || fail "the installed program did not show its window"
+echo "the installed program started and showed \"Kordavel Configuration\""
+
+"$wine" "C:\\Program Files\\Kordavel Configuration\\uninstall.exe" /S
+"$wineserver" -w
+[ ! -e "$program_dir" ] || fail "the program folder is still there: $(ls -R "$program_dir")"
+[ ! -e "$shortcut" ] || fail "the shortcut is still there"
+if "$wine" reg query "$key" >/dev/null 2>&1; then fail "the Apps & Features entry is still there"; fi
+list_files > "$work/after.txt"
+if ! diff "$work/before.txt" "$work/after.txt"; then
+    fail "files left behind (lines with >)"
+fi
+echo "install, upgrade and uninstall: all checks passed"
