@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth xdotool x11-utils
+  python3-dbusmock dbus-daemon
   srecord appstream dpkg-dev
   fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-14-dev

@@ -8,6 +8,7 @@
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/look.h"
+#include "platform/media.h"
 #include "platform/messagebox.h"
 #include "platform/program.h"
 #include "settings/versionfile.h"
@@ -85,6 +86,29 @@ Form1::Form1(const Platform &platform, QWidget *parent) : QWidget(parent), m_p(p
     connect(m_timer, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(cmdConfigure, &QPushButton::clicked, this, &Form1::cmdConfigure_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &Form1::cmdHelp_Click);
+    connect(mountButton, &QPushButton::clicked, this, &Form1::mountDrive);
+    connect(safeRemoveButton, &QPushButton::clicked, this, &Form1::safelyRemoveDevice);
+    if (m_p.media) {
+        connect(m_p.media, &MediaService::mounted, this, [this] {
+            mountButton->setEnabled(true);
+            showMediaProblem({}); // the next tick finds the drive
+        });
+        connect(m_p.media, &MediaService::mountFailed, this,
+                [this](const QString &, const QString &reason) {
+                    mountButton->setEnabled(true);
+                    showMediaProblem(reason);
+                });
+        connect(m_p.media, &MediaService::removed, this, [this] {
+            safeRemoveButton->setEnabled(true);
+            safeRemoveButton->setVisible(false); // the next tick sees the drive gone
+            showMediaProblem({});
+        });
+        connect(m_p.media, &MediaService::removeFailed, this,
+                [this](const QString &, const QString &reason) {
+                    safeRemoveButton->setEnabled(true);
+                    showMediaProblem(reason);
+                });
+    }
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &Form1::onFocusWindowChanged);
 
     Form_Load();
@@ -236,6 +260,15 @@ void Form1::createControls()
     lblNotice = place(new QLabel(this), "lblNotice");
     lblNotice->setWordWrap(true);
     lblNotice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    mountButton = place(new QPushButton(QStringLiteral("&Mount"), this), "mountButton");
+    mountButton->setToolTip(
+        QStringLiteral("Mount the attached drive through the desktop's disk service"));
+    mountButton->setVisible(false);
+    safeRemoveButton =
+        place(new QPushButton(QStringLiteral("&Safely remove"), this), "safeRemoveButton");
+    safeRemoveButton->setToolTip(
+        QStringLiteral("Unmount the Kordavel and power it off, ready to be unplugged"));
+    safeRemoveButton->setVisible(false);
 
     // Labels draw their text from the top of their box, as the design places
     // them; the toolkit would centre it vertically.
@@ -376,6 +409,7 @@ void Form1::Timer1_Timer()
         perform(a);
     if (!step.readDevice) {
         lState = step.nextState;
+        updateSafeRemove();
         return;
     }
     const ReadOutcome outcome = FindCurrentSettings();
@@ -388,18 +422,67 @@ void Form1::Timer1_Timer()
 void Form1::updateMountNotice()
 {
     // A medium that is attached but not mounted is no drive and cannot be
-    // found; say so while waiting for a device, so the user is not left guessing.
+    // found; say so while waiting for a device, so the user is not left
+    // guessing, and offer to mount it where the disk service can.
+    const bool canMount = m_p.media && m_p.media->available();
     QString notice;
+    m_unmountedDrive.clear();
     if (lState == 0 && lKordavelCount == 0) {
         const QStringList names = m_p.drives->unmountedRemovables();
-        if (!names.isEmpty())
-            notice =
-                QStringLiteral(
-                    "A removable drive (%1) is attached but not mounted. Mount it to use it here.")
-                    .arg(names.join(QStringLiteral(", ")));
+        if (!names.isEmpty()) {
+            m_unmountedDrive = names.constFirst();
+            notice = canMount
+                         ? QStringLiteral("A removable drive (%1) is attached but not mounted.")
+                         : QStringLiteral("A removable drive (%1) is attached but not "
+                                          "mounted. Mount it to use it here.");
+            notice = notice.arg(names.join(QStringLiteral(", ")));
+        }
+    }
+    if (!m_mediaProblem.isEmpty() && m_mediaProblemState != lState)
+        m_mediaProblem.clear(); // the flow has moved on
+    if (!m_mediaProblem.isEmpty())
+        notice = m_mediaProblem;
+    const bool offerMount = canMount && !m_unmountedDrive.isEmpty();
+    if (mountButton->isHidden() == offerMount) {
+        mountButton->setVisible(offerMount);
+        lblNotice->setGeometry(pixelRect(offerMount ? kNoticeBesideMountButton
+                                                    : *geometryOf(QStringLiteral("lblNotice"))));
     }
     if (lblNotice->text() != notice)
         lblNotice->setText(notice);
+}
+
+void Form1::updateSafeRemove()
+{
+    // Offered while the flow waits for the configured device to be unplugged.
+    const bool offer = m_p.media && m_p.media->available() && lState == 2 && lKordavelCount == 1;
+    if (safeRemoveButton->isHidden() == offer)
+        safeRemoveButton->setVisible(offer);
+}
+
+void Form1::showMediaProblem(const QString &text)
+{
+    m_mediaProblem = text;
+    m_mediaProblemState = lState;
+    updateMountNotice();
+}
+
+void Form1::mountDrive()
+{
+    if (!m_p.media || m_unmountedDrive.isEmpty())
+        return;
+    showMediaProblem({});
+    mountButton->setEnabled(false); // until the service has answered
+    m_p.media->mount(m_unmountedDrive);
+}
+
+void Form1::safelyRemoveDevice()
+{
+    if (!m_p.media || scan.lDriveIndex < 0 || scan.lDriveIndex >= scan.aDrives.size())
+        return;
+    showMediaProblem({});
+    safeRemoveButton->setEnabled(false);
+    m_p.media->safelyRemove(scan.aDrives[scan.lDriveIndex]);
 }
 
 void Form1::perform(FlowAction action)
@@ -665,6 +748,7 @@ void Form1::cmdConfigure_Click()
         }
         DisconnectReconnectKordavel();
         lState = 2;
+        updateSafeRemove();
         return;
     }
 }

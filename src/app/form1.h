@@ -31,6 +31,7 @@ namespace kordavel {
 class Clock;
 class Drives;
 class Files;
+class MediaService;
 class MessageBox;
 
 // What the main window needs from the machine.
@@ -40,6 +41,9 @@ struct Platform
     Files *files = nullptr;
     Clock *clock = nullptr;
     MessageBox *messageBox = nullptr;
+    // Mounting and safe removal through the desktop's disk service; none on
+    // systems that mount media themselves.
+    MediaService *media = nullptr;
     QString programFolder;
 };
 
@@ -106,6 +110,10 @@ private:
     void perform(FlowAction action);
     void setList(const QStringList &rows);
     void updateMountNotice();
+    void updateSafeRemove();
+    void mountDrive();
+    void safelyRemoveDevice();
+    void showMediaProblem(const QString &text);
     void inform(const QString &text);
     ReadOutcome missingFile();
     ReadOutcome rejectFile(const QString &path, bool trapArmed);
@@ -121,6 +129,9 @@ private:
     bool m_lastFocusWasHelp = false;
     bool m_activatedOnce = false;
     bool m_wide = false;
+    QString m_unmountedDrive;        // kernel name the mount button mounts
+    QString m_mediaProblem;          // why the last mount or removal failed
+    qint32 m_mediaProblemState = -1; // flow state in which it failed
     int m_outerHeightTwips = 0;
     int m_outerWidthTwips = 0;
 
@@ -149,6 +160,8 @@ public:
     QLabel *lblVersion = nullptr;
     QLabel *Label1_0 = nullptr; // Label1(0)
     QLabel *lblNotice = nullptr;
+    QPushButton *mountButton = nullptr;      // mounts an attached, unmounted drive
+    QPushButton *safeRemoveButton = nullptr; // unmounts and powers off the configured device
     QLabel *Image1 = nullptr;
     QListWidget *List1 = nullptr;
     PictureBox *picNoArrow = nullptr;

@@ -41,6 +41,11 @@ inline constexpr ControlGeometry kForm1Layout[] = {
     {"Label1(0)", "Form1", 360, 7080, 1935, 255},
     // Hint below the status text when a removable drive is attached but not mounted.
     {"lblNotice", "Form1", 120, 6480, 2520, 555},
+    // Where the desktop's disk service can mount it: a button, the hint beside it
+    // (kNoticeBesideMountButton).
+    {"mountButton", "Form1", 120, 6480, 855, 375},
+    // Below the "Disconnect USB" instruction, while the configured device is plugged in.
+    {"safeRemoveButton", "Form1", 360, 8880, 1575, 375},
 
     {"Check11", "frameSelectFiles", 240, 3480, 2295, 495},
     {"Check6", "frameSelectFiles", 1920, 360, 1935, 495},
@@ -69,6 +74,10 @@ inline constexpr ControlGeometry kForm1Layout[] = {
     {"optKordavel(0)", "Frame1", 240, 120, 1575, 375},
     {"optKordavel(1)", "Frame1", 2280, 120, 1575, 375},
 };
+
+// The hint's place while the mount button stands at its left.
+inline constexpr ControlGeometry kNoticeBesideMountButton = {"lblNotice", "Form1", 1035,
+                                                             6480,        1605,    555};
 
 // The geometry of a control by name; nullptr for a name not in the table.
 const ControlGeometry *geometryOf(const QString &name);

@@ -2,6 +2,7 @@
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/files.h"
+#include "platform/media.h"
 #include "platform/messagebox.h"
 #include "platform/program.h"
 
@@ -19,6 +20,8 @@ int main(int argc, char *argv[])
     platform.files = &kordavel::systemFiles();
     platform.clock = &kordavel::systemClock();
     platform.messageBox = &kordavel::systemMessageBox();
+    const std::unique_ptr<kordavel::MediaService> media = kordavel::makeMediaService();
+    platform.media = media.get();
     platform.programFolder = kordavel::programFolder();
 
     kordavel::Form1 window(platform);

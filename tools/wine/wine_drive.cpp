@@ -94,8 +94,8 @@ int main(int argc, char **argv)
                      GetLastError());
         return 1;
     }
-    const BOOL ok = DeviceIoControl(manager, kDefineUnixDrive, request.data(), DWORD(request.size()),
-                                    nullptr, 0, nullptr, nullptr);
+    const BOOL ok = DeviceIoControl(manager, kDefineUnixDrive, request.data(),
+                                    DWORD(request.size()), nullptr, 0, nullptr, nullptr);
     const DWORD error = GetLastError();
     CloseHandle(manager);
     if (!ok) {

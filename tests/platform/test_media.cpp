@@ -1,0 +1,242 @@
+// Mounting and safe removal through a fake UDisks2 on a private system bus
+// (udisks_mock.sh starts both; MEDIA_DIR holds the fake's table, log and mode).
+#include "platform/drives_table.h"
+#include "platform/media.h"
+#include "support/testsupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QThread>
+#include <QTimer>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+using namespace kordavel;
+using namespace kordavel::test;
+
+namespace {
+
+QString mediaDir()
+{
+    return qEnvironmentVariable("MEDIA_DIR");
+}
+
+// The fake's drive table, with sdb1 attached but unmounted until the table
+// lists the device folder.
+class MediaDrives : public TableDrives
+{
+public:
+    MediaDrives() : TableDrives(mediaDir() + "/drives.table") {}
+    QStringList unmountedRemovables() override
+    {
+        const auto r = roots();
+        return r && r->contains(mediaDir() + "/device/") ? QStringList() : QStringList{"sdb1"};
+    }
+};
+
+// Saves the window for the README when KORDAVEL_SCREENSHOT_DIR names a folder.
+void screenshot(QWidget &window, const char *name)
+{
+    const QString dir = qEnvironmentVariable("KORDAVEL_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        window.grab().save(dir + '/' + QLatin1String(name));
+}
+
+bool waitFor(const std::function<bool()> &cond, int ms = 10000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!cond()) {
+        if (t.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+    return true;
+}
+
+class DiskService : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(mediaDir().isEmpty()) << "run through udisks_mock.sh";
+        writeFile(mediaDir() + "/drives.table", "");
+        writeFile(mediaDir() + "/calls", "");
+        writeFile(mediaDir() + "/mode", "");
+        QDir(mediaDir() + "/device").removeRecursively();
+        QDir().mkpath(mediaDir() + "/device/KORDAVEL/CARD");
+        writeFile(mediaDir() + "/device/UPDATES/kordvers.ion", exampleLayoutC());
+        Platform p;
+        p.drives = &drives;
+        p.files = &systemFiles();
+        p.clock = &clock;
+        p.messageBox = &messages;
+        p.media = media.get();
+        p.programFolder = programDir.path();
+        form = std::make_unique<Form1>(p);
+        form->timer()->stop();
+        ASSERT_TRUE(waitFor([&] { return media->available(); }))
+            << "the fake UDisks2 is on the bus";
+    }
+    void setMode(const char *mode) { writeFile(mediaDir() + "/mode", mode); }
+    QByteArray calls() const { return readAll(mediaDir() + "/calls"); }
+
+    // Plugs sdb1 in unmounted and mounts it with the button.
+    void mountWithTheButton()
+    {
+        form->Timer1_Timer();
+        ASSERT_FALSE(form->mountButton->isHidden());
+        QSignalSpy done(media.get(), &MediaService::mounted);
+        form->mountButton->click();
+        ASSERT_TRUE(waitFor([&] { return done.size() == 1; }));
+    }
+
+    MediaDrives drives;
+    FixedClock clock{QDate(2026, 12, 6)};
+    RecordingMessageBox messages;
+    QTemporaryDir programDir;
+    std::unique_ptr<MediaService> media = makeMediaService();
+    std::unique_ptr<Form1> form;
+};
+
+} // namespace
+
+TEST_F(DiskService, MountButtonMountsTheDriveAndTheNextTickFindsTheDevice)
+{
+    form->Timer1_Timer();
+    EXPECT_EQ(form->lblNotice->text(), "A removable drive (sdb1) is attached but not mounted.");
+    EXPECT_FALSE(form->mountButton->isHidden());
+    EXPECT_EQ(form->mountButton->text(), "&Mount");
+    EXPECT_EQ(form->lblNotice->geometry().left(), form->mountButton->geometry().right() + 5)
+        << "the hint stands beside the button";
+    screenshot(*form, "mount-button.png");
+    mountWithTheButton();
+    EXPECT_EQ(calls(), "Mount\n");
+    form->Timer1_Timer();
+    EXPECT_EQ(form->lblMessage->text(), "Configuration read");
+    EXPECT_TRUE(form->mountButton->isHidden());
+    EXPECT_EQ(form->lblNotice->text(), "");
+}
+
+TEST_F(DiskService, RefusedMountsGiveAPlainSentence)
+{
+    form->Timer1_Timer();
+    for (const auto &[mode, sentence] :
+         {std::pair{"mount=NotAuthorized", "You are not allowed to mount sdb1."},
+          std::pair{"mount=DeviceBusy",
+                    "Could not mount sdb1: the drive is busy. Close what uses it and try again."},
+          std::pair{"mount=Failed", "Could not mount sdb1 (Failed (fake UDisks2))."}}) {
+        SCOPED_TRACE(mode);
+        setMode(mode);
+        QSignalSpy failed(media.get(), &MediaService::mountFailed);
+        form->mountButton->click();
+        EXPECT_FALSE(form->mountButton->isEnabled()) << "one request at a time";
+        ASSERT_TRUE(waitFor([&] { return failed.size() == 1; }));
+        EXPECT_EQ(form->lblNotice->text(), sentence);
+        EXPECT_TRUE(form->mountButton->isEnabled());
+        form->Timer1_Timer();
+        EXPECT_EQ(form->lblNotice->text(), sentence) << "stays while nothing else happens";
+        EXPECT_TRUE(messages.texts.isEmpty());
+    }
+}
+
+TEST_F(DiskService, SafeRemovalUnmountsThenPowersOff)
+{
+    mountWithTheButton();
+    form->Timer1_Timer();
+    ASSERT_EQ(form->lState, 1);
+    EXPECT_TRUE(form->safeRemoveButton->isHidden()) << "only once the file is written";
+    form->cmdConfigure_Click();
+    ASSERT_EQ(form->lState, 2);
+    ASSERT_FALSE(form->safeRemoveButton->isHidden());
+    EXPECT_EQ(form->safeRemoveButton->text(), "&Safely remove");
+    screenshot(*form, "safe-remove-button.png");
+    QSignalSpy removed(media.get(), &MediaService::removed);
+    form->safeRemoveButton->click();
+    ASSERT_TRUE(waitFor([&] { return removed.size() == 1; }));
+    EXPECT_EQ(calls(), "Mount\nUnmount\nPowerOff\n");
+    EXPECT_TRUE(form->safeRemoveButton->isHidden());
+    form->Timer1_Timer();
+    EXPECT_EQ(form->lblInstruction->text(), "Connect USB") << "the flow sees the drive gone";
+    EXPECT_EQ(form->lState, 3);
+}
+
+TEST_F(DiskService, FailuresOfUnmountOrPowerOffAreReported)
+{
+    mountWithTheButton();
+    form->Timer1_Timer();
+    form->cmdConfigure_Click();
+    ASSERT_EQ(form->lState, 2);
+    for (const auto &[mode, sentence] :
+         {std::pair{"unmount=DeviceBusy", "Could not unmount the drive: the drive is busy. Close "
+                                          "what uses it and try again."},
+          std::pair{"poweroff=Failed", "Could not power the drive off (Failed (fake UDisks2))."}}) {
+        SCOPED_TRACE(mode);
+        setMode(mode);
+        QSignalSpy failed(media.get(), &MediaService::removeFailed);
+        form->safeRemoveButton->click();
+        ASSERT_TRUE(waitFor([&] { return failed.size() == 1; }));
+        EXPECT_EQ(form->lblNotice->text(), sentence);
+        EXPECT_TRUE(form->safeRemoveButton->isEnabled()) << "the user may try again";
+    }
+    EXPECT_EQ(calls(), "Mount\nUnmount\nUnmount\nPowerOff\n")
+        << "no power-off after a failed unmount";
+}
+
+// Runs last: the fake stays busy for four seconds after this.
+TEST_F(DiskService, ServiceThatNeverAnswersLeavesTheWindowResponsive)
+{
+    qputenv("KORDAVEL_MEDIA_TIMEOUT_MS", "1000");
+    const std::unique_ptr<MediaService> impatient = makeMediaService();
+    ASSERT_TRUE(waitFor([&] { return impatient->available(); }));
+    setMode("mount=silent");
+    QSignalSpy failed(impatient.get(), &MediaService::mountFailed);
+    QElapsedTimer t;
+    t.start();
+    impatient->mount("sdb1");
+    EXPECT_LT(t.elapsed(), 200) << "the call returns at once";
+    int ticks = 0;
+    ASSERT_TRUE(waitFor([&] {
+        form->Timer1_Timer();
+        ++ticks;
+        return failed.size() == 1;
+    }));
+    EXPECT_GT(ticks, 10) << "the window kept polling while the service was silent";
+    EXPECT_EQ(failed.at(0).at(1).toString(),
+              "Could not mount sdb1: the desktop's disk service did not answer.");
+    qunsetenv("KORDAVEL_MEDIA_TIMEOUT_MS");
+}
+
+TEST(NoDiskService, WithoutASystemBusTheWindowIsAsBefore)
+{
+    const std::unique_ptr<MediaService> media = makeMediaService();
+    EXPECT_FALSE(media->available());
+    FakeDrives drives;
+    drives.unmounted = {"sdb1"};
+    FixedClock clock{QDate(2026, 12, 6)};
+    RecordingMessageBox messages;
+    QTemporaryDir programDir;
+    Platform p;
+    p.drives = &drives;
+    p.files = &systemFiles();
+    p.clock = &clock;
+    p.messageBox = &messages;
+    p.media = media.get();
+    p.programFolder = programDir.path();
+    Form1 form(p);
+    form.timer()->stop();
+    QCoreApplication::processEvents();
+    form.Timer1_Timer();
+    EXPECT_TRUE(form.mountButton->isHidden());
+    EXPECT_EQ(form.lblNotice->text(),
+              "A removable drive (sdb1) is attached but not mounted. Mount it to use it here.");
+    EXPECT_TRUE(form.safeRemoveButton->isHidden());
+}
