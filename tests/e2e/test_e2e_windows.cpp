@@ -95,22 +95,9 @@ protected:
         std::printf("* E: unplugged\n");
     }
 
-    // Lets the program run (its timer included) until cond holds.
-    bool waitFor(const std::function<bool()> &cond, int ms = 20000)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (!cond()) {
-            if (t.elapsed() > ms)
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-            QThread::msleep(20);
-        }
-        return true;
-    }
     bool waitForMessage(const char *text)
     {
-        const bool ok = waitFor([&] { return form->lblMessage->text() == QLatin1String(text); });
+        const bool ok = waitUntil([&] { return form->lblMessage->text() == QLatin1String(text); });
         std::printf("[%s] state %d, message \"%s\", instruction \"%s\"\n", text, form->lState,
                     qPrintable(form->lblMessage->text()), qPrintable(form->lblInstruction->text()));
         return ok;
@@ -145,7 +132,7 @@ TEST_F(WindowsEndToEnd, TqDeviceWholeCycleOnDriveE)
     EXPECT_EQ(form->lblSWVersion->text(), "SW Version - TQ 54");
     EXPECT_EQ(form->tbDays->text(), " 92");
     EXPECT_EQ(log().value(0), "E:\\\tKORDAVEL\tRemovable drive") << log().join('|').toStdString();
-    ASSERT_TRUE(waitFor([&] { return form->lState == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return form->lState == 1; }));
 
     applyScenarioSettings(*form);
     form->cmdConfigure->click();
@@ -156,7 +143,7 @@ TEST_F(WindowsEndToEnd, TqDeviceWholeCycleOnDriveE)
     EXPECT_EQ(written, readAll(kScenarioExpectedHex)) << "the same bytes as on Linux";
 
     unplug();
-    ASSERT_TRUE(waitFor([&] { return form->lblInstruction->text() == "Connect USB"; }));
+    ASSERT_TRUE(waitUntil([&] { return form->lblInstruction->text() == "Connect USB"; }));
     EXPECT_EQ(form->lState, 3);
     plug();
     ASSERT_TRUE(waitForMessage("Success!"));
@@ -186,7 +173,7 @@ TEST_F(WindowsEndToEnd, CrDeviceIsReadOnEveryTickAndTakesItsFile)
     EXPECT_EQ(form->lblSWVersion->text(), "SW Version - CR 7");
     // Read again on the next ticks: the log is rebuilt with the read's lines.
     form->List1->clear();
-    ASSERT_TRUE(waitFor([&] { return log().contains("DoziziveDE Software Version: 7"); }));
+    ASSERT_TRUE(waitUntil([&] { return log().contains("DoziziveDE Software Version: 7"); }));
     EXPECT_FALSE(form->cmdConfigure->isEnabled());
 
     form->cmdConfigure_Click();
@@ -195,7 +182,7 @@ TEST_F(WindowsEndToEnd, CrDeviceIsReadOnEveryTickAndTakesItsFile)
     EXPECT_TRUE(hex.startsWith(":103A0002BF")) << hex.toStdString(); // type 02 records
     EXPECT_TRUE(hex.contains("43523030303030374845")) << "CR000007HEX in record A";
     unplug();
-    ASSERT_TRUE(waitFor([&] { return form->lblInstruction->text() == "Connect USB"; }));
+    ASSERT_TRUE(waitUntil([&] { return form->lblInstruction->text() == "Connect USB"; }));
     plug();
     ASSERT_TRUE(waitForMessage("Success!"));
     EXPECT_TRUE(QFile::exists(device + "/UPDATES/ZA999000.HEX"))
@@ -210,7 +197,7 @@ TEST_F(WindowsEndToEnd, ReadOnlyVersionFileIsRejectedAndDeleted)
     ASSERT_TRUE(QFile(version).setPermissions(QFileDevice::ReadOwner));
     start();
     plug();
-    ASSERT_TRUE(waitFor([&] { return !messages.texts.isEmpty(); }));
+    ASSERT_TRUE(waitUntil([&] { return !messages.texts.isEmpty(); }));
     EXPECT_EQ(messages.texts[0], "Configuration file error.\r\nDisconnect and reconnect "
                                  "Kordavel.\r\nWait a moment then click 'Current Settings'.");
     EXPECT_EQ(messages.titles[0], "Kordavel - Set 'Latest VU' settings");
@@ -223,7 +210,7 @@ TEST_F(WindowsEndToEnd, DeviceRemovedBetweenTheReadAndConfigure)
     makeDevice({});
     start();
     plug();
-    ASSERT_TRUE(waitFor([&] { return form->lState == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return form->lState == 1; }));
     unplug();
     // Pressed before the next tick has noticed: the command finds no device.
     form->cmdConfigure->click();
@@ -241,7 +228,7 @@ TEST_F(WindowsEndToEnd, UpdatesEntryThatIsAFile)
     makeDevice({});
     start();
     plug();
-    ASSERT_TRUE(waitFor([&] { return form->lState == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return form->lState == 1; }));
     ASSERT_TRUE(QDir(device + "/UPDATES").removeRecursively());
     writeFile(device + "/UPDATES", "not a folder");
     form->cmdConfigure->click();

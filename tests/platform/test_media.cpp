@@ -49,19 +49,6 @@ void screenshot(QWidget &window, const char *name)
         window.grab().save(dir + '/' + QLatin1String(name));
 }
 
-bool waitFor(const std::function<bool()> &cond, int ms = 10000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-    return true;
-}
-
 class DiskService : public ::testing::Test
 {
 protected:
@@ -74,16 +61,8 @@ protected:
         QDir(mediaDir() + "/device").removeRecursively();
         QDir().mkpath(mediaDir() + "/device/KORDAVEL/CARD");
         writeFile(mediaDir() + "/device/UPDATES/kordvers.ion", exampleLayoutC());
-        Platform p;
-        p.drives = &drives;
-        p.files = &systemFiles();
-        p.clock = &clock;
-        p.messageBox = &messages;
-        p.media = media.get();
-        p.programFolder = programDir.path();
-        form = std::make_unique<Form1>(p);
-        form->timer()->stop();
-        ASSERT_TRUE(waitFor([&] { return media->available(); }))
+        form = makeForm(drives, systemFiles(), clock, messages, programDir.path(), media.get());
+        ASSERT_TRUE(waitUntil([&] { return media->available(); }))
             << "the fake UDisks2 is on the bus";
     }
     void setMode(const char *mode) { writeFile(mediaDir() + "/mode", mode); }
@@ -96,7 +75,7 @@ protected:
         ASSERT_FALSE(form->mountButton->isHidden());
         QSignalSpy done(media.get(), &MediaService::mounted);
         form->mountButton->click();
-        ASSERT_TRUE(waitFor([&] { return done.size() == 1; }));
+        ASSERT_TRUE(waitUntil([&] { return done.size() == 1; }));
     }
 
     MediaDrives drives;
@@ -139,7 +118,7 @@ TEST_F(DiskService, RefusedMountsGiveAPlainSentence)
         QSignalSpy failed(media.get(), &MediaService::mountFailed);
         form->mountButton->click();
         EXPECT_FALSE(form->mountButton->isEnabled()) << "one request at a time";
-        ASSERT_TRUE(waitFor([&] { return failed.size() == 1; }));
+        ASSERT_TRUE(waitUntil([&] { return failed.size() == 1; }));
         EXPECT_EQ(form->lblNotice->text(), sentence);
         EXPECT_TRUE(form->mountButton->isEnabled());
         form->Timer1_Timer();
@@ -161,7 +140,7 @@ TEST_F(DiskService, SafeRemovalUnmountsThenPowersOff)
     screenshot(*form, "safe-remove-button.png");
     QSignalSpy removed(media.get(), &MediaService::removed);
     form->safeRemoveButton->click();
-    ASSERT_TRUE(waitFor([&] { return removed.size() == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return removed.size() == 1; }));
     EXPECT_EQ(calls(), "Mount\nUnmount\nPowerOff\n");
     EXPECT_TRUE(form->safeRemoveButton->isHidden());
     form->Timer1_Timer();
@@ -183,7 +162,7 @@ TEST_F(DiskService, FailuresOfUnmountOrPowerOffAreReported)
         setMode(mode);
         QSignalSpy failed(media.get(), &MediaService::removeFailed);
         form->safeRemoveButton->click();
-        ASSERT_TRUE(waitFor([&] { return failed.size() == 1; }));
+        ASSERT_TRUE(waitUntil([&] { return failed.size() == 1; }));
         EXPECT_EQ(form->lblNotice->text(), sentence);
         EXPECT_TRUE(form->safeRemoveButton->isEnabled()) << "the user may try again";
     }
@@ -196,7 +175,7 @@ TEST_F(DiskService, ServiceThatNeverAnswersLeavesTheWindowResponsive)
 {
     qputenv("KORDAVEL_MEDIA_TIMEOUT_MS", "1000");
     const std::unique_ptr<MediaService> impatient = makeMediaService();
-    ASSERT_TRUE(waitFor([&] { return impatient->available(); }));
+    ASSERT_TRUE(waitUntil([&] { return impatient->available(); }));
     setMode("mount=silent");
     QSignalSpy failed(impatient.get(), &MediaService::mountFailed);
     QElapsedTimer t;
@@ -204,7 +183,7 @@ TEST_F(DiskService, ServiceThatNeverAnswersLeavesTheWindowResponsive)
     impatient->mount("sdb1");
     EXPECT_LT(t.elapsed(), 200) << "the call returns at once";
     int ticks = 0;
-    ASSERT_TRUE(waitFor([&] {
+    ASSERT_TRUE(waitUntil([&] {
         form->Timer1_Timer();
         ++ticks;
         return failed.size() == 1;
@@ -224,19 +203,12 @@ TEST(NoDiskService, WithoutASystemBusTheWindowIsAsBefore)
     FixedClock clock{QDate(2026, 12, 6)};
     RecordingMessageBox messages;
     QTemporaryDir programDir;
-    Platform p;
-    p.drives = &drives;
-    p.files = &systemFiles();
-    p.clock = &clock;
-    p.messageBox = &messages;
-    p.media = media.get();
-    p.programFolder = programDir.path();
-    Form1 form(p);
-    form.timer()->stop();
+    const auto form =
+        makeForm(drives, systemFiles(), clock, messages, programDir.path(), media.get());
     QCoreApplication::processEvents();
-    form.Timer1_Timer();
-    EXPECT_TRUE(form.mountButton->isHidden());
-    EXPECT_EQ(form.lblNotice->text(),
+    form->Timer1_Timer();
+    EXPECT_TRUE(form->mountButton->isHidden());
+    EXPECT_EQ(form->lblNotice->text(),
               "A removable drive (sdb1) is attached but not mounted. Mount it to use it here.");
-    EXPECT_TRUE(form.safeRemoveButton->isHidden());
+    EXPECT_TRUE(form->safeRemoveButton->isHidden());
 }

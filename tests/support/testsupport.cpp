@@ -2,9 +2,12 @@
 
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <QTimer>
 
 namespace kordavel::test {
@@ -73,7 +76,7 @@ void Harness::create()
 }
 
 std::unique_ptr<Form1> makeForm(Drives &drives, Files &files, Clock &clock, MessageBox &box,
-                                const QString &programFolder)
+                                const QString &programFolder, MediaService *media)
 {
     Platform p;
     p.drives = &drives;
@@ -81,6 +84,7 @@ std::unique_ptr<Form1> makeForm(Drives &drives, Files &files, Clock &clock, Mess
     p.clock = &clock;
     p.messageBox = &box;
     p.programFolder = programFolder;
+    p.media = media;
     auto form = std::make_unique<Form1>(p);
     form->timer()->stop();
     return form;
@@ -102,6 +106,19 @@ void Harness::tick(int n)
 {
     for (int i = 0; i < n; ++i)
         form->Timer1_Timer();
+}
+
+bool waitUntil(const std::function<bool()> &cond, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!cond()) {
+        if (t.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
+    return true;
 }
 
 } // namespace kordavel::test

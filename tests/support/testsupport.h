@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -109,7 +110,10 @@ private:
 
 // A main window whose timer is stopped: tests drive the ticks themselves.
 std::unique_ptr<Form1> makeForm(Drives &drives, Files &files, Clock &clock, MessageBox &box,
-                                const QString &programFolder);
+                                const QString &programFolder, MediaService *media = nullptr);
+
+// Lets events (and running timers) run until cond holds; false after ms milliseconds.
+bool waitUntil(const std::function<bool()> &cond, int ms = 20000);
 
 // A main window on fake drives, a fixed date and a recording message box.
 struct Harness
