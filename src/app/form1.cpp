@@ -424,25 +424,27 @@ void Form1::updateMountNotice()
     // A medium that is attached but not mounted is no drive and cannot be
     // found; say so while waiting for a device, so the user is not left
     // guessing, and offer to mount it where the disk service can.
-    const bool canMount = m_p.media && m_p.media->available();
-    QString notice;
-    m_unmountedDrive.clear();
-    if (lState == 0 && lKordavelCount == 0) {
-        const QStringList names = m_p.drives->unmountedRemovables();
-        if (!names.isEmpty()) {
-            m_unmountedDrive = names.constFirst();
-            notice = canMount
-                         ? QStringLiteral("A removable drive (%1) is attached but not mounted.")
-                         : QStringLiteral("A removable drive (%1) is attached but not "
-                                          "mounted. Mount it to use it here.");
-            notice = notice.arg(names.join(QStringLiteral(", ")));
-        }
-    }
+    m_unmountedDrives.clear();
+    if (lState == 0 && lKordavelCount == 0)
+        m_unmountedDrives = m_p.drives->unmountedRemovables();
     if (!m_mediaProblem.isEmpty() && m_mediaProblemState != lState)
         m_mediaProblem.clear(); // the flow has moved on
-    if (!m_mediaProblem.isEmpty())
+    showNotice();
+}
+
+void Form1::showNotice()
+{
+    const bool canMount = m_p.media && m_p.media->available();
+    QString notice;
+    if (!m_mediaProblem.isEmpty()) {
         notice = m_mediaProblem;
-    const bool offerMount = canMount && !m_unmountedDrive.isEmpty();
+    } else if (!m_unmountedDrives.isEmpty()) {
+        notice = canMount ? QStringLiteral("A removable drive (%1) is attached but not mounted.")
+                          : QStringLiteral("A removable drive (%1) is attached but not "
+                                           "mounted. Mount it to use it here.");
+        notice = notice.arg(m_unmountedDrives.join(QStringLiteral(", ")));
+    }
+    const bool offerMount = canMount && !m_unmountedDrives.isEmpty();
     if (mountButton->isHidden() == offerMount) {
         mountButton->setVisible(offerMount);
         lblNotice->setGeometry(pixelRect(offerMount ? kNoticeBesideMountButton
@@ -464,16 +466,16 @@ void Form1::showMediaProblem(const QString &text)
 {
     m_mediaProblem = text;
     m_mediaProblemState = lState;
-    updateMountNotice();
+    showNotice();
 }
 
 void Form1::mountDrive()
 {
-    if (!m_p.media || m_unmountedDrive.isEmpty())
+    if (!m_p.media || m_unmountedDrives.isEmpty())
         return;
     showMediaProblem({});
     mountButton->setEnabled(false); // until the service has answered
-    m_p.media->mount(m_unmountedDrive);
+    m_p.media->mount(m_unmountedDrives.constFirst());
 }
 
 void Form1::safelyRemoveDevice()

@@ -110,6 +110,7 @@ private:
     void perform(FlowAction action);
     void setList(const QStringList &rows);
     void updateMountNotice();
+    void showNotice();
     void updateSafeRemove();
     void mountDrive();
     void safelyRemoveDevice();
@@ -129,7 +130,7 @@ private:
     bool m_lastFocusWasHelp = false;
     bool m_activatedOnce = false;
     bool m_wide = false;
-    QString m_unmountedDrive;        // kernel name the mount button mounts
+    QStringList m_unmountedDrives;   // kernel names; the mount button mounts the first
     QString m_mediaProblem;          // why the last mount or removal failed
     qint32 m_mediaProblemState = -1; // flow state in which it failed
     int m_outerHeightTwips = 0;

@@ -89,26 +89,25 @@ public:
                                                 QDBusServiceWatcher::WatchForOwnerChange, this);
         connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
                 [this](const QString &, const QString &, const QString &owner) {
-                    setAvailable(!owner.isEmpty() || m_activatable);
+                    m_running = !owner.isEmpty();
+                    setAvailable(m_running || m_activatable);
                 });
         // Running now, or started by the bus when first called.
-        const auto check = [this](const char *method, bool *flag) {
-            const QDBusMessage m = QDBusMessage::createMethodCall(
+        const auto busCall = [](const char *method) {
+            return QDBusMessage::createMethodCall(
                 QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
                 QStringLiteral("org.freedesktop.DBus"), QLatin1String(method));
-            QDBusMessage call = m;
-            if (flag == &m_running)
-                call << kService;
-            call_(call, [this, flag](const QDBusMessage &reply) {
-                if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-                    return;
-                const QVariant v = reply.arguments().constFirst();
-                *flag = flag == &m_running ? v.toBool() : v.toStringList().contains(kService);
-                setAvailable(m_running || m_activatable);
-            });
         };
-        check("NameHasOwner", &m_running);
-        check("ListActivatableNames", &m_activatable);
+        send(busCall("NameHasOwner") << kService, [this](const QDBusMessage &reply) {
+            m_running =
+                reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool();
+            setAvailable(m_running || m_activatable);
+        });
+        send(busCall("ListActivatableNames"), [this](const QDBusMessage &reply) {
+            m_activatable = reply.type() == QDBusMessage::ReplyMessage &&
+                            reply.arguments().value(0).toStringList().contains(kService);
+            setAvailable(m_running || m_activatable);
+        });
     }
 
     bool available() const override { return m_available; }
@@ -118,7 +117,7 @@ public:
         QDBusMessage m = QDBusMessage::createMethodCall(kService, blockPath(blockName), kFilesystem,
                                                         QStringLiteral("Mount"));
         m << QVariantMap();
-        call_(m, [this, blockName](const QDBusMessage &reply) {
+        send(m, [this, blockName](const QDBusMessage &reply) {
             const QDBusError e(reply);
             if (reply.type() == QDBusMessage::ErrorMessage &&
                 !e.name().contains(QLatin1String("AlreadyMounted")))
@@ -136,7 +135,7 @@ public:
         const QDBusMessage m = QDBusMessage::createMethodCall(
             kService, kRoot, QStringLiteral("org.freedesktop.DBus.ObjectManager"),
             QStringLiteral("GetManagedObjects"));
-        call_(m, [this, root, mountPoint](const QDBusMessage &reply) {
+        send(m, [this, root, mountPoint](const QDBusMessage &reply) {
             const QString what = QStringLiteral("remove the drive");
             if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
                 emit removeFailed(root, reasonOf(QDBusError(reply), what));
@@ -183,7 +182,7 @@ private:
         QDBusMessage m =
             QDBusMessage::createMethodCall(kService, block, kFilesystem, QStringLiteral("Unmount"));
         m << QVariantMap();
-        call_(m, [this, root, drive](const QDBusMessage &reply) {
+        send(m, [this, root, drive](const QDBusMessage &reply) {
             if (reply.type() == QDBusMessage::ErrorMessage) {
                 emit removeFailed(root,
                                   reasonOf(QDBusError(reply), QStringLiteral("unmount the drive")));
@@ -196,7 +195,7 @@ private:
             QDBusMessage off =
                 QDBusMessage::createMethodCall(kService, drive, kDrive, QStringLiteral("PowerOff"));
             off << QVariantMap();
-            call_(off, [this, root](const QDBusMessage &offReply) {
+            send(off, [this, root](const QDBusMessage &offReply) {
                 if (offReply.type() == QDBusMessage::ErrorMessage)
                     emit removeFailed(root, reasonOf(QDBusError(offReply),
                                                      QStringLiteral("power the drive off")));
@@ -207,7 +206,7 @@ private:
     }
 
     // Sends a call without waiting for it; done runs with the reply or error.
-    void call_(const QDBusMessage &m, std::function<void(const QDBusMessage &)> done)
+    void send(const QDBusMessage &m, std::function<void(const QDBusMessage &)> done)
     {
         auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(m, callTimeoutMs()), this);
         connect(watcher, &QDBusPendingCallWatcher::finished, this,
