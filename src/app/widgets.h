@@ -14,7 +14,7 @@ namespace kordavel {
 void useDesignFrameLook(QGroupBox *frame);
 
 // Check box and option button whose caption wraps at the control's width, as
-// the original controls' captions do; text() stays the caption as given.
+// the design's controls' captions do; text() stays the caption as given.
 class WrapCheckBox : public QCheckBox
 {
     Q_OBJECT

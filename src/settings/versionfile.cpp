@@ -52,7 +52,7 @@ bool parseSoftwareVersion(const QByteArray &field, qint32 *version)
         value = QLocale::c().toDouble(text, &ok);
     if (!ok || !std::isfinite(value))
         return false;
-    // Half to even, as the original conversion rounds.
+    // Half to even, as the device's software versions have always been rounded.
     const int saved = std::fegetround();
     std::fesetround(FE_TONEAREST);
     const double rounded = std::nearbyint(value);
