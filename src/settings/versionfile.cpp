@@ -52,7 +52,7 @@ bool parseSoftwareVersion(const QByteArray &field, qint32 *version)
         value = QLocale::c().toDouble(text, &ok);
     if (!ok || !std::isfinite(value))
         return false;
-    // A fractional version field is rounded half to even ("000054.5" is 54).
+    // A fractional version field is rounded half to even ("0054.5" is 54).
     const int saved = std::fegetround();
     std::fesetround(FE_TONEAREST);
     const double rounded = std::nearbyint(value);
