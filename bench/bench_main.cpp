@@ -109,7 +109,7 @@ void scanOnce(Drives &drives, benchmark::State &state)
     DriveScan scan;
     QStringList log;
     qint32 count = 0;
-    ScanKordavelDrives(drives, systemFiles(), scan, count, log);
+    scanForDevices(drives, systemFiles(), scan, count, log);
     if (count != 1)
         state.SkipWithError("the device was not found");
     benchmark::DoNotOptimize(log);
@@ -159,11 +159,12 @@ void BM_BuildTqFile(benchmark::State &state)
 {
     const DateConstants dc = computeDateConstants();
     ScreenSettings s;
-    s.option1 = 1;
-    s.tbDays = "28";
-    s.check = {false, true, true, true, true, true, true, false, true, true, true, true};
-    s.start = QDate(2024, 1, 1);
-    s.end = QDate(2024, 12, 31);
+    s.fileNameFormat = int(FileNameFormat::European);
+    s.daysBack = "28";
+    for (DownloadBox b : kAllDownloadBoxes)
+        s.setChecked(b, b != DownloadBox::SaveCardDate);
+    s.downloadStart = QDate(2024, 1, 1);
+    s.downloadEnd = QDate(2024, 12, 31);
     for (auto _ : state)
         benchmark::DoNotOptimize(buildConfigurationFile(s, "TQ", 60, 0x3F, dc));
 }

@@ -19,29 +19,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     // The loading steps in their order, over the same bytes the window would use.
     (void)kordavel::periodText(file);
-    const kordavel::ExtensionView v = kordavel::decodeExtension(a.extension);
-    if (v.fileNameFormat < 0 || v.fileNameFormat > 4 || v.model < 0 || v.model > 1)
+    const kordavel::ConfigurationByteView v = kordavel::decodeConfigurationByte(a.configByte);
+    if (int(v.fileNameFormat) < 0 || int(v.fileNameFormat) >= kordavel::kFileNameFormatCount)
         __builtin_trap();
-    bool lastFF = false;
+    bool previousWasEnd = false;
     const auto list = [&](int first, int last) {
         for (int i = first; i <= last && i < file.size(); ++i) {
             const int code = quint8(file.at(i));
-            const int box = kordavel::checkBoxForCode(code);
-            if (box != 0 && (box < 2 || box > 10))
+            const auto box = kordavel::boxForDownloadCode(code);
+            // A code never checks the overview, the save-date or the dates box.
+            if (box && (*box == kordavel::DownloadBox::Overview ||
+                        *box == kordavel::DownloadBox::SaveCardDate ||
+                        *box == kordavel::DownloadBox::UseDates))
                 __builtin_trap();
-            const bool end = code == 255 && lastFF;
-            lastFF = code == 255;
+            const bool end = code == kordavel::DownloadCode::GroupEnd && previousWasEnd;
+            previousWasEnd = code == kordavel::DownloadCode::GroupEnd;
             if (end)
                 break;
         }
     };
-    list(16, a.layout.firstListEnd);
-    if (file.size() > 33) {
-        list(32, int(file.size()) - 1);
+    list(kordavel::VersionOffset::FirstCodeList, a.layout.firstListEnd);
+    if (file.size() > kordavel::VersionOffset::SecondCodeList + 1) {
+        list(kordavel::VersionOffset::SecondCodeList, int(file.size()) - 1);
         const kordavel::DatesBlock d = kordavel::datesOf(file);
         if (d.useDates) {
-            (void)kordavel::HexToDateText(d.startDigits, dc);
-            (void)kordavel::HexToDateText(d.endDigits, dc);
+            (void)kordavel::deviceDateText(d.startDigits, dc);
+            (void)kordavel::deviceDateText(d.endDigits, dc);
         }
     }
     return 0;

@@ -42,13 +42,13 @@ void PictureBox::paintEvent(QPaintEvent *)
     p.drawImage(0, 0, m_image);
 }
 
-void ArrowAnimator::showArrow(PictureBox &display, const PictureBox &noArrow, const PictureBox &src)
+void ArrowAnimator::showArrow(PictureBox &display, const PictureBox &blank, const PictureBox &arrow)
 {
-    display.copyFrom(noArrow.image(), 0, 0);
+    display.copyFrom(blank.image(), 0, 0);
     display.repaint();
-    display.copyFrom(src.image(), m_bArrowPhase ? 0 : 32, 0);
+    display.copyFrom(arrow.image(), m_atLeftEdgeNext ? 0 : kArrowStepPixels, 0);
     display.repaint();
-    m_bArrowPhase = !m_bArrowPhase;
+    m_atLeftEdgeNext = !m_atLeftEdgeNext;
 }
 
 } // namespace kordavel

@@ -26,16 +26,19 @@ private:
     QImage m_image;
 };
 
-// Draws the moving arrow: every call draws its source 32 pixels from the left
-// edge or at the left edge, alternately, starting at 32.
+// Draws the moving arrow: every call blanks the display and draws the arrow
+// kArrowStepPixels from the left edge or at the left edge, alternately,
+// starting away from it; called on every tick, the arrow seems to move.
+inline constexpr int kArrowStepPixels = 32;
 class ArrowAnimator
 {
 public:
-    void showArrow(PictureBox &display, const PictureBox &noArrow, const PictureBox &src);
-    bool phase() const { return m_bArrowPhase; }
+    void showArrow(PictureBox &display, const PictureBox &blank, const PictureBox &arrow);
+    // True when the next arrow is drawn at the left edge.
+    bool atLeftEdgeNext() const { return m_atLeftEdgeNext; }
 
 private:
-    bool m_bArrowPhase = false;
+    bool m_atLeftEdgeNext = false;
 };
 
 } // namespace kordavel

@@ -3,14 +3,17 @@
 namespace kordavel {
 
 using A = FlowAction;
+using S = FlowState;
 
-FlowStep planTick(qint32 state, qint32 deviceCount)
+FlowStep planTick(FlowState state, qint32 deviceCount)
 {
+    // Two devices at once make every state wait: the flow cannot tell which
+    // one the user means.
     FlowStep s;
     const bool many = deviceCount >= 2;
     switch (state) {
-    case 0:
-        s.nextState = 0;
+    case S::WaitingForDevice:
+        s.nextState = S::WaitingForDevice;
         if (deviceCount == 0) {
             s.actions = {A::MessageReady, A::HideSWVersion};
         } else if (deviceCount == 1) {
@@ -18,43 +21,44 @@ FlowStep planTick(qint32 state, qint32 deviceCount)
             s.readDevice = true;
         }
         break;
-    case 1:
-        s.nextState = 1;
+    case S::SettingsShown:
+        s.nextState = S::SettingsShown;
         if (deviceCount == 0) {
             s.actions = {A::DisableConfigure};
-            s.nextState = 0;
+            s.nextState = S::WaitingForDevice;
         }
         break;
-    case 2:
-        s.nextState = 2;
+    case S::WaitingForUnplug:
+        s.nextState = S::WaitingForUnplug;
         if (deviceCount == 0) {
             s.actions = {A::ArrowIn, A::InstructionConnect};
-            s.nextState = 3;
+            s.nextState = S::WaitingForReplug;
         } else if (!many) {
             s.actions = {A::ArrowOut};
         }
         break;
-    case 3:
-        s.nextState = 3;
+    case S::WaitingForReplug:
+        s.nextState = S::WaitingForReplug;
         if (deviceCount == 0) {
             s.actions = {A::ArrowIn, A::InstructionConnect};
         } else if (!many) {
             s.actions = {A::InstructionDisconnect, A::MessageSuccess, A::ArrowNone, A::WindowShort,
                          A::DeleteConfigFile};
-            s.nextState = 4;
+            s.nextState = S::Configured;
         }
         break;
-    case 4:
+    case S::Configured:
         if (deviceCount == 0) {
             s.actions = {A::ArrowNone, A::WindowShort, A::HideArrowDisplay};
-            s.nextState = 0;
+            s.nextState = S::WaitingForDevice;
         } else {
             s.actions = {A::HideArrowDisplay};
-            s.nextState = 4;
+            s.nextState = S::Configured;
         }
         break;
-    default: // 5 and any unexpected value
-        s.nextState = 0;
+    case S::ReadAgain:
+    default: // any unexpected value
+        s.nextState = S::WaitingForDevice;
         break;
     }
     return s;
@@ -65,19 +69,19 @@ FlowStep planAfterRead(ReadOutcome outcome, const QString &familyCode, qint32 ve
     FlowStep s;
     if (outcome == ReadOutcome::Failed) {
         // Nothing was read: offer nothing, read again on the tick after next.
-        s.nextState = 5;
+        s.nextState = S::ReadAgain;
         return s;
     }
     s.actions = {A::MessageConfigRead, A::ShowSWVersion};
     if (familyCode == QLatin1String("CR")) {
-        s.nextState = 0;
+        s.nextState = S::WaitingForDevice;
     } else if (version < kMinSuitableVersion) {
         s.actions.insert(s.actions.end(), {A::MessageNotSuitable, A::ShowArrowDisplay, A::ArrowOut,
                                            A::InstructionDisconnect, A::WindowTall});
-        s.nextState = 5;
+        s.nextState = S::ReadAgain;
     } else {
         s.actions.insert(s.actions.end(), {A::EnableConfigure, A::WindowShort});
-        s.nextState = 1;
+        s.nextState = S::SettingsShown;
     }
     return s;
 }

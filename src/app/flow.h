@@ -6,47 +6,61 @@
 
 namespace kordavel {
 
+// The plug/unplug flow. The device takes up a configuration file from UPDATES
+// only when it starts, so after Configure has written the file the user must
+// unplug the device and plug it in again; the flow waits for each of these,
+// shows the matching instruction and arrow, and reports success once the
+// device is back. The window shows the state's number.
+enum class FlowState : qint32 {
+    WaitingForDevice = 0, // "Ready for next": a device that appears is read
+    SettingsShown = 1,    // a device's settings are shown; Configure waits for the user
+    WaitingForUnplug = 2, // the configuration file is written
+    WaitingForReplug = 3,
+    Configured = 4, // the device is back and took the file up: "Success!"
+    ReadAgain = 5,  // a read failed or the device is unsuitable: start over next tick
+};
+
 // What a poll tick does to the window, in order.
 enum class FlowAction {
-    MessageReady,       // lblMessage = "Ready for next"
-    MessageFound,       // lblMessage = "Kordavel found"
-    MessageConfigRead,  // lblMessage = "Configuration read"
-    MessageNotSuitable, // lblMessage = "Not Suitable"
-    MessageSuccess,     // lblMessage = "Success!"
+    MessageReady,       // status "Ready for next"
+    MessageFound,       // status "Kordavel found"
+    MessageConfigRead,  // status "Configuration read"
+    MessageNotSuitable, // status "Not Suitable"
+    MessageSuccess,     // status "Success!"
     ShowSWVersion,
     HideSWVersion,
     EnableConfigure,
     DisableConfigure,
-    ArrowIn,   // showArrow(picInArrow)
-    ArrowOut,  // showArrow(picOutArrow)
-    ArrowNone, // showArrow(picNoArrow)
+    ArrowIn,   // the moving arrow points into the device
+    ArrowOut,  // the moving arrow points out of it
+    ArrowNone, // the arrow display is blanked
     ShowArrowDisplay,
     HideArrowDisplay,
-    InstructionConnect,    // lblInstruction = "Connect USB"
-    InstructionDisconnect, // lblInstruction = "Disconnect USB"
-    WindowShort,           // outer height 7800 twips
-    WindowTall,            // outer height 11500 twips
-    DeleteConfigFile,      // DeleteConfigurationFile
+    InstructionConnect,    // instruction "Connect USB"
+    InstructionDisconnect, // instruction "Disconnect USB"
+    WindowShort,           // the short window: settings only
+    WindowTall,            // the tall window: the device picture and instruction below
+    DeleteConfigFile,      // the device took its configuration file up: delete it
 };
 
 struct FlowStep
 {
     std::vector<FlowAction> actions;
-    qint32 nextState = 0;
+    FlowState nextState = FlowState::WaitingForDevice;
     bool readDevice = false; // read the device's settings, then planAfterRead
 };
 
 // One tick of the plug/unplug flow from the state before the tick and the
-// number of devices the scan found.
-FlowStep planTick(qint32 state, qint32 deviceCount);
+// number of devices the scan found. States outside FlowState start over.
+FlowStep planTick(FlowState state, qint32 deviceCount);
 
-// How a device read in state 0 ended.
+// How the read of a device's settings ended.
 enum class ReadOutcome {
     Read,   // the version file was read (including "Config. not available")
     Failed, // missing file or rejected file
 };
 
-// The rest of a state-0 tick after the read: the family and suitability test.
+// The rest of a WaitingForDevice tick after the read: the family and suitability test.
 // familyCode is the upper-cased start of the version data, version the software
 // version held after the read.
 FlowStep planAfterRead(ReadOutcome outcome, const QString &familyCode, qint32 version);

@@ -4,7 +4,7 @@ namespace kordavel {
 
 const ControlGeometry *geometryOf(const QString &name)
 {
-    for (const ControlGeometry &g : kForm1Layout)
+    for (const ControlGeometry &g : kMainWindowLayout)
         if (name == QLatin1String(g.name))
             return &g;
     return nullptr;

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "mainwindow.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/files.h"
@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     platform.media = media.get();
     platform.programFolder = kordavel::programFolder();
 
-    kordavel::Form1 window(platform);
+    kordavel::MainWindow window(platform);
     window.show();
     return QApplication::exec();
 }

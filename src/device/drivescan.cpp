@@ -5,12 +5,12 @@
 
 namespace kordavel {
 
-std::optional<QStringList> DriveStrings(Drives &drives)
+std::optional<QStringList> listDriveRoots(Drives &drives)
 {
     return drives.roots();
 }
 
-QString DriveTypeTextForKind(int kind, const QString &root)
+QString textForDriveKind(int kind, const QString &root)
 {
     switch (kind) {
     case KindUnknown:
@@ -20,7 +20,7 @@ QString DriveTypeTextForKind(int kind, const QString &root)
     case KindRemovable:
         if (root.startsWith(QLatin1Char('a')) || root.startsWith(QLatin1Char('b')))
             return QStringLiteral("Floppy drive");
-        return QStringLiteral("Removable drive");
+        return QLatin1String(kRemovableDriveText);
     case KindFixed:
         return QStringLiteral("Hard drive; can not be removed");
     case KindRemote:
@@ -34,12 +34,12 @@ QString DriveTypeTextForKind(int kind, const QString &root)
     }
 }
 
-QString DriveTypeText(Drives &drives, const QString &root)
+QString driveKindText(Drives &drives, const QString &root)
 {
-    return DriveTypeTextForKind(drives.kind(root), root);
+    return textForDriveKind(drives.kind(root), root);
 }
 
-QString VolumeName(Drives &drives, QString &drive)
+QString volumeLabel(Drives &drives, QString &drive)
 {
     // Windows-style shorthands; real roots from the drive list already end in a separator.
     if (drive.size() == 1)
@@ -61,24 +61,23 @@ bool hasDeviceFolder(Files &files, const QString &root)
 
 QString driveRow(Drives &drives, QString &root, const QString &kindText)
 {
-    const QString label = VolumeName(drives, root);
+    const QString label = volumeLabel(drives, root);
     return root + QLatin1Char('\t') + label + QLatin1Char('\t') + kindText;
 }
 
-void ScanKordavelDrives(Drives &drives, Files &files, DriveScan &scan, qint32 &count,
-                        QStringList &log)
+void scanForDevices(Drives &drives, Files &files, DriveScan &scan, qint32 &count, QStringList &log)
 {
-    scan.aDrives = DriveStrings(drives).value_or(QStringList());
+    scan.roots = listDriveRoots(drives).value_or(QStringList());
     log.clear();
     count = 0;
-    for (qsizetype i = 0; i < scan.aDrives.size(); ++i) {
-        const QString kindText = DriveTypeText(drives, scan.aDrives[i]);
-        if (kindText != QLatin1String("Removable drive"))
+    for (qsizetype i = 0; i < scan.roots.size(); ++i) {
+        const QString kindText = driveKindText(drives, scan.roots[i]);
+        if (kindText != QLatin1String(kRemovableDriveText))
             continue;
-        log.append(driveRow(drives, scan.aDrives[i], kindText));
-        if (hasDeviceFolder(files, scan.aDrives[i])) {
+        log.append(driveRow(drives, scan.roots[i], kindText));
+        if (hasDeviceFolder(files, scan.roots[i])) {
             ++count;
-            scan.lDriveIndex = qint32(i);
+            scan.deviceIndex = qint32(i);
         }
     }
 }

@@ -6,7 +6,7 @@
 
 namespace kordavel::win {
 
-std::vector<std::string> splitDriveStrings(const char *buffer, std::size_t size)
+std::vector<std::string> splitRootList(const char *buffer, std::size_t size)
 {
     std::string text(buffer, size);
     for (char &c : text)
@@ -36,10 +36,10 @@ std::optional<std::vector<std::string>> logicalDriveRoots()
 {
     // The buffer starts as blanks; the call fills it from the start with the
     // roots, each NUL-terminated, and one more NUL; the rest stays blank.
-    std::string buffer(kDriveStringsBuffer, ' ');
-    if (GetLogicalDriveStringsA(kDriveStringsBuffer, buffer.data()) == 0)
+    std::string buffer(kRootListBuffer, ' ');
+    if (GetLogicalDriveStringsA(kRootListBuffer, buffer.data()) == 0)
         return std::nullopt;
-    return splitDriveStrings(buffer.data(), buffer.size());
+    return splitRootList(buffer.data(), buffer.size());
 }
 
 int driveKind(const std::string &root)

@@ -12,13 +12,13 @@ namespace kordavel::win {
 
 // Size of the buffer handed to GetLogicalDriveStringsA: 26 roots of 4
 // characters ("C:\" and a NUL) and the final NUL.
-inline constexpr unsigned kDriveStringsBuffer = 105;
+inline constexpr unsigned kRootListBuffer = 105;
 // Size of the label and file-system-name buffers of GetVolumeInformationA.
 inline constexpr unsigned kVolumeBuffer = 255;
 
 // Splits a filled drive-strings buffer into roots: leading and trailing
 // blanks removed, every NUL turned into a blank, split at single blanks.
-std::vector<std::string> splitDriveStrings(const char *buffer, std::size_t size);
+std::vector<std::string> splitRootList(const char *buffer, std::size_t size);
 
 #ifdef _WIN32
 // Drive roots ("C:\", "E:\", ...) in the system's order; nullopt when the call fails.

@@ -14,23 +14,23 @@ QDateTime wallClock(int y, int m, int d, int hh, int mm, int ss)
 DateConstants computeDateConstants()
 {
     DateConstants dc;
-    dc.dtUnixEpoch = wallClock(1970, 1, 1, 0, 0, 0);
-    dc.dtMaxUnsigned32 = wallClock(2106, 1, 1, 0, 0, 0).addSecs(3220096);
-    dc.dtMaxSigned32 = wallClock(2038, 1, 1, 0, 0, 0).addSecs(1566847);
+    dc.epoch = wallClock(1970, 1, 1, 0, 0, 0);
+    dc.unsignedRollover = dc.epoch.addSecs(qint64(1) << 32);
+    dc.lastSigned = dc.epoch.addSecs((qint64(1) << 31) - 1);
     return dc;
 }
 
-QString HexToDateText(const QString &hexDigits, const DateConstants &dc)
+QString deviceDateText(const QString &hexDigits, const DateConstants &dc)
 {
     bool ok = false;
     const quint32 raw = hexDigits.size() <= 8 ? hexDigits.toUInt(&ok, 16) : 0;
     if (!ok)
         return {};
     const qint32 n = qint32(raw);
-    const QDateTime dt = n < 0 ? dc.dtMaxUnsigned32.addSecs(n) : dc.dtUnixEpoch.addSecs(n);
-    if (dt.time() == QTime(0, 0))
-        return dt.toString(QStringLiteral("yyyy-MM-dd"));
-    return dt.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    const QDateTime instant = n < 0 ? dc.unsignedRollover.addSecs(n) : dc.epoch.addSecs(n);
+    if (instant.time() == QTime(0, 0))
+        return instant.toString(QStringLiteral("yyyy-MM-dd"));
+    return instant.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 }
 
 QString dateTextPart(const QString &dateTimeText)

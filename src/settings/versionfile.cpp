@@ -18,6 +18,7 @@ QString hexByte(quint8 b)
     return QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
 }
 
+// Four bytes as 8 hex digits, most significant first.
 QString digitsAt(const QByteArray &d, int offset)
 {
     QString s;
@@ -71,9 +72,11 @@ Identification identifyVersionFile(const QByteArray &data)
     if (data.size() < kMinVersionFileLength)
         return id;
     qint32 version = 0;
-    const bool tag = QString::fromLatin1(data.mid(8, 3)).toUpper() == QLatin1String("HEX");
-    const bool prefix = data.mid(2, 2) == "00";
-    const bool numeric = parseSoftwareVersion(data.mid(2, 6), &version);
+    const bool tag =
+        QString::fromLatin1(data.mid(VersionOffset::Tag, 3)).toUpper() == QLatin1String("HEX");
+    const bool prefix = data.mid(VersionOffset::VersionField, 2) == "00";
+    const bool numeric = parseSoftwareVersion(
+        data.mid(VersionOffset::VersionField, VersionOffset::VersionFieldLength), &version);
     id.headerValid = tag && prefix && numeric;
     if (id.headerValid)
         id.version = version;
@@ -82,88 +85,81 @@ Identification identifyVersionFile(const QByteArray &data)
 
 LayoutChoice selectLayout(Family family, qint32 version, qsizetype length)
 {
+    // Software 8 and older publishes no settings; 9-27 has the short layout A,
+    // 28-35 adds the configuration byte (B), 36 on and every CR unit the VDO
+    // codes and the dates (C).
     LayoutChoice c;
     if (family != Family::CR && version <= 35) {
         if (version <= 8)
             return c;
         if (version <= 27) {
             c.layout = Layout::A;
-            c.firstListEnd = 20;
-            c.lengthOk = length == 21;
+            c.firstListEnd = kLayoutALength - 1;
+            c.lengthOk = length == kLayoutALength;
         } else {
             c.layout = Layout::B;
-            c.firstListEnd = 23;
-            c.lengthOk = length == 25;
+            c.firstListEnd = VersionOffset::ConfigByteB - 1;
+            c.lengthOk = length == kLayoutBLength;
         }
         return c;
     }
     c.layout = Layout::C;
-    c.firstListEnd = 30;
-    c.lengthOk = length >= 80;
+    c.firstListEnd = VersionOffset::ConfigByteC - 1;
+    c.lengthOk = length >= kLayoutCMinLength;
     return c;
 }
 
 QString periodText(const QByteArray &data)
 {
-    if (data.size() < 15)
+    constexpr int p = VersionOffset::Period;
+    if (data.size() < p + 4)
         return {};
-    if (byteAt(data, 11) == 0xFF && byteAt(data, 12) == 0xFF && byteAt(data, 13) == 0xFF &&
-        byteAt(data, 14) == 0xFF)
+    const quint32 raw = quint32(byteAt(data, p)) | quint32(byteAt(data, p + 1)) << 8 |
+                        quint32(byteAt(data, p + 2)) << 16 | quint32(byteAt(data, p + 3)) << 24;
+    if (raw == kSinceLastDownload)
         return QStringLiteral("0");
-    const quint32 raw = quint32(byteAt(data, 11)) | quint32(byteAt(data, 12)) << 8 |
-                        quint32(byteAt(data, 13)) << 16 | quint32(byteAt(data, 14)) << 24;
-    const qint32 days = qint32(raw) / 86400; // truncates toward zero
+    const qint32 days = qint32(raw) / kSecondsPerDay; // truncates toward zero
     return days < 0 ? QString::number(days) : QLatin1Char(' ') + QString::number(days);
 }
 
-int extensionByteOf(Layout layout, const QByteArray &data)
+int configurationByteOf(Layout layout, const QByteArray &data)
 {
+    // Layout A has no configuration byte: all its flags read as off.
     switch (layout) {
     case Layout::B:
-        return data.size() > 24 ? byteAt(data, 24) : 255;
+        return data.size() > VersionOffset::ConfigByteB ? byteAt(data, VersionOffset::ConfigByteB)
+                                                        : 0xFF;
     case Layout::C:
-        return data.size() > 31 ? byteAt(data, 31) : 255;
+        return data.size() > VersionOffset::ConfigByteC ? byteAt(data, VersionOffset::ConfigByteC)
+                                                        : 0xFF;
     default:
-        return 255;
+        return 0xFF;
     }
 }
 
-bool clockEnabledBy(Layout layout, int extension)
+bool clockEnabledBy(Layout layout, int configByte)
 {
-    return layout == Layout::C && (extension & 0x02) == 0;
+    return layout == Layout::C && (configByte & ConfigBit::ClockDisabled) == 0;
 }
 
-ExtensionView decodeExtension(int extension)
+ConfigurationByteView decodeConfigurationByte(int configByte)
 {
-    ExtensionView v{};
-    v.saveCardDate = (extension & 0x08) == 0;
-    v.model = (extension & 0x80) ? 0 : 1;
-    static constexpr int kFormatToOption[8] = {4, 3, 2, 1, 0, 0, 0, 0};
-    v.fileNameFormat = kFormatToOption[(extension / 16) % 8];
+    ConfigurationByteView v;
+    v.saveCardDate = (configByte & ConfigBit::SaveCardDate) == 0;
+    v.kordavelPlus = (configByte & ConfigBit::KordavelModel) == 0;
+    v.fileNameFormat =
+        formatOfField((configByte & ConfigBit::FormatMask) >> ConfigBit::FormatShift);
     return v;
-}
-
-int checkBoxForCode(int code)
-{
-    if (code >= 2 && code <= 6)
-        return code;
-    if (code == 0x11)
-        return 10;
-    if (code >= 0x12 && code <= 0x16)
-        return 8;
-    if (code == 0x19)
-        return 9;
-    return 0;
 }
 
 DatesBlock datesOf(const QByteArray &data)
 {
     DatesBlock b;
-    if (data.size() < 80)
+    if (data.size() < kLayoutCMinLength)
         return b;
-    b.useDates = byteAt(data, 71) == 0x55;
-    b.startDigits = digitsAt(data, 72);
-    b.endDigits = digitsAt(data, 76);
+    b.useDates = byteAt(data, VersionOffset::DatesMarker) == kUseDatesMarker;
+    b.startDigits = digitsAt(data, VersionOffset::DownloadStart);
+    b.endDigits = digitsAt(data, VersionOffset::DownloadEnd);
     return b;
 }
 
@@ -191,8 +187,8 @@ VersionAssessment assessVersionFile(const QByteArray &data, qint32 previousVersi
         a.verdict = VersionVerdict::WrongLength;
         return a;
     }
-    a.extension = extensionByteOf(a.layout.layout, data);
-    a.clockEnable = clockEnabledBy(a.layout.layout, a.extension);
+    a.configByte = configurationByteOf(a.layout.layout, data);
+    a.clockEnabled = clockEnabledBy(a.layout.layout, a.configByte);
     a.verdict = VersionVerdict::Accepted;
     return a;
 }

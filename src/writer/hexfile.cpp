@@ -3,6 +3,7 @@
 #include "settings/versionfile.h"
 
 #include <cmath>
+#include <utility>
 
 namespace kordavel {
 
@@ -26,46 +27,54 @@ QByteArray fromHex8(const QString &digits)
     return QByteArray::fromHex(digits.toLatin1());
 }
 
-// Record C: the manufacturer-specific request groups, each ended by FF.
-QByteArray recordCData(const ScreenSettings &s)
+// The VDO-specific record: groups of codes, each opened by the overview code
+// and ended by a group end; the whole ends with one more group end. Empty when
+// no VDO-specific box is checked.
+QByteArray vdoCodesData(const ScreenSettings &s)
 {
-    QByteArray d = bytes({0x01});
-    if (s.check[10])
-        d.append(char(0x11));
-    if (s.check[8]) {
-        if (s.check[10])
-            d.append(bytes({0xFF, 0x01}));
-        d.append(bytes({0x12, 0x13, 0x14, 0x15, 0x16, 0xFF}));
+    using namespace DownloadCode;
+    const QByteArray opened = bytes({Overview});
+    QByteArray d = opened;
+    if (s.isChecked(DownloadBox::Speed4Hz))
+        d.append(char(Speed4Hz));
+    if (s.isChecked(DownloadBox::OtherVdoData)) {
+        if (s.isChecked(DownloadBox::Speed4Hz))
+            d.append(bytes({GroupEnd, Overview}));
+        for (int code = OtherVdoFirst; code <= OtherVdoLast; ++code)
+            d.append(char(code));
+        d.append(char(GroupEnd));
     }
-    if (s.check[9]) {
-        if (d == bytes({0x01})) {
-            d.append(bytes({0x19, 0xFF}));
+    if (s.isChecked(DownloadBox::Speed168h)) {
+        if (d == opened) {
+            d.append(bytes({Speed168h, GroupEnd}));
         } else {
-            if (!d.endsWith(char(0xFF)))
-                d.append(char(0xFF));
-            d.append(bytes({0x01, 0x19, 0xFF}));
+            if (!d.endsWith(char(GroupEnd)))
+                d.append(char(GroupEnd));
+            d.append(bytes({Overview, Speed168h, GroupEnd}));
         }
     }
-    if (d == bytes({0x01}))
+    if (d == opened)
         return {};
-    d.append(char(0xFF));
+    d.append(char(GroupEnd));
     return d;
 }
 
 } // namespace
 
-int configurationByte(const ScreenSettings &s, int lExtension, bool bClockEnable)
+int configurationByte(const ScreenSettings &s, int previousByte, bool clockEnabled)
 {
-    static constexpr int kFormatBytes[5] = {0xFF, 0xBF, 0xAF, 0x9F, 0x8F};
-    if (s.option1 >= 0 && s.option1 < 5)
-        lExtension = kFormatBytes[s.option1];
-    if (s.check[7])
-        lExtension &= 0xF7;
+    // A format rebuilds the byte: the model bit and all other flags set (off),
+    // the format field in bits 4-6.
+    int byte = previousByte;
+    if (s.fileNameFormat >= 0 && s.fileNameFormat < kFileNameFormatCount)
+        byte = 0x8F | formatField(FileNameFormat(s.fileNameFormat)) << ConfigBit::FormatShift;
+    if (s.isChecked(DownloadBox::SaveCardDate))
+        byte &= ~ConfigBit::SaveCardDate;
     if (s.kordavelPlus)
-        lExtension &= 0x7F;
-    if (bClockEnable)
-        lExtension &= 0xFD;
-    return lExtension & 0xFF;
+        byte &= ~ConfigBit::KordavelModel;
+    if (clockEnabled)
+        byte &= ~ConfigBit::ClockDisabled;
+    return byte & 0xFF;
 }
 
 qint64 leadingWholeNumber(const QString &text)
@@ -99,17 +108,17 @@ qint64 leadingWholeNumber(const QString &text)
     return qint64(r);
 }
 
-QString DateToHex(const QDateTime &value, const DateConstants &dc)
+QString deviceDateHex(const QDateTime &value, const DateConstants &dc)
 {
     const QDateTime d(value.date(), value.time(), Qt::UTC);
-    const qint64 n = d > dc.dtMaxSigned32 ? dc.dtMaxUnsigned32.secsTo(d) : dc.dtUnixEpoch.secsTo(d);
+    const qint64 n = d > dc.lastSigned ? dc.unsignedRollover.secsTo(d) : dc.epoch.secsTo(d);
     return QString::fromLatin1(hex8(quint32(qint32(n))));
 }
 
 bool deviceCanHold(const QDateTime &value, const DateConstants &dc)
 {
     const QDateTime d(value.date(), value.time(), Qt::UTC);
-    return d >= dc.dtUnixEpoch && d < dc.dtMaxUnsigned32;
+    return d >= dc.epoch && d < dc.unsignedRollover;
 }
 
 QByteArray hexRecord(quint16 address, quint8 type, const QByteArray &data)
@@ -130,18 +139,24 @@ QByteArray hexRecord(quint16 address, quint8 type, const QByteArray &data)
 BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &familyCode,
                                    qint32 softwareVersion, int configByte, const DateConstants &dc)
 {
+    using namespace DownloadCode;
     BuildResult r;
     const Family family = familyOf(familyCode.left(2).toUpper());
     const QByteArray crlf("\r\n");
-    const QByteArray end(":00000001FF");
+    const QByteArray end(kEndOfFileRecord);
+    const QByteArray unset = bytes({0xFF, 0xFF, 0xFF, 0xFF});
 
+    // The header record: the configuration byte, then a version-file header
+    // naming the family (its version field is always 000007), then the period.
     if (family == Family::CR) {
-        QByteArray a = bytes({configByte});
-        a.append("CR000007HEX");
-        a.append(bytes({0xFF, 0xFF, 0xFF, 0xFF}));
-        r.text = hexRecord(0x3A00, 0x02, a) + crlf +
-                 hexRecord(0x3A10, 0x02, QByteArray(16, char(0xFF))) + crlf + end + crlf;
-        r.fileName = QStringLiteral("ZA999000.HEX");
+        // A CR unit takes only its configuration byte; its code record is blank.
+        QByteArray header = bytes({configByte});
+        header.append("CR000007HEX");
+        header.append(unset);
+        r.text = hexRecord(RecordAddress::Header, kCrRecord, header) + crlf +
+                 hexRecord(RecordAddress::StandardCodes, kCrRecord, QByteArray(16, char(0xFF))) +
+                 crlf + end + crlf;
+        r.fileName = QLatin1String(kCrConfigurationFileName);
         r.status = BuildStatus::Ok;
         return r;
     }
@@ -151,41 +166,49 @@ BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &famil
         return r;
     }
 
-    const qint64 days = leadingWholeNumber(s.tbDays);
-    if (days > 24855 || days < -24855) {
+    const qint64 days = leadingWholeNumber(s.daysBack);
+    if (days > kMaxDaysBack || days < -kMaxDaysBack) {
         r.status = BuildStatus::DaysOutOfRange;
         r.problem = QStringLiteral("The number of days must be between -24855 and 24855.");
         return r;
     }
+    // Seconds back, little-endian; 0 days is "since the last download".
     QByteArray period;
     if (days == 0) {
-        period = bytes({0xFF, 0xFF, 0xFF, 0xFF});
+        period = unset;
     } else {
-        const quint32 secs = quint32(qint32(days * 86400));
+        const quint32 secs = quint32(qint32(days * kSecondsPerDay));
         period = bytes(
             {int(secs & 0xFF), int(secs >> 8 & 0xFF), int(secs >> 16 & 0xFF), int(secs >> 24)});
     }
 
-    QByteArray a = bytes({configByte});
-    a.append("TQ000007HEX");
-    a.append(period);
-    r.text = hexRecord(0x3A00, 0x00, a) + crlf;
+    QByteArray header = bytes({configByte});
+    header.append("TQ000007HEX");
+    header.append(period);
+    r.text = hexRecord(RecordAddress::Header, kDataRecord, header) + crlf;
 
-    QByteArray b = bytes({0x01});
-    for (int i = 2; i <= 6; ++i)
-        if (s.check[i])
-            b.append(char(i));
-    if (softwareVersion < 36 && s.check[8])
-        b.append(char(0x11));
-    b.append(char(0xFF));
-    r.text += hexRecord(0x3A10, 0x00, b) + crlf;
+    // The standard codes: the overview always, then one code per checked box.
+    QByteArray standard = bytes({Overview});
+    const std::pair<DownloadBox, quint8> standardBoxes[] = {
+        {DownloadBox::Activities, Activities},       {DownloadBox::EventsFaults, EventsFaults},
+        {DownloadBox::DetailedSpeed, DetailedSpeed}, {DownloadBox::TechnicalData, TechnicalData},
+        {DownloadBox::DriverCard, DriverCard},
+    };
+    for (const auto &[box, code] : standardBoxes)
+        if (s.isChecked(box))
+            standard.append(char(code));
+    // Older units ask for their VDO-specific data with this one code.
+    if (softwareVersion < kFirstVersionWithVdoRecords && s.isChecked(DownloadBox::OtherVdoData))
+        standard.append(char(Speed4Hz));
+    standard.append(char(GroupEnd));
+    r.text += hexRecord(RecordAddress::StandardCodes, kDataRecord, standard) + crlf;
 
-    if (softwareVersion >= 36) {
-        const QByteArray c = recordCData(s);
-        if (!c.isEmpty())
-            r.text += hexRecord(0x3A20, 0x00, c) + crlf;
-        const QDateTime start(s.start, QTime(0, 0), Qt::UTC);
-        const QDateTime stop(s.end, QTime(0, 0), Qt::UTC);
+    if (softwareVersion >= kFirstVersionWithVdoRecords) {
+        const QByteArray vdo = vdoCodesData(s);
+        if (!vdo.isEmpty())
+            r.text += hexRecord(RecordAddress::VdoCodes, kDataRecord, vdo) + crlf;
+        const QDateTime start(s.downloadStart, QTime(0, 0), Qt::UTC);
+        const QDateTime stop(s.downloadEnd, QTime(0, 0), Qt::UTC);
         for (const QDateTime &d : {start, stop}) {
             if (!deviceCanHold(d, dc)) {
                 r.status = BuildStatus::DateOutOfRange;
@@ -197,13 +220,13 @@ BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &famil
                 return r;
             }
         }
-        QByteArray dd = bytes({s.check[11] ? 0x55 : 0xFF});
-        dd.append(fromHex8(DateToHex(start, dc)));
-        dd.append(fromHex8(DateToHex(stop, dc)));
-        r.text += hexRecord(0x3A47, 0x00, dd) + crlf;
+        QByteArray dates = bytes({s.isChecked(DownloadBox::UseDates) ? kUseDatesMarker : 0xFF});
+        dates.append(fromHex8(deviceDateHex(start, dc)));
+        dates.append(fromHex8(deviceDateHex(stop, dc)));
+        r.text += hexRecord(RecordAddress::Dates, kDataRecord, dates) + crlf;
     }
     r.text += end + crlf;
-    r.fileName = QStringLiteral("DI999000.HEX");
+    r.fileName = QLatin1String(kTqConfigurationFileName);
     r.status = BuildStatus::Ok;
     return r;
 }

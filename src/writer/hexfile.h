@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/devicedate.h"
+#include "settings/settingcodes.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -15,17 +16,22 @@ namespace kordavel {
 // disabled and hidden controls count as they stand.
 struct ScreenSettings
 {
-    std::array<bool, 12> check{}; // check[1] .. check[11]
-    QString tbDays;
-    QDate start;
-    QDate end;
-    int option1 = -1;          // first selected Option1 button, -1 when none is
-    bool kordavelPlus = false; // optKordavel(1) selected
+    std::array<bool, kDownloadBoxCount> boxes{}; // in DownloadBox order
+    QString daysBack;                            // the days-back box's text
+    QDate downloadStart;
+    QDate downloadEnd;
+    int fileNameFormat = -1;   // FileNameFormat of the selected button, -1 when none is
+    bool kordavelPlus = false; // the Kordavel Plus model is selected
+
+    bool isChecked(DownloadBox b) const { return boxes[std::size_t(b)]; }
+    void setChecked(DownloadBox b, bool on) { boxes[std::size_t(b)] = on; }
 };
 
-// Configuration byte from the screen, starting from the previous lExtension.
-// Flags are active-low. Returns the new lExtension (0-255).
-int configurationByte(const ScreenSettings &s, int lExtension, bool bClockEnable);
+// The configuration byte to send, built on the one the device sent: the
+// selected file-name format replaces the whole byte, then the flags of the
+// model, the save-date box and the device's clock are cleared as they apply.
+// Returns 0-255.
+int configurationByte(const ScreenSettings &s, int previousByte, bool clockEnabled);
 
 // Leading decimal number of a text (blanks skipped, halves rounded to even);
 // 0 when the text does not start with a number.
@@ -34,26 +40,46 @@ qint64 leadingWholeNumber(const QString &text);
 // Seconds from 1970-01-01 00:00:00 (wall clock) as 8 upper-case hex digits of
 // an unsigned 32-bit count; values past 2038-01-19 03:14:07 are counted back
 // from 2106-02-07 06:28:16 as the device expects.
-QString DateToHex(const QDateTime &value, const DateConstants &dc);
+QString deviceDateHex(const QDateTime &value, const DateConstants &dc);
 // True when a wall-clock instant fits the device's unsigned 32-bit seconds.
 bool deviceCanHold(const QDateTime &value, const DateConstants &dc);
 
 // One Intel HEX record: ":" length address type data checksum, upper case.
 QByteArray hexRecord(quint16 address, quint8 type, const QByteArray &data);
 
+// The records of a configuration file: where each lands in the device's
+// settings memory. docs/device-files.md has their bytes.
+namespace RecordAddress {
+inline constexpr quint16 Header = 0x3A00;        // configuration byte, family, version, period
+inline constexpr quint16 StandardCodes = 0x3A10; // the TREP download codes
+inline constexpr quint16 VdoCodes = 0x3A20;      // groups of VDO-specific codes (software 36 on)
+inline constexpr quint16 Dates = 0x3A47;         // dates marker, start, end (software 36 on)
+} // namespace RecordAddress
+inline constexpr quint8 kDataRecord = 0x00;
+// CR units take their records with type 02.
+inline constexpr quint8 kCrRecord = 0x02;
+inline constexpr char kEndOfFileRecord[] = ":00000001FF";
+// The days-back box holds at most the days of 2^31 - 1 seconds.
+inline constexpr qint64 kMaxDaysBack = 24855;
+// From this software version on the device takes VDO codes and dates.
+inline constexpr qint32 kFirstVersionWithVdoRecords = 36;
+// File names the device takes up from UPDATES.
+inline constexpr char kTqConfigurationFileName[] = "DI999000.HEX";
+inline constexpr char kCrConfigurationFileName[] = "ZA999000.HEX";
+
 enum class BuildStatus { Ok, UnknownFamily, DaysOutOfRange, DateOutOfRange };
 
 struct BuildResult
 {
     BuildStatus status = BuildStatus::UnknownFamily;
-    QString fileName; // "DI999000.HEX" (TQ) or "ZA999000.HEX" (CR), inside UPDATES
+    QString fileName; // kTqConfigurationFileName or kCrConfigurationFileName, inside UPDATES
     QByteArray text;  // whole file, CR LF after every line
     QString problem;  // why nothing can be written, for the user
 };
 
 // Builds the configuration file for a family code ("TQ"/"CR", any case),
 // software version and configuration byte. Nothing is built for an unknown
-// family, a day count beyond +-24855 days or a date the device cannot hold.
+// family, a day count beyond +-kMaxDaysBack or a date the device cannot hold.
 BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &familyCode,
                                    qint32 softwareVersion, int configByte, const DateConstants &dc);
 

@@ -28,8 +28,8 @@ TEST(Arrows, PicturesHaveTheirSizes)
     EXPECT_EQ(arrowPicture(true).size(), QSize(116, 81));
     EXPECT_EQ(devicePicture().size(), QSize(270, 221));
     Harness h;
-    EXPECT_EQ(h.form->picArrowDisplay->size(), QSize(148, 81));
-    EXPECT_EQ(h.form->picInArrow->size(), QSize(116, 81));
+    EXPECT_EQ(h.window->controls().arrowDisplay->size(), QSize(148, 81));
+    EXPECT_EQ(h.window->controls().plugInArrowPicture->size(), QSize(116, 81));
     // The arrow is 100 x 47 at the top-left; the rest is background.
     const QImage a = arrowPicture(true);
     EXPECT_EQ(a.pixelColor(110, 70), kBackground);
@@ -40,29 +40,30 @@ TEST(Arrows, PicturesHaveTheirSizes)
 TEST(Arrows, PositionsAlternateOverEveryCall)
 {
     Harness h;
-    Form1 &f = *h.form;
-    const QImage out = f.picOutArrow->image();
-    const QImage in = f.picInArrow->image();
-    f.showArrow(f.picOutArrow);
-    EXPECT_EQ(f.picArrowDisplay->image(), expected(out, 32)) << "first call at 32";
-    f.showArrow(f.picOutArrow);
-    EXPECT_EQ(f.picArrowDisplay->image(), expected(out, 0));
-    f.showArrow(f.picNoArrow); // blanking counts as a call too
-    EXPECT_EQ(f.picArrowDisplay->image(), blankPicture(148, 81));
-    f.showArrow(f.picInArrow);
-    EXPECT_EQ(f.picArrowDisplay->image(), expected(in, 0));
-    f.showArrow(f.picInArrow);
-    EXPECT_EQ(f.picArrowDisplay->image(), expected(in, 32));
+    MainWindow &f = *h.window;
+    const QImage out = f.controls().unplugArrowPicture->image();
+    const QImage in = f.controls().plugInArrowPicture->image();
+    f.showArrow(f.controls().unplugArrowPicture);
+    EXPECT_EQ(f.controls().arrowDisplay->image(), expected(out, 32)) << "first call at 32";
+    f.showArrow(f.controls().unplugArrowPicture);
+    EXPECT_EQ(f.controls().arrowDisplay->image(), expected(out, 0));
+    f.showArrow(f.controls().noArrowPicture); // blanking counts as a call too
+    EXPECT_EQ(f.controls().arrowDisplay->image(), blankPicture(148, 81));
+    f.showArrow(f.controls().plugInArrowPicture);
+    EXPECT_EQ(f.controls().arrowDisplay->image(), expected(in, 0));
+    f.showArrow(f.controls().plugInArrowPicture);
+    EXPECT_EQ(f.controls().arrowDisplay->image(), expected(in, 32));
 }
 
 TEST(Arrows, DrawingWhileHiddenShowsOnceVisible)
 {
     Harness h;
-    Form1 &f = *h.form;
+    MainWindow &f = *h.window;
     f.show();
-    f.picArrowDisplay->hide();
-    f.showArrow(f.picOutArrow);
-    f.picArrowDisplay->show();
-    const QImage shown = f.picArrowDisplay->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shown, expected(f.picOutArrow->image(), 32));
+    f.controls().arrowDisplay->hide();
+    f.showArrow(f.controls().unplugArrowPicture);
+    f.controls().arrowDisplay->show();
+    const QImage shown =
+        f.controls().arrowDisplay->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, expected(f.controls().unplugArrowPicture->image(), 32));
 }

@@ -16,41 +16,47 @@ using A = FlowAction;
 
 namespace {
 
+using S = FlowState;
+
 struct Row
 {
-    qint32 state;
+    FlowState state;
     qint32 count;
     std::vector<FlowAction> actions;
-    qint32 next;
+    FlowState next;
     bool read;
 };
 
 const Row kRows[] = {
-    {0, 0, {A::MessageReady, A::HideSWVersion}, 0, false},
-    {0, 1, {A::MessageFound}, 0, true},
-    {0, 2, {}, 0, false},
-    {1, 0, {A::DisableConfigure}, 0, false},
-    {1, 1, {}, 1, false},
-    {1, 3, {}, 1, false},
-    {2, 0, {A::ArrowIn, A::InstructionConnect}, 3, false},
-    {2, 1, {A::ArrowOut}, 2, false},
-    {2, 2, {}, 2, false},
-    {3, 0, {A::ArrowIn, A::InstructionConnect}, 3, false},
-    {3,
+    {S::WaitingForDevice, 0, {A::MessageReady, A::HideSWVersion}, S::WaitingForDevice, false},
+    {S::WaitingForDevice, 1, {A::MessageFound}, S::WaitingForDevice, true},
+    {S::WaitingForDevice, 2, {}, S::WaitingForDevice, false},
+    {S::SettingsShown, 0, {A::DisableConfigure}, S::WaitingForDevice, false},
+    {S::SettingsShown, 1, {}, S::SettingsShown, false},
+    {S::SettingsShown, 3, {}, S::SettingsShown, false},
+    {S::WaitingForUnplug, 0, {A::ArrowIn, A::InstructionConnect}, S::WaitingForReplug, false},
+    {S::WaitingForUnplug, 1, {A::ArrowOut}, S::WaitingForUnplug, false},
+    {S::WaitingForUnplug, 2, {}, S::WaitingForUnplug, false},
+    {S::WaitingForReplug, 0, {A::ArrowIn, A::InstructionConnect}, S::WaitingForReplug, false},
+    {S::WaitingForReplug,
      1,
      {A::InstructionDisconnect, A::MessageSuccess, A::ArrowNone, A::WindowShort,
       A::DeleteConfigFile},
-     4,
+     S::Configured,
      false},
-    {3, 2, {}, 3, false},
-    {4, 0, {A::ArrowNone, A::WindowShort, A::HideArrowDisplay}, 0, false},
-    {4, 1, {A::HideArrowDisplay}, 4, false},
-    {4, 2, {A::HideArrowDisplay}, 4, false},
-    {5, 0, {}, 0, false},
-    {5, 1, {}, 0, false},
-    {5, 2, {}, 0, false},
-    {7, 1, {}, 0, false},
-    {-1, 0, {}, 0, false},
+    {S::WaitingForReplug, 2, {}, S::WaitingForReplug, false},
+    {S::Configured,
+     0,
+     {A::ArrowNone, A::WindowShort, A::HideArrowDisplay},
+     S::WaitingForDevice,
+     false},
+    {S::Configured, 1, {A::HideArrowDisplay}, S::Configured, false},
+    {S::Configured, 2, {A::HideArrowDisplay}, S::Configured, false},
+    {S::ReadAgain, 0, {}, S::WaitingForDevice, false},
+    {S::ReadAgain, 1, {}, S::WaitingForDevice, false},
+    {S::ReadAgain, 2, {}, S::WaitingForDevice, false},
+    {FlowState(7), 1, {}, S::WaitingForDevice, false},
+    {FlowState(-1), 0, {}, S::WaitingForDevice, false},
 };
 
 } // namespace
@@ -59,9 +65,11 @@ TEST(FlowTable, EveryRow)
 {
     for (const Row &r : kRows) {
         const FlowStep s = planTick(r.state, r.count);
-        EXPECT_EQ(s.actions, r.actions) << "state " << r.state << " count " << r.count;
-        EXPECT_EQ(s.nextState, r.next) << "state " << r.state << " count " << r.count;
-        EXPECT_EQ(s.readDevice, r.read) << "state " << r.state << " count " << r.count;
+        const std::string where =
+            "state " + std::to_string(int(r.state)) + " count " + std::to_string(r.count);
+        EXPECT_EQ(s.actions, r.actions) << where;
+        EXPECT_EQ(s.nextState, r.next) << where;
+        EXPECT_EQ(s.readDevice, r.read) << where;
     }
 }
 
@@ -69,20 +77,20 @@ TEST(FlowTable, SuitabilityAfterARead)
 {
     FlowStep s = planAfterRead(ReadOutcome::Read, "CR", 99);
     EXPECT_EQ(s.actions, (std::vector<FlowAction>{A::MessageConfigRead, A::ShowSWVersion}));
-    EXPECT_EQ(s.nextState, 0);
+    EXPECT_EQ(s.nextState, S::WaitingForDevice) << "a CR unit is read on every tick";
     s = planAfterRead(ReadOutcome::Read, "TQ", 22);
     EXPECT_EQ(s.actions,
               (std::vector<FlowAction>{A::MessageConfigRead, A::ShowSWVersion,
                                        A::MessageNotSuitable, A::ShowArrowDisplay, A::ArrowOut,
                                        A::InstructionDisconnect, A::WindowTall}));
-    EXPECT_EQ(s.nextState, 5);
+    EXPECT_EQ(s.nextState, S::ReadAgain);
     s = planAfterRead(ReadOutcome::Read, "TQ", 23);
     EXPECT_EQ(s.actions, (std::vector<FlowAction>{A::MessageConfigRead, A::ShowSWVersion,
                                                   A::EnableConfigure, A::WindowShort}));
-    EXPECT_EQ(s.nextState, 1);
+    EXPECT_EQ(s.nextState, S::SettingsShown);
     s = planAfterRead(ReadOutcome::Failed, "TQ", 54);
     EXPECT_TRUE(s.actions.empty()) << "a failed read is not reported as read";
-    EXPECT_EQ(s.nextState, 5);
+    EXPECT_EQ(s.nextState, S::ReadAgain);
 }
 
 namespace {
@@ -90,8 +98,8 @@ namespace {
 class Flow : public ::testing::Test
 {
 protected:
-    Form1 &f() { return *h.form; }
-    QString message() { return f().lblMessage->text(); }
+    MainWindow &f() { return *h.window; }
+    QString message() { return f().controls().statusLabel->text(); }
     Harness h;
     DeviceDir dev{exampleLayoutC()};
 };
@@ -102,43 +110,43 @@ TEST_F(Flow, CompleteRunWithOneDevice)
 {
     h.tick();
     EXPECT_EQ(message(), "Ready for next");
-    EXPECT_TRUE(f().lblSWVersion->isHidden());
+    EXPECT_TRUE(f().controls().softwareVersionLabel->isHidden());
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Configuration read");
-    EXPECT_FALSE(f().lblSWVersion->isHidden());
-    EXPECT_TRUE(f().cmdConfigure->isEnabled());
-    EXPECT_EQ(f().lState, 1);
+    EXPECT_FALSE(f().controls().softwareVersionLabel->isHidden());
+    EXPECT_TRUE(f().controls().configureButton->isEnabled());
+    EXPECT_EQ(f().state, FlowState::SettingsShown);
     EXPECT_EQ(f().outerHeightTwips(), 7800);
     h.tick();
-    EXPECT_EQ(f().lState, 1) << "a read device is not read again";
-    EXPECT_EQ(f().lblState->text(), "1");
+    EXPECT_EQ(f().state, FlowState::SettingsShown) << "a read device is not read again";
+    EXPECT_EQ(f().controls().stateLabel->text(), "1");
 
     // As after a Configure run.
     writeFile(dev.path("UPDATES/DI999000.HEX"), ":00000001FF\r\n");
-    f().DisconnectReconnectKordavel();
-    f().lState = 2;
+    f().askForUnplugAndReplug();
+    f().state = FlowState::WaitingForUnplug;
     h.tick();
-    EXPECT_EQ(f().lState, 2);
+    EXPECT_EQ(f().state, FlowState::WaitingForUnplug);
     h.unplug(dev.root());
     h.tick();
-    EXPECT_EQ(f().lState, 3);
-    EXPECT_EQ(f().lblInstruction->text(), "Connect USB");
+    EXPECT_EQ(f().state, FlowState::WaitingForReplug);
+    EXPECT_EQ(f().controls().instructionLabel->text(), "Connect USB");
     EXPECT_EQ(f().outerHeightTwips(), 11500);
     h.tick();
-    EXPECT_EQ(f().lState, 3);
+    EXPECT_EQ(f().state, FlowState::WaitingForReplug);
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Success!");
-    EXPECT_EQ(f().lblInstruction->text(), "Disconnect USB");
-    EXPECT_EQ(f().lState, 4);
+    EXPECT_EQ(f().controls().instructionLabel->text(), "Disconnect USB");
+    EXPECT_EQ(f().state, FlowState::Configured);
     EXPECT_EQ(f().outerHeightTwips(), 7800);
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
     h.tick();
-    EXPECT_TRUE(f().picArrowDisplay->isHidden());
+    EXPECT_TRUE(f().controls().arrowDisplay->isHidden());
     h.unplug(dev.root());
     h.tick();
-    EXPECT_EQ(f().lState, 0);
+    EXPECT_EQ(f().state, FlowState::WaitingForDevice);
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Configuration read");
@@ -151,8 +159,8 @@ TEST_F(Flow, UnplugBeforeConfiguringDisablesConfigure)
     h.tick();
     h.unplug(dev.root());
     h.tick();
-    EXPECT_FALSE(f().cmdConfigure->isEnabled());
-    EXPECT_EQ(f().lState, 0);
+    EXPECT_FALSE(f().controls().configureButton->isEnabled());
+    EXPECT_EQ(f().state, FlowState::WaitingForDevice);
 }
 
 TEST_F(Flow, TwoDevicesStopTheFlow)
@@ -161,18 +169,18 @@ TEST_F(Flow, TwoDevicesStopTheFlow)
     h.plug(dev.root());
     h.plug(second.root());
     h.tick(3);
-    EXPECT_EQ(f().lState, 0);
+    EXPECT_EQ(f().state, FlowState::WaitingForDevice);
     EXPECT_EQ(message(), "");
-    f().lState = 3;
+    f().state = FlowState::WaitingForReplug;
     h.tick();
-    EXPECT_EQ(f().lState, 3);
-    f().lState = 4;
-    f().picArrowDisplay->show();
+    EXPECT_EQ(f().state, FlowState::WaitingForReplug);
+    f().state = FlowState::Configured;
+    f().controls().arrowDisplay->show();
     h.tick();
-    EXPECT_TRUE(f().picArrowDisplay->isHidden());
-    f().lState = 5;
+    EXPECT_TRUE(f().controls().arrowDisplay->isHidden());
+    f().state = FlowState::ReadAgain;
     h.tick();
-    EXPECT_EQ(f().lState, 0);
+    EXPECT_EQ(f().state, FlowState::WaitingForDevice);
 }
 
 TEST_F(Flow, CrDevicesAreReadOnEveryTick)
@@ -181,10 +189,10 @@ TEST_F(Flow, CrDevicesAreReadOnEveryTick)
     h.plug(dev.root());
     for (int i = 0; i < 3; ++i) {
         h.tick();
-        EXPECT_EQ(f().lState, 0);
+        EXPECT_EQ(f().state, FlowState::WaitingForDevice);
         EXPECT_EQ(message(), "Configuration read");
     }
-    EXPECT_FALSE(f().cmdConfigure->isEnabled());
+    EXPECT_FALSE(f().controls().configureButton->isEnabled());
 }
 
 TEST_F(Flow, OldSoftwareIsNotSuitable)
@@ -193,18 +201,18 @@ TEST_F(Flow, OldSoftwareIsNotSuitable)
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Not Suitable");
-    EXPECT_EQ(f().lState, 5);
+    EXPECT_EQ(f().state, FlowState::ReadAgain);
     EXPECT_EQ(f().outerHeightTwips(), 11500);
-    EXPECT_EQ(f().lblInstruction->text(), "Disconnect USB");
-    EXPECT_FALSE(f().picArrowDisplay->isHidden());
-    EXPECT_FALSE(f().cmdConfigure->isEnabled());
+    EXPECT_EQ(f().controls().instructionLabel->text(), "Disconnect USB");
+    EXPECT_FALSE(f().controls().arrowDisplay->isHidden());
+    EXPECT_FALSE(f().controls().configureButton->isEnabled());
     // Left plugged in: read again every second tick, the arrow moving each time.
-    const bool phase = f().arrows().phase();
+    const bool leftEdgeNext = f().arrows().atLeftEdgeNext();
     h.tick();
-    EXPECT_EQ(f().lState, 0);
+    EXPECT_EQ(f().state, FlowState::WaitingForDevice);
     h.tick();
-    EXPECT_EQ(f().lState, 5);
-    EXPECT_NE(f().arrows().phase(), phase);
+    EXPECT_EQ(f().state, FlowState::ReadAgain);
+    EXPECT_NE(f().arrows().atLeftEdgeNext(), leftEdgeNext);
     h.unplug(dev.root());
     h.tick(2);
     EXPECT_EQ(message(), "Ready for next");
@@ -213,7 +221,7 @@ TEST_F(Flow, OldSoftwareIsNotSuitable)
     dev.setVersionFile(versionFile("TQ000023HEX", 21));
     h.plug(dev.root());
     h.tick();
-    EXPECT_EQ(f().lState, 1);
+    EXPECT_EQ(f().state, FlowState::SettingsShown);
     EXPECT_EQ(f().outerHeightTwips(), 7800);
 }
 
@@ -221,40 +229,40 @@ TEST_F(Flow, QuickReplugWithinATickIsNotNoticed)
 {
     h.plug(dev.root());
     h.tick();
-    f().lState = 2;
+    f().state = FlowState::WaitingForUnplug;
     h.unplug(dev.root());
     h.plug(dev.root());
     h.tick();
-    EXPECT_EQ(f().lState, 2);
+    EXPECT_EQ(f().state, FlowState::WaitingForUnplug);
 }
 
 TEST_F(Flow, SecondRunShowsNoArrow)
 {
     h.plug(dev.root());
-    f().lState = 3;
+    f().state = FlowState::WaitingForReplug;
     h.tick();
     h.unplug(dev.root());
     h.tick();
-    ASSERT_TRUE(f().picArrowDisplay->isHidden());
-    f().lState = 2;
+    ASSERT_TRUE(f().controls().arrowDisplay->isHidden());
+    f().state = FlowState::WaitingForUnplug;
     h.tick();
-    EXPECT_EQ(f().lblInstruction->text(), "Connect USB");
-    EXPECT_TRUE(f().picArrowDisplay->isHidden());
+    EXPECT_EQ(f().controls().instructionLabel->text(), "Connect USB");
+    EXPECT_TRUE(f().controls().arrowDisplay->isHidden());
 }
 
 TEST_F(Flow, ReturningFromHelpAbandonsTheSequence)
 {
     h.plug(dev.root());
-    f().lState = 2;
-    f().Form_Activate();
+    f().state = FlowState::WaitingForUnplug;
+    f().restartFlow();
     h.tick();
     EXPECT_EQ(message(), "Configuration read") << "device present: read again";
     EXPECT_EQ(f().outerHeightTwips(), 7800);
 
-    f().lState = 3;
-    f().DisconnectReconnectKordavel();
+    f().state = FlowState::WaitingForReplug;
+    f().askForUnplugAndReplug();
     h.unplug(dev.root());
-    f().Form_Activate();
+    f().restartFlow();
     h.tick();
     EXPECT_EQ(message(), "Ready for next");
     EXPECT_EQ(f().outerHeightTwips(), 11500);
@@ -263,13 +271,13 @@ TEST_F(Flow, ReturningFromHelpAbandonsTheSequence)
 TEST_F(Flow, DeletionHappensOnceAndOnlyForTheTqName)
 {
     h.plug(dev.root());
-    f().lState = 3;
+    f().state = FlowState::WaitingForReplug;
     writeFile(dev.path("UPDATES/ZA999000.HEX"), "x");
     h.tick();
-    EXPECT_EQ(f().lState, 4);
+    EXPECT_EQ(f().state, FlowState::Configured);
     writeFile(dev.path("UPDATES/DI999000.HEX"), "x");
     h.tick(3);
-    EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX"))) << "only the state 3 tick deletes";
+    EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX"))) << "only the tick that sees the replug deletes";
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/ZA999000.HEX")));
 }
 
@@ -280,14 +288,14 @@ TEST_F(Flow, FailedReadIsNotReportedAsRead)
     h.tick();
     EXPECT_EQ(h.messages.texts.size(), 1);
     EXPECT_NE(message(), "Configuration read");
-    EXPECT_FALSE(f().cmdConfigure->isEnabled());
-    EXPECT_EQ(f().lState, 5);
+    EXPECT_FALSE(f().controls().configureButton->isEnabled());
+    EXPECT_EQ(f().state, FlowState::ReadAgain);
     EXPECT_EQ(f().outerHeightTwips(), 7800) << "no Not Suitable actions";
     h.tick();
-    EXPECT_EQ(f().lState, 0);
+    EXPECT_EQ(f().state, FlowState::WaitingForDevice);
     dev.setVersionFile(exampleLayoutC());
     h.tick();
-    EXPECT_EQ(f().lState, 1);
+    EXPECT_EQ(f().state, FlowState::SettingsShown);
 }
 
 TEST_F(Flow, TicksDoNotNestInsideMessageBoxes)
@@ -296,24 +304,24 @@ TEST_F(Flow, TicksDoNotNestInsideMessageBoxes)
     class PumpingBox : public MessageBox
     {
     public:
-        explicit PumpingBox(Form1 **form) : m_form(form) {}
+        explicit PumpingBox(MainWindow **window) : m_window(window) {}
         void inform(QWidget *, const QString &, const QString &) override
         {
             ++shown;
-            (*m_form)->Timer1_Timer(); // a tick falling due meanwhile
+            (*m_window)->onPollTick(); // a tick falling due meanwhile
         }
         int shown = 0;
 
     private:
-        Form1 **m_form;
+        MainWindow **m_window;
     };
-    Form1 *raw = nullptr;
+    MainWindow *raw = nullptr;
     PumpingBox box(&raw);
-    const std::unique_ptr<Form1> form =
-        makeForm(h.drives, systemFiles(), h.clock, box, h.programDir.path());
-    raw = form.get();
+    const std::unique_ptr<MainWindow> window =
+        makeMainWindow(h.drives, systemFiles(), h.clock, box, h.programDir.path());
+    raw = window.get();
     QFile::remove(dev.path("UPDATES/kordvers.ion"));
     h.plug(dev.root());
-    form->Timer1_Timer();
+    window->onPollTick();
     EXPECT_EQ(box.shown, 1);
 }

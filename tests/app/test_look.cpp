@@ -45,11 +45,11 @@ int pictureLeftEdge(const QImage &picture, const QPoint &at, int top, int bottom
 TEST(Look, InstructionTextNeverTouchesTheDevicePicture)
 {
     const QImage device = devicePicture();
-    const QPoint at = windowRect("Image1").topLeft();
-    const QRect label = windowRect("lblInstruction");
+    const QPoint at = windowRect("devicePicture").topLeft();
+    const QRect label = windowRect("instructionLabel");
     // Every face that may stand in for the design face, and the one in use.
     Harness h;
-    QList<QFont> fonts{h.form->lblInstruction->font()};
+    QList<QFont> fonts{h.window->controls().instructionLabel->font()};
     for (const QString &family : designFontFamilies()) {
         if (!QFontDatabase::hasFamily(family))
             continue;
@@ -77,8 +77,8 @@ TEST(Look, InstructionTextNeverTouchesTheDevicePicture)
 TEST(Look, WholePlugStandsBesideTheArrowDisplay)
 {
     const QImage device = devicePicture();
-    const QPoint at = windowRect("Image1").topLeft();
-    const QRect display = windowRect("picArrowDisplay");
+    const QPoint at = windowRect("devicePicture").topLeft();
+    const QRect display = windowRect("arrowDisplay");
     // The arrows are 47 pixels high, drawn from the display's top.
     const int left = pictureLeftEdge(device, at, display.top(), display.top() + 46);
     ASSERT_NE(left, INT_MAX) << "no plug level with the arrow";
@@ -91,14 +91,14 @@ TEST(Look, WholePlugStandsBesideTheArrowDisplay)
 TEST(Look, LabelsDrawTheirTextFromTheTop)
 {
     Harness h;
-    const QList<QLabel *> labels = h.form->findChildren<QLabel *>();
+    const QList<QLabel *> labels = h.window->findChildren<QLabel *>();
     ASSERT_GE(labels.size(), 10);
     for (const QLabel *label : labels)
         EXPECT_TRUE(label->alignment() & Qt::AlignTop) << label->objectName().toStdString();
-    EXPECT_TRUE(h.form->lblState->alignment() & Qt::AlignRight);
-    EXPECT_TRUE(h.form->lblVersion->alignment() & Qt::AlignRight);
-    EXPECT_TRUE(h.form->lblMessage->alignment() & Qt::AlignHCenter);
-    EXPECT_TRUE(h.form->lblStart->alignment() & Qt::AlignLeft);
+    EXPECT_TRUE(h.window->controls().stateLabel->alignment() & Qt::AlignRight);
+    EXPECT_TRUE(h.window->controls().programVersionLabel->alignment() & Qt::AlignRight);
+    EXPECT_TRUE(h.window->controls().statusLabel->alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(h.window->controls().downloadStartLabel->alignment() & Qt::AlignLeft);
 }
 
 // A pixel of each frame's interior, away from its controls, on the rendered
@@ -115,15 +115,16 @@ TEST(Look, FrameInteriorsHaveTheWindowColourInEveryStyle)
         SCOPED_TRACE(key.toStdString());
         QApplication::setStyle(key);
         Harness h;
-        writeFile(h.programDir.filePath(QLatin1String(kMarkerFileName)),
+        writeFile(h.programDir.filePath(QLatin1String(kWideLayoutMarker)),
                   ""); // wide: both frames seen
         h.create();
-        h.form->show();
-        const QImage shot = h.form->grab().toImage();
-        for (QGroupBox *frame : {h.form->frameSelectFiles, h.form->frameFileName}) {
+        h.window->show();
+        const QImage shot = h.window->grab().toImage();
+        for (QGroupBox *frame :
+             {h.window->controls().downloadPage, h.window->controls().fileNamePage}) {
             // 8 pixels in from the frame's left, halfway down: inside the line,
             // left of every control (they start 16 pixels in).
-            const QPoint p = frame->mapTo(h.form.get(), QPoint(8, frame->height() / 2));
+            const QPoint p = frame->mapTo(h.window.get(), QPoint(8, frame->height() / 2));
             EXPECT_EQ(QColor(shot.pixel(p)), kBackground)
                 << frame->objectName().toStdString() << " at " << p.x() << "," << p.y() << ": "
                 << QColor(shot.pixel(p)).name().toStdString();

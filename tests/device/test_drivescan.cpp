@@ -17,7 +17,7 @@ struct Scan
     DriveScan scan;
     qint32 count = -1;
     QStringList log;
-    void run() { ScanKordavelDrives(drives, systemFiles(), scan, count, log); }
+    void run() { scanForDevices(drives, systemFiles(), scan, count, log); }
 };
 
 } // namespace
@@ -25,15 +25,15 @@ struct Scan
 TEST(DriveScan, NoDriveListLeavesEverythingEmptyButTheIndex)
 {
     Scan s;
-    s.scan.lDriveIndex = 3;
-    s.scan.aDrives = {"/old/"};
+    s.scan.deviceIndex = 3;
+    s.scan.roots = {"/old/"};
     s.log = {"stale"};
     s.drives.failList = true;
     s.run();
-    EXPECT_TRUE(s.scan.aDrives.isEmpty());
+    EXPECT_TRUE(s.scan.roots.isEmpty());
     EXPECT_TRUE(s.log.isEmpty());
     EXPECT_EQ(s.count, 0);
-    EXPECT_EQ(s.scan.lDriveIndex, 3);
+    EXPECT_EQ(s.scan.deviceIndex, 3);
 }
 
 TEST(DriveScan, OnlyRemovableDrivesAreLoggedAndTested)
@@ -67,17 +67,17 @@ TEST(DriveScan, RowsAndCountsForRemovableDrives)
         << "unlabelled: nothing between the tabs";
     EXPECT_EQ(s.log[2], "/media/nomedium/\t(No name)   \tRemovable drive");
     EXPECT_EQ(s.count, 2) << "a device whose label query fails still counts";
-    EXPECT_EQ(s.scan.lDriveIndex, 4) << "the later device wins, indexed over all drives";
-    EXPECT_EQ(s.scan.aDrives.size(), 5);
+    EXPECT_EQ(s.scan.deviceIndex, 4) << "the later device wins, indexed over all drives";
+    EXPECT_EQ(s.scan.roots.size(), 5);
 
     s.drives.entries.removeLast();
     s.run();
     EXPECT_EQ(s.count, 1);
-    EXPECT_EQ(s.scan.lDriveIndex, 1);
+    EXPECT_EQ(s.scan.deviceIndex, 1);
     s.drives.entries.removeAt(1);
     s.run();
     EXPECT_EQ(s.count, 0);
-    EXPECT_EQ(s.scan.lDriveIndex, 1) << "no device: index unchanged";
+    EXPECT_EQ(s.scan.deviceIndex, 1) << "no device: index unchanged";
 }
 
 TEST(DriveScan, DeviceFolderNeedsBothLevelsAndMatchesAnyCase)
@@ -93,31 +93,31 @@ TEST(DriveScan, DeviceFolderNeedsBothLevelsAndMatchesAnyCase)
     EXPECT_FALSE(hasDeviceFolder(systemFiles(), c.path() + '/'));
 }
 
-TEST(DriveTypeTexts, EveryKindAndTheFloppyRule)
+TEST(DriveKindTexts, EveryKindAndTheFloppyRule)
 {
-    EXPECT_EQ(DriveTypeTextForKind(0, "/"), "The drive type cannot be determined");
-    EXPECT_EQ(DriveTypeTextForKind(1, "/"), "The root directory does not exist");
-    EXPECT_EQ(DriveTypeTextForKind(2, "/media/"), "Removable drive");
-    EXPECT_EQ(DriveTypeTextForKind(2, "a:\\"), "Floppy drive");
-    EXPECT_EQ(DriveTypeTextForKind(2, "b:\\"), "Floppy drive");
-    EXPECT_EQ(DriveTypeTextForKind(2, "A:\\"), "Removable drive") << "no case folding";
-    EXPECT_EQ(DriveTypeTextForKind(3, "/"), "Hard drive; can not be removed");
-    EXPECT_EQ(DriveTypeTextForKind(4, "/"), "Remote (network) drive");
-    EXPECT_EQ(DriveTypeTextForKind(5, "/"), "Optical drive (CD or DVD)");
-    EXPECT_EQ(DriveTypeTextForKind(6, "/"), "RAM disk");
-    EXPECT_EQ(DriveTypeTextForKind(7, "/"), "");
+    EXPECT_EQ(textForDriveKind(0, "/"), "The drive type cannot be determined");
+    EXPECT_EQ(textForDriveKind(1, "/"), "The root directory does not exist");
+    EXPECT_EQ(textForDriveKind(2, "/media/"), "Removable drive");
+    EXPECT_EQ(textForDriveKind(2, "a:\\"), "Floppy drive");
+    EXPECT_EQ(textForDriveKind(2, "b:\\"), "Floppy drive");
+    EXPECT_EQ(textForDriveKind(2, "A:\\"), "Removable drive") << "no case folding";
+    EXPECT_EQ(textForDriveKind(3, "/"), "Hard drive; can not be removed");
+    EXPECT_EQ(textForDriveKind(4, "/"), "Remote (network) drive");
+    EXPECT_EQ(textForDriveKind(5, "/"), "Optical drive (CD or DVD)");
+    EXPECT_EQ(textForDriveKind(6, "/"), "RAM disk");
+    EXPECT_EQ(textForDriveKind(7, "/"), "");
 }
 
-TEST(VolumeNames, ShorthandRootsAreCompleted)
+TEST(VolumeLabels, ShorthandRootsAreCompleted)
 {
     FakeDrives d;
     d.entries = {{"E:\\", KindRemovable, "CARDS"}};
     QString letter = "E";
-    EXPECT_EQ(VolumeName(d, letter), "CARDS");
+    EXPECT_EQ(volumeLabel(d, letter), "CARDS");
     EXPECT_EQ(letter, "E:\\");
     QString colon = "E:";
-    EXPECT_EQ(VolumeName(d, colon), "CARDS");
+    EXPECT_EQ(volumeLabel(d, colon), "CARDS");
     EXPECT_EQ(colon, "E:\\");
     QString unknown = "/nowhere/";
-    EXPECT_EQ(VolumeName(d, unknown), "(No name)   ");
+    EXPECT_EQ(volumeLabel(d, unknown), "(No name)   ");
 }

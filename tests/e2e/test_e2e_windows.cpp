@@ -72,7 +72,7 @@ protected:
     }
     void TearDown() override
     {
-        form.reset();
+        window.reset();
         for (char l : extraLetters)
             mapDrive(l);
         for (char l : {'d', 'e'})
@@ -90,8 +90,8 @@ protected:
     // The window on the system's drives and files, its own timer running.
     void start()
     {
-        form = makeForm(*drives, systemFiles(), clock, messages, programDir.path());
-        form->timer()->start();
+        window = makeMainWindow(*drives, systemFiles(), clock, messages, programDir.path());
+        window->pollTimer()->start();
     }
 
     // Plugs the device in as drive E:, after it has taken up a configuration
@@ -111,16 +111,18 @@ protected:
 
     bool waitForMessage(const char *text)
     {
-        const bool ok = waitUntil([&] { return form->lblMessage->text() == QLatin1String(text); });
-        std::printf("[%s] state %d, message \"%s\", instruction \"%s\"\n", text, form->lState,
-                    qPrintable(form->lblMessage->text()), qPrintable(form->lblInstruction->text()));
+        const bool ok = waitUntil(
+            [&] { return window->controls().statusLabel->text() == QLatin1String(text); });
+        std::printf("[%s] state %d, message \"%s\", instruction \"%s\"\n", text, window->state,
+                    qPrintable(window->controls().statusLabel->text()),
+                    qPrintable(window->controls().instructionLabel->text()));
         return ok;
     }
     QStringList log() const
     {
         QStringList rows;
-        for (int i = 0; i < form->List1->count(); ++i)
-            rows.append(form->List1->item(i)->text());
+        for (int i = 0; i < window->controls().driveLog->count(); ++i)
+            rows.append(window->controls().driveLog->item(i)->text());
         return rows;
     }
 
@@ -131,7 +133,7 @@ protected:
     RecordingMessageBox messages;
     QTemporaryDir programDir;
     std::unique_ptr<Drives> drives = makeOsDrives();
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> window;
     QList<char> extraLetters; // mapped by a test, unmapped after it
 };
 
@@ -144,22 +146,23 @@ TEST_F(WindowsEndToEnd, TqDeviceWholeCycleOnDriveE)
     ASSERT_TRUE(waitForMessage("Ready for next")) << "the fixed D: is no device";
     plug();
     ASSERT_TRUE(waitForMessage("Configuration read"));
-    EXPECT_EQ(form->lblSWVersion->text(), "SW Version - TQ 54");
-    EXPECT_EQ(form->tbDays->text(), " 92");
+    EXPECT_EQ(window->controls().softwareVersionLabel->text(), "SW Version - TQ 54");
+    EXPECT_EQ(window->controls().daysBackEdit->text(), " 92");
     EXPECT_EQ(log().value(0), "E:\\\tKORDAVEL\tRemovable drive") << log().join('|').toStdString();
-    ASSERT_TRUE(waitUntil([&] { return form->lState == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return window->state == FlowState::SettingsShown; }));
 
-    applyScenarioSettings(*form);
-    form->cmdConfigure->click();
-    EXPECT_EQ(form->lState, 2);
-    EXPECT_EQ(form->lblInstruction->text(), "Disconnect USB");
+    applyScenarioSettings(*window);
+    window->controls().configureButton->click();
+    EXPECT_EQ(window->state, FlowState::WaitingForUnplug);
+    EXPECT_EQ(window->controls().instructionLabel->text(), "Disconnect USB");
     EXPECT_TRUE(log().contains("Configuration file created")) << log().join('|').toStdString();
     const QByteArray written = readAll(device + "/UPDATES/DI999000.HEX");
     EXPECT_EQ(written, readAll(kScenarioExpectedHex)) << "the same bytes as on Linux";
 
     unplug();
-    ASSERT_TRUE(waitUntil([&] { return form->lblInstruction->text() == "Connect USB"; }));
-    EXPECT_EQ(form->lState, 3);
+    ASSERT_TRUE(
+        waitUntil([&] { return window->controls().instructionLabel->text() == "Connect USB"; }));
+    EXPECT_EQ(window->state, FlowState::WaitingForReplug);
     plug();
     ASSERT_TRUE(waitForMessage("Success!"));
     EXPECT_FALSE(QFile::exists(device + "/UPDATES/DI999000.HEX"))
@@ -169,9 +172,9 @@ TEST_F(WindowsEndToEnd, TqDeviceWholeCycleOnDriveE)
 
     plug();
     ASSERT_TRUE(waitForMessage("Configuration read"));
-    EXPECT_EQ(form->tbDays->text(), " 28") << "the new settings read back";
-    EXPECT_TRUE(form->Check[4]->isChecked());
-    EXPECT_TRUE(form->Check[9]->isChecked());
+    EXPECT_EQ(window->controls().daysBackEdit->text(), " 28") << "the new settings read back";
+    EXPECT_TRUE(window->controls().detailedSpeedBox->isChecked());
+    EXPECT_TRUE(window->controls().speed168hBox->isChecked());
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('|').toStdString();
 }
 
@@ -185,19 +188,20 @@ TEST_F(WindowsEndToEnd, CrDeviceIsReadOnEveryTickAndTakesItsFile)
     start();
     plug();
     ASSERT_TRUE(waitForMessage("Configuration read"));
-    EXPECT_EQ(form->lblSWVersion->text(), "SW Version - CR 7");
+    EXPECT_EQ(window->controls().softwareVersionLabel->text(), "SW Version - CR 7");
     // Read again on the next ticks: the log is rebuilt with the read's lines.
-    form->List1->clear();
+    window->controls().driveLog->clear();
     ASSERT_TRUE(waitUntil([&] { return log().contains("DoziziveDE Software Version: 7"); }));
-    EXPECT_FALSE(form->cmdConfigure->isEnabled());
+    EXPECT_FALSE(window->controls().configureButton->isEnabled());
 
-    form->cmdConfigure_Click();
-    EXPECT_EQ(form->lState, 2);
+    window->configureDevice();
+    EXPECT_EQ(window->state, FlowState::WaitingForUnplug);
     const QByteArray hex = readAll(device + "/UPDATES/ZA999000.HEX");
     EXPECT_TRUE(hex.startsWith(":103A0002BF")) << hex.toStdString(); // type 02 records
-    EXPECT_TRUE(hex.contains("43523030303030374845")) << "CR000007HEX in record A";
+    EXPECT_TRUE(hex.contains("43523030303030374845")) << "CR000007HEX in the header record";
     unplug();
-    ASSERT_TRUE(waitUntil([&] { return form->lblInstruction->text() == "Connect USB"; }));
+    ASSERT_TRUE(
+        waitUntil([&] { return window->controls().instructionLabel->text() == "Connect USB"; }));
     plug();
     ASSERT_TRUE(waitForMessage("Success!"));
     EXPECT_TRUE(QFile::exists(device + "/UPDATES/ZA999000.HEX"))
@@ -217,7 +221,7 @@ TEST_F(WindowsEndToEnd, ReadOnlyVersionFileIsRejectedAndDeleted)
                                  "Kordavel.\r\nWait a moment then click 'Current Settings'.");
     EXPECT_EQ(messages.titles[0], "Kordavel - Set 'Latest VU' settings");
     EXPECT_FALSE(QFile::exists(version)) << "deleted after its read-only attribute was cleared";
-    EXPECT_FALSE(form->cmdConfigure->isEnabled());
+    EXPECT_FALSE(window->controls().configureButton->isEnabled());
 }
 
 TEST_F(WindowsEndToEnd, DeviceRemovedBetweenTheReadAndConfigure)
@@ -225,13 +229,13 @@ TEST_F(WindowsEndToEnd, DeviceRemovedBetweenTheReadAndConfigure)
     makeDevice({});
     start();
     plug();
-    ASSERT_TRUE(waitUntil([&] { return form->lState == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return window->state == FlowState::SettingsShown; }));
     unplug();
     // Pressed before the next tick has noticed: the command finds no device.
-    form->cmdConfigure->click();
-    EXPECT_EQ(form->lState, 1);
-    EXPECT_EQ(form->lblMessage->text(), "");
-    EXPECT_FALSE(form->cmdConfigure->isEnabled());
+    window->controls().configureButton->click();
+    EXPECT_EQ(window->state, FlowState::SettingsShown);
+    EXPECT_EQ(window->controls().statusLabel->text(), "");
+    EXPECT_FALSE(window->controls().configureButton->isEnabled());
     EXPECT_FALSE(log().contains("Kordavel found"));
     EXPECT_FALSE(QFile::exists(device + "/UPDATES/DI999000.HEX"));
     EXPECT_TRUE(messages.texts.isEmpty());
@@ -243,14 +247,14 @@ TEST_F(WindowsEndToEnd, UpdatesEntryThatIsAFile)
     makeDevice({});
     start();
     plug();
-    ASSERT_TRUE(waitUntil([&] { return form->lState == 1; }));
+    ASSERT_TRUE(waitUntil([&] { return window->state == FlowState::SettingsShown; }));
     ASSERT_TRUE(QDir(device + "/UPDATES").removeRecursively());
     writeFile(device + "/UPDATES", "not a folder");
-    form->cmdConfigure->click();
+    window->controls().configureButton->click();
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_EQ(messages.texts[0],
               "The Kordavel has no UPDATES folder.\r\nNo configuration file was written.");
-    EXPECT_NE(form->lState, 2) << "no unplug prompt";
+    EXPECT_NE(window->state, FlowState::WaitingForUnplug) << "no unplug prompt";
     EXPECT_EQ(readAll(device + "/UPDATES"), "not a folder");
 }
 
@@ -277,9 +281,9 @@ TEST_F(WindowsEndToEnd, EveryDriveLetterMappedAtOnce)
     const std::optional<QStringList> roots = drives->roots();
     ASSERT_TRUE(roots.has_value());
     EXPECT_EQ(roots->size(), 26) << roots->join(' ').toStdString();
-    EXPECT_EQ(form->lKordavelCount, 1) << "only E:, never the fixed D:";
+    EXPECT_EQ(window->deviceCount, 1) << "only E:, never the fixed D:";
     const QStringList rows = log();
-    std::printf("List1 with every letter in use:\n");
+    std::printf("The drive log with every letter in use:\n");
     for (const QString &r : rows)
         std::printf("  %s\n", qPrintable(QString(r).replace('\t', " <TAB> ")));
     EXPECT_TRUE(rows.contains("A:\\\tDISK_A\tRemovable drive"));

@@ -80,14 +80,14 @@ struct FaultHarness
 {
     explicit FaultHarness(int calls) : files(calls)
     {
-        form = makeForm(drives, files, clock, messages, programDir.path());
+        window = makeMainWindow(drives, files, clock, messages, programDir.path());
     }
     FakeDrives drives;
     VanishingFiles files;
     FixedClock clock{QDate(2026, 12, 6)};
     RecordingMessageBox messages;
     QTemporaryDir programDir;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace
@@ -99,9 +99,9 @@ TEST(Faults, DeviceVanishingDuringARead)
         DeviceDir dev(exampleLayoutC());
         FaultHarness h(calls);
         h.drives.entries = {{dev.root(), KindRemovable, "K"}};
-        h.form->scan.aDrives = {dev.root()};
-        h.form->scan.lDriveIndex = 0;
-        const ReadOutcome r = h.form->FindCurrentSettings();
+        h.window->scan.roots = {dev.root()};
+        h.window->scan.deviceIndex = 0;
+        const ReadOutcome r = h.window->readDeviceSettings();
         if (r == ReadOutcome::Failed) {
             ASSERT_EQ(h.messages.texts.size(), 1);
             EXPECT_TRUE(h.messages.texts[0].startsWith("Configuration file missing.") ||
@@ -125,22 +125,22 @@ TEST(Faults, DeviceVanishingDuringConfigure)
         Harness reader;
         reader.plug(dev.root());
         reader.tick();
-        ASSERT_EQ(reader.form->lState, 1);
+        ASSERT_EQ(reader.window->state, FlowState::SettingsShown);
 
         FaultHarness h(calls);
         h.drives.entries = {{dev.root(), KindRemovable, "K"}};
-        Form1 &f = *h.form;
-        f.sVersionData = reader.form->sVersionData;
-        f.lSoftwareVersion = 54;
-        f.lState = 1;
-        f.cmdConfigure_Click();
+        MainWindow &f = *h.window;
+        f.versionData = reader.window->versionData;
+        f.softwareVersion = 54;
+        f.state = FlowState::SettingsShown;
+        f.configureDevice();
 
         const QByteArray hex = readAll(dev.path("UPDATES/DI999000.HEX"));
         // Under its final name there is only ever a complete file: the old one or the new one.
         EXPECT_TRUE(hex == "the previous complete file\r\n" ||
                     (hex.startsWith(":103A0000") && hex.endsWith(":00000001FF\r\n")))
             << hex.constData();
-        if (f.lState == 2) {
+        if (f.state == FlowState::WaitingForUnplug) {
             ++written;
             EXPECT_TRUE(h.messages.texts.isEmpty());
             EXPECT_TRUE(hex.startsWith(":103A0000"));
@@ -148,9 +148,10 @@ TEST(Faults, DeviceVanishingDuringConfigure)
             EXPECT_TRUE(h.messages.texts.last().contains("No configuration file was written.") ||
                         h.messages.texts.last() == "Unknown Kordavel type")
                 << qPrintable(h.messages.texts.last());
-            EXPECT_TRUE(f.cmdConfigure->isEnabled());
+            EXPECT_TRUE(f.controls().configureButton->isEnabled());
         } else {
-            EXPECT_FALSE(f.cmdConfigure->isEnabled()) << "device not found: nothing to retry yet";
+            EXPECT_FALSE(f.controls().configureButton->isEnabled())
+                << "device not found: nothing to retry yet";
         }
     }
     EXPECT_GT(written, 0) << "with enough calls the run completes";
@@ -207,9 +208,9 @@ TEST(Faults, RootsWithUnusualCharacters)
         Harness h;
         h.plug(root, name);
         h.tick();
-        EXPECT_EQ(h.form->lblMessage->text(), "Configuration read");
-        h.form->cmdConfigure_Click();
-        EXPECT_EQ(h.form->lState, 2);
+        EXPECT_EQ(h.window->controls().statusLabel->text(), "Configuration read");
+        h.window->configureDevice();
+        EXPECT_EQ(h.window->state, FlowState::WaitingForUnplug);
         EXPECT_TRUE(QFile::exists(root + "UPDATES/DI999000.HEX"));
     }
 }

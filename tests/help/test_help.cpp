@@ -1,5 +1,5 @@
-#include "help/frminfo.h"
 #include "help/helptext.h"
+#include "help/helpwindow.h"
 #include "support/testsupport.h"
 
 #include <QLabel>
@@ -41,12 +41,12 @@ TEST(HelpTexts, ShortNoticeAndFullText)
 
 TEST(HelpWindow, LayoutAndHeight)
 {
-    frmInfo w("Configuration read");
+    HelpWindow w("Configuration read");
     EXPECT_EQ(w.windowTitle(), "Kordavel Configuration Help");
-    EXPECT_EQ(w.lblInfo()->geometry(), QRect(8, 8, 369, 497));
-    EXPECT_EQ(w.lblInfo()->font().pointSizeF(), 9.75);
-    EXPECT_FALSE(w.lblInfo()->font().bold());
-    EXPECT_TRUE(w.lblInfo()->wordWrap());
+    EXPECT_EQ(w.textLabel()->geometry(), QRect(8, 8, 369, 497));
+    EXPECT_EQ(w.textLabel()->font().pointSizeF(), 9.75);
+    EXPECT_FALSE(w.textLabel()->font().bold());
+    EXPECT_TRUE(w.textLabel()->wordWrap());
     EXPECT_EQ(w.outerHeightTwips(), 7455);
     w.show();
     const int decoration = w.frameGeometry().height() - w.geometry().height();
@@ -56,15 +56,16 @@ TEST(HelpWindow, LayoutAndHeight)
 TEST(HelpWindow, HelpButtonReloadsLabelClickOnlyRaises)
 {
     Harness h;
-    Form1 &f = *h.form;
-    f.lblMessage->setText("Configuration read");
-    f.lblSWVersion_Click();
+    MainWindow &f = *h.window;
+    f.controls().statusLabel->setText("Configuration read");
+    f.showHelp();
     ASSERT_NE(f.helpWindow(), nullptr);
-    EXPECT_EQ(f.helpWindow()->lblInfo()->text(), fullHelpText());
-    f.lblMessage->setText("Not Suitable");
-    f.lblSWVersion_Click();
-    EXPECT_EQ(f.helpWindow()->lblInfo()->text(), fullHelpText()) << "an open window keeps its text";
-    f.cmdHelp_Click();
-    EXPECT_EQ(f.helpWindow()->lblInfo()->text(), notSuitableNotice());
+    EXPECT_EQ(f.helpWindow()->textLabel()->text(), fullHelpText());
+    f.controls().statusLabel->setText("Not Suitable");
+    f.showHelp();
+    EXPECT_EQ(f.helpWindow()->textLabel()->text(), fullHelpText())
+        << "an open window keeps its text";
+    f.openHelp();
+    EXPECT_EQ(f.helpWindow()->textLabel()->text(), notSuitableNotice());
     EXPECT_TRUE(f.helpWindow()->isVisible());
 }

@@ -20,9 +20,9 @@ TEST(WinMapping, MappedFolderIsARemovableDriveWithItsLabel)
     EXPECT_EQ(roots->contains(root), present) << roots->join(' ').toStdString();
     if (present) {
         EXPECT_EQ(drives->kind(root), KindRemovable);
-        EXPECT_EQ(DriveTypeText(*drives, root), "Removable drive");
+        EXPECT_EQ(driveKindText(*drives, root), "Removable drive");
         QString r = root;
-        EXPECT_EQ(VolumeName(*drives, r), qEnvironmentVariable("KORDAVEL_TEST_DRIVE_LABEL"));
+        EXPECT_EQ(volumeLabel(*drives, r), qEnvironmentVariable("KORDAVEL_TEST_DRIVE_LABEL"));
         EXPECT_TRUE(hasDeviceFolder(systemFiles(), root));
     } else {
         EXPECT_EQ(drives->kind(root), KindNoRoot);

@@ -61,7 +61,8 @@ protected:
         QDir(mediaDir() + "/device").removeRecursively();
         QDir().mkpath(mediaDir() + "/device/KORDAVEL/CARD");
         writeFile(mediaDir() + "/device/UPDATES/kordvers.ion", exampleLayoutC());
-        form = makeForm(drives, systemFiles(), clock, messages, programDir.path(), media.get());
+        window =
+            makeMainWindow(drives, systemFiles(), clock, messages, programDir.path(), media.get());
         ASSERT_TRUE(waitUntil([&] { return media->available(); }))
             << "the fake UDisks2 is on the bus";
     }
@@ -71,10 +72,10 @@ protected:
     // Plugs sdb1 in unmounted and mounts it with the button.
     void mountWithTheButton()
     {
-        form->Timer1_Timer();
-        ASSERT_FALSE(form->mountButton->isHidden());
+        window->onPollTick();
+        ASSERT_FALSE(window->controls().mountButton->isHidden());
         QSignalSpy done(media.get(), &MediaService::mounted);
-        form->mountButton->click();
+        window->controls().mountButton->click();
         ASSERT_TRUE(waitUntil([&] { return done.size() == 1; }));
     }
 
@@ -83,31 +84,33 @@ protected:
     RecordingMessageBox messages;
     QTemporaryDir programDir;
     std::unique_ptr<MediaService> media = makeMediaService();
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace
 
 TEST_F(DiskService, MountButtonMountsTheDriveAndTheNextTickFindsTheDevice)
 {
-    form->Timer1_Timer();
-    EXPECT_EQ(form->lblNotice->text(), "A removable drive (sdb1) is attached but not mounted.");
-    EXPECT_FALSE(form->mountButton->isHidden());
-    EXPECT_EQ(form->mountButton->text(), "&Mount");
-    EXPECT_EQ(form->lblNotice->geometry().left(), form->mountButton->geometry().right() + 5)
+    window->onPollTick();
+    EXPECT_EQ(window->controls().mountNoticeLabel->text(),
+              "A removable drive (sdb1) is attached but not mounted.");
+    EXPECT_FALSE(window->controls().mountButton->isHidden());
+    EXPECT_EQ(window->controls().mountButton->text(), "&Mount");
+    EXPECT_EQ(window->controls().mountNoticeLabel->geometry().left(),
+              window->controls().mountButton->geometry().right() + 5)
         << "the hint stands beside the button";
-    screenshot(*form, "mount-button.png");
+    screenshot(*window, "mount-button.png");
     mountWithTheButton();
     EXPECT_EQ(calls(), "Mount\n");
-    form->Timer1_Timer();
-    EXPECT_EQ(form->lblMessage->text(), "Configuration read");
-    EXPECT_TRUE(form->mountButton->isHidden());
-    EXPECT_EQ(form->lblNotice->text(), "");
+    window->onPollTick();
+    EXPECT_EQ(window->controls().statusLabel->text(), "Configuration read");
+    EXPECT_TRUE(window->controls().mountButton->isHidden());
+    EXPECT_EQ(window->controls().mountNoticeLabel->text(), "");
 }
 
 TEST_F(DiskService, RefusedMountsGiveAPlainSentence)
 {
-    form->Timer1_Timer();
+    window->onPollTick();
     for (const auto &[mode, sentence] :
          {std::pair{"mount=NotAuthorized", "You are not allowed to mount sdb1."},
           std::pair{"mount=DeviceBusy",
@@ -116,13 +119,14 @@ TEST_F(DiskService, RefusedMountsGiveAPlainSentence)
         SCOPED_TRACE(mode);
         setMode(mode);
         QSignalSpy failed(media.get(), &MediaService::mountFailed);
-        form->mountButton->click();
-        EXPECT_FALSE(form->mountButton->isEnabled()) << "one request at a time";
+        window->controls().mountButton->click();
+        EXPECT_FALSE(window->controls().mountButton->isEnabled()) << "one request at a time";
         ASSERT_TRUE(waitUntil([&] { return failed.size() == 1; }));
-        EXPECT_EQ(form->lblNotice->text(), sentence);
-        EXPECT_TRUE(form->mountButton->isEnabled());
-        form->Timer1_Timer();
-        EXPECT_EQ(form->lblNotice->text(), sentence) << "stays while nothing else happens";
+        EXPECT_EQ(window->controls().mountNoticeLabel->text(), sentence);
+        EXPECT_TRUE(window->controls().mountButton->isEnabled());
+        window->onPollTick();
+        EXPECT_EQ(window->controls().mountNoticeLabel->text(), sentence)
+            << "stays while nothing else happens";
         EXPECT_TRUE(messages.texts.isEmpty());
     }
 }
@@ -130,30 +134,31 @@ TEST_F(DiskService, RefusedMountsGiveAPlainSentence)
 TEST_F(DiskService, SafeRemovalUnmountsThenPowersOff)
 {
     mountWithTheButton();
-    form->Timer1_Timer();
-    ASSERT_EQ(form->lState, 1);
-    EXPECT_TRUE(form->safeRemoveButton->isHidden()) << "only once the file is written";
-    form->cmdConfigure_Click();
-    ASSERT_EQ(form->lState, 2);
-    ASSERT_FALSE(form->safeRemoveButton->isHidden());
-    EXPECT_EQ(form->safeRemoveButton->text(), "&Safely remove");
-    screenshot(*form, "safe-remove-button.png");
+    window->onPollTick();
+    ASSERT_EQ(window->state, FlowState::SettingsShown);
+    EXPECT_TRUE(window->controls().safeRemoveButton->isHidden()) << "only once the file is written";
+    window->configureDevice();
+    ASSERT_EQ(window->state, FlowState::WaitingForUnplug);
+    ASSERT_FALSE(window->controls().safeRemoveButton->isHidden());
+    EXPECT_EQ(window->controls().safeRemoveButton->text(), "&Safely remove");
+    screenshot(*window, "safe-remove-button.png");
     QSignalSpy removed(media.get(), &MediaService::removed);
-    form->safeRemoveButton->click();
+    window->controls().safeRemoveButton->click();
     ASSERT_TRUE(waitUntil([&] { return removed.size() == 1; }));
     EXPECT_EQ(calls(), "Mount\nUnmount\nPowerOff\n");
-    EXPECT_TRUE(form->safeRemoveButton->isHidden());
-    form->Timer1_Timer();
-    EXPECT_EQ(form->lblInstruction->text(), "Connect USB") << "the flow sees the drive gone";
-    EXPECT_EQ(form->lState, 3);
+    EXPECT_TRUE(window->controls().safeRemoveButton->isHidden());
+    window->onPollTick();
+    EXPECT_EQ(window->controls().instructionLabel->text(), "Connect USB")
+        << "the flow sees the drive gone";
+    EXPECT_EQ(window->state, FlowState::WaitingForReplug);
 }
 
 TEST_F(DiskService, FailuresOfUnmountOrPowerOffAreReported)
 {
     mountWithTheButton();
-    form->Timer1_Timer();
-    form->cmdConfigure_Click();
-    ASSERT_EQ(form->lState, 2);
+    window->onPollTick();
+    window->configureDevice();
+    ASSERT_EQ(window->state, FlowState::WaitingForUnplug);
     for (const auto &[mode, sentence] :
          {std::pair{"unmount=DeviceBusy", "Could not unmount the drive: the drive is busy. Close "
                                           "what uses it and try again."},
@@ -161,10 +166,10 @@ TEST_F(DiskService, FailuresOfUnmountOrPowerOffAreReported)
         SCOPED_TRACE(mode);
         setMode(mode);
         QSignalSpy failed(media.get(), &MediaService::removeFailed);
-        form->safeRemoveButton->click();
+        window->controls().safeRemoveButton->click();
         ASSERT_TRUE(waitUntil([&] { return failed.size() == 1; }));
-        EXPECT_EQ(form->lblNotice->text(), sentence);
-        EXPECT_TRUE(form->safeRemoveButton->isEnabled()) << "the user may try again";
+        EXPECT_EQ(window->controls().mountNoticeLabel->text(), sentence);
+        EXPECT_TRUE(window->controls().safeRemoveButton->isEnabled()) << "the user may try again";
     }
     EXPECT_EQ(calls(), "Mount\nUnmount\nUnmount\nPowerOff\n")
         << "no power-off after a failed unmount";
@@ -184,7 +189,7 @@ TEST_F(DiskService, ServiceThatNeverAnswersLeavesTheWindowResponsive)
     EXPECT_LT(t.elapsed(), 200) << "the call returns at once";
     int ticks = 0;
     ASSERT_TRUE(waitUntil([&] {
-        form->Timer1_Timer();
+        window->onPollTick();
         ++ticks;
         return failed.size() == 1;
     }));
@@ -203,12 +208,12 @@ TEST(NoDiskService, WithoutASystemBusTheWindowIsAsBefore)
     FixedClock clock{QDate(2026, 12, 6)};
     RecordingMessageBox messages;
     QTemporaryDir programDir;
-    const auto form =
-        makeForm(drives, systemFiles(), clock, messages, programDir.path(), media.get());
+    const auto window =
+        makeMainWindow(drives, systemFiles(), clock, messages, programDir.path(), media.get());
     QCoreApplication::processEvents();
-    form->Timer1_Timer();
-    EXPECT_TRUE(form->mountButton->isHidden());
-    EXPECT_EQ(form->lblNotice->text(),
+    window->onPollTick();
+    EXPECT_TRUE(window->controls().mountButton->isHidden());
+    EXPECT_EQ(window->controls().mountNoticeLabel->text(),
               "A removable drive (sdb1) is attached but not mounted. Mount it to use it here.");
-    EXPECT_TRUE(form->safeRemoveButton->isHidden());
+    EXPECT_TRUE(window->controls().safeRemoveButton->isHidden());
 }

@@ -29,24 +29,24 @@ protected:
     }
     ReadOutcome readAgain()
     {
-        h.form->scan.aDrives = {"/", dev.root()};
-        h.form->scan.lDriveIndex = 1;
-        return h.form->FindCurrentSettings();
+        h.window->scan.roots = {"/", dev.root()};
+        h.window->scan.deviceIndex = 1;
+        return h.window->readDeviceSettings();
     }
-    bool checked(int i) const { return h.form->Check[i]->isChecked(); }
+    bool checked(DownloadBox b) const { return h.window->controls().box(b)->isChecked(); }
     QStringList log() const
     {
         QStringList rows;
-        for (int i = 0; i < h.form->List1->count(); ++i)
-            rows.append(h.form->List1->item(i)->text());
+        for (int i = 0; i < h.window->controls().driveLog->count(); ++i)
+            rows.append(h.window->controls().driveLog->item(i)->text());
         return rows;
     }
-    int selectedFormat() const
+    std::optional<FileNameFormat> selectedFormat() const
     {
-        for (int i = 0; i < 5; ++i)
-            if (h.form->Option1[i]->isChecked())
-                return i;
-        return -1;
+        for (int i = 0; i < kFileNameFormatCount; ++i)
+            if (h.window->controls().formatButton(FileNameFormat(i))->isChecked())
+                return FileNameFormat(i);
+        return std::nullopt;
     }
     bool fileExists() const { return QFile::exists(dev.path("UPDATES/kordvers.ion")); }
 
@@ -59,25 +59,28 @@ protected:
 TEST_F(Load, CompleteLayoutCExample)
 {
     ASSERT_EQ(read(exampleLayoutC()), ReadOutcome::Read);
-    Form1 &f = *h.form;
-    EXPECT_EQ(f.lblSWVersion->text(), "SW Version - TQ 54");
+    MainWindow &f = *h.window;
+    EXPECT_EQ(f.controls().softwareVersionLabel->text(), "SW Version - TQ 54");
     EXPECT_EQ(log(), (QStringList{"Kordavel Software Version: 54", "Version file length: 80",
                                   "Config. byte: B5"}));
-    EXPECT_EQ(f.tbDays->text(), " 92");
-    for (int i = 2; i <= 9; ++i)
-        EXPECT_TRUE(checked(i)) << "Check" << i;
-    EXPECT_FALSE(checked(10));
-    EXPECT_TRUE(checked(11));
-    EXPECT_TRUE(f.Check[11]->isEnabled());
-    EXPECT_FALSE(f.Check[2]->isEnabled());
-    EXPECT_FALSE(f.Label7->isEnabled());
-    EXPECT_FALSE(f.tbDays->isEnabled());
-    EXPECT_TRUE(f.optKordavel[0]->isChecked());
-    EXPECT_EQ(selectedFormat(), 1);
-    EXPECT_TRUE(f.bClockEnable);
-    EXPECT_EQ(f.lExtension, 0xB5);
-    EXPECT_EQ(f.DTPickerStart->date(), QDate(2020, 1, 1));
-    EXPECT_EQ(f.DTPickerEnd->date(), QDate(2020, 2, 1)) << "13:00 is dropped";
+    EXPECT_EQ(f.controls().daysBackEdit->text(), " 92");
+    for (DownloadBox b : kAllDownloadBoxes) {
+        if (b != DownloadBox::Speed4Hz) {
+            EXPECT_TRUE(checked(b)) << "box " << int(b);
+        }
+    }
+    EXPECT_FALSE(checked(DownloadBox::Speed4Hz));
+    EXPECT_TRUE(checked(DownloadBox::UseDates));
+    EXPECT_TRUE(f.controls().useDatesBox->isEnabled());
+    EXPECT_FALSE(f.controls().activitiesBox->isEnabled());
+    EXPECT_FALSE(f.controls().daysLabel->isEnabled());
+    EXPECT_FALSE(f.controls().daysBackEdit->isEnabled());
+    EXPECT_TRUE(f.controls().modelKordavelButton->isChecked());
+    EXPECT_EQ(selectedFormat(), FileNameFormat::European);
+    EXPECT_TRUE(f.clockEnabled);
+    EXPECT_EQ(f.configByte, 0xB5);
+    EXPECT_EQ(f.controls().downloadStartPicker->date(), QDate(2020, 1, 1));
+    EXPECT_EQ(f.controls().downloadEndPicker->date(), QDate(2020, 2, 1)) << "13:00 is dropped";
     EXPECT_TRUE(h.messages.texts.isEmpty());
 }
 
@@ -85,25 +88,25 @@ TEST_F(Load, LayoutAAndVersionDependentControls)
 {
     ASSERT_EQ(read(versionFile("TQ000020HEX", 21, {{16, QByteArray::fromHex("0102FFFF03")}})),
               ReadOutcome::Read);
-    Form1 &f = *h.form;
-    EXPECT_EQ(f.lSoftwareVersion, 20);
-    EXPECT_TRUE(checked(2));
-    EXPECT_FALSE(checked(3)) << "the list ended at the second FF";
-    EXPECT_FALSE(f.Check[8]->isEnabled());
-    EXPECT_FALSE(f.Check[9]->isEnabled());
-    EXPECT_FALSE(f.Check[10]->isEnabled());
-    EXPECT_FALSE(f.Check[11]->isEnabled());
-    EXPECT_TRUE(f.Option1[2]->isHidden());
-    EXPECT_EQ(f.Option1[1]->text(), "European/VDO(DDD)");
-    EXPECT_EQ(f.lExtension, 255);
-    EXPECT_EQ(selectedFormat(), 0);
-    EXPECT_TRUE(f.optKordavel[0]->isChecked());
-    EXPECT_FALSE(checked(7));
+    MainWindow &f = *h.window;
+    EXPECT_EQ(f.softwareVersion, 20);
+    EXPECT_TRUE(checked(DownloadBox::Activities));
+    EXPECT_FALSE(checked(DownloadBox::EventsFaults)) << "the list ended at the second FF";
+    EXPECT_FALSE(f.controls().otherVdoDataBox->isEnabled());
+    EXPECT_FALSE(f.controls().speed168hBox->isEnabled());
+    EXPECT_FALSE(f.controls().speed4HzBox->isEnabled());
+    EXPECT_FALSE(f.controls().useDatesBox->isEnabled());
+    EXPECT_TRUE(f.controls().formatButton(FileNameFormat::French)->isHidden());
+    EXPECT_EQ(f.controls().formatButton(FileNameFormat::European)->text(), "European/VDO(DDD)");
+    EXPECT_EQ(f.configByte, 255);
+    EXPECT_EQ(selectedFormat(), FileNameFormat::ShortNames);
+    EXPECT_TRUE(f.controls().modelKordavelButton->isChecked());
+    EXPECT_FALSE(checked(DownloadBox::SaveCardDate));
 
     ASSERT_EQ(read(versionFile("TQ000016HEX", 21)), ReadOutcome::Read);
-    EXPECT_EQ(f.Option1[1]->text(), "Short file name DDD");
+    EXPECT_EQ(f.controls().formatButton(FileNameFormat::European)->text(), "Short file name DDD");
     ASSERT_EQ(read(versionFile("TQ000027HEX", 21)), ReadOutcome::Read);
-    EXPECT_FALSE(f.Option1[2]->isHidden());
+    EXPECT_FALSE(f.controls().formatButton(FileNameFormat::French)->isHidden());
 }
 
 TEST_F(Load, LayoutBCouplesManufacturerBoxes)
@@ -112,27 +115,28 @@ TEST_F(Load, LayoutBCouplesManufacturerBoxes)
         read(versionFile("TQ000030HEX", 25,
                          {{16, QByteArray::fromHex("0211FFFF")}, {24, QByteArray::fromHex("F7")}})),
         ReadOutcome::Read);
-    EXPECT_TRUE(checked(10));
-    EXPECT_TRUE(checked(8)) << "version 30 couples Check8 and Check10";
-    EXPECT_TRUE(h.form->Check[8]->isEnabled());
-    EXPECT_FALSE(h.form->Check[9]->isEnabled());
-    EXPECT_TRUE(checked(7));
-    h.form->Check[8]->setChecked(false);
-    EXPECT_FALSE(checked(10));
+    EXPECT_TRUE(checked(DownloadBox::Speed4Hz));
+    EXPECT_TRUE(checked(DownloadBox::OtherVdoData))
+        << "version 30 couples the other-VDO-data and 4 Hz boxes";
+    EXPECT_TRUE(h.window->controls().otherVdoDataBox->isEnabled());
+    EXPECT_FALSE(h.window->controls().speed168hBox->isEnabled());
+    EXPECT_TRUE(checked(DownloadBox::SaveCardDate));
+    h.window->controls().otherVdoDataBox->setChecked(false);
+    EXPECT_FALSE(checked(DownloadBox::Speed4Hz));
 }
 
 TEST_F(Load, FromVersion36TheBoxesAreIndependent)
 {
     ASSERT_EQ(read(versionFile("TQ000040HEX", 80, {{32, QByteArray::fromHex("11FFFF")}})),
               ReadOutcome::Read);
-    EXPECT_TRUE(checked(10));
-    EXPECT_FALSE(checked(8));
+    EXPECT_TRUE(checked(DownloadBox::Speed4Hz));
+    EXPECT_FALSE(checked(DownloadBox::OtherVdoData));
     ASSERT_EQ(read(versionFile("TQ000040HEX", 80, {{32, QByteArray::fromHex("121911FFFF")}})),
               ReadOutcome::Read);
-    EXPECT_TRUE(checked(8));
-    EXPECT_TRUE(checked(9));
-    EXPECT_TRUE(checked(10));
-    EXPECT_FALSE(h.form->Check[11]->isEnabled()) << "dates need version 54";
+    EXPECT_TRUE(checked(DownloadBox::OtherVdoData));
+    EXPECT_TRUE(checked(DownloadBox::Speed168h));
+    EXPECT_TRUE(checked(DownloadBox::Speed4Hz));
+    EXPECT_FALSE(h.window->controls().useDatesBox->isEnabled()) << "dates need version 54";
 }
 
 TEST_F(Load, EndMarkerCarriesOverBetweenLists)
@@ -142,31 +146,37 @@ TEST_F(Load, EndMarkerCarriesOverBetweenLists)
                                {{16, QByteArray::fromHex("0102030405060203040506020304FF")},
                                 {32, QByteArray::fromHex("FF11")}});
     ASSERT_EQ(read(d), ReadOutcome::Read);
-    EXPECT_FALSE(checked(10));
+    EXPECT_FALSE(checked(DownloadBox::Speed4Hz));
     d[30] = char(0x02);
     ASSERT_EQ(read(d), ReadOutcome::Read);
-    EXPECT_TRUE(checked(10)) << "without the carried FF the second list goes on";
+    EXPECT_TRUE(checked(DownloadBox::Speed4Hz)) << "without the carried FF the second list goes on";
 }
 
-TEST_F(Load, ExtensionBytes)
+TEST_F(Load, ConfigurationBytes)
 {
+    using F = FileNameFormat;
     struct Case
     {
         const char *hex;
-        int format;
-        int model;
-        bool check7;
+        FileNameFormat format;
+        bool kordavelPlus;
+        bool saveCardDate;
         bool clock;
     };
-    for (const Case &c : {Case{"BF", 1, 0, false, false}, Case{"77", 0, 1, true, false},
-                          Case{"8F", 4, 0, false, false}, Case{"02", 4, 1, true, false},
-                          Case{"00", 4, 1, true, true}}) {
+    for (const Case &c : {Case{"BF", F::European, false, false, false},
+                          Case{"77", F::ShortNames, true, true, false},
+                          Case{"8F", F::DuvadoRirozo, false, false, false},
+                          Case{"02", F::DuvadoRirozo, true, true, false},
+                          Case{"00", F::DuvadoRirozo, true, true, true}}) {
         ASSERT_EQ(read(versionFile("TQ000054HEX", 80, {{31, QByteArray::fromHex(c.hex)}})),
                   ReadOutcome::Read);
         EXPECT_EQ(selectedFormat(), c.format) << c.hex;
-        EXPECT_TRUE(h.form->optKordavel[c.model]->isChecked()) << c.hex;
-        EXPECT_EQ(checked(7), c.check7) << c.hex;
-        EXPECT_EQ(h.form->bClockEnable, c.clock) << c.hex;
+        EXPECT_TRUE((c.kordavelPlus ? h.window->controls().modelKordavelPlusButton
+                                    : h.window->controls().modelKordavelButton)
+                        ->isChecked())
+            << c.hex;
+        EXPECT_EQ(checked(DownloadBox::SaveCardDate), c.saveCardDate) << c.hex;
+        EXPECT_EQ(h.window->clockEnabled, c.clock) << c.hex;
     }
     EXPECT_EQ(log().last(), "Config. byte: 0");
 }
@@ -199,15 +209,15 @@ TEST_F(Load, WrongLengthsAreRejectedAfterIdentification)
     ASSERT_EQ(read(versionFile("TQ000030HEX", 21, {{16, QByteArray::fromHex("02")}})),
               ReadOutcome::Failed);
     EXPECT_FALSE(fileExists());
-    EXPECT_EQ(h.form->lblSWVersion->text(), "SW Version - TQ 30");
-    EXPECT_FALSE(checked(2)) << "boxes were cleared, nothing loaded";
+    EXPECT_EQ(h.window->controls().softwareVersionLabel->text(), "SW Version - TQ 30");
+    EXPECT_FALSE(checked(DownloadBox::Activities)) << "boxes were cleared, nothing loaded";
     EXPECT_EQ(log().last(), "Version file length: 21");
 
     ASSERT_EQ(read(versionFile("CR000012HEX", 79)), ReadOutcome::Failed);
     EXPECT_FALSE(fileExists());
-    h.form->List1->clear();
+    h.window->controls().driveLog->clear();
     ASSERT_EQ(read(versionFile("CR000012HEX", 80)), ReadOutcome::Read);
-    EXPECT_EQ(h.form->lblSWVersion->text(), "SW Version - CR 12");
+    EXPECT_EQ(h.window->controls().softwareVersionLabel->text(), "SW Version - CR 12");
     EXPECT_EQ(log()[0], "DoziziveDE Software Version: 12");
 }
 
@@ -215,37 +225,37 @@ TEST_F(Load, OldSoftwareAndUnknownFamilies)
 {
     ASSERT_EQ(read(versionFile("TQ000008HEX", 21, {{16, QByteArray::fromHex("02")}})),
               ReadOutcome::Read);
-    EXPECT_EQ(h.form->lblMessage->text(), "Config. not available");
+    EXPECT_EQ(h.window->controls().statusLabel->text(), "Config. not available");
     EXPECT_TRUE(fileExists());
-    EXPECT_FALSE(checked(2));
+    EXPECT_FALSE(checked(DownloadBox::Activities));
     EXPECT_TRUE(h.messages.texts.isEmpty());
 
     // Right after start-up no version is known yet.
     Harness fresh;
     DeviceDir other(versionFile("XY000054HEX", 80));
-    fresh.form->scan.aDrives = {other.root()};
-    fresh.form->scan.lDriveIndex = 0;
-    ASSERT_EQ(fresh.form->FindCurrentSettings(), ReadOutcome::Read);
-    Form1 &f = *fresh.form;
-    EXPECT_EQ(f.lblSWVersion->text(), "XY - Unexpected software version");
-    EXPECT_EQ(f.lSoftwareVersion, 0);
-    EXPECT_EQ(f.lblMessage->text(), "Config. not available");
-    for (int i = 0; i < 5; ++i)
-        EXPECT_TRUE(f.Option1[i]->isHidden());
+    fresh.window->scan.roots = {other.root()};
+    fresh.window->scan.deviceIndex = 0;
+    ASSERT_EQ(fresh.window->readDeviceSettings(), ReadOutcome::Read);
+    MainWindow &f = *fresh.window;
+    EXPECT_EQ(f.controls().softwareVersionLabel->text(), "XY - Unexpected software version");
+    EXPECT_EQ(f.softwareVersion, 0);
+    EXPECT_EQ(f.controls().statusLabel->text(), "Config. not available");
+    for (QRadioButton *b : f.controls().fileNameFormatButtons)
+        EXPECT_TRUE(b->isHidden());
 }
 
 TEST_F(Load, MissingFileShowsItsMessageOnly)
 {
-    h.form->tbDays->setText("7");
+    h.window->controls().daysBackEdit->setText("7");
     ASSERT_EQ(readAgain(), ReadOutcome::Failed);
     ASSERT_EQ(h.messages.texts.size(), 1);
     EXPECT_EQ(h.messages.texts[0],
               "Configuration file missing.\r\nDisconnect and reconnect Kordavel.\r\n"
               "Wait a moment then click 'Current Settings'.");
-    EXPECT_EQ(h.form->tbDays->text(), "7");
+    EXPECT_EQ(h.window->controls().daysBackEdit->text(), "7");
 
-    h.form->scan.lDriveIndex = 5; // no such drive
-    EXPECT_EQ(h.form->FindCurrentSettings(), ReadOutcome::Failed);
+    h.window->scan.deviceIndex = 5; // no such drive
+    EXPECT_EQ(h.window->readDeviceSettings(), ReadOutcome::Failed);
     EXPECT_EQ(h.messages.texts.size(), 2);
 }
 
@@ -267,22 +277,23 @@ TEST_F(Load, VersionFileThatIsAFolderOrALink)
 
 TEST_F(Load, PageSwitchAndDateRule)
 {
-    Form1 &f = *h.form;
-    f.Option2[1]->setChecked(true);
-    EXPECT_FALSE(f.Option2[0]->isChecked());
-    EXPECT_TRUE(f.optKordavel[1]->isChecked()) << "the page selector is a group of its own";
-    EXPECT_TRUE(f.Option1[1]->isChecked());
-    EXPECT_EQ(f.frameFileName->x(), 24);
-    EXPECT_EQ(f.frameSelectFiles->x(), 344);
-    f.Option2[0]->setChecked(true);
-    EXPECT_EQ(f.frameSelectFiles->x(), 24);
-    EXPECT_EQ(f.frameFileName->x(), 344);
+    MainWindow &f = *h.window;
+    f.controls().fileNamePageButton->setChecked(true);
+    EXPECT_FALSE(f.controls().downloadPageButton->isChecked());
+    EXPECT_TRUE(f.controls().modelKordavelPlusButton->isChecked())
+        << "the page selector is a group of its own";
+    EXPECT_TRUE(f.controls().formatButton(FileNameFormat::European)->isChecked());
+    EXPECT_EQ(f.controls().fileNamePage->x(), 24);
+    EXPECT_EQ(f.controls().downloadPage->x(), 344);
+    f.controls().downloadPageButton->setChecked(true);
+    EXPECT_EQ(f.controls().downloadPage->x(), 24);
+    EXPECT_EQ(f.controls().fileNamePage->x(), 344);
 
-    f.Check[11]->setChecked(true);
-    EXPECT_FALSE(f.Check[2]->isEnabled());
-    EXPECT_FALSE(f.Label7->isEnabled());
-    EXPECT_FALSE(f.tbDays->isEnabled());
-    f.Check[11]->setChecked(false);
-    EXPECT_TRUE(f.Check[2]->isEnabled());
-    EXPECT_TRUE(f.tbDays->isEnabled());
+    f.controls().useDatesBox->setChecked(true);
+    EXPECT_FALSE(f.controls().activitiesBox->isEnabled());
+    EXPECT_FALSE(f.controls().daysLabel->isEnabled());
+    EXPECT_FALSE(f.controls().daysBackEdit->isEnabled());
+    f.controls().useDatesBox->setChecked(false);
+    EXPECT_TRUE(f.controls().activitiesBox->isEnabled());
+    EXPECT_TRUE(f.controls().daysBackEdit->isEnabled());
 }

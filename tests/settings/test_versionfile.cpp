@@ -65,8 +65,8 @@ TEST(VersionVerdicts, EachOutcome)
     const auto a = assessVersionFile(versionFile("TQ000020HEX", 21), 0);
     EXPECT_EQ(a.verdict, VersionVerdict::Accepted);
     EXPECT_EQ(a.layout.layout, Layout::A);
-    EXPECT_EQ(a.extension, 255);
-    EXPECT_FALSE(a.clockEnable);
+    EXPECT_EQ(a.configByte, 255);
+    EXPECT_FALSE(a.clockEnabled);
     // An unknown family keeps the previous device's version.
     EXPECT_EQ(assessVersionFile(versionFile("XY000054HEX", 80), 0).verdict,
               VersionVerdict::ConfigNotAvailable);
@@ -75,26 +75,28 @@ TEST(VersionVerdicts, EachOutcome)
     EXPECT_EQ(kept.version, 40);
 }
 
-TEST(VersionFields, ExtensionByteAndClock)
+TEST(VersionFields, ConfigurationByteAndClock)
 {
     const auto b = versionFile("TQ000030HEX", 25, {{24, QByteArray::fromHex("77")}});
-    EXPECT_EQ(extensionByteOf(Layout::B, b), 0x77);
+    EXPECT_EQ(configurationByteOf(Layout::B, b), 0x77);
     EXPECT_FALSE(clockEnabledBy(Layout::B, 0x00)) << "only layout C carries the clock flag";
     EXPECT_TRUE(clockEnabledBy(Layout::C, 0x00));
     EXPECT_FALSE(clockEnabledBy(Layout::C, 0x02));
 
-    auto v = decodeExtension(0xBF);
-    EXPECT_EQ(v.fileNameFormat, 1);
-    EXPECT_EQ(v.model, 0);
+    auto v = decodeConfigurationByte(0xBF);
+    EXPECT_EQ(v.fileNameFormat, FileNameFormat::European);
+    EXPECT_FALSE(v.kordavelPlus);
     EXPECT_FALSE(v.saveCardDate);
-    v = decodeExtension(0x77);
-    EXPECT_EQ(v.fileNameFormat, 0);
-    EXPECT_EQ(v.model, 1);
+    v = decodeConfigurationByte(0x77);
+    EXPECT_EQ(v.fileNameFormat, FileNameFormat::ShortNames);
+    EXPECT_TRUE(v.kordavelPlus);
     EXPECT_TRUE(v.saveCardDate);
-    EXPECT_EQ(decodeExtension(0x8F).fileNameFormat, 4);
-    EXPECT_EQ(decodeExtension(0x9F).fileNameFormat, 3);
-    EXPECT_EQ(decodeExtension(0xAF).fileNameFormat, 2);
-    EXPECT_EQ(decodeExtension(0xFF).fileNameFormat, 0);
+    EXPECT_EQ(decodeConfigurationByte(0x8F).fileNameFormat, FileNameFormat::DuvadoRirozo);
+    EXPECT_EQ(decodeConfigurationByte(0x9F).fileNameFormat, FileNameFormat::Spanish);
+    EXPECT_EQ(decodeConfigurationByte(0xAF).fileNameFormat, FileNameFormat::French);
+    EXPECT_EQ(decodeConfigurationByte(0xFF).fileNameFormat, FileNameFormat::ShortNames);
+    EXPECT_EQ(decodeConfigurationByte(0xCF).fileNameFormat, FileNameFormat::ShortNames)
+        << "format fields 4 to 7 all read as short names";
 }
 
 TEST(VersionFields, PeriodText)
@@ -112,28 +114,33 @@ TEST(VersionFields, PeriodText)
 
 TEST(VersionFields, CodesMapToBoxes)
 {
-    EXPECT_EQ(checkBoxForCode(1), 0);
-    for (int c = 2; c <= 6; ++c)
-        EXPECT_EQ(checkBoxForCode(c), c);
-    EXPECT_EQ(checkBoxForCode(0x11), 10);
+    using B = DownloadBox;
+    EXPECT_EQ(boxForDownloadCode(0x01), std::nullopt) << "the overview is always requested";
+    EXPECT_EQ(boxForDownloadCode(0x02), B::Activities);
+    EXPECT_EQ(boxForDownloadCode(0x03), B::EventsFaults);
+    EXPECT_EQ(boxForDownloadCode(0x04), B::DetailedSpeed);
+    EXPECT_EQ(boxForDownloadCode(0x05), B::TechnicalData);
+    EXPECT_EQ(boxForDownloadCode(0x06), B::DriverCard);
+    EXPECT_EQ(boxForDownloadCode(0x07), std::nullopt);
+    EXPECT_EQ(boxForDownloadCode(0x11), B::Speed4Hz);
     for (int c = 0x12; c <= 0x16; ++c)
-        EXPECT_EQ(checkBoxForCode(c), 8);
-    EXPECT_EQ(checkBoxForCode(0x17), 0);
-    EXPECT_EQ(checkBoxForCode(0x19), 9);
-    EXPECT_EQ(checkBoxForCode(0xFF), 0);
+        EXPECT_EQ(boxForDownloadCode(c), B::OtherVdoData);
+    EXPECT_EQ(boxForDownloadCode(0x17), std::nullopt);
+    EXPECT_EQ(boxForDownloadCode(0x19), B::Speed168h);
+    EXPECT_EQ(boxForDownloadCode(0xFF), std::nullopt);
 }
 
-TEST(DeviceDates, HexToDateTextWithoutTimeZones)
+TEST(DeviceDates, DateTextWithoutTimeZones)
 {
     const DateConstants dc = computeDateConstants();
-    EXPECT_EQ(dc.dtMaxUnsigned32.toString("yyyy-MM-dd hh:mm:ss"), "2106-02-07 06:28:16");
-    EXPECT_EQ(dc.dtMaxSigned32.toString("yyyy-MM-dd hh:mm:ss"), "2038-01-19 03:14:07");
-    EXPECT_EQ(HexToDateText("5E0BE100", dc), "2020-01-01");
-    EXPECT_EQ(HexToDateText("5E357650", dc), "2020-02-01 13:00:00");
-    EXPECT_EQ(HexToDateText("FFFFFFFF", dc), "2106-02-07 06:28:15");
-    EXPECT_EQ(HexToDateText("00000000", dc), "1970-01-01");
-    EXPECT_EQ(HexToDateText("7FFFFFFF", dc), "2038-01-19 03:14:07");
-    EXPECT_EQ(HexToDateText("80000000", dc), "2038-01-19 03:14:08");
-    EXPECT_EQ(HexToDateText("zz", dc), "");
+    EXPECT_EQ(dc.unsignedRollover.toString("yyyy-MM-dd hh:mm:ss"), "2106-02-07 06:28:16");
+    EXPECT_EQ(dc.lastSigned.toString("yyyy-MM-dd hh:mm:ss"), "2038-01-19 03:14:07");
+    EXPECT_EQ(deviceDateText("5E0BE100", dc), "2020-01-01");
+    EXPECT_EQ(deviceDateText("5E357650", dc), "2020-02-01 13:00:00");
+    EXPECT_EQ(deviceDateText("FFFFFFFF", dc), "2106-02-07 06:28:15");
+    EXPECT_EQ(deviceDateText("00000000", dc), "1970-01-01");
+    EXPECT_EQ(deviceDateText("7FFFFFFF", dc), "2038-01-19 03:14:07");
+    EXPECT_EQ(deviceDateText("80000000", dc), "2038-01-19 03:14:08");
+    EXPECT_EQ(deviceDateText("zz", dc), "");
     EXPECT_EQ(dateTextPart("2020-02-01 13:00:00"), "2020-02-01");
 }

@@ -3,7 +3,7 @@
 // One configuration run that both platforms perform on the simulated device's
 // default TQ 54 settings; the file it writes is kept in tests/data so that the
 // Windows run can be compared with the Linux one byte for byte.
-#include "app/form1.h"
+#include "app/mainwindow.h"
 
 #include <QCheckBox>
 #include <QDate>
@@ -18,11 +18,11 @@ inline const QDate kScenarioToday(2026, 12, 6);
 inline const char kScenarioExpectedHex[] = KORDAVEL_TEST_DATA_DIR "/scenario-DI999000.HEX";
 
 // What the user changes: 28 days, detailed speed (24 h) and 168 h detailed speed.
-inline void applyScenarioSettings(Form1 &form)
+inline void applyScenarioSettings(MainWindow &window)
 {
-    form.tbDays->setText(QStringLiteral("28"));
-    form.Check[4]->setChecked(true);
-    form.Check[9]->setChecked(true);
+    window.controls().daysBackEdit->setText(QStringLiteral("28"));
+    window.controls().detailedSpeedBox->setChecked(true);
+    window.controls().speed168hBox->setChecked(true);
 }
 
 } // namespace kordavel::test

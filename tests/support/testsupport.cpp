@@ -72,11 +72,12 @@ Harness::~Harness() = default;
 
 void Harness::create()
 {
-    form = makeForm(drives, systemFiles(), clock, messages, programDir.path());
+    window = makeMainWindow(drives, systemFiles(), clock, messages, programDir.path());
 }
 
-std::unique_ptr<Form1> makeForm(Drives &drives, Files &files, Clock &clock, MessageBox &box,
-                                const QString &programFolder, MediaService *media)
+std::unique_ptr<MainWindow> makeMainWindow(Drives &drives, Files &files, Clock &clock,
+                                           MessageBox &box, const QString &programFolder,
+                                           MediaService *media)
 {
     Platform p;
     p.drives = &drives;
@@ -85,9 +86,9 @@ std::unique_ptr<Form1> makeForm(Drives &drives, Files &files, Clock &clock, Mess
     p.messageBox = &box;
     p.programFolder = programFolder;
     p.media = media;
-    auto form = std::make_unique<Form1>(p);
-    form->timer()->stop();
-    return form;
+    auto window = std::make_unique<MainWindow>(p);
+    window->pollTimer()->stop();
+    return window;
 }
 
 void Harness::plug(const QString &root, const QString &label, int kind)
@@ -105,7 +106,7 @@ void Harness::unplug(const QString &root)
 void Harness::tick(int n)
 {
     for (int i = 0; i < n; ++i)
-        form->Timer1_Timer();
+        window->onPollTick();
 }
 
 bool waitUntil(const std::function<bool()> &cond, int ms)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/files.h"
@@ -92,7 +92,7 @@ QByteArray readAll(const QString &path);
 QByteArray versionFile(const QByteArray &header, int length, const QMap<int, QByteArray> &at = {});
 
 // The complete 80-byte layout C example: version 54, 92 days, all TREP codes,
-// extension 0xB5, manufacturer codes, dates 2020-01-01 and 2020-02-01 13:00.
+// configuration byte 0xB5, manufacturer codes, dates 2020-01-01 and 2020-02-01 13:00.
 QByteArray exampleLayoutC();
 
 // A simulated device folder (KORDAVEL/CARD/ and UPDATES/) under a temp dir.
@@ -109,8 +109,9 @@ private:
 };
 
 // A main window whose timer is stopped: tests drive the ticks themselves.
-std::unique_ptr<Form1> makeForm(Drives &drives, Files &files, Clock &clock, MessageBox &box,
-                                const QString &programFolder, MediaService *media = nullptr);
+std::unique_ptr<MainWindow> makeMainWindow(Drives &drives, Files &files, Clock &clock,
+                                           MessageBox &box, const QString &programFolder,
+                                           MediaService *media = nullptr);
 
 // Lets events (and running timers) run until cond holds; false after ms milliseconds.
 bool waitUntil(const std::function<bool()> &cond, int ms = 20000);
@@ -130,7 +131,7 @@ struct Harness
     FixedClock clock{QDate(2026, 12, 6)};
     RecordingMessageBox messages;
     QTemporaryDir programDir;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> window;
     void create();
 };
 

@@ -77,8 +77,8 @@ TEST(SimTakeUp, NoRecordOverwritesTheIdentification)
 {
     // Found by fuzzing: a record starting at 0x3A02 reached offsets 2-10.
     const QByteArray version = makeVersionFile(DeviceSettings{});
-    const TakeUpResult r =
-        applyConfiguration(version, ":103A02003F4352303030303037484558FFFFFFFFD8\r\n:00000001FF\r\n");
+    const TakeUpResult r = applyConfiguration(
+        version, ":103A02003F4352303030303037484558FFFFFFFFD8\r\n:00000001FF\r\n");
     ASSERT_TRUE(r.error.isEmpty()) << qPrintable(r.error);
     EXPECT_EQ(r.versionFile.left(16), version.left(16));
 }
@@ -86,7 +86,7 @@ TEST(SimTakeUp, NoRecordOverwritesTheIdentification)
 TEST(SimTakeUp, AppliesTqRecordsAtTheirOffsets)
 {
     DeviceSettings s;
-    s.codes2 = QByteArray::fromHex("12FFFF");
+    s.secondCodes = QByteArray::fromHex("12FFFF");
     const QByteArray version = makeVersionFile(s);
     ASSERT_EQ(version.size(), 80);
     const QByteArray hex = ":103A00003F545130303030303748455800EA2400B8\r\n"
@@ -104,7 +104,7 @@ TEST(SimTakeUp, AppliesTqRecordsAtTheirOffsets)
     EXPECT_EQ(d.mid(71, 9), QByteArray::fromHex("556592008067733400"));
 }
 
-TEST(SimTakeUp, LayoutsAAndBClipAndCrKeepsItsExtensionByte)
+TEST(SimTakeUp, LayoutsAAndBClipAndCrKeepsItsConfigurationByte)
 {
     const QByteArray recordA = hexRecord(
         0x3A00, 0, QByteArray::fromHex("37") + "TQ000007HEX" + QByteArray::fromHex("803A0900"));
@@ -124,7 +124,7 @@ TEST(SimTakeUp, LayoutsAAndBClipAndCrKeepsItsExtensionByte)
 
     DeviceSettings b;
     b.version = 30;
-    b.extension = 0xFF;
+    b.configByte = 0xFF;
     const QByteArray fileB = makeVersionFile(b);
     ASSERT_EQ(fileB.size(), 25);
     r = applyConfiguration(fileB, hex);
@@ -135,13 +135,13 @@ TEST(SimTakeUp, LayoutsAAndBClipAndCrKeepsItsExtensionByte)
     DeviceSettings cr;
     cr.family = "CR";
     cr.version = 12;
-    cr.extension = 0xFF;
+    cr.configByte = 0xFF;
     r = applyConfiguration(makeVersionFile(cr), ":103A00023F4352303030303037484558FFFFFFFFD8\r\n"
                                                 ":103A1002FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFB4\r\n"
                                                 ":00000001FF\r\n");
     ASSERT_TRUE(r.error.isEmpty()) << qPrintable(r.error);
     EXPECT_EQ(quint8(r.versionFile[31]), 0x3F)
-        << "the 16 FF of record B leave the extension byte alone";
+        << "the 16 FF of the code record leave the configuration byte alone";
     EXPECT_EQ(r.versionFile.left(11), "CR000012HEX");
 }
 

@@ -24,13 +24,16 @@ using namespace kordavel::test;
 
 namespace {
 
+using B = DownloadBox;
+using F = FileNameFormat;
+
 struct Screen
 {
-    std::set<int> checks; // among 2..10
+    std::set<DownloadBox> boxes; // the download boxes, without save-date and dates
     QString days = "92";
-    int option1 = 1;
+    FileNameFormat format = F::European;
     bool plus = false;
-    bool check7 = false;
+    bool saveCardDate = false;
     bool dates = false;
     QDate start = QDate(2024, 1, 1);
     QDate end = QDate(2024, 12, 31);
@@ -41,44 +44,40 @@ Screen expectedBack(const Screen &s, const QByteArray &family, int version)
 {
     Screen e = s;
     const bool coupled = version <= 35;
-    if (coupled && (s.checks.count(8) || s.checks.count(10))) {
-        e.checks.insert(8);
-        e.checks.insert(10);
+    if (coupled && (s.boxes.count(B::OtherVdoData) || s.boxes.count(B::Speed4Hz))) {
+        e.boxes.insert(B::OtherVdoData);
+        e.boxes.insert(B::Speed4Hz);
     }
     const int days = s.days.trimmed().toInt();
     e.days = days == 0 ? "0" : (days < 0 ? QString::number(days) : " " + QString::number(days));
     if (family == "CR") {
         // Only the configuration byte travels to a DoziziveDE.
-        e.checks.clear();
+        e.boxes.clear();
         e.days = "0";
         e.dates = false;
         return e;
     }
     if (version < 36) {
-        e.checks.erase(9); // no 168 h speed before layout C
+        e.boxes.erase(B::Speed168h); // no 168 h speed before layout C
         e.dates = false;
     }
     if (version <= 27) {
         // Layout A: five list bytes (01 and four codes), no configuration byte.
-        QList<int> list;
-        for (int c = 2; c <= 6; ++c)
-            if (e.checks.count(c))
-                list.append(c);
-        if (e.checks.count(8))
-            list.append(11);
+        QList<DownloadBox> list;
+        for (B b : {B::Activities, B::EventsFaults, B::DetailedSpeed, B::TechnicalData,
+                    B::DriverCard, B::OtherVdoData})
+            if (e.boxes.count(b))
+                list.append(b);
         list = list.mid(0, 4);
-        e.checks.clear();
-        for (int c : list) {
-            if (c == 11) {
-                e.checks.insert(8);
-                e.checks.insert(10);
-            } else {
-                e.checks.insert(c);
-            }
+        e.boxes.clear();
+        for (B b : list) {
+            e.boxes.insert(b);
+            if (b == B::OtherVdoData) // sent as the 4 Hz code, which checks both
+                e.boxes.insert(B::Speed4Hz);
         }
-        e.option1 = 0;
+        e.format = F::ShortNames;
         e.plus = false;
-        e.check7 = false;
+        e.saveCardDate = false;
     }
     return e;
 }
@@ -96,7 +95,7 @@ public:
         device = dir.filePath("device");
         sim::createDevice(device, sim::makeVersionFile(s), &err);
         QFile(dir.filePath("table")).open(QIODevice::WriteOnly);
-        form = makeForm(drives, systemFiles(), clock, messages, dir.path());
+        window = makeMainWindow(drives, systemFiles(), clock, messages, dir.path());
     }
 
     void plug()
@@ -113,36 +112,38 @@ public:
 
     void apply(const Screen &s)
     {
-        Form1 &f = *form;
-        for (int i = 2; i <= 11; ++i)
-            f.Check[i]->setChecked(false);
-        for (int c : s.checks)
-            f.Check[c]->setChecked(true);
-        f.Check[7]->setChecked(s.check7);
-        f.Check[11]->setChecked(s.dates);
-        f.tbDays->setText(s.days);
-        f.Option1[s.option1]->setChecked(true);
-        f.optKordavel[s.plus ? 1 : 0]->setChecked(true);
-        f.DTPickerStart->setDate(s.start);
-        f.DTPickerEnd->setDate(s.end);
+        const MainWindowControls &c = window->controls();
+        for (DownloadBox b : kAllDownloadBoxes)
+            if (b != B::Overview)
+                c.box(b)->setChecked(false);
+        for (DownloadBox b : s.boxes)
+            c.box(b)->setChecked(true);
+        c.saveCardDateBox->setChecked(s.saveCardDate);
+        c.useDatesBox->setChecked(s.dates);
+        c.daysBackEdit->setText(s.days);
+        c.formatButton(s.format)->setChecked(true);
+        (s.plus ? c.modelKordavelPlusButton : c.modelKordavelButton)->setChecked(true);
+        c.downloadStartPicker->setDate(s.start);
+        c.downloadEndPicker->setDate(s.end);
     }
 
     Screen read() const
     {
-        const Form1 &f = *form;
+        const MainWindowControls &c = window->controls();
         Screen s;
-        for (int i = 2; i <= 10; ++i)
-            if (i != 7 && f.Check[i]->isChecked())
-                s.checks.insert(i);
-        s.check7 = f.Check[7]->isChecked();
-        s.dates = f.Check[11]->isChecked();
-        s.days = f.tbDays->text();
-        for (int i = 0; i < 5; ++i)
-            if (f.Option1[i]->isChecked())
-                s.option1 = i;
-        s.plus = f.optKordavel[1]->isChecked();
-        s.start = f.DTPickerStart->date();
-        s.end = f.DTPickerEnd->date();
+        for (DownloadBox b : kAllDownloadBoxes)
+            if (b != B::Overview && b != B::SaveCardDate && b != B::UseDates &&
+                c.box(b)->isChecked())
+                s.boxes.insert(b);
+        s.saveCardDate = c.saveCardDateBox->isChecked();
+        s.dates = c.useDatesBox->isChecked();
+        s.days = c.daysBackEdit->text();
+        for (int i = 0; i < kFileNameFormatCount; ++i)
+            if (c.formatButton(F(i))->isChecked())
+                s.format = F(i);
+        s.plus = c.modelKordavelPlusButton->isChecked();
+        s.start = c.downloadStartPicker->date();
+        s.end = c.downloadEndPicker->date();
         return s;
     }
 
@@ -153,36 +154,50 @@ public:
     TableDrives drives;
     FixedClock clock{QDate(2026, 12, 6)};
     RecordingMessageBox messages;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> window;
     QString lastTakeUp;
 };
 
 std::vector<Screen> spread()
 {
     std::vector<Screen> v;
-    v.push_back({{}, "0", 0, false, false, false});
-    v.push_back({{2}, "1", 1, true, true, false});
-    v.push_back({{3}, "92", 2, false, false, false});
-    v.push_back({{4}, "24855", 3, true, false, false});
-    v.push_back({{5}, "-5", 4, false, true, false});
-    v.push_back({{6}, "7", 1, false, false, false});
-    v.push_back({{8}, "30", 1, true, false, false});
-    v.push_back({{9}, "30", 1, true, false, false});
-    v.push_back({{10}, "30", 1, true, false, false});
-    v.push_back({{8, 9, 10}, "14", 2, false, true, false});
-    v.push_back({{2, 3, 4, 5, 6, 8, 9, 10}, "28", 1, true, true, true});
-    v.push_back({{2, 5}, "0", 4, false, false, true, QDate(2020, 1, 1), QDate(2020, 2, 1)});
+    v.push_back({{}, "0", F::ShortNames, false, false, false});
+    v.push_back({{B::Activities}, "1", F::European, true, true, false});
+    v.push_back({{B::EventsFaults}, "92", F::French, false, false, false});
+    v.push_back({{B::DetailedSpeed}, "24855", F::Spanish, true, false, false});
+    v.push_back({{B::TechnicalData}, "-5", F::DuvadoRirozo, false, true, false});
+    v.push_back({{B::DriverCard}, "7", F::European, false, false, false});
+    v.push_back({{B::OtherVdoData}, "30", F::European, true, false, false});
+    v.push_back({{B::Speed168h}, "30", F::European, true, false, false});
+    v.push_back({{B::Speed4Hz}, "30", F::European, true, false, false});
+    v.push_back(
+        {{B::OtherVdoData, B::Speed168h, B::Speed4Hz}, "14", F::French, false, true, false});
+    v.push_back({{B::Activities, B::EventsFaults, B::DetailedSpeed, B::TechnicalData, B::DriverCard,
+                  B::OtherVdoData, B::Speed168h, B::Speed4Hz},
+                 "28",
+                 F::European,
+                 true,
+                 true,
+                 true});
+    v.push_back({{B::Activities, B::TechnicalData},
+                 "0",
+                 F::DuvadoRirozo,
+                 false,
+                 false,
+                 true,
+                 QDate(2020, 1, 1),
+                 QDate(2020, 2, 1)});
     return v;
 }
 
 std::string describe(const Screen &s)
 {
-    std::string out = "checks";
-    for (int c : s.checks)
-        out.append(" ").append(std::to_string(c));
+    std::string out = "boxes";
+    for (DownloadBox b : s.boxes)
+        out.append(" ").append(std::to_string(int(b)));
     out.append(" days '").append(s.days.toStdString()).append("' format ");
-    out.append(std::to_string(s.option1)).append(s.plus ? " plus" : " kordavel");
-    out.append(s.check7 ? " save-date" : "").append(s.dates ? " dates" : "");
+    out.append(std::to_string(int(s.format))).append(s.plus ? " plus" : " kordavel");
+    out.append(s.saveCardDate ? " save-date" : "").append(s.dates ? " dates" : "");
     return out;
 }
 
@@ -192,38 +207,38 @@ void cycle(const QByteArray &family, int version)
         SCOPED_TRACE(family.toStdString() + " " + std::to_string(version) + ": " +
                      describe(screen));
         RoundTrip t(family, version);
-        Form1 &f = *t.form;
+        MainWindow &f = *t.window;
         t.plug();
-        f.Timer1_Timer();
-        ASSERT_EQ(f.lblMessage->text(), "Configuration read");
-        ASSERT_EQ(f.lState, family == "CR" ? 0 : 1);
+        f.onPollTick();
+        ASSERT_EQ(f.controls().statusLabel->text(), "Configuration read");
+        ASSERT_EQ(f.state, family == "CR" ? FlowState::WaitingForDevice : FlowState::SettingsShown);
         t.apply(screen);
-        f.cmdConfigure_Click(); // for CR the flow never enables the button; the command itself
-                                // works
-        ASSERT_EQ(f.lState, 2) << qPrintable(t.messages.texts.join(" | "));
-        f.Timer1_Timer();
+        f.configureDevice(); // for CR the flow never enables the button; the command itself
+                             // works
+        ASSERT_EQ(f.state, FlowState::WaitingForUnplug) << qPrintable(t.messages.texts.join(" | "));
+        f.onPollTick();
         t.unplug();
-        f.Timer1_Timer();
-        ASSERT_EQ(f.lState, 3);
+        f.onPollTick();
+        ASSERT_EQ(f.state, FlowState::WaitingForReplug);
         t.plug();
         EXPECT_TRUE(t.lastTakeUp.endsWith("taken up")) << qPrintable(t.lastTakeUp);
-        f.Timer1_Timer();
-        ASSERT_EQ(f.lblMessage->text(), "Success!");
+        f.onPollTick();
+        ASSERT_EQ(f.controls().statusLabel->text(), "Success!");
         EXPECT_FALSE(QFile::exists(t.device + "/UPDATES/DI999000.HEX"));
         t.unplug();
-        f.Timer1_Timer();
-        ASSERT_EQ(f.lState, 0);
+        f.onPollTick();
+        ASSERT_EQ(f.state, FlowState::WaitingForDevice);
         t.plug();
-        f.Timer1_Timer();
-        ASSERT_EQ(f.lblMessage->text(), "Configuration read");
+        f.onPollTick();
+        ASSERT_EQ(f.controls().statusLabel->text(), "Configuration read");
 
         const Screen want = expectedBack(screen, family, version);
         const Screen got = t.read();
-        EXPECT_EQ(got.checks, want.checks);
+        EXPECT_EQ(got.boxes, want.boxes);
         EXPECT_EQ(got.days, want.days);
-        EXPECT_EQ(got.option1, want.option1);
+        EXPECT_EQ(got.format, want.format);
         EXPECT_EQ(got.plus, want.plus);
-        EXPECT_EQ(got.check7, want.check7);
+        EXPECT_EQ(got.saveCardDate, want.saveCardDate);
         EXPECT_EQ(got.dates, want.dates);
         if (want.dates) {
             EXPECT_EQ(got.start, want.start);
@@ -275,23 +290,23 @@ TEST(RoundTripCr, Version12)
 TEST(RoundTripFailures, UnknownFamilyAndAFailingWrite)
 {
     RoundTrip t("TQ", 54);
-    Form1 &f = *t.form;
+    MainWindow &f = *t.window;
     t.plug();
-    f.Timer1_Timer();
-    ASSERT_EQ(f.lState, 1);
+    f.onPollTick();
+    ASSERT_EQ(f.state, FlowState::SettingsShown);
     // The device's version file turns unreadable between the read and Configure.
     QFile::remove(t.device + "/UPDATES/kordvers.ion");
-    f.cmdConfigure_Click();
+    f.configureDevice();
     EXPECT_EQ(t.messages.texts, QStringList{"Unknown Kordavel type"});
-    EXPECT_EQ(f.lState, 1);
-    EXPECT_TRUE(f.cmdConfigure->isEnabled());
+    EXPECT_EQ(f.state, FlowState::SettingsShown);
+    EXPECT_TRUE(f.controls().configureButton->isEnabled());
 
     // The device is pulled before Configure: nothing found, nothing written.
     t.unplug();
     t.messages.texts.clear();
-    f.cmdConfigure_Click();
+    f.configureDevice();
     EXPECT_TRUE(t.messages.texts.isEmpty());
-    EXPECT_EQ(f.lState, 1);
+    EXPECT_EQ(f.state, FlowState::SettingsShown);
     EXPECT_FALSE(QFile::exists(t.device + "/UPDATES/DI999000.HEX"));
 }
 
@@ -301,13 +316,13 @@ TEST(Scenario, WritesTheFileTheWindowsRunIsComparedWith)
 {
     RoundTrip t("TQ", 54);
     t.clock.date = kScenarioToday;
-    t.form = makeForm(t.drives, systemFiles(), t.clock, t.messages, t.dir.path());
+    t.window = makeMainWindow(t.drives, systemFiles(), t.clock, t.messages, t.dir.path());
     t.plug();
-    t.form->Timer1_Timer();
-    ASSERT_EQ(t.form->lState, 1);
-    applyScenarioSettings(*t.form);
-    t.form->cmdConfigure_Click();
-    ASSERT_EQ(t.form->lState, 2);
+    t.window->onPollTick();
+    ASSERT_EQ(t.window->state, FlowState::SettingsShown);
+    applyScenarioSettings(*t.window);
+    t.window->configureDevice();
+    ASSERT_EQ(t.window->state, FlowState::WaitingForUnplug);
     const QByteArray written = readAll(t.device + "/UPDATES/DI999000.HEX");
     EXPECT_EQ(written, readAll(kScenarioExpectedHex)) << written.toStdString();
 }

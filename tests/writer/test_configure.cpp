@@ -23,12 +23,12 @@ namespace {
 class Configure : public ::testing::Test
 {
 protected:
-    Form1 &f() { return *h.form; }
+    MainWindow &f() { return *h.window; }
     QStringList log()
     {
         QStringList rows;
-        for (int i = 0; i < f().List1->count(); ++i)
-            rows.append(f().List1->item(i)->text());
+        for (int i = 0; i < f().controls().driveLog->count(); ++i)
+            rows.append(f().controls().driveLog->item(i)->text());
         return rows;
     }
     // Plugs the device and lets the flow read it, as the user would.
@@ -36,7 +36,7 @@ protected:
     {
         h.plug(d.root(), "KORD");
         h.tick();
-        ASSERT_EQ(f().lState, 1);
+        ASSERT_EQ(f().state, FlowState::SettingsShown);
     }
     QStringList updates(DeviceDir &d)
     {
@@ -55,12 +55,12 @@ TEST_F(Configure, WritesTheFileAndAsksForTheUnplug)
     writeFile(dev.path("UPDATES/ZA999000.HEX"), "old");
     writeFile(dev.path("UPDATES/notes.txt"), "keep");
     plugAndRead(dev);
-    f().cmdConfigure_Click();
-    EXPECT_EQ(f().lState, 2);
-    EXPECT_EQ(f().lblInstruction->text(), "Disconnect USB");
-    EXPECT_EQ(f().lblMessage->text(), "");
+    f().configureDevice();
+    EXPECT_EQ(f().state, FlowState::WaitingForUnplug);
+    EXPECT_EQ(f().controls().instructionLabel->text(), "Disconnect USB");
+    EXPECT_EQ(f().controls().statusLabel->text(), "");
     EXPECT_EQ(f().outerHeightTwips(), 11500);
-    EXPECT_FALSE(f().cmdConfigure->isEnabled());
+    EXPECT_FALSE(f().controls().configureButton->isEnabled());
     EXPECT_EQ(log(), (QStringList{dev.root() + "\tKORD\tRemovable drive", "Kordavel found",
                                   "Configuration file created"}));
     EXPECT_EQ(updates(dev), (QStringList{"DI999000.HEX", "kordvers.ion", "notes.txt"}));
@@ -74,7 +74,7 @@ TEST_F(Configure, WritesTheFileAndAsksForTheUnplug)
     h.tick();
     h.plug(dev.root(), "KORD");
     h.tick();
-    EXPECT_EQ(f().lblMessage->text(), "Success!");
+    EXPECT_EQ(f().controls().statusLabel->text(), "Success!");
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
 }
 
@@ -86,27 +86,27 @@ TEST_F(Configure, FirstDeviceWinsAndLaterDrivesAreNotListed)
     h.plug(stick.path() + "/", "STICK");
     h.plug(dev.root(), "KORD");
     h.plug(second.root(), "KORD2");
-    h.form->scan.aDrives = {dev.root()};
-    h.form->scan.lDriveIndex = 0;
-    ASSERT_EQ(f().FindCurrentSettings(), ReadOutcome::Read);
-    f().cmdConfigure_Click();
+    h.window->scan.roots = {dev.root()};
+    h.window->scan.deviceIndex = 0;
+    ASSERT_EQ(f().readDeviceSettings(), ReadOutcome::Read);
+    f().configureDevice();
     EXPECT_EQ(log(), (QStringList{stick.path() + "/\tSTICK\tRemovable drive",
                                   dev.root() + "\tKORD\tRemovable drive", "Kordavel found",
                                   "Configuration file created"}));
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
     EXPECT_FALSE(QFile::exists(second.path("UPDATES/DI999000.HEX")));
-    EXPECT_EQ(f().scan.lDriveIndex, 2);
+    EXPECT_EQ(f().scan.deviceIndex, 2);
 }
 
 TEST_F(Configure, FixedDriveWithTheFolderIsIgnored)
 {
     h.plug(dev.root(), "KORD", KindFixed);
-    f().lState = 1;
-    f().cmdConfigure_Click();
+    f().state = FlowState::SettingsShown;
+    f().configureDevice();
     EXPECT_TRUE(log().isEmpty());
-    EXPECT_FALSE(f().cmdConfigure->isEnabled());
-    EXPECT_EQ(f().lblMessage->text(), "");
-    EXPECT_EQ(f().lState, 1);
+    EXPECT_FALSE(f().controls().configureButton->isEnabled());
+    EXPECT_EQ(f().controls().statusLabel->text(), "");
+    EXPECT_EQ(f().state, FlowState::SettingsShown);
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
 }
 
@@ -115,12 +115,12 @@ TEST_F(Configure, UnknownFamilyWritesNothingAndDeletesNothing)
     plugAndRead(dev);
     writeFile(dev.path("UPDATES/keep.hex"), "old");
     dev.setVersionFile(versionFile("XY000054HEX", 80));
-    f().cmdConfigure_Click();
+    f().configureDevice();
     EXPECT_EQ(h.messages.texts, QStringList{"Unknown Kordavel type"});
     EXPECT_EQ(h.messages.titles, QStringList{"Kordavel - Set 'Latest VU' settings"});
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/keep.hex")));
-    EXPECT_EQ(f().lState, 1);
-    EXPECT_TRUE(f().cmdConfigure->isEnabled());
+    EXPECT_EQ(f().state, FlowState::SettingsShown);
+    EXPECT_TRUE(f().controls().configureButton->isEnabled());
     EXPECT_EQ(f().outerHeightTwips(), 7800) << "no unplug prompt";
     EXPECT_FALSE(log().contains("Configuration file created"));
 }
@@ -131,11 +131,11 @@ TEST_F(Configure, WriteFailureKeepsExistingFilesAndSaysWhy)
     // UPDATES is a file, not a folder.
     QDir(dev.path("UPDATES")).removeRecursively();
     writeFile(dev.path("UPDATES"), "not a folder");
-    f().cmdConfigure_Click();
+    f().configureDevice();
     ASSERT_EQ(h.messages.texts.size(), 1);
     EXPECT_TRUE(h.messages.texts[0].contains("No configuration file was written."));
-    EXPECT_EQ(f().lState, 1);
-    EXPECT_TRUE(f().cmdConfigure->isEnabled());
+    EXPECT_EQ(f().state, FlowState::SettingsShown);
+    EXPECT_TRUE(f().controls().configureButton->isEnabled());
     EXPECT_EQ(readAll(dev.path("UPDATES")), "not a folder");
 }
 
@@ -143,26 +143,26 @@ TEST_F(Configure, DayCountOutOfRangeKeepsTheOldFile)
 {
     plugAndRead(dev);
     writeFile(dev.path("UPDATES/DI999000.HEX"), "previous");
-    f().Check[11]->setChecked(false);
-    f().tbDays->setText("24856");
-    f().cmdConfigure_Click();
+    f().controls().useDatesBox->setChecked(false);
+    f().controls().daysBackEdit->setText("24856");
+    f().configureDevice();
     ASSERT_EQ(h.messages.texts.size(), 1);
     EXPECT_TRUE(
         h.messages.texts[0].startsWith("The number of days must be between -24855 and 24855."));
     EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "previous");
-    EXPECT_EQ(f().tbDays->text(), "24856") << "the user's settings stay on screen";
+    EXPECT_EQ(f().controls().daysBackEdit->text(), "24856") << "the user's settings stay on screen";
 }
 
 TEST_F(Configure, SecondRunReplacesTheFirst)
 {
     plugAndRead(dev);
-    f().cmdConfigure_Click();
+    f().configureDevice();
     const QByteArray first = readAll(dev.path("UPDATES/DI999000.HEX"));
-    f().lState = 1;
-    f().Check[2]->setChecked(false);
-    f().Check[11]->setChecked(false);
-    f().Check[2]->setChecked(false);
-    f().cmdConfigure_Click();
+    f().state = FlowState::SettingsShown;
+    f().controls().activitiesBox->setChecked(false);
+    f().controls().useDatesBox->setChecked(false);
+    f().controls().activitiesBox->setChecked(false);
+    f().configureDevice();
     const QByteArray second = readAll(dev.path("UPDATES/DI999000.HEX"));
     EXPECT_NE(first, second);
     EXPECT_EQ(updates(dev), (QStringList{"DI999000.HEX", "kordvers.ion"}));
@@ -198,16 +198,17 @@ TEST(Install, ALeftoverTemporaryFileIsReplaced)
 TEST_F(Configure, GrayedBoxesCountAsUncheckedAndDisabledOnesAreRead)
 {
     plugAndRead(dev);
-    f().Check[11]->setChecked(false);
-    for (int i = 2; i <= 10; ++i)
-        f().Check[i]->setChecked(false);
-    f().Check[2]->setTristate(true);
-    f().Check[2]->setCheckState(Qt::PartiallyChecked);
-    f().Check[3]->setChecked(true);
-    f().Check[3]->setEnabled(false);
-    f().Check[4]->setChecked(true);
-    f().Check[4]->hide();
-    f().cmdConfigure_Click();
+    f().controls().useDatesBox->setChecked(false);
+    for (DownloadBox b : kAllDownloadBoxes)
+        if (b != DownloadBox::Overview && b != DownloadBox::UseDates)
+            f().controls().box(b)->setChecked(false);
+    f().controls().activitiesBox->setTristate(true);
+    f().controls().activitiesBox->setCheckState(Qt::PartiallyChecked);
+    f().controls().eventsFaultsBox->setChecked(true);
+    f().controls().eventsFaultsBox->setEnabled(false);
+    f().controls().detailedSpeedBox->setChecked(true);
+    f().controls().detailedSpeedBox->hide();
+    f().configureDevice();
     const QList<QByteArray> lines = readAll(dev.path("UPDATES/DI999000.HEX")).split('\n');
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines[1].trimmed(), hexRecord(0x3A10, 0, QByteArray::fromHex("010304FF")));
@@ -265,9 +266,9 @@ struct UnreliableHarness
 {
     UnreliableHarness()
     {
-        form = makeForm(drives, medium, clock, messages, programDir.path());
+        window = makeMainWindow(drives, medium, clock, messages, programDir.path());
         drives.entries.append({dev.root(), KindRemovable, QStringLiteral("KORD")});
-        form->Timer1_Timer();
+        window->onPollTick();
     }
     UnreliableMedium medium;
     FakeDrives drives;
@@ -275,7 +276,7 @@ struct UnreliableHarness
     RecordingMessageBox messages;
     QTemporaryDir programDir;
     DeviceDir dev{exampleLayoutC()};
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> window;
 
     // What the user is told after Configure when nothing may be unplugged yet.
     void expectNoUnplugPrompt(const char *problem)
@@ -284,11 +285,11 @@ struct UnreliableHarness
         EXPECT_TRUE(messages.texts[0].contains(QLatin1String(problem)))
             << messages.texts[0].toStdString();
         EXPECT_EQ(messages.titles[0], "Kordavel - Set 'Latest VU' settings");
-        EXPECT_NE(form->lState, 2);
-        EXPECT_EQ(form->outerHeightTwips(), 7800) << "the tall unplug window is never shown";
-        EXPECT_TRUE(form->cmdConfigure->isEnabled()) << "the user can try again";
-        for (int i = 0; i < form->List1->count(); ++i)
-            EXPECT_NE(form->List1->item(i)->text(), "Configuration file created");
+        EXPECT_NE(window->state, FlowState::WaitingForUnplug);
+        EXPECT_EQ(window->outerHeightTwips(), 7800) << "the tall unplug window is never shown";
+        EXPECT_TRUE(window->controls().configureButton->isEnabled()) << "the user can try again";
+        for (int i = 0; i < window->controls().driveLog->count(); ++i)
+            EXPECT_NE(window->controls().driveLog->item(i)->text(), "Configuration file created");
     }
 };
 
@@ -297,10 +298,10 @@ struct UnreliableHarness
 TEST(ConfigureGuarantees, FileReadBackDifferentFromWhatWasWrittenIsNeverReportedAsWritten)
 {
     UnreliableHarness h;
-    ASSERT_EQ(h.form->lState, 1);
+    ASSERT_EQ(h.window->state, FlowState::SettingsShown);
     writeFile(h.dev.path("UPDATES/DI999000.HEX"), "earlier complete file");
     h.medium.corruptReadBack = true;
-    h.form->cmdConfigure_Click();
+    h.window->configureDevice();
     h.expectNoUnplugPrompt("differs from what was written");
     EXPECT_EQ(readAll(h.dev.path("UPDATES/DI999000.HEX")), "earlier complete file")
         << "the device keeps its earlier file";
@@ -310,11 +311,11 @@ TEST(ConfigureGuarantees, FileReadBackDifferentFromWhatWasWrittenIsNeverReported
 TEST(ConfigureGuarantees, FolderThatCannotBeFlushedIsNeverReportedAsWritten)
 {
     UnreliableHarness h;
-    ASSERT_EQ(h.form->lState, 1);
+    ASSERT_EQ(h.window->state, FlowState::SettingsShown);
     h.medium.failFolderFlush = true;
-    h.form->cmdConfigure_Click();
+    h.window->configureDevice();
     h.expectNoUnplugPrompt("could not be flushed");
     // A tick later the flow still waits for the user, not for an unplug.
-    h.form->Timer1_Timer();
-    EXPECT_EQ(h.form->lState, 1);
+    h.window->onPollTick();
+    EXPECT_EQ(h.window->state, FlowState::SettingsShown);
 }

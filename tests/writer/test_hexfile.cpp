@@ -17,15 +17,17 @@ const DateConstants dc = computeDateConstants();
 ScreenSettings workedExample()
 {
     ScreenSettings s;
-    s.option1 = 1;
+    s.fileNameFormat = int(FileNameFormat::European);
     s.kordavelPlus = true;
-    s.tbDays = "28";
-    for (int i = 2; i <= 6; ++i)
-        s.check[i] = true;
-    s.check[8] = true;
-    s.check[11] = true;
-    s.start = QDate(2024, 1, 1);
-    s.end = QDate(2024, 12, 31);
+    s.daysBack = "28";
+    for (DownloadBox b :
+         {DownloadBox::Activities, DownloadBox::EventsFaults, DownloadBox::DetailedSpeed,
+          DownloadBox::TechnicalData, DownloadBox::DriverCard})
+        s.setChecked(b, true);
+    s.setChecked(DownloadBox::OtherVdoData, true);
+    s.setChecked(DownloadBox::UseDates, true);
+    s.downloadStart = QDate(2024, 1, 1);
+    s.downloadEnd = QDate(2024, 12, 31);
     return s;
 }
 
@@ -68,15 +70,15 @@ TEST(ConfigByte, FromTheScreen)
 {
     EXPECT_EQ(configurationByte(workedExample(), 0, false), 0x3F);
     ScreenSettings s;
-    s.option1 = 0;
+    s.fileNameFormat = int(FileNameFormat::ShortNames);
     EXPECT_EQ(configurationByte(s, 0, false), 0xFF);
-    s.check[7] = true;
+    s.setChecked(DownloadBox::SaveCardDate, true);
     EXPECT_EQ(configurationByte(s, 0, true), 0xF5);
-    s.option1 = 4;
-    s.check[7] = false;
+    s.fileNameFormat = int(FileNameFormat::DuvadoRirozo);
+    s.setChecked(DownloadBox::SaveCardDate, false);
     EXPECT_EQ(configurationByte(s, 0, false), 0x8F);
     // Nothing selected: the high bits stay; flags can only be cleared.
-    s.option1 = -1;
+    s.fileNameFormat = -1;
     EXPECT_EQ(configurationByte(s, 0x20, false), 0x20);
     s.kordavelPlus = true;
     EXPECT_EQ(configurationByte(s, 0xA5, false), 0x25);
@@ -104,17 +106,17 @@ TEST(HexFile, CrFileDependsOnlyOnTheConfigByte)
                                  ":103A1002FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFB4\r\n"
                                  ":00000001FF\r\n"));
     ScreenSettings other;
-    other.tbDays = "5";
-    other.check[9] = true;
+    other.daysBack = "5";
+    other.setChecked(DownloadBox::Speed168h, true);
     EXPECT_EQ(buildConfigurationFile(other, "cr", 10, 0x3F, dc).text, r.text);
 }
 
-TEST(HexFile, RecordCForEveryCombination)
+TEST(HexFile, VdoRecordForEveryCombination)
 {
     struct Case
     {
-        bool c10, c8, c9;
-        const char *data; // empty: no record C
+        bool speed4Hz, otherVdoData, speed168h;
+        const char *data; // empty: no VDO record
     };
     const Case cases[] = {
         {false, false, false, ""},
@@ -128,15 +130,15 @@ TEST(HexFile, RecordCForEveryCombination)
     };
     for (const Case &c : cases) {
         ScreenSettings s = workedExample();
-        s.check[10] = c.c10;
-        s.check[8] = c.c8;
-        s.check[9] = c.c9;
+        s.setChecked(DownloadBox::Speed4Hz, c.speed4Hz);
+        s.setChecked(DownloadBox::OtherVdoData, c.otherVdoData);
+        s.setChecked(DownloadBox::Speed168h, c.speed168h);
         const BuildResult r = buildConfigurationFile(s, "TQ", 36, 0x3F, dc);
         const QList<QByteArray> l = lines(r.text);
         const QByteArray data = QByteArray::fromHex(c.data);
         if (data.isEmpty()) {
             ASSERT_EQ(l.size(), 4);
-            EXPECT_TRUE(l[2].startsWith(":093A4700")) << "record D is still written";
+            EXPECT_TRUE(l[2].startsWith(":093A4700")) << "the dates record is still written";
         } else {
             ASSERT_EQ(l.size(), 5);
             EXPECT_EQ(l[2], hexRecord(0x3A20, 0, data)) << c.data;
@@ -148,7 +150,10 @@ TEST(HexFile, RecordCForEveryCombination)
 TEST(HexFile, Version35And36Split)
 {
     ScreenSettings s = workedExample();
-    s.check[2] = s.check[3] = s.check[4] = s.check[5] = s.check[6] = false;
+    for (DownloadBox b :
+         {DownloadBox::Activities, DownloadBox::EventsFaults, DownloadBox::DetailedSpeed,
+          DownloadBox::TechnicalData, DownloadBox::DriverCard})
+        s.setChecked(b, false);
     QList<QByteArray> l = lines(buildConfigurationFile(s, "TQ", 35, 0x3F, dc).text);
     ASSERT_EQ(l.size(), 3);
     EXPECT_EQ(l[1], hexRecord(0x3A10, 0, QByteArray::fromHex("0111FF")));
@@ -162,7 +167,7 @@ TEST(HexFile, DayCounts)
 {
     const auto period = [](const QString &days) {
         ScreenSettings s;
-        s.tbDays = days;
+        s.daysBack = days;
         const BuildResult r = buildConfigurationFile(s, "tq", 30, 0xFF, dc);
         return r.status == BuildStatus::Ok ? lines(r.text)[0].mid(33, 8) : QByteArray("none");
     };
@@ -182,31 +187,31 @@ TEST(HexFile, DayCounts)
     EXPECT_EQ(period("99999999999999999999"), "none");
 }
 
-TEST(DateToHexTest, RangeEdges)
+TEST(DeviceDateHex, RangeEdges)
 {
-    EXPECT_EQ(DateToHex(QDateTime(QDate(2038, 1, 19), QTime(3, 14, 7)), dc), "7FFFFFFF");
-    EXPECT_EQ(DateToHex(QDateTime(QDate(2038, 1, 19), QTime(3, 14, 8)), dc), "80000000");
-    EXPECT_EQ(DateToHex(QDateTime(QDate(1970, 1, 1), QTime(0, 0)), dc), "00000000");
-    EXPECT_EQ(DateToHex(QDateTime(QDate(2106, 2, 7), QTime(6, 28, 15)), dc), "FFFFFFFF");
-    EXPECT_EQ(DateToHex(QDateTime(QDate(2024, 1, 1), QTime(0, 0)), dc), "65920080");
+    EXPECT_EQ(deviceDateHex(QDateTime(QDate(2038, 1, 19), QTime(3, 14, 7)), dc), "7FFFFFFF");
+    EXPECT_EQ(deviceDateHex(QDateTime(QDate(2038, 1, 19), QTime(3, 14, 8)), dc), "80000000");
+    EXPECT_EQ(deviceDateHex(QDateTime(QDate(1970, 1, 1), QTime(0, 0)), dc), "00000000");
+    EXPECT_EQ(deviceDateHex(QDateTime(QDate(2106, 2, 7), QTime(6, 28, 15)), dc), "FFFFFFFF");
+    EXPECT_EQ(deviceDateHex(QDateTime(QDate(2024, 1, 1), QTime(0, 0)), dc), "65920080");
 }
 
 TEST(HexFile, DatesTheDeviceCannotHoldAreRefused)
 {
     ScreenSettings s = workedExample();
-    s.start = QDate(1969, 12, 31);
+    s.downloadStart = QDate(1969, 12, 31);
     BuildResult r = buildConfigurationFile(s, "TQ", 54, 0x3F, dc);
     EXPECT_EQ(r.status, BuildStatus::DateOutOfRange);
     EXPECT_TRUE(r.problem.contains("1969-12-31"));
     EXPECT_TRUE(r.text.isEmpty());
-    s.start = QDate(2024, 1, 1);
-    s.end = QDate(2106, 2, 8);
+    s.downloadStart = QDate(2024, 1, 1);
+    s.downloadEnd = QDate(2106, 2, 8);
     EXPECT_EQ(buildConfigurationFile(s, "TQ", 54, 0x3F, dc).status, BuildStatus::DateOutOfRange);
-    s.end = QDate(2106, 2, 7);
+    s.downloadEnd = QDate(2106, 2, 7);
     EXPECT_EQ(buildConfigurationFile(s, "TQ", 54, 0x3F, dc).status, BuildStatus::Ok);
     EXPECT_EQ(buildConfigurationFile(s, "TQ", 35, 0x3F, dc).status, BuildStatus::Ok)
         << "no dates below 36";
-    s.end = QDate(2200, 1, 1);
+    s.downloadEnd = QDate(2200, 1, 1);
     EXPECT_EQ(buildConfigurationFile(s, "TQ", 35, 0x3F, dc).status, BuildStatus::Ok);
 }
 

@@ -1,7 +1,7 @@
 // kordavel-demo: the whole configuration cycle on a simulated device, without a
 // display. Prints every status change, the file written, and saves a screenshot
 // of the main window at each stage.
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "devicesim.h"
 #include "platform/clock.h"
 #include "platform/drives_table.h"
@@ -60,27 +60,28 @@ public:
         p.messageBox = &m_box;
         p.programFolder = m_out;
         if (m_wide) // the marker file beside the program widens the window
-            QFile(childPath(m_out, QLatin1String(kMarkerFileName))).open(QIODevice::WriteOnly);
-        Form1 form(p);
-        form.timer()->stop(); // the demo ticks by itself
-        form.show();
-        m_form = &form;
+            QFile(childPath(m_out, QLatin1String(kWideLayoutMarker))).open(QIODevice::WriteOnly);
+        MainWindow window(p);
+        window.pollTimer()->stop(); // the demo ticks by itself
+        window.show();
+        m_window = &window;
 
         tick("no device");
         plug();
         tick("device plugged in");
-        if (form.lState != 1) {
+        if (window.state != FlowState::SettingsShown) {
             std::fprintf(stderr, "the device was not read\n");
             return 1;
         }
-        std::printf("  settings read: days '%s', %s\n", qPrintable(form.tbDays->text()),
-                    qPrintable(form.lblSWVersion->text()));
-        form.tbDays->setText(QStringLiteral("28"));
-        form.Check[4]->setChecked(true);
-        form.Check[9]->setChecked(true);
+        std::printf("  settings read: days '%s', %s\n",
+                    qPrintable(window.controls().daysBackEdit->text()),
+                    qPrintable(window.controls().softwareVersionLabel->text()));
+        window.controls().daysBackEdit->setText(QStringLiteral("28"));
+        window.controls().detailedSpeedBox->setChecked(true);
+        window.controls().speed168hBox->setChecked(true);
         std::printf(
             "* user sets 28 days, Detailed Speed and 168h Detailed Speed, presses Configure\n");
-        form.cmdConfigure_Click();
+        window.configureDevice();
         report("after Configure");
         QByteArray hex = readFile(m_device + QStringLiteral("/UPDATES/DI999000.HEX"));
         if (hex.isEmpty()) {
@@ -101,10 +102,12 @@ public:
         plug();
         tick("device plugged in: settings read back");
         std::printf("  read back: days '%s', Detailed Speed %s, 168h Detailed Speed %s\n",
-                    qPrintable(form.tbDays->text()), form.Check[4]->isChecked() ? "on" : "off",
-                    form.Check[9]->isChecked() ? "on" : "off");
-        const bool ok = form.tbDays->text() == QLatin1String(" 28") && form.Check[4]->isChecked() &&
-                        form.Check[9]->isChecked();
+                    qPrintable(window.controls().daysBackEdit->text()),
+                    window.controls().detailedSpeedBox->isChecked() ? "on" : "off",
+                    window.controls().speed168hBox->isChecked() ? "on" : "off");
+        const bool ok = window.controls().daysBackEdit->text() == QLatin1String(" 28") &&
+                        window.controls().detailedSpeedBox->isChecked() &&
+                        window.controls().speed168hBox->isChecked();
         std::printf(ok ? "The device holds the new settings.\n"
                        : "The settings read back differ!\n");
         return ok ? 0 : 1;
@@ -134,7 +137,7 @@ private:
 
     void tick(const char *what)
     {
-        m_form->Timer1_Timer();
+        m_window->onPollTick();
         report(what);
     }
 
@@ -144,11 +147,11 @@ private:
         QApplication::processEvents();
         const QString png =
             QStringLiteral("%1/stage-%2.png").arg(m_out).arg(m_stage, 2, 10, QLatin1Char('0'));
-        m_form->grab().save(png);
+        m_window->grab().save(png);
         std::printf("[%s] state %d, message \"%s\", instruction \"%s\", window %s -> %s\n", what,
-                    m_form->lState, qPrintable(m_form->lblMessage->text()),
-                    qPrintable(m_form->lblInstruction->text()),
-                    m_form->outerHeightTwips() > 7800 ? "tall" : "short", qPrintable(png));
+                    int(m_window->state), qPrintable(m_window->controls().statusLabel->text()),
+                    qPrintable(m_window->controls().instructionLabel->text()),
+                    m_window->outerHeightTwips() > 7800 ? "tall" : "short", qPrintable(png));
         std::fflush(stdout);
     }
 
@@ -158,7 +161,7 @@ private:
     QString m_table;
     TableDrives m_drives;
     PrintingMessageBox m_box;
-    Form1 *m_form = nullptr;
+    MainWindow *m_window = nullptr;
     int m_stage = 0;
 };
 

@@ -59,7 +59,7 @@ int versionFileLength(const QByteArray &family, int version)
     return 21;
 }
 
-int extensionOffset(int length)
+int configByteOffset(int length)
 {
     if (length >= 80)
         return 31;
@@ -76,13 +76,14 @@ QByteArray makeVersionFile(const DeviceSettings &s)
         s.family.left(2) + QByteArray::number(s.version).rightJustified(6, '0').right(6) + "HEX";
     d.replace(0, 11, header);
     d.replace(11, 4, s.period.left(4).leftJustified(4, char(0xFF)));
-    const int ext = extensionOffset(length);
-    const int firstEnd = ext > 0 ? std::min(ext, 31) : length;
-    d.replace(16, std::min<int>(s.codes1.size(), firstEnd - 16), s.codes1.left(firstEnd - 16));
-    if (ext >= 0)
-        d[ext] = char(s.extension);
+    const int configAt = configByteOffset(length);
+    const int firstEnd = configAt > 0 ? std::min(configAt, 31) : length;
+    d.replace(16, std::min<int>(s.firstCodes.size(), firstEnd - 16),
+              s.firstCodes.left(firstEnd - 16));
+    if (configAt >= 0)
+        d[configAt] = char(s.configByte);
     if (length >= 80) {
-        d.replace(32, std::min<int>(s.codes2.size(), 39), s.codes2.left(39));
+        d.replace(32, std::min<int>(s.secondCodes.size(), 39), s.secondCodes.left(39));
         d[71] = char(s.useDates ? 0x55 : 0xFF);
         for (int i = 0; i < 4; ++i) {
             d[72 + i] = char(s.start >> (24 - 8 * i));
@@ -190,27 +191,27 @@ TakeUpResult applyConfiguration(const QByteArray &versionFile, const QByteArray 
         }
     }
     QByteArray d = versionFile;
-    const int ext = extensionOffset(int(d.size()));
+    const int configAt = configByteOffset(int(d.size()));
     for (int i = 16; i < std::min<int>(80, d.size()); ++i)
-        if (i != ext)
+        if (i != configAt)
             d[i] = char(0xFF);
     for (const HexRecord &rec : parsed.records) {
         for (int k = 0; k < rec.data.size(); ++k) {
             const int address = rec.address + k;
             const char byte = rec.data[k];
             if (address == kAreaStart) {
-                if (ext >= 0)
-                    d[ext] = byte;
+                if (configAt >= 0)
+                    d[configAt] = byte;
                 continue;
             }
-            // Record A carries identification and period one address higher.
+            // The header record carries the family, version and period one address higher.
             const int offset =
                 rec.address == kAreaStart ? address - kAreaStart - 1 : address - kAreaStart;
             // The device keeps its own family and version (offsets 0-10); only
-            // record A sets the period, other records only the area from 16 on.
+            // the header record sets the period, other records only the area from 16 on.
             if (offset <= 10 || (rec.address != kAreaStart && offset < 16))
                 continue;
-            if (offset < 0 || offset >= d.size() || offset == ext)
+            if (offset < 0 || offset >= d.size() || offset == configAt)
                 continue;
             d[offset] = byte;
         }

@@ -11,12 +11,12 @@ namespace kordavel::sim {
 // What a simulated device holds in its version file.
 struct DeviceSettings
 {
-    QByteArray family = "TQ";                              // two letters
-    int version = 54;                                      // 0-999999
-    int extension = 0xBF;                                  // configuration byte (layouts B and C)
-    QByteArray period = QByteArray::fromHex("004A7900");   // offsets 11-14, little-endian seconds
-    QByteArray codes1 = QByteArray::fromHex("010203FFFF"); // first code list
-    QByteArray codes2 = QByteArray::fromHex("FFFF");       // second code list (layout C)
+    QByteArray family = "TQ";                            // two letters
+    int version = 54;                                    // 0-999999
+    int configByte = 0xBF;                               // configuration byte (layouts B and C)
+    QByteArray period = QByteArray::fromHex("004A7900"); // offsets 11-14, little-endian seconds
+    QByteArray firstCodes = QByteArray::fromHex("010203FFFF"); // first code list
+    QByteArray secondCodes = QByteArray::fromHex("FFFF");      // second code list (layout C)
     bool useDates = false;
     quint32 start = 0; // seconds since 1970-01-01, wall clock
     quint32 end = 0;
@@ -24,8 +24,8 @@ struct DeviceSettings
 
 // Layout of a device's version file: 21 bytes (A), 25 (B) or 80 (C); 0 for none.
 int versionFileLength(const QByteArray &family, int version);
-// Offset of the extension byte in a version file of that length, -1 for none.
-int extensionOffset(int length);
+// Offset of the configuration byte in a version file of that length, -1 for none.
+int configByteOffset(int length);
 
 // A version file for the settings, in the layout of their family and version.
 QByteArray makeVersionFile(const DeviceSettings &s);
@@ -55,8 +55,8 @@ struct TakeUpResult
 };
 
 // Applies a configuration file to a version file as the device does: the
-// configuration area (offsets 16-79, not the extension byte) is erased to FF,
-// the byte at 0x3A00 becomes the extension byte, record A's period goes to
+// configuration area (offsets 16-79, not the configuration byte) is erased to FF,
+// the byte at 0x3A00 becomes the configuration byte, the header record's period goes to
 // offsets 11-14, and the other records land at offset = address - 0x3A00 from
 // offset 16 on, clipped to the layout. Family and version (offsets 0-10) are
 // kept whatever a record's address.

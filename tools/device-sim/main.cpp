@@ -14,14 +14,15 @@ namespace {
 
 int usage()
 {
-    std::fputs("usage:\n"
-               "  kordavel-device-sim create DIR [--family TQ|CR] [--version N] [--extension HH]\n"
-               "                      [--period-days N] [--codes1 HEX] [--codes2 HEX]\n"
-               "                      [--dates START END (yyyy-MM-dd)] [--from FILE]\n"
-               "  kordavel-device-sim plug DIR --table FILE [--label LABEL]\n"
-               "  kordavel-device-sim unplug DIR --table FILE\n"
-               "  kordavel-device-sim show DIR\n",
-               stderr);
+    std::fputs(
+        "usage:\n"
+        "  kordavel-device-sim create DIR [--family TQ|CR] [--version N] [--config-byte HH]\n"
+        "                      [--period-days N] [--first-codes HEX] [--second-codes HEX]\n"
+        "                      [--dates START END (yyyy-MM-dd)] [--from FILE]\n"
+        "  kordavel-device-sim plug DIR --table FILE [--label LABEL]\n"
+        "  kordavel-device-sim unplug DIR --table FILE\n"
+        "  kordavel-device-sim show DIR\n",
+        stderr);
     return 2;
 }
 
@@ -62,8 +63,8 @@ int main(int argc, char *argv[])
                 s.family = v.toLatin1();
             if (const QString v = option(QStringLiteral("--version")); !v.isEmpty())
                 s.version = v.toInt();
-            if (const QString v = option(QStringLiteral("--extension")); !v.isEmpty())
-                s.extension = v.toInt(nullptr, 16);
+            if (const QString v = option(QStringLiteral("--config-byte")); !v.isEmpty())
+                s.configByte = v.toInt(nullptr, 16);
             if (const QString v = option(QStringLiteral("--period-days")); !v.isEmpty()) {
                 const qint32 secs = v.toInt() * 86400;
                 s.period = v.toInt() == 0
@@ -71,10 +72,10 @@ int main(int argc, char *argv[])
                                : QByteArray::fromRawData(reinterpret_cast<const char *>(&secs), 4);
                 s.period.detach();
             }
-            if (const QString v = option(QStringLiteral("--codes1")); !v.isEmpty())
-                s.codes1 = QByteArray::fromHex(v.toLatin1());
-            if (const QString v = option(QStringLiteral("--codes2")); !v.isEmpty())
-                s.codes2 = QByteArray::fromHex(v.toLatin1());
+            if (const QString v = option(QStringLiteral("--first-codes")); !v.isEmpty())
+                s.firstCodes = QByteArray::fromHex(v.toLatin1());
+            if (const QString v = option(QStringLiteral("--second-codes")); !v.isEmpty())
+                s.secondCodes = QByteArray::fromHex(v.toLatin1());
             if (const qsizetype i = args.indexOf(QStringLiteral("--dates"));
                 i >= 0 && i + 2 < args.size()) {
                 s.useDates = true;

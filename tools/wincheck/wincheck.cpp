@@ -23,14 +23,14 @@ void expect(bool ok, const char *what)
 
 int main()
 {
-    char buffer[kDriveStringsBuffer];
+    char buffer[kRootListBuffer];
     std::memset(buffer, ' ', sizeof buffer);
     std::memcpy(buffer, "A:\\\0C:\\\0E:\\\0\0", 13);
-    const auto roots = splitDriveStrings(buffer, sizeof buffer);
+    const auto roots = splitRootList(buffer, sizeof buffer);
     expect(roots.size() == 3 && roots[0] == "A:\\" && roots[2] == "E:\\",
            "three roots from a filled buffer");
     std::memset(buffer, ' ', sizeof buffer);
-    expect(splitDriveStrings(buffer, sizeof buffer).empty(), "an empty buffer gives no roots");
+    expect(splitRootList(buffer, sizeof buffer).empty(), "an empty buffer gives no roots");
 
 #ifdef _WIN32
     const auto system = logicalDriveRoots();

@@ -1,4 +1,4 @@
-#include "frminfo.h"
+#include "helpwindow.h"
 
 #include "helptext.h"
 #include "platform/look.h"
@@ -15,9 +15,9 @@ constexpr int kClientWidthTwips = 5730;
 constexpr int kLabelLeft = 120, kLabelTop = 120, kLabelWidth = 5535, kLabelHeight = 7455;
 } // namespace
 
-frmInfo::frmInfo(const QString &mainMessage)
+HelpWindow::HelpWindow(const QString &statusText)
 {
-    setObjectName(QStringLiteral("frmInfo"));
+    setObjectName(QStringLiteral("helpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Kordavel Configuration Help"));
     QPalette pal = palette();
@@ -25,23 +25,23 @@ frmInfo::frmInfo(const QString &mainMessage)
     setPalette(pal);
     setAutoFillBackground(true);
 
-    m_lblInfo = new QLabel(this);
-    m_lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    m_textLabel = new QLabel(this);
+    m_textLabel->setObjectName(QStringLiteral("helpTextLabel"));
     QFont f = designFont(9.75);
     f.setWeight(QFont::Normal);
-    m_lblInfo->setFont(f);
-    m_lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_lblInfo->setWordWrap(true);
-    m_lblInfo->setTextFormat(Qt::PlainText);
-    m_lblInfo->setGeometry(twipsToPixels(kLabelLeft), twipsToPixels(kLabelTop),
-                           twipsToPixels(kLabelWidth), twipsToPixels(kLabelHeight));
-    // Load step: the text depends on the main window's status at this moment.
-    m_lblInfo->setText(helpTextFor(mainMessage));
+    m_textLabel->setFont(f);
+    m_textLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_textLabel->setWordWrap(true);
+    m_textLabel->setTextFormat(Qt::PlainText);
+    m_textLabel->setGeometry(twipsToPixels(kLabelLeft), twipsToPixels(kLabelTop),
+                             twipsToPixels(kLabelWidth), twipsToPixels(kLabelHeight));
+    // The text depends on the main window's status at this moment.
+    m_textLabel->setText(helpTextFor(statusText));
     m_outerHeightTwips = kLabelHeight;
     applyOuterHeight();
 }
 
-void frmInfo::applyOuterHeight()
+void HelpWindow::applyOuterHeight()
 {
     int decoration = frameGeometry().height() - geometry().height();
     if (decoration <= 0)
@@ -49,7 +49,7 @@ void frmInfo::applyOuterHeight()
     resize(twipsToPixels(kClientWidthTwips), twipsToPixels(m_outerHeightTwips) - decoration);
 }
 
-void frmInfo::showEvent(QShowEvent *event)
+void HelpWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     applyOuterHeight();

@@ -8,13 +8,13 @@ namespace kordavel {
 
 // The help window. Its text is chosen once, when it is created, from the main
 // window's status text; it deletes itself when closed.
-class frmInfo : public QWidget
+class HelpWindow : public QWidget
 {
     Q_OBJECT
 public:
-    // mainMessage: the main window's lblMessage text at load time.
-    explicit frmInfo(const QString &mainMessage);
-    QLabel *lblInfo() const { return m_lblInfo; }
+    // statusText: the main window's status text when the help is opened.
+    explicit HelpWindow(const QString &statusText);
+    QLabel *textLabel() const { return m_textLabel; }
     // Outer height set at load, in twips (title bar and borders included).
     int outerHeightTwips() const { return m_outerHeightTwips; }
 
@@ -23,7 +23,7 @@ protected:
 
 private:
     void applyOuterHeight();
-    QLabel *m_lblInfo;
+    QLabel *m_textLabel;
     int m_outerHeightTwips = 0;
 };
 

@@ -1,0 +1,124 @@
+// The Configure command: finds the device again, builds the configuration file
+// from the settings on the screen, puts it on the device and asks the user to
+// unplug and replug it so that the device takes the file up.
+#include "layout.h"
+#include "mainwindow.h"
+#include "platform/drives.h"
+#include "platform/files.h"
+#include "settings/versionfile.h"
+#include "writer/configwrite.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace kordavel {
+
+QByteArray MainWindow::readVersionData(const QString &root, bool *ok)
+{
+    // Without an UPDATES folder nothing can be read and the previous content
+    // stays; a missing file in it reads as empty.
+    const QString updates = m_p.files->resolve(root, QStringLiteral("UPDATES"));
+    if (updates.isEmpty() || !m_p.files->isDir(updates)) {
+        *ok = false;
+        return versionData;
+    }
+    const QString path = m_p.files->resolve(root, QLatin1String(kVersionFilePath));
+    const Files::ReadResult r = path.isEmpty() ? Files::ReadResult{Files::ReadStatus::Missing, {}}
+                                               : m_p.files->readFile(path, kMaxVersionFileLength);
+    *ok = r.status == Files::ReadStatus::Ok;
+    return r.data;
+}
+
+ScreenSettings MainWindow::screenSettings() const
+{
+    ScreenSettings s;
+    for (DownloadBox b : kAllDownloadBoxes)
+        s.setChecked(b, m_controls.box(b)->checkState() == Qt::Checked);
+    s.daysBack = m_controls.daysBackEdit->text();
+    s.downloadStart = m_controls.downloadStartPicker->date();
+    s.downloadEnd = m_controls.downloadEndPicker->date();
+    for (int f = 0; f < kFileNameFormatCount && s.fileNameFormat < 0; ++f)
+        if (m_controls.fileNameFormatButtons[std::size_t(f)]->isChecked())
+            s.fileNameFormat = f;
+    s.kordavelPlus = m_controls.modelKordavelPlusButton->isChecked();
+    return s;
+}
+
+bool MainWindow::writeConfigurationFile()
+{
+    const ScreenSettings screen = screenSettings();
+    configByte = configurationByte(screen, configByte, clockEnabled);
+    const BuildResult built = buildConfigurationFile(screen, familyCodeOf(versionData),
+                                                     softwareVersion, configByte, dateConstants);
+    if (built.status == BuildStatus::UnknownFamily) {
+        inform(QStringLiteral("Unknown Kordavel type"));
+        return false;
+    }
+    if (built.status != BuildStatus::Ok) {
+        inform(built.problem + QStringLiteral("\r\nNo configuration file was written."));
+        return false;
+    }
+    const InstallResult installed = installConfigurationFile(
+        *m_p.files, scan.roots[scan.deviceIndex], built.fileName, built.text);
+    if (!installed.written) {
+        inform(installed.problem + QStringLiteral("\r\nNo configuration file was written."));
+        return false;
+    }
+    m_controls.driveLog->addItem(QStringLiteral("Configuration file created"));
+    return true;
+}
+
+void MainWindow::configureDevice()
+{
+    BusyScope busy(*this);
+    const MainWindowControls &c = m_controls;
+    c.configureButton->setEnabled(false);
+    c.statusLabel->clear();
+    // The drives are listed afresh: the device may have gone since the last tick.
+    scan.roots = listDriveRoots(*m_p.drives).value_or(QStringList());
+    c.driveLog->clear();
+    for (scan.deviceIndex = 0; scan.deviceIndex < scan.roots.size(); ++scan.deviceIndex) {
+        QString &root = scan.roots[scan.deviceIndex];
+        const QString kindText = driveKindText(*m_p.drives, root);
+        if (kindText != QLatin1String(kRemovableDriveText))
+            continue;
+        c.driveLog->addItem(driveRow(*m_p.drives, root, kindText));
+        if (!hasDeviceFolder(*m_p.files, root))
+            continue;
+        c.driveLog->addItem(QStringLiteral("Kordavel found"));
+        c.statusLabel->setText(QStringLiteral("Kordavel found"));
+        deviceCount = 1;
+        bool ok = false;
+        versionData = readVersionData(root, &ok);
+        const bool written = writeConfigurationFile();
+        versionData = readVersionData(root, &ok);
+        if (!written) {
+            // Nothing new is on the device: keep the settings and let the user retry.
+            c.configureButton->setEnabled(true);
+            c.statusLabel->clear();
+            state = FlowState::SettingsShown;
+            return;
+        }
+        askForUnplugAndReplug();
+        state = FlowState::WaitingForUnplug;
+        updateSafeRemove();
+        return;
+    }
+}
+
+void MainWindow::askForUnplugAndReplug()
+{
+    m_controls.statusLabel->clear();
+    m_controls.instructionLabel->setText(QStringLiteral("Disconnect USB"));
+    setOuterHeightTwips(kTallHeightTwips);
+    if (!m_pollTimer->isActive())
+        m_pollTimer->start();
+}
+
+} // namespace kordavel

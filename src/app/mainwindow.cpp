@@ -1,0 +1,231 @@
+#include "mainwindow.h"
+
+#include "layout.h"
+#include "pictures.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/look.h"
+#include "platform/media.h"
+#include "platform/messagebox.h"
+#include "platform/program.h"
+
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+
+namespace kordavel {
+
+namespace {
+// The download start offered at start-up lies this many days before today.
+constexpr int kDefaultDaysBeforeToday = 366;
+// Gap between the main window and a help window opened beside it, in pixels.
+constexpr int kHelpWindowGap = 8;
+constexpr qreal kWindowFontPoints = 8.25;
+} // namespace
+
+MainWindow::MainWindow(const Platform &platform, QWidget *parent) : QWidget(parent), m_p(platform)
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QLatin1String(kWindowCaption));
+    setWindowIcon(programIcon());
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kBackground);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFont(designFont(kWindowFontPoints));
+    m_controls = buildMainWindowControls(this);
+    m_controls.softwareVersionLabel->installEventFilter(this);
+    m_rules = new SettingsRules(
+        m_controls, [this] { return softwareVersion; }, this);
+
+    m_pollTimer = new QTimer(this);
+    m_pollTimer->setObjectName(QStringLiteral("pollTimer"));
+    m_pollTimer->setInterval(kPollIntervalMs);
+    connect(m_pollTimer, &QTimer::timeout, this, &MainWindow::onPollTick);
+    connect(m_controls.configureButton, &QPushButton::clicked, this, &MainWindow::configureDevice);
+    connect(m_controls.helpButton, &QPushButton::clicked, this, &MainWindow::openHelp);
+    connect(m_controls.mountButton, &QPushButton::clicked, this, &MainWindow::mountDrive);
+    connect(m_controls.safeRemoveButton, &QPushButton::clicked, this,
+            &MainWindow::safelyRemoveDevice);
+    connectMediaService();
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::onFocusWindowChanged);
+
+    loadStartupState();
+    m_pollTimer->start();
+}
+
+MainWindow::~MainWindow()
+{
+    if (m_help)
+        delete m_help.data();
+}
+
+void MainWindow::connectMediaService()
+{
+    if (!m_p.media)
+        return;
+    QPushButton *mount = m_controls.mountButton;
+    QPushButton *remove = m_controls.safeRemoveButton;
+    connect(m_p.media, &MediaService::mounted, this, [this, mount] {
+        mount->setEnabled(true);
+        showMediaProblem({}); // the next tick finds the drive
+    });
+    connect(m_p.media, &MediaService::mountFailed, this,
+            [this, mount](const QString &, const QString &reason) {
+                mount->setEnabled(true);
+                showMediaProblem(reason);
+            });
+    connect(m_p.media, &MediaService::removed, this, [this, remove] {
+        remove->setEnabled(true);
+        remove->setVisible(false); // the next tick sees the drive gone
+        showMediaProblem({});
+    });
+    connect(m_p.media, &MediaService::removeFailed, this,
+            [this, remove](const QString &, const QString &reason) {
+                remove->setEnabled(true);
+                showMediaProblem(reason);
+            });
+}
+
+void MainWindow::loadStartupState()
+{
+    setOuterHeightTwips(kShortHeightTwips);
+    const QString marker = childPath(m_p.programFolder, QLatin1String(kWideLayoutMarker));
+    m_wide = m_p.files && m_p.files->isFile(marker);
+    m_outerWidthTwips = m_wide ? kWideClientWidthTwips + kDefaultDecoration.width() * kTwipsPerPixel
+                               : kNarrowWidthTwips;
+    applyOuterSize();
+    const QDate today = m_p.clock->today();
+    m_controls.downloadStartPicker->setDate(today.addDays(-kDefaultDaysBeforeToday));
+    m_controls.downloadEndPicker->setDate(today);
+    move(twipsToPixels(kWindowPosTwips), twipsToPixels(kWindowPosTwips));
+    const ProgramVersion v = programVersion();
+    m_controls.programVersionLabel->setText(
+        QStringLiteral("Rev. %1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision));
+    m_controls.copyrightLabel->setText(QStringLiteral("\u00A9 %1 Kordavel").arg(today.year()));
+    m_controls.helpButton->move(m_controls.helpButton->x(), twipsToPixels(kHelpButtonTopTwips));
+    dateConstants = computeDateConstants();
+}
+
+void MainWindow::restartFlow()
+{
+    m_controls.statusLabel->clear();
+    state = FlowState::WaitingForDevice;
+}
+
+void MainWindow::onFocusWindowChanged(QWindow *window)
+{
+    if (!window)
+        return; // the program lost focus to another one: remember where it was
+    const bool isMain = window == windowHandle();
+    if (isMain && m_lastFocusWasHelp)
+        restartFlow();
+    m_lastFocusWasHelp = m_help && window == m_help->windowHandle();
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    applyOuterSize();
+    if (!m_activatedOnce) {
+        m_activatedOnce = true;
+        restartFlow();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    m_pollTimer->stop();
+    if (m_help)
+        m_help->close();
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_controls.softwareVersionLabel && event->type() == QEvent::MouseButtonRelease) {
+        showHelp();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::setOuterHeightTwips(int twips)
+{
+    m_outerHeightTwips = twips;
+    applyOuterSize();
+}
+
+void MainWindow::applyOuterSize()
+{
+    // Sizes are given for the outer window; the client area is what remains
+    // after the window system's title bar and borders.
+    QSize deco = frameGeometry().size() - geometry().size();
+    if (deco.width() <= 0 || deco.height() <= 0)
+        deco = kDefaultDecoration;
+    const int w = m_outerWidthTwips > 0 ? twipsToPixels(m_outerWidthTwips) - deco.width()
+                                        : twipsToPixels(kWideClientWidthTwips);
+    setFixedSize(w, twipsToPixels(m_outerHeightTwips) - deco.height());
+}
+
+void MainWindow::inform(const QString &text)
+{
+    BusyScope busy(*this);
+    m_p.messageBox->inform(this, QLatin1String(kProgramTitle), text);
+}
+
+HelpWindow *MainWindow::newHelpWindow()
+{
+    auto *help = new HelpWindow(m_controls.statusLabel->text());
+    help->setWindowIcon(windowIcon());
+    help->move(frameGeometry().topRight() + QPoint(kHelpWindowGap, 0));
+    return help;
+}
+
+void MainWindow::openHelp()
+{
+    if (m_help)
+        delete m_help.data();
+    m_help = newHelpWindow();
+    m_help->show();
+}
+
+void MainWindow::showHelp()
+{
+    if (!m_help)
+        m_help = newHelpWindow();
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void MainWindow::mountDrive()
+{
+    if (!m_p.media || m_unmountedDrives.isEmpty())
+        return;
+    showMediaProblem({});
+    m_controls.mountButton->setEnabled(false); // until the service has answered
+    m_p.media->mount(m_unmountedDrives.constFirst());
+}
+
+void MainWindow::safelyRemoveDevice()
+{
+    if (!m_p.media || !scan.holdsDevice())
+        return;
+    showMediaProblem({});
+    m_controls.safeRemoveButton->setEnabled(false);
+    m_p.media->safelyRemove(scan.roots[scan.deviceIndex]);
+}
+
+void MainWindow::showMediaProblem(const QString &text)
+{
+    m_mediaProblem = text;
+    m_mediaProblemState = state;
+    showNotice();
+}
+
+} // namespace kordavel

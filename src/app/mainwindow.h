@@ -1,0 +1,177 @@
+#pragma once
+
+#include "arrows.h"
+#include "device/drivescan.h"
+#include "flow.h"
+#include "help/helpwindow.h"
+#include "settings/devicedate.h"
+#include "settings/settingscontrols.h"
+#include "windowcontrols.h"
+#include "writer/hexfile.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QTimer;
+class QWindow;
+
+namespace kordavel {
+
+class Clock;
+class Drives;
+class Files;
+class MediaService;
+class MessageBox;
+
+// What the main window needs from the machine.
+struct Platform
+{
+    Drives *drives = nullptr;
+    Files *files = nullptr;
+    Clock *clock = nullptr;
+    MessageBox *messageBox = nullptr;
+    // Mounting and safe removal through the desktop's disk service; none on
+    // systems that mount media themselves.
+    MediaService *media = nullptr;
+    QString programFolder;
+};
+
+// Caption of every message box; the window itself is captioned kWindowCaption.
+inline constexpr char kProgramTitle[] = "Kordavel - Set 'Latest VU' settings";
+inline constexpr char kWindowCaption[] = "Kordavel Configuration";
+// A file of this name in the program's folder opens the wide layout.
+inline constexpr char kWideLayoutMarker[] = "DuzudodeVizuriRedi.txt";
+// The poll tick's interval.
+inline constexpr int kPollIntervalMs = 500;
+
+// The main window: settings pages, status texts, the Configure command and the
+// polling flow that guides the user through unplugging and replugging. The
+// work is spread over files by responsibility: building the controls
+// (windowcontrols.cpp), showing a device's settings (devicesettings.cpp), the
+// Configure command (configurecommand.cpp) and the poll tick (polltick.cpp).
+class MainWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(const Platform &platform, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Handlers, public so that tests can drive them directly.
+
+    // Clears the status and starts the flow over; runs when the window is
+    // first shown and when focus comes back to it from the help window.
+    void restartFlow();
+    // One poll: scans the drives and moves the flow on.
+    void onPollTick();
+    // Reads the device's version file and shows its settings.
+    ReadOutcome readDeviceSettings();
+    // The Configure command: writes the settings shown to the device.
+    void configureDevice();
+    // Shows the tall window with "Disconnect USB" after a configuration is written.
+    void askForUnplugAndReplug();
+    // Builds the configuration file from the screen and puts it on the device;
+    // false (after telling the user why) when nothing was written.
+    bool writeConfigurationFile();
+    // Deletes the configuration file the device has taken up.
+    void deleteTakenUpConfiguration();
+    // A new help window for the current status (the help button).
+    void openHelp();
+    // The help window, opened if needed, brought to the front (a click on the
+    // software version).
+    void showHelp();
+    // One step of the moving arrow with the given picture.
+    void showArrow(const PictureBox *arrow);
+
+    // Starts the flow over when focus returns here from the help window.
+    void onFocusWindowChanged(QWindow *window);
+
+    // State of the flow, shared by the tick, the read and the Configure command.
+    FlowState state = FlowState::WaitingForDevice;
+    qint32 deviceCount = 0;     // devices found by the last scan
+    qint32 softwareVersion = 0; // of the device read last
+    int configByte = 0;         // as read from the device, then as written
+    bool clockEnabled = false;  // the device read last runs its clock
+    DriveScan scan;
+    QByteArray versionData; // version file as last read
+    QString familyCode;     // its first two characters, upper-cased
+    DateConstants dateConstants;
+
+    const MainWindowControls &controls() const { return m_controls; }
+    SettingsRules *rules() const { return m_rules; }
+    HelpWindow *helpWindow() const { return m_help; }
+    QTimer *pollTimer() const { return m_pollTimer; }
+    ArrowAnimator &arrows() { return m_arrows; }
+    // Outer window size last requested, in twips.
+    int outerHeightTwips() const { return m_outerHeightTwips; }
+    int outerWidthTwips() const { return m_outerWidthTwips; }
+    bool wideLayout() const { return m_wide; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void loadStartupState();
+    void connectMediaService();
+    void setOuterHeightTwips(int twips);
+    void applyOuterSize();
+    HelpWindow *newHelpWindow();
+    void inform(const QString &text);
+
+    // Poll tick
+    void perform(FlowAction action);
+    void setLogRows(const QStringList &rows);
+    void updateMountNotice();
+    void showNotice();
+    void updateSafeRemove();
+
+    // Disk service
+    void mountDrive();
+    void safelyRemoveDevice();
+    void showMediaProblem(const QString &text);
+
+    // Reading the device's settings
+    ReadOutcome reportMissingVersionFile();
+    ReadOutcome rejectVersionFile(const QString &path, bool beforeLayoutCheck);
+    void showIdentification(const Identification &id);
+
+    // Configure command
+    QByteArray readVersionData(const QString &root, bool *ok);
+    ScreenSettings screenSettings() const;
+
+    Platform m_p;
+    MainWindowControls m_controls;
+    QTimer *m_pollTimer = nullptr;
+    SettingsRules *m_rules = nullptr;
+    QPointer<HelpWindow> m_help;
+    ArrowAnimator m_arrows;
+    bool m_busy = false; // a handler is running: ticks wait
+    bool m_lastFocusWasHelp = false;
+    bool m_activatedOnce = false;
+    bool m_wide = false;
+    QStringList m_unmountedDrives;   // kernel names; the mount button mounts the first
+    QString m_mediaProblem;          // why the last mount or removal failed
+    FlowState m_mediaProblemState{}; // flow state in which it failed
+    int m_outerHeightTwips = 0;
+    int m_outerWidthTwips = 0;
+
+    friend class BusyScope;
+};
+
+// Raises the window's busy flag for the life of a handler; ticks that fall due
+// meanwhile (inside a message box or a wait that lets events run) are skipped.
+class BusyScope
+{
+public:
+    explicit BusyScope(MainWindow &window) : m_flag(window.m_busy), m_was(m_flag) { m_flag = true; }
+    ~BusyScope() { m_flag = m_was; }
+    BusyScope(const BusyScope &) = delete;
+    BusyScope &operator=(const BusyScope &) = delete;
+
+private:
+    bool &m_flag;
+    bool m_was;
+};
+
+} // namespace kordavel

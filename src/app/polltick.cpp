@@ -1,0 +1,184 @@
+// The poll tick: twice a second the window scans the drives, shows what it
+// found and moves the plug/unplug flow on.
+#include "help/helptext.h"
+#include "layout.h"
+#include "mainwindow.h"
+#include "platform/drives.h"
+#include "platform/files.h"
+#include "platform/media.h"
+#include "settings/versionfile.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace kordavel {
+
+void MainWindow::onPollTick()
+{
+    if (m_busy)
+        return;
+    BusyScope busy(*this);
+    m_controls.stateLabel->setText(QString::number(qint32(state)));
+    QStringList rows;
+    scanForDevices(*m_p.drives, *m_p.files, scan, deviceCount, rows);
+    setLogRows(rows);
+
+    updateMountNotice();
+
+    const FlowStep step = planTick(state, deviceCount);
+    for (FlowAction a : step.actions)
+        perform(a);
+    if (!step.readDevice) {
+        state = step.nextState;
+        updateSafeRemove();
+        return;
+    }
+    const ReadOutcome outcome = readDeviceSettings();
+    const FlowStep after = planAfterRead(outcome, familyCodeOf(versionData), softwareVersion);
+    for (FlowAction a : after.actions)
+        perform(a);
+    state = after.nextState;
+}
+
+void MainWindow::setLogRows(const QStringList &rows)
+{
+    // Rebuilding an unchanged list twice a second would only flicker.
+    QListWidget *log = m_controls.driveLog;
+    bool same = log->count() == rows.size();
+    for (int i = 0; same && i < rows.size(); ++i)
+        same = log->item(i)->text() == rows[i];
+    if (same)
+        return;
+    log->clear();
+    log->addItems(rows);
+}
+
+void MainWindow::updateMountNotice()
+{
+    // A medium that is attached but not mounted is no drive and cannot be
+    // found; say so while waiting for a device, so the user is not left
+    // guessing, and offer to mount it where the disk service can.
+    m_unmountedDrives.clear();
+    if (state == FlowState::WaitingForDevice && deviceCount == 0)
+        m_unmountedDrives = m_p.drives->unmountedRemovables();
+    if (!m_mediaProblem.isEmpty() && m_mediaProblemState != state)
+        m_mediaProblem.clear(); // the flow has moved on
+    showNotice();
+}
+
+void MainWindow::showNotice()
+{
+    const bool canMount = m_p.media && m_p.media->available();
+    QString notice;
+    if (!m_mediaProblem.isEmpty()) {
+        notice = m_mediaProblem;
+    } else if (!m_unmountedDrives.isEmpty()) {
+        notice = canMount ? QStringLiteral("A removable drive (%1) is attached but not mounted.")
+                          : QStringLiteral("A removable drive (%1) is attached but not "
+                                           "mounted. Mount it to use it here.");
+        notice = notice.arg(m_unmountedDrives.join(QStringLiteral(", ")));
+    }
+    const bool offerMount = canMount && !m_unmountedDrives.isEmpty();
+    QLabel *label = m_controls.mountNoticeLabel;
+    if (m_controls.mountButton->isHidden() == offerMount) {
+        m_controls.mountButton->setVisible(offerMount);
+        label->setGeometry(pixelRect(offerMount ? kNoticeBesideMountButton
+                                                : *geometryOf(QStringLiteral("mountNoticeLabel"))));
+    }
+    if (label->text() != notice)
+        label->setText(notice);
+}
+
+void MainWindow::updateSafeRemove()
+{
+    // Offered while the flow waits for the configured device to be unplugged.
+    const bool offer = m_p.media && m_p.media->available() &&
+                       state == FlowState::WaitingForUnplug && deviceCount == 1;
+    if (m_controls.safeRemoveButton->isHidden() == offer)
+        m_controls.safeRemoveButton->setVisible(offer);
+}
+
+void MainWindow::perform(FlowAction action)
+{
+    const MainWindowControls &c = m_controls;
+    switch (action) {
+    case FlowAction::MessageReady:
+        c.statusLabel->setText(QStringLiteral("Ready for next"));
+        break;
+    case FlowAction::MessageFound:
+        c.statusLabel->setText(QStringLiteral("Kordavel found"));
+        break;
+    case FlowAction::MessageConfigRead:
+        c.statusLabel->setText(QStringLiteral("Configuration read"));
+        break;
+    case FlowAction::MessageNotSuitable:
+        c.statusLabel->setText(QLatin1String(kNotSuitableMessage));
+        break;
+    case FlowAction::MessageSuccess:
+        c.statusLabel->setText(QStringLiteral("Success!"));
+        break;
+    case FlowAction::ShowSWVersion:
+        c.softwareVersionLabel->setVisible(true);
+        break;
+    case FlowAction::HideSWVersion:
+        c.softwareVersionLabel->setVisible(false);
+        break;
+    case FlowAction::EnableConfigure:
+        c.configureButton->setEnabled(true);
+        break;
+    case FlowAction::DisableConfigure:
+        c.configureButton->setEnabled(false);
+        break;
+    case FlowAction::ArrowIn:
+        showArrow(c.plugInArrowPicture);
+        break;
+    case FlowAction::ArrowOut:
+        showArrow(c.unplugArrowPicture);
+        break;
+    case FlowAction::ArrowNone:
+        showArrow(c.noArrowPicture);
+        break;
+    case FlowAction::ShowArrowDisplay:
+        c.arrowDisplay->setVisible(true);
+        break;
+    case FlowAction::HideArrowDisplay:
+        c.arrowDisplay->setVisible(false);
+        break;
+    case FlowAction::InstructionConnect:
+        c.instructionLabel->setText(QStringLiteral("Connect USB"));
+        break;
+    case FlowAction::InstructionDisconnect:
+        c.instructionLabel->setText(QStringLiteral("Disconnect USB"));
+        break;
+    case FlowAction::WindowShort:
+        setOuterHeightTwips(kShortHeightTwips);
+        break;
+    case FlowAction::WindowTall:
+        setOuterHeightTwips(kTallHeightTwips);
+        break;
+    case FlowAction::DeleteConfigFile:
+        deleteTakenUpConfiguration();
+        break;
+    }
+}
+
+void MainWindow::showArrow(const PictureBox *arrow)
+{
+    m_arrows.showArrow(*m_controls.arrowDisplay, *m_controls.noArrowPicture, *arrow);
+}
+
+void MainWindow::deleteTakenUpConfiguration()
+{
+    // Only the Kordavel's file is deleted; a CR unit's file stays (the flow
+    // never takes a CR unit this far by itself).
+    if (!scan.holdsDevice())
+        return;
+    const QString path =
+        m_p.files->resolve(scan.roots[scan.deviceIndex],
+                           QStringLiteral("UPDATES/") + QLatin1String(kTqConfigurationFileName));
+    if (!path.isEmpty() && m_p.files->isFile(path))
+        m_p.files->remove(path);
+}
+
+} // namespace kordavel

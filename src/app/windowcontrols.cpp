@@ -1,0 +1,224 @@
+#include "windowcontrols.h"
+
+#include "arrows.h"
+#include "layout.h"
+#include "pictures.h"
+#include "platform/look.h"
+#include "widgets.h"
+
+#include <QButtonGroup>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kordavel {
+
+namespace {
+
+// Font sizes of the design, in points.
+constexpr qreal kSmallPoints = 9.75;
+constexpr qreal kLargePoints = 12;
+constexpr qreal kHeadlinePoints = 24;
+
+template <typename T> T *place(T *w, const char *name)
+{
+    w->setObjectName(QLatin1String(name));
+    if (const ControlGeometry *g = geometryOf(QLatin1String(name)))
+        w->setGeometry(pixelRect(*g));
+    return w;
+}
+
+// Explicit groups: automatic exclusivity would search the whole window and
+// couple the page selectors with the option buttons inside the pages.
+void exclusiveGroup(std::initializer_list<QRadioButton *> buttons)
+{
+    auto *group = new QButtonGroup((*buttons.begin())->parent());
+    int id = 0;
+    for (QRadioButton *b : buttons)
+        group->addButton(b, id++);
+}
+
+} // namespace
+
+MainWindowControls buildMainWindowControls(QWidget *window)
+{
+    // Creation order is stacking order: later controls lie above earlier ones.
+    MainWindowControls c;
+    c.helpButton = place(new QPushButton(QStringLiteral("&?"), window), "helpButton");
+
+    c.modelFrame = place(new QFrame(window), "modelFrame");
+    c.modelFrame->setFrameShape(QFrame::NoFrame);
+    c.modelKordavelButton =
+        place(new WrapRadioButton(QStringLiteral("Kordavel"), c.modelFrame), "modelKordavelButton");
+    c.modelKordavelPlusButton =
+        place(new WrapRadioButton(QStringLiteral("Kordavel Plus"), c.modelFrame),
+              "modelKordavelPlusButton");
+    for (QRadioButton *b : {c.modelKordavelButton, c.modelKordavelPlusButton})
+        b->setFont(designFont(kSmallPoints));
+    c.modelKordavelPlusButton->setChecked(true);
+    exclusiveGroup({c.modelKordavelButton, c.modelKordavelPlusButton});
+
+    c.fileNamePageButton =
+        place(new WrapRadioButton(QStringLiteral("File Name"), window), "fileNamePageButton");
+    c.downloadPageButton =
+        place(new WrapRadioButton(QStringLiteral("Configuration"), window), "downloadPageButton");
+    for (QRadioButton *b : {c.downloadPageButton, c.fileNamePageButton})
+        b->setFont(designFont(kLargePoints));
+    c.downloadPageButton->setChecked(true);
+    exclusiveGroup({c.downloadPageButton, c.fileNamePageButton});
+
+    c.fileNamePage =
+        place(new QGroupBox(QStringLiteral("Select File Name Format"), window), "fileNamePage");
+    c.downloadPage =
+        place(new QGroupBox(QStringLiteral("Select Files to download"), window), "downloadPage");
+    for (QGroupBox *page : {c.fileNamePage, c.downloadPage}) {
+        page->setFont(designFont(kSmallPoints));
+        useDesignFrameLook(page);
+    }
+
+    struct FormatDef
+    {
+        FileNameFormat format;
+        const char *name;
+        const char *caption;
+    };
+    static const FormatDef formats[] = {
+        {FileNameFormat::ShortNames, "shortNamesButton", "Short File Names (esm/crd)"},
+        {FileNameFormat::European, "europeanNamesButton", "European/VDO (DDD)"},
+        {FileNameFormat::French, "frenchNamesButton", "French (C1B/V1B)"},
+        {FileNameFormat::Spanish, "spanishNamesButton", "Spanish (TGD)"},
+        {FileNameFormat::DuvadoRirozo, "duvadoRirozoNamesButton", "Duvado Rirozo (DDD)"},
+    };
+    for (const FormatDef &f : formats) {
+        QRadioButton *b =
+            place(new WrapRadioButton(QLatin1String(f.caption), c.fileNamePage), f.name);
+        b->setFont(designFont(kLargePoints));
+        c.fileNameFormatButtons[std::size_t(f.format)] = b;
+    }
+    c.formatButton(FileNameFormat::European)->setChecked(true);
+    const auto &fb = c.fileNameFormatButtons;
+    exclusiveGroup({fb[0], fb[1], fb[2], fb[3], fb[4]});
+
+    struct BoxDef
+    {
+        QCheckBox *MainWindowControls::*box;
+        const char *name;
+        const char *caption;
+        const char *tip;
+    };
+    using C = MainWindowControls;
+    static const BoxDef boxes[] = {
+        {&C::useDatesBox, "useDatesBox", "Use Start/End Dates",
+         "Available from firmware version 55"},
+        {&C::driverCardBox, "driverCardBox", "Driver Card in VU (if there is one)", "TREP 06"},
+        {&C::technicalDataBox, "technicalDataBox", "Technical Data", "TREP 05"},
+        {&C::eventsFaultsBox, "eventsFaultsBox", "Events && Faults", "TREP 03"},
+        {&C::detailedSpeedBox, "detailedSpeedBox", "Detailed Speed (24h)", "TREP 04"},
+        {&C::activitiesBox, "activitiesBox", "Daily Activity Records", "TREP 02"},
+        {&C::overviewBox, "overviewBox", "Overview (Mandatory)", "TREP 01"},
+        {&C::saveCardDateBox, "saveCardDateBox", "Save Card Download Date",
+         "For card downloaded direct into Kordavel Plus or Blue"},
+        {&C::speed168hBox, "speed168hBox", "168h Detailed Speed",
+         "168h Detailed Speed available from VDO tachographs"},
+        {&C::otherVdoDataBox, "otherVdoDataBox", "Other VDO Specific Data",
+         "Available from VDO tachographs"},
+        {&C::speed4HzBox, "speed4HzBox", "4Hz Data",
+         "4Hz Speed Data available from VDO tachographs"},
+    };
+    for (const BoxDef &d : boxes) {
+        c.*d.box = place(new WrapCheckBox(QLatin1String(d.caption), c.downloadPage), d.name);
+        (c.*d.box)->setToolTip(QLatin1String(d.tip));
+    }
+    // The overview is always downloaded.
+    c.overviewBox->setChecked(true);
+    c.overviewBox->setEnabled(false);
+
+    c.daysBackEdit = place(new QLineEdit(QStringLiteral("92"), c.downloadPage), "daysBackEdit");
+    c.daysBackEdit->setFont(designFont(kLargePoints));
+    c.daysBackEdit->setToolTip(QStringLiteral("Set to zero for 'download since last download'"));
+
+    for (QDateEdit **picker : {&c.downloadEndPicker, &c.downloadStartPicker}) {
+        *picker =
+            place(new QDateEdit(c.downloadPage),
+                  picker == &c.downloadEndPicker ? "downloadEndPicker" : "downloadStartPicker");
+        (*picker)->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        (*picker)->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
+        (*picker)->setCalendarPopup(true);
+    }
+    c.downloadEndLabel =
+        place(new QLabel(QStringLiteral("Download End"), c.downloadPage), "downloadEndLabel");
+    c.downloadStartLabel =
+        place(new QLabel(QStringLiteral("Download Start"), c.downloadPage), "downloadStartLabel");
+    c.daysLabel = place(new QLabel(QStringLiteral("Days"), c.downloadPage), "daysLabel");
+    c.daysLabel->setFont(designFont(kLargePoints));
+    for (QWidget *w : std::initializer_list<QWidget *>{c.downloadEndPicker, c.downloadStartPicker,
+                                                       c.downloadEndLabel, c.downloadStartLabel})
+        w->setFont(designFont(kSmallPoints));
+    for (DownloadBox b : kAllDownloadBoxes)
+        c.box(b)->setFont(designFont(kSmallPoints));
+
+    c.noArrowPicture = place(new PictureBox(window), "noArrowPicture");
+    c.arrowDisplay = place(new PictureBox(window), "arrowDisplay");
+    c.plugInArrowPicture = place(new PictureBox(window), "plugInArrowPicture");
+    c.unplugArrowPicture = place(new PictureBox(window), "unplugArrowPicture");
+    c.noArrowPicture->setImage(blankPicture(c.noArrowPicture->width(), c.noArrowPicture->height()));
+    c.arrowDisplay->setImage(blankPicture(c.arrowDisplay->width(), c.arrowDisplay->height()));
+    c.plugInArrowPicture->setImage(arrowPicture(true));
+    c.unplugArrowPicture->setImage(arrowPicture(false));
+    for (PictureBox *hidden : {c.noArrowPicture, c.plugInArrowPicture, c.unplugArrowPicture})
+        hidden->setVisible(false);
+
+    c.driveLog = place(new QListWidget(window), "driveLog");
+    c.configureButton =
+        place(new QPushButton(QStringLiteral("&Configure"), window), "configureButton");
+    c.configureButton->setEnabled(false);
+    c.stateCaptionLabel = place(new QLabel(QStringLiteral("State"), window), "stateCaptionLabel");
+    c.stateLabel = place(new QLabel(QStringLiteral("0"), window), "stateLabel");
+    c.stateLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    c.softwareVersionLabel =
+        place(new QLabel(QStringLiteral("SW Version - "), window), "softwareVersionLabel");
+    c.softwareVersionLabel->setFont(designFont(kSmallPoints));
+    c.statusLabel = place(new QLabel(window), "statusLabel");
+    c.statusLabel->setFont(designFont(kHeadlinePoints));
+    c.statusLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    c.devicePicture = place(new QLabel(window), "devicePicture");
+    c.devicePicture->setPixmap(QPixmap::fromImage(devicePicture()));
+    c.devicePicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    c.instructionLabel =
+        place(new QLabel(QStringLiteral("Disconnect USB"), window), "instructionLabel");
+    c.instructionLabel->setFont(designFont(kHeadlinePoints));
+    c.instructionLabel->setWordWrap(true);
+    c.instructionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    c.programVersionLabel = place(new QLabel(window), "programVersionLabel");
+    c.programVersionLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    c.copyrightLabel = place(new QLabel(window), "copyrightLabel");
+    c.mountNoticeLabel = place(new QLabel(window), "mountNoticeLabel");
+    c.mountNoticeLabel->setWordWrap(true);
+    c.mountNoticeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    c.mountButton = place(new QPushButton(QStringLiteral("&Mount"), window), "mountButton");
+    c.mountButton->setToolTip(
+        QStringLiteral("Mount the attached drive through the desktop's disk service"));
+    c.mountButton->setVisible(false);
+    c.safeRemoveButton =
+        place(new QPushButton(QStringLiteral("&Safely remove"), window), "safeRemoveButton");
+    c.safeRemoveButton->setToolTip(
+        QStringLiteral("Unmount the Kordavel and power it off, ready to be unplugged"));
+    c.safeRemoveButton->setVisible(false);
+
+    // Labels draw their text from the top of their box, as the design places
+    // them; the toolkit would centre it vertically.
+    for (QLabel *label : window->findChildren<QLabel *>())
+        label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+
+    // The instruction is drawn over the device picture, the arrow display over
+    // the picture's lower left corner.
+    c.instructionLabel->raise();
+    c.arrowDisplay->raise();
+    return c;
+}
+
+} // namespace kordavel

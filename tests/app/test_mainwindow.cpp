@@ -1,0 +1,175 @@
+// The main window's controls, layouts, start-up and activation.
+#include "app/layout.h"
+#include "support/testsupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+using namespace kordavel;
+using namespace kordavel::test;
+
+TEST(MainWindow, EveryControlSitsWhereTheTableSays)
+{
+    Harness h;
+    for (const ControlGeometry &g : kMainWindowLayout) {
+        QWidget *w = h.window->findChild<QWidget *>(QLatin1String(g.name));
+        ASSERT_NE(w, nullptr) << g.name;
+        EXPECT_EQ(w->parentWidget()->objectName(), QLatin1String(g.parent)) << g.name;
+        QRect expected = pixelRect(g);
+        if (QLatin1String(g.name) == QLatin1String("helpButton"))
+            expected.moveTop(twipsToPixels(50)); // moved up at start-up
+        EXPECT_EQ(w->geometry(), expected) << g.name;
+    }
+}
+
+TEST(MainWindow, CaptionsTooltipsAndInitialStates)
+{
+    Harness h;
+    MainWindow &f = *h.window;
+    EXPECT_EQ(f.windowTitle(), "Kordavel Configuration");
+    EXPECT_EQ(f.controls().helpButton->text(), "&?");
+    EXPECT_EQ(f.controls().configureButton->text(), "&Configure");
+    EXPECT_FALSE(f.controls().configureButton->isEnabled());
+    EXPECT_TRUE(f.controls().overviewBox->isChecked());
+    EXPECT_FALSE(f.controls().overviewBox->isEnabled());
+    EXPECT_EQ(f.controls().eventsFaultsBox->text(), "Events && Faults");
+    EXPECT_EQ(f.controls().useDatesBox->toolTip(), "Available from firmware version 55");
+    EXPECT_EQ(f.controls().saveCardDateBox->toolTip(),
+              "For card downloaded direct into Kordavel Plus or Blue");
+    EXPECT_EQ(f.controls().daysBackEdit->text(), "92");
+    EXPECT_EQ(f.controls().daysBackEdit->toolTip(),
+              "Set to zero for 'download since last download'");
+    EXPECT_TRUE(f.controls().downloadPageButton->isChecked());
+    EXPECT_TRUE(f.controls().formatButton(FileNameFormat::European)->isChecked());
+    EXPECT_EQ(f.controls().formatButton(FileNameFormat::DuvadoRirozo)->text(),
+              "Duvado Rirozo (DDD)");
+    EXPECT_TRUE(f.controls().modelKordavelPlusButton->isChecked());
+    EXPECT_EQ(f.controls().downloadPage->title(), "Select Files to download");
+    EXPECT_EQ(f.controls().softwareVersionLabel->text(), "SW Version - ");
+    EXPECT_EQ(f.controls().instructionLabel->text(), "Disconnect USB");
+    EXPECT_EQ(f.controls().stateLabel->text(), "0");
+    EXPECT_EQ(f.controls().programVersionLabel->text(), "Rev. 0.1.17");
+    EXPECT_EQ(f.controls().copyrightLabel->text(), QString::fromUtf8("\u00A9 2026 Kordavel"));
+    EXPECT_EQ(f.pollTimer()->interval(), 500);
+    for (QWidget *hidden : {static_cast<QWidget *>(f.controls().noArrowPicture),
+                            static_cast<QWidget *>(f.controls().plugInArrowPicture),
+                            static_cast<QWidget *>(f.controls().unplugArrowPicture)})
+        EXPECT_TRUE(hidden->isHidden());
+    EXPECT_FALSE(f.controls().arrowDisplay->isHidden());
+    EXPECT_EQ(f.controls().statusLabel->font().pointSizeF(), 24);
+    EXPECT_EQ(f.controls().activitiesBox->font().pointSizeF(), 9.75);
+}
+
+TEST(MainWindow, AccessKeyPressesConfigure)
+{
+    Harness h;
+    h.window->controls().configureButton->setEnabled(true);
+    int clicks = 0;
+    QObject::connect(h.window->controls().configureButton, &QPushButton::clicked,
+                     [&] { ++clicks; });
+    h.window->show();
+    QApplication::setActiveWindow(h.window.get());
+    QTest::keyClick(h.window.get(), Qt::Key_C, Qt::AltModifier);
+    QTest::qWait(300); // the button animates its press before it clicks
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(MainWindow, StartUpDatesAndSizes)
+{
+    Harness h;
+    MainWindow &f = *h.window;
+    EXPECT_EQ(f.controls().downloadStartPicker->date(), QDate(2025, 12, 5));
+    EXPECT_EQ(f.controls().downloadEndPicker->date(), QDate(2026, 12, 6));
+    EXPECT_EQ(f.controls().downloadStartPicker->minimumDate(), QDate(1601, 1, 1));
+    EXPECT_EQ(f.controls().downloadStartPicker->maximumDate(), QDate(9999, 12, 31));
+    EXPECT_EQ(f.outerHeightTwips(), 7800);
+    EXPECT_EQ(f.outerWidthTwips(), 4800);
+    EXPECT_FALSE(f.wideLayout());
+    EXPECT_EQ(f.pos(), QPoint(7, 7));
+    EXPECT_EQ(f.dateConstants.epoch.date(), QDate(1970, 1, 1));
+}
+
+TEST(MainWindow, MarkerFileSelectsTheWideLayout)
+{
+    Harness narrow;
+    QDir(narrow.programDir.path()).mkdir("DuzudodeVizuriRedi.txt");
+    narrow.create();
+    EXPECT_FALSE(narrow.window->wideLayout()) << "a folder of that name does not count";
+
+    Harness wide;
+    writeFile(wide.programDir.filePath("DuzudodeVizuriRedi.txt"), "");
+    wide.create();
+    EXPECT_TRUE(wide.window->wideLayout());
+    EXPECT_GT(wide.window->width(), narrow.window->width());
+    // Everything of the diagnostic area lies inside the wide client area only.
+    const QRect list = wide.window->controls().driveLog->geometry();
+    EXPECT_LE(list.right(), wide.window->width());
+    EXPECT_GT(list.left(), narrow.window->width());
+}
+
+TEST(MainWindow, ActivationResetsTheFlowOnlyWhenComingBackFromHelp)
+{
+    Harness h;
+    MainWindow &f = *h.window;
+    f.show();
+    f.state = FlowState::WaitingForReplug;
+    f.controls().statusLabel->setText("Success!");
+    QWindow other;
+    f.onFocusWindowChanged(&other); // another window of some kind
+    f.onFocusWindowChanged(f.windowHandle());
+    EXPECT_EQ(f.state, FlowState::WaitingForReplug);
+    f.onFocusWindowChanged(nullptr); // another application
+    f.onFocusWindowChanged(f.windowHandle());
+    EXPECT_EQ(f.state, FlowState::WaitingForReplug);
+
+    f.openHelp();
+    ASSERT_NE(f.helpWindow(), nullptr);
+    f.helpWindow()->winId();
+    f.onFocusWindowChanged(f.helpWindow()->windowHandle());
+    f.onFocusWindowChanged(nullptr);
+    f.onFocusWindowChanged(f.windowHandle());
+    EXPECT_EQ(f.state, FlowState::WaitingForDevice);
+    EXPECT_EQ(f.controls().statusLabel->text(), "");
+}
+
+TEST(MainWindow, ClosingStopsTheTimerAndTheHelpWindow)
+{
+    Harness h;
+    h.window->pollTimer()->start();
+    h.window->openHelp();
+    QPointer<HelpWindow> help = h.window->helpWindow();
+    h.window->close();
+    EXPECT_FALSE(h.window->pollTimer()->isActive());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(help.isNull() || !help->isVisible());
+}
+
+TEST(MainWindow, NoticeForAnAttachedButUnmountedDrive)
+{
+    Harness h;
+    MainWindow &f = *h.window;
+    h.drives.unmounted = {"sdb1"};
+    h.tick();
+    EXPECT_EQ(f.controls().mountNoticeLabel->text(),
+              "A removable drive (sdb1) is attached but not mounted. Mount it to use it here.");
+    EXPECT_EQ(f.controls().statusLabel->text(), "Ready for next")
+        << "the status text itself is unchanged";
+    h.drives.unmounted.clear();
+    h.tick();
+    EXPECT_EQ(f.controls().mountNoticeLabel->text(), "");
+}
