@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -228,4 +229,43 @@ TEST(HexFile, ChecksumOfAZeroSum)
 {
     EXPECT_EQ(hexRecord(0x0000, 0x00, QByteArray()), ":0000000000");
     EXPECT_EQ(hexRecord(0x0000, 0x01, QByteArray()), ":00000001FF");
+}
+
+// The byte tables of docs/device-files.md are what the code builds: its worked
+// example and every row of its table of VDO-specific records.
+TEST(HexFile, DocumentedFormatsMatchTheCode)
+{
+    QFile doc(QStringLiteral(KORDAVEL_DOCS_DIR "/device-files.md"));
+    ASSERT_TRUE(doc.open(QIODevice::ReadOnly)) << qPrintable(doc.fileName());
+    const QString text = QString::fromUtf8(doc.readAll()).replace("\r\n", "\n");
+
+    const qsizetype at = text.indexOf("### Worked example");
+    ASSERT_GE(at, 0);
+    const qsizetype open = text.indexOf("```\n", at);
+    const qsizetype close = text.indexOf("```", open + 4);
+    ASSERT_TRUE(open > at && close > open);
+    QByteArray example = text.mid(open + 4, close - open - 4).toLatin1();
+    example.replace("\n", "\r\n");
+    EXPECT_EQ(buildConfigurationFile(workedExample(), "TQ", 60, 0x3F, dc).text, example);
+
+    const QRegularExpression row(QStringLiteral(
+        "^\\| (\u2713|-) \\| (\u2713|-) \\| (\u2713|-) \\| (?:`([0-9A-F ]+)`|\\(no record\\)) \\|$"),
+        QRegularExpression::MultilineOption);
+    int rows = 0;
+    for (auto it = row.globalMatch(text); it.hasNext(); ++rows) {
+        const QRegularExpressionMatch m = it.next();
+        const auto on = [&](int i) { return m.captured(i) != QLatin1String("-"); };
+        ScreenSettings s = workedExample();
+        s.setChecked(DownloadBox::Speed4Hz, on(1));
+        s.setChecked(DownloadBox::OtherVdoData, on(2));
+        s.setChecked(DownloadBox::Speed168h, on(3));
+        const QList<QByteArray> l = lines(buildConfigurationFile(s, "TQ", 36, 0x3F, dc).text);
+        const QByteArray data = QByteArray::fromHex(m.captured(4).remove(' ').toLatin1());
+        if (data.isEmpty())
+            EXPECT_EQ(l.size(), 4) << qPrintable(m.captured(0));
+        else
+            EXPECT_TRUE(l.contains(hexRecord(RecordAddress::VdoCodes, kDataRecord, data)))
+                << qPrintable(m.captured(0));
+    }
+    EXPECT_EQ(rows, 8) << "every combination of the three boxes has its row";
 }
