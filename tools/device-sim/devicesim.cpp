@@ -9,8 +9,25 @@ namespace kordavel::sim {
 
 namespace {
 
+// The device's settings memory: configuration records address it from here,
+// and its first 80 bytes are what the version file of layout C shows.
 constexpr int kAreaStart = 0x3A00;
 constexpr int kAreaLength = 80;
+
+// The simulator keeps its own model of the version file, independent of the
+// program's parser, so that the round trip checks one against the other.
+constexpr int kHeaderLength = 11; // family, version field, "HEX"
+constexpr int kPeriodAt = 11;
+constexpr int kFirstCodesAt = 16;
+constexpr int kSecondCodesAt = 32;
+constexpr int kDatesMarkerAt = 71;
+constexpr int kStartAt = 72;
+constexpr int kEndAt = 76;
+constexpr int kLengthA = 21;
+constexpr int kLengthB = 25;
+constexpr int kLengthC = 80;
+constexpr int kConfigByteB = 24;
+constexpr int kConfigByteC = 31;
 
 QString rootOf(const QString &dir)
 {
@@ -51,20 +68,18 @@ QList<QByteArray> tableLinesWithout(const QString &table, const QString &root)
 int versionFileLength(const QByteArray &family, int version)
 {
     if (family.toUpper() == "CR" || version >= 36)
-        return 80;
+        return kLengthC;
     if (version >= 28)
-        return 25;
-    if (version >= 9)
-        return 21;
-    return 21;
+        return kLengthB;
+    return kLengthA; // also for 8 and lower, which publish no settings
 }
 
 int configByteOffset(int length)
 {
-    if (length >= 80)
-        return 31;
-    if (length == 25)
-        return 24;
+    if (length >= kLengthC)
+        return kConfigByteC;
+    if (length == kLengthB)
+        return kConfigByteB;
     return -1;
 }
 
@@ -74,20 +89,22 @@ QByteArray makeVersionFile(const DeviceSettings &s)
     QByteArray d(length, char(0xFF));
     const QByteArray header =
         s.family.left(2) + QByteArray::number(s.version).rightJustified(6, '0').right(6) + "HEX";
-    d.replace(0, 11, header);
-    d.replace(11, 4, s.period.left(4).leftJustified(4, char(0xFF)));
+    d.replace(0, kHeaderLength, header);
+    d.replace(kPeriodAt, 4, s.period.left(4).leftJustified(4, char(0xFF)));
     const int configAt = configByteOffset(length);
-    const int firstEnd = configAt > 0 ? std::min(configAt, 31) : length;
-    d.replace(16, std::min<int>(s.firstCodes.size(), firstEnd - 16),
-              s.firstCodes.left(firstEnd - 16));
+    const int firstEnd = configAt > 0 ? std::min(configAt, kConfigByteC) : length;
+    d.replace(kFirstCodesAt, std::min<int>(s.firstCodes.size(), firstEnd - kFirstCodesAt),
+              s.firstCodes.left(firstEnd - kFirstCodesAt));
     if (configAt >= 0)
         d[configAt] = char(s.configByte);
-    if (length >= 80) {
-        d.replace(32, std::min<int>(s.secondCodes.size(), 39), s.secondCodes.left(39));
-        d[71] = char(s.useDates ? 0x55 : 0xFF);
-        for (int i = 0; i < 4; ++i) {
-            d[72 + i] = char(s.start >> (24 - 8 * i));
-            d[76 + i] = char(s.end >> (24 - 8 * i));
+    if (length >= kLengthC) {
+        const int secondLength = kDatesMarkerAt - kSecondCodesAt;
+        d.replace(kSecondCodesAt, std::min<int>(s.secondCodes.size(), secondLength),
+                  s.secondCodes.left(secondLength));
+        d[kDatesMarkerAt] = char(s.useDates ? 0x55 : 0xFF);
+        for (int i = 0; i < 4; ++i) { // big-endian
+            d[kStartAt + i] = char(s.start >> (24 - 8 * i));
+            d[kEndAt + i] = char(s.end >> (24 - 8 * i));
         }
     }
     return d;
@@ -192,7 +209,7 @@ TakeUpResult applyConfiguration(const QByteArray &versionFile, const QByteArray 
     }
     QByteArray d = versionFile;
     const int configAt = configByteOffset(int(d.size()));
-    for (int i = 16; i < std::min<int>(80, d.size()); ++i)
+    for (int i = kFirstCodesAt; i < std::min<int>(kAreaLength, d.size()); ++i)
         if (i != configAt)
             d[i] = char(0xFF);
     for (const HexRecord &rec : parsed.records) {
@@ -207,9 +224,9 @@ TakeUpResult applyConfiguration(const QByteArray &versionFile, const QByteArray 
             // The header record carries the family, version and period one address higher.
             const int offset =
                 rec.address == kAreaStart ? address - kAreaStart - 1 : address - kAreaStart;
-            // The device keeps its own family and version (offsets 0-10); only
-            // the header record sets the period, other records only the area from 16 on.
-            if (offset <= 10 || (rec.address != kAreaStart && offset < 16))
+            // The device keeps its own family and version; only the header
+            // record sets the period, other records only the code lists on.
+            if (offset < kHeaderLength || (rec.address != kAreaStart && offset < kFirstCodesAt))
                 continue;
             if (offset < 0 || offset >= d.size() || offset == configAt)
                 continue;
