@@ -40,30 +40,30 @@ TEST(Arrows, PicturesHaveTheirSizes)
 TEST(Arrows, PositionsAlternateOverEveryCall)
 {
     Harness h;
-    MainWindow &f = *h.window;
-    const QImage out = f.controls().unplugArrowPicture->image();
-    const QImage in = f.controls().plugInArrowPicture->image();
-    f.showArrow(f.controls().unplugArrowPicture);
-    EXPECT_EQ(f.controls().arrowDisplay->image(), expected(out, 32)) << "first call at 32";
-    f.showArrow(f.controls().unplugArrowPicture);
-    EXPECT_EQ(f.controls().arrowDisplay->image(), expected(out, 0));
-    f.showArrow(f.controls().noArrowPicture); // blanking counts as a call too
-    EXPECT_EQ(f.controls().arrowDisplay->image(), blankPicture(148, 81));
-    f.showArrow(f.controls().plugInArrowPicture);
-    EXPECT_EQ(f.controls().arrowDisplay->image(), expected(in, 0));
-    f.showArrow(f.controls().plugInArrowPicture);
-    EXPECT_EQ(f.controls().arrowDisplay->image(), expected(in, 32));
+    MainWindow &mainWindow = *h.window;
+    const QImage out = mainWindow.controls().unplugArrowPicture->image();
+    const QImage in = mainWindow.controls().plugInArrowPicture->image();
+    mainWindow.showArrow(mainWindow.controls().unplugArrowPicture);
+    EXPECT_EQ(mainWindow.controls().arrowDisplay->image(), expected(out, 32)) << "first call at 32";
+    mainWindow.showArrow(mainWindow.controls().unplugArrowPicture);
+    EXPECT_EQ(mainWindow.controls().arrowDisplay->image(), expected(out, 0));
+    mainWindow.showArrow(mainWindow.controls().noArrowPicture); // blanking counts as a call too
+    EXPECT_EQ(mainWindow.controls().arrowDisplay->image(), blankPicture(148, 81));
+    mainWindow.showArrow(mainWindow.controls().plugInArrowPicture);
+    EXPECT_EQ(mainWindow.controls().arrowDisplay->image(), expected(in, 0));
+    mainWindow.showArrow(mainWindow.controls().plugInArrowPicture);
+    EXPECT_EQ(mainWindow.controls().arrowDisplay->image(), expected(in, 32));
 }
 
 TEST(Arrows, DrawingWhileHiddenShowsOnceVisible)
 {
     Harness h;
-    MainWindow &f = *h.window;
-    f.show();
-    f.controls().arrowDisplay->hide();
-    f.showArrow(f.controls().unplugArrowPicture);
-    f.controls().arrowDisplay->show();
+    MainWindow &mainWindow = *h.window;
+    mainWindow.show();
+    mainWindow.controls().arrowDisplay->hide();
+    mainWindow.showArrow(mainWindow.controls().unplugArrowPicture);
+    mainWindow.controls().arrowDisplay->show();
     const QImage shown =
-        f.controls().arrowDisplay->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shown, expected(f.controls().unplugArrowPicture->image(), 32));
+        mainWindow.controls().arrowDisplay->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, expected(mainWindow.controls().unplugArrowPicture->image(), 32));
 }

@@ -98,8 +98,8 @@ namespace {
 class Flow : public ::testing::Test
 {
 protected:
-    MainWindow &f() { return *h.window; }
-    QString message() { return f().controls().statusLabel->text(); }
+    MainWindow &mainWindow() { return *h.window; }
+    QString message() { return mainWindow().controls().statusLabel->text(); }
     Harness h;
     DeviceDir dev{exampleLayoutC()};
 };
@@ -110,43 +110,43 @@ TEST_F(Flow, CompleteRunWithOneDevice)
 {
     h.tick();
     EXPECT_EQ(message(), "Ready for next");
-    EXPECT_TRUE(f().controls().softwareVersionLabel->isHidden());
+    EXPECT_TRUE(mainWindow().controls().softwareVersionLabel->isHidden());
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Configuration read");
-    EXPECT_FALSE(f().controls().softwareVersionLabel->isHidden());
-    EXPECT_TRUE(f().controls().configureButton->isEnabled());
-    EXPECT_EQ(f().state, FlowState::SettingsShown);
-    EXPECT_EQ(f().outerHeightTwips(), 7800);
+    EXPECT_FALSE(mainWindow().controls().softwareVersionLabel->isHidden());
+    EXPECT_TRUE(mainWindow().controls().configureButton->isEnabled());
+    EXPECT_EQ(mainWindow().state, FlowState::SettingsShown);
+    EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
     h.tick();
-    EXPECT_EQ(f().state, FlowState::SettingsShown) << "a read device is not read again";
-    EXPECT_EQ(f().controls().stateLabel->text(), "1");
+    EXPECT_EQ(mainWindow().state, FlowState::SettingsShown) << "a read device is not read again";
+    EXPECT_EQ(mainWindow().controls().stateLabel->text(), "1");
 
     // As after a Configure run.
     writeFile(dev.path("UPDATES/DI999000.HEX"), ":00000001FF\r\n");
-    f().askForUnplugAndReplug();
-    f().state = FlowState::WaitingForUnplug;
+    mainWindow().askForUnplugAndReplug();
+    mainWindow().state = FlowState::WaitingForUnplug;
     h.tick();
-    EXPECT_EQ(f().state, FlowState::WaitingForUnplug);
+    EXPECT_EQ(mainWindow().state, FlowState::WaitingForUnplug);
     h.unplug(dev.root());
     h.tick();
-    EXPECT_EQ(f().state, FlowState::WaitingForReplug);
-    EXPECT_EQ(f().controls().instructionLabel->text(), "Connect USB");
-    EXPECT_EQ(f().outerHeightTwips(), 11500);
+    EXPECT_EQ(mainWindow().state, FlowState::WaitingForReplug);
+    EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Connect USB");
+    EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
     h.tick();
-    EXPECT_EQ(f().state, FlowState::WaitingForReplug);
+    EXPECT_EQ(mainWindow().state, FlowState::WaitingForReplug);
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Success!");
-    EXPECT_EQ(f().controls().instructionLabel->text(), "Disconnect USB");
-    EXPECT_EQ(f().state, FlowState::Configured);
-    EXPECT_EQ(f().outerHeightTwips(), 7800);
+    EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Disconnect USB");
+    EXPECT_EQ(mainWindow().state, FlowState::Configured);
+    EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
     h.tick();
-    EXPECT_TRUE(f().controls().arrowDisplay->isHidden());
+    EXPECT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
     h.unplug(dev.root());
     h.tick();
-    EXPECT_EQ(f().state, FlowState::WaitingForDevice);
+    EXPECT_EQ(mainWindow().state, FlowState::WaitingForDevice);
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Configuration read");
@@ -159,8 +159,8 @@ TEST_F(Flow, UnplugBeforeConfiguringDisablesConfigure)
     h.tick();
     h.unplug(dev.root());
     h.tick();
-    EXPECT_FALSE(f().controls().configureButton->isEnabled());
-    EXPECT_EQ(f().state, FlowState::WaitingForDevice);
+    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
+    EXPECT_EQ(mainWindow().state, FlowState::WaitingForDevice);
 }
 
 TEST_F(Flow, TwoDevicesStopTheFlow)
@@ -169,18 +169,18 @@ TEST_F(Flow, TwoDevicesStopTheFlow)
     h.plug(dev.root());
     h.plug(second.root());
     h.tick(3);
-    EXPECT_EQ(f().state, FlowState::WaitingForDevice);
+    EXPECT_EQ(mainWindow().state, FlowState::WaitingForDevice);
     EXPECT_EQ(message(), "");
-    f().state = FlowState::WaitingForReplug;
+    mainWindow().state = FlowState::WaitingForReplug;
     h.tick();
-    EXPECT_EQ(f().state, FlowState::WaitingForReplug);
-    f().state = FlowState::Configured;
-    f().controls().arrowDisplay->show();
+    EXPECT_EQ(mainWindow().state, FlowState::WaitingForReplug);
+    mainWindow().state = FlowState::Configured;
+    mainWindow().controls().arrowDisplay->show();
     h.tick();
-    EXPECT_TRUE(f().controls().arrowDisplay->isHidden());
-    f().state = FlowState::ReadAgain;
+    EXPECT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
+    mainWindow().state = FlowState::ReadAgain;
     h.tick();
-    EXPECT_EQ(f().state, FlowState::WaitingForDevice);
+    EXPECT_EQ(mainWindow().state, FlowState::WaitingForDevice);
 }
 
 TEST_F(Flow, CrDevicesAreReadOnEveryTick)
@@ -189,10 +189,10 @@ TEST_F(Flow, CrDevicesAreReadOnEveryTick)
     h.plug(dev.root());
     for (int i = 0; i < 3; ++i) {
         h.tick();
-        EXPECT_EQ(f().state, FlowState::WaitingForDevice);
+        EXPECT_EQ(mainWindow().state, FlowState::WaitingForDevice);
         EXPECT_EQ(message(), "Configuration read");
     }
-    EXPECT_FALSE(f().controls().configureButton->isEnabled());
+    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
 }
 
 TEST_F(Flow, OldSoftwareIsNotSuitable)
@@ -201,83 +201,84 @@ TEST_F(Flow, OldSoftwareIsNotSuitable)
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Not Suitable");
-    EXPECT_EQ(f().state, FlowState::ReadAgain);
-    EXPECT_EQ(f().outerHeightTwips(), 11500);
-    EXPECT_EQ(f().controls().instructionLabel->text(), "Disconnect USB");
-    EXPECT_FALSE(f().controls().arrowDisplay->isHidden());
-    EXPECT_FALSE(f().controls().configureButton->isEnabled());
+    EXPECT_EQ(mainWindow().state, FlowState::ReadAgain);
+    EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
+    EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Disconnect USB");
+    EXPECT_FALSE(mainWindow().controls().arrowDisplay->isHidden());
+    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
     // Left plugged in: read again every second tick, the arrow moving each time.
-    const bool leftEdgeNext = f().arrows().atLeftEdgeNext();
+    const bool leftEdgeNext = mainWindow().arrows().atLeftEdgeNext();
     h.tick();
-    EXPECT_EQ(f().state, FlowState::WaitingForDevice);
+    EXPECT_EQ(mainWindow().state, FlowState::WaitingForDevice);
     h.tick();
-    EXPECT_EQ(f().state, FlowState::ReadAgain);
-    EXPECT_NE(f().arrows().atLeftEdgeNext(), leftEdgeNext);
+    EXPECT_EQ(mainWindow().state, FlowState::ReadAgain);
+    EXPECT_NE(mainWindow().arrows().atLeftEdgeNext(), leftEdgeNext);
     h.unplug(dev.root());
     h.tick(2);
     EXPECT_EQ(message(), "Ready for next");
-    EXPECT_EQ(f().outerHeightTwips(), 11500) << "stays tall until a suitable device";
+    EXPECT_EQ(mainWindow().outerHeightTwips(), 11500) << "stays tall until a suitable device";
 
     dev.setVersionFile(versionFile("TQ000023HEX", 21));
     h.plug(dev.root());
     h.tick();
-    EXPECT_EQ(f().state, FlowState::SettingsShown);
-    EXPECT_EQ(f().outerHeightTwips(), 7800);
+    EXPECT_EQ(mainWindow().state, FlowState::SettingsShown);
+    EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
 }
 
 TEST_F(Flow, QuickReplugWithinATickIsNotNoticed)
 {
     h.plug(dev.root());
     h.tick();
-    f().state = FlowState::WaitingForUnplug;
+    mainWindow().state = FlowState::WaitingForUnplug;
     h.unplug(dev.root());
     h.plug(dev.root());
     h.tick();
-    EXPECT_EQ(f().state, FlowState::WaitingForUnplug);
+    EXPECT_EQ(mainWindow().state, FlowState::WaitingForUnplug);
 }
 
 TEST_F(Flow, SecondRunShowsNoArrow)
 {
     h.plug(dev.root());
-    f().state = FlowState::WaitingForReplug;
+    mainWindow().state = FlowState::WaitingForReplug;
     h.tick();
     h.unplug(dev.root());
     h.tick();
-    ASSERT_TRUE(f().controls().arrowDisplay->isHidden());
-    f().state = FlowState::WaitingForUnplug;
+    ASSERT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
+    mainWindow().state = FlowState::WaitingForUnplug;
     h.tick();
-    EXPECT_EQ(f().controls().instructionLabel->text(), "Connect USB");
-    EXPECT_TRUE(f().controls().arrowDisplay->isHidden());
+    EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Connect USB");
+    EXPECT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
 }
 
 TEST_F(Flow, ReturningFromHelpAbandonsTheSequence)
 {
     h.plug(dev.root());
-    f().state = FlowState::WaitingForUnplug;
-    f().restartFlow();
+    mainWindow().state = FlowState::WaitingForUnplug;
+    mainWindow().restartFlow();
     h.tick();
     EXPECT_EQ(message(), "Configuration read") << "device present: read again";
-    EXPECT_EQ(f().outerHeightTwips(), 7800);
+    EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
 
-    f().state = FlowState::WaitingForReplug;
-    f().askForUnplugAndReplug();
+    mainWindow().state = FlowState::WaitingForReplug;
+    mainWindow().askForUnplugAndReplug();
     h.unplug(dev.root());
-    f().restartFlow();
+    mainWindow().restartFlow();
     h.tick();
     EXPECT_EQ(message(), "Ready for next");
-    EXPECT_EQ(f().outerHeightTwips(), 11500);
+    EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
 }
 
 TEST_F(Flow, DeletionHappensOnceAndOnlyForTheTqName)
 {
     h.plug(dev.root());
-    f().state = FlowState::WaitingForReplug;
+    mainWindow().state = FlowState::WaitingForReplug;
     writeFile(dev.path("UPDATES/ZA999000.HEX"), "x");
     h.tick();
-    EXPECT_EQ(f().state, FlowState::Configured);
+    EXPECT_EQ(mainWindow().state, FlowState::Configured);
     writeFile(dev.path("UPDATES/DI999000.HEX"), "x");
     h.tick(3);
-    EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX"))) << "only the tick that sees the replug deletes";
+    EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX")))
+        << "only the tick that sees the replug deletes";
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/ZA999000.HEX")));
 }
 
@@ -288,14 +289,14 @@ TEST_F(Flow, FailedReadIsNotReportedAsRead)
     h.tick();
     EXPECT_EQ(h.messages.texts.size(), 1);
     EXPECT_NE(message(), "Configuration read");
-    EXPECT_FALSE(f().controls().configureButton->isEnabled());
-    EXPECT_EQ(f().state, FlowState::ReadAgain);
-    EXPECT_EQ(f().outerHeightTwips(), 7800) << "no Not Suitable actions";
+    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
+    EXPECT_EQ(mainWindow().state, FlowState::ReadAgain);
+    EXPECT_EQ(mainWindow().outerHeightTwips(), 7800) << "no Not Suitable actions";
     h.tick();
-    EXPECT_EQ(f().state, FlowState::WaitingForDevice);
+    EXPECT_EQ(mainWindow().state, FlowState::WaitingForDevice);
     dev.setVersionFile(exampleLayoutC());
     h.tick();
-    EXPECT_EQ(f().state, FlowState::SettingsShown);
+    EXPECT_EQ(mainWindow().state, FlowState::SettingsShown);
 }
 
 TEST_F(Flow, TicksDoNotNestInsideMessageBoxes)

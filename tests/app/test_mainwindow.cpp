@@ -40,39 +40,40 @@ TEST(MainWindow, EveryControlSitsWhereTheTableSays)
 TEST(MainWindow, CaptionsTooltipsAndInitialStates)
 {
     Harness h;
-    MainWindow &f = *h.window;
-    EXPECT_EQ(f.windowTitle(), "Kordavel Configuration");
-    EXPECT_EQ(f.controls().helpButton->text(), "&?");
-    EXPECT_EQ(f.controls().configureButton->text(), "&Configure");
-    EXPECT_FALSE(f.controls().configureButton->isEnabled());
-    EXPECT_TRUE(f.controls().overviewBox->isChecked());
-    EXPECT_FALSE(f.controls().overviewBox->isEnabled());
-    EXPECT_EQ(f.controls().eventsFaultsBox->text(), "Events && Faults");
-    EXPECT_EQ(f.controls().useDatesBox->toolTip(), "Available from firmware version 55");
-    EXPECT_EQ(f.controls().saveCardDateBox->toolTip(),
+    MainWindow &mainWindow = *h.window;
+    EXPECT_EQ(mainWindow.windowTitle(), "Kordavel Configuration");
+    EXPECT_EQ(mainWindow.controls().helpButton->text(), "&?");
+    EXPECT_EQ(mainWindow.controls().configureButton->text(), "&Configure");
+    EXPECT_FALSE(mainWindow.controls().configureButton->isEnabled());
+    EXPECT_TRUE(mainWindow.controls().overviewBox->isChecked());
+    EXPECT_FALSE(mainWindow.controls().overviewBox->isEnabled());
+    EXPECT_EQ(mainWindow.controls().eventsFaultsBox->text(), "Events && Faults");
+    EXPECT_EQ(mainWindow.controls().useDatesBox->toolTip(), "Available from firmware version 55");
+    EXPECT_EQ(mainWindow.controls().saveCardDateBox->toolTip(),
               "For card downloaded direct into Kordavel Plus or Blue");
-    EXPECT_EQ(f.controls().daysBackEdit->text(), "92");
-    EXPECT_EQ(f.controls().daysBackEdit->toolTip(),
+    EXPECT_EQ(mainWindow.controls().daysBackEdit->text(), "92");
+    EXPECT_EQ(mainWindow.controls().daysBackEdit->toolTip(),
               "Set to zero for 'download since last download'");
-    EXPECT_TRUE(f.controls().downloadPageButton->isChecked());
-    EXPECT_TRUE(f.controls().formatButton(FileNameFormat::European)->isChecked());
-    EXPECT_EQ(f.controls().formatButton(FileNameFormat::DuvadoRirozo)->text(),
+    EXPECT_TRUE(mainWindow.controls().downloadPageButton->isChecked());
+    EXPECT_TRUE(mainWindow.controls().formatButton(FileNameFormat::European)->isChecked());
+    EXPECT_EQ(mainWindow.controls().formatButton(FileNameFormat::DuvadoRirozo)->text(),
               "Duvado Rirozo (DDD)");
-    EXPECT_TRUE(f.controls().modelKordavelPlusButton->isChecked());
-    EXPECT_EQ(f.controls().downloadPage->title(), "Select Files to download");
-    EXPECT_EQ(f.controls().softwareVersionLabel->text(), "SW Version - ");
-    EXPECT_EQ(f.controls().instructionLabel->text(), "Disconnect USB");
-    EXPECT_EQ(f.controls().stateLabel->text(), "0");
-    EXPECT_EQ(f.controls().programVersionLabel->text(), "Rev. 0.1.17");
-    EXPECT_EQ(f.controls().copyrightLabel->text(), QString::fromUtf8("\u00A9 2026 Kordavel"));
-    EXPECT_EQ(f.pollTimer()->interval(), 500);
-    for (QWidget *hidden : {static_cast<QWidget *>(f.controls().noArrowPicture),
-                            static_cast<QWidget *>(f.controls().plugInArrowPicture),
-                            static_cast<QWidget *>(f.controls().unplugArrowPicture)})
+    EXPECT_TRUE(mainWindow.controls().modelKordavelPlusButton->isChecked());
+    EXPECT_EQ(mainWindow.controls().downloadPage->title(), "Select Files to download");
+    EXPECT_EQ(mainWindow.controls().softwareVersionLabel->text(), "SW Version - ");
+    EXPECT_EQ(mainWindow.controls().instructionLabel->text(), "Disconnect USB");
+    EXPECT_EQ(mainWindow.controls().stateLabel->text(), "0");
+    EXPECT_EQ(mainWindow.controls().programVersionLabel->text(), "Rev. 0.1.17");
+    EXPECT_EQ(mainWindow.controls().copyrightLabel->text(),
+              QString::fromUtf8("\u00A9 2026 Kordavel"));
+    EXPECT_EQ(mainWindow.pollTimer()->interval(), 500);
+    for (QWidget *hidden : {static_cast<QWidget *>(mainWindow.controls().noArrowPicture),
+                            static_cast<QWidget *>(mainWindow.controls().plugInArrowPicture),
+                            static_cast<QWidget *>(mainWindow.controls().unplugArrowPicture)})
         EXPECT_TRUE(hidden->isHidden());
-    EXPECT_FALSE(f.controls().arrowDisplay->isHidden());
-    EXPECT_EQ(f.controls().statusLabel->font().pointSizeF(), 24);
-    EXPECT_EQ(f.controls().activitiesBox->font().pointSizeF(), 9.75);
+    EXPECT_FALSE(mainWindow.controls().arrowDisplay->isHidden());
+    EXPECT_EQ(mainWindow.controls().statusLabel->font().pointSizeF(), 24);
+    EXPECT_EQ(mainWindow.controls().activitiesBox->font().pointSizeF(), 9.75);
 }
 
 TEST(MainWindow, AccessKeyPressesConfigure)
@@ -92,16 +93,16 @@ TEST(MainWindow, AccessKeyPressesConfigure)
 TEST(MainWindow, StartUpDatesAndSizes)
 {
     Harness h;
-    MainWindow &f = *h.window;
-    EXPECT_EQ(f.controls().downloadStartPicker->date(), QDate(2025, 12, 5));
-    EXPECT_EQ(f.controls().downloadEndPicker->date(), QDate(2026, 12, 6));
-    EXPECT_EQ(f.controls().downloadStartPicker->minimumDate(), QDate(1601, 1, 1));
-    EXPECT_EQ(f.controls().downloadStartPicker->maximumDate(), QDate(9999, 12, 31));
-    EXPECT_EQ(f.outerHeightTwips(), 7800);
-    EXPECT_EQ(f.outerWidthTwips(), 4800);
-    EXPECT_FALSE(f.wideLayout());
-    EXPECT_EQ(f.pos(), QPoint(7, 7));
-    EXPECT_EQ(f.dateConstants.epoch.date(), QDate(1970, 1, 1));
+    MainWindow &mainWindow = *h.window;
+    EXPECT_EQ(mainWindow.controls().downloadStartPicker->date(), QDate(2025, 12, 5));
+    EXPECT_EQ(mainWindow.controls().downloadEndPicker->date(), QDate(2026, 12, 6));
+    EXPECT_EQ(mainWindow.controls().downloadStartPicker->minimumDate(), QDate(1601, 1, 1));
+    EXPECT_EQ(mainWindow.controls().downloadStartPicker->maximumDate(), QDate(9999, 12, 31));
+    EXPECT_EQ(mainWindow.outerHeightTwips(), 7800);
+    EXPECT_EQ(mainWindow.outerWidthTwips(), 4800);
+    EXPECT_FALSE(mainWindow.wideLayout());
+    EXPECT_EQ(mainWindow.pos(), QPoint(7, 7));
+    EXPECT_EQ(mainWindow.dateConstants.epoch.date(), QDate(1970, 1, 1));
 }
 
 TEST(MainWindow, MarkerFileSelectsTheWideLayout)
@@ -125,26 +126,26 @@ TEST(MainWindow, MarkerFileSelectsTheWideLayout)
 TEST(MainWindow, ActivationResetsTheFlowOnlyWhenComingBackFromHelp)
 {
     Harness h;
-    MainWindow &f = *h.window;
-    f.show();
-    f.state = FlowState::WaitingForReplug;
-    f.controls().statusLabel->setText("Success!");
+    MainWindow &mainWindow = *h.window;
+    mainWindow.show();
+    mainWindow.state = FlowState::WaitingForReplug;
+    mainWindow.controls().statusLabel->setText("Success!");
     QWindow other;
-    f.onFocusWindowChanged(&other); // another window of some kind
-    f.onFocusWindowChanged(f.windowHandle());
-    EXPECT_EQ(f.state, FlowState::WaitingForReplug);
-    f.onFocusWindowChanged(nullptr); // another application
-    f.onFocusWindowChanged(f.windowHandle());
-    EXPECT_EQ(f.state, FlowState::WaitingForReplug);
+    mainWindow.onFocusWindowChanged(&other); // another window of some kind
+    mainWindow.onFocusWindowChanged(mainWindow.windowHandle());
+    EXPECT_EQ(mainWindow.state, FlowState::WaitingForReplug);
+    mainWindow.onFocusWindowChanged(nullptr); // another application
+    mainWindow.onFocusWindowChanged(mainWindow.windowHandle());
+    EXPECT_EQ(mainWindow.state, FlowState::WaitingForReplug);
 
-    f.openHelp();
-    ASSERT_NE(f.helpWindow(), nullptr);
-    f.helpWindow()->winId();
-    f.onFocusWindowChanged(f.helpWindow()->windowHandle());
-    f.onFocusWindowChanged(nullptr);
-    f.onFocusWindowChanged(f.windowHandle());
-    EXPECT_EQ(f.state, FlowState::WaitingForDevice);
-    EXPECT_EQ(f.controls().statusLabel->text(), "");
+    mainWindow.openHelp();
+    ASSERT_NE(mainWindow.helpWindow(), nullptr);
+    mainWindow.helpWindow()->winId();
+    mainWindow.onFocusWindowChanged(mainWindow.helpWindow()->windowHandle());
+    mainWindow.onFocusWindowChanged(nullptr);
+    mainWindow.onFocusWindowChanged(mainWindow.windowHandle());
+    EXPECT_EQ(mainWindow.state, FlowState::WaitingForDevice);
+    EXPECT_EQ(mainWindow.controls().statusLabel->text(), "");
 }
 
 TEST(MainWindow, ClosingStopsTheTimerAndTheHelpWindow)
@@ -162,14 +163,14 @@ TEST(MainWindow, ClosingStopsTheTimerAndTheHelpWindow)
 TEST(MainWindow, NoticeForAnAttachedButUnmountedDrive)
 {
     Harness h;
-    MainWindow &f = *h.window;
+    MainWindow &mainWindow = *h.window;
     h.drives.unmounted = {"sdb1"};
     h.tick();
-    EXPECT_EQ(f.controls().mountNoticeLabel->text(),
+    EXPECT_EQ(mainWindow.controls().mountNoticeLabel->text(),
               "A removable drive (sdb1) is attached but not mounted. Mount it to use it here.");
-    EXPECT_EQ(f.controls().statusLabel->text(), "Ready for next")
+    EXPECT_EQ(mainWindow.controls().statusLabel->text(), "Ready for next")
         << "the status text itself is unchanged";
     h.drives.unmounted.clear();
     h.tick();
-    EXPECT_EQ(f.controls().mountNoticeLabel->text(), "");
+    EXPECT_EQ(mainWindow.controls().mountNoticeLabel->text(), "");
 }

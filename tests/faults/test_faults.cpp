@@ -129,18 +129,18 @@ TEST(Faults, DeviceVanishingDuringConfigure)
 
         FaultHarness h(calls);
         h.drives.entries = {{dev.root(), KindRemovable, "K"}};
-        MainWindow &f = *h.window;
-        f.versionData = reader.window->versionData;
-        f.softwareVersion = 54;
-        f.state = FlowState::SettingsShown;
-        f.configureDevice();
+        MainWindow &mainWindow = *h.window;
+        mainWindow.versionData = reader.window->versionData;
+        mainWindow.softwareVersion = 54;
+        mainWindow.state = FlowState::SettingsShown;
+        mainWindow.configureDevice();
 
         const QByteArray hex = readAll(dev.path("UPDATES/DI999000.HEX"));
         // Under its final name there is only ever a complete file: the old one or the new one.
         EXPECT_TRUE(hex == "the previous complete file\r\n" ||
                     (hex.startsWith(":103A0000") && hex.endsWith(":00000001FF\r\n")))
             << hex.constData();
-        if (f.state == FlowState::WaitingForUnplug) {
+        if (mainWindow.state == FlowState::WaitingForUnplug) {
             ++written;
             EXPECT_TRUE(h.messages.texts.isEmpty());
             EXPECT_TRUE(hex.startsWith(":103A0000"));
@@ -148,9 +148,9 @@ TEST(Faults, DeviceVanishingDuringConfigure)
             EXPECT_TRUE(h.messages.texts.last().contains("No configuration file was written.") ||
                         h.messages.texts.last() == "Unknown Kordavel type")
                 << qPrintable(h.messages.texts.last());
-            EXPECT_TRUE(f.controls().configureButton->isEnabled());
+            EXPECT_TRUE(mainWindow.controls().configureButton->isEnabled());
         } else {
-            EXPECT_FALSE(f.controls().configureButton->isEnabled())
+            EXPECT_FALSE(mainWindow.controls().configureButton->isEnabled())
                 << "device not found: nothing to retry yet";
         }
     }

@@ -56,16 +56,16 @@ TEST(HelpWindow, LayoutAndHeight)
 TEST(HelpWindow, HelpButtonReloadsLabelClickOnlyRaises)
 {
     Harness h;
-    MainWindow &f = *h.window;
-    f.controls().statusLabel->setText("Configuration read");
-    f.showHelp();
-    ASSERT_NE(f.helpWindow(), nullptr);
-    EXPECT_EQ(f.helpWindow()->textLabel()->text(), fullHelpText());
-    f.controls().statusLabel->setText("Not Suitable");
-    f.showHelp();
-    EXPECT_EQ(f.helpWindow()->textLabel()->text(), fullHelpText())
+    MainWindow &mainWindow = *h.window;
+    mainWindow.controls().statusLabel->setText("Configuration read");
+    mainWindow.showHelp();
+    ASSERT_NE(mainWindow.helpWindow(), nullptr);
+    EXPECT_EQ(mainWindow.helpWindow()->textLabel()->text(), fullHelpText());
+    mainWindow.controls().statusLabel->setText("Not Suitable");
+    mainWindow.showHelp();
+    EXPECT_EQ(mainWindow.helpWindow()->textLabel()->text(), fullHelpText())
         << "an open window keeps its text";
-    f.openHelp();
-    EXPECT_EQ(f.helpWindow()->textLabel()->text(), notSuitableNotice());
-    EXPECT_TRUE(f.helpWindow()->isVisible());
+    mainWindow.openHelp();
+    EXPECT_EQ(mainWindow.helpWindow()->textLabel()->text(), notSuitableNotice());
+    EXPECT_TRUE(mainWindow.helpWindow()->isVisible());
 }

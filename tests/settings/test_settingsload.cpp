@@ -59,11 +59,11 @@ protected:
 TEST_F(Load, CompleteLayoutCExample)
 {
     ASSERT_EQ(read(exampleLayoutC()), ReadOutcome::Read);
-    MainWindow &f = *h.window;
-    EXPECT_EQ(f.controls().softwareVersionLabel->text(), "SW Version - TQ 54");
+    MainWindow &mainWindow = *h.window;
+    EXPECT_EQ(mainWindow.controls().softwareVersionLabel->text(), "SW Version - TQ 54");
     EXPECT_EQ(log(), (QStringList{"Kordavel Software Version: 54", "Version file length: 80",
                                   "Config. byte: B5"}));
-    EXPECT_EQ(f.controls().daysBackEdit->text(), " 92");
+    EXPECT_EQ(mainWindow.controls().daysBackEdit->text(), " 92");
     for (DownloadBox b : kAllDownloadBoxes) {
         if (b != DownloadBox::Speed4Hz) {
             EXPECT_TRUE(checked(b)) << "box " << int(b);
@@ -71,16 +71,17 @@ TEST_F(Load, CompleteLayoutCExample)
     }
     EXPECT_FALSE(checked(DownloadBox::Speed4Hz));
     EXPECT_TRUE(checked(DownloadBox::UseDates));
-    EXPECT_TRUE(f.controls().useDatesBox->isEnabled());
-    EXPECT_FALSE(f.controls().activitiesBox->isEnabled());
-    EXPECT_FALSE(f.controls().daysLabel->isEnabled());
-    EXPECT_FALSE(f.controls().daysBackEdit->isEnabled());
-    EXPECT_TRUE(f.controls().modelKordavelButton->isChecked());
+    EXPECT_TRUE(mainWindow.controls().useDatesBox->isEnabled());
+    EXPECT_FALSE(mainWindow.controls().activitiesBox->isEnabled());
+    EXPECT_FALSE(mainWindow.controls().daysLabel->isEnabled());
+    EXPECT_FALSE(mainWindow.controls().daysBackEdit->isEnabled());
+    EXPECT_TRUE(mainWindow.controls().modelKordavelButton->isChecked());
     EXPECT_EQ(selectedFormat(), FileNameFormat::European);
-    EXPECT_TRUE(f.clockEnabled);
-    EXPECT_EQ(f.configByte, 0xB5);
-    EXPECT_EQ(f.controls().downloadStartPicker->date(), QDate(2020, 1, 1));
-    EXPECT_EQ(f.controls().downloadEndPicker->date(), QDate(2020, 2, 1)) << "13:00 is dropped";
+    EXPECT_TRUE(mainWindow.clockEnabled);
+    EXPECT_EQ(mainWindow.configByte, 0xB5);
+    EXPECT_EQ(mainWindow.controls().downloadStartPicker->date(), QDate(2020, 1, 1));
+    EXPECT_EQ(mainWindow.controls().downloadEndPicker->date(), QDate(2020, 2, 1))
+        << "13:00 is dropped";
     EXPECT_TRUE(h.messages.texts.isEmpty());
 }
 
@@ -88,25 +89,27 @@ TEST_F(Load, LayoutAAndVersionDependentControls)
 {
     ASSERT_EQ(read(versionFile("TQ000020HEX", 21, {{16, QByteArray::fromHex("0102FFFF03")}})),
               ReadOutcome::Read);
-    MainWindow &f = *h.window;
-    EXPECT_EQ(f.softwareVersion, 20);
+    MainWindow &mainWindow = *h.window;
+    EXPECT_EQ(mainWindow.softwareVersion, 20);
     EXPECT_TRUE(checked(DownloadBox::Activities));
     EXPECT_FALSE(checked(DownloadBox::EventsFaults)) << "the list ended at the second FF";
-    EXPECT_FALSE(f.controls().otherVdoDataBox->isEnabled());
-    EXPECT_FALSE(f.controls().speed168hBox->isEnabled());
-    EXPECT_FALSE(f.controls().speed4HzBox->isEnabled());
-    EXPECT_FALSE(f.controls().useDatesBox->isEnabled());
-    EXPECT_TRUE(f.controls().formatButton(FileNameFormat::French)->isHidden());
-    EXPECT_EQ(f.controls().formatButton(FileNameFormat::European)->text(), "European/VDO(DDD)");
-    EXPECT_EQ(f.configByte, 255);
+    EXPECT_FALSE(mainWindow.controls().otherVdoDataBox->isEnabled());
+    EXPECT_FALSE(mainWindow.controls().speed168hBox->isEnabled());
+    EXPECT_FALSE(mainWindow.controls().speed4HzBox->isEnabled());
+    EXPECT_FALSE(mainWindow.controls().useDatesBox->isEnabled());
+    EXPECT_TRUE(mainWindow.controls().formatButton(FileNameFormat::French)->isHidden());
+    EXPECT_EQ(mainWindow.controls().formatButton(FileNameFormat::European)->text(),
+              "European/VDO(DDD)");
+    EXPECT_EQ(mainWindow.configByte, 255);
     EXPECT_EQ(selectedFormat(), FileNameFormat::ShortNames);
-    EXPECT_TRUE(f.controls().modelKordavelButton->isChecked());
+    EXPECT_TRUE(mainWindow.controls().modelKordavelButton->isChecked());
     EXPECT_FALSE(checked(DownloadBox::SaveCardDate));
 
     ASSERT_EQ(read(versionFile("TQ000016HEX", 21)), ReadOutcome::Read);
-    EXPECT_EQ(f.controls().formatButton(FileNameFormat::European)->text(), "Short file name DDD");
+    EXPECT_EQ(mainWindow.controls().formatButton(FileNameFormat::European)->text(),
+              "Short file name DDD");
     ASSERT_EQ(read(versionFile("TQ000027HEX", 21)), ReadOutcome::Read);
-    EXPECT_FALSE(f.controls().formatButton(FileNameFormat::French)->isHidden());
+    EXPECT_FALSE(mainWindow.controls().formatButton(FileNameFormat::French)->isHidden());
 }
 
 TEST_F(Load, LayoutBCouplesManufacturerBoxes)
@@ -236,11 +239,12 @@ TEST_F(Load, OldSoftwareAndUnknownFamilies)
     fresh.window->scan.roots = {other.root()};
     fresh.window->scan.deviceIndex = 0;
     ASSERT_EQ(fresh.window->readDeviceSettings(), ReadOutcome::Read);
-    MainWindow &f = *fresh.window;
-    EXPECT_EQ(f.controls().softwareVersionLabel->text(), "XY - Unexpected software version");
-    EXPECT_EQ(f.softwareVersion, 0);
-    EXPECT_EQ(f.controls().statusLabel->text(), "Config. not available");
-    for (QRadioButton *b : f.controls().fileNameFormatButtons)
+    MainWindow &mainWindow = *fresh.window;
+    EXPECT_EQ(mainWindow.controls().softwareVersionLabel->text(),
+              "XY - Unexpected software version");
+    EXPECT_EQ(mainWindow.softwareVersion, 0);
+    EXPECT_EQ(mainWindow.controls().statusLabel->text(), "Config. not available");
+    for (QRadioButton *b : mainWindow.controls().fileNameFormatButtons)
         EXPECT_TRUE(b->isHidden());
 }
 
@@ -277,23 +281,23 @@ TEST_F(Load, VersionFileThatIsAFolderOrALink)
 
 TEST_F(Load, PageSwitchAndDateRule)
 {
-    MainWindow &f = *h.window;
-    f.controls().fileNamePageButton->setChecked(true);
-    EXPECT_FALSE(f.controls().downloadPageButton->isChecked());
-    EXPECT_TRUE(f.controls().modelKordavelPlusButton->isChecked())
+    MainWindow &mainWindow = *h.window;
+    mainWindow.controls().fileNamePageButton->setChecked(true);
+    EXPECT_FALSE(mainWindow.controls().downloadPageButton->isChecked());
+    EXPECT_TRUE(mainWindow.controls().modelKordavelPlusButton->isChecked())
         << "the page selector is a group of its own";
-    EXPECT_TRUE(f.controls().formatButton(FileNameFormat::European)->isChecked());
-    EXPECT_EQ(f.controls().fileNamePage->x(), 24);
-    EXPECT_EQ(f.controls().downloadPage->x(), 344);
-    f.controls().downloadPageButton->setChecked(true);
-    EXPECT_EQ(f.controls().downloadPage->x(), 24);
-    EXPECT_EQ(f.controls().fileNamePage->x(), 344);
+    EXPECT_TRUE(mainWindow.controls().formatButton(FileNameFormat::European)->isChecked());
+    EXPECT_EQ(mainWindow.controls().fileNamePage->x(), 24);
+    EXPECT_EQ(mainWindow.controls().downloadPage->x(), 344);
+    mainWindow.controls().downloadPageButton->setChecked(true);
+    EXPECT_EQ(mainWindow.controls().downloadPage->x(), 24);
+    EXPECT_EQ(mainWindow.controls().fileNamePage->x(), 344);
 
-    f.controls().useDatesBox->setChecked(true);
-    EXPECT_FALSE(f.controls().activitiesBox->isEnabled());
-    EXPECT_FALSE(f.controls().daysLabel->isEnabled());
-    EXPECT_FALSE(f.controls().daysBackEdit->isEnabled());
-    f.controls().useDatesBox->setChecked(false);
-    EXPECT_TRUE(f.controls().activitiesBox->isEnabled());
-    EXPECT_TRUE(f.controls().daysBackEdit->isEnabled());
+    mainWindow.controls().useDatesBox->setChecked(true);
+    EXPECT_FALSE(mainWindow.controls().activitiesBox->isEnabled());
+    EXPECT_FALSE(mainWindow.controls().daysLabel->isEnabled());
+    EXPECT_FALSE(mainWindow.controls().daysBackEdit->isEnabled());
+    mainWindow.controls().useDatesBox->setChecked(false);
+    EXPECT_TRUE(mainWindow.controls().activitiesBox->isEnabled());
+    EXPECT_TRUE(mainWindow.controls().daysBackEdit->isEnabled());
 }

@@ -207,30 +207,32 @@ void cycle(const QByteArray &family, int version)
         SCOPED_TRACE(family.toStdString() + " " + std::to_string(version) + ": " +
                      describe(screen));
         RoundTrip t(family, version);
-        MainWindow &f = *t.window;
+        MainWindow &mainWindow = *t.window;
         t.plug();
-        f.onPollTick();
-        ASSERT_EQ(f.controls().statusLabel->text(), "Configuration read");
-        ASSERT_EQ(f.state, family == "CR" ? FlowState::WaitingForDevice : FlowState::SettingsShown);
+        mainWindow.onPollTick();
+        ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Configuration read");
+        ASSERT_EQ(mainWindow.state,
+                  family == "CR" ? FlowState::WaitingForDevice : FlowState::SettingsShown);
         t.apply(screen);
-        f.configureDevice(); // for CR the flow never enables the button; the command itself
-                             // works
-        ASSERT_EQ(f.state, FlowState::WaitingForUnplug) << qPrintable(t.messages.texts.join(" | "));
-        f.onPollTick();
+        mainWindow.configureDevice(); // for CR the flow never enables the button; the command
+                                      // itself works
+        ASSERT_EQ(mainWindow.state, FlowState::WaitingForUnplug)
+            << qPrintable(t.messages.texts.join(" | "));
+        mainWindow.onPollTick();
         t.unplug();
-        f.onPollTick();
-        ASSERT_EQ(f.state, FlowState::WaitingForReplug);
+        mainWindow.onPollTick();
+        ASSERT_EQ(mainWindow.state, FlowState::WaitingForReplug);
         t.plug();
         EXPECT_TRUE(t.lastTakeUp.endsWith("taken up")) << qPrintable(t.lastTakeUp);
-        f.onPollTick();
-        ASSERT_EQ(f.controls().statusLabel->text(), "Success!");
+        mainWindow.onPollTick();
+        ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Success!");
         EXPECT_FALSE(QFile::exists(t.device + "/UPDATES/DI999000.HEX"));
         t.unplug();
-        f.onPollTick();
-        ASSERT_EQ(f.state, FlowState::WaitingForDevice);
+        mainWindow.onPollTick();
+        ASSERT_EQ(mainWindow.state, FlowState::WaitingForDevice);
         t.plug();
-        f.onPollTick();
-        ASSERT_EQ(f.controls().statusLabel->text(), "Configuration read");
+        mainWindow.onPollTick();
+        ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Configuration read");
 
         const Screen want = expectedBack(screen, family, version);
         const Screen got = t.read();
@@ -290,23 +292,23 @@ TEST(RoundTripCr, Version12)
 TEST(RoundTripFailures, UnknownFamilyAndAFailingWrite)
 {
     RoundTrip t("TQ", 54);
-    MainWindow &f = *t.window;
+    MainWindow &mainWindow = *t.window;
     t.plug();
-    f.onPollTick();
-    ASSERT_EQ(f.state, FlowState::SettingsShown);
+    mainWindow.onPollTick();
+    ASSERT_EQ(mainWindow.state, FlowState::SettingsShown);
     // The device's version file turns unreadable between the read and Configure.
     QFile::remove(t.device + "/UPDATES/kordvers.ion");
-    f.configureDevice();
+    mainWindow.configureDevice();
     EXPECT_EQ(t.messages.texts, QStringList{"Unknown Kordavel type"});
-    EXPECT_EQ(f.state, FlowState::SettingsShown);
-    EXPECT_TRUE(f.controls().configureButton->isEnabled());
+    EXPECT_EQ(mainWindow.state, FlowState::SettingsShown);
+    EXPECT_TRUE(mainWindow.controls().configureButton->isEnabled());
 
     // The device is pulled before Configure: nothing found, nothing written.
     t.unplug();
     t.messages.texts.clear();
-    f.configureDevice();
+    mainWindow.configureDevice();
     EXPECT_TRUE(t.messages.texts.isEmpty());
-    EXPECT_EQ(f.state, FlowState::SettingsShown);
+    EXPECT_EQ(mainWindow.state, FlowState::SettingsShown);
     EXPECT_FALSE(QFile::exists(t.device + "/UPDATES/DI999000.HEX"));
 }
 

@@ -23,12 +23,12 @@ namespace {
 class Configure : public ::testing::Test
 {
 protected:
-    MainWindow &f() { return *h.window; }
+    MainWindow &mainWindow() { return *h.window; }
     QStringList log()
     {
         QStringList rows;
-        for (int i = 0; i < f().controls().driveLog->count(); ++i)
-            rows.append(f().controls().driveLog->item(i)->text());
+        for (int i = 0; i < mainWindow().controls().driveLog->count(); ++i)
+            rows.append(mainWindow().controls().driveLog->item(i)->text());
         return rows;
     }
     // Plugs the device and lets the flow read it, as the user would.
@@ -36,7 +36,7 @@ protected:
     {
         h.plug(d.root(), "KORD");
         h.tick();
-        ASSERT_EQ(f().state, FlowState::SettingsShown);
+        ASSERT_EQ(mainWindow().state, FlowState::SettingsShown);
     }
     QStringList updates(DeviceDir &d)
     {
@@ -55,12 +55,12 @@ TEST_F(Configure, WritesTheFileAndAsksForTheUnplug)
     writeFile(dev.path("UPDATES/ZA999000.HEX"), "old");
     writeFile(dev.path("UPDATES/notes.txt"), "keep");
     plugAndRead(dev);
-    f().configureDevice();
-    EXPECT_EQ(f().state, FlowState::WaitingForUnplug);
-    EXPECT_EQ(f().controls().instructionLabel->text(), "Disconnect USB");
-    EXPECT_EQ(f().controls().statusLabel->text(), "");
-    EXPECT_EQ(f().outerHeightTwips(), 11500);
-    EXPECT_FALSE(f().controls().configureButton->isEnabled());
+    mainWindow().configureDevice();
+    EXPECT_EQ(mainWindow().state, FlowState::WaitingForUnplug);
+    EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Disconnect USB");
+    EXPECT_EQ(mainWindow().controls().statusLabel->text(), "");
+    EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
+    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
     EXPECT_EQ(log(), (QStringList{dev.root() + "\tKORD\tRemovable drive", "Kordavel found",
                                   "Configuration file created"}));
     EXPECT_EQ(updates(dev), (QStringList{"DI999000.HEX", "kordvers.ion", "notes.txt"}));
@@ -74,7 +74,7 @@ TEST_F(Configure, WritesTheFileAndAsksForTheUnplug)
     h.tick();
     h.plug(dev.root(), "KORD");
     h.tick();
-    EXPECT_EQ(f().controls().statusLabel->text(), "Success!");
+    EXPECT_EQ(mainWindow().controls().statusLabel->text(), "Success!");
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
 }
 
@@ -88,25 +88,25 @@ TEST_F(Configure, FirstDeviceWinsAndLaterDrivesAreNotListed)
     h.plug(second.root(), "KORD2");
     h.window->scan.roots = {dev.root()};
     h.window->scan.deviceIndex = 0;
-    ASSERT_EQ(f().readDeviceSettings(), ReadOutcome::Read);
-    f().configureDevice();
+    ASSERT_EQ(mainWindow().readDeviceSettings(), ReadOutcome::Read);
+    mainWindow().configureDevice();
     EXPECT_EQ(log(), (QStringList{stick.path() + "/\tSTICK\tRemovable drive",
                                   dev.root() + "\tKORD\tRemovable drive", "Kordavel found",
                                   "Configuration file created"}));
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
     EXPECT_FALSE(QFile::exists(second.path("UPDATES/DI999000.HEX")));
-    EXPECT_EQ(f().scan.deviceIndex, 2);
+    EXPECT_EQ(mainWindow().scan.deviceIndex, 2);
 }
 
 TEST_F(Configure, FixedDriveWithTheFolderIsIgnored)
 {
     h.plug(dev.root(), "KORD", KindFixed);
-    f().state = FlowState::SettingsShown;
-    f().configureDevice();
+    mainWindow().state = FlowState::SettingsShown;
+    mainWindow().configureDevice();
     EXPECT_TRUE(log().isEmpty());
-    EXPECT_FALSE(f().controls().configureButton->isEnabled());
-    EXPECT_EQ(f().controls().statusLabel->text(), "");
-    EXPECT_EQ(f().state, FlowState::SettingsShown);
+    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
+    EXPECT_EQ(mainWindow().controls().statusLabel->text(), "");
+    EXPECT_EQ(mainWindow().state, FlowState::SettingsShown);
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
 }
 
@@ -115,13 +115,13 @@ TEST_F(Configure, UnknownFamilyWritesNothingAndDeletesNothing)
     plugAndRead(dev);
     writeFile(dev.path("UPDATES/keep.hex"), "old");
     dev.setVersionFile(versionFile("XY000054HEX", 80));
-    f().configureDevice();
+    mainWindow().configureDevice();
     EXPECT_EQ(h.messages.texts, QStringList{"Unknown Kordavel type"});
     EXPECT_EQ(h.messages.titles, QStringList{"Kordavel - Set 'Latest VU' settings"});
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/keep.hex")));
-    EXPECT_EQ(f().state, FlowState::SettingsShown);
-    EXPECT_TRUE(f().controls().configureButton->isEnabled());
-    EXPECT_EQ(f().outerHeightTwips(), 7800) << "no unplug prompt";
+    EXPECT_EQ(mainWindow().state, FlowState::SettingsShown);
+    EXPECT_TRUE(mainWindow().controls().configureButton->isEnabled());
+    EXPECT_EQ(mainWindow().outerHeightTwips(), 7800) << "no unplug prompt";
     EXPECT_FALSE(log().contains("Configuration file created"));
 }
 
@@ -131,11 +131,11 @@ TEST_F(Configure, WriteFailureKeepsExistingFilesAndSaysWhy)
     // UPDATES is a file, not a folder.
     QDir(dev.path("UPDATES")).removeRecursively();
     writeFile(dev.path("UPDATES"), "not a folder");
-    f().configureDevice();
+    mainWindow().configureDevice();
     ASSERT_EQ(h.messages.texts.size(), 1);
     EXPECT_TRUE(h.messages.texts[0].contains("No configuration file was written."));
-    EXPECT_EQ(f().state, FlowState::SettingsShown);
-    EXPECT_TRUE(f().controls().configureButton->isEnabled());
+    EXPECT_EQ(mainWindow().state, FlowState::SettingsShown);
+    EXPECT_TRUE(mainWindow().controls().configureButton->isEnabled());
     EXPECT_EQ(readAll(dev.path("UPDATES")), "not a folder");
 }
 
@@ -143,26 +143,27 @@ TEST_F(Configure, DayCountOutOfRangeKeepsTheOldFile)
 {
     plugAndRead(dev);
     writeFile(dev.path("UPDATES/DI999000.HEX"), "previous");
-    f().controls().useDatesBox->setChecked(false);
-    f().controls().daysBackEdit->setText("24856");
-    f().configureDevice();
+    mainWindow().controls().useDatesBox->setChecked(false);
+    mainWindow().controls().daysBackEdit->setText("24856");
+    mainWindow().configureDevice();
     ASSERT_EQ(h.messages.texts.size(), 1);
     EXPECT_TRUE(
         h.messages.texts[0].startsWith("The number of days must be between -24855 and 24855."));
     EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "previous");
-    EXPECT_EQ(f().controls().daysBackEdit->text(), "24856") << "the user's settings stay on screen";
+    EXPECT_EQ(mainWindow().controls().daysBackEdit->text(), "24856")
+        << "the user's settings stay on screen";
 }
 
 TEST_F(Configure, SecondRunReplacesTheFirst)
 {
     plugAndRead(dev);
-    f().configureDevice();
+    mainWindow().configureDevice();
     const QByteArray first = readAll(dev.path("UPDATES/DI999000.HEX"));
-    f().state = FlowState::SettingsShown;
-    f().controls().activitiesBox->setChecked(false);
-    f().controls().useDatesBox->setChecked(false);
-    f().controls().activitiesBox->setChecked(false);
-    f().configureDevice();
+    mainWindow().state = FlowState::SettingsShown;
+    mainWindow().controls().activitiesBox->setChecked(false);
+    mainWindow().controls().useDatesBox->setChecked(false);
+    mainWindow().controls().activitiesBox->setChecked(false);
+    mainWindow().configureDevice();
     const QByteArray second = readAll(dev.path("UPDATES/DI999000.HEX"));
     EXPECT_NE(first, second);
     EXPECT_EQ(updates(dev), (QStringList{"DI999000.HEX", "kordvers.ion"}));
@@ -198,17 +199,17 @@ TEST(Install, ALeftoverTemporaryFileIsReplaced)
 TEST_F(Configure, GrayedBoxesCountAsUncheckedAndDisabledOnesAreRead)
 {
     plugAndRead(dev);
-    f().controls().useDatesBox->setChecked(false);
+    mainWindow().controls().useDatesBox->setChecked(false);
     for (DownloadBox b : kAllDownloadBoxes)
         if (b != DownloadBox::Overview && b != DownloadBox::UseDates)
-            f().controls().box(b)->setChecked(false);
-    f().controls().activitiesBox->setTristate(true);
-    f().controls().activitiesBox->setCheckState(Qt::PartiallyChecked);
-    f().controls().eventsFaultsBox->setChecked(true);
-    f().controls().eventsFaultsBox->setEnabled(false);
-    f().controls().detailedSpeedBox->setChecked(true);
-    f().controls().detailedSpeedBox->hide();
-    f().configureDevice();
+            mainWindow().controls().box(b)->setChecked(false);
+    mainWindow().controls().activitiesBox->setTristate(true);
+    mainWindow().controls().activitiesBox->setCheckState(Qt::PartiallyChecked);
+    mainWindow().controls().eventsFaultsBox->setChecked(true);
+    mainWindow().controls().eventsFaultsBox->setEnabled(false);
+    mainWindow().controls().detailedSpeedBox->setChecked(true);
+    mainWindow().controls().detailedSpeedBox->hide();
+    mainWindow().configureDevice();
     const QList<QByteArray> lines = readAll(dev.path("UPDATES/DI999000.HEX")).split('\n');
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines[1].trimmed(), hexRecord(0x3A10, 0, QByteArray::fromHex("010304FF")));
