@@ -19,19 +19,16 @@
 
 namespace kordavel {
 
-QByteArray MainWindow::readVersionData(const QString &root, bool *ok)
+QByteArray MainWindow::readVersionData(const QString &root)
 {
     // Without an UPDATES folder nothing can be read and the previous content
     // stays; a missing file in it reads as empty.
     const QString updates = m_p.files->resolve(root, QStringLiteral("UPDATES"));
-    if (updates.isEmpty() || !m_p.files->isDir(updates)) {
-        *ok = false;
+    if (updates.isEmpty() || !m_p.files->isDir(updates))
         return versionData;
-    }
     const QString path = m_p.files->resolve(root, QLatin1String(kVersionFilePath));
     const Files::ReadResult r = path.isEmpty() ? Files::ReadResult{Files::ReadStatus::Missing, {}}
                                                : m_p.files->readFile(path, kMaxVersionFileLength);
-    *ok = r.status == Files::ReadStatus::Ok;
     return r.data;
 }
 
@@ -94,10 +91,10 @@ void MainWindow::configureDevice()
         c.driveLog->addItem(QStringLiteral("Kordavel found"));
         c.statusLabel->setText(QStringLiteral("Kordavel found"));
         deviceCount = 1;
-        bool ok = false;
-        versionData = readVersionData(root, &ok);
+        // The file is built for the family the device's version file shows now.
+        versionData = readVersionData(root);
         const bool written = writeConfigurationFile();
-        versionData = readVersionData(root, &ok);
+        versionData = readVersionData(root);
         if (!written) {
             // Nothing new is on the device: keep the settings and let the user retry.
             c.configureButton->setEnabled(true);

@@ -112,6 +112,24 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Raises the busy flag for the life of a handler; ticks that fall due
+    // meanwhile (inside a message box or a wait that lets events run) are skipped.
+    class BusyScope
+    {
+    public:
+        explicit BusyScope(MainWindow &window) : m_flag(window.m_busy), m_was(m_flag)
+        {
+            m_flag = true;
+        }
+        ~BusyScope() { m_flag = m_was; }
+        BusyScope(const BusyScope &) = delete;
+        BusyScope &operator=(const BusyScope &) = delete;
+
+    private:
+        bool &m_flag;
+        bool m_was;
+    };
+
     void loadStartupState();
     void connectMediaService();
     void setOuterHeightTwips(int twips);
@@ -137,7 +155,9 @@ private:
     void showIdentification(const Identification &id);
 
     // Configure command
-    QByteArray readVersionData(const QString &root, bool *ok);
+    // The version file as it is on the device now; the last one read when the
+    // device has no UPDATES folder, empty when the folder holds none.
+    QByteArray readVersionData(const QString &root);
     ScreenSettings screenSettings() const;
 
     Platform m_p;
@@ -155,23 +175,6 @@ private:
     FlowState m_mediaProblemState{}; // flow state in which it failed
     int m_outerHeightTwips = 0;
     int m_outerWidthTwips = 0;
-
-    friend class BusyScope;
-};
-
-// Raises the window's busy flag for the life of a handler; ticks that fall due
-// meanwhile (inside a message box or a wait that lets events run) are skipped.
-class BusyScope
-{
-public:
-    explicit BusyScope(MainWindow &window) : m_flag(window.m_busy), m_was(m_flag) { m_flag = true; }
-    ~BusyScope() { m_flag = m_was; }
-    BusyScope(const BusyScope &) = delete;
-    BusyScope &operator=(const BusyScope &) = delete;
-
-private:
-    bool &m_flag;
-    bool m_was;
 };
 
 } // namespace kordavel
