@@ -113,7 +113,7 @@ protected:
     {
         const bool ok = waitUntil(
             [&] { return window->controls().statusLabel->text() == QLatin1String(text); });
-        std::printf("[%s] state %d, message \"%s\", instruction \"%s\"\n", text, window->state,
+        std::printf("[%s] state %d, message \"%s\", instruction \"%s\"\n", text, int(window->state),
                     qPrintable(window->controls().statusLabel->text()),
                     qPrintable(window->controls().instructionLabel->text()));
         return ok;
