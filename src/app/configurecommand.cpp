@@ -68,6 +68,8 @@ bool MainWindow::writeConfigurationFile()
         return false;
     }
     m_controls.driveLog->addItem(QStringLiteral("Configuration file created"));
+    // The new file waits for the device; an older one's deletion is moot.
+    m_undeletedConfigurationRoot.clear();
     return true;
 }
 

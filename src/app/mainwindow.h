@@ -143,6 +143,7 @@ private:
     void updateMountNotice();
     void showNotice();
     void updateSafeRemove();
+    void retryTakenUpDeletion();
 
     // Disk service
     void mountDrive();
@@ -173,6 +174,9 @@ private:
     QStringList m_unmountedDrives;   // kernel names; the mount button mounts the first
     QString m_mediaProblem;          // why the last mount or removal failed
     FlowState m_mediaProblemState{}; // flow state in which it failed
+    // Drive whose taken-up configuration file is still to be deleted; empty
+    // when there is none.
+    QString m_undeletedConfigurationRoot;
     int m_outerHeightTwips = 0;
     int m_outerWidthTwips = 0;
 };

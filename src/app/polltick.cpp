@@ -25,6 +25,7 @@ void MainWindow::onPollTick()
     setLogRows(rows);
 
     updateMountNotice();
+    retryTakenUpDeletion();
 
     const FlowStep step = planTick(state, deviceCount);
     for (FlowAction a : step.actions)
@@ -174,11 +175,23 @@ void MainWindow::deleteTakenUpConfiguration()
     // never takes a CR unit this far by itself).
     if (!scan.holdsDevice())
         return;
+    m_undeletedConfigurationRoot = scan.roots[scan.deviceIndex];
+    retryTakenUpDeletion();
+}
+
+void MainWindow::retryTakenUpDeletion()
+{
+    // A virus scanner or indexer may hold the file the moment the device comes
+    // back; the tick must not wait for it, so it tries once now and again on
+    // later ticks while the same drive holds the device.
+    if (m_undeletedConfigurationRoot.isEmpty() || !scan.holdsDevice() ||
+        scan.roots[scan.deviceIndex] != m_undeletedConfigurationRoot)
+        return;
     const QString path =
-        m_p.files->resolve(scan.roots[scan.deviceIndex],
+        m_p.files->resolve(m_undeletedConfigurationRoot,
                            QStringLiteral("UPDATES/") + QLatin1String(kTqConfigurationFileName));
-    if (!path.isEmpty() && m_p.files->isFile(path))
-        m_p.files->remove(path);
+    if (path.isEmpty() || !m_p.files->isFile(path) || m_p.files->remove(path))
+        m_undeletedConfigurationRoot.clear();
 }
 
 } // namespace kordavel

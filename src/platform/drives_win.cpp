@@ -9,6 +9,8 @@ namespace {
 class WinDrives : public Drives
 {
 public:
+    WinDrives() { win::suppressCriticalErrorDialogs(); }
+
     std::optional<QStringList> roots() override
     {
         const auto roots = win::logicalDriveRoots();

@@ -32,6 +32,12 @@ std::vector<std::string> splitRootList(const char *buffer, std::size_t size)
 
 #ifdef _WIN32
 
+void suppressCriticalErrorDialogs()
+{
+    // SetErrorMode replaces the whole mode: keep what is set already.
+    SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+}
+
 std::optional<std::vector<std::string>> logicalDriveRoots()
 {
     // The buffer starts as blanks; the call fills it from the start with the

@@ -21,6 +21,11 @@ inline constexpr unsigned kVolumeBuffer = 255;
 std::vector<std::string> splitRootList(const char *buffer, std::size_t size);
 
 #ifdef _WIN32
+// Turns off, for the whole process, the system's critical-error dialogs ("There
+// is no disk in the drive") that an empty card-reader slot raises when it is
+// queried, so such a drive simply fails its query. Idempotent; called by every
+// backend that touches drives or files before its first query.
+void suppressCriticalErrorDialogs();
 // Drive roots ("C:\", "E:\", ...) in the system's order; nullopt when the call fails.
 std::optional<std::vector<std::string>> logicalDriveRoots();
 // GetDriveTypeA of a root: 0-6.

@@ -8,6 +8,30 @@
 
 namespace kordavel {
 
+// Why a change to the medium failed, as far as it decides what the user is told
+// and whether trying again can help.
+enum class FileProblem {
+    None,
+    InUse,          // another program holds the file (sharing or lock violation, access
+                    // denied); often passes within a second or two
+    WriteProtected, // the medium refuses every write (write-protect switch, read-only mount)
+    Full,           // no space left on the medium
+    Other,          // anything else; text says what
+};
+
+// Outcome of an operation that changes the medium.
+struct FileResult
+{
+    FileProblem problem = FileProblem::None;
+    QString text; // "create: Read-only file system"; empty on success
+    bool ok() const { return problem == FileProblem::None; }
+    explicit operator bool() const { return ok(); }
+};
+
+// A failure of the operation what with the platform's error code (errno on
+// POSIX, GetLastError() on Windows), classified and described.
+FileResult fileFailure(const char *what, int nativeCode);
+
 // File operations on the device's medium. Paths are absolute and use the
 // platform's separator (a backslash on Windows); the relative device paths
 // handed to resolve() use '/' and are matched component by component without
@@ -40,19 +64,19 @@ public:
     // Clears read-only state so that a delete can succeed. False on failure.
     virtual bool setNormal(const QString &path) = 0;
     // Removes one directory entry; a symbolic link is removed, never its target.
-    // Refuses directories. False on failure.
-    virtual bool remove(const QString &path) = 0;
+    // Refuses directories; a missing entry is a failure (Other).
+    virtual FileResult remove(const QString &path) = 0;
     // Names of the entries of dir that are files or links (no directories).
     virtual std::optional<QStringList> listFiles(const QString &dir) = 0;
 
     // Creates path (which must not exist; links are never followed), writes
     // data, flushes it to the medium and closes it. On any failure the partial
-    // file is removed and an error text is returned; empty text on success.
-    virtual QString createDurable(const QString &path, const QByteArray &data) = 0;
-    // Renames within one directory, replacing an existing target. Error text or empty.
-    virtual QString rename(const QString &from, const QString &to) = 0;
-    // Flushes a directory's entries to the medium. Error text or empty.
-    virtual QString syncDir(const QString &dir) = 0;
+    // file is removed.
+    virtual FileResult createDurable(const QString &path, const QByteArray &data) = 0;
+    // Renames within one directory, replacing an existing target.
+    virtual FileResult rename(const QString &from, const QString &to) = 0;
+    // Flushes a directory's entries to the medium.
+    virtual FileResult syncDir(const QString &dir) = 0;
 };
 
 // The operating system's file operations.

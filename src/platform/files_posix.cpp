@@ -18,10 +18,9 @@ QByteArray enc(const QString &p)
     return QFile::encodeName(p);
 }
 
-QString errnoText(const char *what)
+FileResult failure(const char *what)
 {
-    return QStringLiteral("%1: %2").arg(QLatin1String(what),
-                                        QString::fromLocal8Bit(std::strerror(errno)));
+    return fileFailure(what, errno);
 }
 
 bool lstatOk(const QString &path, struct stat *st)
@@ -108,14 +107,18 @@ public:
         return ::chmod(enc(path).constData(), st.st_mode | S_IRUSR | S_IWUSR) == 0;
     }
 
-    bool remove(const QString &path) override
+    FileResult remove(const QString &path) override
     {
         struct stat st
         {
         };
-        if (!lstatOk(path, &st) || S_ISDIR(st.st_mode))
-            return false;
-        return ::unlink(enc(path).constData()) == 0;
+        if (!lstatOk(path, &st))
+            return failure("delete");
+        if (S_ISDIR(st.st_mode))
+            return fileFailure("delete", EISDIR);
+        if (::unlink(enc(path).constData()) != 0)
+            return failure("delete");
+        return {};
     }
 
     std::optional<QStringList> listFiles(const QString &dir) override
@@ -138,55 +141,57 @@ public:
         return out;
     }
 
-    QString createDurable(const QString &path, const QByteArray &data) override
+    FileResult createDurable(const QString &path, const QByteArray &data) override
     {
         const QByteArray p = enc(path);
         const int fd =
             ::open(p.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd < 0)
-            return errnoText("create");
-        QString err;
+            return failure("create");
+        FileResult result;
         qint64 done = 0;
-        while (done < data.size() && err.isEmpty()) {
+        while (done < data.size() && result.ok()) {
             const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
             if (n < 0 && errno == EINTR)
                 continue;
-            if (n <= 0)
-                err = errnoText("write");
+            if (n < 0)
+                result = failure("write");
+            else if (n == 0)
+                result = fileFailure("write", ENOSPC); // nothing taken: no room left
             else
                 done += n;
         }
-        if (err.isEmpty() && ::fsync(fd) != 0)
-            err = errnoText("flush");
-        if (::close(fd) != 0 && err.isEmpty())
-            err = errnoText("close");
-        if (!err.isEmpty())
+        if (result.ok() && ::fsync(fd) != 0)
+            result = failure("flush");
+        if (::close(fd) != 0 && result.ok())
+            result = failure("close");
+        if (!result.ok())
             ::unlink(p.constData());
-        return err;
+        return result;
     }
 
-    QString rename(const QString &from, const QString &to) override
+    FileResult rename(const QString &from, const QString &to) override
     {
         struct stat st
         {
         };
         if (lstatOk(to, &st) && S_ISDIR(st.st_mode))
-            return QStringLiteral("rename: target is a folder");
+            return fileFailure("rename", EISDIR);
         if (::rename(enc(from).constData(), enc(to).constData()) != 0)
-            return errnoText("rename");
+            return failure("rename");
         return {};
     }
 
-    QString syncDir(const QString &dir) override
+    FileResult syncDir(const QString &dir) override
     {
         const int fd = ::open(enc(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0)
-            return errnoText("open folder");
-        QString err;
+            return failure("open folder");
+        FileResult result;
         if (::fsync(fd) != 0 && errno != EINVAL)
-            err = errnoText("flush folder");
+            result = failure("flush folder");
         ::close(fd);
-        return err;
+        return result;
     }
 
 private:
@@ -247,6 +252,30 @@ private:
 };
 
 } // namespace
+
+FileResult fileFailure(const char *what, int nativeCode)
+{
+    FileResult r;
+    switch (nativeCode) {
+    case EBUSY:
+    case ETXTBSY:
+        r.problem = FileProblem::InUse;
+        break;
+    case EROFS:
+        r.problem = FileProblem::WriteProtected;
+        break;
+    case ENOSPC:
+    case EDQUOT:
+        r.problem = FileProblem::Full;
+        break;
+    default:
+        r.problem = FileProblem::Other;
+        break;
+    }
+    r.text = QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                          QString::fromLocal8Bit(std::strerror(nativeCode)));
+    return r;
+}
 
 QString childPath(const QString &dir, const QString &name)
 {

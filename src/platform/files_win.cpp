@@ -1,4 +1,5 @@
 // File operations on the device's medium through the Win32 wide-character API.
+#include "drives_win_api.h"
 #include "files.h"
 
 #include <QDir>
@@ -21,7 +22,7 @@ std::wstring wide(const QString &path)
     return QDir::toNativeSeparators(path).toStdWString();
 }
 
-QString errorText(const char *what, DWORD code = GetLastError())
+QString describe(DWORD code)
 {
     wchar_t *message = nullptr;
     const DWORD n = FormatMessageW(
@@ -31,7 +32,12 @@ QString errorText(const char *what, DWORD code = GetLastError())
                      : QStringLiteral("error %1").arg(code);
     if (message)
         LocalFree(message);
-    return QStringLiteral("%1: %2").arg(QLatin1String(what), text);
+    return text;
+}
+
+FileResult failure(const char *what, DWORD code = GetLastError())
+{
+    return fileFailure(what, int(code));
 }
 
 DWORD attributesOf(const QString &path)
@@ -73,6 +79,8 @@ private:
 class WinFiles : public Files
 {
 public:
+    WinFiles() { win::suppressCriticalErrorDialogs(); }
+
     QString resolve(const QString &root, const QString &rel) override
     {
         QString cur = QDir::toNativeSeparators(root);
@@ -137,20 +145,23 @@ public:
         return SetFileAttributesW(wide(path).c_str(), FILE_ATTRIBUTE_NORMAL) != 0;
     }
 
-    bool remove(const QString &path) override
+    FileResult remove(const QString &path) override
     {
         const DWORD a = attributesOf(path);
         if (a == kInvalidAttributes)
-            return false;
+            return failure("delete");
+        bool removed = false;
         if (isReparsePoint(a)) {
             // A junction or a folder link goes with RemoveDirectory, a file
             // link with DeleteFile; both remove the link itself.
-            return (a & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(wide(path).c_str()) != 0
-                                                  : DeleteFileW(wide(path).c_str()) != 0;
+            removed = (a & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(wide(path).c_str()) != 0
+                                                     : DeleteFileW(wide(path).c_str()) != 0;
+        } else if (a & FILE_ATTRIBUTE_DIRECTORY) {
+            return failure("delete", ERROR_DIRECTORY);
+        } else {
+            removed = DeleteFileW(wide(path).c_str()) != 0;
         }
-        if (a & FILE_ATTRIBUTE_DIRECTORY)
-            return false;
-        return DeleteFileW(wide(path).c_str()) != 0;
+        return removed ? FileResult{} : failure("delete");
     }
 
     std::optional<QStringList> listFiles(const QString &dir) override
@@ -176,7 +187,7 @@ public:
         return out;
     }
 
-    QString createDurable(const QString &path, const QByteArray &data) override
+    FileResult createDurable(const QString &path, const QByteArray &data) override
     {
         const std::wstring p = wide(path);
         // CREATE_NEW refuses any existing entry, links included; the flag keeps
@@ -186,52 +197,53 @@ public:
                                     FILE_FLAG_WRITE_THROUGH,
                                 nullptr));
         if (!file.valid())
-            return errorText("create");
-        QString err;
+            return failure("create");
+        FileResult result;
         qint64 done = 0;
-        while (done < data.size() && err.isEmpty()) {
+        while (done < data.size() && result.ok()) {
             DWORD written = 0;
             const DWORD chunk = DWORD(std::min<qint64>(data.size() - done, 1 << 20));
-            if (!WriteFile(file.get(), data.constData() + done, chunk, &written, nullptr) ||
-                written == 0)
-                err = errorText("write");
+            if (!WriteFile(file.get(), data.constData() + done, chunk, &written, nullptr))
+                result = failure("write");
+            else if (written == 0)
+                result = failure("write", ERROR_DISK_FULL); // nothing taken: no room left
             else
                 done += written;
         }
-        if (err.isEmpty() && !FlushFileBuffers(file.get()))
-            err = errorText("flush");
-        if (!file.close() && err.isEmpty())
-            err = errorText("close");
-        if (!err.isEmpty())
+        if (result.ok() && !FlushFileBuffers(file.get()))
+            result = failure("flush");
+        if (!file.close() && result.ok())
+            result = failure("close");
+        if (!result.ok())
             DeleteFileW(p.c_str());
-        return err;
+        return result;
     }
 
-    QString rename(const QString &from, const QString &to) override
+    FileResult rename(const QString &from, const QString &to) override
     {
         const DWORD a = attributesOf(to);
         if (a != kInvalidAttributes && (a & FILE_ATTRIBUTE_DIRECTORY))
-            return QStringLiteral("rename: target is a folder");
+            return failure("rename", ERROR_DIRECTORY);
         // Write-through: the call returns once the move is on the medium.
         if (!MoveFileExW(wide(from).c_str(), wide(to).c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return errorText("rename");
+            return failure("rename");
         return {};
     }
 
-    QString syncDir(const QString &dir) override
+    FileResult syncDir(const QString &dir) override
     {
         Handle h(CreateFileW(wide(dir).c_str(), GENERIC_READ | GENERIC_WRITE,
                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
         if (!h.valid())
-            return errorText("open folder");
+            return failure("open folder");
         if (!FlushFileBuffers(h.get())) {
             const DWORD code = GetLastError();
             // File systems that cannot flush a folder refuse the call; the
             // write-through rename has already put the entry on the medium.
             if (code != ERROR_INVALID_FUNCTION && code != ERROR_ACCESS_DENIED)
-                return errorText("flush folder", code);
+                return failure("flush folder", code);
         }
         return {};
     }
@@ -304,6 +316,33 @@ private:
 };
 
 } // namespace
+
+FileResult fileFailure(const char *what, int nativeCode)
+{
+    const DWORD code = DWORD(nativeCode);
+    FileResult r;
+    switch (code) {
+    // Virus scanners, indexers and previewers open new files for a moment;
+    // a file that is still being deleted refuses access the same way.
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_ACCESS_DENIED:
+        r.problem = FileProblem::InUse;
+        break;
+    case ERROR_WRITE_PROTECT:
+        r.problem = FileProblem::WriteProtected;
+        break;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        r.problem = FileProblem::Full;
+        break;
+    default:
+        r.problem = FileProblem::Other;
+        break;
+    }
+    r.text = QStringLiteral("%1: %2").arg(QLatin1String(what), describe(code));
+    return r;
+}
 
 QString childPath(const QString &dir, const QString &name)
 {

@@ -6,15 +6,25 @@
 namespace kordavel {
 
 class Files;
+struct FileResult;
 
 // Name under which a new configuration file is written before it is known to
 // be complete; the device takes up only *.hex files, so it ignores this one.
 inline constexpr char kTemporaryName[] = "KORDCFG.TMP";
 
+// How long the installation keeps trying files that another program holds
+// open (virus scanners and indexers let go within a second or so), in all,
+// and the pause between two tries. Milliseconds.
+struct InUseRetry
+{
+    int budgetMs = 2000;
+    int pauseMs = 50;
+};
+
 struct InstallResult
 {
     bool written = false;
-    QString problem; // why nothing was written
+    QString problem; // why nothing was written, one plain sentence
 };
 
 // Puts text into root/UPDATES/fileName so that the device never sees a partial
@@ -22,8 +32,15 @@ struct InstallResult
 // the medium and compares; only then deletes the other UPDATES/*.hex files,
 // renames the temporary file over the final name and flushes the folder. When
 // anything fails before that, the device's existing files are left untouched;
-// the final name never holds a partial file.
+// the final name never holds a partial file. Files held open by another
+// program are tried again until retry.budgetMs has passed.
 InstallResult installConfigurationFile(Files &files, const QString &root, const QString &fileName,
-                                       const QByteArray &text);
+                                       const QByteArray &text, const InUseRetry &retry = {});
+
+// What the user is told when a change to the device failed: a write-protected
+// or full medium and a file in use (named by fileName) in plain words, any
+// other failure as details.
+QString describeFileProblem(const FileResult &failure, const QString &fileName,
+                            const QString &details);
 
 } // namespace kordavel

@@ -45,33 +45,40 @@ public:
         return alive() ? systemFiles().readFromMedium(p, max) : ReadResult{ReadStatus::Error, {}};
     }
     bool setNormal(const QString &p) override { return alive() && systemFiles().setNormal(p); }
-    bool remove(const QString &p) override { return alive() && systemFiles().remove(p); }
+    FileResult remove(const QString &p) override
+    {
+        return alive() ? systemFiles().remove(p) : gone("delete");
+    }
     std::optional<QStringList> listFiles(const QString &d) override
     {
         return alive() ? systemFiles().listFiles(d) : std::nullopt;
     }
-    QString createDurable(const QString &p, const QByteArray &data) override
+    FileResult createDurable(const QString &p, const QByteArray &data) override
     {
         if (!alive())
-            return QStringLiteral("create: no such device");
+            return gone("create");
         // A pull in the middle of the write leaves half a file behind.
         if (m_left == 0) {
             writeFile(p, data.left(data.size() / 2));
             m_left = -1;
-            return QStringLiteral("write: no such device");
+            return gone("write");
         }
         return systemFiles().createDurable(p, data);
     }
-    QString rename(const QString &a, const QString &b) override
+    FileResult rename(const QString &a, const QString &b) override
     {
-        return alive() ? systemFiles().rename(a, b) : QStringLiteral("rename: no such device");
+        return alive() ? systemFiles().rename(a, b) : gone("rename");
     }
-    QString syncDir(const QString &d) override
+    FileResult syncDir(const QString &d) override
     {
-        return alive() ? systemFiles().syncDir(d) : QStringLiteral("flush: no such device");
+        return alive() ? systemFiles().syncDir(d) : gone("flush");
     }
 
 private:
+    static FileResult gone(const char *what)
+    {
+        return {FileProblem::Other, QStringLiteral("%1: no such device").arg(QLatin1String(what))};
+    }
     bool alive() { return m_left-- > 0; }
     int m_left;
 };

@@ -61,14 +61,14 @@ TEST(Files, CreateDurableRefusesExistingNamesAndLinks)
 {
     QTemporaryDir dir;
     Files &f = systemFiles();
-    EXPECT_TRUE(f.createDurable(dir.filePath("new"), "data").isEmpty());
+    EXPECT_TRUE(f.createDurable(dir.filePath("new"), "data"));
     EXPECT_EQ(readAll(dir.filePath("new")), "data");
-    EXPECT_FALSE(f.createDurable(dir.filePath("new"), "again").isEmpty());
+    EXPECT_FALSE(f.createDurable(dir.filePath("new"), "again"));
     writeFile(dir.filePath("victim"), "safe");
     ASSERT_TRUE(QFile::link(dir.filePath("victim"), dir.filePath("trap")));
-    EXPECT_FALSE(f.createDurable(dir.filePath("trap"), "evil").isEmpty());
+    EXPECT_FALSE(f.createDurable(dir.filePath("trap"), "evil"));
     EXPECT_EQ(readAll(dir.filePath("victim")), "safe");
-    EXPECT_FALSE(f.createDurable(dir.filePath("no/such/dir/x"), "x").isEmpty());
+    EXPECT_FALSE(f.createDurable(dir.filePath("no/such/dir/x"), "x"));
     const auto back = f.readFromMedium(dir.filePath("new"), 100);
     EXPECT_EQ(back.data, "data");
 }

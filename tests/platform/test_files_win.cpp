@@ -94,20 +94,20 @@ TEST(WinFiles, CreateRefusesExistingEntriesAndReadBackComesFromTheFile)
     QTemporaryDir dir;
     Files &f = systemFiles();
     const QString path = native(dir, "new.hex");
-    EXPECT_TRUE(f.createDurable(path, "first").isEmpty());
-    EXPECT_FALSE(f.createDurable(path, "second").isEmpty()) << "CREATE_NEW only";
+    EXPECT_TRUE(f.createDurable(path, "first"));
+    EXPECT_FALSE(f.createDurable(path, "second")) << "CREATE_NEW only";
     EXPECT_EQ(readAll(path), "first");
     const auto back = f.readFromMedium(path, 100);
     EXPECT_EQ(back.status, Files::ReadStatus::Ok);
     EXPECT_EQ(back.data, "first");
     // Larger than one sector: the unbuffered read covers it whole.
     const QByteArray big(10000, 'z');
-    EXPECT_TRUE(f.createDurable(native(dir, "big"), big).isEmpty());
+    EXPECT_TRUE(f.createDurable(native(dir, "big"), big));
     EXPECT_EQ(f.readFromMedium(native(dir, "big"), 20000).data, big);
     EXPECT_EQ(f.readFromMedium(native(dir, "big"), 9999).status, Files::ReadStatus::TooLarge);
     EXPECT_EQ(f.readFromMedium(native(dir, "none"), 10).status, Files::ReadStatus::Missing);
-    EXPECT_TRUE(f.syncDir(native(dir)).isEmpty());
-    EXPECT_FALSE(f.syncDir(native(dir, "none")).isEmpty());
+    EXPECT_TRUE(f.syncDir(native(dir)));
+    EXPECT_FALSE(f.syncDir(native(dir, "none")));
 }
 
 TEST(WinFiles, RenameReplacesFilesButNeverAFolder)
@@ -116,11 +116,11 @@ TEST(WinFiles, RenameReplacesFilesButNeverAFolder)
     Files &f = systemFiles();
     writeFile(dir.filePath("a"), "new");
     writeFile(dir.filePath("b"), "old");
-    EXPECT_TRUE(f.rename(native(dir, "a"), native(dir, "b")).isEmpty());
+    EXPECT_TRUE(f.rename(native(dir, "a"), native(dir, "b")));
     EXPECT_EQ(readAll(dir.filePath("b")), "new");
     QDir(dir.path()).mkdir("folder");
     writeFile(dir.filePath("c"), "c");
-    EXPECT_FALSE(f.rename(native(dir, "c"), native(dir, "folder")).isEmpty());
+    EXPECT_FALSE(f.rename(native(dir, "c"), native(dir, "folder")));
     EXPECT_FALSE(f.remove(native(dir, "folder"))) << "folders are never removed";
     EXPECT_TRUE(QDir(dir.filePath("folder")).exists());
 }
@@ -139,5 +139,5 @@ TEST(WinMapping, FolderReachedThroughALinkIsNotFollowed)
     const auto names = f.listFiles(parent);
     ASSERT_TRUE(names.has_value());
     EXPECT_TRUE(names->contains(linked.mid(linked.lastIndexOf('\\') + 1)));
-    EXPECT_FALSE(f.createDurable(linked, "x").isEmpty());
+    EXPECT_FALSE(f.createDurable(linked, "x"));
 }

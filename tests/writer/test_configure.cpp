@@ -243,22 +243,22 @@ public:
         return r;
     }
     bool setNormal(const QString &p) override { return systemFiles().setNormal(p); }
-    bool remove(const QString &p) override { return systemFiles().remove(p); }
+    FileResult remove(const QString &p) override { return systemFiles().remove(p); }
     std::optional<QStringList> listFiles(const QString &d) override
     {
         return systemFiles().listFiles(d);
     }
-    QString createDurable(const QString &p, const QByteArray &data) override
+    FileResult createDurable(const QString &p, const QByteArray &data) override
     {
         return systemFiles().createDurable(p, data);
     }
-    QString rename(const QString &a, const QString &b) override
+    FileResult rename(const QString &a, const QString &b) override
     {
         return systemFiles().rename(a, b);
     }
-    QString syncDir(const QString &d) override
+    FileResult syncDir(const QString &d) override
     {
-        return failFolderFlush ? QStringLiteral("flush folder: I/O error")
+        return failFolderFlush ? FileResult{FileProblem::Other, "flush folder: I/O error"}
                                : systemFiles().syncDir(d);
     }
 };
