@@ -9,7 +9,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth xdotool x11-utils
   python3-dbusmock dbus-daemon
-  srecord appstream dpkg-dev
+  srecord appstream dpkg-dev strace python3
   fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix

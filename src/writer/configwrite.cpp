@@ -11,7 +11,7 @@ namespace {
 
 // Runs op until it succeeds, fails for another reason than a file in use, or
 // the deadline has passed.
-template<typename Op>
+template <typename Op>
 FileResult retryWhileInUse(const QDeadlineTimer &deadline, const InUseRetry &retry, Op op)
 {
     for (;;) {
@@ -55,15 +55,22 @@ InstallResult installConfigurationFile(Files &files, const QString &root, const 
     // One budget for the whole installation, so a held file costs at most that.
     const QDeadlineTimer deadline(retry.budgetMs);
     const QString temp = childPath(updates, QLatin1String(kTemporaryName));
-    const QString temporaryName = QLatin1String(kTemporaryName);
     // A leftover of an interrupted run; if it cannot go, creating the file says why.
     if (files.isFile(temp))
         retryWhileInUse(deadline, retry, [&] { return files.remove(temp); });
     const FileResult created =
         retryWhileInUse(deadline, retry, [&] { return files.createDurable(temp, text); });
+    if (created.problem == FileProblem::InUse) {
+        // No one holds a name that does not exist yet: a new file refused
+        // for this long means a locked folder or a read-only medium that
+        // says so only as access denied (as wine does for a read-only mount).
+        r.problem = QStringLiteral("The Kordavel refuses new files; it may be write-protected "
+                                   "or locked by another program.");
+        return r;
+    }
     if (!created) {
         r.problem = describeFileProblem(
-            created, temporaryName,
+            created, QLatin1String(kTemporaryName),
             QStringLiteral("The configuration file could not be written (%1).").arg(created.text));
         return r;
     }
@@ -89,10 +96,10 @@ InstallResult installConfigurationFile(Files &files, const QString &root, const 
                 retryWhileInUse(deadline, retry, [&] { return files.remove(old); });
             if (!removed && files.isFile(old)) {
                 files.remove(temp);
-                r.problem = describeFileProblem(
-                    removed, name,
-                    QStringLiteral("The old file %1 could not be deleted (%2).")
-                        .arg(name, removed.text));
+                r.problem =
+                    describeFileProblem(removed, name,
+                                        QStringLiteral("The old file %1 could not be deleted (%2).")
+                                            .arg(name, removed.text));
                 return r;
             }
         }

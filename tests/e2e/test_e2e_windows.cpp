@@ -292,3 +292,67 @@ TEST_F(WindowsEndToEnd, EveryDriveLetterMappedAtOnce)
     EXPECT_FALSE(rows.join('\n').contains("Floppy drive"));
     EXPECT_FALSE(rows.join('\n').contains("D:\\"));
 }
+
+// Built-in card readers show their empty slots as removable drives with no
+// medium. They are listed like any removable drive, are never the device, and
+// the cycle goes on beside them. (Wine answers the label query of a drive
+// whose folder is missing with an empty label; a failing label query is
+// covered by the drive-scan tests.)
+TEST_F(WindowsEndToEnd, EmptyCardReaderSlotsBesideTheDevice)
+{
+    makeDevice({});
+    mapDrive('f', base.path() + "/no-medium"); // the folder does not exist
+    writeFile(base.path() + "/not-a-volume", "x");
+    mapDrive('g', base.path() + "/not-a-volume"); // a file, no volume
+    extraLetters = {'f', 'g'};
+    const auto listedAsRemovable = [&](const char *root) {
+        for (const QString &row : log())
+            if (row.startsWith(QLatin1String(root) + '\t') && row.endsWith("\tRemovable drive"))
+                return true;
+        return false;
+    };
+    start();
+    ASSERT_TRUE(waitForMessage("Ready for next"));
+    EXPECT_TRUE(listedAsRemovable("F:\\")) << log().join('|').toStdString();
+    EXPECT_TRUE(listedAsRemovable("G:\\")) << log().join('|').toStdString();
+    EXPECT_EQ(window->deviceCount, 0);
+
+    plug();
+    ASSERT_TRUE(waitForMessage("Configuration read"));
+    EXPECT_EQ(window->deviceCount, 1);
+    ASSERT_TRUE(waitUntil([&] { return window->state == FlowState::SettingsShown; }));
+    window->controls().configureButton->click();
+    ASSERT_EQ(window->state, FlowState::WaitingForUnplug);
+    unplug();
+    ASSERT_TRUE(
+        waitUntil([&] { return window->controls().instructionLabel->text() == "Connect USB"; }));
+    plug();
+    ASSERT_TRUE(waitForMessage("Success!"));
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('|').toStdString();
+    EXPECT_TRUE(listedAsRemovable("F:\\")) << log().join('|').toStdString();
+    EXPECT_TRUE(listedAsRemovable("G:\\")) << log().join('|').toStdString();
+}
+
+// A device on a real read-only or full volume, which media_volumes.sh mounts
+// (tmpfs) and names; wine hands the kernel's refusal on as the Windows error.
+TEST_F(WindowsEndToEnd, DeviceOnAVolumeThatRefusesTheWrite)
+{
+    const QString folder = qEnvironmentVariable("KORDAVEL_TEST_VOLUME");
+    const QString expected = qEnvironmentVariable("KORDAVEL_TEST_VOLUME_MESSAGE");
+    ASSERT_FALSE(folder.isEmpty() || expected.isEmpty()) << "run through media_volumes.sh";
+    const QByteArray version = readAll(folder + "/UPDATES/kordvers.ion");
+    ASSERT_FALSE(version.isEmpty());
+    mapDrive('e', folder);
+    start();
+    ASSERT_TRUE(waitForMessage("Configuration read"));
+    ASSERT_TRUE(waitUntil([&] { return window->state == FlowState::SettingsShown; }));
+    window->controls().configureButton->click();
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(messages.texts[0], expected + "\r\nNo configuration file was written.");
+    EXPECT_EQ(window->state, FlowState::SettingsShown) << "no unplug prompt";
+    EXPECT_EQ(window->outerHeightTwips(), 7800);
+    EXPECT_TRUE(window->controls().configureButton->isEnabled());
+    EXPECT_EQ(readAll(folder + "/UPDATES/kordvers.ion"), version);
+    EXPECT_EQ(QDir(folder + "/UPDATES").entryList(QDir::Files, QDir::Name),
+              (QStringList{"kordvers.ion", "old.hex"}));
+}

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 using namespace kordavel;
 
 TEST(WinMapping, MappedFolderIsARemovableDriveWithItsLabel)
@@ -27,4 +29,17 @@ TEST(WinMapping, MappedFolderIsARemovableDriveWithItsLabel)
     } else {
         EXPECT_EQ(drives->kind(root), KindNoRoot);
     }
+}
+
+// An empty card-reader slot makes drive queries raise the system's "There is
+// no disk in the drive" dialog unless the process has turned such dialogs
+// off; the backends do so before their first query.
+TEST(WinDrives, CriticalErrorDialogsAreOffBeforeTheFirstQuery)
+{
+    constexpr UINT quiet = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
+    SetErrorMode(0);
+    const std::unique_ptr<Drives> drives = makeOsDrives();
+    EXPECT_EQ(GetErrorMode() & quiet, quiet);
+    EXPECT_FALSE(drives->label("Q:\\").has_value()) << "no medium, no dialog";
+    EXPECT_EQ(GetErrorMode() & quiet, quiet);
 }

@@ -248,9 +248,9 @@ TEST(HexFile, DocumentedFormatsMatchTheCode)
     example.replace("\n", "\r\n");
     EXPECT_EQ(buildConfigurationFile(workedExample(), "TQ", 60, 0x3F, dc).text, example);
 
-    const QRegularExpression row(QStringLiteral(
-        "^\\| (\u2713|-) \\| (\u2713|-) \\| (\u2713|-) \\| (?:`([0-9A-F ]+)`|\\(no record\\)) \\|$"),
-        QRegularExpression::MultilineOption);
+    const QRegularExpression row(QStringLiteral("^\\| (\u2713|-) \\| (\u2713|-) \\| (\u2713|-) \\| "
+                                                "(?:`([0-9A-F ]+)`|\\(no record\\)) \\|$"),
+                                 QRegularExpression::MultilineOption);
     int rows = 0;
     for (auto it = row.globalMatch(text); it.hasNext(); ++rows) {
         const QRegularExpressionMatch m = it.next();

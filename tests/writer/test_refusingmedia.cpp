@@ -147,6 +147,14 @@ TEST_F(RefusingMediumTest, FullMediumIsSaidPlainly)
     expectNothingWritten("There is not enough space on the Kordavel.");
 }
 
+TEST_F(RefusingMediumTest, NewFileRefusedForTheWholeBudgetIsALockedOrProtectedMedium)
+{
+    medium.create.code = kInUseCode;
+    window->configureDevice();
+    expectNothingWritten("The Kordavel refuses new files; it may be write-protected or locked "
+                         "by another program.");
+}
+
 TEST_F(RefusingMediumTest, FileHeldForAMomentIsWaitedFor)
 {
     // A scanner holding the final name for six tries (about 300 ms) and an old
