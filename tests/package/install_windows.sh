@@ -68,7 +68,7 @@ makensis -V1 -DVERSION=0.0.1 -DICON="$build/src/app/kordavel-config.ico" -DOUTFI
 [ "$(entry DisplayVersion)" = 0.0.1 ] || fail "the older version is not installed"
 
 start=$(date +%s)
-"$wine" "$setup" /S
+"$wine" "$setup" /S /AllUsers
 "$wineserver" -w
 echo "silent install took $(( $(date +%s) - start )) s"
 [ "$(entry DisplayVersion)" = "$version" ] || fail "DisplayVersion is '$(entry DisplayVersion)', not $version"
@@ -102,4 +102,50 @@ list_files > "$work/after.txt"
 if ! diff "$work/before.txt" "$work/after.txt"; then
     fail "files left behind (lines with >)"
 fi
+echo "for all users: install, upgrade and uninstall passed"
+
+# For the current user only: no elevation (the installer asks for none), into
+# %LOCALAPPDATA%\Programs, entry and shortcut under the current user.
+strings "$setup" | grep 'requestedExecutionLevel level="asInvoker"' >/dev/null ||
+    fail "the installer asks for elevation"
+user_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\KordavelConfiguration'
+user_entry() { "$wine" reg query "$user_key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$1 == n {print $3}'; }
+"$wine" "$work/old-setup.exe" /S /CurrentUser
+"$wineserver" -w
+[ "$(user_entry DisplayVersion)" = 0.0.1 ] || fail "the older version is not installed for the user"
+"$wine" "$setup" /S /CurrentUser
+"$wineserver" -w
+[ "$(user_entry DisplayVersion)" = "$version" ] || fail "per-user DisplayVersion is '$(user_entry DisplayVersion)'"
+if "$wine" reg query "$key" >/dev/null 2>&1; then fail "a per-user install wrote an entry for all users"; fi
+"$wine" reg query "$user_key" /v QuietUninstallString | tr -d '\r' | grep -qF 'uninstall.exe" /S /CurrentUser' ||
+    fail "no quiet per-user uninstall string"
+user_home=$(ls -d "$drive_c"/users/*/AppData/Local | grep -v /Public/ | head -n 1)
+user_dir="$user_home/Programs/Kordavel Configuration"
+[ -f "$user_dir/kordavel-config.exe" ] || fail "the program is not in %LOCALAPPDATA%\\Programs"
+[ ! -e "$program_dir" ] || fail "a per-user install wrote to Program Files"
+user_shortcut=$(ls "$drive_c"/users/*/AppData/Roaming/Microsoft/Windows/Start\ Menu/Programs/Kordavel\ Configuration.lnk 2>/dev/null | head -n 1)
+[ -n "$user_shortcut" ] || fail "no Start-menu shortcut for the user"
+[ ! -e "$shortcut" ] || fail "a per-user install made a shortcut for all users"
+user_target=$( { strings -n 8 "$user_shortcut"; strings -n 8 -el "$user_shortcut"; } | grep -oi 'C:.*kordavel-config\.exe$' | head -n 1)
+echo "the per-user shortcut points to: $user_target"
+case "$user_target" in
+    'C:\users\'*'\AppData\Local\Programs\Kordavel Configuration\kordavel-config.exe') ;;
+    *) fail "the per-user shortcut points elsewhere" ;;
+esac
+shows_window "$user_target" || fail "the per-user program did not show its window"
+echo "the per-user program started and showed \"Kordavel Configuration\""
+quiet=$("$wine" reg query "$user_key" /v QuietUninstallString | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
+# Run as Apps & Features runs it: the quoted program, then its switches.
+uninstaller=${quiet#\"}; uninstaller=${uninstaller%%\"*}
+read -r -a switches <<< "${quiet##*\" }"
+"$wine" "$uninstaller" "${switches[@]}"
+"$wineserver" -w
+[ ! -e "$user_dir" ] || fail "the per-user folder is still there: $(ls -R "$user_dir")"
+[ ! -e "$user_shortcut" ] || fail "the per-user shortcut is still there"
+if "$wine" reg query "$user_key" >/dev/null 2>&1; then fail "the per-user entry is still there"; fi
+list_files > "$work/after-user.txt"
+if ! diff "$work/before.txt" "$work/after-user.txt"; then
+    fail "files left behind by the per-user install (lines with >)"
+fi
+echo "for the current user: install, upgrade and uninstall passed"
 echo "install, upgrade and uninstall: all checks passed"
