@@ -28,7 +28,7 @@ void PictureBox::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     if (m_image.size() != size()) {
-        QImage grown = blankPicture(width(), height());
+        QImage grown = blankPicture(width(), height(), m_image.devicePixelRatio());
         QPainter p(&grown);
         p.drawImage(0, 0, m_image);
         p.end();

@@ -14,8 +14,9 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
     const QImage &image() const { return m_image; }
     void setImage(const QImage &image);
-    // Copies the whole of source onto this picture with its top-left at (x, y),
-    // replacing pixels one for one; what falls outside is cut off.
+    // Copies the whole of source onto this picture with its top-left at (x, y)
+    // in logical pixels, replacing pixels one for one (both drawn for the same
+    // scale); what falls outside is cut off.
     void copyFrom(const QImage &source, int x, int y);
 
 protected:

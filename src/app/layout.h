@@ -31,7 +31,9 @@ inline constexpr ControlGeometry kMainWindowLayout[] = {
     {"unplugArrowPicture", "mainWindow", 5160, 6240, 1740, 1215},
     {"driveLog", "mainWindow", 5160, 4560, 4215, 1425},
     {"configureButton", "mainWindow", 2760, 6480, 1575, 495},
-    {"stateCaptionLabel", "mainWindow", 8040, 7680, 375, 255},
+    // Starts 120 twips left of its design place so that "State" fits in every
+    // face that stands in for the design face.
+    {"stateCaptionLabel", "mainWindow", 7920, 7680, 495, 255},
     {"stateLabel", "mainWindow", 8400, 7680, 375, 255},
     {"softwareVersionLabel", "mainWindow", 1560, 5640, 2055, 255},
     {"statusLabel", "mainWindow", 0, 5880, 4695, 555},
@@ -40,7 +42,7 @@ inline constexpr ControlGeometry kMainWindowLayout[] = {
     {"programVersionLabel", "mainWindow", 2280, 7080, 2055, 255},
     {"copyrightLabel", "mainWindow", 360, 7080, 1935, 255},
     // Hint below the status text when a removable drive is attached but not mounted.
-    {"mountNoticeLabel", "mainWindow", 120, 6480, 2520, 555},
+    {"mountNoticeLabel", "mainWindow", 120, 6480, 2520, 600},
     // Where the desktop's disk service can mount it: a button, the hint beside it
     // (kNoticeBesideMountButton).
     {"mountButton", "mainWindow", 120, 6480, 855, 375},
@@ -77,7 +79,7 @@ inline constexpr ControlGeometry kMainWindowLayout[] = {
 
 // The hint's place while the mount button stands at its left.
 inline constexpr ControlGeometry kNoticeBesideMountButton = {
-    "mountNoticeLabel", "mainWindow", 1035, 6480, 1605, 555};
+    "mountNoticeLabel", "mainWindow", 1035, 6480, 1605, 600};
 
 // The geometry of a control by name; nullptr for a name not in the table.
 const ControlGeometry *geometryOf(const QString &name);

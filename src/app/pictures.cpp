@@ -60,11 +60,19 @@ void drawDevice(QPainter &p, const QRectF &r)
                       2, 2);
 }
 
+// An image of width x height logical pixels for the given scale.
+QImage scaledImage(int width, int height, qreal scale, QImage::Format format)
+{
+    QImage img(qRound(width * scale), qRound(height * scale), format);
+    img.setDevicePixelRatio(scale);
+    return img;
+}
+
 } // namespace
 
-QImage devicePicture()
+QImage devicePicture(qreal scale)
 {
-    QImage img(270, 221, QImage::Format_ARGB32_Premultiplied);
+    QImage img = scaledImage(270, 221, scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -98,9 +106,9 @@ QImage devicePicture()
     return img;
 }
 
-QImage arrowPicture(bool pointsRight)
+QImage arrowPicture(bool pointsRight, qreal scale)
 {
-    QImage img = blankPicture(116, 81);
+    QImage img = blankPicture(116, 81, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // 100 x 47 arrow at the top-left: a shaft and a head.
@@ -124,9 +132,9 @@ QImage arrowPicture(bool pointsRight)
     return img;
 }
 
-QImage blankPicture(int width, int height)
+QImage blankPicture(int width, int height, qreal scale)
 {
-    QImage img(width, height, QImage::Format_RGB32);
+    QImage img = scaledImage(width, height, scale, QImage::Format_RGB32);
     img.fill(kBackground);
     return img;
 }

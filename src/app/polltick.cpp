@@ -75,7 +75,7 @@ void MainWindow::showNotice()
     if (!m_mediaProblem.isEmpty()) {
         notice = m_mediaProblem;
     } else if (!m_unmountedDrives.isEmpty()) {
-        notice = canMount ? QStringLiteral("A removable drive (%1) is attached but not mounted.")
+        notice = canMount ? QStringLiteral("Drive %1 is attached but not mounted.")
                           : QStringLiteral("A removable drive (%1) is attached but not "
                                            "mounted. Mount it to use it here.");
         notice = notice.arg(m_unmountedDrives.join(QStringLiteral(", ")));

@@ -165,10 +165,14 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     c.arrowDisplay = place(new PictureBox(window), "arrowDisplay");
     c.plugInArrowPicture = place(new PictureBox(window), "plugInArrowPicture");
     c.unplugArrowPicture = place(new PictureBox(window), "unplugArrowPicture");
-    c.noArrowPicture->setImage(blankPicture(c.noArrowPicture->width(), c.noArrowPicture->height()));
-    c.arrowDisplay->setImage(blankPicture(c.arrowDisplay->width(), c.arrowDisplay->height()));
-    c.plugInArrowPicture->setImage(arrowPicture(true));
-    c.unplugArrowPicture->setImage(arrowPicture(false));
+    // Drawn for the screen's scale, so they stay sharp at 125-200 %.
+    const qreal scale = window->devicePixelRatioF();
+    c.noArrowPicture->setImage(
+        blankPicture(c.noArrowPicture->width(), c.noArrowPicture->height(), scale));
+    c.arrowDisplay->setImage(
+        blankPicture(c.arrowDisplay->width(), c.arrowDisplay->height(), scale));
+    c.plugInArrowPicture->setImage(arrowPicture(true, scale));
+    c.unplugArrowPicture->setImage(arrowPicture(false, scale));
     for (PictureBox *hidden : {c.noArrowPicture, c.plugInArrowPicture, c.unplugArrowPicture})
         hidden->setVisible(false);
 
@@ -186,7 +190,7 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     c.statusLabel->setFont(designFont(kHeadlinePoints));
     c.statusLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     c.devicePicture = place(new QLabel(window), "devicePicture");
-    c.devicePicture->setPixmap(QPixmap::fromImage(devicePicture()));
+    c.devicePicture->setPixmap(QPixmap::fromImage(devicePicture(scale)));
     c.devicePicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     c.instructionLabel =
         place(new QLabel(QStringLiteral("Disconnect USB"), window), "instructionLabel");

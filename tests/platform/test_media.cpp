@@ -93,7 +93,7 @@ TEST_F(DiskService, MountButtonMountsTheDriveAndTheNextTickFindsTheDevice)
 {
     window->onPollTick();
     EXPECT_EQ(window->controls().mountNoticeLabel->text(),
-              "A removable drive (sdb1) is attached but not mounted.");
+              "Drive sdb1 is attached but not mounted.");
     EXPECT_FALSE(window->controls().mountButton->isHidden());
     EXPECT_EQ(window->controls().mountButton->text(), "&Mount");
     EXPECT_EQ(window->controls().mountNoticeLabel->geometry().left(),

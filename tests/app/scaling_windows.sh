@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The Windows program's window at 100, 125, 150 and 200 %: wine's LogPixels
+# set to 96, 120, 144 and 192 in a prefix of its own, the test_scaling checks
+# run on the windows platform on an X display (Xvfb), each told the scale it
+# must see. With KORDAVEL_SHOTS_DIR set, the screenshots are kept there as
+# windows-<percent>.png.
+# Usage: scaling_windows.sh BUILD_DIR
+set -euo pipefail
+build=$(realpath "$1")
+command -v xvfb-run >/dev/null || { echo "xvfb-run is missing (Debian package xvfb)"; exit 1; }
+export KORDAVEL_WINEPREFIX="$build/wineprefix-scaling"
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver64
+work=$(mktemp -d)
+trap 'rm -rf "$work"; WINEPREFIX=$KORDAVEL_WINEPREFIX "$wineserver" -k 2>/dev/null || true' EXIT
+"$build/wine-run.sh" cmd /c exit   # makes the prefix
+shots=${KORDAVEL_SHOTS_DIR:-$work}
+mkdir -p "$shots"
+shots=$(realpath "$shots")
+
+for dpi in 96 120 144 192; do
+    percent=$(( dpi * 100 / 96 ))
+    scale=$(awk -v d="$dpi" 'BEGIN { printf "%g", d / 96 }')
+    WINEPREFIX=$KORDAVEL_WINEPREFIX "$wineserver" -k 2>/dev/null || true
+    WINEPREFIX=$KORDAVEL_WINEPREFIX "$wineserver" -w
+    WINEPREFIX=$KORDAVEL_WINEPREFIX WINEDEBUG=-all "$wine" reg add 'HKCU\Control Panel\Desktop' \
+        /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+    # The next start must bring up wine's desktop on the X display, not reuse
+    # the one started here without it.
+    WINEPREFIX=$KORDAVEL_WINEPREFIX "$wineserver" -w
+    echo "== LogPixels $dpi ($percent %)"
+    # The windows platform needs a display; the X server's own DPI is left alone.
+    QT_QPA_PLATFORM=windows KORDAVEL_EXPECTED_SCALE=$scale \
+    KORDAVEL_SCREENSHOT="Z:${shots//\//\\}\\windows-$percent.png" \
+        timeout 300 xvfb-run -a -s "-screen 0 1920x1600x24" \
+        "$build/wine-run.sh" "$build/tests/test_scaling.exe"
+done
+echo "scaling under wine: all checks passed at 100, 125, 150 and 200 %"
