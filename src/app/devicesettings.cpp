@@ -5,7 +5,6 @@
 #include "platform/files.h"
 #include "settings/versionfile.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
@@ -37,17 +36,14 @@ ReadOutcome MainWindow::rejectVersionFile(const QString &path, bool beforeLayout
         // after it the failure ends the read without a message.
         return beforeLayoutCheck ? reportMissingVersionFile() : ReadOutcome::Failed;
     }
-    {
-        // Let the window breathe while the medium catches up, but never wait forever.
-        BusyScope busy(*this);
-        QElapsedTimer waited;
-        waited.start();
-        while (!m_p.files->resolve(QFileInfo(path).path(), QFileInfo(path).fileName()).isEmpty() &&
-               waited.elapsed() < kDeleteWaitMs) {
-            QCoreApplication::processEvents();
-            QThread::msleep(kDeleteWaitStepMs);
-        }
-    }
+    // Give a slow medium a moment to let the entry go. No events run meanwhile:
+    // a click on Configure waits until the tick has finished, instead of
+    // running inside it and having its state overwritten afterwards.
+    QElapsedTimer waited;
+    waited.start();
+    while (!m_p.files->resolve(QFileInfo(path).path(), QFileInfo(path).fileName()).isEmpty() &&
+           waited.elapsed() < kDeleteWaitMs)
+        QThread::msleep(kDeleteWaitStepMs);
     inform(QStringLiteral("Configuration file error.\r\n") + kReconnectLines);
     return ReadOutcome::Failed;
 }

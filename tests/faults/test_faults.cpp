@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "support/testsupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -220,4 +221,93 @@ TEST(Faults, RootsWithUnusualCharacters)
         EXPECT_EQ(h.window->state, FlowState::WaitingForUnplug);
         EXPECT_TRUE(QFile::exists(root + "UPDATES/DI999000.HEX"));
     }
+}
+
+namespace {
+
+// The system's files on a slow medium: a deleted entry still shows for a
+// number of look-ups after its deletion.
+class SlowMedium : public Files
+{
+public:
+    int lookupsAfterDelete = 0;
+
+    QString resolve(const QString &root, const QString &rel) override
+    {
+        if (!m_deleted.isEmpty() && lookupsAfterDelete > 0) {
+            --lookupsAfterDelete;
+            return m_deleted;
+        }
+        return systemFiles().resolve(root, rel);
+    }
+    bool isDir(const QString &p) override { return systemFiles().isDir(p); }
+    bool isFile(const QString &p) override { return systemFiles().isFile(p); }
+    ReadResult readFile(const QString &p, qint64 max) override
+    {
+        return systemFiles().readFile(p, max);
+    }
+    ReadResult readFromMedium(const QString &p, qint64 max) override
+    {
+        return systemFiles().readFromMedium(p, max);
+    }
+    bool setNormal(const QString &p) override { return systemFiles().setNormal(p); }
+    FileResult remove(const QString &p) override
+    {
+        FileResult r = systemFiles().remove(p);
+        if (r)
+            m_deleted = p;
+        return r;
+    }
+    std::optional<QStringList> listFiles(const QString &d) override
+    {
+        return systemFiles().listFiles(d);
+    }
+    FileResult createDurable(const QString &p, const QByteArray &data) override
+    {
+        return systemFiles().createDurable(p, data);
+    }
+    FileResult rename(const QString &a, const QString &b) override
+    {
+        return systemFiles().rename(a, b);
+    }
+    FileResult syncDir(const QString &d) override { return systemFiles().syncDir(d); }
+
+private:
+    QString m_deleted;
+};
+
+} // namespace
+
+// While the tick waits for a rejected version file to go from a slow medium,
+// a press of Configure (here a timer that falls due meanwhile) waits until
+// the tick has finished instead of running inside it.
+TEST(Faults, ConfigurePressedWhileARejectedFileGoesRunsAfterTheTick)
+{
+    DeviceDir dev(QByteArray(20, 'x')); // too short: rejected and deleted
+    FakeDrives drives;
+    drives.entries = {{dev.root(), KindRemovable, "K"}};
+    SlowMedium medium;
+    medium.lookupsAfterDelete = 4;
+    FixedClock clock{QDate(2026, 12, 6)};
+    RecordingMessageBox messages;
+    QTemporaryDir programDir;
+    auto window = makeMainWindow(drives, medium, clock, messages, programDir.path());
+    bool inTick = false;
+    bool ranInsideTheTick = false;
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        ranInsideTheTick = inTick;
+        ran = true;
+        window->configureDevice();
+    });
+    inTick = true;
+    window->onPollTick();
+    inTick = false;
+    EXPECT_FALSE(ranInsideTheTick);
+    EXPECT_EQ(medium.lookupsAfterDelete, 0) << "the tick waited for the slow medium";
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].startsWith("Configuration file error."));
+    EXPECT_EQ(window->state, FlowState::ReadAgain);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ran) << "the press is not lost";
 }
