@@ -50,9 +50,10 @@ ScreenSettings MainWindow::screenSettings() const
 bool MainWindow::writeConfigurationFile()
 {
     const ScreenSettings screen = screenSettings();
-    configByte = configurationByte(screen, configByte, clockEnabled);
+    // The device keeps its byte until a file carrying the new one is in place.
+    const int newConfigByte = configurationByte(screen, configByte, clockEnabled);
     const BuildResult built = buildConfigurationFile(screen, familyCodeOf(versionData),
-                                                     softwareVersion, configByte, dateConstants);
+                                                     softwareVersion, newConfigByte, dateConstants);
     if (built.status == BuildStatus::UnknownFamily) {
         inform(QStringLiteral("Unknown Kordavel type"));
         return false;
@@ -67,6 +68,7 @@ bool MainWindow::writeConfigurationFile()
         inform(installed.problem + QStringLiteral("\r\nNo configuration file was written."));
         return false;
     }
+    configByte = newConfigByte;
     m_controls.driveLog->addItem(QStringLiteral("Configuration file created"));
     // The new file waits for the device; an older one's deletion is moot.
     m_undeletedConfigurationRoot.clear();

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include <gtest/gtest.h>
 
@@ -135,9 +136,15 @@ protected:
 
 TEST_F(RefusingMediumTest, WriteProtectedMediumIsSaidPlainly)
 {
+    const int deviceByte = window->configByte;
+    // Another model on the screen: another byte.
+    const MainWindowControls &c = window->controls();
+    (c.modelKordavelPlusButton->isChecked() ? c.modelKordavelButton : c.modelKordavelPlusButton)
+        ->setChecked(true);
     medium.create.code = kWriteProtectedCode;
     window->configureDevice();
     expectNothingWritten("The Kordavel is write-protected.");
+    EXPECT_EQ(window->configByte, deviceByte) << "the device still has its own byte";
 }
 
 TEST_F(RefusingMediumTest, FullMediumIsSaidPlainly)
