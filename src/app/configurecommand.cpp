@@ -81,36 +81,35 @@ void MainWindow::configureDevice()
     const MainWindowControls &c = m_controls;
     c.configureButton->setEnabled(false);
     c.statusLabel->clear();
-    // The drives are listed afresh: the device may have gone since the last tick.
-    scan.roots = listDriveRoots(*m_p.drives).value_or(QStringList());
+    // The drives are searched afresh: the device may have gone since the last
+    // tick. The first device found is the one configured.
+    const DeviceSearch found = searchForDevices(*m_p.drives, *m_p.files, SearchEnd::AtFirstDevice);
+    scan.roots = found.roots;
     c.driveLog->clear();
-    for (scan.deviceIndex = 0; scan.deviceIndex < scan.roots.size(); ++scan.deviceIndex) {
-        QString &root = scan.roots[scan.deviceIndex];
-        const QString kindText = driveKindText(*m_p.drives, root);
-        if (kindText != QLatin1String(kRemovableDriveText))
-            continue;
-        c.driveLog->addItem(driveRow(*m_p.drives, root, kindText));
-        if (!hasDeviceFolder(*m_p.files, root))
-            continue;
-        c.driveLog->addItem(QStringLiteral("Kordavel found"));
-        c.statusLabel->setText(QStringLiteral("Kordavel found"));
-        deviceCount = 1;
-        // The file is built for the family the device's version file shows now.
-        versionData = readVersionData(root);
-        const bool written = writeConfigurationFile();
-        versionData = readVersionData(root);
-        if (!written) {
-            // Nothing new is on the device: keep the settings and let the user retry.
-            c.configureButton->setEnabled(true);
-            c.statusLabel->clear();
-            state = FlowState::SettingsShown;
-            return;
-        }
-        askForUnplugAndReplug();
-        state = FlowState::WaitingForUnplug;
-        updateSafeRemove();
+    c.driveLog->addItems(found.log);
+    if (found.deviceIndex < 0) {
+        scan.deviceIndex = qint32(scan.roots.size());
         return;
     }
+    scan.deviceIndex = found.deviceIndex;
+    const QString &root = scan.roots[scan.deviceIndex];
+    c.driveLog->addItem(QStringLiteral("Kordavel found"));
+    c.statusLabel->setText(QStringLiteral("Kordavel found"));
+    deviceCount = 1;
+    // The file is built for the family the device's version file shows now.
+    versionData = readVersionData(root);
+    const bool written = writeConfigurationFile();
+    versionData = readVersionData(root);
+    if (!written) {
+        // Nothing new is on the device: keep the settings and let the user retry.
+        c.configureButton->setEnabled(true);
+        c.statusLabel->clear();
+        state = FlowState::SettingsShown;
+        return;
+    }
+    askForUnplugAndReplug();
+    state = FlowState::WaitingForUnplug;
+    updateSafeRemove();
 }
 
 void MainWindow::askForUnplugAndReplug()

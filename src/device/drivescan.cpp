@@ -10,6 +10,13 @@ std::optional<QStringList> listDriveRoots(Drives &drives)
     return drives.roots();
 }
 
+namespace {
+bool isFloppyRoot(const QString &root)
+{
+    return root.startsWith(QLatin1Char('a')) || root.startsWith(QLatin1Char('b'));
+}
+} // namespace
+
 QString textForDriveKind(int kind, const QString &root)
 {
     switch (kind) {
@@ -18,9 +25,8 @@ QString textForDriveKind(int kind, const QString &root)
     case KindNoRoot:
         return QStringLiteral("The root directory does not exist");
     case KindRemovable:
-        if (root.startsWith(QLatin1Char('a')) || root.startsWith(QLatin1Char('b')))
-            return QStringLiteral("Floppy drive");
-        return QLatin1String(kRemovableDriveText);
+        return isFloppyRoot(root) ? QStringLiteral("Floppy drive")
+                                  : QStringLiteral("Removable drive");
     case KindFixed:
         return QStringLiteral("Hard drive; can not be removed");
     case KindRemote:
@@ -39,14 +45,20 @@ QString driveKindText(Drives &drives, const QString &root)
     return textForDriveKind(drives.kind(root), root);
 }
 
-QString volumeLabel(Drives &drives, QString &drive)
+bool isSearchedDrive(int kind, const QString &root)
+{
+    return kind == KindRemovable && !isFloppyRoot(root);
+}
+
+QString volumeLabel(Drives &drives, const QString &drive)
 {
     // Windows-style shorthands; real roots from the drive list already end in a separator.
-    if (drive.size() == 1)
-        drive += QStringLiteral(":\\");
-    if (drive.size() == 2 && drive.endsWith(QLatin1Char(':')))
-        drive += QLatin1Char('\\');
-    const std::optional<QString> label = drives.label(drive);
+    QString root = drive;
+    if (root.size() == 1)
+        root += QStringLiteral(":\\");
+    if (root.size() == 2 && root.endsWith(QLatin1Char(':')))
+        root += QLatin1Char('\\');
+    const std::optional<QString> label = drives.label(root);
     if (!label)
         return QStringLiteral("(No name)   ");
     const qsizetype nul = label->indexOf(QChar(0));
@@ -59,27 +71,39 @@ bool hasDeviceFolder(Files &files, const QString &root)
     return !path.isEmpty() && files.isDir(path);
 }
 
-QString driveRow(Drives &drives, QString &root, const QString &kindText)
+QString driveRow(Drives &drives, const QString &root)
 {
-    const QString label = volumeLabel(drives, root);
-    return root + QLatin1Char('\t') + label + QLatin1Char('\t') + kindText;
+    return root + QLatin1Char('\t') + volumeLabel(drives, root) + QLatin1Char('\t') +
+           textForDriveKind(KindRemovable, root);
+}
+
+DeviceSearch searchForDevices(Drives &drives, Files &files, SearchEnd end)
+{
+    DeviceSearch found;
+    found.roots = listDriveRoots(drives).value_or(QStringList());
+    for (qsizetype i = 0; i < found.roots.size(); ++i) {
+        const QString &root = found.roots[i];
+        if (!isSearchedDrive(drives.kind(root), root))
+            continue;
+        found.log.append(driveRow(drives, root));
+        if (!hasDeviceFolder(files, root))
+            continue;
+        ++found.deviceCount;
+        found.deviceIndex = qint32(i);
+        if (end == SearchEnd::AtFirstDevice)
+            break;
+    }
+    return found;
 }
 
 void scanForDevices(Drives &drives, Files &files, DriveScan &scan, qint32 &count, QStringList &log)
 {
-    scan.roots = listDriveRoots(drives).value_or(QStringList());
-    log.clear();
-    count = 0;
-    for (qsizetype i = 0; i < scan.roots.size(); ++i) {
-        const QString kindText = driveKindText(drives, scan.roots[i]);
-        if (kindText != QLatin1String(kRemovableDriveText))
-            continue;
-        log.append(driveRow(drives, scan.roots[i], kindText));
-        if (hasDeviceFolder(files, scan.roots[i])) {
-            ++count;
-            scan.deviceIndex = qint32(i);
-        }
-    }
+    DeviceSearch found = searchForDevices(drives, files, SearchEnd::AfterLastDrive);
+    scan.roots = std::move(found.roots);
+    if (found.deviceIndex >= 0)
+        scan.deviceIndex = found.deviceIndex;
+    count = found.deviceCount;
+    log = std::move(found.log);
 }
 
 } // namespace kordavel

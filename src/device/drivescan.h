@@ -16,26 +16,47 @@ inline constexpr char kDeviceFolder[] = "KORDAVEL/CARD/";
 // The drive roots in the platform's order, or nullopt when they cannot be listed.
 std::optional<QStringList> listDriveRoots(Drives &drives);
 
-// The kind text of the only drives the scan looks into.
-inline constexpr char kRemovableDriveText[] = "Removable drive";
-
 // Text for the kind of a root ("Removable drive", "Hard drive; can not be removed", ...).
 // Kind 2 on a root starting with "a" or "b" is a floppy drive; unknown kinds give "".
 QString driveKindText(Drives &drives, const QString &root);
 QString textForDriveKind(int kind, const QString &root);
 
-// Volume label of a drive. A bare letter becomes a root ("E" -> "E:\"), "E:" gets
-// its separator; drive is rewritten in place as that happens. A failing label
-// query gives "(No name)   "; an unlabelled volume gives "".
-QString volumeLabel(Drives &drives, QString &drive);
+// True for the only drives the search looks into: removable ones, except a
+// removable drive whose root starts with a lower-case "a" or "b", which counts
+// as a floppy drive.
+bool isSearchedDrive(int kind, const QString &root);
+
+// Volume label of a drive: a bare letter is completed to a root for the
+// query ("E" -> "E:\", "E:" -> "E:\"). A failing label query gives
+// "(No name)   "; an unlabelled volume gives "".
+QString volumeLabel(Drives &drives, const QString &drive);
 
 // True when root + KORDAVEL/CARD/ exists as a folder (names matched without regard to case).
 bool hasDeviceFolder(Files &files, const QString &root);
 
 // The log row of a removable drive: root TAB label TAB kind text.
-QString driveRow(Drives &drives, QString &root, const QString &kindText);
+QString driveRow(Drives &drives, const QString &root);
 
-// Result of one scan; roots and deviceIndex persist between scans.
+// Where a search over the drives ends.
+enum class SearchEnd {
+    AfterLastDrive, // every drive is examined; the last device found counts
+    AtFirstDevice,  // the first device found ends the search; later drives are not listed
+};
+
+// What one search over the drives found.
+struct DeviceSearch
+{
+    QStringList roots;       // every drive root, removable or not; empty without a drive list
+    QStringList log;         // one row per removable drive examined
+    qint32 deviceCount = 0;  // removable drives holding the device folder that were examined
+    qint32 deviceIndex = -1; // index in roots of the device that counts; -1 for none
+};
+
+// Lists the drives and looks into the removable ones for the device folder.
+DeviceSearch searchForDevices(Drives &drives, Files &files, SearchEnd end);
+
+// The drives as the poll tick last saw them; deviceIndex persists between
+// scans that find no device.
 struct DriveScan
 {
     QStringList roots;      // every drive root, removable or not
@@ -43,10 +64,9 @@ struct DriveScan
     bool holdsDevice() const { return deviceIndex >= 0 && deviceIndex < roots.size(); }
 };
 
-// Lists the drives into scan.roots, writes one row per removable drive into
-// log (which it empties first), counts the removable drives holding the device
-// folder into count and points scan.deviceIndex at the last of them. A scan that
-// finds no device leaves deviceIndex unchanged.
+// The tick's scan: searches every drive, stores the roots in scan, the rows in
+// log, the number of devices in count and points scan.deviceIndex at the last
+// device. A scan that finds no device leaves deviceIndex unchanged.
 void scanForDevices(Drives &drives, Files &files, DriveScan &scan, qint32 &count, QStringList &log);
 
 } // namespace kordavel

@@ -106,18 +106,19 @@ TEST(DriveKindTexts, EveryKindAndTheFloppyRule)
     EXPECT_EQ(textForDriveKind(5, "/"), "Optical drive (CD or DVD)");
     EXPECT_EQ(textForDriveKind(6, "/"), "RAM disk");
     EXPECT_EQ(textForDriveKind(7, "/"), "");
+    // The search looks into exactly the drives shown as "Removable drive".
+    for (int kind = 0; kind <= 7; ++kind)
+        for (const char *root : {"/media/", "a:\\", "b:\\", "A:\\", "E:\\"})
+            EXPECT_EQ(isSearchedDrive(kind, root),
+                      textForDriveKind(kind, root) == "Removable drive")
+                << kind << " " << root;
 }
 
 TEST(VolumeLabels, ShorthandRootsAreCompleted)
 {
     FakeDrives d;
     d.entries = {{"E:\\", KindRemovable, "CARDS"}};
-    QString letter = "E";
-    EXPECT_EQ(volumeLabel(d, letter), "CARDS");
-    EXPECT_EQ(letter, "E:\\");
-    QString colon = "E:";
-    EXPECT_EQ(volumeLabel(d, colon), "CARDS");
-    EXPECT_EQ(colon, "E:\\");
-    QString unknown = "/nowhere/";
-    EXPECT_EQ(volumeLabel(d, unknown), "(No name)   ");
+    EXPECT_EQ(volumeLabel(d, "E"), "CARDS");
+    EXPECT_EQ(volumeLabel(d, "E:"), "CARDS");
+    EXPECT_EQ(volumeLabel(d, "/nowhere/"), "(No name)   ");
 }

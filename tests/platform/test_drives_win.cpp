@@ -23,8 +23,7 @@ TEST(WinMapping, MappedFolderIsARemovableDriveWithItsLabel)
     if (present) {
         EXPECT_EQ(drives->kind(root), KindRemovable);
         EXPECT_EQ(driveKindText(*drives, root), "Removable drive");
-        QString r = root;
-        EXPECT_EQ(volumeLabel(*drives, r), qEnvironmentVariable("KORDAVEL_TEST_DRIVE_LABEL"));
+        EXPECT_EQ(volumeLabel(*drives, root), qEnvironmentVariable("KORDAVEL_TEST_DRIVE_LABEL"));
         EXPECT_TRUE(hasDeviceFolder(systemFiles(), root));
     } else {
         EXPECT_EQ(drives->kind(root), KindNoRoot);
