@@ -80,7 +80,7 @@ void MainWindow::configureDevice()
     BusyScope busy(*this);
     const MainWindowControls &c = m_controls;
     c.configureButton->setEnabled(false);
-    c.statusLabel->clear();
+    showStatus(Status::None);
     // The drives are searched afresh: the device may have gone since the last
     // tick. The first device found is the one configured.
     const DeviceSearch found = searchForDevices(*m_p.drives, *m_p.files, SearchEnd::AtFirstDevice);
@@ -94,7 +94,7 @@ void MainWindow::configureDevice()
     scan.deviceIndex = found.deviceIndex;
     const QString &root = scan.roots[scan.deviceIndex];
     c.driveLog->addItem(QStringLiteral("Kordavel found"));
-    c.statusLabel->setText(QStringLiteral("Kordavel found"));
+    showStatus(Status::KordavelFound);
     deviceCount = 1;
     // The file is built for the family the device's version file shows now.
     versionData = readVersionData(root);
@@ -103,7 +103,7 @@ void MainWindow::configureDevice()
     if (!written) {
         // Nothing new is on the device: keep the settings and let the user retry.
         c.configureButton->setEnabled(true);
-        c.statusLabel->clear();
+        showStatus(Status::None);
         state = FlowState::SettingsShown;
         return;
     }
@@ -114,7 +114,7 @@ void MainWindow::configureDevice()
 
 void MainWindow::askForUnplugAndReplug()
 {
-    m_controls.statusLabel->clear();
+    showStatus(Status::None);
     m_controls.instructionLabel->setText(QStringLiteral("Disconnect USB"));
     setOuterHeightTwips(kTallHeightTwips);
     if (!m_pollTimer->isActive())

@@ -106,7 +106,7 @@ ReadOutcome MainWindow::readDeviceSettings()
     m_rules->clearDownloadBoxes();
     if (a.verdict == VersionVerdict::ConfigNotAvailable) {
         // Old software publishes no settings; the file is kept.
-        m_controls.statusLabel->setText(QStringLiteral("Config. not available"));
+        showStatus(Status::ConfigNotAvailable);
         return ReadOutcome::Read;
     }
     if (a.verdict == VersionVerdict::WrongLength)

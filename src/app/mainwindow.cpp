@@ -111,9 +111,38 @@ void MainWindow::loadStartupState()
     dateConstants = computeDateConstants();
 }
 
+void MainWindow::showStatus(Status status)
+{
+    QString text;
+    switch (status) {
+    case Status::None:
+        break;
+    case Status::ReadyForNext:
+        text = QStringLiteral("Ready for next");
+        break;
+    case Status::KordavelFound:
+        text = QStringLiteral("Kordavel found");
+        break;
+    case Status::ConfigurationRead:
+        text = QStringLiteral("Configuration read");
+        break;
+    case Status::ConfigNotAvailable:
+        text = QStringLiteral("Config. not available");
+        break;
+    case Status::NotSuitable:
+        text = QStringLiteral("Not Suitable");
+        break;
+    case Status::Success:
+        text = QStringLiteral("Success!");
+        break;
+    }
+    m_status = status;
+    m_controls.statusLabel->setText(text);
+}
+
 void MainWindow::restartFlow()
 {
-    m_controls.statusLabel->clear();
+    showStatus(Status::None);
     state = FlowState::WaitingForDevice;
 }
 
@@ -180,7 +209,8 @@ void MainWindow::inform(const QString &text)
 
 HelpWindow *MainWindow::newHelpWindow()
 {
-    auto *help = new HelpWindow(m_controls.statusLabel->text());
+    auto *help = new HelpWindow(m_status == Status::NotSuitable ? HelpTopic::NotSuitable
+                                                                : HelpTopic::Instructions);
     help->setWindowIcon(windowIcon());
     help->move(frameGeometry().topRight() + QPoint(kHelpWindowGap, 0));
     return help;

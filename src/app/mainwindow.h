@@ -130,6 +130,18 @@ private:
         bool m_was;
     };
 
+    // What the status label says; the help window's topic follows from it.
+    enum class Status {
+        None,
+        ReadyForNext,
+        KordavelFound,
+        ConfigurationRead,
+        ConfigNotAvailable,
+        NotSuitable,
+        Success
+    };
+    void showStatus(Status status);
+
     void loadStartupState();
     void connectMediaService();
     void setOuterHeightTwips(int twips);
@@ -168,6 +180,7 @@ private:
     QPointer<HelpWindow> m_help;
     ArrowAnimator m_arrows;
     bool m_busy = false; // a handler is running: ticks wait
+    Status m_status = Status::None;
     bool m_lastFocusWasHelp = false;
     bool m_activatedOnce = false;
     bool m_wide = false;

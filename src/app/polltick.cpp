@@ -105,19 +105,19 @@ void MainWindow::perform(FlowAction action)
     const MainWindowControls &c = m_controls;
     switch (action) {
     case FlowAction::MessageReady:
-        c.statusLabel->setText(QStringLiteral("Ready for next"));
+        showStatus(Status::ReadyForNext);
         break;
     case FlowAction::MessageFound:
-        c.statusLabel->setText(QStringLiteral("Kordavel found"));
+        showStatus(Status::KordavelFound);
         break;
     case FlowAction::MessageConfigRead:
-        c.statusLabel->setText(QStringLiteral("Configuration read"));
+        showStatus(Status::ConfigurationRead);
         break;
     case FlowAction::MessageNotSuitable:
-        c.statusLabel->setText(QLatin1String(kNotSuitableMessage));
+        showStatus(Status::NotSuitable);
         break;
     case FlowAction::MessageSuccess:
-        c.statusLabel->setText(QStringLiteral("Success!"));
+        showStatus(Status::Success);
         break;
     case FlowAction::ShowSWVersion:
         c.softwareVersionLabel->setVisible(true);

@@ -45,9 +45,9 @@ QString fullHelpText()
     return lines.join(QStringLiteral("\r\n"));
 }
 
-QString helpTextFor(const QString &mainMessage)
+QString helpText(HelpTopic topic)
 {
-    return mainMessage == QLatin1String(kNotSuitableMessage) ? notSuitableNotice() : fullHelpText();
+    return topic == HelpTopic::NotSuitable ? notSuitableNotice() : fullHelpText();
 }
 
 } // namespace kordavel

@@ -4,14 +4,15 @@
 
 namespace kordavel {
 
-// The status text for which the help window shows the short notice.
-inline constexpr char kNotSuitableMessage[] = "Not Suitable";
+// What the help window explains: the full instructions, or the short notice
+// for a device whose software cannot be configured.
+enum class HelpTopic { Instructions, NotSuitable };
 
 // Two-line notice for a device whose software cannot be configured.
 QString notSuitableNotice();
 // The full help text: nineteen lines joined by CR LF, the first one empty.
 QString fullHelpText();
-// The text the help window shows for the main window's status text.
-QString helpTextFor(const QString &mainMessage);
+// The text the help window shows for a topic.
+QString helpText(HelpTopic topic);
 
 } // namespace kordavel

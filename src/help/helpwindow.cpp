@@ -15,7 +15,7 @@ constexpr int kClientWidthTwips = 5730;
 constexpr int kLabelLeft = 120, kLabelTop = 120, kLabelWidth = 5535, kLabelHeight = 7455;
 } // namespace
 
-HelpWindow::HelpWindow(const QString &statusText)
+HelpWindow::HelpWindow(HelpTopic topic)
 {
     setObjectName(QStringLiteral("helpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -35,8 +35,7 @@ HelpWindow::HelpWindow(const QString &statusText)
     m_textLabel->setTextFormat(Qt::PlainText);
     m_textLabel->setGeometry(twipsToPixels(kLabelLeft), twipsToPixels(kLabelTop),
                              twipsToPixels(kLabelWidth), twipsToPixels(kLabelHeight));
-    // The text depends on the main window's status at this moment.
-    m_textLabel->setText(helpTextFor(statusText));
+    m_textLabel->setText(helpText(topic));
     m_outerHeightTwips = kLabelHeight;
     applyOuterHeight();
 }

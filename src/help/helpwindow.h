@@ -1,19 +1,20 @@
 #pragma once
 
+#include "helptext.h"
+
 #include <QWidget>
 
 class QLabel;
 
 namespace kordavel {
 
-// The help window. Its text is chosen once, when it is created, from the main
-// window's status text; it deletes itself when closed.
+// The help window. Its text is chosen once, when it is created; it deletes
+// itself when closed.
 class HelpWindow : public QWidget
 {
     Q_OBJECT
 public:
-    // statusText: the main window's status text when the help is opened.
-    explicit HelpWindow(const QString &statusText);
+    explicit HelpWindow(HelpTopic topic);
     QLabel *textLabel() const { return m_textLabel; }
     // Outer height set at load, in twips (title bar and borders included).
     int outerHeightTwips() const { return m_outerHeightTwips; }

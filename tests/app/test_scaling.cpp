@@ -220,10 +220,12 @@ TEST_F(Scaling, TheArrowMovesByItsStep)
 
 TEST_F(Scaling, HelpWindowAndMessageBoxScaleToo)
 {
-    HelpWindow help(QStringLiteral("Configuration read"));
-    help.show();
-    EXPECT_DOUBLE_EQ(help.devicePixelRatioF(), scale);
-    EXPECT_EQ(clippedCaptions(&help), QStringList());
+    for (HelpTopic topic : {HelpTopic::Instructions, HelpTopic::NotSuitable}) {
+        HelpWindow help(topic);
+        help.show();
+        EXPECT_DOUBLE_EQ(help.devicePixelRatioF(), scale);
+        EXPECT_EQ(clippedCaptions(&help), QStringList());
+    }
 
     // The program's own message box, measured and closed by a timer once it
     // is up (a box that never comes up ends the wait after 5 s).

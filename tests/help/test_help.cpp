@@ -34,14 +34,13 @@ TEST(HelpTexts, ShortNoticeAndFullText)
               "Kordavel Latest VU/Configuration settings are not relevant for the DoziziveDE.");
     for (int empty : {0, 3, 7, 9, 11, 15})
         EXPECT_TRUE(lines[empty].isEmpty()) << empty;
-    EXPECT_EQ(helpTextFor("Not Suitable"), notSuitableNotice());
-    EXPECT_EQ(helpTextFor("not suitable"), full);
-    EXPECT_EQ(helpTextFor(""), full);
+    EXPECT_EQ(helpText(HelpTopic::NotSuitable), notSuitableNotice());
+    EXPECT_EQ(helpText(HelpTopic::Instructions), full);
 }
 
 TEST(HelpWindow, LayoutAndHeight)
 {
-    HelpWindow w("Configuration read");
+    HelpWindow w(HelpTopic::Instructions);
     EXPECT_EQ(w.windowTitle(), "Kordavel Configuration Help");
     EXPECT_EQ(w.textLabel()->geometry(), QRect(8, 8, 369, 497));
     EXPECT_EQ(w.textLabel()->font().pointSizeF(), 9.75);
@@ -53,19 +52,39 @@ TEST(HelpWindow, LayoutAndHeight)
     EXPECT_EQ(w.height() + (decoration > 0 ? decoration : 31), 497);
 }
 
+// The help window shows the short notice exactly while the main window says
+// "Not Suitable"; the help button makes a new window, a click on the software
+// version only brings the open one forward.
 TEST(HelpWindow, HelpButtonReloadsLabelClickOnlyRaises)
 {
     Harness h;
     MainWindow &mainWindow = *h.window;
-    mainWindow.controls().statusLabel->setText("Configuration read");
+    DeviceDir current(exampleLayoutC());
+    DeviceDir old(versionFile("TQ000022HEX", 21));
+    h.plug(current.root());
+    h.tick();
+    ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Configuration read");
     mainWindow.showHelp();
     ASSERT_NE(mainWindow.helpWindow(), nullptr);
     EXPECT_EQ(mainWindow.helpWindow()->textLabel()->text(), fullHelpText());
-    mainWindow.controls().statusLabel->setText("Not Suitable");
+
+    h.unplug(current.root());
+    h.tick(2);
+    h.plug(old.root());
+    h.tick();
+    ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Not Suitable");
     mainWindow.showHelp();
     EXPECT_EQ(mainWindow.helpWindow()->textLabel()->text(), fullHelpText())
         << "an open window keeps its text";
     mainWindow.openHelp();
     EXPECT_EQ(mainWindow.helpWindow()->textLabel()->text(), notSuitableNotice());
     EXPECT_TRUE(mainWindow.helpWindow()->isVisible());
+
+    // A label that merely reads the same is no reason for the short notice.
+    h.unplug(old.root());
+    h.tick(2);
+    ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Ready for next");
+    mainWindow.controls().statusLabel->setText("Not Suitable");
+    mainWindow.openHelp();
+    EXPECT_EQ(mainWindow.helpWindow()->textLabel()->text(), fullHelpText());
 }
