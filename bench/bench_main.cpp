@@ -157,7 +157,6 @@ BENCHMARK(BM_ParseVersionFile)->UseRealTime();
 
 void BM_BuildTqFile(benchmark::State &state)
 {
-    const DateConstants dc = computeDateConstants();
     ScreenSettings s;
     s.fileNameFormat = int(FileNameFormat::European);
     s.daysBack = "28";
@@ -166,7 +165,7 @@ void BM_BuildTqFile(benchmark::State &state)
     s.downloadStart = QDate(2024, 1, 1);
     s.downloadEnd = QDate(2024, 12, 31);
     for (auto _ : state)
-        benchmark::DoNotOptimize(buildConfigurationFile(s, "TQ", 60, 0x3F, dc));
+        benchmark::DoNotOptimize(buildConfigurationFile(s, "TQ", 60, 0x3F));
 }
 BENCHMARK(BM_BuildTqFile)->UseRealTime();
 

@@ -9,7 +9,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const kordavel::DateConstants dc = kordavel::computeDateConstants();
     if (size > 40000)
         return 0;
     const QByteArray file(reinterpret_cast<const char *>(data), int(size));
@@ -43,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         list(kordavel::VersionOffset::SecondCodeList, int(file.size()) - 1);
         const kordavel::DatesBlock d = kordavel::datesOf(file);
         if (d.useDates) {
-            (void)kordavel::deviceDateText(d.startDigits, dc);
-            (void)kordavel::deviceDateText(d.endDigits, dc);
+            (void)kordavel::deviceDateTime(d.start);
+            (void)kordavel::deviceDateTime(d.end);
         }
     }
     return 0;

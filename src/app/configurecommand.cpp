@@ -52,8 +52,8 @@ bool MainWindow::writeConfigurationFile()
     const ScreenSettings screen = screenSettings();
     // The device keeps its byte until a file carrying the new one is in place.
     const int newConfigByte = configurationByte(screen, configByte, clockEnabled);
-    const BuildResult built = buildConfigurationFile(screen, familyCodeOf(versionData),
-                                                     softwareVersion, newConfigByte, dateConstants);
+    const BuildResult built =
+        buildConfigurationFile(screen, familyCodeOf(versionData), softwareVersion, newConfigByte);
     if (built.status == BuildStatus::UnknownFamily) {
         inform(QStringLiteral("Unknown Kordavel type"));
         return false;

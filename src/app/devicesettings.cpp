@@ -122,7 +122,7 @@ ReadOutcome MainWindow::readDeviceSettings()
     // Only layout C reaches past the first list: VDO codes, then the dates.
     if (length > VersionOffset::SecondCodeList + 1) {
         m_rules->checkBoxesOfCodeList(versionData, VersionOffset::SecondCodeList, int(length) - 1);
-        m_rules->showDates(versionData, dateConstants);
+        m_rules->showDates(versionData);
     }
     return ReadOutcome::Read;
 }

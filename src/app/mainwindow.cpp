@@ -108,7 +108,6 @@ void MainWindow::loadStartupState()
         QStringLiteral("Rev. %1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision));
     m_controls.copyrightLabel->setText(QStringLiteral("\u00A9 %1 Kordavel").arg(today.year()));
     m_controls.helpButton->move(m_controls.helpButton->x(), twipsToPixels(kHelpButtonTopTwips));
-    dateConstants = computeDateConstants();
 }
 
 void MainWindow::showStatus(Status status)

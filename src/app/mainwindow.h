@@ -94,7 +94,6 @@ public:
     DriveScan scan;
     QByteArray versionData; // version file as last read
     QString familyCode;     // its first two characters, upper-cased
-    DateConstants dateConstants;
 
     const MainWindowControls &controls() const { return m_controls; }
     SettingsRules *rules() const { return m_rules; }

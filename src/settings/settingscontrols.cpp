@@ -149,7 +149,7 @@ void SettingsRules::checkBoxesOfCodeList(const QByteArray &versionData, int firs
             break;
 }
 
-void SettingsRules::showDates(const QByteArray &versionData, const DateConstants &dc)
+void SettingsRules::showDates(const QByteArray &versionData)
 {
     const DatesBlock dates = datesOf(versionData);
     if (!dates.useDates) {
@@ -158,14 +158,8 @@ void SettingsRules::showDates(const QByteArray &versionData, const DateConstants
     }
     m_c.useDatesBox->setChecked(true);
     // The pickers hold dates only: the time of day is dropped.
-    const auto set = [&](QDateEdit *picker, const QString &digits) {
-        const QString text = dateTextPart(deviceDateText(digits, dc));
-        const QDate d = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-        if (d.isValid())
-            picker->setDate(d);
-    };
-    set(m_c.downloadStartPicker, dates.startDigits);
-    set(m_c.downloadEndPicker, dates.endDigits);
+    m_c.downloadStartPicker->setDate(deviceDateTime(dates.start).date());
+    m_c.downloadEndPicker->setDate(deviceDateTime(dates.end).date());
 }
 
 void SettingsRules::onOtherVdoDataToggled()

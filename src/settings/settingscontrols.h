@@ -98,7 +98,7 @@ public:
     void showConfigurationByte(int configByte);
     // Checks the boxes of the codes at offsets first..last, up to the list's end.
     void checkBoxesOfCodeList(const QByteArray &versionData, int first, int last);
-    void showDates(const QByteArray &versionData, const DateConstants &dc);
+    void showDates(const QByteArray &versionData);
 
     // Clears every file-name format button (none selected).
     void deselectFileNameFormats();

@@ -13,18 +13,13 @@ quint8 byteAt(const QByteArray &d, int i)
     return quint8(d.at(i));
 }
 
-QString hexByte(quint8 b)
+// Four bytes as a number, most significant first.
+quint32 countAt(const QByteArray &d, int offset)
 {
-    return QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
-}
-
-// Four bytes as 8 hex digits, most significant first.
-QString digitsAt(const QByteArray &d, int offset)
-{
-    QString s;
+    quint32 v = 0;
     for (int i = offset; i < offset + 4; ++i)
-        s += hexByte(byteAt(d, i));
-    return s;
+        v = v << 8 | byteAt(d, i);
+    return v;
 }
 } // namespace
 
@@ -158,8 +153,8 @@ DatesBlock datesOf(const QByteArray &data)
     if (data.size() < kLayoutCMinLength)
         return b;
     b.useDates = byteAt(data, VersionOffset::DatesMarker) == kUseDatesMarker;
-    b.startDigits = digitsAt(data, VersionOffset::DownloadStart);
-    b.endDigits = digitsAt(data, VersionOffset::DownloadEnd);
+    b.start = countAt(data, VersionOffset::DownloadStart);
+    b.end = countAt(data, VersionOffset::DownloadEnd);
     return b;
 }
 

@@ -99,8 +99,8 @@ ConfigurationByteView decodeConfigurationByte(int configByte);
 struct DatesBlock
 {
     bool useDates = false; // the marker is kUseDatesMarker
-    QString startDigits;   // the start's 4 bytes as 8 upper-case hex digits
-    QString endDigits;     // the end's 4 bytes
+    quint32 start = 0;     // device counts (seconds), most significant byte first
+    quint32 end = 0;
 };
 DatesBlock datesOf(const QByteArray &data);
 

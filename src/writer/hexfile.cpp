@@ -9,22 +9,12 @@ namespace kordavel {
 
 namespace {
 
-QByteArray hex8(quint32 v)
-{
-    return QByteArray::number(v, 16).rightJustified(8, '0').toUpper();
-}
-
 QByteArray bytes(std::initializer_list<int> list)
 {
     QByteArray b;
     for (int v : list)
         b.append(char(v));
     return b;
-}
-
-QByteArray fromHex8(const QString &digits)
-{
-    return QByteArray::fromHex(digits.toLatin1());
 }
 
 // The VDO-specific record: groups of codes, each opened by the overview code
@@ -108,19 +98,6 @@ qint64 leadingWholeNumber(const QString &text)
     return qint64(r);
 }
 
-QString deviceDateHex(const QDateTime &value, const DateConstants &dc)
-{
-    const QDateTime d(value.date(), value.time(), Qt::UTC);
-    const qint64 n = d > dc.lastSigned ? dc.unsignedRollover.secsTo(d) : dc.epoch.secsTo(d);
-    return QString::fromLatin1(hex8(quint32(qint32(n))));
-}
-
-bool deviceCanHold(const QDateTime &value, const DateConstants &dc)
-{
-    const QDateTime d(value.date(), value.time(), Qt::UTC);
-    return d >= dc.epoch && d < dc.unsignedRollover;
-}
-
 QByteArray hexRecord(quint16 address, quint8 type, const QByteArray &data)
 {
     QByteArray raw;
@@ -137,7 +114,7 @@ QByteArray hexRecord(quint16 address, quint8 type, const QByteArray &data)
 }
 
 BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &familyCode,
-                                   qint32 softwareVersion, int configByte, const DateConstants &dc)
+                                   qint32 softwareVersion, int configByte)
 {
     using namespace DownloadCode;
     BuildResult r;
@@ -207,22 +184,22 @@ BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &famil
         const QByteArray vdo = vdoCodesData(s);
         if (!vdo.isEmpty())
             r.text += hexRecord(RecordAddress::VdoCodes, kDataRecord, vdo) + crlf;
-        const QDateTime start(s.downloadStart, QTime(0, 0), Qt::UTC);
-        const QDateTime stop(s.downloadEnd, QTime(0, 0), Qt::UTC);
-        for (const QDateTime &d : {start, stop}) {
-            if (!deviceCanHold(d, dc)) {
+        QByteArray dates = bytes({s.isChecked(DownloadBox::UseDates) ? kUseDatesMarker : 0xFF});
+        for (const QDate &day : {s.downloadStart, s.downloadEnd}) {
+            const std::optional<quint32> count = deviceSeconds(QDateTime(day, QTime(0, 0)));
+            if (!count) {
                 r.status = BuildStatus::DateOutOfRange;
                 r.problem =
                     QStringLiteral("The date %1 cannot be stored in the Kordavel: dates must lie "
                                    "between 1970-01-01 and 2106-02-07.")
-                        .arg(d.date().toString(QStringLiteral("yyyy-MM-dd")));
+                        .arg(day.toString(QStringLiteral("yyyy-MM-dd")));
                 r.text.clear();
                 return r;
             }
+            // Most significant byte first.
+            for (int shift = 24; shift >= 0; shift -= 8)
+                dates.append(char(*count >> shift & 0xFF));
         }
-        QByteArray dates = bytes({s.isChecked(DownloadBox::UseDates) ? kUseDatesMarker : 0xFF});
-        dates.append(fromHex8(deviceDateHex(start, dc)));
-        dates.append(fromHex8(deviceDateHex(stop, dc)));
         r.text += hexRecord(RecordAddress::Dates, kDataRecord, dates) + crlf;
     }
     r.text += end + crlf;

@@ -37,13 +37,6 @@ int configurationByte(const ScreenSettings &s, int previousByte, bool clockEnabl
 // 0 when the text does not start with a number.
 qint64 leadingWholeNumber(const QString &text);
 
-// Seconds from 1970-01-01 00:00:00 (wall clock) as 8 upper-case hex digits of
-// an unsigned 32-bit count; values past 2038-01-19 03:14:07 are counted back
-// from 2106-02-07 06:28:16 as the device expects.
-QString deviceDateHex(const QDateTime &value, const DateConstants &dc);
-// True when a wall-clock instant fits the device's unsigned 32-bit seconds.
-bool deviceCanHold(const QDateTime &value, const DateConstants &dc);
-
 // One Intel HEX record: ":" length address type data checksum, upper case.
 QByteArray hexRecord(quint16 address, quint8 type, const QByteArray &data);
 
@@ -81,6 +74,6 @@ struct BuildResult
 // software version and configuration byte. Nothing is built for an unknown
 // family, a day count beyond +-kMaxDaysBack or a date the device cannot hold.
 BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &familyCode,
-                                   qint32 softwareVersion, int configByte, const DateConstants &dc);
+                                   qint32 softwareVersion, int configByte);
 
 } // namespace kordavel

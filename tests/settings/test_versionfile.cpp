@@ -130,17 +130,16 @@ TEST(VersionFields, CodesMapToBoxes)
     EXPECT_EQ(boxForDownloadCode(0xFF), std::nullopt);
 }
 
-TEST(DeviceDates, DateTextWithoutTimeZones)
+TEST(DeviceDates, WallClockOfACountWithoutTimeZones)
 {
-    const DateConstants dc = computeDateConstants();
-    EXPECT_EQ(dc.unsignedRollover.toString("yyyy-MM-dd hh:mm:ss"), "2106-02-07 06:28:16");
-    EXPECT_EQ(dc.lastSigned.toString("yyyy-MM-dd hh:mm:ss"), "2038-01-19 03:14:07");
-    EXPECT_EQ(deviceDateText("5E0BE100", dc), "2020-01-01");
-    EXPECT_EQ(deviceDateText("5E357650", dc), "2020-02-01 13:00:00");
-    EXPECT_EQ(deviceDateText("FFFFFFFF", dc), "2106-02-07 06:28:15");
-    EXPECT_EQ(deviceDateText("00000000", dc), "1970-01-01");
-    EXPECT_EQ(deviceDateText("7FFFFFFF", dc), "2038-01-19 03:14:07");
-    EXPECT_EQ(deviceDateText("80000000", dc), "2038-01-19 03:14:08");
-    EXPECT_EQ(deviceDateText("zz", dc), "");
-    EXPECT_EQ(dateTextPart("2020-02-01 13:00:00"), "2020-02-01");
+    const auto text = [](quint32 n) { return deviceDateTime(n).toString("yyyy-MM-dd hh:mm:ss"); };
+    EXPECT_EQ(text(0x5E0BE100), "2020-01-01 00:00:00");
+    EXPECT_EQ(text(0x5E357650), "2020-02-01 13:00:00");
+    EXPECT_EQ(text(0xFFFFFFFF), "2106-02-07 06:28:15");
+    EXPECT_EQ(text(0x00000000), "1970-01-01 00:00:00");
+    EXPECT_EQ(text(0x7FFFFFFF), "2038-01-19 03:14:07");
+    EXPECT_EQ(text(0x80000000), "2038-01-19 03:14:08");
+    // Every count comes back as itself.
+    for (quint32 n : {0u, 1u, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu, 0x65920080u})
+        EXPECT_EQ(deviceSeconds(deviceDateTime(n)), n);
 }

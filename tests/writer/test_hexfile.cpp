@@ -13,8 +13,6 @@ using namespace kordavel;
 
 namespace {
 
-const DateConstants dc = computeDateConstants();
-
 ScreenSettings workedExample()
 {
     ScreenSettings s;
@@ -87,7 +85,7 @@ TEST(ConfigByte, FromTheScreen)
 
 TEST(HexFile, WorkedTqExample)
 {
-    const BuildResult r = buildConfigurationFile(workedExample(), "TQ", 60, 0x3F, dc);
+    const BuildResult r = buildConfigurationFile(workedExample(), "TQ", 60, 0x3F);
     ASSERT_EQ(r.status, BuildStatus::Ok);
     EXPECT_EQ(r.fileName, "DI999000.HEX");
     EXPECT_EQ(r.text, QByteArray(":103A00003F545130303030303748455800EA2400B8\r\n"
@@ -100,7 +98,7 @@ TEST(HexFile, WorkedTqExample)
 
 TEST(HexFile, CrFileDependsOnlyOnTheConfigByte)
 {
-    const BuildResult r = buildConfigurationFile(workedExample(), "CR", 60, 0x3F, dc);
+    const BuildResult r = buildConfigurationFile(workedExample(), "CR", 60, 0x3F);
     ASSERT_EQ(r.status, BuildStatus::Ok);
     EXPECT_EQ(r.fileName, "ZA999000.HEX");
     EXPECT_EQ(r.text, QByteArray(":103A00023F4352303030303037484558FFFFFFFFD8\r\n"
@@ -109,7 +107,7 @@ TEST(HexFile, CrFileDependsOnlyOnTheConfigByte)
     ScreenSettings other;
     other.daysBack = "5";
     other.setChecked(DownloadBox::Speed168h, true);
-    EXPECT_EQ(buildConfigurationFile(other, "cr", 10, 0x3F, dc).text, r.text);
+    EXPECT_EQ(buildConfigurationFile(other, "cr", 10, 0x3F).text, r.text);
 }
 
 TEST(HexFile, VdoRecordForEveryCombination)
@@ -134,7 +132,7 @@ TEST(HexFile, VdoRecordForEveryCombination)
         s.setChecked(DownloadBox::Speed4Hz, c.speed4Hz);
         s.setChecked(DownloadBox::OtherVdoData, c.otherVdoData);
         s.setChecked(DownloadBox::Speed168h, c.speed168h);
-        const BuildResult r = buildConfigurationFile(s, "TQ", 36, 0x3F, dc);
+        const BuildResult r = buildConfigurationFile(s, "TQ", 36, 0x3F);
         const QList<QByteArray> l = lines(r.text);
         const QByteArray data = QByteArray::fromHex(c.data);
         if (data.isEmpty()) {
@@ -155,10 +153,10 @@ TEST(HexFile, Version35And36Split)
          {DownloadBox::Activities, DownloadBox::EventsFaults, DownloadBox::DetailedSpeed,
           DownloadBox::TechnicalData, DownloadBox::DriverCard})
         s.setChecked(b, false);
-    QList<QByteArray> l = lines(buildConfigurationFile(s, "TQ", 35, 0x3F, dc).text);
+    QList<QByteArray> l = lines(buildConfigurationFile(s, "TQ", 35, 0x3F).text);
     ASSERT_EQ(l.size(), 3);
     EXPECT_EQ(l[1], hexRecord(0x3A10, 0, QByteArray::fromHex("0111FF")));
-    l = lines(buildConfigurationFile(s, "TQ", 36, 0x3F, dc).text);
+    l = lines(buildConfigurationFile(s, "TQ", 36, 0x3F).text);
     ASSERT_EQ(l.size(), 5);
     EXPECT_EQ(l[1], hexRecord(0x3A10, 0, QByteArray::fromHex("01FF")));
     EXPECT_EQ(l[2], hexRecord(0x3A20, 0, QByteArray::fromHex("011213141516FFFF")));
@@ -169,7 +167,7 @@ TEST(HexFile, DayCounts)
     const auto period = [](const QString &days) {
         ScreenSettings s;
         s.daysBack = days;
-        const BuildResult r = buildConfigurationFile(s, "tq", 30, 0xFF, dc);
+        const BuildResult r = buildConfigurationFile(s, "tq", 30, 0xFF);
         return r.status == BuildStatus::Ok ? lines(r.text)[0].mid(33, 8) : QByteArray("none");
     };
     EXPECT_EQ(period("7"), "803A0900");
@@ -188,41 +186,47 @@ TEST(HexFile, DayCounts)
     EXPECT_EQ(period("99999999999999999999"), "none");
 }
 
-TEST(DeviceDateHex, RangeEdges)
+TEST(DeviceDates, CountsOfWallClockInstantsAtTheRangeEdges)
 {
-    EXPECT_EQ(deviceDateHex(QDateTime(QDate(2038, 1, 19), QTime(3, 14, 7)), dc), "7FFFFFFF");
-    EXPECT_EQ(deviceDateHex(QDateTime(QDate(2038, 1, 19), QTime(3, 14, 8)), dc), "80000000");
-    EXPECT_EQ(deviceDateHex(QDateTime(QDate(1970, 1, 1), QTime(0, 0)), dc), "00000000");
-    EXPECT_EQ(deviceDateHex(QDateTime(QDate(2106, 2, 7), QTime(6, 28, 15)), dc), "FFFFFFFF");
-    EXPECT_EQ(deviceDateHex(QDateTime(QDate(2024, 1, 1), QTime(0, 0)), dc), "65920080");
+    const auto count = [](QDate d, QTime t) { return deviceSeconds(QDateTime(d, t)); };
+    EXPECT_EQ(count(QDate(2038, 1, 19), QTime(3, 14, 7)), 0x7FFFFFFFu);
+    EXPECT_EQ(count(QDate(2038, 1, 19), QTime(3, 14, 8)), 0x80000000u);
+    EXPECT_EQ(count(QDate(1970, 1, 1), QTime(0, 0)), 0u);
+    EXPECT_EQ(count(QDate(2106, 2, 7), QTime(6, 28, 15)), 0xFFFFFFFFu);
+    EXPECT_EQ(count(QDate(2024, 1, 1), QTime(0, 0)), 0x65920080u);
+    EXPECT_EQ(count(QDate(2106, 2, 7), QTime(6, 28, 16)), std::nullopt);
+    EXPECT_EQ(count(QDate(1969, 12, 31), QTime(23, 59, 59)), std::nullopt);
+    // The time zone of the value given is ignored: wall clock in, wall clock out.
+    EXPECT_EQ(deviceSeconds(QDateTime(QDate(2024, 7, 1), QTime(12, 0), Qt::LocalTime)),
+              deviceSeconds(QDateTime(QDate(2024, 7, 1), QTime(12, 0), Qt::UTC)));
 }
 
 TEST(HexFile, DatesTheDeviceCannotHoldAreRefused)
 {
     ScreenSettings s = workedExample();
     s.downloadStart = QDate(1969, 12, 31);
-    BuildResult r = buildConfigurationFile(s, "TQ", 54, 0x3F, dc);
+    BuildResult r = buildConfigurationFile(s, "TQ", 54, 0x3F);
     EXPECT_EQ(r.status, BuildStatus::DateOutOfRange);
     EXPECT_TRUE(r.problem.contains("1969-12-31"));
     EXPECT_TRUE(r.text.isEmpty());
     s.downloadStart = QDate(2024, 1, 1);
     s.downloadEnd = QDate(2106, 2, 8);
-    EXPECT_EQ(buildConfigurationFile(s, "TQ", 54, 0x3F, dc).status, BuildStatus::DateOutOfRange);
+    EXPECT_EQ(buildConfigurationFile(s, "TQ", 54, 0x3F).status, BuildStatus::DateOutOfRange);
     s.downloadEnd = QDate(2106, 2, 7);
-    EXPECT_EQ(buildConfigurationFile(s, "TQ", 54, 0x3F, dc).status, BuildStatus::Ok);
-    EXPECT_EQ(buildConfigurationFile(s, "TQ", 35, 0x3F, dc).status, BuildStatus::Ok)
+    EXPECT_EQ(buildConfigurationFile(s, "TQ", 54, 0x3F).status, BuildStatus::Ok);
+    EXPECT_EQ(buildConfigurationFile(s, "TQ", 35, 0x3F).status, BuildStatus::Ok)
         << "no dates below 36";
     s.downloadEnd = QDate(2200, 1, 1);
-    EXPECT_EQ(buildConfigurationFile(s, "TQ", 35, 0x3F, dc).status, BuildStatus::Ok);
+    EXPECT_EQ(buildConfigurationFile(s, "TQ", 35, 0x3F).status, BuildStatus::Ok);
 }
 
 TEST(HexFile, UnknownFamilyBuildsNothing)
 {
-    EXPECT_EQ(buildConfigurationFile(workedExample(), "", 60, 0x3F, dc).status,
+    EXPECT_EQ(buildConfigurationFile(workedExample(), "", 60, 0x3F).status,
               BuildStatus::UnknownFamily);
-    EXPECT_EQ(buildConfigurationFile(workedExample(), "XY", 60, 0x3F, dc).status,
+    EXPECT_EQ(buildConfigurationFile(workedExample(), "XY", 60, 0x3F).status,
               BuildStatus::UnknownFamily);
-    EXPECT_EQ(buildConfigurationFile(workedExample(), "tQ", 60, 0x3F, dc).status, BuildStatus::Ok);
+    EXPECT_EQ(buildConfigurationFile(workedExample(), "tQ", 60, 0x3F).status, BuildStatus::Ok);
 }
 
 TEST(HexFile, ChecksumOfAZeroSum)
@@ -246,7 +250,7 @@ TEST(HexFile, DocumentedFormatsMatchTheCode)
     ASSERT_TRUE(open > at && close > open);
     QByteArray example = text.mid(open + 4, close - open - 4).toLatin1();
     example.replace("\n", "\r\n");
-    EXPECT_EQ(buildConfigurationFile(workedExample(), "TQ", 60, 0x3F, dc).text, example);
+    EXPECT_EQ(buildConfigurationFile(workedExample(), "TQ", 60, 0x3F).text, example);
 
     const QRegularExpression row(QStringLiteral("^\\| (\u2713|-) \\| (\u2713|-) \\| (\u2713|-) \\| "
                                                 "(?:`([0-9A-F ]+)`|\\(no record\\)) \\|$"),
@@ -259,7 +263,7 @@ TEST(HexFile, DocumentedFormatsMatchTheCode)
         s.setChecked(DownloadBox::Speed4Hz, on(1));
         s.setChecked(DownloadBox::OtherVdoData, on(2));
         s.setChecked(DownloadBox::Speed168h, on(3));
-        const QList<QByteArray> l = lines(buildConfigurationFile(s, "TQ", 36, 0x3F, dc).text);
+        const QList<QByteArray> l = lines(buildConfigurationFile(s, "TQ", 36, 0x3F).text);
         const QByteArray data = QByteArray::fromHex(m.captured(4).remove(' ').toLatin1());
         if (data.isEmpty())
             EXPECT_EQ(l.size(), 4) << qPrintable(m.captured(0));
