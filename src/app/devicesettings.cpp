@@ -94,7 +94,6 @@ ReadOutcome MainWindow::readDeviceSettings()
         return rejectVersionFile(path, true);
 
     const VersionAssessment a = assessVersionFile(versionData, softwareVersion);
-    familyCode = a.id.familyCode;
     if (a.verdict == VersionVerdict::BadHeader) {
         inform(QStringLiteral("Kordavel software version value wrong"));
         return rejectVersionFile(path, true);

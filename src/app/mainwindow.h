@@ -93,10 +93,8 @@ public:
     bool clockEnabled = false;  // the device read last runs its clock
     DriveScan scan;
     QByteArray versionData; // version file as last read
-    QString familyCode;     // its first two characters, upper-cased
 
     const MainWindowControls &controls() const { return m_controls; }
-    SettingsRules *rules() const { return m_rules; }
     HelpWindow *helpWindow() const { return m_help; }
     QTimer *pollTimer() const { return m_pollTimer; }
     ArrowAnimator &arrows() { return m_arrows; }

@@ -19,11 +19,6 @@ namespace kordavel {
 
 namespace {
 
-// Font sizes of the design, in points.
-constexpr qreal kSmallPoints = 9.75;
-constexpr qreal kLargePoints = 12;
-constexpr qreal kHeadlinePoints = 24;
-
 template <typename T> T *place(T *w, const char *name)
 {
     w->setObjectName(QLatin1String(name));

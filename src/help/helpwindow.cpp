@@ -27,7 +27,7 @@ HelpWindow::HelpWindow(HelpTopic topic)
 
     m_textLabel = new QLabel(this);
     m_textLabel->setObjectName(QStringLiteral("helpTextLabel"));
-    QFont f = designFont(9.75);
+    QFont f = designFont(kSmallPoints);
     f.setWeight(QFont::Normal);
     m_textLabel->setFont(f);
     m_textLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -14,6 +14,13 @@ inline const QColor kBackground(198, 217, 241);
 // reports its own (it reports none before a window is shown, or without one).
 inline constexpr QSize kDefaultDecoration(8, 31);
 
+// Font sizes of the design, in points: most controls use the system's own
+// size; the download boxes, the dates, the software version and the help
+// text are small, "Days" large, the status and the instruction headline-sized.
+inline constexpr qreal kSmallPoints = 9.75;
+inline constexpr qreal kLargePoints = 12;
+inline constexpr qreal kHeadlinePoints = 24;
+
 // The design face ("MS Sans Serif") at a size in points, falling back to faces
 // of the same narrow proportions where it does not exist.
 QFont designFont(qreal points);

@@ -24,7 +24,6 @@ public:
     virtual void safelyRemove(const QString &root) = 0;
 
 signals:
-    void availableChanged(bool available);
     void mounted(const QString &blockName);
     void mountFailed(const QString &blockName, const QString &reason);
     void removed(const QString &root);

@@ -216,13 +216,7 @@ private:
                 });
     }
 
-    void setAvailable(bool on)
-    {
-        if (on == m_available)
-            return;
-        m_available = on;
-        emit availableChanged(on);
-    }
+    void setAvailable(bool on) { m_available = on; }
 
     QDBusConnection m_bus;
     bool m_running = false;

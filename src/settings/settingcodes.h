@@ -71,6 +71,9 @@ inline constexpr int FormatShift = 4;      // bits 4-6: the file-name format fie
 inline constexpr int FormatMask = 0x70;
 inline constexpr int SaveCardDate = 0x08;  // cleared: save the card download date
 inline constexpr int ClockDisabled = 0x02; // cleared: the device's clock is enabled
+inline constexpr int Unused = 0x05;        // bits 2 and 0 mean nothing; written set
+// Every flag off, the format field clear: where a byte is built from.
+inline constexpr int AllOff = KordavelModel | SaveCardDate | ClockDisabled | Unused;
 } // namespace ConfigBit
 
 // Value of the format field for a file-name format (7 for short names, 3 to 0

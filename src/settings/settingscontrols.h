@@ -87,7 +87,6 @@ public:
     // Checks the box of a download code. True when the code is a group end and
     // the code before it (of any list, of any read) was one too: the list ends.
     bool checkBoxOfCode(qint32 code);
-    bool previousCodeWasEnd() const { return m_previousCodeWasEnd; }
 
     // Version-dependent visibility, enabling and captions after identification.
     void applyIdentification(const Identification &id);

@@ -84,10 +84,10 @@ LayoutChoice selectLayout(Family family, qint32 version, qsizetype length)
     // 28-35 adds the configuration byte (B), 36 on and every CR unit the VDO
     // codes and the dates (C).
     LayoutChoice c;
-    if (family != Family::CR && version <= 35) {
-        if (version <= 8)
+    if (family != Family::CR && version < kFirstLayoutCVersion) {
+        if (version < kFirstLayoutAVersion)
             return c;
-        if (version <= 27) {
+        if (version < kFirstLayoutBVersion) {
             c.layout = Layout::A;
             c.firstListEnd = kLayoutALength - 1;
             c.lengthOk = length == kLayoutALength;

@@ -65,6 +65,11 @@ struct Identification
 Identification identifyVersionFile(const QByteArray &data);
 
 enum class Layout { None, A, B, C };
+// The first TQ software version of each layout; older software publishes no
+// settings. Every CR unit has layout C.
+inline constexpr qint32 kFirstLayoutAVersion = 9;
+inline constexpr qint32 kFirstLayoutBVersion = 28;
+inline constexpr qint32 kFirstLayoutCVersion = 36;
 struct LayoutChoice
 {
     Layout layout = Layout::None;

@@ -1,5 +1,6 @@
 #include "hexfile.h"
 
+#include "settings/devicedate.h"
 #include "settings/versionfile.h"
 
 #include <cmath>
@@ -57,7 +58,8 @@ int configurationByte(const ScreenSettings &s, int previousByte, bool clockEnabl
     // the format field in bits 4-6.
     int byte = previousByte;
     if (s.fileNameFormat >= 0 && s.fileNameFormat < kFileNameFormatCount)
-        byte = 0x8F | formatField(FileNameFormat(s.fileNameFormat)) << ConfigBit::FormatShift;
+        byte = ConfigBit::AllOff | formatField(FileNameFormat(s.fileNameFormat))
+                                       << ConfigBit::FormatShift;
     if (s.isChecked(DownloadBox::SaveCardDate))
         byte &= ~ConfigBit::SaveCardDate;
     if (s.kordavelPlus)

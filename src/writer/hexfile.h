@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/devicedate.h"
 #include "settings/settingcodes.h"
+#include "settings/versionfile.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -54,8 +54,8 @@ inline constexpr quint8 kCrRecord = 0x02;
 inline constexpr char kEndOfFileRecord[] = ":00000001FF";
 // The days-back box holds at most the days of 2^31 - 1 seconds.
 inline constexpr qint64 kMaxDaysBack = 24855;
-// From this software version on the device takes VDO codes and dates.
-inline constexpr qint32 kFirstVersionWithVdoRecords = 36;
+// Layout C holds VDO codes and dates: only its devices take them.
+inline constexpr qint32 kFirstVersionWithVdoRecords = kFirstLayoutCVersion;
 // File names the device takes up from UPDATES.
 inline constexpr char kTqConfigurationFileName[] = "DI999000.HEX";
 inline constexpr char kCrConfigurationFileName[] = "ZA999000.HEX";

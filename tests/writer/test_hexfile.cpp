@@ -1,4 +1,5 @@
 // The configuration file, byte by byte.
+#include "settings/devicedate.h"
 #include "writer/hexfile.h"
 
 #include <QFile>
