@@ -69,12 +69,12 @@ package: build
 WIN_BUILD ?= build-windows
 windows:
 	@bash scripts/install-deps.sh --windows
-	@cache=$$(bash scripts/windows-toolkit.sh) && \
+	@kits=$$(bash scripts/windows-toolkit.sh | tail -n 1) && \
+	  triplet=$$(gcc -print-multiarch) && \
 	  cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	    -DCMAKE_PREFIX_PATH="$$cache/qt-6.4.2-mingw64;$$cache/googletest-mingw64" \
-	    -DCMAKE_FIND_ROOT_PATH="$$cache/qt-6.4.2-mingw64;$$cache/googletest-mingw64" \
-	    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
+	    -DCMAKE_PREFIX_PATH="$$kits" -DCMAKE_FIND_ROOT_PATH="$$kits" \
+	    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$$triplet/cmake >/dev/null
 	@cmake --build $(WIN_BUILD) -j $(JOBS)
 
 # The test suite of the Windows build, under wine.

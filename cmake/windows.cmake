@@ -7,8 +7,20 @@ endif()
 get_filename_component(KORDAVEL_QT_BIN ${_qtcore_dll} DIRECTORY)
 get_filename_component(KORDAVEL_QT_PREFIX ${KORDAVEL_QT_BIN} DIRECTORY)
 set(KORDAVEL_QT_PLUGINS ${KORDAVEL_QT_PREFIX}/plugins)
-set(KORDAVEL_MINGW_RUNTIME /usr/lib/gcc/x86_64-w64-mingw32/12-posix)
-set(KORDAVEL_WINPTHREAD /usr/x86_64-w64-mingw32/lib)
+# The mingw runtime DLLs where the cross compiler itself finds them, whatever
+# its version.
+function(kordavel_runtime_dir dll out)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                  OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
+    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not find ${dll}")
+  endif()
+  get_filename_component(dir "${path}" DIRECTORY)
+  get_filename_component(dir "${dir}" REALPATH)
+  set(${out} "${dir}" PARENT_SCOPE)
+endfunction()
+kordavel_runtime_dir(libstdc++-6.dll KORDAVEL_MINGW_RUNTIME)
+kordavel_runtime_dir(libwinpthread-1.dll KORDAVEL_WINPTHREAD)
 set(KORDAVEL_WINEPREFIX ${PROJECT_BINARY_DIR}/wineprefix)
 
 # Fonts for the offscreen platform: the faces the Linux build uses.

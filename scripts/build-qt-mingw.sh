@@ -57,7 +57,7 @@ cd "$work/build"
     -no-icu -no-feature-zstd -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz \
     -qt-freetype -qt-doubleconversion -qt-host-path /usr -- \
     -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$(gcc -print-multiarch)/cmake
 ninja -j"$(nproc)"
 cmake --install . --strip
 cd /

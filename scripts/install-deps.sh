@@ -11,7 +11,7 @@ packages=(
   python3-dbusmock dbus-daemon
   srecord appstream dpkg-dev strace python3
   fonts-liberation2 fonts-dejavu-core
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format clang-tidy
   g++-mingw-w64-x86-64-posix
 )
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Windows toolkit available in a cache folder outside the repository
-# and prints that folder on its last line:
-#   <cache>/qt-6.4.2-mingw64        Qt 6.4.2 for Windows x86_64 (mingw-w64)
+# and prints its two folders, separated by ";" (a CMake prefix path), on its
+# last line:
+#   <cache>/qt-<version>-mingw64    Qt for Windows x86_64 (mingw-w64), the version
+#                                   of the host's Qt (its tools build for both)
 #   <cache>/googletest-mingw64      GoogleTest built with the same compilers
 # Qt comes from the prebuilt archive when there is one (KORDAVEL_QT_ARCHIVE, or
 # shared/windows/ beside the repository), its checksum verified; otherwise it is
@@ -10,7 +12,10 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cache=${KORDAVEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kordavel}
-qt="$cache/qt-6.4.2-mingw64"
+# The host's Qt version: moc, rcc and uic of the host build for Windows too.
+qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null | sed 's/[+~-].*//')
+[ -n "$qt_version" ] || { echo "windows toolkit: qt6-base-dev is not installed" >&2; exit 1; }
+qt="$cache/qt-$qt_version-mingw64"
 gtest="$cache/googletest-mingw64"
 archive_sha256=83061b4c4f3da76d70835a5ec039ea2b7bb7cb2ba203f4fd6f1631b3ca02bb6f
 mkdir -p "$cache"
@@ -18,7 +23,7 @@ mkdir -p "$cache"
 log() { echo "windows toolkit: $*" >&2; }
 
 if [ ! -f "$qt/.complete" ]; then
-    archive=${KORDAVEL_QT_ARCHIVE:-$top/../shared/windows/qt-6.4.2-mingw64.tar.xz}
+    archive=${KORDAVEL_QT_ARCHIVE:-$top/../shared/windows/qt-$qt_version-mingw64.tar.xz}
     rm -rf "$qt" "$qt.partial"
     if [ -f "$archive" ]; then
         log "unpacking $(basename "$archive")"
@@ -48,4 +53,4 @@ if [ ! -f "$gtest/.complete" ]; then
     touch "$gtest/.complete"
 fi
 
-echo "$cache"
+echo "$qt;$gtest"
