@@ -5,7 +5,7 @@
 #include "flow.h"
 #include "help/helpwindow.h"
 #include "settings/devicedate.h"
-#include "settings/settingscontrols.h"
+#include "settingscontrols.h"
 #include "windowcontrols.h"
 #include "writer/hexfile.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/settingscontrols.h"
+#include "settingscontrols.h"
 
 class QFrame;
 class QLabel;

@@ -1,6 +1,6 @@
 #include "device/drivescan.h"
 #include "platform/files.h"
-#include "support/testsupport.h"
+#include "support/coresupport.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #include "settings/devicedate.h"
 #include "settings/versionfile.h"
-#include "support/testsupport.h"
+#include "support/coresupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,25 +1,15 @@
 #pragma once
 
+// Test helpers for the window: a recording message box, the main window on
+// fake drives and a harness that plugs, unplugs and ticks.
+
 #include "app/mainwindow.h"
-#include "platform/clock.h"
-#include "platform/drives.h"
+#include "coresupport.h"
 #include "platform/files.h"
 #include "platform/messagebox.h"
 
-#include <QByteArray>
-#include <QMap>
-#include <QStringList>
-#include <QTemporaryDir>
-
 #include <functional>
 #include <memory>
-#include <ostream>
-
-// Test failures show texts as text.
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace kordavel::test {
 
@@ -34,78 +24,6 @@ public:
     }
     QStringList titles;
     QStringList texts;
-};
-
-class FixedClock : public Clock
-{
-public:
-    explicit FixedClock(QDate d) : date(d) {}
-    QDate today() const override { return date; }
-    QDate date;
-};
-
-// Drives held in memory: roots with their kind and label (nullopt: query fails).
-class FakeDrives : public Drives
-{
-public:
-    struct Entry
-    {
-        QString root;
-        int kind;
-        std::optional<QString> label;
-    };
-    std::optional<QStringList> roots() override
-    {
-        if (failList)
-            return std::nullopt;
-        QStringList r;
-        for (const Entry &e : entries)
-            r.append(e.root);
-        return r;
-    }
-    int kind(const QString &root) override
-    {
-        for (const Entry &e : entries)
-            if (e.root == root)
-                return e.kind;
-        return KindNoRoot;
-    }
-    std::optional<QString> label(const QString &root) override
-    {
-        for (const Entry &e : entries)
-            if (e.root == root)
-                return e.label;
-        return std::nullopt;
-    }
-    QStringList unmountedRemovables() override { return unmounted; }
-    QList<Entry> entries;
-    QStringList unmounted;
-    bool failList = false;
-};
-
-// Writes a file, creating its folders.
-void writeFile(const QString &path, const QByteArray &data);
-QByteArray readAll(const QString &path);
-
-// Builds version-file content: the header text (e.g. "TQ000054HEX") padded to
-// length with 0xFF, then the given bytes placed at their offsets.
-QByteArray versionFile(const QByteArray &header, int length, const QMap<int, QByteArray> &at = {});
-
-// The complete 80-byte layout C example: version 54, 92 days, all TREP codes,
-// configuration byte 0xB5, manufacturer codes, dates 2020-01-01 and 2020-02-01 13:00.
-QByteArray exampleLayoutC();
-
-// A simulated device folder (KORDAVEL/CARD/ and UPDATES/) under a temp dir.
-class DeviceDir
-{
-public:
-    explicit DeviceDir(const QByteArray &version = {});
-    QString root() const { return m_dir.path() + QLatin1Char('/'); }
-    QString path(const QString &rel) const { return m_dir.path() + QLatin1Char('/') + rel; }
-    void setVersionFile(const QByteArray &data);
-
-private:
-    QTemporaryDir m_dir;
 };
 
 // A main window whose timer is stopped: tests drive the ticks themselves.

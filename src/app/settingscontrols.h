@@ -1,8 +1,8 @@
 #pragma once
 
-#include "devicedate.h"
-#include "settingcodes.h"
-#include "versionfile.h"
+#include "settings/devicedate.h"
+#include "settings/settingcodes.h"
+#include "settings/versionfile.h"
 
 #include <QObject>
 
