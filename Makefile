@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean test-sanitize fuzz bench footprint package \
+.PHONY: all deps configure build run test clean test-sanitize fuzz fuzz-build fuzz-long bench footprint package \
         windows test-windows
 
 all: build
@@ -34,20 +34,38 @@ test-sanitize: deps
 	@cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
-# libFuzzer runs of the version-file parser and the simulated device's HEX reader.
+# libFuzzer runs of the version-file parser, the simulated device's HEX reader,
+# the drive-table parser and the mountinfo parser, FUZZ_SECONDS each.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-fuzz: deps
+FUZZ_TARGETS = versionfile hexreader drivetable mountinfo
+fuzz-build: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DKORDAVEL_FUZZ=ON -DKORDAVEL_BUILD_TESTS=OFF >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_versionfile fuzz_hexreader -- --no-print-directory -s
-	@for t in versionfile hexreader; do \
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS)) -- --no-print-directory -s
+
+fuzz: fuzz-build
+	@for t in $(FUZZ_TARGETS); do \
 	  mkdir -p $(FUZZ_BUILD)/corpus-$$t && cp -n fuzz/corpus/$$t/* $(FUZZ_BUILD)/corpus-$$t/ ; \
 	  echo "fuzzing $$t for $(FUZZ_SECONDS) s"; \
 	  ASAN_OPTIONS=detect_leaks=0 $(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus-$$t > $(FUZZ_BUILD)/fuzz-$$t.log 2>&1; \
 	  rc=$$?; grep -E "^(Done|stat::number_of_executed_units|stat::new_units_added)|ERROR|SUMMARY" $(FUZZ_BUILD)/fuzz-$$t.log; \
 	  if [ $$rc -ne 0 ]; then tail -n 40 $(FUZZ_BUILD)/fuzz-$$t.log; exit 1; fi; \
+	done
+
+# Each fuzz target to FUZZ_RUNS executions (10 million), with the coverage it
+# reached and any finding; the corpus grows in $(FUZZ_BUILD)/corpus-<target>.
+FUZZ_RUNS ?= 10000000
+fuzz-long: fuzz-build
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus-$$t && cp -n fuzz/corpus/$$t/* $(FUZZ_BUILD)/corpus-$$t/ ; \
+	  echo "== fuzzing $$t to $(FUZZ_RUNS) executions"; start=$$(date +%s); \
+	  ASAN_OPTIONS=detect_leaks=0 $(FUZZ_BUILD)/fuzz/fuzz_$$t -runs=$(FUZZ_RUNS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus-$$t > $(FUZZ_BUILD)/fuzz-long-$$t.log 2>&1; \
+	  rc=$$?; grep -E "DONE|stat::number_of_executed_units|stat::new_units_added|ERROR|SUMMARY" \
+	    $(FUZZ_BUILD)/fuzz-long-$$t.log; echo "$$t: $$(( $$(date +%s) - start )) s, exit $$rc"; \
+	  if [ $$rc -ne 0 ]; then tail -n 40 $(FUZZ_BUILD)/fuzz-long-$$t.log; exit 1; fi; \
 	done
 
 # Costs of a poll tick against spawning a drive-listing tool, as ratios.
