@@ -4,6 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/vfs.h>
+#include <unistd.h>
+
 namespace kordavel {
 
 namespace {
@@ -168,6 +174,60 @@ LinuxDrives::LinuxDrives(QString procRoot, QString sysRoot, QString devRoot)
     : m_proc(std::move(procRoot)), m_sys(std::move(sysRoot)), m_dev(std::move(devRoot))
 {}
 
+LinuxDrives::~LinuxDrives()
+{
+    if (m_mountFd >= 0)
+        ::close(m_mountFd);
+}
+
+bool LinuxDrives::mountTableUnchanged()
+{
+    if (!m_valid || !m_kernelReportsChanges)
+        return false;
+    // The poll takes the report: a change after it shows in the read that
+    // follows or is reported again, so none is missed.
+    pollfd p{m_mountFd, POLLPRI, 0};
+    return ::poll(&p, 1, 0) == 0;
+}
+
+QByteArray LinuxDrives::readMountTable()
+{
+    constexpr long kProcSuperMagic = 0x9fa0;
+    if (m_mountFd < 0) {
+        m_mountFd =
+            ::open(QFile::encodeName(m_proc + QStringLiteral("/self/mountinfo")).constData(),
+                   O_RDONLY | O_CLOEXEC);
+        if (m_mountFd < 0)
+            return {};
+        struct statfs fs
+        {
+        };
+        m_kernelReportsChanges = ::fstatfs(m_mountFd, &fs) == 0 && fs.f_type == kProcSuperMagic;
+    }
+    // mountinfo reports size 0; read it from the start to the end.
+    QByteArray text;
+    if (::lseek(m_mountFd, 0, SEEK_SET) != 0) {
+        ::close(m_mountFd);
+        m_mountFd = -1;
+        return {};
+    }
+    char chunk[16384];
+    for (;;) {
+        const ssize_t n = ::read(m_mountFd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(m_mountFd);
+            m_mountFd = -1;
+            return {};
+        }
+        if (n == 0)
+            break;
+        text.append(chunk, n);
+    }
+    return text;
+}
+
 int LinuxDrives::resolveBlockKind(const MountEntry &m, QString *blockName) const
 {
     QString link;
@@ -185,15 +245,15 @@ int LinuxDrives::resolveBlockKind(const MountEntry &m, QString *blockName) const
 
 void LinuxDrives::refresh()
 {
-    QFile f(m_proc + QStringLiteral("/self/mountinfo"));
-    if (!f.open(QIODevice::ReadOnly)) {
+    if (mountTableUnchanged())
+        return; // the kernel says so: the last classification stands
+    const QByteArray text = readMountTable();
+    if (m_mountFd < 0) {
         m_valid = false;
         m_mounts.clear();
         m_lastText.clear();
         return;
     }
-    // mountinfo reports size 0; read it to the end.
-    const QByteArray text = f.readAll();
     if (m_valid && text == m_lastText)
         return; // unchanged since the last tick: keep the classification
     m_lastText = text;

@@ -45,6 +45,9 @@ public:
     explicit LinuxDrives(QString procRoot = QStringLiteral("/proc"),
                          QString sysRoot = QStringLiteral("/sys"),
                          QString devRoot = QStringLiteral("/dev"));
+    ~LinuxDrives() override;
+    LinuxDrives(const LinuxDrives &) = delete;
+    LinuxDrives &operator=(const LinuxDrives &) = delete;
     std::optional<QStringList> roots() override;
     int kind(const QString &root) override;
     std::optional<QString> label(const QString &root) override;
@@ -60,6 +63,8 @@ private:
         std::optional<std::optional<QString>> label; // looked up once per mount
     };
     void refresh();
+    bool mountTableUnchanged();
+    QByteArray readMountTable();
     Mount *find(const QString &root);
     std::optional<QString> lookUpLabel(const QString &blockName) const;
     int resolveBlockKind(const MountEntry &m, QString *blockName) const;
@@ -71,6 +76,10 @@ private:
     QStringList m_mountedBlocks; // kernel names of every mounted block device
     QByteArray m_lastText;
     bool m_valid = false;
+    // mountinfo kept open: on procfs the kernel reports every change of the
+    // mount table to poll() (POLLPRI), so an unchanged table is not read again.
+    int m_mountFd = -1;
+    bool m_kernelReportsChanges = false;
 };
 
 } // namespace kordavel

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/mount.h>
+
 using namespace kordavel;
 using kordavel::test::writeFile;
 
@@ -206,4 +210,26 @@ TEST_F(LinuxFixture, UnmountedRemovableVolumesWithAFileSystem)
     mountinfo(kMounts);
     d.roots(); // the next tick's scan
     EXPECT_TRUE(d.unmountedRemovables().isEmpty()) << "all mounted now";
+}
+
+// On the system's own mount table the kernel reports every mount and unmount;
+// the drives see each on the first query after it, and an unchanged table is
+// not read again. Mounting needs root (CI has it); a mount that cannot be
+// made fails the test.
+TEST(LinuxSystemMounts, AMountIsSeenOnTheFirstQueryAfterIt)
+{
+    LinuxDrives drives;
+    QTemporaryDir dir;
+    const QString root = dir.path() + '/';
+    const QByteArray path = QFile::encodeName(dir.path());
+    ASSERT_TRUE(drives.roots().has_value());
+    EXPECT_FALSE(drives.roots()->contains(root));
+    ASSERT_EQ(::mount("kordavel-test", path.constData(), "tmpfs", 0, "size=64k"), 0)
+        << "cannot mount a tmpfs (needs root): " << std::strerror(errno);
+    EXPECT_TRUE(drives.roots()->contains(root)) << "seen on the first query";
+    EXPECT_EQ(drives.kind(root), KindRamDisk);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(drives.roots()->contains(root)) << "an unchanged table keeps it";
+    ASSERT_EQ(::umount2(path.constData(), MNT_DETACH), 0);
+    EXPECT_FALSE(drives.roots()->contains(root)) << "gone on the first query";
 }
