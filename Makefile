@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean test-sanitize fuzz fuzz-build fuzz-long bench footprint package \
+.PHONY: all deps configure build run test clean test-sanitize fuzz fuzz-build fuzz-long soak bench footprint package \
         windows test-windows
 
 all: build
@@ -67,6 +67,12 @@ fuzz-long: fuzz-build
 	    $(FUZZ_BUILD)/fuzz-long-$$t.log; echo "$$t: $$(( $$(date +%s) - start )) s, exit $$rc"; \
 	  if [ $$rc -ne 0 ]; then tail -n 40 $(FUZZ_BUILD)/fuzz-long-$$t.log; exit 1; fi; \
 	done
+
+# A working day of ticks (SOAK_TICKS) on a simulated device; prints what the
+# process holds after the warm-up and at the end.
+SOAK_TICKS ?= 100000
+soak: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen KORDAVEL_SOAK_TICKS=$(SOAK_TICKS) ./tests/test_soak
 
 # Costs of a poll tick against spawning a drive-listing tool, as ratios.
 bench: deps
