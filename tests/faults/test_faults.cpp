@@ -227,7 +227,7 @@ namespace {
 
 // The system's files on a slow medium: a deleted entry still shows for a
 // number of look-ups after its deletion.
-class SlowMedium : public Files
+class SlowMedium : public SystemFilesPassThrough
 {
 public:
     int lookupsAfterDelete = 0;
@@ -240,17 +240,6 @@ public:
         }
         return systemFiles().resolve(root, rel);
     }
-    bool isDir(const QString &p) override { return systemFiles().isDir(p); }
-    bool isFile(const QString &p) override { return systemFiles().isFile(p); }
-    ReadResult readFile(const QString &p, qint64 max) override
-    {
-        return systemFiles().readFile(p, max);
-    }
-    ReadResult readFromMedium(const QString &p, qint64 max) override
-    {
-        return systemFiles().readFromMedium(p, max);
-    }
-    bool setNormal(const QString &p) override { return systemFiles().setNormal(p); }
     FileResult remove(const QString &p) override
     {
         FileResult r = systemFiles().remove(p);
@@ -258,19 +247,6 @@ public:
             m_deleted = p;
         return r;
     }
-    std::optional<QStringList> listFiles(const QString &d) override
-    {
-        return systemFiles().listFiles(d);
-    }
-    FileResult createDurable(const QString &p, const QByteArray &data) override
-    {
-        return systemFiles().createDurable(p, data);
-    }
-    FileResult rename(const QString &a, const QString &b) override
-    {
-        return systemFiles().rename(a, b);
-    }
-    FileResult syncDir(const QString &d) override { return systemFiles().syncDir(d); }
 
 private:
     QString m_deleted;

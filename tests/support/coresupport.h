@@ -5,6 +5,7 @@
 
 #include "platform/clock.h"
 #include "platform/drives.h"
+#include "platform/files.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -93,6 +94,42 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// The system's files, operation for operation: a test double derives from it
+// and overrides only what it changes.
+class SystemFilesPassThrough : public Files
+{
+public:
+    QString resolve(const QString &root, const QString &rel) override
+    {
+        return systemFiles().resolve(root, rel);
+    }
+    bool isDir(const QString &p) override { return systemFiles().isDir(p); }
+    bool isFile(const QString &p) override { return systemFiles().isFile(p); }
+    ReadResult readFile(const QString &p, qint64 max) override
+    {
+        return systemFiles().readFile(p, max);
+    }
+    ReadResult readFromMedium(const QString &p, qint64 max) override
+    {
+        return systemFiles().readFromMedium(p, max);
+    }
+    bool setNormal(const QString &p) override { return systemFiles().setNormal(p); }
+    FileResult remove(const QString &p) override { return systemFiles().remove(p); }
+    std::optional<QStringList> listFiles(const QString &d) override
+    {
+        return systemFiles().listFiles(d);
+    }
+    FileResult createDurable(const QString &p, const QByteArray &data) override
+    {
+        return systemFiles().createDurable(p, data);
+    }
+    FileResult rename(const QString &a, const QString &b) override
+    {
+        return systemFiles().rename(a, b);
+    }
+    FileResult syncDir(const QString &d) override { return systemFiles().syncDir(d); }
 };
 
 } // namespace kordavel::test

@@ -219,42 +219,18 @@ namespace {
 
 // The system's file operations, except that the medium can give back other
 // bytes than were written, or refuse to flush the UPDATES folder.
-class UnreliableMedium : public Files
+class UnreliableMedium : public SystemFilesPassThrough
 {
 public:
     bool corruptReadBack = false;
     bool failFolderFlush = false;
 
-    QString resolve(const QString &root, const QString &rel) override
-    {
-        return systemFiles().resolve(root, rel);
-    }
-    bool isDir(const QString &p) override { return systemFiles().isDir(p); }
-    bool isFile(const QString &p) override { return systemFiles().isFile(p); }
-    ReadResult readFile(const QString &p, qint64 max) override
-    {
-        return systemFiles().readFile(p, max);
-    }
     ReadResult readFromMedium(const QString &p, qint64 max) override
     {
         ReadResult r = systemFiles().readFromMedium(p, max);
         if (corruptReadBack && !r.data.isEmpty())
             r.data[r.data.size() / 2] = char(r.data[r.data.size() / 2] ^ 0x01); // one bit flipped
         return r;
-    }
-    bool setNormal(const QString &p) override { return systemFiles().setNormal(p); }
-    FileResult remove(const QString &p) override { return systemFiles().remove(p); }
-    std::optional<QStringList> listFiles(const QString &d) override
-    {
-        return systemFiles().listFiles(d);
-    }
-    FileResult createDurable(const QString &p, const QByteArray &data) override
-    {
-        return systemFiles().createDurable(p, data);
-    }
-    FileResult rename(const QString &a, const QString &b) override
-    {
-        return systemFiles().rename(a, b);
     }
     FileResult syncDir(const QString &d) override
     {

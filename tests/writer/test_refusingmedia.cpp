@@ -37,7 +37,7 @@ constexpr int kInUseCode = EBUSY;
 
 // The system's files, except that chosen operations fail with a native code,
 // for a number of calls (or for ever) on names ending with a given suffix.
-class RefusingMedium : public Files
+class RefusingMedium : public SystemFilesPassThrough
 {
 public:
     struct Refusal
@@ -57,29 +57,10 @@ public:
     Refusal create, removal, renaming;
     int removeCalls = 0;
 
-    QString resolve(const QString &root, const QString &rel) override
-    {
-        return systemFiles().resolve(root, rel);
-    }
-    bool isDir(const QString &p) override { return systemFiles().isDir(p); }
-    bool isFile(const QString &p) override { return systemFiles().isFile(p); }
-    ReadResult readFile(const QString &p, qint64 max) override
-    {
-        return systemFiles().readFile(p, max);
-    }
-    ReadResult readFromMedium(const QString &p, qint64 max) override
-    {
-        return systemFiles().readFromMedium(p, max);
-    }
-    bool setNormal(const QString &p) override { return systemFiles().setNormal(p); }
     FileResult remove(const QString &p) override
     {
         ++removeCalls;
         return removal.applies(p) ? fileFailure("delete", removal.code) : systemFiles().remove(p);
-    }
-    std::optional<QStringList> listFiles(const QString &d) override
-    {
-        return systemFiles().listFiles(d);
     }
     FileResult createDurable(const QString &p, const QByteArray &data) override
     {
@@ -91,7 +72,6 @@ public:
         return renaming.applies(b) ? fileFailure("rename", renaming.code)
                                    : systemFiles().rename(a, b);
     }
-    FileResult syncDir(const QString &d) override { return systemFiles().syncDir(d); }
 };
 
 class RefusingMediumTest : public ::testing::Test
