@@ -5,11 +5,6 @@
 
 namespace kordavel {
 
-std::optional<QStringList> listDriveRoots(Drives &drives)
-{
-    return drives.roots();
-}
-
 namespace {
 bool isFloppyRoot(const QString &root)
 {
@@ -40,11 +35,6 @@ QString textForDriveKind(int kind, const QString &root)
     }
 }
 
-QString driveKindText(Drives &drives, const QString &root)
-{
-    return textForDriveKind(drives.kind(root), root);
-}
-
 bool isSearchedDrive(int kind, const QString &root)
 {
     return kind == KindRemovable && !isFloppyRoot(root);
@@ -71,16 +61,19 @@ bool hasDeviceFolder(Files &files, const QString &root)
     return !path.isEmpty() && files.isDir(path);
 }
 
+namespace {
+// The log row of a removable drive: root TAB label TAB kind text.
 QString driveRow(Drives &drives, const QString &root)
 {
     return root + QLatin1Char('\t') + volumeLabel(drives, root) + QLatin1Char('\t') +
            textForDriveKind(KindRemovable, root);
 }
+} // namespace
 
 DeviceSearch searchForDevices(Drives &drives, Files &files, SearchEnd end)
 {
     DeviceSearch found;
-    found.roots = listDriveRoots(drives).value_or(QStringList());
+    found.roots = drives.roots().value_or(QStringList());
     for (qsizetype i = 0; i < found.roots.size(); ++i) {
         const QString &root = found.roots[i];
         if (!isSearchedDrive(drives.kind(root), root))

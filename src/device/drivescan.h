@@ -13,12 +13,8 @@ class Files;
 // Folder by which a removable drive is recognised as a Kordavel device.
 inline constexpr char kDeviceFolder[] = "KORDAVEL/CARD/";
 
-// The drive roots in the platform's order, or nullopt when they cannot be listed.
-std::optional<QStringList> listDriveRoots(Drives &drives);
-
 // Text for the kind of a root ("Removable drive", "Hard drive; can not be removed", ...).
 // Kind 2 on a root starting with "a" or "b" is a floppy drive; unknown kinds give "".
-QString driveKindText(Drives &drives, const QString &root);
 QString textForDriveKind(int kind, const QString &root);
 
 // True for the only drives the search looks into: removable ones, except a
@@ -33,9 +29,6 @@ QString volumeLabel(Drives &drives, const QString &drive);
 
 // True when root + KORDAVEL/CARD/ exists as a folder (names matched without regard to case).
 bool hasDeviceFolder(Files &files, const QString &root);
-
-// The log row of a removable drive: root TAB label TAB kind text.
-QString driveRow(Drives &drives, const QString &root);
 
 // Where a search over the drives ends.
 enum class SearchEnd {

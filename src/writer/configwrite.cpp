@@ -22,8 +22,9 @@ FileResult retryWhileInUse(const QDeadlineTimer &deadline, const InUseRetry &ret
     }
 }
 
-} // namespace
-
+// What the user is told when a change to the device failed: a write-protected
+// or full medium and a file in use (named by fileName) in plain words, any
+// other failure as details.
 QString describeFileProblem(const FileResult &failure, const QString &fileName,
                             const QString &details)
 {
@@ -42,6 +43,8 @@ QString describeFileProblem(const FileResult &failure, const QString &fileName,
     }
     return details;
 }
+
+} // namespace
 
 InstallResult installConfigurationFile(Files &files, const QString &root, const QString &fileName,
                                        const QByteArray &text, const InUseRetry &retry)

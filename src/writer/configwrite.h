@@ -6,7 +6,6 @@
 namespace kordavel {
 
 class Files;
-struct FileResult;
 
 // Name under which a new configuration file is written before it is known to
 // be complete; the device takes up only *.hex files, so it ignores this one.
@@ -32,15 +31,11 @@ struct InstallResult
 // the medium and compares; only then deletes the other UPDATES/*.hex files,
 // renames the temporary file over the final name and flushes the folder. When
 // anything fails before that, the device's existing files are left untouched;
-// the final name never holds a partial file. Files held open by another
-// program are tried again until retry.budgetMs has passed.
+// the final name never holds a partial file; an old HEX file that cannot be
+// deleted stops the installation, since the device would take it up too.
+// Files held open by another program are tried again until retry.budgetMs has
+// passed.
 InstallResult installConfigurationFile(Files &files, const QString &root, const QString &fileName,
                                        const QByteArray &text, const InUseRetry &retry = {});
-
-// What the user is told when a change to the device failed: a write-protected
-// or full medium and a file in use (named by fileName) in plain words, any
-// other failure as details.
-QString describeFileProblem(const FileResult &failure, const QString &fileName,
-                            const QString &details);
 
 } // namespace kordavel

@@ -84,19 +84,7 @@ private:
     int m_left;
 };
 
-struct FaultHarness
-{
-    explicit FaultHarness(int calls) : files(calls)
-    {
-        window = makeMainWindow(drives, files, clock, messages, programDir.path());
-    }
-    FakeDrives drives;
-    VanishingFiles files;
-    FixedClock clock{QDate(2026, 12, 6)};
-    RecordingMessageBox messages;
-    QTemporaryDir programDir;
-    std::unique_ptr<MainWindow> window;
-};
+using FaultHarness = HarnessOn<VanishingFiles>;
 
 } // namespace
 
@@ -260,14 +248,10 @@ private:
 TEST(Faults, ConfigurePressedWhileARejectedFileGoesRunsAfterTheTick)
 {
     DeviceDir dev(QByteArray(20, 'x')); // too short: rejected and deleted
-    FakeDrives drives;
-    drives.entries = {{dev.root(), KindRemovable, "K"}};
-    SlowMedium medium;
-    medium.lookupsAfterDelete = 4;
-    FixedClock clock{QDate(2026, 12, 6)};
-    RecordingMessageBox messages;
-    QTemporaryDir programDir;
-    auto window = makeMainWindow(drives, medium, clock, messages, programDir.path());
+    HarnessOn<SlowMedium> h;
+    h.medium.lookupsAfterDelete = 4;
+    h.plug(dev.root(), "K");
+    MainWindow *window = h.window.get();
     bool inTick = false;
     bool ranInsideTheTick = false;
     bool ran = false;
@@ -280,9 +264,9 @@ TEST(Faults, ConfigurePressedWhileARejectedFileGoesRunsAfterTheTick)
     window->onPollTick();
     inTick = false;
     EXPECT_FALSE(ranInsideTheTick);
-    EXPECT_EQ(medium.lookupsAfterDelete, 0) << "the tick waited for the slow medium";
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_TRUE(messages.texts[0].startsWith("Configuration file error."));
+    EXPECT_EQ(h.medium.lookupsAfterDelete, 0) << "the tick waited for the slow medium";
+    ASSERT_EQ(h.messages.texts.size(), 1);
+    EXPECT_TRUE(h.messages.texts[0].startsWith("Configuration file error."));
     EXPECT_EQ(window->state, FlowState::ReadAgain);
     QCoreApplication::processEvents();
     EXPECT_TRUE(ran) << "the press is not lost";

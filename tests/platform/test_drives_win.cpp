@@ -22,7 +22,7 @@ TEST(WinMapping, MappedFolderIsARemovableDriveWithItsLabel)
     EXPECT_EQ(roots->contains(root), present) << roots->join(' ').toStdString();
     if (present) {
         EXPECT_EQ(drives->kind(root), KindRemovable);
-        EXPECT_EQ(driveKindText(*drives, root), "Removable drive");
+        EXPECT_EQ(textForDriveKind(drives->kind(root), root), "Removable drive");
         EXPECT_EQ(volumeLabel(*drives, root), qEnvironmentVariable("KORDAVEL_TEST_DRIVE_LABEL"));
         EXPECT_TRUE(hasDeviceFolder(systemFiles(), root));
     } else {

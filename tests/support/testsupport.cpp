@@ -9,7 +9,7 @@
 
 namespace kordavel::test {
 
-Harness::Harness()
+Harness::Harness(Files &f) : files(f)
 {
     create();
 }
@@ -18,7 +18,7 @@ Harness::~Harness() = default;
 
 void Harness::create()
 {
-    window = makeMainWindow(drives, systemFiles(), clock, messages, programDir.path());
+    window = makeMainWindow(drives, files, clock, messages, programDir.path());
 }
 
 std::unique_ptr<MainWindow> makeMainWindow(Drives &drives, Files &files, Clock &clock,

@@ -34,10 +34,11 @@ std::unique_ptr<MainWindow> makeMainWindow(Drives &drives, Files &files, Clock &
 // Lets events (and running timers) run until cond holds; false after ms milliseconds.
 bool waitUntil(const std::function<bool()> &cond, int ms = 20000);
 
-// A main window on fake drives, a fixed date and a recording message box.
+// A main window on fake drives, a fixed date and a recording message box; on
+// the system's files, or on a double of them that outlives the harness.
 struct Harness
 {
-    Harness();
+    explicit Harness(Files &files = systemFiles());
     ~Harness();
     // Plugs a removable drive at root (appended to the drive list).
     void plug(const QString &root, const QString &label = QStringLiteral("KORD"),
@@ -45,12 +46,26 @@ struct Harness
     void unplug(const QString &root);
     void tick(int n = 1);
 
+    Files &files;
     FakeDrives drives;
     FixedClock clock{QDate(2026, 12, 6)};
     RecordingMessageBox messages;
     QTemporaryDir programDir;
     std::unique_ptr<MainWindow> window;
     void create();
+};
+
+// A harness on a double of the files that it owns (medium), made from args.
+template <typename FilesDouble> struct MediumHolder
+{
+    FilesDouble medium;
+};
+template <typename FilesDouble> struct HarnessOn : MediumHolder<FilesDouble>, Harness
+{
+    template <typename... Args>
+    explicit HarnessOn(Args &&...args)
+        : MediumHolder<FilesDouble>{FilesDouble(std::forward<Args>(args)...)}, Harness(this->medium)
+    {}
 };
 
 } // namespace kordavel::test

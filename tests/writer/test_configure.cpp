@@ -239,21 +239,14 @@ public:
     }
 };
 
-struct UnreliableHarness
+struct UnreliableHarness : HarnessOn<UnreliableMedium>
 {
     UnreliableHarness()
     {
-        window = makeMainWindow(drives, medium, clock, messages, programDir.path());
-        drives.entries.append({dev.root(), KindRemovable, QStringLiteral("KORD")});
-        window->onPollTick();
+        plug(dev.root());
+        tick();
     }
-    UnreliableMedium medium;
-    FakeDrives drives;
-    FixedClock clock{QDate(2026, 12, 6)};
-    RecordingMessageBox messages;
-    QTemporaryDir programDir;
     DeviceDir dev{exampleLayoutC()};
-    std::unique_ptr<MainWindow> window;
 
     // What the user is told after Configure when nothing may be unplugged yet.
     void expectNoUnplugPrompt(const char *problem)

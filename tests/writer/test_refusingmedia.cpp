@@ -79,13 +79,14 @@ class RefusingMediumTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        window = makeMainWindow(drives, medium, clock, messages, programDir.path());
         writeFile(dev.path("UPDATES/DI999000.HEX"), "earlier complete file");
         writeFile(dev.path("UPDATES/old.hex"), "old");
-        drives.entries.append({dev.root(), KindRemovable, QStringLiteral("KORD")});
-        window->onPollTick();
+        h.plug(dev.root());
+        h.tick();
         ASSERT_EQ(window->state, FlowState::SettingsShown);
     }
+    void plug() { h.plug(dev.root()); }
+    void unplug() { h.unplug(dev.root()); }
 
     // Configure found the device but wrote nothing: one plain message, no
     // unplug prompt, Configure offered again, the device's files untouched.
@@ -103,13 +104,11 @@ protected:
         EXPECT_FALSE(QFile::exists(dev.path("UPDATES/KORDCFG.TMP")));
     }
 
-    RefusingMedium medium;
-    FakeDrives drives;
-    FixedClock clock{QDate(2026, 12, 6)};
-    RecordingMessageBox messages;
-    QTemporaryDir programDir;
     DeviceDir dev{exampleLayoutC()};
-    std::unique_ptr<MainWindow> window;
+    HarnessOn<RefusingMedium> h;
+    RefusingMedium &medium = h.medium;
+    RecordingMessageBox &messages = h.messages;
+    MainWindow *window = h.window.get();
 };
 
 } // namespace
@@ -182,10 +181,10 @@ TEST_F(RefusingMediumTest, TakenUpFileHeldAtTheReplugIsDeletedOnALaterTick)
 {
     window->configureDevice();
     ASSERT_EQ(window->state, FlowState::WaitingForUnplug);
-    drives.entries.clear();
+    unplug();
     window->onPollTick();
     medium.removal = {kInUseCode, 3, "DI999000.HEX"};
-    drives.entries.append({dev.root(), KindRemovable, QStringLiteral("KORD")});
+    plug();
     QElapsedTimer took;
     took.start();
     window->onPollTick();
@@ -205,14 +204,14 @@ TEST_F(RefusingMediumTest, TakenUpFileHeldAtTheReplugIsDeletedOnALaterTick)
 TEST_F(RefusingMediumTest, PendingDeletionNeverTouchesANewlyWrittenFile)
 {
     window->configureDevice();
-    drives.entries.clear();
+    unplug();
     window->onPollTick();
     medium.removal = {kInUseCode, -1, "DI999000.HEX"};
-    drives.entries.append({dev.root(), KindRemovable, QStringLiteral("KORD")});
+    plug();
     window->onPollTick(); // "Success!", the file stays held
-    drives.entries.clear();
+    unplug();
     window->onPollTick();
-    drives.entries.append({dev.root(), KindRemovable, QStringLiteral("KORD")});
+    plug();
     window->onPollTick(); // read again
     ASSERT_EQ(window->state, FlowState::SettingsShown);
     medium.removal = {};
