@@ -5,8 +5,9 @@
 #   device    platform
 #   settings  platform
 #   writer    platform settings
+#   cycle     platform device settings writer
 #   help      platform
-#   app       platform device settings writer help
+#   app       platform device settings writer cycle help
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 declare -A allowed=(
@@ -14,8 +15,9 @@ declare -A allowed=(
     [device]="platform"
     [settings]="platform"
     [writer]="platform settings"
+    [cycle]="platform device settings writer"
     [help]="platform"
-    [app]="platform device settings writer help"
+    [app]="platform device settings writer cycle help"
 )
 status=0
 for part in */; do

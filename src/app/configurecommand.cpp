@@ -1,12 +1,8 @@
-// The Configure command: finds the device again, builds the configuration file
-// from the settings on the screen, puts it on the device and asks the user to
-// unplug and replug it so that the device takes the file up.
+// The Configure command: hands the settings on the screen to the cycle, which
+// puts them on the device, and asks the user to unplug and replug it so that
+// the device takes the file up.
 #include "layout.h"
 #include "mainwindow.h"
-#include "platform/drives.h"
-#include "platform/files.h"
-#include "settings/versionfile.h"
-#include "writer/configwrite.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -18,19 +14,6 @@
 #include <QTimer>
 
 namespace kordavel {
-
-QByteArray MainWindow::readVersionData(const QString &root)
-{
-    // Without an UPDATES folder nothing can be read and the previous content
-    // stays; a missing file in it reads as empty.
-    const QString updates = m_p.files->resolve(root, QStringLiteral("UPDATES"));
-    if (updates.isEmpty() || !m_p.files->isDir(updates))
-        return versionData;
-    const QString path = m_p.files->resolve(root, QLatin1String(kVersionFilePath));
-    const Files::ReadResult r = path.isEmpty() ? Files::ReadResult{Files::ReadStatus::Missing, {}}
-                                               : m_p.files->readFile(path, kMaxVersionFileLength);
-    return r.data;
-}
 
 ScreenSettings MainWindow::screenSettings() const
 {
@@ -47,68 +30,29 @@ ScreenSettings MainWindow::screenSettings() const
     return s;
 }
 
-bool MainWindow::writeConfigurationFile()
-{
-    const ScreenSettings screen = screenSettings();
-    // The device keeps its byte until a file carrying the new one is in place.
-    const int newConfigByte = configurationByte(screen, configByte, clockEnabled);
-    const BuildResult built =
-        buildConfigurationFile(screen, familyCodeOf(versionData), softwareVersion, newConfigByte);
-    if (built.status == BuildStatus::UnknownFamily) {
-        inform(QStringLiteral("Unknown Kordavel type"));
-        return false;
-    }
-    if (built.status != BuildStatus::Ok) {
-        inform(built.problem + QStringLiteral("\r\nNo configuration file was written."));
-        return false;
-    }
-    const InstallResult installed = installConfigurationFile(
-        *m_p.files, scan.roots[scan.deviceIndex], built.fileName, built.text);
-    if (!installed.written) {
-        inform(installed.problem + QStringLiteral("\r\nNo configuration file was written."));
-        return false;
-    }
-    configByte = newConfigByte;
-    m_controls.driveLog->addItem(QStringLiteral("Configuration file created"));
-    // The new file waits for the device; an older one's deletion is moot.
-    m_undeletedConfigurationRoot.clear();
-    return true;
-}
-
 void MainWindow::configureDevice()
 {
     BusyScope busy(*this);
     const MainWindowControls &c = m_controls;
     c.configureButton->setEnabled(false);
     showStatus(Status::None);
-    // The drives are searched afresh: the device may have gone since the last
-    // tick. The first device found is the one configured.
-    const DeviceSearch found = searchForDevices(*m_p.drives, *m_p.files, SearchEnd::AtFirstDevice);
-    scan.roots = found.roots;
+    const ConfigureReport report = m_cycle.configure(screenSettings());
     c.driveLog->clear();
-    c.driveLog->addItems(found.log);
-    if (found.deviceIndex < 0) {
-        scan.deviceIndex = qint32(scan.roots.size());
+    c.driveLog->addItems(report.logRows);
+    if (!report.deviceFound)
         return;
-    }
-    scan.deviceIndex = found.deviceIndex;
-    const QString &root = scan.roots[scan.deviceIndex];
     c.driveLog->addItem(QStringLiteral("Kordavel found"));
     showStatus(Status::KordavelFound);
-    deviceCount = 1;
-    // The file is built for the family the device's version file shows now.
-    versionData = readVersionData(root);
-    const bool written = writeConfigurationFile();
-    versionData = readVersionData(root);
-    if (!written) {
+    for (const QString &text : report.messages)
+        inform(text);
+    if (!report.written) {
         // Nothing new is on the device: keep the settings and let the user retry.
         c.configureButton->setEnabled(true);
         showStatus(Status::None);
-        state = FlowState::SettingsShown;
         return;
     }
+    c.driveLog->addItem(QStringLiteral("Configuration file created"));
     askForUnplugAndReplug();
-    state = FlowState::WaitingForUnplug;
     updateSafeRemove();
 }
 

@@ -27,7 +27,8 @@ constexpr int kHelpWindowGap = 8;
 constexpr qreal kWindowFontPoints = 8.25;
 } // namespace
 
-MainWindow::MainWindow(const Platform &platform, QWidget *parent) : QWidget(parent), m_p(platform)
+MainWindow::MainWindow(const Platform &platform, QWidget *parent)
+    : QWidget(parent), m_p(platform), m_cycle(*platform.drives, *platform.files)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QLatin1String(kWindowCaption));
@@ -40,7 +41,7 @@ MainWindow::MainWindow(const Platform &platform, QWidget *parent) : QWidget(pare
     m_controls = buildMainWindowControls(this);
     m_controls.softwareVersionLabel->installEventFilter(this);
     m_rules = new SettingsRules(
-        m_controls, [this] { return softwareVersion; }, this);
+        m_controls, [this] { return m_cycle.softwareVersion(); }, this);
 
     m_pollTimer = new QTimer(this);
     m_pollTimer->setObjectName(QStringLiteral("pollTimer"));
@@ -95,7 +96,7 @@ void MainWindow::loadStartupState()
 {
     setOuterHeightTwips(kShortHeightTwips);
     const QString marker = childPath(m_p.programFolder, QLatin1String(kWideLayoutMarker));
-    m_wide = m_p.files && m_p.files->isFile(marker);
+    m_wide = m_p.files->isFile(marker);
     m_outerWidthTwips = m_wide ? kWideClientWidthTwips + kDefaultDecoration.width() * kTwipsPerPixel
                                : kNarrowWidthTwips;
     applyOuterSize();
@@ -142,7 +143,7 @@ void MainWindow::showStatus(Status status)
 void MainWindow::restartFlow()
 {
     showStatus(Status::None);
-    state = FlowState::WaitingForDevice;
+    m_cycle.restart();
 }
 
 void MainWindow::onFocusWindowChanged(QWindow *window)
@@ -243,17 +244,18 @@ void MainWindow::mountDrive()
 
 void MainWindow::safelyRemoveDevice()
 {
-    if (!m_p.media || !scan.holdsDevice())
+    const QString root = m_cycle.deviceRoot();
+    if (!m_p.media || root.isEmpty())
         return;
     showMediaProblem({});
     m_controls.safeRemoveButton->setEnabled(false);
-    m_p.media->safelyRemove(scan.roots[scan.deviceIndex]);
+    m_p.media->safelyRemove(root);
 }
 
 void MainWindow::showMediaProblem(const QString &text)
 {
     m_mediaProblem = text;
-    m_mediaProblemState = state;
+    m_mediaProblemState = m_cycle.state();
     showNotice();
 }
 

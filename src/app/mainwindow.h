@@ -1,13 +1,10 @@
 #pragma once
 
 #include "arrows.h"
-#include "device/drivescan.h"
-#include "flow.h"
+#include "cycle/devicecycle.h"
 #include "help/helpwindow.h"
-#include "settings/devicedate.h"
 #include "settingscontrols.h"
 #include "windowcontrols.h"
-#include "writer/hexfile.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -46,9 +43,11 @@ inline constexpr int kPollIntervalMs = 500;
 
 // The main window: settings pages, status texts, the Configure command and the
 // polling flow that guides the user through unplugging and replugging. The
-// work is spread over files by responsibility: building the controls
-// (windowcontrols.cpp), showing a device's settings (devicesettings.cpp), the
-// Configure command (configurecommand.cpp) and the poll tick (polltick.cpp).
+// flow itself is the DeviceCycle's; the window turns the user's actions and
+// its timer into calls on it and shows what they report. The work is spread
+// over files by responsibility: building the controls (windowcontrols.cpp),
+// showing a device's settings (devicesettings.cpp), the Configure command
+// (configurecommand.cpp) and the poll tick (polltick.cpp).
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -69,11 +68,6 @@ public:
     void configureDevice();
     // Shows the tall window with "Disconnect USB" after a configuration is written.
     void askForUnplugAndReplug();
-    // Builds the configuration file from the screen and puts it on the device;
-    // false (after telling the user why) when nothing was written.
-    bool writeConfigurationFile();
-    // Deletes the configuration file the device has taken up.
-    void deleteTakenUpConfiguration();
     // A new help window for the current status (the help button).
     void openHelp();
     // The help window, opened if needed, brought to the front (a click on the
@@ -85,15 +79,9 @@ public:
     // Starts the flow over when focus returns here from the help window.
     void onFocusWindowChanged(QWindow *window);
 
-    // State of the flow, shared by the tick, the read and the Configure command.
-    FlowState state = FlowState::WaitingForDevice;
-    qint32 deviceCount = 0;     // devices found by the last scan
-    qint32 softwareVersion = 0; // of the device read last
-    int configByte = 0;         // as read from the device, then as written
-    bool clockEnabled = false;  // the device read last runs its clock
-    DriveScan scan;
-    QByteArray versionData; // version file as last read
-
+    // The plug/unplug cycle the window shows.
+    const DeviceCycle &cycle() const { return m_cycle; }
+    DeviceCycle &cycle() { return m_cycle; }
     const MainWindowControls &controls() const { return m_controls; }
     HelpWindow *helpWindow() const { return m_help; }
     QTimer *pollTimer() const { return m_pollTimer; }
@@ -149,28 +137,21 @@ private:
     // Poll tick
     void perform(FlowAction action);
     void setLogRows(const QStringList &rows);
-    void updateMountNotice();
+    void updateMountNotice(const TickReport &report);
     void showNotice();
     void updateSafeRemove();
-    void retryTakenUpDeletion();
 
     // Disk service
     void mountDrive();
     void safelyRemoveDevice();
     void showMediaProblem(const QString &text);
 
-    // Reading the device's settings
-    ReadOutcome reportMissingVersionFile();
-    ReadOutcome rejectVersionFile(const QString &path, bool beforeLayoutCheck);
-    void showIdentification(const Identification &id);
-
-    // Configure command
-    // The version file as it is on the device now; the last one read when the
-    // device has no UPDATES folder, empty when the folder holds none.
-    QByteArray readVersionData(const QString &root);
+    // Shows what the cycle read from the device.
+    void showReading(const DeviceReading &reading);
     ScreenSettings screenSettings() const;
 
     Platform m_p;
+    DeviceCycle m_cycle;
     MainWindowControls m_controls;
     QTimer *m_pollTimer = nullptr;
     SettingsRules *m_rules = nullptr;
@@ -184,9 +165,6 @@ private:
     QStringList m_unmountedDrives;   // kernel names; the mount button mounts the first
     QString m_mediaProblem;          // why the last mount or removal failed
     FlowState m_mediaProblemState{}; // flow state in which it failed
-    // Drive whose taken-up configuration file is still to be deleted; empty
-    // when there is none.
-    QString m_undeletedConfigurationRoot;
     int m_outerHeightTwips = 0;
     int m_outerWidthTwips = 0;
 };

@@ -1,12 +1,8 @@
 // The poll tick: twice a second the window scans the drives, shows what it
 // found and moves the plug/unplug flow on.
-#include "help/helptext.h"
 #include "layout.h"
 #include "mainwindow.h"
-#include "platform/drives.h"
-#include "platform/files.h"
 #include "platform/media.h"
-#include "settings/versionfile.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -19,27 +15,17 @@ void MainWindow::onPollTick()
     if (m_busy)
         return;
     BusyScope busy(*this);
-    m_controls.stateLabel->setText(QString::number(qint32(state)));
-    QStringList rows;
-    scanForDevices(*m_p.drives, *m_p.files, scan, deviceCount, rows);
-    setLogRows(rows);
-
-    updateMountNotice();
-    retryTakenUpDeletion();
-
-    const FlowStep step = planTick(state, deviceCount);
-    for (FlowAction a : step.actions)
+    const TickReport report = m_cycle.tick();
+    m_controls.stateLabel->setText(QString::number(qint32(report.stateBefore)));
+    setLogRows(report.logRows);
+    updateMountNotice(report);
+    for (FlowAction a : report.actions)
         perform(a);
-    if (!step.readDevice) {
-        state = step.nextState;
-        updateSafeRemove();
-        return;
-    }
-    const ReadOutcome outcome = readDeviceSettings();
-    const FlowStep after = planAfterRead(outcome, familyCodeOf(versionData), softwareVersion);
-    for (FlowAction a : after.actions)
+    if (report.reading)
+        showReading(*report.reading);
+    for (FlowAction a : report.afterRead)
         perform(a);
-    state = after.nextState;
+    updateSafeRemove();
 }
 
 void MainWindow::setLogRows(const QStringList &rows)
@@ -55,15 +41,12 @@ void MainWindow::setLogRows(const QStringList &rows)
     log->addItems(rows);
 }
 
-void MainWindow::updateMountNotice()
+void MainWindow::updateMountNotice(const TickReport &report)
 {
-    // A medium that is attached but not mounted is no drive and cannot be
-    // found; say so while waiting for a device, so the user is not left
+    // Say that a medium is attached but not mounted, so the user is not left
     // guessing, and offer to mount it where the disk service can.
-    m_unmountedDrives.clear();
-    if (state == FlowState::WaitingForDevice && deviceCount == 0)
-        m_unmountedDrives = m_p.drives->unmountedRemovables();
-    if (!m_mediaProblem.isEmpty() && m_mediaProblemState != state)
+    m_unmountedDrives = report.unmountedDrives;
+    if (!m_mediaProblem.isEmpty() && m_mediaProblemState != report.stateBefore)
         m_mediaProblem.clear(); // the flow has moved on
     showNotice();
 }
@@ -95,7 +78,7 @@ void MainWindow::updateSafeRemove()
 {
     // Offered while the flow waits for the configured device to be unplugged.
     const bool offer = m_p.media && m_p.media->available() &&
-                       state == FlowState::WaitingForUnplug && deviceCount == 1;
+                       m_cycle.state() == FlowState::WaitingForUnplug && m_cycle.deviceCount() == 1;
     if (m_controls.safeRemoveButton->isHidden() == offer)
         m_controls.safeRemoveButton->setVisible(offer);
 }
@@ -158,8 +141,7 @@ void MainWindow::perform(FlowAction action)
     case FlowAction::WindowTall:
         setOuterHeightTwips(kTallHeightTwips);
         break;
-    case FlowAction::DeleteConfigFile:
-        deleteTakenUpConfiguration();
+    case FlowAction::DeleteConfigFile: // the cycle's own work
         break;
     }
 }
@@ -167,31 +149,6 @@ void MainWindow::perform(FlowAction action)
 void MainWindow::showArrow(const PictureBox *arrow)
 {
     m_arrows.showArrow(*m_controls.arrowDisplay, *m_controls.noArrowPicture, *arrow);
-}
-
-void MainWindow::deleteTakenUpConfiguration()
-{
-    // Only the Kordavel's file is deleted; a CR unit's file stays (the flow
-    // never takes a CR unit this far by itself).
-    if (!scan.holdsDevice())
-        return;
-    m_undeletedConfigurationRoot = scan.roots[scan.deviceIndex];
-    retryTakenUpDeletion();
-}
-
-void MainWindow::retryTakenUpDeletion()
-{
-    // A virus scanner or indexer may hold the file the moment the device comes
-    // back; the tick must not wait for it, so it tries once now and again on
-    // later ticks while the same drive holds the device.
-    if (m_undeletedConfigurationRoot.isEmpty() || !scan.holdsDevice() ||
-        scan.roots[scan.deviceIndex] != m_undeletedConfigurationRoot)
-        return;
-    const QString path =
-        m_p.files->resolve(m_undeletedConfigurationRoot,
-                           QStringLiteral("UPDATES/") + QLatin1String(kTqConfigurationFileName));
-    if (path.isEmpty() || !m_p.files->isFile(path) || m_p.files->remove(path))
-        m_undeletedConfigurationRoot.clear();
 }
 
 } // namespace kordavel

@@ -1,5 +1,5 @@
 // The polling flow: the pure state machine and the window driven tick by tick.
-#include "app/flow.h"
+#include "cycle/flow.h"
 #include "platform/files.h"
 #include "support/testsupport.h"
 
@@ -116,37 +116,38 @@ TEST_F(Flow, CompleteRunWithOneDevice)
     EXPECT_EQ(message(), "Configuration read");
     EXPECT_FALSE(mainWindow().controls().softwareVersionLabel->isHidden());
     EXPECT_TRUE(mainWindow().controls().configureButton->isEnabled());
-    EXPECT_EQ(mainWindow().state, FlowState::SettingsShown);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
     EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
     h.tick();
-    EXPECT_EQ(mainWindow().state, FlowState::SettingsShown) << "a read device is not read again";
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown)
+        << "a read device is not read again";
     EXPECT_EQ(mainWindow().controls().stateLabel->text(), "1");
 
     // As after a Configure run.
     writeFile(dev.path("UPDATES/DI999000.HEX"), ":00000001FF\r\n");
     mainWindow().askForUnplugAndReplug();
-    mainWindow().state = FlowState::WaitingForUnplug;
+    mainWindow().cycle().setState(FlowState::WaitingForUnplug);
     h.tick();
-    EXPECT_EQ(mainWindow().state, FlowState::WaitingForUnplug);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForUnplug);
     h.unplug(dev.root());
     h.tick();
-    EXPECT_EQ(mainWindow().state, FlowState::WaitingForReplug);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForReplug);
     EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Connect USB");
     EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
     h.tick();
-    EXPECT_EQ(mainWindow().state, FlowState::WaitingForReplug);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForReplug);
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Success!");
     EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Disconnect USB");
-    EXPECT_EQ(mainWindow().state, FlowState::Configured);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::Configured);
     EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
     h.tick();
     EXPECT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
     h.unplug(dev.root());
     h.tick();
-    EXPECT_EQ(mainWindow().state, FlowState::WaitingForDevice);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForDevice);
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Configuration read");
@@ -160,7 +161,7 @@ TEST_F(Flow, UnplugBeforeConfiguringDisablesConfigure)
     h.unplug(dev.root());
     h.tick();
     EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
-    EXPECT_EQ(mainWindow().state, FlowState::WaitingForDevice);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForDevice);
 }
 
 TEST_F(Flow, TwoDevicesStopTheFlow)
@@ -169,18 +170,18 @@ TEST_F(Flow, TwoDevicesStopTheFlow)
     h.plug(dev.root());
     h.plug(second.root());
     h.tick(3);
-    EXPECT_EQ(mainWindow().state, FlowState::WaitingForDevice);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForDevice);
     EXPECT_EQ(message(), "");
-    mainWindow().state = FlowState::WaitingForReplug;
+    mainWindow().cycle().setState(FlowState::WaitingForReplug);
     h.tick();
-    EXPECT_EQ(mainWindow().state, FlowState::WaitingForReplug);
-    mainWindow().state = FlowState::Configured;
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForReplug);
+    mainWindow().cycle().setState(FlowState::Configured);
     mainWindow().controls().arrowDisplay->show();
     h.tick();
     EXPECT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
-    mainWindow().state = FlowState::ReadAgain;
+    mainWindow().cycle().setState(FlowState::ReadAgain);
     h.tick();
-    EXPECT_EQ(mainWindow().state, FlowState::WaitingForDevice);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForDevice);
 }
 
 TEST_F(Flow, CrDevicesAreReadOnEveryTick)
@@ -189,7 +190,7 @@ TEST_F(Flow, CrDevicesAreReadOnEveryTick)
     h.plug(dev.root());
     for (int i = 0; i < 3; ++i) {
         h.tick();
-        EXPECT_EQ(mainWindow().state, FlowState::WaitingForDevice);
+        EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForDevice);
         EXPECT_EQ(message(), "Configuration read");
     }
     EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
@@ -201,7 +202,7 @@ TEST_F(Flow, OldSoftwareIsNotSuitable)
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Not Suitable");
-    EXPECT_EQ(mainWindow().state, FlowState::ReadAgain);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::ReadAgain);
     EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
     EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Disconnect USB");
     EXPECT_FALSE(mainWindow().controls().arrowDisplay->isHidden());
@@ -209,9 +210,9 @@ TEST_F(Flow, OldSoftwareIsNotSuitable)
     // Left plugged in: read again every second tick, the arrow moving each time.
     const bool leftEdgeNext = mainWindow().arrows().atLeftEdgeNext();
     h.tick();
-    EXPECT_EQ(mainWindow().state, FlowState::WaitingForDevice);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForDevice);
     h.tick();
-    EXPECT_EQ(mainWindow().state, FlowState::ReadAgain);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::ReadAgain);
     EXPECT_NE(mainWindow().arrows().atLeftEdgeNext(), leftEdgeNext);
     h.unplug(dev.root());
     h.tick(2);
@@ -221,7 +222,7 @@ TEST_F(Flow, OldSoftwareIsNotSuitable)
     dev.setVersionFile(versionFile("TQ000023HEX", 21));
     h.plug(dev.root());
     h.tick();
-    EXPECT_EQ(mainWindow().state, FlowState::SettingsShown);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
     EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
 }
 
@@ -229,22 +230,22 @@ TEST_F(Flow, QuickReplugWithinATickIsNotNoticed)
 {
     h.plug(dev.root());
     h.tick();
-    mainWindow().state = FlowState::WaitingForUnplug;
+    mainWindow().cycle().setState(FlowState::WaitingForUnplug);
     h.unplug(dev.root());
     h.plug(dev.root());
     h.tick();
-    EXPECT_EQ(mainWindow().state, FlowState::WaitingForUnplug);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForUnplug);
 }
 
 TEST_F(Flow, SecondRunShowsNoArrow)
 {
     h.plug(dev.root());
-    mainWindow().state = FlowState::WaitingForReplug;
+    mainWindow().cycle().setState(FlowState::WaitingForReplug);
     h.tick();
     h.unplug(dev.root());
     h.tick();
     ASSERT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
-    mainWindow().state = FlowState::WaitingForUnplug;
+    mainWindow().cycle().setState(FlowState::WaitingForUnplug);
     h.tick();
     EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Connect USB");
     EXPECT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
@@ -253,13 +254,13 @@ TEST_F(Flow, SecondRunShowsNoArrow)
 TEST_F(Flow, ReturningFromHelpAbandonsTheSequence)
 {
     h.plug(dev.root());
-    mainWindow().state = FlowState::WaitingForUnplug;
+    mainWindow().cycle().setState(FlowState::WaitingForUnplug);
     mainWindow().restartFlow();
     h.tick();
     EXPECT_EQ(message(), "Configuration read") << "device present: read again";
     EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
 
-    mainWindow().state = FlowState::WaitingForReplug;
+    mainWindow().cycle().setState(FlowState::WaitingForReplug);
     mainWindow().askForUnplugAndReplug();
     h.unplug(dev.root());
     mainWindow().restartFlow();
@@ -271,10 +272,10 @@ TEST_F(Flow, ReturningFromHelpAbandonsTheSequence)
 TEST_F(Flow, DeletionHappensOnceAndOnlyForTheTqName)
 {
     h.plug(dev.root());
-    mainWindow().state = FlowState::WaitingForReplug;
+    mainWindow().cycle().setState(FlowState::WaitingForReplug);
     writeFile(dev.path("UPDATES/ZA999000.HEX"), "x");
     h.tick();
-    EXPECT_EQ(mainWindow().state, FlowState::Configured);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::Configured);
     writeFile(dev.path("UPDATES/DI999000.HEX"), "x");
     h.tick(3);
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX")))
@@ -290,13 +291,13 @@ TEST_F(Flow, FailedReadIsNotReportedAsRead)
     EXPECT_EQ(h.messages.texts.size(), 1);
     EXPECT_NE(message(), "Configuration read");
     EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
-    EXPECT_EQ(mainWindow().state, FlowState::ReadAgain);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::ReadAgain);
     EXPECT_EQ(mainWindow().outerHeightTwips(), 7800) << "no Not Suitable actions";
     h.tick();
-    EXPECT_EQ(mainWindow().state, FlowState::WaitingForDevice);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForDevice);
     dev.setVersionFile(exampleLayoutC());
     h.tick();
-    EXPECT_EQ(mainWindow().state, FlowState::SettingsShown);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
 }
 
 TEST_F(Flow, TicksDoNotNestInsideMessageBoxes)

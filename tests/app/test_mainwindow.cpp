@@ -155,15 +155,15 @@ TEST(MainWindow, ActivationResetsTheFlowOnlyWhenComingBackFromHelp)
     Harness h;
     MainWindow &mainWindow = *h.window;
     mainWindow.show();
-    mainWindow.state = FlowState::WaitingForReplug;
+    mainWindow.cycle().setState(FlowState::WaitingForReplug);
     mainWindow.controls().statusLabel->setText("Success!");
     QWindow other;
     mainWindow.onFocusWindowChanged(&other); // another window of some kind
     mainWindow.onFocusWindowChanged(mainWindow.windowHandle());
-    EXPECT_EQ(mainWindow.state, FlowState::WaitingForReplug);
+    EXPECT_EQ(mainWindow.cycle().state(), FlowState::WaitingForReplug);
     mainWindow.onFocusWindowChanged(nullptr); // another application
     mainWindow.onFocusWindowChanged(mainWindow.windowHandle());
-    EXPECT_EQ(mainWindow.state, FlowState::WaitingForReplug);
+    EXPECT_EQ(mainWindow.cycle().state(), FlowState::WaitingForReplug);
 
     mainWindow.openHelp();
     ASSERT_NE(mainWindow.helpWindow(), nullptr);
@@ -171,7 +171,7 @@ TEST(MainWindow, ActivationResetsTheFlowOnlyWhenComingBackFromHelp)
     mainWindow.onFocusWindowChanged(mainWindow.helpWindow()->windowHandle());
     mainWindow.onFocusWindowChanged(nullptr);
     mainWindow.onFocusWindowChanged(mainWindow.windowHandle());
-    EXPECT_EQ(mainWindow.state, FlowState::WaitingForDevice);
+    EXPECT_EQ(mainWindow.cycle().state(), FlowState::WaitingForDevice);
     EXPECT_EQ(mainWindow.controls().statusLabel->text(), "");
 }
 

@@ -265,7 +265,7 @@ TEST_F(Scaling, UnplugStageOnTheScreen)
     narrow.plug(dev.root(), "KORDAVEL");
     narrow.tick();
     narrow.window->configureDevice();
-    ASSERT_EQ(narrow.window->state, FlowState::WaitingForUnplug);
+    ASSERT_EQ(narrow.window->cycle().state(), FlowState::WaitingForUnplug);
     narrow.window->showArrow(narrow.window->controls().unplugArrowPicture);
     const QImage shot = narrow.window->grab().toImage();
     EXPECT_EQ(shot.size(), narrow.window->size() * scale);

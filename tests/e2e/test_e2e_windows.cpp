@@ -113,7 +113,8 @@ protected:
     {
         const bool ok = waitUntil(
             [&] { return window->controls().statusLabel->text() == QLatin1String(text); });
-        std::printf("[%s] state %d, message \"%s\", instruction \"%s\"\n", text, int(window->state),
+        std::printf("[%s] state %d, message \"%s\", instruction \"%s\"\n", text,
+                    int(window->cycle().state()),
                     qPrintable(window->controls().statusLabel->text()),
                     qPrintable(window->controls().instructionLabel->text()));
         return ok;
@@ -149,11 +150,11 @@ TEST_F(WindowsEndToEnd, TqDeviceWholeCycleOnDriveE)
     EXPECT_EQ(window->controls().softwareVersionLabel->text(), "SW Version - TQ 54");
     EXPECT_EQ(window->controls().daysBackEdit->text(), " 92");
     EXPECT_EQ(log().value(0), "E:\\\tKORDAVEL\tRemovable drive") << log().join('|').toStdString();
-    ASSERT_TRUE(waitUntil([&] { return window->state == FlowState::SettingsShown; }));
+    ASSERT_TRUE(waitUntil([&] { return window->cycle().state() == FlowState::SettingsShown; }));
 
     applyScenarioSettings(*window);
     window->controls().configureButton->click();
-    EXPECT_EQ(window->state, FlowState::WaitingForUnplug);
+    EXPECT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
     EXPECT_EQ(window->controls().instructionLabel->text(), "Disconnect USB");
     EXPECT_TRUE(log().contains("Configuration file created")) << log().join('|').toStdString();
     const QByteArray written = readAll(device + "/UPDATES/DI999000.HEX");
@@ -162,7 +163,7 @@ TEST_F(WindowsEndToEnd, TqDeviceWholeCycleOnDriveE)
     unplug();
     ASSERT_TRUE(
         waitUntil([&] { return window->controls().instructionLabel->text() == "Connect USB"; }));
-    EXPECT_EQ(window->state, FlowState::WaitingForReplug);
+    EXPECT_EQ(window->cycle().state(), FlowState::WaitingForReplug);
     plug();
     ASSERT_TRUE(waitForMessage("Success!"));
     EXPECT_FALSE(QFile::exists(device + "/UPDATES/DI999000.HEX"))
@@ -195,7 +196,7 @@ TEST_F(WindowsEndToEnd, CrDeviceIsReadOnEveryTickAndTakesItsFile)
     EXPECT_FALSE(window->controls().configureButton->isEnabled());
 
     window->configureDevice();
-    EXPECT_EQ(window->state, FlowState::WaitingForUnplug);
+    EXPECT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
     const QByteArray hex = readAll(device + "/UPDATES/ZA999000.HEX");
     EXPECT_TRUE(hex.startsWith(":103A0002BF")) << hex.toStdString(); // type 02 records
     EXPECT_TRUE(hex.contains("43523030303030374845")) << "CR000007HEX in the header record";
@@ -229,11 +230,11 @@ TEST_F(WindowsEndToEnd, DeviceRemovedBetweenTheReadAndConfigure)
     makeDevice({});
     start();
     plug();
-    ASSERT_TRUE(waitUntil([&] { return window->state == FlowState::SettingsShown; }));
+    ASSERT_TRUE(waitUntil([&] { return window->cycle().state() == FlowState::SettingsShown; }));
     unplug();
     // Pressed before the next tick has noticed: the command finds no device.
     window->controls().configureButton->click();
-    EXPECT_EQ(window->state, FlowState::SettingsShown);
+    EXPECT_EQ(window->cycle().state(), FlowState::SettingsShown);
     EXPECT_EQ(window->controls().statusLabel->text(), "");
     EXPECT_FALSE(window->controls().configureButton->isEnabled());
     EXPECT_FALSE(log().contains("Kordavel found"));
@@ -247,14 +248,14 @@ TEST_F(WindowsEndToEnd, UpdatesEntryThatIsAFile)
     makeDevice({});
     start();
     plug();
-    ASSERT_TRUE(waitUntil([&] { return window->state == FlowState::SettingsShown; }));
+    ASSERT_TRUE(waitUntil([&] { return window->cycle().state() == FlowState::SettingsShown; }));
     ASSERT_TRUE(QDir(device + "/UPDATES").removeRecursively());
     writeFile(device + "/UPDATES", "not a folder");
     window->controls().configureButton->click();
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_EQ(messages.texts[0],
               "The Kordavel has no UPDATES folder.\r\nNo configuration file was written.");
-    EXPECT_NE(window->state, FlowState::WaitingForUnplug) << "no unplug prompt";
+    EXPECT_NE(window->cycle().state(), FlowState::WaitingForUnplug) << "no unplug prompt";
     EXPECT_EQ(readAll(device + "/UPDATES"), "not a folder");
 }
 
@@ -320,9 +321,9 @@ TEST_F(WindowsEndToEnd, EmptyCardReaderSlotsBesideTheDevice)
     plug();
     ASSERT_TRUE(waitForMessage("Configuration read"));
     EXPECT_EQ(window->deviceCount, 1);
-    ASSERT_TRUE(waitUntil([&] { return window->state == FlowState::SettingsShown; }));
+    ASSERT_TRUE(waitUntil([&] { return window->cycle().state() == FlowState::SettingsShown; }));
     window->controls().configureButton->click();
-    ASSERT_EQ(window->state, FlowState::WaitingForUnplug);
+    ASSERT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
     unplug();
     ASSERT_TRUE(
         waitUntil([&] { return window->controls().instructionLabel->text() == "Connect USB"; }));
@@ -345,11 +346,11 @@ TEST_F(WindowsEndToEnd, DeviceOnAVolumeThatRefusesTheWrite)
     mapDrive('e', folder);
     start();
     ASSERT_TRUE(waitForMessage("Configuration read"));
-    ASSERT_TRUE(waitUntil([&] { return window->state == FlowState::SettingsShown; }));
+    ASSERT_TRUE(waitUntil([&] { return window->cycle().state() == FlowState::SettingsShown; }));
     window->controls().configureButton->click();
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_EQ(messages.texts[0], expected + "\r\nNo configuration file was written.");
-    EXPECT_EQ(window->state, FlowState::SettingsShown) << "no unplug prompt";
+    EXPECT_EQ(window->cycle().state(), FlowState::SettingsShown) << "no unplug prompt";
     EXPECT_EQ(window->outerHeightTwips(), 7800);
     EXPECT_TRUE(window->controls().configureButton->isEnabled());
     EXPECT_EQ(readAll(folder + "/UPDATES/kordvers.ion"), version);

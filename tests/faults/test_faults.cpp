@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <limits>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -28,7 +29,9 @@ namespace {
 class VanishingFiles : public Files
 {
 public:
-    explicit VanishingFiles(int callsBeforeVanishing) : m_left(callsBeforeVanishing) {}
+    // Working until vanishAfter() is called.
+    VanishingFiles() = default;
+    void vanishAfter(int calls) { m_left = calls; }
     bool vanished() const { return m_left < 0; }
 
     QString resolve(const QString &root, const QString &rel) override
@@ -81,7 +84,7 @@ private:
         return {FileProblem::Other, QStringLiteral("%1: no such device").arg(QLatin1String(what))};
     }
     bool alive() { return m_left-- > 0; }
-    int m_left;
+    int m_left = std::numeric_limits<int>::max();
 };
 
 using FaultHarness = HarnessOn<VanishingFiles>;
@@ -93,10 +96,11 @@ TEST(Faults, DeviceVanishingDuringARead)
     for (int calls = 0; calls < 40; ++calls) {
         SCOPED_TRACE(calls);
         DeviceDir dev(exampleLayoutC());
-        FaultHarness h(calls);
-        h.drives.entries = {{dev.root(), KindRemovable, "K"}};
-        h.window->scan.roots = {dev.root()};
-        h.window->scan.deviceIndex = 0;
+        FaultHarness h;
+        h.plug(dev.root());
+        h.window->cycle().setState(FlowState::SettingsShown);
+        h.tick(); // finds the device without reading it
+        h.medium.vanishAfter(calls);
         const ReadOutcome r = h.window->readDeviceSettings();
         if (r == ReadOutcome::Failed) {
             ASSERT_EQ(h.messages.texts.size(), 1);
@@ -118,17 +122,12 @@ TEST(Faults, DeviceVanishingDuringConfigure)
         DeviceDir dev(exampleLayoutC());
         writeFile(dev.path("UPDATES/DI999000.HEX"), "the previous complete file\r\n");
         // Read with working files first, as the flow would have.
-        Harness reader;
-        reader.plug(dev.root());
-        reader.tick();
-        ASSERT_EQ(reader.window->state, FlowState::SettingsShown);
-
-        FaultHarness h(calls);
-        h.drives.entries = {{dev.root(), KindRemovable, "K"}};
+        FaultHarness h;
+        h.plug(dev.root());
+        h.tick();
         MainWindow &mainWindow = *h.window;
-        mainWindow.versionData = reader.window->versionData;
-        mainWindow.softwareVersion = 54;
-        mainWindow.state = FlowState::SettingsShown;
+        ASSERT_EQ(mainWindow.cycle().state(), FlowState::SettingsShown);
+        h.medium.vanishAfter(calls);
         mainWindow.configureDevice();
 
         const QByteArray hex = readAll(dev.path("UPDATES/DI999000.HEX"));
@@ -136,7 +135,7 @@ TEST(Faults, DeviceVanishingDuringConfigure)
         EXPECT_TRUE(hex == "the previous complete file\r\n" ||
                     (hex.startsWith(":103A0000") && hex.endsWith(":00000001FF\r\n")))
             << hex.constData();
-        if (mainWindow.state == FlowState::WaitingForUnplug) {
+        if (mainWindow.cycle().state() == FlowState::WaitingForUnplug) {
             ++written;
             EXPECT_TRUE(h.messages.texts.isEmpty());
             EXPECT_TRUE(hex.startsWith(":103A0000"));
@@ -206,7 +205,7 @@ TEST(Faults, RootsWithUnusualCharacters)
         h.tick();
         EXPECT_EQ(h.window->controls().statusLabel->text(), "Configuration read");
         h.window->configureDevice();
-        EXPECT_EQ(h.window->state, FlowState::WaitingForUnplug);
+        EXPECT_EQ(h.window->cycle().state(), FlowState::WaitingForUnplug);
         EXPECT_TRUE(QFile::exists(root + "UPDATES/DI999000.HEX"));
     }
 }
@@ -267,7 +266,7 @@ TEST(Faults, ConfigurePressedWhileARejectedFileGoesRunsAfterTheTick)
     EXPECT_EQ(h.medium.lookupsAfterDelete, 0) << "the tick waited for the slow medium";
     ASSERT_EQ(h.messages.texts.size(), 1);
     EXPECT_TRUE(h.messages.texts[0].startsWith("Configuration file error."));
-    EXPECT_EQ(window->state, FlowState::ReadAgain);
+    EXPECT_EQ(window->cycle().state(), FlowState::ReadAgain);
     QCoreApplication::processEvents();
     EXPECT_TRUE(ran) << "the press is not lost";
 }

@@ -135,10 +135,10 @@ TEST_F(DiskService, SafeRemovalUnmountsThenPowersOff)
 {
     mountWithTheButton();
     window->onPollTick();
-    ASSERT_EQ(window->state, FlowState::SettingsShown);
+    ASSERT_EQ(window->cycle().state(), FlowState::SettingsShown);
     EXPECT_TRUE(window->controls().safeRemoveButton->isHidden()) << "only once the file is written";
     window->configureDevice();
-    ASSERT_EQ(window->state, FlowState::WaitingForUnplug);
+    ASSERT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
     ASSERT_FALSE(window->controls().safeRemoveButton->isHidden());
     EXPECT_EQ(window->controls().safeRemoveButton->text(), "&Safely remove");
     screenshot(*window, "safe-remove-button.png");
@@ -150,7 +150,7 @@ TEST_F(DiskService, SafeRemovalUnmountsThenPowersOff)
     window->onPollTick();
     EXPECT_EQ(window->controls().instructionLabel->text(), "Connect USB")
         << "the flow sees the drive gone";
-    EXPECT_EQ(window->state, FlowState::WaitingForReplug);
+    EXPECT_EQ(window->cycle().state(), FlowState::WaitingForReplug);
 }
 
 TEST_F(DiskService, FailuresOfUnmountOrPowerOffAreReported)
@@ -158,7 +158,7 @@ TEST_F(DiskService, FailuresOfUnmountOrPowerOffAreReported)
     mountWithTheButton();
     window->onPollTick();
     window->configureDevice();
-    ASSERT_EQ(window->state, FlowState::WaitingForUnplug);
+    ASSERT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
     for (const auto &[mode, sentence] :
          {std::pair{"unmount=DeviceBusy", "Could not unmount the drive: the drive is busy. Close "
                                           "what uses it and try again."},

@@ -27,11 +27,15 @@ protected:
         dev.setVersionFile(data);
         return readAgain();
     }
-    ReadOutcome readAgain()
+    ReadOutcome readAgain() { return readFrom(h, dev.root()); }
+    // Reads the device at root, behind a fixed drive, on a cleared drive log.
+    static ReadOutcome readFrom(Harness &harness, const QString &root)
     {
-        h.window->scan.roots = {"/", dev.root()};
-        h.window->scan.deviceIndex = 1;
-        return h.window->readDeviceSettings();
+        harness.drives.entries = {{"/", KindFixed, ""}, {root, KindRemovable, "K"}};
+        harness.window->cycle().setState(FlowState::SettingsShown); // found, not read
+        harness.tick();
+        harness.window->controls().driveLog->clear();
+        return harness.window->readDeviceSettings();
     }
     bool checked(DownloadBox b) const { return h.window->controls().box(b)->isChecked(); }
     QStringList log() const
@@ -77,8 +81,8 @@ TEST_F(Load, CompleteLayoutCExample)
     EXPECT_FALSE(mainWindow.controls().daysBackEdit->isEnabled());
     EXPECT_TRUE(mainWindow.controls().modelKordavelButton->isChecked());
     EXPECT_EQ(selectedFormat(), FileNameFormat::European);
-    EXPECT_TRUE(mainWindow.clockEnabled);
-    EXPECT_EQ(mainWindow.configByte, 0xB5);
+    EXPECT_TRUE(mainWindow.cycle().clockEnabled());
+    EXPECT_EQ(mainWindow.cycle().configByte(), 0xB5);
     EXPECT_EQ(mainWindow.controls().downloadStartPicker->date(), QDate(2020, 1, 1));
     EXPECT_EQ(mainWindow.controls().downloadEndPicker->date(), QDate(2020, 2, 1))
         << "13:00 is dropped";
@@ -90,7 +94,7 @@ TEST_F(Load, LayoutAAndVersionDependentControls)
     ASSERT_EQ(read(versionFile("TQ000020HEX", 21, {{16, QByteArray::fromHex("0102FFFF03")}})),
               ReadOutcome::Read);
     MainWindow &mainWindow = *h.window;
-    EXPECT_EQ(mainWindow.softwareVersion, 20);
+    EXPECT_EQ(mainWindow.cycle().softwareVersion(), 20);
     EXPECT_TRUE(checked(DownloadBox::Activities));
     EXPECT_FALSE(checked(DownloadBox::EventsFaults)) << "the list ended at the second FF";
     EXPECT_FALSE(mainWindow.controls().otherVdoDataBox->isEnabled());
@@ -100,7 +104,7 @@ TEST_F(Load, LayoutAAndVersionDependentControls)
     EXPECT_TRUE(mainWindow.controls().formatButton(FileNameFormat::French)->isHidden());
     EXPECT_EQ(mainWindow.controls().formatButton(FileNameFormat::European)->text(),
               "European/VDO(DDD)");
-    EXPECT_EQ(mainWindow.configByte, 255);
+    EXPECT_EQ(mainWindow.cycle().configByte(), 255);
     EXPECT_EQ(selectedFormat(), FileNameFormat::ShortNames);
     EXPECT_TRUE(mainWindow.controls().modelKordavelButton->isChecked());
     EXPECT_FALSE(checked(DownloadBox::SaveCardDate));
@@ -179,7 +183,7 @@ TEST_F(Load, ConfigurationBytes)
                         ->isChecked())
             << c.hex;
         EXPECT_EQ(checked(DownloadBox::SaveCardDate), c.saveCardDate) << c.hex;
-        EXPECT_EQ(h.window->clockEnabled, c.clock) << c.hex;
+        EXPECT_EQ(h.window->cycle().clockEnabled(), c.clock) << c.hex;
     }
     EXPECT_EQ(log().last(), "Config. byte: 0");
 }
@@ -236,13 +240,11 @@ TEST_F(Load, OldSoftwareAndUnknownFamilies)
     // Right after start-up no version is known yet.
     Harness fresh;
     DeviceDir other(versionFile("XY000054HEX", 80));
-    fresh.window->scan.roots = {other.root()};
-    fresh.window->scan.deviceIndex = 0;
-    ASSERT_EQ(fresh.window->readDeviceSettings(), ReadOutcome::Read);
+    ASSERT_EQ(readFrom(fresh, other.root()), ReadOutcome::Read);
     MainWindow &mainWindow = *fresh.window;
     EXPECT_EQ(mainWindow.controls().softwareVersionLabel->text(),
               "XY - Unexpected software version");
-    EXPECT_EQ(mainWindow.softwareVersion, 0);
+    EXPECT_EQ(mainWindow.cycle().softwareVersion(), 0);
     EXPECT_EQ(mainWindow.controls().statusLabel->text(), "Config. not available");
     for (QRadioButton *b : mainWindow.controls().fileNameFormatButtons)
         EXPECT_TRUE(b->isHidden());
@@ -258,7 +260,8 @@ TEST_F(Load, MissingFileShowsItsMessageOnly)
               "Wait a moment then click 'Current Settings'.");
     EXPECT_EQ(h.window->controls().daysBackEdit->text(), "7");
 
-    h.window->scan.deviceIndex = 5; // no such drive
+    h.unplug(dev.root());
+    h.tick(); // no drive holds the device now
     EXPECT_EQ(h.window->readDeviceSettings(), ReadOutcome::Failed);
     EXPECT_EQ(h.messages.texts.size(), 2);
 }

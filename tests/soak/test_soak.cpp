@@ -163,7 +163,7 @@ TEST(Soak, AWorkingDayOfTicksHoldsSteady)
         } else if (phase == 100) {
             // The whole cycle: Configure, unplug, replug ("Success!"), unplug.
             h.window->controls().configureButton->click();
-            ASSERT_EQ(h.window->state, FlowState::WaitingForUnplug) << "tick " << t;
+            ASSERT_EQ(h.window->cycle().state(), FlowState::WaitingForUnplug) << "tick " << t;
             h.unplug(root);
             h.window->onPollTick();
             h.plug(root, "KORDAVEL");

@@ -211,17 +211,17 @@ void cycle(const QByteArray &family, int version)
         t.plug();
         mainWindow.onPollTick();
         ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Configuration read");
-        ASSERT_EQ(mainWindow.state,
+        ASSERT_EQ(mainWindow.cycle().state(),
                   family == "CR" ? FlowState::WaitingForDevice : FlowState::SettingsShown);
         t.apply(screen);
         mainWindow.configureDevice(); // for CR the flow never enables the button; the command
                                       // itself works
-        ASSERT_EQ(mainWindow.state, FlowState::WaitingForUnplug)
+        ASSERT_EQ(mainWindow.cycle().state(), FlowState::WaitingForUnplug)
             << qPrintable(t.messages.texts.join(" | "));
         mainWindow.onPollTick();
         t.unplug();
         mainWindow.onPollTick();
-        ASSERT_EQ(mainWindow.state, FlowState::WaitingForReplug);
+        ASSERT_EQ(mainWindow.cycle().state(), FlowState::WaitingForReplug);
         t.plug();
         EXPECT_TRUE(t.lastTakeUp.endsWith("taken up")) << qPrintable(t.lastTakeUp);
         mainWindow.onPollTick();
@@ -229,7 +229,7 @@ void cycle(const QByteArray &family, int version)
         EXPECT_FALSE(QFile::exists(t.device + "/UPDATES/DI999000.HEX"));
         t.unplug();
         mainWindow.onPollTick();
-        ASSERT_EQ(mainWindow.state, FlowState::WaitingForDevice);
+        ASSERT_EQ(mainWindow.cycle().state(), FlowState::WaitingForDevice);
         t.plug();
         mainWindow.onPollTick();
         ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Configuration read");
@@ -295,12 +295,12 @@ TEST(RoundTripFailures, UnknownFamilyAndAFailingWrite)
     MainWindow &mainWindow = *t.window;
     t.plug();
     mainWindow.onPollTick();
-    ASSERT_EQ(mainWindow.state, FlowState::SettingsShown);
+    ASSERT_EQ(mainWindow.cycle().state(), FlowState::SettingsShown);
     // The device's version file turns unreadable between the read and Configure.
     QFile::remove(t.device + "/UPDATES/kordvers.ion");
     mainWindow.configureDevice();
     EXPECT_EQ(t.messages.texts, QStringList{"Unknown Kordavel type"});
-    EXPECT_EQ(mainWindow.state, FlowState::SettingsShown);
+    EXPECT_EQ(mainWindow.cycle().state(), FlowState::SettingsShown);
     EXPECT_TRUE(mainWindow.controls().configureButton->isEnabled());
 
     // The device is pulled before Configure: nothing found, nothing written.
@@ -308,7 +308,7 @@ TEST(RoundTripFailures, UnknownFamilyAndAFailingWrite)
     t.messages.texts.clear();
     mainWindow.configureDevice();
     EXPECT_TRUE(t.messages.texts.isEmpty());
-    EXPECT_EQ(mainWindow.state, FlowState::SettingsShown);
+    EXPECT_EQ(mainWindow.cycle().state(), FlowState::SettingsShown);
     EXPECT_FALSE(QFile::exists(t.device + "/UPDATES/DI999000.HEX"));
 }
 
@@ -321,10 +321,10 @@ TEST(Scenario, WritesTheFileTheWindowsRunIsComparedWith)
     t.window = makeMainWindow(t.drives, systemFiles(), t.clock, t.messages, t.dir.path());
     t.plug();
     t.window->onPollTick();
-    ASSERT_EQ(t.window->state, FlowState::SettingsShown);
+    ASSERT_EQ(t.window->cycle().state(), FlowState::SettingsShown);
     applyScenarioSettings(*t.window);
     t.window->configureDevice();
-    ASSERT_EQ(t.window->state, FlowState::WaitingForUnplug);
+    ASSERT_EQ(t.window->cycle().state(), FlowState::WaitingForUnplug);
     const QByteArray written = readAll(t.device + "/UPDATES/DI999000.HEX");
     EXPECT_EQ(written, readAll(kScenarioExpectedHex)) << written.toStdString();
 }

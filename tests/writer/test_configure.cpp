@@ -36,7 +36,7 @@ protected:
     {
         h.plug(d.root(), "KORD");
         h.tick();
-        ASSERT_EQ(mainWindow().state, FlowState::SettingsShown);
+        ASSERT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
     }
     QStringList updates(DeviceDir &d)
     {
@@ -56,7 +56,7 @@ TEST_F(Configure, WritesTheFileAndAsksForTheUnplug)
     writeFile(dev.path("UPDATES/notes.txt"), "keep");
     plugAndRead(dev);
     mainWindow().configureDevice();
-    EXPECT_EQ(mainWindow().state, FlowState::WaitingForUnplug);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForUnplug);
     EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Disconnect USB");
     EXPECT_EQ(mainWindow().controls().statusLabel->text(), "");
     EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
@@ -85,28 +85,27 @@ TEST_F(Configure, FirstDeviceWinsAndLaterDrivesAreNotListed)
     h.plug("/", "sys", KindFixed);
     h.plug(stick.path() + "/", "STICK");
     h.plug(dev.root(), "KORD");
+    h.tick();
+    ASSERT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
     h.plug(second.root(), "KORD2");
-    h.window->scan.roots = {dev.root()};
-    h.window->scan.deviceIndex = 0;
-    ASSERT_EQ(mainWindow().readDeviceSettings(), ReadOutcome::Read);
     mainWindow().configureDevice();
     EXPECT_EQ(log(), (QStringList{stick.path() + "/\tSTICK\tRemovable drive",
                                   dev.root() + "\tKORD\tRemovable drive", "Kordavel found",
                                   "Configuration file created"}));
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
     EXPECT_FALSE(QFile::exists(second.path("UPDATES/DI999000.HEX")));
-    EXPECT_EQ(mainWindow().scan.deviceIndex, 2);
+    EXPECT_EQ(mainWindow().cycle().scan().deviceIndex, 2);
 }
 
 TEST_F(Configure, FixedDriveWithTheFolderIsIgnored)
 {
     h.plug(dev.root(), "KORD", KindFixed);
-    mainWindow().state = FlowState::SettingsShown;
+    mainWindow().cycle().setState(FlowState::SettingsShown);
     mainWindow().configureDevice();
     EXPECT_TRUE(log().isEmpty());
     EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
     EXPECT_EQ(mainWindow().controls().statusLabel->text(), "");
-    EXPECT_EQ(mainWindow().state, FlowState::SettingsShown);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
 }
 
@@ -119,7 +118,7 @@ TEST_F(Configure, UnknownFamilyWritesNothingAndDeletesNothing)
     EXPECT_EQ(h.messages.texts, QStringList{"Unknown Kordavel type"});
     EXPECT_EQ(h.messages.titles, QStringList{"Kordavel - Set 'Latest VU' settings"});
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/keep.hex")));
-    EXPECT_EQ(mainWindow().state, FlowState::SettingsShown);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
     EXPECT_TRUE(mainWindow().controls().configureButton->isEnabled());
     EXPECT_EQ(mainWindow().outerHeightTwips(), 7800) << "no unplug prompt";
     EXPECT_FALSE(log().contains("Configuration file created"));
@@ -134,7 +133,7 @@ TEST_F(Configure, WriteFailureKeepsExistingFilesAndSaysWhy)
     mainWindow().configureDevice();
     ASSERT_EQ(h.messages.texts.size(), 1);
     EXPECT_TRUE(h.messages.texts[0].contains("No configuration file was written."));
-    EXPECT_EQ(mainWindow().state, FlowState::SettingsShown);
+    EXPECT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
     EXPECT_TRUE(mainWindow().controls().configureButton->isEnabled());
     EXPECT_EQ(readAll(dev.path("UPDATES")), "not a folder");
 }
@@ -159,7 +158,7 @@ TEST_F(Configure, SecondRunReplacesTheFirst)
     plugAndRead(dev);
     mainWindow().configureDevice();
     const QByteArray first = readAll(dev.path("UPDATES/DI999000.HEX"));
-    mainWindow().state = FlowState::SettingsShown;
+    mainWindow().cycle().setState(FlowState::SettingsShown);
     mainWindow().controls().activitiesBox->setChecked(false);
     mainWindow().controls().useDatesBox->setChecked(false);
     mainWindow().controls().activitiesBox->setChecked(false);
@@ -255,7 +254,7 @@ struct UnreliableHarness : HarnessOn<UnreliableMedium>
         EXPECT_TRUE(messages.texts[0].contains(QLatin1String(problem)))
             << messages.texts[0].toStdString();
         EXPECT_EQ(messages.titles[0], "Kordavel - Set 'Latest VU' settings");
-        EXPECT_NE(window->state, FlowState::WaitingForUnplug);
+        EXPECT_NE(window->cycle().state(), FlowState::WaitingForUnplug);
         EXPECT_EQ(window->outerHeightTwips(), 7800) << "the tall unplug window is never shown";
         EXPECT_TRUE(window->controls().configureButton->isEnabled()) << "the user can try again";
         for (int i = 0; i < window->controls().driveLog->count(); ++i)
@@ -268,7 +267,7 @@ struct UnreliableHarness : HarnessOn<UnreliableMedium>
 TEST(ConfigureGuarantees, FileReadBackDifferentFromWhatWasWrittenIsNeverReportedAsWritten)
 {
     UnreliableHarness h;
-    ASSERT_EQ(h.window->state, FlowState::SettingsShown);
+    ASSERT_EQ(h.window->cycle().state(), FlowState::SettingsShown);
     writeFile(h.dev.path("UPDATES/DI999000.HEX"), "earlier complete file");
     h.medium.corruptReadBack = true;
     h.window->configureDevice();
@@ -281,11 +280,11 @@ TEST(ConfigureGuarantees, FileReadBackDifferentFromWhatWasWrittenIsNeverReported
 TEST(ConfigureGuarantees, FolderThatCannotBeFlushedIsNeverReportedAsWritten)
 {
     UnreliableHarness h;
-    ASSERT_EQ(h.window->state, FlowState::SettingsShown);
+    ASSERT_EQ(h.window->cycle().state(), FlowState::SettingsShown);
     h.medium.failFolderFlush = true;
     h.window->configureDevice();
     h.expectNoUnplugPrompt("could not be flushed");
     // A tick later the flow still waits for the user, not for an unplug.
     h.window->onPollTick();
-    EXPECT_EQ(h.window->state, FlowState::SettingsShown);
+    EXPECT_EQ(h.window->cycle().state(), FlowState::SettingsShown);
 }

@@ -83,7 +83,7 @@ protected:
         writeFile(dev.path("UPDATES/old.hex"), "old");
         h.plug(dev.root());
         h.tick();
-        ASSERT_EQ(window->state, FlowState::SettingsShown);
+        ASSERT_EQ(window->cycle().state(), FlowState::SettingsShown);
     }
     void plug() { h.plug(dev.root()); }
     void unplug() { h.unplug(dev.root()); }
@@ -94,7 +94,7 @@ protected:
     {
         ASSERT_EQ(messages.texts.size(), 1);
         EXPECT_EQ(messages.texts[0], sentence + "\r\nNo configuration file was written.");
-        EXPECT_EQ(window->state, FlowState::SettingsShown);
+        EXPECT_EQ(window->cycle().state(), FlowState::SettingsShown);
         EXPECT_EQ(window->outerHeightTwips(), 7800) << "no unplug prompt";
         EXPECT_TRUE(window->controls().configureButton->isEnabled());
         EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "earlier complete file");
@@ -115,7 +115,7 @@ protected:
 
 TEST_F(RefusingMediumTest, WriteProtectedMediumIsSaidPlainly)
 {
-    const int deviceByte = window->configByte;
+    const int deviceByte = window->cycle().configByte();
     // Another model on the screen: another byte.
     const MainWindowControls &c = window->controls();
     (c.modelKordavelPlusButton->isChecked() ? c.modelKordavelButton : c.modelKordavelPlusButton)
@@ -123,7 +123,7 @@ TEST_F(RefusingMediumTest, WriteProtectedMediumIsSaidPlainly)
     medium.create.code = kWriteProtectedCode;
     window->configureDevice();
     expectNothingWritten("The Kordavel is write-protected.");
-    EXPECT_EQ(window->configByte, deviceByte) << "the device still has its own byte";
+    EXPECT_EQ(window->cycle().configByte(), deviceByte) << "the device still has its own byte";
 }
 
 TEST_F(RefusingMediumTest, FullMediumIsSaidPlainly)
@@ -149,7 +149,7 @@ TEST_F(RefusingMediumTest, FileHeldForAMomentIsWaitedFor)
     medium.removal = {kInUseCode, 3, "old.hex"};
     window->configureDevice();
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('|').toStdString();
-    EXPECT_EQ(window->state, FlowState::WaitingForUnplug);
+    EXPECT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
     EXPECT_TRUE(readAll(dev.path("UPDATES/DI999000.HEX")).endsWith(":00000001FF\r\n"));
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/old.hex")));
 }
@@ -180,7 +180,7 @@ TEST_F(RefusingMediumTest, OldHexFileThatStaysStopsTheInstallation)
 TEST_F(RefusingMediumTest, TakenUpFileHeldAtTheReplugIsDeletedOnALaterTick)
 {
     window->configureDevice();
-    ASSERT_EQ(window->state, FlowState::WaitingForUnplug);
+    ASSERT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
     unplug();
     window->onPollTick();
     medium.removal = {kInUseCode, 3, "DI999000.HEX"};
@@ -213,10 +213,10 @@ TEST_F(RefusingMediumTest, PendingDeletionNeverTouchesANewlyWrittenFile)
     window->onPollTick();
     plug();
     window->onPollTick(); // read again
-    ASSERT_EQ(window->state, FlowState::SettingsShown);
+    ASSERT_EQ(window->cycle().state(), FlowState::SettingsShown);
     medium.removal = {};
     window->configureDevice();
-    ASSERT_EQ(window->state, FlowState::WaitingForUnplug);
+    ASSERT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
     window->onPollTick();
     EXPECT_TRUE(readAll(dev.path("UPDATES/DI999000.HEX")).endsWith(":00000001FF\r\n"))
         << "the file the device has yet to take up stays";

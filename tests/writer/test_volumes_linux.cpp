@@ -37,7 +37,7 @@ protected:
         writeFile(dir.filePath("UPDATES/old.hex"), "old");
         h.plug(dir.path() + '/', "KORD");
         h.tick();
-        ASSERT_EQ(h.window->state, FlowState::SettingsShown);
+        ASSERT_EQ(h.window->cycle().state(), FlowState::SettingsShown);
     }
     void remountReadOnly()
     {
@@ -58,7 +58,7 @@ protected:
     {
         ASSERT_EQ(h.messages.texts.size(), 1);
         EXPECT_EQ(h.messages.texts[0], sentence + "\r\nNo configuration file was written.");
-        EXPECT_EQ(h.window->state, FlowState::SettingsShown);
+        EXPECT_EQ(h.window->cycle().state(), FlowState::SettingsShown);
         EXPECT_EQ(h.window->outerHeightTwips(), 7800) << "no unplug prompt";
         EXPECT_TRUE(h.window->controls().configureButton->isEnabled());
         EXPECT_EQ(readAll(dir.filePath("UPDATES/kordvers.ion")), exampleLayoutC());
@@ -102,5 +102,5 @@ TEST_F(Volume, FullMediumHasNoSpace)
     h.messages.texts.clear();
     h.window->configureDevice();
     EXPECT_TRUE(h.messages.texts.isEmpty()) << h.messages.texts.join('|').toStdString();
-    EXPECT_EQ(h.window->state, FlowState::WaitingForUnplug);
+    EXPECT_EQ(h.window->cycle().state(), FlowState::WaitingForUnplug);
 }

@@ -69,7 +69,7 @@ public:
         tick("no device");
         plug();
         tick("device plugged in");
-        if (window.state != FlowState::SettingsShown) {
+        if (window.cycle().state() != FlowState::SettingsShown) {
             std::fprintf(stderr, "the device was not read\n");
             return 1;
         }
@@ -149,7 +149,8 @@ private:
             QStringLiteral("%1/stage-%2.png").arg(m_out).arg(m_stage, 2, 10, QLatin1Char('0'));
         m_window->grab().save(png);
         std::printf("[%s] state %d, message \"%s\", instruction \"%s\", window %s -> %s\n", what,
-                    int(m_window->state), qPrintable(m_window->controls().statusLabel->text()),
+                    int(m_window->cycle().state()),
+                    qPrintable(m_window->controls().statusLabel->text()),
                     qPrintable(m_window->controls().instructionLabel->text()),
                     m_window->outerHeightTwips() > 7800 ? "tall" : "short", qPrintable(png));
         std::fflush(stdout);

@@ -1,4 +1,4 @@
-#include "flow.h"
+#include "cycle/flow.h"
 
 namespace kordavel {
 
