@@ -282,7 +282,7 @@ TEST_F(WindowsEndToEnd, EveryDriveLetterMappedAtOnce)
     const std::optional<QStringList> roots = drives->roots();
     ASSERT_TRUE(roots.has_value());
     EXPECT_EQ(roots->size(), 26) << roots->join(' ').toStdString();
-    EXPECT_EQ(window->deviceCount, 1) << "only E:, never the fixed D:";
+    EXPECT_EQ(window->cycle().deviceCount(), 1) << "only E:, never the fixed D:";
     const QStringList rows = log();
     std::printf("The drive log with every letter in use:\n");
     for (const QString &r : rows)
@@ -316,11 +316,11 @@ TEST_F(WindowsEndToEnd, EmptyCardReaderSlotsBesideTheDevice)
     ASSERT_TRUE(waitForMessage("Ready for next"));
     EXPECT_TRUE(listedAsRemovable("F:\\")) << log().join('|').toStdString();
     EXPECT_TRUE(listedAsRemovable("G:\\")) << log().join('|').toStdString();
-    EXPECT_EQ(window->deviceCount, 0);
+    EXPECT_EQ(window->cycle().deviceCount(), 0);
 
     plug();
     ASSERT_TRUE(waitForMessage("Configuration read"));
-    EXPECT_EQ(window->deviceCount, 1);
+    EXPECT_EQ(window->cycle().deviceCount(), 1);
     ASSERT_TRUE(waitUntil([&] { return window->cycle().state() == FlowState::SettingsShown; }));
     window->controls().configureButton->click();
     ASSERT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
