@@ -7,7 +7,7 @@ packages=(
   build-essential cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev googletest libbenchmark-dev
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils libxcb1-dev
   python3-dbusmock dbus-daemon
   srecord appstream dpkg-dev strace python3
   fonts-liberation2 fonts-dejavu-core

@@ -32,7 +32,6 @@ MainWindow::MainWindow(const Platform &platform, QWidget *parent)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QLatin1String(kWindowCaption));
-    setWindowIcon(programIcon());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kBackground);
     setPalette(pal);
@@ -57,6 +56,19 @@ MainWindow::MainWindow(const Platform &platform, QWidget *parent)
 
     loadStartupState();
     m_pollTimer->start();
+    // The icon and the device picture (which the short window does not show)
+    // take about as long to draw as all the controls take to build; they are
+    // drawn once the window is on the screen, so that it appears sooner.
+    QTimer::singleShot(0, this, &MainWindow::drawPictures);
+}
+
+void MainWindow::drawPictures()
+{
+    if (m_picturesDrawn)
+        return;
+    m_picturesDrawn = true;
+    setWindowIcon(programIcon());
+    drawDevicePicture(m_controls);
 }
 
 MainWindow::~MainWindow()
@@ -185,6 +197,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::setOuterHeightTwips(int twips)
 {
+    if (twips == kTallHeightTwips)
+        drawPictures(); // the tall window shows the device
     m_outerHeightTwips = twips;
     applyOuterSize();
 }
@@ -209,6 +223,7 @@ void MainWindow::inform(const QString &text)
 
 HelpWindow *MainWindow::newHelpWindow()
 {
+    drawPictures(); // the help window takes the main window's icon
     auto *help = new HelpWindow(m_status == Status::NotSuitable ? HelpTopic::NotSuitable
                                                                 : HelpTopic::Instructions);
     help->setWindowIcon(windowIcon());

@@ -128,6 +128,7 @@ private:
     void showStatus(Status status);
 
     void loadStartupState();
+    void drawPictures();
     void connectMediaService();
     void setOuterHeightTwips(int twips);
     void applyOuterSize();
@@ -162,6 +163,7 @@ private:
     bool m_lastFocusWasHelp = false;
     bool m_activatedOnce = false;
     bool m_wide = false;
+    bool m_picturesDrawn = false;
     QStringList m_unmountedDrives;   // kernel names; the mount button mounts the first
     QString m_mediaProblem;          // why the last mount or removal failed
     FlowState m_mediaProblemState{}; // flow state in which it failed

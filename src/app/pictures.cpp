@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace kordavel {
 
 namespace {
@@ -37,10 +39,20 @@ void drawDevice(QPainter &p, const QRectF &r)
         f.setStyleHint(QFont::SansSerif);
         f.setBold(true);
         // The largest size at which the name fits the display with a margin.
-        for (int px = int(screen.height() * 0.4); px > 6; --px) {
+        // Each size measured loads a font of its own, so the search starts
+        // just above the size that the width at one size predicts (widths
+        // grow almost in proportion) instead of at the largest.
+        const QString name = QStringLiteral("KORDAVEL");
+        const int largest = int(screen.height() * 0.4);
+        const qreal room = screen.width() * 0.84;
+        f.setPixelSize(largest);
+        const qreal widthAtLargest = QFontMetricsF(f).horizontalAdvance(name);
+        int px = largest;
+        if (widthAtLargest >= room && widthAtLargest > 0)
+            px = std::clamp(int(largest * room / widthAtLargest) + 2, 7, largest);
+        for (; px > 6; --px) {
             f.setPixelSize(px);
-            if (QFontMetricsF(f).horizontalAdvance(QStringLiteral("KORDAVEL")) <
-                screen.width() * 0.84)
+            if (QFontMetricsF(f).horizontalAdvance(name) < room)
                 break;
         }
         p.setFont(f);

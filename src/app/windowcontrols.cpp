@@ -185,7 +185,6 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     c.statusLabel->setFont(designFont(kHeadlinePoints));
     c.statusLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     c.devicePicture = place(new QLabel(window), "devicePicture");
-    c.devicePicture->setPixmap(QPixmap::fromImage(devicePicture(scale)));
     c.devicePicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     c.instructionLabel =
         place(new QLabel(QStringLiteral("Disconnect USB"), window), "instructionLabel");
@@ -218,6 +217,12 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     c.instructionLabel->raise();
     c.arrowDisplay->raise();
     return c;
+}
+
+void drawDevicePicture(const MainWindowControls &controls)
+{
+    const qreal scale = controls.devicePicture->devicePixelRatioF();
+    controls.devicePicture->setPixmap(QPixmap::fromImage(devicePicture(scale)));
 }
 
 } // namespace kordavel

@@ -43,7 +43,10 @@ struct MainWindowControls : SettingsControls
 };
 
 // Creates the controls on the window, with their captions, fonts, tooltips,
-// initial states and places from the layout table.
+// initial states and places from the layout table. The device picture stays
+// empty until drawDevicePicture() is called.
 MainWindowControls buildMainWindowControls(QWidget *window);
+// Draws the device picture for the window's scale.
+void drawDevicePicture(const MainWindowControls &controls);
 
 } // namespace kordavel

@@ -196,6 +196,10 @@ TEST_F(Scaling, PicturesAreDrawnForTheScale)
         EXPECT_DOUBLE_EQ(box->image().devicePixelRatio(), scale);
         EXPECT_EQ(box->image().size(), box->size() * scale) << "every device pixel drawn";
     }
+    // The device picture is drawn once the window is on the screen and the
+    // event loop runs, and then for the window's scale.
+    ASSERT_TRUE(waitUntil([&] { return !c.devicePicture->pixmap().isNull(); }, 5000));
+    EXPECT_FALSE(h.window->windowIcon().isNull());
     const QPixmap device = c.devicePicture->pixmap();
     EXPECT_DOUBLE_EQ(device.devicePixelRatio(), scale);
     EXPECT_EQ(device.size(), QSize(270, 221) * scale);
