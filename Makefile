@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps configure build run test clean test-sanitize fuzz fuzz-build fuzz-long soak bench footprint package \
-        windows test-windows
+        windows test-windows startup startup-windows
 
 all: build
 
@@ -73,6 +73,14 @@ fuzz-long: fuzz-build
 SOAK_TICKS ?= 100000
 soak: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen KORDAVEL_SOAK_TICKS=$(SOAK_TICKS) ./tests/test_soak
+
+# How late the window appears against a bare Qt window (STARTS alternating
+# starts each, on Xvfb): the Linux build, and the Windows build under wine.
+STARTS ?= 21
+startup: build
+	@bash bench/startup.sh linux $(BUILD) $(STARTS)
+startup-windows: build windows
+	@bash bench/startup.sh windows $(WIN_BUILD) $(BUILD) $(STARTS)
 
 # Costs of a poll tick against spawning a drive-listing tool, as ratios.
 bench: deps
