@@ -59,7 +59,11 @@ MainWindow::MainWindow(const Platform &platform, QWidget *parent)
     // The icon and the device picture (which the short window does not show)
     // take about as long to draw as all the controls take to build; they are
     // drawn once the window is on the screen, so that it appears sooner.
-    QTimer::singleShot(0, this, &MainWindow::drawPictures);
+    auto *drawSoon = new QTimer(this);
+    drawSoon->setSingleShot(true);
+    connect(drawSoon, &QTimer::timeout, this, &MainWindow::drawPictures);
+    connect(drawSoon, &QTimer::timeout, drawSoon, &QObject::deleteLater);
+    drawSoon->start(0);
 }
 
 void MainWindow::drawPictures()
