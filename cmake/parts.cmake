@@ -1,9 +1,10 @@
 # How the parts of src/ are built. Each folder is one static library; a part
 # sees its own headers and those of the parts it links, nothing else: its
 # include root holds only a link to its own folder, so "settings/x.h" resolves
-# only for a target that links kordavel_settings.
+# only for a target that links kordavel_settings. The roots lie under
+# <build>/parts/, which the clang-tidy header filter names beside src/.
 function(kordavel_part target folder)
-  set(root ${PROJECT_BINARY_DIR}/include/${folder})
+  set(root ${PROJECT_BINARY_DIR}/parts/${folder})
   file(MAKE_DIRECTORY ${root})
   file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${folder} ${root}/${folder} SYMBOLIC)
   target_include_directories(${target} PUBLIC ${root})

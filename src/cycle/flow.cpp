@@ -1,4 +1,4 @@
-#include "cycle/flow.h"
+#include "flow.h"
 
 namespace kordavel {
 
