@@ -1,7 +1,7 @@
 // Costs of the work a poll tick does, against spawning a drive-listing tool.
 #include "device/drivescan.h"
+#include "drives_table.h"
 #include "platform/drives_linux.h"
-#include "platform/drives_table.h"
 #include "platform/files.h"
 #include "settings/versionfile.h"
 #include "writer/hexfile.h"

@@ -1,6 +1,6 @@
 // Fuzzes the drive-table parser: every entry it gives back must be one the
 // table format allows.
-#include "platform/drives_table.h"
+#include "drives_table.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/units.h"
+#include "look/units.h"
 
 #include <QRect>
 #include <QString>

@@ -1,3 +1,4 @@
+#include "drives_table.h"
 #include "mainwindow.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
@@ -8,13 +9,27 @@
 
 #include <QApplication>
 
+namespace {
+
+// A drive table named by KORDAVEL_DRIVE_TABLE stands in for the machine's own
+// drives, so that the program can be run against a simulated device.
+std::unique_ptr<kordavel::Drives> makeDrives()
+{
+    const QString table = qEnvironmentVariable("KORDAVEL_DRIVE_TABLE");
+    if (!table.isEmpty())
+        return std::make_unique<kordavel::TableDrives>(table);
+    return kordavel::makeOsDrives();
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     // No display name: the toolkit would append it to every window caption.
     QApplication::setApplicationName(QStringLiteral("kordavel-config"));
 
-    const std::unique_ptr<kordavel::Drives> drives = kordavel::makeSystemDrives();
+    const std::unique_ptr<kordavel::Drives> drives = makeDrives();
     kordavel::Platform platform;
     platform.drives = drives.get();
     platform.files = &kordavel::systemFiles();

@@ -1,10 +1,10 @@
 #include "mainwindow.h"
 
 #include "layout.h"
+#include "look/look.h"
 #include "pictures.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "platform/look.h"
 #include "platform/media.h"
 #include "platform/messagebox.h"
 #include "platform/program.h"
@@ -211,12 +211,10 @@ void MainWindow::applyOuterSize()
 {
     // Sizes are given for the outer window; the client area is what remains
     // after the window system's title bar and borders.
-    QSize deco = frameGeometry().size() - geometry().size();
-    if (deco.width() <= 0 || deco.height() <= 0)
-        deco = kDefaultDecoration;
-    const int w = m_outerWidthTwips > 0 ? twipsToPixels(m_outerWidthTwips) - deco.width()
-                                        : twipsToPixels(kWideClientWidthTwips);
-    setFixedSize(w, twipsToPixels(m_outerHeightTwips) - deco.height());
+    QSize client = clientSizeForOuterTwips(*this, m_outerWidthTwips, m_outerHeightTwips);
+    if (m_outerWidthTwips <= 0)
+        client.setWidth(twipsToPixels(kWideClientWidthTwips));
+    setFixedSize(client);
 }
 
 void MainWindow::inform(const QString &text)

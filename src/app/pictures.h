@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/look.h"
+#include "look/look.h"
 
 #include <QColor>
 #include <QIcon>

@@ -1,6 +1,6 @@
 #include "settingscontrols.h"
 
-#include "platform/units.h"
+#include "look/units.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 
 #include "arrows.h"
 #include "layout.h"
+#include "look/look.h"
 #include "pictures.h"
-#include "platform/look.h"
 #include "widgets.h"
 
 #include <QButtonGroup>
@@ -29,22 +29,17 @@ template <typename T> T *place(T *w, const char *name)
 
 // Explicit groups: automatic exclusivity would search the whole window and
 // couple the page selectors with the option buttons inside the pages.
-void exclusiveGroup(std::initializer_list<QRadioButton *> buttons)
+template <typename... More> void exclusiveGroup(QRadioButton *first, More *...more)
 {
-    auto *group = new QButtonGroup((*buttons.begin())->parent());
+    auto *group = new QButtonGroup(first->parent());
     int id = 0;
-    for (QRadioButton *b : buttons)
-        group->addButton(b, id++);
+    group->addButton(first, id++);
+    (group->addButton(more, id++), ...);
 }
 
-} // namespace
-
-MainWindowControls buildMainWindowControls(QWidget *window)
+// The model of the device: Kordavel or Kordavel Plus.
+void buildModelChoice(MainWindowControls &c, QWidget *window)
 {
-    // Creation order is stacking order: later controls lie above earlier ones.
-    MainWindowControls c;
-    c.helpButton = place(new QPushButton(QStringLiteral("&?"), window), "helpButton");
-
     c.modelFrame = place(new QFrame(window), "modelFrame");
     c.modelFrame->setFrameShape(QFrame::NoFrame);
     c.modelKordavelButton =
@@ -55,8 +50,12 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     for (QRadioButton *b : {c.modelKordavelButton, c.modelKordavelPlusButton})
         b->setFont(designFont(kSmallPoints));
     c.modelKordavelPlusButton->setChecked(true);
-    exclusiveGroup({c.modelKordavelButton, c.modelKordavelPlusButton});
+    exclusiveGroup(c.modelKordavelButton, c.modelKordavelPlusButton);
+}
 
+// The two pages, still empty, and the buttons that choose between them.
+void buildPages(MainWindowControls &c, QWidget *window)
+{
     c.fileNamePageButton =
         place(new WrapRadioButton(QStringLiteral("File Name"), window), "fileNamePageButton");
     c.downloadPageButton =
@@ -64,7 +63,7 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     for (QRadioButton *b : {c.downloadPageButton, c.fileNamePageButton})
         b->setFont(designFont(kLargePoints));
     c.downloadPageButton->setChecked(true);
-    exclusiveGroup({c.downloadPageButton, c.fileNamePageButton});
+    exclusiveGroup(c.downloadPageButton, c.fileNamePageButton);
 
     c.fileNamePage =
         place(new QGroupBox(QStringLiteral("Select File Name Format"), window), "fileNamePage");
@@ -74,7 +73,11 @@ MainWindowControls buildMainWindowControls(QWidget *window)
         page->setFont(designFont(kSmallPoints));
         useDesignFrameLook(page);
     }
+}
 
+// The file-name page: one button per format of the downloaded files' names.
+void fillFileNamePage(MainWindowControls &c)
+{
     struct FormatDef
     {
         FileNameFormat format;
@@ -96,8 +99,12 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     }
     c.formatButton(FileNameFormat::European)->setChecked(true);
     const auto &fb = c.fileNameFormatButtons;
-    exclusiveGroup({fb[0], fb[1], fb[2], fb[3], fb[4]});
+    exclusiveGroup(fb[0], fb[1], fb[2], fb[3], fb[4]);
+}
 
+// A box per kind of data on the download page.
+void addDownloadBoxes(MainWindowControls &c)
+{
     struct BoxDef
     {
         QCheckBox *MainWindowControls::*box;
@@ -131,7 +138,12 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     // The overview is always downloaded.
     c.overviewBox->setChecked(true);
     c.overviewBox->setEnabled(false);
+}
 
+// The download page: the boxes, the days back and the dates.
+void fillDownloadPage(MainWindowControls &c)
+{
+    addDownloadBoxes(c);
     c.daysBackEdit = place(new QLineEdit(QStringLiteral("92"), c.downloadPage), "daysBackEdit");
     c.daysBackEdit->setFont(designFont(kLargePoints));
     c.daysBackEdit->setToolTip(QStringLiteral("Set to zero for 'download since last download'"));
@@ -155,7 +167,11 @@ MainWindowControls buildMainWindowControls(QWidget *window)
         w->setFont(designFont(kSmallPoints));
     for (DownloadBox b : kAllDownloadBoxes)
         c.box(b)->setFont(designFont(kSmallPoints));
+}
 
+// The arrow display and the three hidden pictures it copies from.
+void buildArrowPictures(MainWindowControls &c, QWidget *window)
+{
     c.noArrowPicture = place(new PictureBox(window), "noArrowPicture");
     c.arrowDisplay = place(new PictureBox(window), "arrowDisplay");
     c.plugInArrowPicture = place(new PictureBox(window), "plugInArrowPicture");
@@ -170,14 +186,21 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     c.unplugArrowPicture->setImage(arrowPicture(false, scale));
     for (PictureBox *hidden : {c.noArrowPicture, c.plugInArrowPicture, c.unplugArrowPicture})
         hidden->setVisible(false);
+}
 
-    c.driveLog = place(new QListWidget(window), "driveLog");
-    c.configureButton =
-        place(new QPushButton(QStringLiteral("&Configure"), window), "configureButton");
-    c.configureButton->setEnabled(false);
+// The number of the flow's state, for service work: like the drive log, it
+// lies beyond the narrow window's right edge.
+void buildStateDisplay(MainWindowControls &c, QWidget *window)
+{
     c.stateCaptionLabel = place(new QLabel(QStringLiteral("State"), window), "stateCaptionLabel");
     c.stateLabel = place(new QLabel(QStringLiteral("0"), window), "stateLabel");
     c.stateLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
+}
+
+// What the user reads: the device's software version, the status, the device
+// picture with the instruction over it, the program's version and copyright.
+void buildStatusArea(MainWindowControls &c, QWidget *window)
+{
     c.softwareVersionLabel =
         place(new QLabel(QStringLiteral("SW Version - "), window), "softwareVersionLabel");
     c.softwareVersionLabel->setFont(designFont(kSmallPoints));
@@ -194,6 +217,12 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     c.programVersionLabel = place(new QLabel(window), "programVersionLabel");
     c.programVersionLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
     c.copyrightLabel = place(new QLabel(window), "copyrightLabel");
+}
+
+// The desktop's disk service: the hint on an unmounted drive with its mount
+// button, and safe removal of the configured device.
+void buildDiskServiceControls(MainWindowControls &c, QWidget *window)
+{
     c.mountNoticeLabel = place(new QLabel(window), "mountNoticeLabel");
     c.mountNoticeLabel->setWordWrap(true);
     c.mountNoticeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -206,6 +235,28 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     c.safeRemoveButton->setToolTip(
         QStringLiteral("Unmount the Kordavel and power it off, ready to be unplugged"));
     c.safeRemoveButton->setVisible(false);
+}
+
+} // namespace
+
+MainWindowControls buildMainWindowControls(QWidget *window)
+{
+    // Creation order is stacking order: later controls lie above earlier ones.
+    // It is also the order the Tab key follows.
+    MainWindowControls c;
+    c.helpButton = place(new QPushButton(QStringLiteral("&?"), window), "helpButton");
+    buildModelChoice(c, window);
+    buildPages(c, window);
+    fillFileNamePage(c);
+    fillDownloadPage(c);
+    buildArrowPictures(c, window);
+    c.driveLog = place(new QListWidget(window), "driveLog");
+    c.configureButton =
+        place(new QPushButton(QStringLiteral("&Configure"), window), "configureButton");
+    c.configureButton->setEnabled(false);
+    buildStateDisplay(c, window);
+    buildStatusArea(c, window);
+    buildDiskServiceControls(c, window);
 
     // Labels draw their text from the top of their box, as the design places
     // them; the toolkit would centre it vertically.

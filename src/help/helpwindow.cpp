@@ -1,8 +1,8 @@
 #include "helpwindow.h"
 
 #include "helptext.h"
-#include "platform/look.h"
-#include "platform/units.h"
+#include "look/look.h"
+#include "look/units.h"
 
 #include <QFont>
 #include <QLabel>
@@ -42,10 +42,7 @@ HelpWindow::HelpWindow(HelpTopic topic)
 
 void HelpWindow::applyOuterHeight()
 {
-    int decoration = frameGeometry().height() - geometry().height();
-    if (decoration <= 0)
-        decoration = kDefaultDecoration.height();
-    resize(twipsToPixels(kClientWidthTwips), twipsToPixels(m_outerHeightTwips) - decoration);
+    resize(twipsToPixels(kClientWidthTwips), clientHeightForOuterTwips(*this, m_outerHeightTwips));
 }
 
 void HelpWindow::showEvent(QShowEvent *event)

@@ -38,9 +38,6 @@ public:
     virtual QStringList unmountedRemovables() { return {}; }
 };
 
-// The drives of this machine: the table named by KORDAVEL_DRIVE_TABLE when that
-// variable is set, otherwise the operating system's own list.
-std::unique_ptr<Drives> makeSystemDrives();
 // The operating system's own drives (one backend per platform).
 std::unique_ptr<Drives> makeOsDrives();
 

@@ -5,6 +5,8 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
+#include <optional>
+
 namespace kordavel {
 
 namespace {
@@ -44,6 +46,114 @@ QString describeFileProblem(const FileResult &failure, const QString &fileName,
     return details;
 }
 
+// One installation into a device's UPDATES folder, step by step. Each step
+// returns why it failed, or nothing. Once the temporary file is written, a
+// step that fails removes it again, except the last: by then it is in place.
+class Installation
+{
+public:
+    Installation(Files &files, const QString &updates, const InUseRetry &retry)
+        : m_files(files), m_updates(updates),
+          m_temp(childPath(updates, QLatin1String(kTemporaryName))), m_retry(retry),
+          // One budget for the whole installation, so a held file costs at most that.
+          m_deadline(retry.budgetMs)
+    {}
+
+    std::optional<QString> writeTemporary(const QByteArray &text)
+    {
+        // A leftover of an interrupted run; if it cannot go, creating the file says why.
+        if (m_files.isFile(m_temp))
+            retried([&] { return m_files.remove(m_temp); });
+        const FileResult created = retried([&] { return m_files.createDurable(m_temp, text); });
+        if (created.problem == FileProblem::InUse) {
+            // No one holds a name that does not exist yet: a new file refused
+            // for this long means a locked folder or a read-only medium that
+            // says so only as access denied (as wine does for a read-only mount).
+            return QStringLiteral("The Kordavel refuses new files; it may be write-protected "
+                                  "or locked by another program.");
+        }
+        if (!created) {
+            return describeFileProblem(
+                created, QLatin1String(kTemporaryName),
+                QStringLiteral("The configuration file could not be written (%1).")
+                    .arg(created.text));
+        }
+        return std::nullopt;
+    }
+
+    std::optional<QString> verifyTemporary(const QByteArray &text)
+    {
+        const auto back = m_files.readFromMedium(m_temp, text.size() + 1);
+        if (back.status == Files::ReadStatus::Ok && back.data == text)
+            return std::nullopt;
+        m_files.remove(m_temp);
+        return QStringLiteral("The configuration file read back from the Kordavel differs from "
+                              "what was written.");
+    }
+
+    // An old HEX file left behind would be taken up by the device as well, so
+    // one that cannot be deleted stops the installation. The file of the final
+    // name is replaced by the rename itself, so that name holds the old or the
+    // new complete file at every moment.
+    std::optional<QString> removeOtherHexFiles(const QString &fileName)
+    {
+        const auto names = m_files.listFiles(m_updates);
+        if (!names)
+            return std::nullopt;
+        for (const QString &name : *names) {
+            if (!name.endsWith(QLatin1String(".hex"), Qt::CaseInsensitive) || name == fileName)
+                continue;
+            const QString old = childPath(m_updates, name);
+            m_files.setNormal(old);
+            const FileResult removed = retried([&] { return m_files.remove(old); });
+            if (!removed && m_files.isFile(old)) {
+                m_files.remove(m_temp);
+                return describeFileProblem(
+                    removed, name,
+                    QStringLiteral("The old file %1 could not be deleted (%2).")
+                        .arg(name, removed.text));
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::optional<QString> putInPlace(const QString &fileName)
+    {
+        const QString target = childPath(m_updates, fileName);
+        const FileResult renamed = retried([&] { return m_files.rename(m_temp, target); });
+        if (renamed)
+            return std::nullopt;
+        m_files.remove(m_temp);
+        return describeFileProblem(
+            renamed, fileName,
+            QStringLiteral("The configuration file could not be put in place (%1).")
+                .arg(renamed.text));
+    }
+
+    std::optional<QString> flushFolder(const QString &fileName)
+    {
+        const FileResult synced = m_files.syncDir(m_updates);
+        if (synced)
+            return std::nullopt;
+        return describeFileProblem(
+            synced, fileName,
+            QStringLiteral("The configuration file could not be flushed to the Kordavel (%1).")
+                .arg(synced.text));
+    }
+
+private:
+    template <typename Op> FileResult retried(Op op)
+    {
+        return retryWhileInUse(m_deadline, m_retry, op);
+    }
+
+    Files &m_files;
+    const QString m_updates;
+    const QString m_temp;
+    const InUseRetry m_retry;
+    const QDeadlineTimer m_deadline;
+};
+
 } // namespace
 
 InstallResult installConfigurationFile(Files &files, const QString &root, const QString &fileName,
@@ -55,77 +165,18 @@ InstallResult installConfigurationFile(Files &files, const QString &root, const 
         r.problem = QStringLiteral("The Kordavel has no UPDATES folder.");
         return r;
     }
-    // One budget for the whole installation, so a held file costs at most that.
-    const QDeadlineTimer deadline(retry.budgetMs);
-    const QString temp = childPath(updates, QLatin1String(kTemporaryName));
-    // A leftover of an interrupted run; if it cannot go, creating the file says why.
-    if (files.isFile(temp))
-        retryWhileInUse(deadline, retry, [&] { return files.remove(temp); });
-    const FileResult created =
-        retryWhileInUse(deadline, retry, [&] { return files.createDurable(temp, text); });
-    if (created.problem == FileProblem::InUse) {
-        // No one holds a name that does not exist yet: a new file refused
-        // for this long means a locked folder or a read-only medium that
-        // says so only as access denied (as wine does for a read-only mount).
-        r.problem = QStringLiteral("The Kordavel refuses new files; it may be write-protected "
-                                   "or locked by another program.");
-        return r;
-    }
-    if (!created) {
-        r.problem = describeFileProblem(
-            created, QLatin1String(kTemporaryName),
-            QStringLiteral("The configuration file could not be written (%1).").arg(created.text));
-        return r;
-    }
-    const auto back = files.readFromMedium(temp, text.size() + 1);
-    if (back.status != Files::ReadStatus::Ok || back.data != text) {
-        files.remove(temp);
-        r.problem = QStringLiteral(
-            "The configuration file read back from the Kordavel differs from what was "
-            "written.");
-        return r;
-    }
-    // An old HEX file left behind would be taken up by the device as well, so
-    // one that cannot be deleted stops the installation. The file of the final
-    // name is replaced by the rename itself, so that name holds the old or the
-    // new complete file at every moment.
-    if (const auto names = files.listFiles(updates)) {
-        for (const QString &name : *names) {
-            if (!name.endsWith(QLatin1String(".hex"), Qt::CaseInsensitive) || name == fileName)
-                continue;
-            const QString old = childPath(updates, name);
-            files.setNormal(old);
-            const FileResult removed =
-                retryWhileInUse(deadline, retry, [&] { return files.remove(old); });
-            if (!removed && files.isFile(old)) {
-                files.remove(temp);
-                r.problem =
-                    describeFileProblem(removed, name,
-                                        QStringLiteral("The old file %1 could not be deleted (%2).")
-                                            .arg(name, removed.text));
-                return r;
-            }
-        }
-    }
-    const QString target = childPath(updates, fileName);
-    const FileResult renamed =
-        retryWhileInUse(deadline, retry, [&] { return files.rename(temp, target); });
-    if (!renamed) {
-        files.remove(temp);
-        r.problem = describeFileProblem(
-            renamed, fileName,
-            QStringLiteral("The configuration file could not be put in place (%1).")
-                .arg(renamed.text));
-        return r;
-    }
-    if (const FileResult synced = files.syncDir(updates); !synced) {
-        r.problem = describeFileProblem(
-            synced, fileName,
-            QStringLiteral("The configuration file could not be flushed to the Kordavel (%1).")
-                .arg(synced.text));
-        return r;
-    }
-    r.written = true;
+    Installation installation(files, updates, retry);
+    std::optional<QString> problem = installation.writeTemporary(text);
+    if (!problem)
+        problem = installation.verifyTemporary(text);
+    if (!problem)
+        problem = installation.removeOtherHexFiles(fileName);
+    if (!problem)
+        problem = installation.putInPlace(fileName);
+    if (!problem)
+        problem = installation.flushFolder(fileName);
+    r.written = !problem;
+    r.problem = problem.value_or(QString());
     return r;
 }
 

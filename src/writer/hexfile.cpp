@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <utility>
+#include <variant>
 
 namespace kordavel {
 
@@ -48,6 +49,136 @@ QByteArray vdoCodesData(const ScreenSettings &s)
         return {};
     d.append(char(GroupEnd));
     return d;
+}
+
+const QByteArray kLineEnd("\r\n");
+const QByteArray kUnsetPeriod = bytes({0xFF, 0xFF, 0xFF, 0xFF});
+
+QString daysOutOfRangeProblem()
+{
+    return QStringLiteral("The number of days must be between %1 and %2.")
+        .arg(-kMaxDaysBack)
+        .arg(kMaxDaysBack);
+}
+
+// The range is named by the first and the last day the device's count reaches.
+QString dateOutOfRangeProblem(const QDate &day)
+{
+    const QString format = QStringLiteral("yyyy-MM-dd");
+    const QDate first = deviceDateTime(0).date();
+    const QDate last = deviceDateTime(quint32(kDeviceSecondsLimit - 1)).date();
+    return QStringLiteral("The date %1 cannot be stored in the Kordavel: dates must lie "
+                          "between %2 and %3.")
+        .arg(day.toString(format), first.toString(format), last.toString(format));
+}
+
+BuildResult refused(BuildStatus status, const QString &problem)
+{
+    BuildResult r;
+    r.status = status;
+    r.problem = problem;
+    return r;
+}
+
+BuildResult built(const QString &fileName, const QByteArray &text)
+{
+    BuildResult r;
+    r.status = BuildStatus::Ok;
+    r.fileName = fileName;
+    r.text = text;
+    return r;
+}
+
+// The header record's data: the configuration byte, then a version-file header
+// naming the family (its version field is always 000007), then the period.
+QByteArray headerData(int configByte, const char *family, const QByteArray &period)
+{
+    QByteArray header = bytes({configByte});
+    header.append(family);
+    header.append("000007HEX");
+    header.append(period);
+    return header;
+}
+
+// A CR unit takes only its configuration byte; its code record is blank.
+BuildResult crConfigurationFile(int configByte)
+{
+    const QByteArray text =
+        hexRecord(RecordAddress::Header, kCrRecord, headerData(configByte, "CR", kUnsetPeriod)) +
+        kLineEnd + hexRecord(RecordAddress::StandardCodes, kCrRecord, QByteArray(16, char(0xFF))) +
+        kLineEnd + kEndOfFileRecord + kLineEnd;
+    return built(QLatin1String(kCrConfigurationFileName), text);
+}
+
+// Seconds back, little-endian; 0 days is "since the last download".
+QByteArray periodData(qint64 days)
+{
+    if (days == 0)
+        return kUnsetPeriod;
+    const quint32 secs = quint32(qint32(days * kSecondsPerDay));
+    return bytes(
+        {int(secs & 0xFF), int(secs >> 8 & 0xFF), int(secs >> 16 & 0xFF), int(secs >> 24)});
+}
+
+// The standard codes: the overview always, then one code per checked box.
+QByteArray standardCodesData(const ScreenSettings &s, qint32 softwareVersion)
+{
+    using namespace DownloadCode;
+    QByteArray standard = bytes({Overview});
+    const std::pair<DownloadBox, quint8> standardBoxes[] = {
+        {DownloadBox::Activities, Activities},       {DownloadBox::EventsFaults, EventsFaults},
+        {DownloadBox::DetailedSpeed, DetailedSpeed}, {DownloadBox::TechnicalData, TechnicalData},
+        {DownloadBox::DriverCard, DriverCard},
+    };
+    for (const auto &[box, code] : standardBoxes)
+        if (s.isChecked(box))
+            standard.append(char(code));
+    // Older units ask for their VDO-specific data with this one code.
+    if (softwareVersion < kFirstVersionWithVdoRecords && s.isChecked(DownloadBox::OtherVdoData))
+        standard.append(char(Speed4Hz));
+    standard.append(char(GroupEnd));
+    return standard;
+}
+
+// The dates record's data: the marker, then the start and the end as device
+// counts, most significant byte first. Returns the first date the device
+// cannot hold instead, when there is one.
+std::variant<QByteArray, QDate> datesData(const ScreenSettings &s)
+{
+    QByteArray dates = bytes({s.isChecked(DownloadBox::UseDates) ? kUseDatesMarker : 0xFF});
+    for (const QDate &day : {s.downloadStart, s.downloadEnd}) {
+        const std::optional<quint32> count = deviceSeconds(QDateTime(day, QTime(0, 0)));
+        if (!count)
+            return day;
+        for (int shift = 24; shift >= 0; shift -= 8)
+            dates.append(char(*count >> shift & 0xFF));
+    }
+    return dates;
+}
+
+BuildResult tqConfigurationFile(const ScreenSettings &s, qint32 softwareVersion, int configByte)
+{
+    const qint64 days = leadingWholeNumber(s.daysBack);
+    if (days > kMaxDaysBack || days < -kMaxDaysBack)
+        return refused(BuildStatus::DaysOutOfRange, daysOutOfRangeProblem());
+    QByteArray text = hexRecord(RecordAddress::Header, kDataRecord,
+                                headerData(configByte, "TQ", periodData(days))) +
+                      kLineEnd;
+    text += hexRecord(RecordAddress::StandardCodes, kDataRecord,
+                      standardCodesData(s, softwareVersion)) +
+            kLineEnd;
+    if (softwareVersion >= kFirstVersionWithVdoRecords) {
+        const QByteArray vdo = vdoCodesData(s);
+        if (!vdo.isEmpty())
+            text += hexRecord(RecordAddress::VdoCodes, kDataRecord, vdo) + kLineEnd;
+        const std::variant<QByteArray, QDate> dates = datesData(s);
+        if (const QDate *unheld = std::get_if<QDate>(&dates))
+            return refused(BuildStatus::DateOutOfRange, dateOutOfRangeProblem(*unheld));
+        text +=
+            hexRecord(RecordAddress::Dates, kDataRecord, std::get<QByteArray>(dates)) + kLineEnd;
+    }
+    text += kEndOfFileRecord + kLineEnd;
+    return built(QLatin1String(kTqConfigurationFileName), text);
 }
 
 } // namespace
@@ -95,7 +226,8 @@ qint64 leadingWholeNumber(const QString &text)
     const double v = text.mid(start, i - start).toDouble(&ok);
     if (!ok || !std::isfinite(v))
         return 0;
-    // Clamp far beyond any valid day count; the caller rejects out-of-range values.
+    // Clamp far beyond any valid day count; the caller rejects out-of-range
+    // values.
     const double r = std::nearbyint(std::fmax(std::fmin(v, 1e15), -1e15));
     return qint64(r);
 }
@@ -118,96 +250,15 @@ QByteArray hexRecord(quint16 address, quint8 type, const QByteArray &data)
 BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &familyCode,
                                    qint32 softwareVersion, int configByte)
 {
-    using namespace DownloadCode;
-    BuildResult r;
-    const Family family = familyOf(familyCode.left(2).toUpper());
-    const QByteArray crlf("\r\n");
-    const QByteArray end(kEndOfFileRecord);
-    const QByteArray unset = bytes({0xFF, 0xFF, 0xFF, 0xFF});
-
-    // The header record: the configuration byte, then a version-file header
-    // naming the family (its version field is always 000007), then the period.
-    if (family == Family::CR) {
-        // A CR unit takes only its configuration byte; its code record is blank.
-        QByteArray header = bytes({configByte});
-        header.append("CR000007HEX");
-        header.append(unset);
-        r.text = hexRecord(RecordAddress::Header, kCrRecord, header) + crlf +
-                 hexRecord(RecordAddress::StandardCodes, kCrRecord, QByteArray(16, char(0xFF))) +
-                 crlf + end + crlf;
-        r.fileName = QLatin1String(kCrConfigurationFileName);
-        r.status = BuildStatus::Ok;
-        return r;
+    switch (familyOf(familyCode.left(2).toUpper())) {
+    case Family::CR:
+        return crConfigurationFile(configByte);
+    case Family::TQ:
+        return tqConfigurationFile(s, softwareVersion, configByte);
+    case Family::Unknown:
+        break;
     }
-    if (family != Family::TQ) {
-        r.status = BuildStatus::UnknownFamily;
-        r.problem = QStringLiteral("Unknown Kordavel type");
-        return r;
-    }
-
-    const qint64 days = leadingWholeNumber(s.daysBack);
-    if (days > kMaxDaysBack || days < -kMaxDaysBack) {
-        r.status = BuildStatus::DaysOutOfRange;
-        r.problem = QStringLiteral("The number of days must be between -24855 and 24855.");
-        return r;
-    }
-    // Seconds back, little-endian; 0 days is "since the last download".
-    QByteArray period;
-    if (days == 0) {
-        period = unset;
-    } else {
-        const quint32 secs = quint32(qint32(days * kSecondsPerDay));
-        period = bytes(
-            {int(secs & 0xFF), int(secs >> 8 & 0xFF), int(secs >> 16 & 0xFF), int(secs >> 24)});
-    }
-
-    QByteArray header = bytes({configByte});
-    header.append("TQ000007HEX");
-    header.append(period);
-    r.text = hexRecord(RecordAddress::Header, kDataRecord, header) + crlf;
-
-    // The standard codes: the overview always, then one code per checked box.
-    QByteArray standard = bytes({Overview});
-    const std::pair<DownloadBox, quint8> standardBoxes[] = {
-        {DownloadBox::Activities, Activities},       {DownloadBox::EventsFaults, EventsFaults},
-        {DownloadBox::DetailedSpeed, DetailedSpeed}, {DownloadBox::TechnicalData, TechnicalData},
-        {DownloadBox::DriverCard, DriverCard},
-    };
-    for (const auto &[box, code] : standardBoxes)
-        if (s.isChecked(box))
-            standard.append(char(code));
-    // Older units ask for their VDO-specific data with this one code.
-    if (softwareVersion < kFirstVersionWithVdoRecords && s.isChecked(DownloadBox::OtherVdoData))
-        standard.append(char(Speed4Hz));
-    standard.append(char(GroupEnd));
-    r.text += hexRecord(RecordAddress::StandardCodes, kDataRecord, standard) + crlf;
-
-    if (softwareVersion >= kFirstVersionWithVdoRecords) {
-        const QByteArray vdo = vdoCodesData(s);
-        if (!vdo.isEmpty())
-            r.text += hexRecord(RecordAddress::VdoCodes, kDataRecord, vdo) + crlf;
-        QByteArray dates = bytes({s.isChecked(DownloadBox::UseDates) ? kUseDatesMarker : 0xFF});
-        for (const QDate &day : {s.downloadStart, s.downloadEnd}) {
-            const std::optional<quint32> count = deviceSeconds(QDateTime(day, QTime(0, 0)));
-            if (!count) {
-                r.status = BuildStatus::DateOutOfRange;
-                r.problem =
-                    QStringLiteral("The date %1 cannot be stored in the Kordavel: dates must lie "
-                                   "between 1970-01-01 and 2106-02-07.")
-                        .arg(day.toString(QStringLiteral("yyyy-MM-dd")));
-                r.text.clear();
-                return r;
-            }
-            // Most significant byte first.
-            for (int shift = 24; shift >= 0; shift -= 8)
-                dates.append(char(*count >> shift & 0xFF));
-        }
-        r.text += hexRecord(RecordAddress::Dates, kDataRecord, dates) + crlf;
-    }
-    r.text += end + crlf;
-    r.fileName = QLatin1String(kTqConfigurationFileName);
-    r.status = BuildStatus::Ok;
-    return r;
+    return refused(BuildStatus::UnknownFamily, QLatin1String(kUnknownFamilyProblem));
 }
 
 } // namespace kordavel

@@ -61,6 +61,9 @@ inline constexpr char kTqConfigurationFileName[] = "DI999000.HEX";
 inline constexpr char kCrConfigurationFileName[] = "ZA999000.HEX";
 
 enum class BuildStatus { Ok, UnknownFamily, DaysOutOfRange, DateOutOfRange };
+// What the user is told when the device's family is neither TQ nor CR: the
+// problem of a BuildResult with status UnknownFamily.
+inline constexpr char kUnknownFamilyProblem[] = "Unknown Kordavel type";
 
 struct BuildResult
 {

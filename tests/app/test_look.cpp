@@ -2,7 +2,7 @@
 // arrow display, labels drawn from the top, frames in the window's colour.
 #include "app/layout.h"
 #include "app/pictures.h"
-#include "platform/look.h"
+#include "look/look.h"
 #include "support/testsupport.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "app/arrows.h"
 #include "app/layout.h"
 #include "help/helpwindow.h"
-#include "platform/look.h"
+#include "look/look.h"
 #include "support/testsupport.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 // Faults: the device vanishing between any two steps, a drive table rewritten
 // while it is read, and roots with unusual characters.
 #include "device/drivescan.h"
-#include "platform/drives_table.h"
+#include "drives_table.h"
 #include "platform/files.h"
 #include "support/testsupport.h"
 

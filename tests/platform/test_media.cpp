@@ -1,6 +1,6 @@
 // Mounting and safe removal through a fake UDisks2 on a private system bus
 // (udisks_mock.sh starts both; MEDIA_DIR holds the fake's table, log and mode).
-#include "platform/drives_table.h"
+#include "drives_table.h"
 #include "platform/media.h"
 #include "support/testsupport.h"
 

@@ -1,7 +1,7 @@
 // The whole cycle through the real main window and the simulated device: what
 // the utility writes is what it reads back, as far as the device's layout holds.
 #include "devicesim.h"
-#include "platform/drives_table.h"
+#include "drives_table.h"
 #include "platform/files.h"
 #include "support/e2e_scenario.h"
 #include "support/testsupport.h"

@@ -230,6 +230,35 @@ TEST(HexFile, UnknownFamilyBuildsNothing)
     EXPECT_EQ(buildConfigurationFile(workedExample(), "tQ", 60, 0x3F).status, BuildStatus::Ok);
 }
 
+// The user reads these in full; they name the limits the code enforces.
+TEST(HexFile, RefusalsTellTheUserWhy)
+{
+    ScreenSettings s = workedExample();
+    for (const char *days : {"24856", "-24856"}) {
+        s.daysBack = days;
+        const BuildResult r = buildConfigurationFile(s, "TQ", 54, 0x3F);
+        EXPECT_EQ(r.status, BuildStatus::DaysOutOfRange) << days;
+        EXPECT_EQ(r.problem, "The number of days must be between -24855 and 24855.") << days;
+        EXPECT_TRUE(r.text.isEmpty() && r.fileName.isEmpty()) << days;
+    }
+    s.daysBack = "28";
+    s.downloadEnd = QDate(2106, 2, 8);
+    BuildResult r = buildConfigurationFile(s, "TQ", 54, 0x3F);
+    EXPECT_EQ(r.problem, "The date 2106-02-08 cannot be stored in the Kordavel: dates must lie "
+                         "between 1970-01-01 and 2106-02-07.");
+    EXPECT_TRUE(r.text.isEmpty() && r.fileName.isEmpty());
+    s.downloadStart = QDate(1969, 12, 31);
+    EXPECT_EQ(buildConfigurationFile(s, "TQ", 54, 0x3F).problem,
+              "The date 1969-12-31 cannot be stored in the Kordavel: dates must lie "
+              "between 1970-01-01 and 2106-02-07.")
+        << "the start is named first";
+    r = buildConfigurationFile(workedExample(), "XY", 54, 0x3F);
+    EXPECT_EQ(r.problem, "Unknown Kordavel type");
+    EXPECT_EQ(r.problem, QLatin1String(kUnknownFamilyProblem));
+    EXPECT_TRUE(r.text.isEmpty() && r.fileName.isEmpty());
+    EXPECT_TRUE(buildConfigurationFile(workedExample(), "TQ", 54, 0x3F).problem.isEmpty());
+}
+
 TEST(HexFile, ChecksumOfAZeroSum)
 {
     EXPECT_EQ(hexRecord(0x0000, 0x00, QByteArray()), ":0000000000");

@@ -3,8 +3,8 @@
 // of the main window at each stage.
 #include "app/mainwindow.h"
 #include "devicesim.h"
+#include "drives_table.h"
 #include "platform/clock.h"
-#include "platform/drives_table.h"
 #include "platform/files.h"
 #include "platform/messagebox.h"
 

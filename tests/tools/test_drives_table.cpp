@@ -1,4 +1,4 @@
-#include "platform/drives_table.h"
+#include "drives_table.h"
 #include "support/testsupport.h"
 
 #include <QTemporaryDir>

@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QStringList>
 
+class QWidget;
+
 namespace kordavel {
 
 // Background colour of the windows, frames and picture boxes.
@@ -26,5 +28,14 @@ inline constexpr qreal kHeadlinePoints = 24;
 QFont designFont(qreal points);
 // The faces designFont() asks for, in order of preference.
 QStringList designFontFamilies();
+
+// The design gives a window's outer size, title bar and borders included; the
+// toolkit sizes its client area. These are the client size and height for an
+// outer size in twips, with the window system's title bar and borders as it
+// reports them for window, or kDefaultDecoration where it reports none. The
+// size needs both borders and title bar reported, the height only the title
+// bar and the borders' height.
+QSize clientSizeForOuterTwips(const QWidget &window, int outerWidthTwips, int outerHeightTwips);
+int clientHeightForOuterTwips(const QWidget &window, int outerHeightTwips);
 
 } // namespace kordavel

@@ -1,7 +1,6 @@
 #include "drives_table.h"
 
 #include <QFile>
-#include <QtGlobal>
 
 namespace kordavel {
 
@@ -81,14 +80,6 @@ std::optional<QString> TableDrives::label(const QString &root)
 {
     const TableEntry *e = find(root);
     return e ? e->label : std::nullopt;
-}
-
-std::unique_ptr<Drives> makeSystemDrives()
-{
-    const QString table = qEnvironmentVariable("KORDAVEL_DRIVE_TABLE");
-    if (!table.isEmpty())
-        return std::make_unique<TableDrives>(table);
-    return makeOsDrives();
 }
 
 } // namespace kordavel
