@@ -2,25 +2,38 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test clean test-sanitize fuzz fuzz-build fuzz-long soak bench footprint package \
-        windows test-windows startup startup-windows
+.PHONY: all deps test-deps configure build test-build run test clean test-sanitize fuzz fuzz-build fuzz-long soak \
+        bench footprint package windows test-windows startup startup-windows
 
 all: build
 
+# The packages of the program, the simulated device and the demo; those of
+# the tests and the other checks come with the targets that need them (which
+# set DEPS_ARGS = --test where they build through build).
 deps:
-	@bash scripts/install-deps.sh
+	@bash scripts/install-deps.sh $(DEPS_ARGS)
+test-deps:
+	@bash scripts/install-deps.sh --test
 
+# A fresh build folder is configured without the tests, which make run needs
+# neither the packages nor the time of; one that has the tests keeps them.
 configure: deps
-	@cmake -S . -B $(BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DKORDAVEL_BUILD_TESTS=OFF) >/dev/null
 
 build: configure
+	@cmake --build $(BUILD) -j $(JOBS) -- --no-print-directory -s
+
+# The same build folder with the tests.
+test-build: test-deps
+	@cmake -S . -B $(BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORDAVEL_BUILD_TESTS=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) -- --no-print-directory -s
 
 # Starts the utility; without a real device it runs on a simulated one.
 run: build
 	@bash scripts/run.sh $(BUILD)
 
-test: build
+test: test-build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 clean:
@@ -28,7 +41,7 @@ clean:
 
 # The whole test suite once more, built with AddressSanitizer and UBSan.
 SAN_BUILD ?= build-asan
-test-sanitize: deps
+test-sanitize: test-deps
 	@cmake -S . -B $(SAN_BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Debug -DKORDAVEL_SANITIZE=ON >/dev/null
 	@cmake --build $(SAN_BUILD) -j $(JOBS) -- --no-print-directory -s
 	@cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
@@ -39,7 +52,7 @@ test-sanitize: deps
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = versionfile hexreader drivetable mountinfo
-fuzz-build: deps
+fuzz-build: test-deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DKORDAVEL_FUZZ=ON -DKORDAVEL_BUILD_TESTS=OFF >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS)) -- --no-print-directory -s
@@ -80,19 +93,20 @@ fuzz-long: fuzz-build
 # A working day of ticks (SOAK_TICKS) on a simulated device; prints what the
 # process holds after the warm-up and at the end.
 SOAK_TICKS ?= 100000
-soak: build
+soak: test-build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen KORDAVEL_SOAK_TICKS=$(SOAK_TICKS) ./tests/test_soak
 
 # How late the window appears against a bare Qt window (STARTS alternating
 # starts each, on Xvfb): the Linux build, and the Windows build under wine.
 STARTS ?= 21
+startup: DEPS_ARGS = --test
 startup: build
 	@bash bench/startup.sh linux $(BUILD) $(STARTS)
 startup-windows: build windows
 	@bash bench/startup.sh windows $(WIN_BUILD) $(BUILD) $(STARTS)
 
 # Costs of a poll tick against spawning a drive-listing tool, as ratios.
-bench: deps
+bench: test-deps
 	@cmake -S . -B $(BUILD) -G "Unix Makefiles" -DKORDAVEL_BUILD_BENCH=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target kordavel-bench -- --no-print-directory -s
 	@$(BUILD)/kordavel-bench --benchmark_min_time=0.2
@@ -102,6 +116,7 @@ footprint: build
 	@bash scripts/footprint.sh $(BUILD)
 
 # The Debian package, in build/.
+package: DEPS_ARGS = --test
 package: build
 	@cd $(BUILD) && cpack -G DEB
 

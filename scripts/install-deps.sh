@@ -1,28 +1,52 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the demo need.
+# Installs the Debian packages a make target needs, with sudo when not root.
 # Idempotent: does nothing when everything is already present.
+#   (no option)  building and running the utility, the simulated device and the
+#                demo (make run, make build)
+#   --test       also the test suite and the other checks of the Linux build
+#                (make test, test-sanitize, fuzz, bench, package, soak, startup)
+#   --windows    also the Windows build and its tests under wine (make windows)
+#   --ci         all of them
 set -euo pipefail
 
+# The build (bench/ builds the start-up clock against xcb in every build), the
+# fonts of the window and the demo's screenshots, and the virtual X server
+# that run.sh starts the utility on when there is no display.
 packages=(
   build-essential cmake make pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev googletest libbenchmark-dev
-  xvfb xauth xdotool x11-utils libxcb1-dev
-  python3-dbusmock dbus-daemon
-  srecord appstream dpkg-dev strace python3
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
   fonts-liberation2 fonts-dejavu-core
-  clang libclang-rt-14-dev clang-format clang-tidy
-  g++-mingw-w64-x86-64-posix
+  xvfb xauth
 )
 
-# The Windows build and its tests under wine (make windows, make test-windows, CI).
+# GoogleTest; Google Benchmark (make bench); xdotool (window captions);
+# python3 (trace check, start-up figures); the fake UDisks2 on a private bus;
+# srec_cat (HEX files); appstreamcli and dpkg-deb/dpkg-shlibdeps (the Debian
+# package); strace (install order); clang with its libFuzzer runtime (make
+# fuzz), clang-format and clang-tidy (scripts/check-style.sh). The sanitizer
+# runtimes of make test-sanitize come with gcc.
+test_packages=(
+  libgtest-dev googletest libbenchmark-dev
+  xdotool python3
+  python3-dbusmock dbus-daemon
+  srecord appstream dpkg-dev strace
+  clang libclang-rt-14-dev clang-format clang-tidy
+)
+
+# The Windows build and its tests under wine (make windows, make test-windows,
+# tools/wincheck/build.sh); dpkg-dev unpacks Qt's source when no prebuilt
+# toolkit archive is at hand, python3 checks the traced install order.
 windows_packages=(
-  g++-mingw-w64-x86-64-posix ninja-build googletest
+  g++-mingw-w64-x86-64-posix ninja-build googletest dpkg-dev python3
   wine64 fonts-wine librsvg2-bin icoutils xvfb xauth xdotool x11-utils nsis
 )
+
 for arg in "$@"; do
   case "$arg" in
-    --ci|--windows) packages+=("${windows_packages[@]}") ;;
+    --test) packages+=("${test_packages[@]}") ;;
+    --windows) packages+=("${windows_packages[@]}") ;;
+    --ci) packages+=("${test_packages[@]}" "${windows_packages[@]}") ;;
+    *) echo "install-deps.sh: unknown option $arg (--test, --windows, --ci)" >&2; exit 2 ;;
   esac
 done
 
@@ -32,6 +56,8 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
+# A package named in two sets is installed once.
+mapfile -t missing < <(printf '%s\n' "${missing[@]}" | awk 'NF && !seen[$0]++')
 
 if [ ${#missing[@]} -eq 0 ]; then
   exit 0

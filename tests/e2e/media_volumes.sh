@@ -1,22 +1,29 @@
 #!/usr/bin/env bash
 # The Windows program on a device whose volume refuses the write: a small
 # tmpfs holding a device, once remounted read-only and once filled up, mapped
-# as removable drive E: under wine. Mounting needs root (CI runs as root); a
-# volume that cannot be made fails the test.
+# as removable drive E: under wine. ctest runs it in a user and mount namespace
+# of its own (tests/support/own_mount_namespace.sh), where it may mount without
+# root; run by hand it needs root. A volume that cannot be made fails the test.
 # Usage: media_volumes.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
 export KORDAVEL_WINEPREFIX="$build/wineprefix-volumes"
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 work=$(mktemp -d)
-cleanup() { umount -l "$work/volume" 2>/dev/null || true; rm -rf "$work"; }
+# The prefix's wine server goes too: it sees the mounts of the namespace it
+# was started in, and the next run has a namespace of its own.
+cleanup() {
+    WINEPREFIX=$KORDAVEL_WINEPREFIX /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    umount -l "$work/volume" 2>/dev/null || true
+    rm -rf "$work"
+}
 trap cleanup EXIT
 
 make_device() {   # SIZE
     umount -l "$work/volume" 2>/dev/null || true
     mkdir -p "$work/volume"
     mount -t tmpfs -o "size=$1,mode=0755" kordavel-test "$work/volume" ||
-        { echo "cannot mount a tmpfs (needs root)"; exit 1; }
+        { echo "cannot mount a tmpfs (run through ctest, which gives the script a mount namespace of its own, or as root)"; exit 1; }
     mkdir -p "$work/volume/KORDAVEL/CARD" "$work/volume/UPDATES"
     # A layout-C version file of software version 54.
     "$build/wine-run.sh" "$build/kordavel-device-sim.exe" create "Z:${work//\//\\}\\sim" \

@@ -214,8 +214,9 @@ TEST_F(LinuxFixture, UnmountedRemovableVolumesWithAFileSystem)
 
 // On the system's own mount table the kernel reports every mount and unmount;
 // the drives see each on the first query after it, and an unchanged table is
-// not read again. Mounting needs root (CI has it); a mount that cannot be
-// made fails the test.
+// not read again. The test runs in a user and mount namespace of its own
+// (test_platform_mounts), where it may mount without root; a mount that cannot
+// be made fails the test.
 TEST(LinuxSystemMounts, AMountIsSeenOnTheFirstQueryAfterIt)
 {
     LinuxDrives drives;
@@ -225,7 +226,7 @@ TEST(LinuxSystemMounts, AMountIsSeenOnTheFirstQueryAfterIt)
     ASSERT_TRUE(drives.roots().has_value());
     EXPECT_FALSE(drives.roots()->contains(root));
     ASSERT_EQ(::mount("kordavel-test", path.constData(), "tmpfs", 0, "size=64k"), 0)
-        << "cannot mount a tmpfs (needs root): " << std::strerror(errno);
+        << "cannot mount a tmpfs (run it through own_mount_namespace.sh): " << std::strerror(errno);
     EXPECT_TRUE(drives.roots()->contains(root)) << "seen on the first query";
     EXPECT_EQ(drives.kind(root), KindRamDisk);
     for (int i = 0; i < 3; ++i)

@@ -1,6 +1,8 @@
 // Configure on real volumes that refuse the write: a small tmpfs remounted
-// read-only, and one filled up. Mounting needs root (CI runs as root); a
-// volume that cannot be made fails the test rather than skipping it.
+// read-only, and one filled up. ctest runs these tests in a user and mount
+// namespace of their own (tests/support/own_mount_namespace.sh), where they
+// may mount without root; run by hand they need root. A volume that cannot be
+// made fails the test rather than skipping it.
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -30,7 +32,9 @@ protected:
         ASSERT_EQ(::mount("kordavel-test", path().constData(), "tmpfs", MS_NOSUID | MS_NODEV,
                           options.constData()),
                   0)
-            << "cannot mount a tmpfs (needs root): " << std::strerror(errno);
+            << "cannot mount a tmpfs (run the test through ctest, which gives it a mount "
+               "namespace of its own, or as root): "
+            << std::strerror(errno);
         mounted = true;
         QDir(dir.path()).mkpath("KORDAVEL/CARD");
         writeFile(dir.filePath("UPDATES/kordvers.ion"), exampleLayoutC());
@@ -77,22 +81,25 @@ protected:
 
 TEST_F(Volume, ReadOnlyMediumIsWriteProtected)
 {
-    mountDevice("1m");
-    remountReadOnly();
+    ASSERT_NO_FATAL_FAILURE(mountDevice("1m"));
+    ASSERT_NO_FATAL_FAILURE(remountReadOnly());
     h.window->configureDevice();
     expectNothingWrittenAndFilesKept("The Kordavel is write-protected.");
 }
 
 TEST_F(Volume, FullMediumHasNoSpace)
 {
-    mountDevice("64k");
-    // Fill every page that is left.
+    // Without the volume the filler would fill the disk the folder is on.
+    ASSERT_NO_FATAL_FAILURE(mountDevice("64k"));
+    // Fill every page that is left; 64 KiB are full long before 1 MiB.
     QFile filler(dir.filePath("filler"));
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
     const QByteArray page(4096, 'f');
-    while (filler.write(page) == page.size() && filler.flush()) {
+    const qint64 bound = 1 << 20;
+    while (filler.size() < bound && filler.write(page) == page.size() && filler.flush()) {
     }
     filler.close();
+    ASSERT_LT(filler.size(), bound) << "the volume never filled up";
     const QByteArray before = readAll(dir.filePath("filler"));
     h.window->configureDevice();
     expectNothingWrittenAndFilesKept("There is not enough space on the Kordavel.");
