@@ -1,3 +1,4 @@
+#include "cycle/executor.h"
 #include "drives_table.h"
 #include "mainwindow.h"
 #include "platform/clock.h"
@@ -30,8 +31,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("kordavel-config"));
 
     const std::unique_ptr<kordavel::Drives> drives = makeDrives();
+    kordavel::InlineExecutor executor(*drives, kordavel::systemFiles());
     kordavel::Platform platform;
-    platform.drives = drives.get();
+    platform.executor = &executor;
     platform.files = &kordavel::systemFiles();
     platform.clock = &kordavel::systemClock();
     platform.messageBox = &kordavel::systemMessageBox();

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "cycle/executor.h"
 #include "layout.h"
 #include "look/look.h"
 #include "pictures.h"
@@ -27,8 +28,7 @@ constexpr int kHelpWindowGap = 8;
 constexpr qreal kWindowFontPoints = 8.25;
 } // namespace
 
-MainWindow::MainWindow(const Platform &platform, QWidget *parent)
-    : QWidget(parent), m_p(platform), m_cycle(*platform.drives, *platform.files)
+MainWindow::MainWindow(const Platform &platform, QWidget *parent) : QWidget(parent), m_p(platform)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QLatin1String(kWindowCaption));
@@ -39,8 +39,8 @@ MainWindow::MainWindow(const Platform &platform, QWidget *parent)
     setFont(designFont(kWindowFontPoints));
     m_controls = buildMainWindowControls(this);
     m_controls.softwareVersionLabel->installEventFilter(this);
-    m_rules = new SettingsRules(
-        m_controls, [this] { return m_cycle.softwareVersion(); }, this);
+    m_rules = new SettingsRules(m_controls, this);
+    connect(m_p.executor, &CycleExecutor::reported, this, &MainWindow::performReport);
 
     m_pollTimer = new QTimer(this);
     m_pollTimer->setObjectName(QStringLiteral("pollTimer"));
@@ -156,12 +156,6 @@ void MainWindow::showStatus(Status status)
     m_controls.statusLabel->setText(text);
 }
 
-void MainWindow::restartFlow()
-{
-    showStatus(Status::None);
-    m_cycle.restart();
-}
-
 void MainWindow::onFocusWindowChanged(QWindow *window)
 {
     if (!window)
@@ -261,18 +255,17 @@ void MainWindow::mountDrive()
 
 void MainWindow::safelyRemoveDevice()
 {
-    const QString root = m_cycle.deviceRoot();
-    if (!m_p.media || root.isEmpty())
+    if (!m_p.media || m_safeRemovalRoot.isEmpty())
         return;
     showMediaProblem({});
     m_controls.safeRemoveButton->setEnabled(false);
-    m_p.media->safelyRemove(root);
+    m_p.media->safelyRemove(m_safeRemovalRoot);
 }
 
 void MainWindow::showMediaProblem(const QString &text)
 {
     m_mediaProblem = text;
-    m_mediaProblemState = m_cycle.state();
+    m_mediaProblemFlowChanges = m_flowChangesShown;
     showNotice();
 }
 

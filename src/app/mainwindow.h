@@ -1,10 +1,11 @@
 #pragma once
 
 #include "arrows.h"
-#include "cycle/devicecycle.h"
+#include "cycle/report.h"
 #include "help/helpwindow.h"
 #include "settingscontrols.h"
 #include "windowcontrols.h"
+#include "writer/hexfile.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -15,7 +16,7 @@ class QWindow;
 namespace kordavel {
 
 class Clock;
-class Drives;
+class CycleExecutor;
 class Files;
 class MediaService;
 class MessageBox;
@@ -23,8 +24,9 @@ class MessageBox;
 // What the main window needs from the machine.
 struct Platform
 {
-    Drives *drives = nullptr;
-    Files *files = nullptr;
+    // Runs the plug/unplug cycle on the drives and files of the device.
+    CycleExecutor *executor = nullptr;
+    Files *files = nullptr; // the program's own folder
     Clock *clock = nullptr;
     MessageBox *messageBox = nullptr;
     // Mounting and safe removal through the desktop's disk service; none on
@@ -43,11 +45,11 @@ inline constexpr int kPollIntervalMs = 500;
 
 // The main window: settings pages, status texts, the Configure command and the
 // polling flow that guides the user through unplugging and replugging. The
-// flow itself is the DeviceCycle's; the window turns the user's actions and
-// its timer into calls on it and shows what they report. The work is spread
-// over files by responsibility: building the controls (windowcontrols.cpp),
-// showing a device's settings (devicesettings.cpp), the Configure command
-// (configurecommand.cpp) and the poll tick (polltick.cpp).
+// flow itself is the cycle's: the window hands the user's actions and its
+// timer's ticks to the executor as requests and performs the reports that
+// come back. The work is spread over files by responsibility: building the
+// controls (windowcontrols.cpp), the requests (requests.cpp) and performing
+// the reports (report.cpp).
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -55,33 +57,6 @@ public:
     explicit MainWindow(const Platform &platform, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Handlers, public so that tests can drive them directly.
-
-    // Clears the status and starts the flow over; runs when the window is
-    // first shown and when focus comes back to it from the help window.
-    void restartFlow();
-    // One poll: scans the drives and moves the flow on.
-    void onPollTick();
-    // Reads the device's version file and shows its settings.
-    ReadOutcome readDeviceSettings();
-    // The Configure command: writes the settings shown to the device.
-    void configureDevice();
-    // Shows the tall window with "Disconnect USB" after a configuration is written.
-    void askForUnplugAndReplug();
-    // A new help window for the current status (the help button).
-    void openHelp();
-    // The help window, opened if needed, brought to the front (a click on the
-    // software version).
-    void showHelp();
-    // One step of the moving arrow with the given picture.
-    void showArrow(const PictureBox *arrow);
-
-    // Starts the flow over when focus returns here from the help window.
-    void onFocusWindowChanged(QWindow *window);
-
-    // The plug/unplug cycle the window shows.
-    const DeviceCycle &cycle() const { return m_cycle; }
-    DeviceCycle &cycle() { return m_cycle; }
     const MainWindowControls &controls() const { return m_controls; }
     HelpWindow *helpWindow() const { return m_help; }
     QTimer *pollTimer() const { return m_pollTimer; }
@@ -95,6 +70,24 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private Q_SLOTS:
+    // Clears the status and starts the flow over; runs when the window is
+    // first shown and when focus comes back to it from the help window.
+    void restartFlow();
+    // One poll: the cycle scans the drives and moves the flow on.
+    void onPollTick();
+    // The Configure command: the settings shown go to the device.
+    void configureDevice();
+    // A new help window for the current status (the help button).
+    void openHelp();
+    // The help window, opened if needed, brought to the front (a click on the
+    // software version).
+    void showHelp();
+    // Starts the flow over when focus returns here from the help window.
+    void onFocusWindowChanged(QWindow *window);
+    // Shows what a request to the cycle reported, step by step.
+    void performReport(const kordavel::CycleReport &report);
 
 private:
     // Raises the busy flag for the life of a handler; ticks that fall due
@@ -135,24 +128,23 @@ private:
     HelpWindow *newHelpWindow();
     void inform(const QString &text);
 
-    // Poll tick
+    // Performing a report's steps
+    void perform(const CycleReport &report, const ReportStep &step);
     void perform(FlowAction action);
     void setLogRows(const QStringList &rows);
-    void updateMountNotice(const TickReport &report);
+    void updateMountNotice(const QStringList &unmounted, const CycleReport &report);
     void showNotice();
-    void updateSafeRemove();
+    void offerSafeRemoval(const QString &root);
+    void showArrow(const PictureBox *arrow);
 
     // Disk service
     void mountDrive();
     void safelyRemoveDevice();
     void showMediaProblem(const QString &text);
 
-    // Shows what the cycle read from the device.
-    void showReading(const DeviceReading &reading);
     ScreenSettings screenSettings() const;
 
     Platform m_p;
-    DeviceCycle m_cycle;
     MainWindowControls m_controls;
     QTimer *m_pollTimer = nullptr;
     SettingsRules *m_rules = nullptr;
@@ -164,9 +156,13 @@ private:
     bool m_activatedOnce = false;
     bool m_wide = false;
     bool m_picturesDrawn = false;
-    QStringList m_unmountedDrives;   // kernel names; the mount button mounts the first
-    QString m_mediaProblem;          // why the last mount or removal failed
-    FlowState m_mediaProblemState{}; // flow state in which it failed
+    QStringList m_unmountedDrives; // kernel names; the mount button mounts the first
+    QString m_safeRemovalRoot;     // the device safe removal is offered for
+    QString m_mediaProblem;        // why the last mount or removal failed
+    // The cycle's count of flow changes after the last report performed, and
+    // when the media problem arose: it is outdated once the flow moves on.
+    quint64 m_flowChangesShown = 0;
+    quint64 m_mediaProblemFlowChanges = 0;
     int m_outerHeightTwips = 0;
     int m_outerWidthTwips = 0;
 };

@@ -41,9 +41,8 @@ QCheckBox *SettingsControls::box(DownloadBox which) const
     return nullptr;
 }
 
-SettingsRules::SettingsRules(const SettingsControls &controls,
-                             std::function<qint32()> softwareVersion, QObject *parent)
-    : QObject(parent), m_c(controls), m_softwareVersion(std::move(softwareVersion))
+SettingsRules::SettingsRules(const SettingsControls &controls, QObject *parent)
+    : QObject(parent), m_c(controls)
 {
     connect(m_c.otherVdoDataBox, &QCheckBox::toggled, this, [this] { onOtherVdoDataToggled(); });
     connect(m_c.speed4HzBox, &QCheckBox::toggled, this, [this] { onSpeed4HzToggled(); });
@@ -53,71 +52,43 @@ SettingsRules::SettingsRules(const SettingsControls &controls,
     connect(m_c.downloadPageButton, &QRadioButton::toggled, this, [this] { showSelectedPage(); });
 }
 
-bool SettingsRules::checkBoxOfCode(qint32 code)
+void SettingsRules::apply(const DecodedSettings &settings)
 {
-    if (const std::optional<DownloadBox> which = boxForDownloadCode(code))
-        m_c.box(*which)->setChecked(true);
-    const bool endOfList = code == DownloadCode::GroupEnd && m_previousCodeWasEnd;
-    m_previousCodeWasEnd = code == DownloadCode::GroupEnd;
-    return endOfList;
-}
-
-void SettingsRules::applyIdentification(const Identification &id)
-{
-    using F = FileNameFormat;
-    const bool show = id.family != Family::Unknown;
-    if (id.family == Family::TQ) {
-        if (id.version >= kFirstVersionWithDates) {
-            m_c.useDatesBox->setEnabled(true);
-        } else {
-            m_c.useDatesBox->setChecked(false);
-            m_c.useDatesBox->setEnabled(false);
-        }
-        const bool allFormats = id.version >= kFirstVersionWithAllFormats;
-        for (F f : {F::French, F::Spanish, F::DuvadoRirozo})
-            m_c.formatButton(f)->setVisible(allFormats);
-        m_c.formatButton(F::European)
-            ->setText(id.version >= kFirstVersionWithEuropeanNames
+    // The version comes first: the coupling rules that run while the boxes
+    // change follow the device shown.
+    if (settings.softwareVersion)
+        m_softwareVersion = *settings.softwareVersion;
+    for (int f = 0; f < kFileNameFormatCount; ++f)
+        if (const std::optional<bool> visible = settings.formatVisible[std::size_t(f)])
+            m_c.fileNameFormatButtons[std::size_t(f)]->setVisible(*visible);
+    if (settings.europeanFormatName)
+        m_c.formatButton(FileNameFormat::European)
+            ->setText(*settings.europeanFormatName == EuropeanFormatName::EuropeanVdo
                           ? QStringLiteral("European/VDO(DDD)")
                           : QStringLiteral("Short file name DDD"));
-    } else if (id.family == Family::CR) {
-        for (F f : {F::French, F::Spanish, F::DuvadoRirozo})
-            m_c.formatButton(f)->setVisible(true);
-        m_c.formatButton(F::European)->setText(QStringLiteral("European/VDO(DDD)"));
+    if (settings.daysBack)
+        m_c.daysBackEdit->setText(*settings.daysBack);
+    for (DownloadBox b : kAllDownloadBoxes) {
+        const ControlState &state = settings.box(b);
+        QCheckBox *box = m_c.box(b);
+        if (state.checked)
+            box->setChecked(*state.checked);
+        if (state.visible)
+            box->setVisible(*state.visible);
+        if (state.enabled)
+            box->setEnabled(*state.enabled);
     }
-    if (!show)
-        for (QRadioButton *b : m_c.fileNameFormatButtons)
-            b->setVisible(false);
-}
-
-void SettingsRules::showDaysBack(const QByteArray &versionData)
-{
-    m_c.daysBackEdit->setText(periodText(versionData));
-}
-
-void SettingsRules::clearDownloadBoxes()
-{
-    // Every box a code list can check, and the save-date flag, which the
-    // configuration byte sets; the overview and the dates box keep their state.
-    for (QCheckBox *b :
-         {m_c.activitiesBox, m_c.eventsFaultsBox, m_c.detailedSpeedBox, m_c.technicalDataBox,
-          m_c.driverCardBox, m_c.saveCardDateBox, m_c.otherVdoDataBox})
-        b->setChecked(false);
-    m_c.otherVdoDataBox->setVisible(true);
-    m_c.speed168hBox->setChecked(false);
-    m_c.speed168hBox->setVisible(true);
-    m_c.speed4HzBox->setChecked(false);
-    m_c.speed4HzBox->setVisible(true);
-}
-
-void SettingsRules::enableBoxesOfLayout(Layout layout)
-{
-    // Layout A devices know no VDO-specific data; only layout C has 168 h speed.
-    const bool b = layout == Layout::B;
-    const bool c = layout == Layout::C;
-    m_c.otherVdoDataBox->setEnabled(b || c);
-    m_c.speed168hBox->setEnabled(c);
-    m_c.speed4HzBox->setEnabled(b || c);
+    if (settings.kordavelPlus)
+        (*settings.kordavelPlus ? m_c.modelKordavelPlusButton : m_c.modelKordavelButton)
+            ->setChecked(true);
+    if (settings.fileNameFormat) {
+        deselectFileNameFormats();
+        m_c.formatButton(*settings.fileNameFormat)->setChecked(true);
+    }
+    if (settings.downloadStart)
+        m_c.downloadStartPicker->setDate(*settings.downloadStart);
+    if (settings.downloadEnd)
+        m_c.downloadEndPicker->setDate(*settings.downloadEnd);
 }
 
 void SettingsRules::deselectFileNameFormats()
@@ -132,45 +103,15 @@ void SettingsRules::deselectFileNameFormats()
         group->setExclusive(true);
 }
 
-void SettingsRules::showConfigurationByte(int configByte)
-{
-    const ConfigurationByteView v = decodeConfigurationByte(configByte);
-    if (v.saveCardDate)
-        m_c.saveCardDateBox->setChecked(true);
-    (v.kordavelPlus ? m_c.modelKordavelPlusButton : m_c.modelKordavelButton)->setChecked(true);
-    deselectFileNameFormats();
-    m_c.formatButton(v.fileNameFormat)->setChecked(true);
-}
-
-void SettingsRules::checkBoxesOfCodeList(const QByteArray &versionData, int first, int last)
-{
-    for (int i = first; i <= last && i < versionData.size(); ++i)
-        if (checkBoxOfCode(quint8(versionData.at(i))))
-            break;
-}
-
-void SettingsRules::showDates(const QByteArray &versionData)
-{
-    const DatesBlock dates = datesOf(versionData);
-    if (!dates.useDates) {
-        m_c.useDatesBox->setChecked(false);
-        return;
-    }
-    m_c.useDatesBox->setChecked(true);
-    // The pickers hold dates only: the time of day is dropped.
-    m_c.downloadStartPicker->setDate(deviceDateTime(dates.start).date());
-    m_c.downloadEndPicker->setDate(deviceDateTime(dates.end).date());
-}
-
 void SettingsRules::onOtherVdoDataToggled()
 {
-    if (m_softwareVersion() <= kLastVersionSharing4HzCode)
+    if (sharesSpeed4HzCode(m_softwareVersion))
         m_c.speed4HzBox->setChecked(m_c.otherVdoDataBox->isChecked());
 }
 
 void SettingsRules::onSpeed4HzToggled()
 {
-    if (m_softwareVersion() <= kLastVersionSharing4HzCode)
+    if (sharesSpeed4HzCode(m_softwareVersion))
         m_c.otherVdoDataBox->setChecked(m_c.speed4HzBox->isChecked());
 }
 

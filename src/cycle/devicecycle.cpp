@@ -29,54 +29,101 @@ QString DeviceCycle::deviceRoot() const
     return m_scan.holdsDevice() ? m_scan.roots[m_scan.deviceIndex] : QString();
 }
 
-TickReport DeviceCycle::tick()
+void DeviceCycle::moveTo(FlowState state)
 {
-    TickReport report;
-    report.stateBefore = m_state;
-    scanForDevices(m_drives, m_files, m_scan, m_deviceCount, report.logRows);
-    // A medium that is attached but not mounted is no drive and cannot be
-    // found; the window says so while it waits for a device.
-    if (m_state == FlowState::WaitingForDevice && m_deviceCount == 0)
-        report.unmountedDrives = m_drives.unmountedRemovables();
-    retryTakenUpDeletion();
+    if (state != m_state)
+        ++m_flowChanges;
+    m_state = state;
+}
 
-    FlowStep step = planTick(m_state, m_deviceCount);
-    const auto deletion =
-        std::find(step.actions.begin(), step.actions.end(), FlowAction::DeleteConfigFile);
-    if (deletion != step.actions.end()) {
-        step.actions.erase(deletion);
-        deleteTakenUpConfiguration();
-    }
-    report.actions = std::move(step.actions);
-    if (!step.readDevice) {
-        m_state = step.nextState;
-        return report;
-    }
-    report.reading = read();
-    const FlowStep after =
-        planAfterRead(report.reading->outcome, familyCodeOf(m_versionData), m_softwareVersion);
-    report.afterRead = after.actions;
-    m_state = after.nextState;
+CycleReport DeviceCycle::startReport() const
+{
+    CycleReport report;
+    report.flowChangesBefore = m_flowChanges;
     return report;
 }
 
-DeviceReading DeviceCycle::missingVersionFile(DeviceReading reading)
+void DeviceCycle::endReport(CycleReport &report) const
+{
+    report.flowChangesAfter = m_flowChanges;
+}
+
+CycleReport DeviceCycle::tick()
+{
+    CycleReport report = startReport();
+    report.add(show::StateNumber{m_state});
+    QStringList logRows;
+    scanForDevices(m_drives, m_files, m_scan, m_deviceCount, logRows);
+    report.add(show::DriveLog{logRows});
+    // A medium that is attached but not mounted is no drive and cannot be
+    // found; the window says so while it waits for a device.
+    show::UnmountedMedia unmounted;
+    if (m_state == FlowState::WaitingForDevice && m_deviceCount == 0)
+        unmounted.drives = m_drives.unmountedRemovables();
+    report.add(unmounted);
+    retryTakenUpDeletion();
+
+    const FlowStep step = planTick(m_state, m_deviceCount);
+    if (step.deleteTakenUpFile)
+        deleteTakenUpConfiguration();
+    report.add(step.actions);
+    if (step.readDevice) {
+        const Reading reading = read();
+        addReading(report, reading);
+        const FlowStep after =
+            planAfterRead(reading.outcome, familyCodeOf(m_versionData), m_softwareVersion);
+        report.add(after.actions);
+        moveTo(after.nextState);
+    } else {
+        moveTo(step.nextState);
+    }
+    // Safe removal is offered while the flow waits for the configured device
+    // to be unplugged.
+    const bool awaitingUnplug = m_state == FlowState::WaitingForUnplug && m_deviceCount == 1;
+    report.add(show::SafeRemoval{awaitingUnplug ? deviceRoot() : QString()});
+    endReport(report);
+    return report;
+}
+
+CycleReport DeviceCycle::restart()
+{
+    CycleReport report = startReport();
+    const FlowStep step = planRestart();
+    report.add(step.actions);
+    moveTo(step.nextState);
+    endReport(report);
+    return report;
+}
+
+void DeviceCycle::addReading(CycleReport &report, const Reading &reading) const
+{
+    if (reading.versionLabel)
+        report.add(show::VersionLabel{*reading.versionLabel});
+    if (!reading.logRows.isEmpty())
+        report.add(show::LogRows{reading.logRows});
+    if (reading.settings)
+        report.add(show::Settings{*reading.settings});
+    if (reading.configNotAvailable)
+        report.add(FlowAction::MessageConfigNotAvailable);
+    for (const QString &text : reading.messages)
+        report.add(show::Message{text});
+}
+
+DeviceCycle::Reading DeviceCycle::missingVersionFile(Reading reading)
 {
     reading.messages.append(QStringLiteral("Configuration file missing.\r\n") + kReconnectLines);
     reading.outcome = ReadOutcome::Failed;
     return reading;
 }
 
-DeviceReading DeviceCycle::rejectVersionFile(DeviceReading reading, const QString &path,
-                                             bool beforeLayoutCheck)
+DeviceCycle::Reading DeviceCycle::rejectVersionFile(Reading reading, const QString &path,
+                                                    WhenUndeletable undeletable)
 {
     // The device writes a fresh version file when it starts next, so a file
     // that cannot be trusted is deleted.
     m_files.setNormal(path);
     if (!m_files.remove(path)) {
-        // Before the layout check a failing deletion counts as a missing file;
-        // after it the failure ends the read without a message.
-        if (beforeLayoutCheck)
+        if (undeletable == WhenUndeletable::CountsAsMissing)
             return missingVersionFile(std::move(reading));
         reading.outcome = ReadOutcome::Failed;
         return reading;
@@ -95,16 +142,16 @@ DeviceReading DeviceCycle::rejectVersionFile(DeviceReading reading, const QStrin
     return reading;
 }
 
-void DeviceCycle::identify(DeviceReading &reading, const Identification &id)
+void DeviceCycle::identify(Reading &reading, const Identification &id)
 {
     switch (id.family) {
     case Family::TQ:
     case Family::CR: {
         const bool tq = id.family == Family::TQ;
         m_softwareVersion = id.version;
-        reading.logLines.append((tq ? QStringLiteral("Kordavel Software Version: ")
-                                    : QStringLiteral("DoziziveDE Software Version: ")) +
-                                QString::number(m_softwareVersion));
+        reading.logRows.append((tq ? QStringLiteral("Kordavel Software Version: ")
+                                   : QStringLiteral("DoziziveDE Software Version: ")) +
+                               QString::number(m_softwareVersion));
         // The blank before a non-negative number is its sign position.
         const QString number = m_softwareVersion < 0
                                    ? QString::number(m_softwareVersion)
@@ -117,12 +164,11 @@ void DeviceCycle::identify(DeviceReading &reading, const Identification &id)
         reading.versionLabel = id.familyCode + QStringLiteral(" - Unexpected software version");
         break;
     }
-    reading.identification = id;
 }
 
-DeviceReading DeviceCycle::read()
+DeviceCycle::Reading DeviceCycle::read()
 {
-    DeviceReading reading;
+    Reading reading;
     m_clockEnabled = false;
     if (!m_scan.holdsDevice())
         return missingVersionFile(std::move(reading));
@@ -131,24 +177,31 @@ DeviceReading DeviceCycle::read()
         return missingVersionFile(std::move(reading));
     const Files::ReadResult file = m_files.readFile(path, kMaxVersionFileLength);
     if (file.status == Files::ReadStatus::TooLarge)
-        return rejectVersionFile(std::move(reading), path, true);
+        return rejectVersionFile(std::move(reading), path, WhenUndeletable::CountsAsMissing);
     if (file.status != Files::ReadStatus::Ok)
         return missingVersionFile(std::move(reading));
     m_versionData = file.data;
     const qsizetype length = m_versionData.size();
     if (length < kMinVersionFileLength)
-        return rejectVersionFile(std::move(reading), path, true);
+        return rejectVersionFile(std::move(reading), path, WhenUndeletable::CountsAsMissing);
 
     const VersionAssessment a = assessVersionFile(m_versionData, m_softwareVersion);
     if (a.verdict == VersionVerdict::BadHeader) {
         reading.messages.append(QStringLiteral("Kordavel software version value wrong"));
-        return rejectVersionFile(std::move(reading), path, true);
+        return rejectVersionFile(std::move(reading), path, WhenUndeletable::CountsAsMissing);
     }
     identify(reading, a.id);
 
-    reading.logLines.append(QStringLiteral("Version file length: ") + QString::number(length));
-    SettingsView &settings = reading.settings.emplace();
-    settings.versionData = m_versionData;
+    reading.logRows.append(QStringLiteral("Version file length: ") + QString::number(length));
+    if (a.verdict == VersionVerdict::Accepted) {
+        m_configByte = a.configByte;
+        m_clockEnabled = a.clockEnabled;
+        reading.logRows.append(QStringLiteral("Config. byte: ") +
+                               QString::number(m_configByte, 16).toUpper());
+    }
+    // What the file shows is decoded before a wrong length rejects it: the
+    // screen shows the identification, the days and cleared boxes meanwhile.
+    reading.settings = m_decoder.decode(m_versionData, a);
     if (a.verdict == VersionVerdict::ConfigNotAvailable) {
         // Old software publishes no settings; the file is kept.
         reading.configNotAvailable = true;
@@ -156,18 +209,7 @@ DeviceReading DeviceCycle::read()
         return reading;
     }
     if (a.verdict == VersionVerdict::WrongLength)
-        return rejectVersionFile(std::move(reading), path, false);
-
-    m_configByte = a.configByte;
-    m_clockEnabled = a.clockEnabled;
-    reading.logLines.append(QStringLiteral("Config. byte: ") +
-                            QString::number(m_configByte, 16).toUpper());
-    settings.layoutKnown = true;
-    settings.layout = a.layout.layout;
-    settings.configByte = m_configByte;
-    settings.firstListEnd = a.layout.firstListEnd;
-    // Only layout C reaches past the first list: VDO codes, then the dates.
-    settings.secondList = length > VersionOffset::SecondCodeList + 1;
+        return rejectVersionFile(std::move(reading), path, WhenUndeletable::EndsTheRead);
     reading.outcome = ReadOutcome::Read;
     return reading;
 }
@@ -185,21 +227,23 @@ QByteArray DeviceCycle::currentVersionData(const QString &root) const
     return m_files.readFile(path, kMaxVersionFileLength).data;
 }
 
-ConfigureReport DeviceCycle::configure(const ScreenSettings &screen)
+CycleReport DeviceCycle::configure(const ScreenSettings &screen)
 {
-    ConfigureReport report;
+    CycleReport report = startReport();
     // The drives are searched afresh: the device may have gone since the last
     // tick. The first device found is the one configured.
     const DeviceSearch found = searchForDevices(m_drives, m_files, SearchEnd::AtFirstDevice);
     m_scan.roots = found.roots;
-    report.logRows = found.log;
+    report.add(show::DriveLog{found.log});
     if (found.deviceIndex < 0) {
         m_scan.deviceIndex = qint32(m_scan.roots.size());
+        endReport(report);
         return report;
     }
     m_scan.deviceIndex = found.deviceIndex;
-    report.deviceFound = true;
     m_deviceCount = 1;
+    report.add(show::LogRows{{QStringLiteral("Kordavel found")}});
+    report.add(FlowAction::MessageFound);
     const QString root = deviceRoot();
     // The file is built for the family the device's version file shows now.
     m_versionData = currentVersionData(root);
@@ -207,25 +251,32 @@ ConfigureReport DeviceCycle::configure(const ScreenSettings &screen)
     const int newConfigByte = configurationByte(screen, m_configByte, m_clockEnabled);
     const BuildResult built = buildConfigurationFile(screen, familyCodeOf(m_versionData),
                                                      m_softwareVersion, newConfigByte);
+    bool written = false;
     if (built.status == BuildStatus::UnknownFamily) {
-        report.messages.append(QStringLiteral("Unknown Kordavel type"));
+        report.add(show::Message{QLatin1String(kUnknownFamilyProblem)});
     } else if (built.status != BuildStatus::Ok) {
-        report.messages.append(built.problem + kNothingWritten);
+        report.add(show::Message{built.problem + kNothingWritten});
     } else {
         const InstallResult installed =
             installConfigurationFile(m_files, root, built.fileName, built.text);
-        if (installed.written) {
-            report.written = true;
+        written = installed.written;
+        if (written) {
             m_configByte = newConfigByte;
             // The new file waits for the device; an older one's deletion is moot.
             m_undeletedConfigurationRoot.clear();
         } else {
-            report.messages.append(installed.problem + kNothingWritten);
+            report.add(show::Message{installed.problem + kNothingWritten});
         }
     }
     m_versionData = currentVersionData(root);
-    // Without a new file on the device the settings stay for the user to retry.
-    m_state = report.written ? FlowState::WaitingForUnplug : FlowState::SettingsShown;
+    if (written)
+        report.add(show::LogRows{{QStringLiteral("Configuration file created")}});
+    const FlowStep end = planConfigureEnd(written);
+    report.add(end.actions);
+    moveTo(end.nextState);
+    if (written) // the device waits to be unplugged
+        report.add(show::SafeRemoval{root});
+    endReport(report);
     return report;
 }
 

@@ -42,8 +42,8 @@ FlowStep planTick(FlowState state, qint32 deviceCount)
         if (deviceCount == 0) {
             s.actions = {A::ArrowIn, A::InstructionConnect};
         } else if (!many) {
-            s.actions = {A::InstructionDisconnect, A::MessageSuccess, A::ArrowNone, A::WindowShort,
-                         A::DeleteConfigFile};
+            s.actions = {A::InstructionDisconnect, A::MessageSuccess, A::ArrowNone, A::WindowShort};
+            s.deleteTakenUpFile = true;
             s.nextState = S::Configured;
         }
         break;
@@ -83,6 +83,32 @@ FlowStep planAfterRead(ReadOutcome outcome, const QString &familyCode, qint32 ve
         s.actions.insert(s.actions.end(), {A::EnableConfigure, A::WindowShort});
         s.nextState = S::SettingsShown;
     }
+    return s;
+}
+
+std::vector<FlowAction> planConfigureStart()
+{
+    return {A::DisableConfigure, A::MessageNone};
+}
+
+FlowStep planConfigureEnd(bool written)
+{
+    FlowStep s;
+    if (written) {
+        s.actions = {A::MessageNone, A::InstructionDisconnect, A::WindowTall, A::PollAgain};
+        s.nextState = S::WaitingForUnplug;
+    } else {
+        s.actions = {A::EnableConfigure, A::MessageNone};
+        s.nextState = S::SettingsShown;
+    }
+    return s;
+}
+
+FlowStep planRestart()
+{
+    FlowStep s;
+    s.actions = {A::MessageNone};
+    s.nextState = S::WaitingForDevice;
     return s;
 }
 

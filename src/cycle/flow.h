@@ -22,11 +22,13 @@ enum class FlowState : qint32 {
 
 // What a poll tick does to the window, in order.
 enum class FlowAction {
-    MessageReady,       // status "Ready for next"
-    MessageFound,       // status "Kordavel found"
-    MessageConfigRead,  // status "Configuration read"
-    MessageNotSuitable, // status "Not Suitable"
-    MessageSuccess,     // status "Success!"
+    MessageNone,               // the status is cleared
+    MessageReady,              // status "Ready for next"
+    MessageFound,              // status "Kordavel found"
+    MessageConfigRead,         // status "Configuration read"
+    MessageNotSuitable,        // status "Not Suitable"
+    MessageSuccess,            // status "Success!"
+    MessageConfigNotAvailable, // status "Config. not available"
     ShowSWVersion,
     HideSWVersion,
     EnableConfigure,
@@ -40,14 +42,15 @@ enum class FlowAction {
     InstructionDisconnect, // instruction "Disconnect USB"
     WindowShort,           // the short window: settings only
     WindowTall,            // the tall window: the device picture and instruction below
-    DeleteConfigFile,      // the device took its configuration file up: delete it
+    PollAgain,             // the poll timer runs, if it had stopped
 };
 
 struct FlowStep
 {
     std::vector<FlowAction> actions;
     FlowState nextState = FlowState::WaitingForDevice;
-    bool readDevice = false; // read the device's settings, then planAfterRead
+    bool readDevice = false;        // read the device's settings, then planAfterRead
+    bool deleteTakenUpFile = false; // the device took its configuration file up: delete it
 };
 
 // One tick of the plug/unplug flow from the state before the tick and the
@@ -64,6 +67,16 @@ enum class ReadOutcome {
 // familyCode is the upper-cased start of the version data, version the software
 // version held after the read.
 FlowStep planAfterRead(ReadOutcome outcome, const QString &familyCode, qint32 version);
+
+// What the window shows at once when the user presses Configure, before the
+// command has run.
+std::vector<FlowAction> planConfigureStart();
+// The end of a Configure command that found a device: with a new file on it
+// the user is asked to unplug and replug the device; without one the settings
+// stay for the user to retry.
+FlowStep planConfigureEnd(bool written);
+// Starting the flow over: the next tick reads a device that is there.
+FlowStep planRestart();
 
 // Lowest software version that can be configured.
 inline constexpr qint32 kMinSuitableVersion = 23;

@@ -43,15 +43,15 @@ TEST(Arrows, PositionsAlternateOverEveryCall)
     MainWindow &mainWindow = *h.window;
     const QImage out = mainWindow.controls().unplugArrowPicture->image();
     const QImage in = mainWindow.controls().plugInArrowPicture->image();
-    mainWindow.showArrow(mainWindow.controls().unplugArrowPicture);
+    stepArrow(mainWindow, mainWindow.controls().unplugArrowPicture);
     EXPECT_EQ(mainWindow.controls().arrowDisplay->image(), expected(out, 32)) << "first call at 32";
-    mainWindow.showArrow(mainWindow.controls().unplugArrowPicture);
+    stepArrow(mainWindow, mainWindow.controls().unplugArrowPicture);
     EXPECT_EQ(mainWindow.controls().arrowDisplay->image(), expected(out, 0));
-    mainWindow.showArrow(mainWindow.controls().noArrowPicture); // blanking counts as a call too
+    stepArrow(mainWindow, mainWindow.controls().noArrowPicture); // blanking counts as a call too
     EXPECT_EQ(mainWindow.controls().arrowDisplay->image(), blankPicture(148, 81));
-    mainWindow.showArrow(mainWindow.controls().plugInArrowPicture);
+    stepArrow(mainWindow, mainWindow.controls().plugInArrowPicture);
     EXPECT_EQ(mainWindow.controls().arrowDisplay->image(), expected(in, 0));
-    mainWindow.showArrow(mainWindow.controls().plugInArrowPicture);
+    stepArrow(mainWindow, mainWindow.controls().plugInArrowPicture);
     EXPECT_EQ(mainWindow.controls().arrowDisplay->image(), expected(in, 32));
 }
 
@@ -61,7 +61,7 @@ TEST(Arrows, DrawingWhileHiddenShowsOnceVisible)
     MainWindow &mainWindow = *h.window;
     mainWindow.show();
     mainWindow.controls().arrowDisplay->hide();
-    mainWindow.showArrow(mainWindow.controls().unplugArrowPicture);
+    stepArrow(mainWindow, mainWindow.controls().unplugArrowPicture);
     mainWindow.controls().arrowDisplay->show();
     const QImage shown =
         mainWindow.controls().arrowDisplay->grab().toImage().convertToFormat(QImage::Format_RGB32);

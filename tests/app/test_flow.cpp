@@ -40,8 +40,12 @@ const Row kRows[] = {
     {S::WaitingForReplug, 0, {A::ArrowIn, A::InstructionConnect}, S::WaitingForReplug, false},
     {S::WaitingForReplug,
      1,
-     {A::InstructionDisconnect, A::MessageSuccess, A::ArrowNone, A::WindowShort,
-      A::DeleteConfigFile},
+     {
+         A::InstructionDisconnect,
+         A::MessageSuccess,
+         A::ArrowNone,
+         A::WindowShort,
+     },
      S::Configured,
      false},
     {S::WaitingForReplug, 2, {}, S::WaitingForReplug, false},
@@ -70,7 +74,24 @@ TEST(FlowTable, EveryRow)
         EXPECT_EQ(s.actions, r.actions) << where;
         EXPECT_EQ(s.nextState, r.next) << where;
         EXPECT_EQ(s.readDevice, r.read) << where;
+        EXPECT_EQ(s.deleteTakenUpFile, r.state == S::WaitingForReplug && r.count == 1) << where;
     }
+}
+
+TEST(FlowTable, ConfigureAndRestart)
+{
+    EXPECT_EQ(planConfigureStart(), (std::vector<FlowAction>{A::DisableConfigure, A::MessageNone}));
+    FlowStep s = planConfigureEnd(true);
+    EXPECT_EQ(s.actions, (std::vector<FlowAction>{A::MessageNone, A::InstructionDisconnect,
+                                                  A::WindowTall, A::PollAgain}));
+    EXPECT_EQ(s.nextState, S::WaitingForUnplug);
+    s = planConfigureEnd(false);
+    EXPECT_EQ(s.actions, (std::vector<FlowAction>{A::EnableConfigure, A::MessageNone}))
+        << "nothing new on the device: the user may try again";
+    EXPECT_EQ(s.nextState, S::SettingsShown);
+    s = planRestart();
+    EXPECT_EQ(s.actions, (std::vector<FlowAction>{A::MessageNone}));
+    EXPECT_EQ(s.nextState, S::WaitingForDevice);
 }
 
 TEST(FlowTable, SuitabilityAfterARead)
@@ -116,38 +137,38 @@ TEST_F(Flow, CompleteRunWithOneDevice)
     EXPECT_EQ(message(), "Configuration read");
     EXPECT_FALSE(mainWindow().controls().softwareVersionLabel->isHidden());
     EXPECT_TRUE(mainWindow().controls().configureButton->isEnabled());
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
     EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
     h.tick();
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown)
+    EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown)
         << "a read device is not read again";
     EXPECT_EQ(mainWindow().controls().stateLabel->text(), "1");
 
-    // As after a Configure run.
-    writeFile(dev.path("UPDATES/DI999000.HEX"), ":00000001FF\r\n");
-    mainWindow().askForUnplugAndReplug();
-    mainWindow().cycle().setState(FlowState::WaitingForUnplug);
+    h.configure();
+    ASSERT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
+    EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Disconnect USB");
+    EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
     h.tick();
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForUnplug);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
     h.unplug(dev.root());
     h.tick();
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForReplug);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
     EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Connect USB");
     EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
     h.tick();
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForReplug);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Success!");
     EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Disconnect USB");
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::Configured);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::Configured);
     EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
     h.tick();
     EXPECT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
     h.unplug(dev.root());
     h.tick();
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForDevice);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForDevice);
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Configuration read");
@@ -161,7 +182,7 @@ TEST_F(Flow, UnplugBeforeConfiguringDisablesConfigure)
     h.unplug(dev.root());
     h.tick();
     EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForDevice);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForDevice);
 }
 
 TEST_F(Flow, TwoDevicesStopTheFlow)
@@ -170,18 +191,41 @@ TEST_F(Flow, TwoDevicesStopTheFlow)
     h.plug(dev.root());
     h.plug(second.root());
     h.tick(3);
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForDevice);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForDevice);
     EXPECT_EQ(message(), "");
-    mainWindow().cycle().setState(FlowState::WaitingForReplug);
+
+    // Waiting for the replug, then after "Success!": a second device holds
+    // the flow where it is.
+    h.unplug(second.root());
     h.tick();
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForReplug);
-    mainWindow().cycle().setState(FlowState::Configured);
+    h.configure();
+    h.unplug(dev.root());
+    h.tick();
+    ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
+    h.plug(dev.root());
+    h.plug(second.root());
+    h.tick();
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
+    h.unplug(second.root());
+    h.tick();
+    ASSERT_EQ(h.window.cycle().state(), FlowState::Configured);
+    h.plug(second.root());
     mainWindow().controls().arrowDisplay->show();
     h.tick();
     EXPECT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
-    mainWindow().cycle().setState(FlowState::ReadAgain);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::Configured);
+
+    // A read that failed: a second device does not hold the flow back.
+    h.unplug(second.root());
+    h.unplug(dev.root());
     h.tick();
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForDevice);
+    QFile::remove(dev.path("UPDATES/kordvers.ion"));
+    h.plug(dev.root());
+    h.tick();
+    ASSERT_EQ(h.window.cycle().state(), FlowState::ReadAgain);
+    h.plug(second.root());
+    h.tick();
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForDevice);
 }
 
 TEST_F(Flow, CrDevicesAreReadOnEveryTick)
@@ -190,7 +234,7 @@ TEST_F(Flow, CrDevicesAreReadOnEveryTick)
     h.plug(dev.root());
     for (int i = 0; i < 3; ++i) {
         h.tick();
-        EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForDevice);
+        EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForDevice);
         EXPECT_EQ(message(), "Configuration read");
     }
     EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
@@ -202,7 +246,7 @@ TEST_F(Flow, OldSoftwareIsNotSuitable)
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Not Suitable");
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::ReadAgain);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::ReadAgain);
     EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
     EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Disconnect USB");
     EXPECT_FALSE(mainWindow().controls().arrowDisplay->isHidden());
@@ -210,9 +254,9 @@ TEST_F(Flow, OldSoftwareIsNotSuitable)
     // Left plugged in: read again every second tick, the arrow moving each time.
     const bool leftEdgeNext = mainWindow().arrows().atLeftEdgeNext();
     h.tick();
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForDevice);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForDevice);
     h.tick();
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::ReadAgain);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::ReadAgain);
     EXPECT_NE(mainWindow().arrows().atLeftEdgeNext(), leftEdgeNext);
     h.unplug(dev.root());
     h.tick(2);
@@ -222,7 +266,7 @@ TEST_F(Flow, OldSoftwareIsNotSuitable)
     dev.setVersionFile(versionFile("TQ000023HEX", 21));
     h.plug(dev.root());
     h.tick();
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
     EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
 }
 
@@ -230,22 +274,30 @@ TEST_F(Flow, QuickReplugWithinATickIsNotNoticed)
 {
     h.plug(dev.root());
     h.tick();
-    mainWindow().cycle().setState(FlowState::WaitingForUnplug);
+    h.configure();
+    ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
     h.unplug(dev.root());
     h.plug(dev.root());
     h.tick();
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForUnplug);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
 }
 
 TEST_F(Flow, SecondRunShowsNoArrow)
 {
     h.plug(dev.root());
-    mainWindow().cycle().setState(FlowState::WaitingForReplug);
     h.tick();
+    h.configure();
+    h.unplug(dev.root());
+    h.tick();
+    h.plug(dev.root());
+    h.tick(); // "Success!"
     h.unplug(dev.root());
     h.tick();
     ASSERT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
-    mainWindow().cycle().setState(FlowState::WaitingForUnplug);
+    h.plug(dev.root());
+    h.tick();
+    h.configure();
+    h.unplug(dev.root());
     h.tick();
     EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Connect USB");
     EXPECT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
@@ -254,16 +306,20 @@ TEST_F(Flow, SecondRunShowsNoArrow)
 TEST_F(Flow, ReturningFromHelpAbandonsTheSequence)
 {
     h.plug(dev.root());
-    mainWindow().cycle().setState(FlowState::WaitingForUnplug);
-    mainWindow().restartFlow();
+    h.tick();
+    h.configure();
+    ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
+    restartFlow(mainWindow());
+    EXPECT_EQ(message(), "");
     h.tick();
     EXPECT_EQ(message(), "Configuration read") << "device present: read again";
     EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
 
-    mainWindow().cycle().setState(FlowState::WaitingForReplug);
-    mainWindow().askForUnplugAndReplug();
+    h.configure();
     h.unplug(dev.root());
-    mainWindow().restartFlow();
+    h.tick();
+    ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
+    restartFlow(mainWindow());
     h.tick();
     EXPECT_EQ(message(), "Ready for next");
     EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
@@ -272,10 +328,16 @@ TEST_F(Flow, ReturningFromHelpAbandonsTheSequence)
 TEST_F(Flow, DeletionHappensOnceAndOnlyForTheTqName)
 {
     h.plug(dev.root());
-    mainWindow().cycle().setState(FlowState::WaitingForReplug);
-    writeFile(dev.path("UPDATES/ZA999000.HEX"), "x");
     h.tick();
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::Configured);
+    h.configure();
+    h.unplug(dev.root());
+    h.tick();
+    ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
+    writeFile(dev.path("UPDATES/ZA999000.HEX"), "x");
+    h.plug(dev.root());
+    h.tick();
+    EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
+    EXPECT_EQ(h.window.cycle().state(), FlowState::Configured);
     writeFile(dev.path("UPDATES/DI999000.HEX"), "x");
     h.tick(3);
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX")))
@@ -291,13 +353,13 @@ TEST_F(Flow, FailedReadIsNotReportedAsRead)
     EXPECT_EQ(h.messages.texts.size(), 1);
     EXPECT_NE(message(), "Configuration read");
     EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::ReadAgain);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::ReadAgain);
     EXPECT_EQ(mainWindow().outerHeightTwips(), 7800) << "no Not Suitable actions";
     h.tick();
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForDevice);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForDevice);
     dev.setVersionFile(exampleLayoutC());
     h.tick();
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
 }
 
 TEST_F(Flow, TicksDoNotNestInsideMessageBoxes)
@@ -310,7 +372,7 @@ TEST_F(Flow, TicksDoNotNestInsideMessageBoxes)
         void inform(QWidget *, const QString &, const QString &) override
         {
             ++shown;
-            (*m_window)->onPollTick(); // a tick falling due meanwhile
+            pollTick(**m_window); // a tick falling due meanwhile
         }
         int shown = 0;
 
@@ -319,11 +381,11 @@ TEST_F(Flow, TicksDoNotNestInsideMessageBoxes)
     };
     MainWindow *raw = nullptr;
     PumpingBox box(&raw);
-    const std::unique_ptr<MainWindow> window =
+    const TestWindow window =
         makeMainWindow(h.drives, systemFiles(), h.clock, box, h.programDir.path());
     raw = window.get();
     QFile::remove(dev.path("UPDATES/kordvers.ion"));
     h.plug(dev.root());
-    window->onPollTick();
+    pollTick(*window);
     EXPECT_EQ(box.shown, 1);
 }

@@ -31,7 +31,11 @@ TEST(MainWindow, EveryControlLiesInsideItsContainerAndNoneCoversAnother)
     Harness h;
     writeFile(h.programDir.filePath(QLatin1String(kWideLayoutMarker)), "");
     h.create();
-    h.window->askForUnplugAndReplug(); // the tall window
+    DeviceDir dev(exampleLayoutC());
+    h.plug(dev.root());
+    h.tick();
+    h.configure(); // the tall window
+    ASSERT_EQ(h.window->outerHeightTwips(), kTallHeightTwips);
     h.window->show();
     const QList<QWidget *> controls = h.window->findChildren<QWidget *>();
     int checked = 0;
@@ -155,23 +159,29 @@ TEST(MainWindow, ActivationResetsTheFlowOnlyWhenComingBackFromHelp)
     Harness h;
     MainWindow &mainWindow = *h.window;
     mainWindow.show();
-    mainWindow.cycle().setState(FlowState::WaitingForReplug);
+    DeviceDir dev(exampleLayoutC());
+    h.plug(dev.root());
+    h.tick();
+    h.configure();
+    h.unplug(dev.root());
+    h.tick();
+    ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
     mainWindow.controls().statusLabel->setText("Success!");
     QWindow other;
-    mainWindow.onFocusWindowChanged(&other); // another window of some kind
-    mainWindow.onFocusWindowChanged(mainWindow.windowHandle());
-    EXPECT_EQ(mainWindow.cycle().state(), FlowState::WaitingForReplug);
-    mainWindow.onFocusWindowChanged(nullptr); // another application
-    mainWindow.onFocusWindowChanged(mainWindow.windowHandle());
-    EXPECT_EQ(mainWindow.cycle().state(), FlowState::WaitingForReplug);
+    focusMovesTo(mainWindow, &other); // another window of some kind
+    focusMovesTo(mainWindow, mainWindow.windowHandle());
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
+    focusMovesTo(mainWindow, nullptr); // another application
+    focusMovesTo(mainWindow, mainWindow.windowHandle());
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
 
-    mainWindow.openHelp();
+    openHelp(mainWindow);
     ASSERT_NE(mainWindow.helpWindow(), nullptr);
     mainWindow.helpWindow()->winId();
-    mainWindow.onFocusWindowChanged(mainWindow.helpWindow()->windowHandle());
-    mainWindow.onFocusWindowChanged(nullptr);
-    mainWindow.onFocusWindowChanged(mainWindow.windowHandle());
-    EXPECT_EQ(mainWindow.cycle().state(), FlowState::WaitingForDevice);
+    focusMovesTo(mainWindow, mainWindow.helpWindow()->windowHandle());
+    focusMovesTo(mainWindow, nullptr);
+    focusMovesTo(mainWindow, mainWindow.windowHandle());
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForDevice);
     EXPECT_EQ(mainWindow.controls().statusLabel->text(), "");
 }
 
@@ -179,7 +189,7 @@ TEST(MainWindow, ClosingStopsTheTimerAndTheHelpWindow)
 {
     Harness h;
     h.window->pollTimer()->start();
-    h.window->openHelp();
+    openHelp(*h.window);
     QPointer<HelpWindow> help = h.window->helpWindow();
     h.window->close();
     EXPECT_FALSE(h.window->pollTimer()->isActive());

@@ -210,9 +210,9 @@ TEST_F(Scaling, TheArrowMovesByItsStep)
     MainWindow &w = *h.window;
     PictureBox &display = *w.controls().arrowDisplay;
     const int row = qRound(23 * scale); // the arrow's middle
-    w.showArrow(w.controls().unplugArrowPicture);
+    stepArrow(w, w.controls().unplugArrowPicture);
     const int away = leftmostDrawn(display.image(), row);
-    w.showArrow(w.controls().unplugArrowPicture);
+    stepArrow(w, w.controls().unplugArrowPicture);
     const int atEdge = leftmostDrawn(display.image(), row);
     ASSERT_GE(atEdge, 0);
     EXPECT_NEAR(away - atEdge, kArrowStepPixels * scale, 1.0);
@@ -268,9 +268,9 @@ TEST_F(Scaling, UnplugStageOnTheScreen)
     DeviceDir dev(exampleLayoutC());
     narrow.plug(dev.root(), "KORDAVEL");
     narrow.tick();
-    narrow.window->configureDevice();
-    ASSERT_EQ(narrow.window->cycle().state(), FlowState::WaitingForUnplug);
-    narrow.window->showArrow(narrow.window->controls().unplugArrowPicture);
+    pressConfigure(*narrow.window);
+    ASSERT_EQ(narrow.window.cycle().state(), FlowState::WaitingForUnplug);
+    narrow.tick(); // the arrow out of the device
     const QImage shot = narrow.window->grab().toImage();
     EXPECT_EQ(shot.size(), narrow.window->size() * scale);
     EXPECT_EQ(clippedCaptions(narrow.window.get()), QStringList());

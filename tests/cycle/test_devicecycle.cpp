@@ -2,6 +2,7 @@
 // reports, and what it leaves on the device.
 #include "coresupport.h"
 #include "cycle/devicecycle.h"
+#include "cycle/executor.h"
 
 #include <QFile>
 
@@ -14,10 +15,18 @@ using namespace kordavel::test;
 
 namespace {
 
-bool has(const std::vector<FlowAction> &actions, FlowAction a)
+// A medium whose write-protect switch can be set.
+class WriteProtected : public SystemFilesPassThrough
 {
-    return std::find(actions.begin(), actions.end(), a) != actions.end();
-}
+public:
+    FileResult createDurable(const QString &p, const QByteArray &data) override
+    {
+        if (refuse)
+            return {FileProblem::WriteProtected, QStringLiteral("write-protected")};
+        return SystemFilesPassThrough::createDurable(p, data);
+    }
+    bool refuse = false;
+};
 
 ScreenSettings twentyEightDays()
 {
@@ -27,6 +36,21 @@ ScreenSettings twentyEightDays()
     s.setChecked(DownloadBox::Activities, true);
     s.setChecked(DownloadBox::DetailedSpeed, true);
     return s;
+}
+
+// Settings with no file-name format chosen: the file then carries the
+// device's own configuration byte, as the cycle holds it.
+ScreenSettings keepingTheByte()
+{
+    ScreenSettings s = twentyEightDays();
+    s.fileNameFormat = -1;
+    return s;
+}
+
+// The TQ 54 file the cycle must write for screen with configuration byte.
+QByteArray tqFile(const ScreenSettings &screen, int configByte)
+{
+    return buildConfigurationFile(screen, QStringLiteral("TQ"), 54, configByte).text;
 }
 
 class Cycle : public ::testing::Test
@@ -47,60 +71,77 @@ protected:
 
 TEST_F(Cycle, AWholeCycleFromPlugToSuccess)
 {
-    TickReport idle = cycle.tick();
-    EXPECT_TRUE(has(idle.actions, FlowAction::MessageReady));
-    EXPECT_FALSE(idle.reading);
+    const CycleReport idle = cycle.tick();
+    EXPECT_TRUE(has(idle, FlowAction::MessageReady));
+    EXPECT_FALSE(lastOf<show::Settings>(idle));
     EXPECT_EQ(cycle.state(), FlowState::WaitingForDevice);
 
     plug(dev.root());
-    const TickReport found = cycle.tick();
-    EXPECT_EQ(found.stateBefore, FlowState::WaitingForDevice);
-    EXPECT_EQ(found.logRows, QStringList{dev.root() + "\tKORD\tRemovable drive"});
-    EXPECT_TRUE(has(found.actions, FlowAction::MessageFound));
-    ASSERT_TRUE(found.reading);
-    const DeviceReading &r = *found.reading;
-    EXPECT_EQ(r.outcome, ReadOutcome::Read);
-    EXPECT_EQ(r.versionLabel, "SW Version - TQ 54");
-    EXPECT_EQ(r.logLines, (QStringList{"Kordavel Software Version: 54", "Version file length: 80",
-                                       "Config. byte: B5"}));
-    ASSERT_TRUE(r.settings);
-    EXPECT_TRUE(r.settings->layoutKnown);
-    EXPECT_EQ(r.settings->layout, Layout::C);
-    EXPECT_EQ(r.settings->configByte, 0xB5);
-    EXPECT_TRUE(r.settings->secondList);
-    EXPECT_TRUE(r.messages.isEmpty());
-    EXPECT_TRUE(has(found.afterRead, FlowAction::EnableConfigure));
+    const CycleReport found = cycle.tick();
+    EXPECT_EQ(lastOf<show::StateNumber>(found)->state, FlowState::WaitingForDevice);
+    EXPECT_EQ(lastOf<show::DriveLog>(found)->rows,
+              QStringList{dev.root() + "\tKORD\tRemovable drive"});
+    EXPECT_EQ(actionsOf(found),
+              (std::vector<FlowAction>{FlowAction::MessageFound, FlowAction::MessageConfigRead,
+                                       FlowAction::ShowSWVersion, FlowAction::EnableConfigure,
+                                       FlowAction::WindowShort}));
+    EXPECT_EQ(lastOf<show::VersionLabel>(found)->text, "SW Version - TQ 54");
+    EXPECT_EQ(addedLogRowsOf(found), (QStringList{"Kordavel Software Version: 54",
+                                                  "Version file length: 80", "Config. byte: B5"}));
+    const std::optional<show::Settings> shown = lastOf<show::Settings>(found);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->settings.fileNameFormat, FileNameFormat::European);
+    EXPECT_TRUE(messagesOf(found).isEmpty());
+    EXPECT_EQ(lastOf<show::SafeRemoval>(found)->root, "") << "nothing to remove safely yet";
     EXPECT_EQ(cycle.state(), FlowState::SettingsShown);
-    EXPECT_EQ(cycle.deviceRoot(), dev.root());
+    EXPECT_EQ(found.flowChangesAfter, found.flowChangesBefore + 1);
 
-    const TickReport settled = cycle.tick();
-    EXPECT_FALSE(settled.reading) << "a device that was read is not read again";
+    const CycleReport settled = cycle.tick();
+    EXPECT_FALSE(lastOf<show::Settings>(settled)) << "a device that was read is not read again";
+    EXPECT_EQ(settled.flowChangesAfter, settled.flowChangesBefore);
 
-    const ConfigureReport configured = cycle.configure(twentyEightDays());
-    EXPECT_TRUE(configured.deviceFound);
-    EXPECT_TRUE(configured.written);
-    EXPECT_TRUE(configured.messages.isEmpty());
+    const CycleReport configured = cycle.configure(twentyEightDays());
+    EXPECT_EQ(addedLogRowsOf(configured),
+              (QStringList{"Kordavel found", "Configuration file created"}));
+    EXPECT_EQ(actionsOf(configured),
+              (std::vector<FlowAction>{FlowAction::MessageFound, FlowAction::MessageNone,
+                                       FlowAction::InstructionDisconnect, FlowAction::WindowTall,
+                                       FlowAction::PollAgain}));
+    EXPECT_TRUE(messagesOf(configured).isEmpty());
+    EXPECT_EQ(lastOf<show::SafeRemoval>(configured)->root, dev.root());
     EXPECT_EQ(cycle.state(), FlowState::WaitingForUnplug);
-    EXPECT_TRUE(readAll(hexPath()).endsWith(":00000001FF\r\n"));
-    EXPECT_NE(cycle.configByte(), 0xB5) << "the byte of the file now on the device";
+    EXPECT_EQ(readAll(hexPath()), tqFile(twentyEightDays(), 0xBD))
+        << "European format, clock of the device kept on";
 
-    EXPECT_TRUE(has(cycle.tick().actions, FlowAction::ArrowOut));
+    const CycleReport waiting = cycle.tick();
+    EXPECT_TRUE(has(waiting, FlowAction::ArrowOut));
+    EXPECT_EQ(lastOf<show::SafeRemoval>(waiting)->root, dev.root());
     unplug(dev.root());
-    const TickReport out = cycle.tick();
-    EXPECT_TRUE(has(out.actions, FlowAction::InstructionConnect));
+    const CycleReport out = cycle.tick();
+    EXPECT_TRUE(has(out, FlowAction::InstructionConnect));
+    EXPECT_EQ(lastOf<show::SafeRemoval>(out)->root, "");
     EXPECT_EQ(cycle.state(), FlowState::WaitingForReplug);
     EXPECT_TRUE(QFile::exists(hexPath())) << "the device has not taken the file up yet";
 
     plug(dev.root());
-    const TickReport back = cycle.tick();
-    EXPECT_TRUE(has(back.actions, FlowAction::MessageSuccess));
-    EXPECT_FALSE(has(back.actions, FlowAction::DeleteConfigFile)) << "the cycle deletes it itself";
+    const CycleReport back = cycle.tick();
+    EXPECT_TRUE(has(back, FlowAction::MessageSuccess));
     EXPECT_FALSE(QFile::exists(hexPath())) << "the taken-up file is deleted";
     EXPECT_EQ(cycle.state(), FlowState::Configured);
 
+    // The byte written is the device's from now on.
+    const CycleReport again = cycle.configure(keepingTheByte());
+    EXPECT_EQ(readAll(hexPath()), tqFile(keepingTheByte(), 0xBD));
+    EXPECT_EQ(lastOf<show::SafeRemoval>(again)->root, dev.root());
+
     unplug(dev.root());
     cycle.tick();
+    cycle.tick();
+    EXPECT_EQ(cycle.state(), FlowState::WaitingForReplug);
+    const CycleReport restarted = cycle.restart();
+    EXPECT_EQ(actionsOf(restarted), std::vector<FlowAction>{FlowAction::MessageNone});
     EXPECT_EQ(cycle.state(), FlowState::WaitingForDevice);
+    EXPECT_EQ(restarted.flowChangesAfter, restarted.flowChangesBefore + 1);
 }
 
 TEST_F(Cycle, FilesThatCannotBeTrustedAreReportedAndDeleted)
@@ -133,97 +174,141 @@ TEST_F(Cycle, FilesThatCannotBeTrustedAreReportedAndDeleted)
         SCOPED_TRACE(c.what);
         dev.setVersionFile(c.content);
         cycle.restart();
-        const TickReport report = cycle.tick();
-        ASSERT_TRUE(report.reading);
-        EXPECT_EQ(report.reading->outcome, ReadOutcome::Failed);
-        EXPECT_EQ(report.reading->messages, c.messages);
+        const CycleReport report = cycle.tick();
+        EXPECT_EQ(messagesOf(report), c.messages);
         EXPECT_EQ(QFile::exists(dev.path("UPDATES/kordvers.ion")), !c.deleted);
-        EXPECT_TRUE(report.afterRead.empty());
+        EXPECT_FALSE(has(report, FlowAction::MessageConfigRead)) << "a failed read is not read";
         EXPECT_EQ(cycle.state(), FlowState::ReadAgain);
         cycle.tick();
         EXPECT_EQ(cycle.state(), FlowState::WaitingForDevice) << "read again on the next tick";
     }
 
-    // A file of the right length whose layout does not fit still shows the days back.
+    // A file whose length does not fit its layout still shows the days back
+    // and the identification, with nothing of its settings.
     dev.setVersionFile(versionFile("TQ000054HEX", 60));
     cycle.restart();
-    const DeviceReading wrong = *cycle.tick().reading;
-    ASSERT_TRUE(wrong.settings);
-    EXPECT_FALSE(wrong.settings->layoutKnown);
-    EXPECT_TRUE(wrong.identification);
+    const CycleReport wrong = cycle.tick();
+    const std::optional<show::Settings> shown = lastOf<show::Settings>(wrong);
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->settings.daysBack);
+    EXPECT_FALSE(shown->settings.fileNameFormat);
+    EXPECT_EQ(lastOf<show::VersionLabel>(wrong)->text, "SW Version - TQ 54");
 }
 
 TEST_F(Cycle, MissingAndOldFilesAreKept)
 {
     plug(dev.root());
     QFile::remove(dev.path("UPDATES/kordvers.ion"));
-    const DeviceReading missing = *cycle.tick().reading;
-    EXPECT_EQ(missing.outcome, ReadOutcome::Failed);
-    ASSERT_EQ(missing.messages.size(), 1);
-    EXPECT_TRUE(missing.messages[0].startsWith("Configuration file missing.\r\n"));
-    EXPECT_FALSE(missing.settings);
+    const CycleReport missing = cycle.tick();
+    ASSERT_EQ(messagesOf(missing).size(), 1);
+    EXPECT_TRUE(messagesOf(missing)[0].startsWith("Configuration file missing.\r\n"));
+    EXPECT_FALSE(lastOf<show::Settings>(missing));
+    EXPECT_EQ(cycle.state(), FlowState::ReadAgain);
 
     // Software 8 publishes no settings: read, kept, nothing offered.
     dev.setVersionFile(versionFile("TQ000008HEX", 21));
     cycle.restart();
-    const TickReport old = cycle.tick();
-    EXPECT_EQ(old.reading->outcome, ReadOutcome::Read);
-    EXPECT_TRUE(old.reading->configNotAvailable);
-    EXPECT_TRUE(old.reading->messages.isEmpty());
+    const CycleReport old = cycle.tick();
+    const std::vector<FlowAction> actions = actionsOf(old);
+    const auto notAvailable =
+        std::find(actions.begin(), actions.end(), FlowAction::MessageConfigNotAvailable);
+    ASSERT_NE(notAvailable, actions.end());
+    EXPECT_EQ(*std::next(notAvailable), FlowAction::MessageConfigRead)
+        << "then the read is judged: too old to be configured";
+    EXPECT_TRUE(messagesOf(old).isEmpty());
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/kordvers.ion")));
-    EXPECT_TRUE(has(old.afterRead, FlowAction::MessageNotSuitable));
-    EXPECT_FALSE(has(old.afterRead, FlowAction::EnableConfigure));
+    EXPECT_TRUE(has(old, FlowAction::MessageNotSuitable));
+    EXPECT_FALSE(has(old, FlowAction::EnableConfigure));
     EXPECT_EQ(cycle.state(), FlowState::ReadAgain);
 }
 
 TEST_F(Cycle, ConfigureThatWritesNothingKeepsTheDeviceAndTheByte)
 {
-    ScreenSettings tooFar = twentyEightDays();
+    ScreenSettings tooFar = keepingTheByte();
     tooFar.daysBack = QStringLiteral("99999");
 
     // No device: nothing found, the flow stays where it was.
-    cycle.setState(FlowState::SettingsShown);
-    const ConfigureReport none = cycle.configure(twentyEightDays());
-    EXPECT_FALSE(none.deviceFound);
-    EXPECT_FALSE(none.written);
-    EXPECT_EQ(cycle.state(), FlowState::SettingsShown);
+    const CycleReport none = cycle.configure(twentyEightDays());
+    EXPECT_TRUE(actionsOf(none).empty());
+    EXPECT_TRUE(addedLogRowsOf(none).isEmpty());
+    EXPECT_FALSE(lastOf<show::SafeRemoval>(none));
+    EXPECT_EQ(cycle.state(), FlowState::WaitingForDevice);
+    EXPECT_EQ(none.flowChangesAfter, none.flowChangesBefore);
 
     plug(dev.root());
-    cycle.restart();
     cycle.tick();
     ASSERT_EQ(cycle.state(), FlowState::SettingsShown);
-    const ConfigureReport refused = cycle.configure(tooFar);
-    EXPECT_TRUE(refused.deviceFound);
-    EXPECT_FALSE(refused.written);
-    ASSERT_EQ(refused.messages.size(), 1);
-    EXPECT_TRUE(refused.messages[0].endsWith("\r\nNo configuration file was written."));
-    EXPECT_EQ(cycle.configByte(), 0xB5);
+    const CycleReport refused = cycle.configure(tooFar);
+    EXPECT_EQ(addedLogRowsOf(refused), QStringList{"Kordavel found"});
+    ASSERT_EQ(messagesOf(refused).size(), 1);
+    EXPECT_TRUE(messagesOf(refused)[0].endsWith("\r\nNo configuration file was written."));
+    EXPECT_EQ(actionsOf(refused),
+              (std::vector<FlowAction>{FlowAction::MessageFound, FlowAction::EnableConfigure,
+                                       FlowAction::MessageNone}));
+    EXPECT_FALSE(lastOf<show::SafeRemoval>(refused));
     EXPECT_EQ(cycle.state(), FlowState::SettingsShown);
     EXPECT_FALSE(QFile::exists(hexPath()));
+    // The device still has its own byte (B5, its clock running) for the next try.
+    cycle.configure(keepingTheByte());
+    EXPECT_EQ(readAll(hexPath()), tqFile(keepingTheByte(), 0xB5));
+    QFile::remove(hexPath());
+
+    // A medium that refuses the new file leaves the byte as it was too.
+    WriteProtected locked;
+    DeviceCycle lockedCycle(drives, locked);
+    lockedCycle.tick();
+    locked.refuse = true;
+    lockedCycle.configure(twentyEightDays());
+    EXPECT_FALSE(QFile::exists(hexPath()));
+    locked.refuse = false;
+    lockedCycle.configure(keepingTheByte());
+    EXPECT_EQ(readAll(hexPath()), tqFile(keepingTheByte(), 0xB5));
+    QFile::remove(hexPath());
 
     // The family is judged by the version file on the device now.
     dev.setVersionFile(versionFile("XY000054HEX", 80));
-    const ConfigureReport unknown = cycle.configure(twentyEightDays());
-    EXPECT_EQ(unknown.messages, QStringList{"Unknown Kordavel type"});
+    const CycleReport unknown = cycle.configure(twentyEightDays());
+    EXPECT_EQ(messagesOf(unknown), QStringList{"Unknown Kordavel type"});
     EXPECT_FALSE(QFile::exists(hexPath()));
+}
+
+TEST_F(Cycle, TheDevicesClockStaysAsItWas)
+{
+    // Bit 1 of a layout C byte cleared: the device runs its clock, and a new
+    // byte keeps it so; a stopped clock stays stopped.
+    plug(dev.root());
+    for (const int byte : {0xB5, 0xB7, 0x00}) {
+        SCOPED_TRACE(byte);
+        dev.setVersionFile(versionFile("TQ000054HEX", 80, {{31, QByteArray(1, char(byte))}}));
+        cycle.restart();
+        cycle.tick();
+        ASSERT_EQ(cycle.state(), FlowState::SettingsShown);
+        cycle.configure(twentyEightDays());
+        const int european = 0xBF; // every flag off, the European format's field 3
+        const bool clock = (byte & 0x02) == 0;
+        EXPECT_EQ(readAll(hexPath()),
+                  tqFile(twentyEightDays(), clock ? european & ~0x02 : european));
+    }
 }
 
 TEST_F(Cycle, TwoDevicesAndUnmountedMedia)
 {
     drives.unmounted = {QStringLiteral("sdc1")};
-    EXPECT_EQ(cycle.tick().unmountedDrives, QStringList{"sdc1"});
+    EXPECT_EQ(lastOf<show::UnmountedMedia>(cycle.tick())->drives, QStringList{"sdc1"});
 
     DeviceDir second(exampleLayoutC());
     plug(dev.root());
     plug(second.root());
-    const TickReport both = cycle.tick();
-    EXPECT_FALSE(both.reading) << "two devices: the cycle cannot tell which one is meant";
-    EXPECT_TRUE(both.unmountedDrives.isEmpty()) << "mentioned only while no device is there";
+    const CycleReport both = cycle.tick();
+    EXPECT_FALSE(lastOf<show::Settings>(both))
+        << "two devices: the cycle cannot tell which one is meant";
+    EXPECT_TRUE(lastOf<show::UnmountedMedia>(both)->drives.isEmpty())
+        << "mentioned only while no device is there";
     EXPECT_EQ(cycle.deviceCount(), 2);
     EXPECT_EQ(cycle.state(), FlowState::WaitingForDevice);
 
     unplug(second.root());
-    EXPECT_TRUE(cycle.tick().reading);
+    EXPECT_TRUE(lastOf<show::Settings>(cycle.tick()));
     EXPECT_EQ(cycle.state(), FlowState::SettingsShown);
 }
 
@@ -249,7 +334,8 @@ TEST(CycleHeldFile, TheTakenUpFileGoesOnALaterTickWithoutWaiting)
     const QString hex = dev.path("UPDATES/DI999000.HEX");
     drives.entries = {{dev.root(), KindRemovable, "KORD"}};
     cycle.tick();
-    ASSERT_TRUE(cycle.configure(twentyEightDays()).written);
+    cycle.configure(twentyEightDays());
+    ASSERT_EQ(cycle.state(), FlowState::WaitingForUnplug);
     drives.entries.clear();
     cycle.tick();
     drives.entries = {{dev.root(), KindRemovable, "KORD"}};
@@ -262,6 +348,30 @@ TEST(CycleHeldFile, TheTakenUpFileGoesOnALaterTickWithoutWaiting)
     files.held = false;
     cycle.tick();
     EXPECT_FALSE(QFile::exists(hex)) << "tried again while the same drive holds the device";
+}
+
+// The executor the window is given today runs each request at once and
+// hands its report on before the request returns, in the order asked.
+TEST(InlineExecutorRuns, EveryRequestAtOnceInOrder)
+{
+    FakeDrives drives;
+    SystemFilesPassThrough files;
+    DeviceDir dev(exampleLayoutC());
+    InlineExecutor executor(drives, files);
+    std::vector<CycleReport> reports;
+    QObject::connect(&executor, &CycleExecutor::reported,
+                     [&](const CycleReport &r) { reports.push_back(r); });
+    drives.entries = {{dev.root(), KindRemovable, "KORD"}};
+    executor.requestTick();
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_TRUE(lastOf<show::Settings>(reports[0]));
+    executor.requestConfigure(twentyEightDays());
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_EQ(executor.cycle().state(), FlowState::WaitingForUnplug);
+    executor.requestRestart();
+    ASSERT_EQ(reports.size(), 3u);
+    EXPECT_EQ(actionsOf(reports[2]), std::vector<FlowAction>{FlowAction::MessageNone});
+    EXPECT_EQ(executor.cycle().state(), FlowState::WaitingForDevice);
 }
 
 } // namespace

@@ -114,8 +114,7 @@ protected:
         const bool ok = waitUntil(
             [&] { return window->controls().statusLabel->text() == QLatin1String(text); });
         std::printf("[%s] state %d, message \"%s\", instruction \"%s\"\n", text,
-                    int(window->cycle().state()),
-                    qPrintable(window->controls().statusLabel->text()),
+                    int(window.cycle().state()), qPrintable(window->controls().statusLabel->text()),
                     qPrintable(window->controls().instructionLabel->text()));
         return ok;
     }
@@ -134,7 +133,7 @@ protected:
     RecordingMessageBox messages;
     QTemporaryDir programDir;
     std::unique_ptr<Drives> drives = makeOsDrives();
-    std::unique_ptr<MainWindow> window;
+    TestWindow window;
     QList<char> extraLetters; // mapped by a test, unmapped after it
 };
 
@@ -150,11 +149,11 @@ TEST_F(WindowsEndToEnd, TqDeviceWholeCycleOnDriveE)
     EXPECT_EQ(window->controls().softwareVersionLabel->text(), "SW Version - TQ 54");
     EXPECT_EQ(window->controls().daysBackEdit->text(), " 92");
     EXPECT_EQ(log().value(0), "E:\\\tKORDAVEL\tRemovable drive") << log().join('|').toStdString();
-    ASSERT_TRUE(waitUntil([&] { return window->cycle().state() == FlowState::SettingsShown; }));
+    ASSERT_TRUE(waitUntil([&] { return window.cycle().state() == FlowState::SettingsShown; }));
 
     applyScenarioSettings(*window);
     window->controls().configureButton->click();
-    EXPECT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
+    EXPECT_EQ(window.cycle().state(), FlowState::WaitingForUnplug);
     EXPECT_EQ(window->controls().instructionLabel->text(), "Disconnect USB");
     EXPECT_TRUE(log().contains("Configuration file created")) << log().join('|').toStdString();
     const QByteArray written = readAll(device + "/UPDATES/DI999000.HEX");
@@ -163,7 +162,7 @@ TEST_F(WindowsEndToEnd, TqDeviceWholeCycleOnDriveE)
     unplug();
     ASSERT_TRUE(
         waitUntil([&] { return window->controls().instructionLabel->text() == "Connect USB"; }));
-    EXPECT_EQ(window->cycle().state(), FlowState::WaitingForReplug);
+    EXPECT_EQ(window.cycle().state(), FlowState::WaitingForReplug);
     plug();
     ASSERT_TRUE(waitForMessage("Success!"));
     EXPECT_FALSE(QFile::exists(device + "/UPDATES/DI999000.HEX"))
@@ -195,8 +194,8 @@ TEST_F(WindowsEndToEnd, CrDeviceIsReadOnEveryTickAndTakesItsFile)
     ASSERT_TRUE(waitUntil([&] { return log().contains("DoziziveDE Software Version: 7"); }));
     EXPECT_FALSE(window->controls().configureButton->isEnabled());
 
-    window->configureDevice();
-    EXPECT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
+    pressConfigure(*window);
+    EXPECT_EQ(window.cycle().state(), FlowState::WaitingForUnplug);
     const QByteArray hex = readAll(device + "/UPDATES/ZA999000.HEX");
     EXPECT_TRUE(hex.startsWith(":103A0002BF")) << hex.toStdString(); // type 02 records
     EXPECT_TRUE(hex.contains("43523030303030374845")) << "CR000007HEX in the header record";
@@ -230,11 +229,11 @@ TEST_F(WindowsEndToEnd, DeviceRemovedBetweenTheReadAndConfigure)
     makeDevice({});
     start();
     plug();
-    ASSERT_TRUE(waitUntil([&] { return window->cycle().state() == FlowState::SettingsShown; }));
+    ASSERT_TRUE(waitUntil([&] { return window.cycle().state() == FlowState::SettingsShown; }));
     unplug();
     // Pressed before the next tick has noticed: the command finds no device.
     window->controls().configureButton->click();
-    EXPECT_EQ(window->cycle().state(), FlowState::SettingsShown);
+    EXPECT_EQ(window.cycle().state(), FlowState::SettingsShown);
     EXPECT_EQ(window->controls().statusLabel->text(), "");
     EXPECT_FALSE(window->controls().configureButton->isEnabled());
     EXPECT_FALSE(log().contains("Kordavel found"));
@@ -248,14 +247,14 @@ TEST_F(WindowsEndToEnd, UpdatesEntryThatIsAFile)
     makeDevice({});
     start();
     plug();
-    ASSERT_TRUE(waitUntil([&] { return window->cycle().state() == FlowState::SettingsShown; }));
+    ASSERT_TRUE(waitUntil([&] { return window.cycle().state() == FlowState::SettingsShown; }));
     ASSERT_TRUE(QDir(device + "/UPDATES").removeRecursively());
     writeFile(device + "/UPDATES", "not a folder");
     window->controls().configureButton->click();
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_EQ(messages.texts[0],
               "The Kordavel has no UPDATES folder.\r\nNo configuration file was written.");
-    EXPECT_NE(window->cycle().state(), FlowState::WaitingForUnplug) << "no unplug prompt";
+    EXPECT_NE(window.cycle().state(), FlowState::WaitingForUnplug) << "no unplug prompt";
     EXPECT_EQ(readAll(device + "/UPDATES"), "not a folder");
 }
 
@@ -282,7 +281,7 @@ TEST_F(WindowsEndToEnd, EveryDriveLetterMappedAtOnce)
     const std::optional<QStringList> roots = drives->roots();
     ASSERT_TRUE(roots.has_value());
     EXPECT_EQ(roots->size(), 26) << roots->join(' ').toStdString();
-    EXPECT_EQ(window->cycle().deviceCount(), 1) << "only E:, never the fixed D:";
+    EXPECT_EQ(window.cycle().deviceCount(), 1) << "only E:, never the fixed D:";
     const QStringList rows = log();
     std::printf("The drive log with every letter in use:\n");
     for (const QString &r : rows)
@@ -316,14 +315,14 @@ TEST_F(WindowsEndToEnd, EmptyCardReaderSlotsBesideTheDevice)
     ASSERT_TRUE(waitForMessage("Ready for next"));
     EXPECT_TRUE(listedAsRemovable("F:\\")) << log().join('|').toStdString();
     EXPECT_TRUE(listedAsRemovable("G:\\")) << log().join('|').toStdString();
-    EXPECT_EQ(window->cycle().deviceCount(), 0);
+    EXPECT_EQ(window.cycle().deviceCount(), 0);
 
     plug();
     ASSERT_TRUE(waitForMessage("Configuration read"));
-    EXPECT_EQ(window->cycle().deviceCount(), 1);
-    ASSERT_TRUE(waitUntil([&] { return window->cycle().state() == FlowState::SettingsShown; }));
+    EXPECT_EQ(window.cycle().deviceCount(), 1);
+    ASSERT_TRUE(waitUntil([&] { return window.cycle().state() == FlowState::SettingsShown; }));
     window->controls().configureButton->click();
-    ASSERT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
+    ASSERT_EQ(window.cycle().state(), FlowState::WaitingForUnplug);
     unplug();
     ASSERT_TRUE(
         waitUntil([&] { return window->controls().instructionLabel->text() == "Connect USB"; }));
@@ -346,11 +345,11 @@ TEST_F(WindowsEndToEnd, DeviceOnAVolumeThatRefusesTheWrite)
     mapDrive('e', folder);
     start();
     ASSERT_TRUE(waitForMessage("Configuration read"));
-    ASSERT_TRUE(waitUntil([&] { return window->cycle().state() == FlowState::SettingsShown; }));
+    ASSERT_TRUE(waitUntil([&] { return window.cycle().state() == FlowState::SettingsShown; }));
     window->controls().configureButton->click();
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_EQ(messages.texts[0], expected + "\r\nNo configuration file was written.");
-    EXPECT_EQ(window->cycle().state(), FlowState::SettingsShown) << "no unplug prompt";
+    EXPECT_EQ(window.cycle().state(), FlowState::SettingsShown) << "no unplug prompt";
     EXPECT_EQ(window->outerHeightTwips(), 7800);
     EXPECT_TRUE(window->controls().configureButton->isEnabled());
     EXPECT_EQ(readAll(folder + "/UPDATES/kordvers.ion"), version);

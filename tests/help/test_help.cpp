@@ -64,7 +64,7 @@ TEST(HelpWindow, HelpButtonReloadsLabelClickOnlyRaises)
     h.plug(current.root());
     h.tick();
     ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Configuration read");
-    mainWindow.showHelp();
+    showHelp(mainWindow);
     ASSERT_NE(mainWindow.helpWindow(), nullptr);
     EXPECT_EQ(mainWindow.helpWindow()->textLabel()->text(), fullHelpText());
 
@@ -73,10 +73,10 @@ TEST(HelpWindow, HelpButtonReloadsLabelClickOnlyRaises)
     h.plug(old.root());
     h.tick();
     ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Not Suitable");
-    mainWindow.showHelp();
+    showHelp(mainWindow);
     EXPECT_EQ(mainWindow.helpWindow()->textLabel()->text(), fullHelpText())
         << "an open window keeps its text";
-    mainWindow.openHelp();
+    openHelp(mainWindow);
     EXPECT_EQ(mainWindow.helpWindow()->textLabel()->text(), notSuitableNotice());
     EXPECT_TRUE(mainWindow.helpWindow()->isVisible());
 
@@ -85,6 +85,6 @@ TEST(HelpWindow, HelpButtonReloadsLabelClickOnlyRaises)
     h.tick(2);
     ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Ready for next");
     mainWindow.controls().statusLabel->setText("Not Suitable");
-    mainWindow.openHelp();
+    openHelp(mainWindow);
     EXPECT_EQ(mainWindow.helpWindow()->textLabel()->text(), fullHelpText());
 }

@@ -72,7 +72,7 @@ protected:
     // Plugs sdb1 in unmounted and mounts it with the button.
     void mountWithTheButton()
     {
-        window->onPollTick();
+        pollTick(*window);
         ASSERT_FALSE(window->controls().mountButton->isHidden());
         QSignalSpy done(media.get(), &MediaService::mounted);
         window->controls().mountButton->click();
@@ -84,14 +84,14 @@ protected:
     RecordingMessageBox messages;
     QTemporaryDir programDir;
     std::unique_ptr<MediaService> media = makeMediaService();
-    std::unique_ptr<MainWindow> window;
+    TestWindow window;
 };
 
 } // namespace
 
 TEST_F(DiskService, MountButtonMountsTheDriveAndTheNextTickFindsTheDevice)
 {
-    window->onPollTick();
+    pollTick(*window);
     EXPECT_EQ(window->controls().mountNoticeLabel->text(),
               "Drive sdb1 is attached but not mounted.");
     EXPECT_FALSE(window->controls().mountButton->isHidden());
@@ -102,7 +102,7 @@ TEST_F(DiskService, MountButtonMountsTheDriveAndTheNextTickFindsTheDevice)
     screenshot(*window, "mount-button.png");
     mountWithTheButton();
     EXPECT_EQ(calls(), "Mount\n");
-    window->onPollTick();
+    pollTick(*window);
     EXPECT_EQ(window->controls().statusLabel->text(), "Configuration read");
     EXPECT_TRUE(window->controls().mountButton->isHidden());
     EXPECT_EQ(window->controls().mountNoticeLabel->text(), "");
@@ -110,7 +110,7 @@ TEST_F(DiskService, MountButtonMountsTheDriveAndTheNextTickFindsTheDevice)
 
 TEST_F(DiskService, RefusedMountsGiveAPlainSentence)
 {
-    window->onPollTick();
+    pollTick(*window);
     for (const auto &[mode, sentence] :
          {std::pair{"mount=NotAuthorized", "You are not allowed to mount sdb1."},
           std::pair{"mount=DeviceBusy",
@@ -124,7 +124,7 @@ TEST_F(DiskService, RefusedMountsGiveAPlainSentence)
         ASSERT_TRUE(waitUntil([&] { return failed.size() == 1; }));
         EXPECT_EQ(window->controls().mountNoticeLabel->text(), sentence);
         EXPECT_TRUE(window->controls().mountButton->isEnabled());
-        window->onPollTick();
+        pollTick(*window);
         EXPECT_EQ(window->controls().mountNoticeLabel->text(), sentence)
             << "stays while nothing else happens";
         EXPECT_TRUE(messages.texts.isEmpty());
@@ -134,11 +134,11 @@ TEST_F(DiskService, RefusedMountsGiveAPlainSentence)
 TEST_F(DiskService, SafeRemovalUnmountsThenPowersOff)
 {
     mountWithTheButton();
-    window->onPollTick();
-    ASSERT_EQ(window->cycle().state(), FlowState::SettingsShown);
+    pollTick(*window);
+    ASSERT_EQ(window.cycle().state(), FlowState::SettingsShown);
     EXPECT_TRUE(window->controls().safeRemoveButton->isHidden()) << "only once the file is written";
-    window->configureDevice();
-    ASSERT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
+    pressConfigure(*window);
+    ASSERT_EQ(window.cycle().state(), FlowState::WaitingForUnplug);
     ASSERT_FALSE(window->controls().safeRemoveButton->isHidden());
     EXPECT_EQ(window->controls().safeRemoveButton->text(), "&Safely remove");
     screenshot(*window, "safe-remove-button.png");
@@ -147,18 +147,18 @@ TEST_F(DiskService, SafeRemovalUnmountsThenPowersOff)
     ASSERT_TRUE(waitUntil([&] { return removed.size() == 1; }));
     EXPECT_EQ(calls(), "Mount\nUnmount\nPowerOff\n");
     EXPECT_TRUE(window->controls().safeRemoveButton->isHidden());
-    window->onPollTick();
+    pollTick(*window);
     EXPECT_EQ(window->controls().instructionLabel->text(), "Connect USB")
         << "the flow sees the drive gone";
-    EXPECT_EQ(window->cycle().state(), FlowState::WaitingForReplug);
+    EXPECT_EQ(window.cycle().state(), FlowState::WaitingForReplug);
 }
 
 TEST_F(DiskService, FailuresOfUnmountOrPowerOffAreReported)
 {
     mountWithTheButton();
-    window->onPollTick();
-    window->configureDevice();
-    ASSERT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
+    pollTick(*window);
+    pressConfigure(*window);
+    ASSERT_EQ(window.cycle().state(), FlowState::WaitingForUnplug);
     for (const auto &[mode, sentence] :
          {std::pair{"unmount=DeviceBusy", "Could not unmount the drive: the drive is busy. Close "
                                           "what uses it and try again."},
@@ -189,7 +189,7 @@ TEST_F(DiskService, ServiceThatNeverAnswersLeavesTheWindowResponsive)
     EXPECT_LT(t.elapsed(), 200) << "the call returns at once";
     int ticks = 0;
     ASSERT_TRUE(waitUntil([&] {
-        window->onPollTick();
+        pollTick(*window);
         ++ticks;
         return failed.size() == 1;
     }));
@@ -211,7 +211,7 @@ TEST(NoDiskService, WithoutASystemBusTheWindowIsAsBefore)
     const auto window =
         makeMainWindow(drives, systemFiles(), clock, messages, programDir.path(), media.get());
     QCoreApplication::processEvents();
-    window->onPollTick();
+    pollTick(*window);
     EXPECT_TRUE(window->controls().mountButton->isHidden());
     EXPECT_EQ(window->controls().mountNoticeLabel->text(),
               "A removable drive (sdb1) is attached but not mounted. Mount it to use it here.");

@@ -163,11 +163,11 @@ TEST(Soak, AWorkingDayOfTicksHoldsSteady)
         } else if (phase == 100) {
             // The whole cycle: Configure, unplug, replug ("Success!"), unplug.
             h.window->controls().configureButton->click();
-            ASSERT_EQ(h.window->cycle().state(), FlowState::WaitingForUnplug) << "tick " << t;
+            ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug) << "tick " << t;
             h.unplug(root);
-            h.window->onPollTick();
+            pollTick(*h.window);
             h.plug(root, "KORDAVEL");
-            h.window->onPollTick();
+            pollTick(*h.window);
             ASSERT_EQ(h.window->controls().statusLabel->text(), "Success!") << "tick " << t;
             h.unplug(root);
             plugged = false;
@@ -178,7 +178,7 @@ TEST(Soak, AWorkingDayOfTicksHoldsSteady)
         } else if (phase == 260) {
             dev.setVersionFile(exampleLayoutC());
         } else if (phase == 300) {
-            h.window->openHelp();
+            openHelp(*h.window);
             ++helpOpened;
         } else if (phase == 320 && h.window->helpWindow()) {
             h.window->helpWindow()->close();
@@ -190,7 +190,7 @@ TEST(Soak, AWorkingDayOfTicksHoldsSteady)
                 h.plug(root, "KORDAVEL");
             plugged = !plugged;
         }
-        h.window->onPollTick();
+        pollTick(*h.window);
         // Deferred deletions (the closed help window) happen as the event loop runs.
         if (t % 50 == 0)
             QCoreApplication::processEvents();

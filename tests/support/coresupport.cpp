@@ -59,4 +59,20 @@ void DeviceDir::setVersionFile(const QByteArray &data)
     writeFile(path(QStringLiteral("UPDATES/kordvers.ion")), data);
 }
 
+QStringList messagesOf(const CycleReport &report)
+{
+    QStringList texts;
+    for (const show::Message &m : stepsOf<show::Message>(report))
+        texts.append(m.text);
+    return texts;
+}
+
+QStringList addedLogRowsOf(const CycleReport &report)
+{
+    QStringList rows;
+    for (const show::LogRows &r : stepsOf<show::LogRows>(report))
+        rows.append(r.rows);
+    return rows;
+}
+
 } // namespace kordavel::test

@@ -3,6 +3,7 @@
 // Test helpers without any GUI: files on disk, version-file content, a
 // simulated device folder, drives held in memory and a fixed clock.
 
+#include "cycle/report.h"
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/files.h"
@@ -13,8 +14,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <optional>
 #include <ostream>
+#include <vector>
 
 // Test failures show texts as text.
 inline void PrintTo(const QString &s, std::ostream *os)
@@ -131,5 +134,33 @@ public:
     }
     FileResult syncDir(const QString &d) override { return systemFiles().syncDir(d); }
 };
+
+// The steps of one kind in a cycle's report, in their order.
+template <typename Step> std::vector<Step> stepsOf(const CycleReport &report)
+{
+    std::vector<Step> found;
+    for (const ReportStep &step : report.steps)
+        if (const Step *s = std::get_if<Step>(&step))
+            found.push_back(*s);
+    return found;
+}
+inline std::vector<FlowAction> actionsOf(const CycleReport &report)
+{
+    return stepsOf<FlowAction>(report);
+}
+inline bool has(const CycleReport &report, FlowAction action)
+{
+    const std::vector<FlowAction> actions = actionsOf(report);
+    return std::find(actions.begin(), actions.end(), action) != actions.end();
+}
+// Message boxes, and rows added to the drive log, all of the report's.
+QStringList messagesOf(const CycleReport &report);
+QStringList addedLogRowsOf(const CycleReport &report);
+// The last step of its kind, if the report has one.
+template <typename Step> std::optional<Step> lastOf(const CycleReport &report)
+{
+    const std::vector<Step> found = stepsOf<Step>(report);
+    return found.empty() ? std::nullopt : std::optional<Step>(found.back());
+}
 
 } // namespace kordavel::test

@@ -6,6 +6,9 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
+
+#include <gtest/gtest.h>
 
 namespace kordavel::test {
 
@@ -21,20 +24,69 @@ void Harness::create()
     window = makeMainWindow(drives, files, clock, messages, programDir.path());
 }
 
-std::unique_ptr<MainWindow> makeMainWindow(Drives &drives, Files &files, Clock &clock,
-                                           MessageBox &box, const QString &programFolder,
-                                           MediaService *media)
+TestWindow makeMainWindow(Drives &drives, Files &files, Clock &clock, MessageBox &box,
+                          const QString &programFolder, MediaService *media)
 {
+    TestWindow made;
+    made.executor = std::make_unique<InlineExecutor>(drives, files);
     Platform p;
-    p.drives = &drives;
+    p.executor = made.executor.get();
     p.files = &files;
     p.clock = &clock;
     p.messageBox = &box;
     p.programFolder = programFolder;
     p.media = media;
-    auto window = std::make_unique<MainWindow>(p);
-    window->pollTimer()->stop();
-    return window;
+    made.window = std::make_unique<MainWindow>(p);
+    made.window->pollTimer()->stop();
+    return made;
+}
+
+namespace {
+// The window's handlers are its private slots, reached as its timer, its
+// buttons and the window system reach them.
+void invoke(MainWindow &window, const char *slot)
+{
+    const bool invoked = QMetaObject::invokeMethod(&window, slot, Qt::DirectConnection);
+    EXPECT_TRUE(invoked) << slot;
+}
+} // namespace
+
+void pollTick(MainWindow &window)
+{
+    invoke(window, "onPollTick");
+}
+
+void pressConfigure(MainWindow &window)
+{
+    invoke(window, "configureDevice");
+}
+
+void restartFlow(MainWindow &window)
+{
+    invoke(window, "restartFlow");
+}
+
+void openHelp(MainWindow &window)
+{
+    invoke(window, "openHelp");
+}
+
+void showHelp(MainWindow &window)
+{
+    invoke(window, "showHelp");
+}
+
+void stepArrow(MainWindow &window, const PictureBox *arrow)
+{
+    const MainWindowControls &c = window.controls();
+    window.arrows().showArrow(*c.arrowDisplay, *c.noArrowPicture, *arrow);
+}
+
+void focusMovesTo(MainWindow &window, QWindow *focus)
+{
+    const bool invoked = QMetaObject::invokeMethod(&window, "onFocusWindowChanged",
+                                                   Qt::DirectConnection, Q_ARG(QWindow *, focus));
+    EXPECT_TRUE(invoked);
 }
 
 void Harness::plug(const QString &root, const QString &label, int kind)
@@ -52,7 +104,12 @@ void Harness::unplug(const QString &root)
 void Harness::tick(int n)
 {
     for (int i = 0; i < n; ++i)
-        window->onPollTick();
+        pollTick(*window);
+}
+
+void Harness::configure()
+{
+    pressConfigure(*window);
 }
 
 bool waitUntil(const std::function<bool()> &cond, int ms)

@@ -5,6 +5,7 @@
 
 #include "app/mainwindow.h"
 #include "coresupport.h"
+#include "cycle/executor.h"
 #include "platform/files.h"
 #include "platform/messagebox.h"
 
@@ -26,10 +27,40 @@ public:
     QStringList texts;
 };
 
+// A main window on an inline executor of the cycle, as the program has it.
+struct TestWindow
+{
+    std::unique_ptr<InlineExecutor> executor;
+    std::unique_ptr<MainWindow> window;
+
+    MainWindow *operator->() const { return window.get(); }
+    MainWindow &operator*() const { return *window; }
+    MainWindow *get() const { return window.get(); }
+    // The cycle the window shows.
+    const DeviceCycle &cycle() const { return executor->cycle(); }
+    void reset()
+    {
+        window.reset();
+        executor.reset();
+    }
+};
+
 // A main window whose timer is stopped: tests drive the ticks themselves.
-std::unique_ptr<MainWindow> makeMainWindow(Drives &drives, Files &files, Clock &clock,
-                                           MessageBox &box, const QString &programFolder,
-                                           MediaService *media = nullptr);
+TestWindow makeMainWindow(Drives &drives, Files &files, Clock &clock, MessageBox &box,
+                          const QString &programFolder, MediaService *media = nullptr);
+
+// What the window's timer, its buttons and the window system do, now: a
+// poll tick, the Configure command (also where the button is disabled), the
+// flow's restart, the help button and a click on the version, and a change of
+// the focus window.
+void pollTick(MainWindow &window);
+void pressConfigure(MainWindow &window);
+void restartFlow(MainWindow &window);
+void openHelp(MainWindow &window);
+void showHelp(MainWindow &window);
+void focusMovesTo(MainWindow &window, QWindow *focus);
+// One step of the moving arrow with the given picture, as the flow makes it.
+void stepArrow(MainWindow &window, const PictureBox *arrow);
 
 // Lets events (and running timers) run until cond holds; false after ms milliseconds.
 bool waitUntil(const std::function<bool()> &cond, int ms = 20000);
@@ -51,8 +82,10 @@ struct Harness
     FixedClock clock{QDate(2026, 12, 6)};
     RecordingMessageBox messages;
     QTemporaryDir programDir;
-    std::unique_ptr<MainWindow> window;
+    TestWindow window;
     void create();
+    // A whole Configure run from the window: the settings shown are written.
+    void configure();
 };
 
 // A harness on a double of the files that it owns (medium), made from args.

@@ -154,7 +154,7 @@ public:
     TableDrives drives;
     FixedClock clock{QDate(2026, 12, 6)};
     RecordingMessageBox messages;
-    std::unique_ptr<MainWindow> window;
+    TestWindow window;
     QString lastTakeUp;
 };
 
@@ -209,29 +209,29 @@ void cycle(const QByteArray &family, int version)
         RoundTrip t(family, version);
         MainWindow &mainWindow = *t.window;
         t.plug();
-        mainWindow.onPollTick();
+        pollTick(mainWindow);
         ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Configuration read");
-        ASSERT_EQ(mainWindow.cycle().state(),
+        ASSERT_EQ(t.window.cycle().state(),
                   family == "CR" ? FlowState::WaitingForDevice : FlowState::SettingsShown);
         t.apply(screen);
-        mainWindow.configureDevice(); // for CR the flow never enables the button; the command
-                                      // itself works
-        ASSERT_EQ(mainWindow.cycle().state(), FlowState::WaitingForUnplug)
+        pressConfigure(mainWindow); // for CR the flow never enables the button; the command
+                                    // itself works
+        ASSERT_EQ(t.window.cycle().state(), FlowState::WaitingForUnplug)
             << qPrintable(t.messages.texts.join(" | "));
-        mainWindow.onPollTick();
+        pollTick(mainWindow);
         t.unplug();
-        mainWindow.onPollTick();
-        ASSERT_EQ(mainWindow.cycle().state(), FlowState::WaitingForReplug);
+        pollTick(mainWindow);
+        ASSERT_EQ(t.window.cycle().state(), FlowState::WaitingForReplug);
         t.plug();
         EXPECT_TRUE(t.lastTakeUp.endsWith("taken up")) << qPrintable(t.lastTakeUp);
-        mainWindow.onPollTick();
+        pollTick(mainWindow);
         ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Success!");
         EXPECT_FALSE(QFile::exists(t.device + "/UPDATES/DI999000.HEX"));
         t.unplug();
-        mainWindow.onPollTick();
-        ASSERT_EQ(mainWindow.cycle().state(), FlowState::WaitingForDevice);
+        pollTick(mainWindow);
+        ASSERT_EQ(t.window.cycle().state(), FlowState::WaitingForDevice);
         t.plug();
-        mainWindow.onPollTick();
+        pollTick(mainWindow);
         ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Configuration read");
 
         const Screen want = expectedBack(screen, family, version);
@@ -294,21 +294,21 @@ TEST(RoundTripFailures, UnknownFamilyAndAFailingWrite)
     RoundTrip t("TQ", 54);
     MainWindow &mainWindow = *t.window;
     t.plug();
-    mainWindow.onPollTick();
-    ASSERT_EQ(mainWindow.cycle().state(), FlowState::SettingsShown);
+    pollTick(mainWindow);
+    ASSERT_EQ(t.window.cycle().state(), FlowState::SettingsShown);
     // The device's version file turns unreadable between the read and Configure.
     QFile::remove(t.device + "/UPDATES/kordvers.ion");
-    mainWindow.configureDevice();
+    pressConfigure(mainWindow);
     EXPECT_EQ(t.messages.texts, QStringList{"Unknown Kordavel type"});
-    EXPECT_EQ(mainWindow.cycle().state(), FlowState::SettingsShown);
+    EXPECT_EQ(t.window.cycle().state(), FlowState::SettingsShown);
     EXPECT_TRUE(mainWindow.controls().configureButton->isEnabled());
 
     // The device is pulled before Configure: nothing found, nothing written.
     t.unplug();
     t.messages.texts.clear();
-    mainWindow.configureDevice();
+    pressConfigure(mainWindow);
     EXPECT_TRUE(t.messages.texts.isEmpty());
-    EXPECT_EQ(mainWindow.cycle().state(), FlowState::SettingsShown);
+    EXPECT_EQ(t.window.cycle().state(), FlowState::SettingsShown);
     EXPECT_FALSE(QFile::exists(t.device + "/UPDATES/DI999000.HEX"));
 }
 
@@ -320,11 +320,11 @@ TEST(Scenario, WritesTheFileTheWindowsRunIsComparedWith)
     t.clock.date = kScenarioToday;
     t.window = makeMainWindow(t.drives, systemFiles(), t.clock, t.messages, t.dir.path());
     t.plug();
-    t.window->onPollTick();
-    ASSERT_EQ(t.window->cycle().state(), FlowState::SettingsShown);
+    pollTick(*t.window);
+    ASSERT_EQ(t.window.cycle().state(), FlowState::SettingsShown);
     applyScenarioSettings(*t.window);
-    t.window->configureDevice();
-    ASSERT_EQ(t.window->cycle().state(), FlowState::WaitingForUnplug);
+    pressConfigure(*t.window);
+    ASSERT_EQ(t.window.cycle().state(), FlowState::WaitingForUnplug);
     const QByteArray written = readAll(t.device + "/UPDATES/DI999000.HEX");
     EXPECT_EQ(written, readAll(kScenarioExpectedHex)) << written.toStdString();
 }

@@ -69,7 +69,7 @@ protected:
         writeFile(dev.path("UPDATES/old.hex"), "old");
         h.plug(dev.root(), "KORD");
         h.tick();
-        ASSERT_EQ(h.window->cycle().state(), FlowState::SettingsShown);
+        ASSERT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
     }
     bool complete(const QByteArray &hex)
     {
@@ -89,11 +89,11 @@ TEST_F(BusyFiles, FilesHeldForAMomentDoNotStopConfigure)
     ASSERT_TRUE(finalName.open() && oldHex.open());
     QElapsedTimer took;
     took.start();
-    h.window->configureDevice();
+    pressConfigure(*h.window);
     std::printf("Configure with files held for 300 ms took %lld ms\n",
                 static_cast<long long>(took.elapsed()));
     EXPECT_TRUE(h.messages.texts.isEmpty()) << h.messages.texts.join('|').toStdString();
-    EXPECT_EQ(h.window->cycle().state(), FlowState::WaitingForUnplug);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
     EXPECT_TRUE(complete(readAll(dev.path("UPDATES/DI999000.HEX"))));
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/old.hex")));
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/KORDCFG.TMP")));
@@ -105,14 +105,14 @@ TEST_F(BusyFiles, FileHeldLongGivesUpWithAMessageAndNoUnplugPrompt)
     ASSERT_TRUE(finalName.open());
     QElapsedTimer took;
     took.start();
-    h.window->configureDevice();
+    pressConfigure(*h.window);
     const qint64 ms = took.elapsed();
     EXPECT_LT(ms, 4000) << "gives up after its budget, not after the holder";
     ASSERT_EQ(h.messages.texts.size(), 1);
     EXPECT_EQ(h.messages.texts[0],
               "DI999000.HEX on the Kordavel is in use by another program or locked; close that "
               "program and try again.\r\nNo configuration file was written.");
-    EXPECT_EQ(h.window->cycle().state(), FlowState::SettingsShown);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
     EXPECT_EQ(h.window->outerHeightTwips(), 7800) << "no unplug prompt";
     EXPECT_TRUE(h.window->controls().configureButton->isEnabled());
     EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "earlier complete file");
@@ -121,8 +121,8 @@ TEST_F(BusyFiles, FileHeldLongGivesUpWithAMessageAndNoUnplugPrompt)
 
 TEST_F(BusyFiles, TakenUpFileHeldAtTheReplugIsDeletedOnALaterTick)
 {
-    h.window->configureDevice();
-    ASSERT_EQ(h.window->cycle().state(), FlowState::WaitingForUnplug);
+    pressConfigure(*h.window);
+    ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
     h.unplug(dev.root());
     h.tick();
     h.plug(dev.root(), "KORD");

@@ -36,7 +36,7 @@ protected:
     {
         h.plug(d.root(), "KORD");
         h.tick();
-        ASSERT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
+        ASSERT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
     }
     QStringList updates(DeviceDir &d)
     {
@@ -55,8 +55,8 @@ TEST_F(Configure, WritesTheFileAndAsksForTheUnplug)
     writeFile(dev.path("UPDATES/ZA999000.HEX"), "old");
     writeFile(dev.path("UPDATES/notes.txt"), "keep");
     plugAndRead(dev);
-    mainWindow().configureDevice();
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::WaitingForUnplug);
+    pressConfigure(mainWindow());
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
     EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Disconnect USB");
     EXPECT_EQ(mainWindow().controls().statusLabel->text(), "");
     EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
@@ -86,26 +86,25 @@ TEST_F(Configure, FirstDeviceWinsAndLaterDrivesAreNotListed)
     h.plug(stick.path() + "/", "STICK");
     h.plug(dev.root(), "KORD");
     h.tick();
-    ASSERT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
+    ASSERT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
     h.plug(second.root(), "KORD2");
-    mainWindow().configureDevice();
+    pressConfigure(mainWindow());
     EXPECT_EQ(log(), (QStringList{stick.path() + "/\tSTICK\tRemovable drive",
                                   dev.root() + "\tKORD\tRemovable drive", "Kordavel found",
                                   "Configuration file created"}));
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
     EXPECT_FALSE(QFile::exists(second.path("UPDATES/DI999000.HEX")));
-    EXPECT_EQ(mainWindow().cycle().scan().deviceIndex, 2);
 }
 
 TEST_F(Configure, FixedDriveWithTheFolderIsIgnored)
 {
     h.plug(dev.root(), "KORD", KindFixed);
-    mainWindow().cycle().setState(FlowState::SettingsShown);
-    mainWindow().configureDevice();
+    const FlowState before = h.window.cycle().state();
+    pressConfigure(mainWindow());
     EXPECT_TRUE(log().isEmpty());
     EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
     EXPECT_EQ(mainWindow().controls().statusLabel->text(), "");
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
+    EXPECT_EQ(h.window.cycle().state(), before) << "no device: the flow stays where it was";
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
 }
 
@@ -114,11 +113,11 @@ TEST_F(Configure, UnknownFamilyWritesNothingAndDeletesNothing)
     plugAndRead(dev);
     writeFile(dev.path("UPDATES/keep.hex"), "old");
     dev.setVersionFile(versionFile("XY000054HEX", 80));
-    mainWindow().configureDevice();
+    pressConfigure(mainWindow());
     EXPECT_EQ(h.messages.texts, QStringList{"Unknown Kordavel type"});
     EXPECT_EQ(h.messages.titles, QStringList{"Kordavel - Set 'Latest VU' settings"});
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/keep.hex")));
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
     EXPECT_TRUE(mainWindow().controls().configureButton->isEnabled());
     EXPECT_EQ(mainWindow().outerHeightTwips(), 7800) << "no unplug prompt";
     EXPECT_FALSE(log().contains("Configuration file created"));
@@ -130,10 +129,10 @@ TEST_F(Configure, WriteFailureKeepsExistingFilesAndSaysWhy)
     // UPDATES is a file, not a folder.
     QDir(dev.path("UPDATES")).removeRecursively();
     writeFile(dev.path("UPDATES"), "not a folder");
-    mainWindow().configureDevice();
+    pressConfigure(mainWindow());
     ASSERT_EQ(h.messages.texts.size(), 1);
     EXPECT_TRUE(h.messages.texts[0].contains("No configuration file was written."));
-    EXPECT_EQ(mainWindow().cycle().state(), FlowState::SettingsShown);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
     EXPECT_TRUE(mainWindow().controls().configureButton->isEnabled());
     EXPECT_EQ(readAll(dev.path("UPDATES")), "not a folder");
 }
@@ -144,7 +143,7 @@ TEST_F(Configure, DayCountOutOfRangeKeepsTheOldFile)
     writeFile(dev.path("UPDATES/DI999000.HEX"), "previous");
     mainWindow().controls().useDatesBox->setChecked(false);
     mainWindow().controls().daysBackEdit->setText("24856");
-    mainWindow().configureDevice();
+    pressConfigure(mainWindow());
     ASSERT_EQ(h.messages.texts.size(), 1);
     EXPECT_TRUE(
         h.messages.texts[0].startsWith("The number of days must be between -24855 and 24855."));
@@ -156,13 +155,12 @@ TEST_F(Configure, DayCountOutOfRangeKeepsTheOldFile)
 TEST_F(Configure, SecondRunReplacesTheFirst)
 {
     plugAndRead(dev);
-    mainWindow().configureDevice();
+    pressConfigure(mainWindow());
     const QByteArray first = readAll(dev.path("UPDATES/DI999000.HEX"));
-    mainWindow().cycle().setState(FlowState::SettingsShown);
     mainWindow().controls().activitiesBox->setChecked(false);
     mainWindow().controls().useDatesBox->setChecked(false);
     mainWindow().controls().activitiesBox->setChecked(false);
-    mainWindow().configureDevice();
+    pressConfigure(mainWindow());
     const QByteArray second = readAll(dev.path("UPDATES/DI999000.HEX"));
     EXPECT_NE(first, second);
     EXPECT_EQ(updates(dev), (QStringList{"DI999000.HEX", "kordvers.ion"}));
@@ -208,7 +206,7 @@ TEST_F(Configure, GrayedBoxesCountAsUncheckedAndDisabledOnesAreRead)
     mainWindow().controls().eventsFaultsBox->setEnabled(false);
     mainWindow().controls().detailedSpeedBox->setChecked(true);
     mainWindow().controls().detailedSpeedBox->hide();
-    mainWindow().configureDevice();
+    pressConfigure(mainWindow());
     const QList<QByteArray> lines = readAll(dev.path("UPDATES/DI999000.HEX")).split('\n');
     ASSERT_GE(lines.size(), 2);
     EXPECT_EQ(lines[1].trimmed(), hexRecord(0x3A10, 0, QByteArray::fromHex("010304FF")));
@@ -254,7 +252,7 @@ struct UnreliableHarness : HarnessOn<UnreliableMedium>
         EXPECT_TRUE(messages.texts[0].contains(QLatin1String(problem)))
             << messages.texts[0].toStdString();
         EXPECT_EQ(messages.titles[0], "Kordavel - Set 'Latest VU' settings");
-        EXPECT_NE(window->cycle().state(), FlowState::WaitingForUnplug);
+        EXPECT_NE(window.cycle().state(), FlowState::WaitingForUnplug);
         EXPECT_EQ(window->outerHeightTwips(), 7800) << "the tall unplug window is never shown";
         EXPECT_TRUE(window->controls().configureButton->isEnabled()) << "the user can try again";
         for (int i = 0; i < window->controls().driveLog->count(); ++i)
@@ -267,10 +265,10 @@ struct UnreliableHarness : HarnessOn<UnreliableMedium>
 TEST(ConfigureGuarantees, FileReadBackDifferentFromWhatWasWrittenIsNeverReportedAsWritten)
 {
     UnreliableHarness h;
-    ASSERT_EQ(h.window->cycle().state(), FlowState::SettingsShown);
+    ASSERT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
     writeFile(h.dev.path("UPDATES/DI999000.HEX"), "earlier complete file");
     h.medium.corruptReadBack = true;
-    h.window->configureDevice();
+    pressConfigure(*h.window);
     h.expectNoUnplugPrompt("differs from what was written");
     EXPECT_EQ(readAll(h.dev.path("UPDATES/DI999000.HEX")), "earlier complete file")
         << "the device keeps its earlier file";
@@ -280,11 +278,11 @@ TEST(ConfigureGuarantees, FileReadBackDifferentFromWhatWasWrittenIsNeverReported
 TEST(ConfigureGuarantees, FolderThatCannotBeFlushedIsNeverReportedAsWritten)
 {
     UnreliableHarness h;
-    ASSERT_EQ(h.window->cycle().state(), FlowState::SettingsShown);
+    ASSERT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
     h.medium.failFolderFlush = true;
-    h.window->configureDevice();
+    pressConfigure(*h.window);
     h.expectNoUnplugPrompt("could not be flushed");
     // A tick later the flow still waits for the user, not for an unplug.
-    h.window->onPollTick();
-    EXPECT_EQ(h.window->cycle().state(), FlowState::SettingsShown);
+    pollTick(*h.window);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
 }

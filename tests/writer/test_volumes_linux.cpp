@@ -41,7 +41,7 @@ protected:
         writeFile(dir.filePath("UPDATES/old.hex"), "old");
         h.plug(dir.path() + '/', "KORD");
         h.tick();
-        ASSERT_EQ(h.window->cycle().state(), FlowState::SettingsShown);
+        ASSERT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
     }
     void remountReadOnly()
     {
@@ -62,7 +62,7 @@ protected:
     {
         ASSERT_EQ(h.messages.texts.size(), 1);
         EXPECT_EQ(h.messages.texts[0], sentence + "\r\nNo configuration file was written.");
-        EXPECT_EQ(h.window->cycle().state(), FlowState::SettingsShown);
+        EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
         EXPECT_EQ(h.window->outerHeightTwips(), 7800) << "no unplug prompt";
         EXPECT_TRUE(h.window->controls().configureButton->isEnabled());
         EXPECT_EQ(readAll(dir.filePath("UPDATES/kordvers.ion")), exampleLayoutC());
@@ -83,7 +83,7 @@ TEST_F(Volume, ReadOnlyMediumIsWriteProtected)
 {
     ASSERT_NO_FATAL_FAILURE(mountDevice("1m"));
     ASSERT_NO_FATAL_FAILURE(remountReadOnly());
-    h.window->configureDevice();
+    pressConfigure(*h.window);
     expectNothingWrittenAndFilesKept("The Kordavel is write-protected.");
 }
 
@@ -101,13 +101,13 @@ TEST_F(Volume, FullMediumHasNoSpace)
     filler.close();
     ASSERT_LT(filler.size(), bound) << "the volume never filled up";
     const QByteArray before = readAll(dir.filePath("filler"));
-    h.window->configureDevice();
+    pressConfigure(*h.window);
     expectNothingWrittenAndFilesKept("There is not enough space on the Kordavel.");
     EXPECT_EQ(readAll(dir.filePath("filler")), before);
     // Room made: the next Configure goes through.
     QFile::remove(dir.filePath("filler"));
     h.messages.texts.clear();
-    h.window->configureDevice();
+    pressConfigure(*h.window);
     EXPECT_TRUE(h.messages.texts.isEmpty()) << h.messages.texts.join('|').toStdString();
-    EXPECT_EQ(h.window->cycle().state(), FlowState::WaitingForUnplug);
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
 }

@@ -2,6 +2,7 @@
 // display. Prints every status change, the file written, and saves a screenshot
 // of the main window at each stage.
 #include "app/mainwindow.h"
+#include "cycle/executor.h"
 #include "devicesim.h"
 #include "drives_table.h"
 #include "platform/clock.h"
@@ -53,8 +54,9 @@ public:
         }
         QFile(m_table).open(QIODevice::WriteOnly); // no drives yet
 
+        InlineExecutor executor(m_drives, systemFiles());
         Platform p;
-        p.drives = &m_drives;
+        p.executor = &executor;
         p.files = &systemFiles();
         p.clock = &systemClock();
         p.messageBox = &m_box;
@@ -65,11 +67,12 @@ public:
         window.pollTimer()->stop(); // the demo ticks by itself
         window.show();
         m_window = &window;
+        m_cycle = &executor.cycle();
 
         tick("no device");
         plug();
         tick("device plugged in");
-        if (window.cycle().state() != FlowState::SettingsShown) {
+        if (executor.cycle().state() != FlowState::SettingsShown) {
             std::fprintf(stderr, "the device was not read\n");
             return 1;
         }
@@ -81,7 +84,7 @@ public:
         window.controls().speed168hBox->setChecked(true);
         std::printf(
             "* user sets 28 days, Detailed Speed and 168h Detailed Speed, presses Configure\n");
-        window.configureDevice();
+        window.controls().configureButton->click();
         report("after Configure");
         QByteArray hex = readFile(m_device + QStringLiteral("/UPDATES/DI999000.HEX"));
         if (hex.isEmpty()) {
@@ -137,7 +140,8 @@ private:
 
     void tick(const char *what)
     {
-        m_window->onPollTick();
+        // The demo's own clock: a tick of the window's timer, now.
+        QMetaObject::invokeMethod(m_window, "onPollTick");
         report(what);
     }
 
@@ -149,8 +153,7 @@ private:
             QStringLiteral("%1/stage-%2.png").arg(m_out).arg(m_stage, 2, 10, QLatin1Char('0'));
         m_window->grab().save(png);
         std::printf("[%s] state %d, message \"%s\", instruction \"%s\", window %s -> %s\n", what,
-                    int(m_window->cycle().state()),
-                    qPrintable(m_window->controls().statusLabel->text()),
+                    int(m_cycle->state()), qPrintable(m_window->controls().statusLabel->text()),
                     qPrintable(m_window->controls().instructionLabel->text()),
                     m_window->outerHeightTwips() > 7800 ? "tall" : "short", qPrintable(png));
         std::fflush(stdout);
@@ -163,6 +166,7 @@ private:
     TableDrives m_drives;
     PrintingMessageBox m_box;
     MainWindow *m_window = nullptr;
+    const DeviceCycle *m_cycle = nullptr;
     int m_stage = 0;
 };
 

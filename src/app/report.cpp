@@ -1,5 +1,4 @@
-// The poll tick: twice a second the window scans the drives, shows what it
-// found and moves the plug/unplug flow on.
+// Performing the cycle's reports: each step changes what one control shows.
 #include "layout.h"
 #include "mainwindow.h"
 #include "platform/media.h"
@@ -7,25 +6,39 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 namespace kordavel {
 
-void MainWindow::onPollTick()
+void MainWindow::performReport(const CycleReport &report)
 {
-    if (m_busy)
-        return;
-    BusyScope busy(*this);
-    const TickReport report = m_cycle.tick();
-    m_controls.stateLabel->setText(QString::number(qint32(report.stateBefore)));
-    setLogRows(report.logRows);
-    updateMountNotice(report);
-    for (FlowAction a : report.actions)
-        perform(a);
-    if (report.reading)
-        showReading(*report.reading);
-    for (FlowAction a : report.afterRead)
-        perform(a);
-    updateSafeRemove();
+    for (const ReportStep &step : report.steps)
+        perform(report, step);
+    m_flowChangesShown = report.flowChangesAfter;
+}
+
+void MainWindow::perform(const CycleReport &report, const ReportStep &step)
+{
+    const MainWindowControls &c = m_controls;
+    if (const auto *action = std::get_if<FlowAction>(&step)) {
+        perform(*action);
+    } else if (const auto *state = std::get_if<show::StateNumber>(&step)) {
+        c.stateLabel->setText(QString::number(qint32(state->state)));
+    } else if (const auto *log = std::get_if<show::DriveLog>(&step)) {
+        setLogRows(log->rows);
+    } else if (const auto *rows = std::get_if<show::LogRows>(&step)) {
+        c.driveLog->addItems(rows->rows);
+    } else if (const auto *unmounted = std::get_if<show::UnmountedMedia>(&step)) {
+        updateMountNotice(unmounted->drives, report);
+    } else if (const auto *label = std::get_if<show::VersionLabel>(&step)) {
+        c.softwareVersionLabel->setText(label->text);
+    } else if (const auto *settings = std::get_if<show::Settings>(&step)) {
+        m_rules->apply(settings->settings);
+    } else if (const auto *message = std::get_if<show::Message>(&step)) {
+        inform(message->text);
+    } else if (const auto *removal = std::get_if<show::SafeRemoval>(&step)) {
+        offerSafeRemoval(removal->root);
+    }
 }
 
 void MainWindow::setLogRows(const QStringList &rows)
@@ -41,12 +54,12 @@ void MainWindow::setLogRows(const QStringList &rows)
     log->addItems(rows);
 }
 
-void MainWindow::updateMountNotice(const TickReport &report)
+void MainWindow::updateMountNotice(const QStringList &unmounted, const CycleReport &report)
 {
     // Say that a medium is attached but not mounted, so the user is not left
     // guessing, and offer to mount it where the disk service can.
-    m_unmountedDrives = report.unmountedDrives;
-    if (!m_mediaProblem.isEmpty() && m_mediaProblemState != report.stateBefore)
+    m_unmountedDrives = unmounted;
+    if (!m_mediaProblem.isEmpty() && m_mediaProblemFlowChanges != report.flowChangesBefore)
         m_mediaProblem.clear(); // the flow has moved on
     showNotice();
 }
@@ -74,11 +87,10 @@ void MainWindow::showNotice()
         label->setText(notice);
 }
 
-void MainWindow::updateSafeRemove()
+void MainWindow::offerSafeRemoval(const QString &root)
 {
-    // Offered while the flow waits for the configured device to be unplugged.
-    const bool offer = m_p.media && m_p.media->available() &&
-                       m_cycle.state() == FlowState::WaitingForUnplug && m_cycle.deviceCount() == 1;
+    m_safeRemovalRoot = root;
+    const bool offer = m_p.media && m_p.media->available() && !root.isEmpty();
     if (m_controls.safeRemoveButton->isHidden() == offer)
         m_controls.safeRemoveButton->setVisible(offer);
 }
@@ -87,6 +99,9 @@ void MainWindow::perform(FlowAction action)
 {
     const MainWindowControls &c = m_controls;
     switch (action) {
+    case FlowAction::MessageNone:
+        showStatus(Status::None);
+        break;
     case FlowAction::MessageReady:
         showStatus(Status::ReadyForNext);
         break;
@@ -101,6 +116,9 @@ void MainWindow::perform(FlowAction action)
         break;
     case FlowAction::MessageSuccess:
         showStatus(Status::Success);
+        break;
+    case FlowAction::MessageConfigNotAvailable:
+        showStatus(Status::ConfigNotAvailable);
         break;
     case FlowAction::ShowSWVersion:
         c.softwareVersionLabel->setVisible(true);
@@ -141,7 +159,9 @@ void MainWindow::perform(FlowAction action)
     case FlowAction::WindowTall:
         setOuterHeightTwips(kTallHeightTwips);
         break;
-    case FlowAction::DeleteConfigFile: // the cycle's own work
+    case FlowAction::PollAgain:
+        if (!m_pollTimer->isActive())
+            m_pollTimer->start();
         break;
     }
 }

@@ -1,0 +1,50 @@
+// The requests the window hands to the cycle: its timer's ticks, the
+// Configure command with the settings on the screen, and starting over.
+#include "mainwindow.h"
+
+#include "cycle/executor.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace kordavel {
+
+void MainWindow::onPollTick()
+{
+    if (m_busy)
+        return;
+    BusyScope busy(*this);
+    m_p.executor->requestTick();
+}
+
+void MainWindow::configureDevice()
+{
+    BusyScope busy(*this);
+    for (FlowAction a : planConfigureStart())
+        perform(a);
+    m_p.executor->requestConfigure(screenSettings());
+}
+
+void MainWindow::restartFlow()
+{
+    m_p.executor->requestRestart();
+}
+
+ScreenSettings MainWindow::screenSettings() const
+{
+    ScreenSettings s;
+    for (DownloadBox b : kAllDownloadBoxes)
+        s.setChecked(b, m_controls.box(b)->checkState() == Qt::Checked);
+    s.daysBack = m_controls.daysBackEdit->text();
+    s.downloadStart = m_controls.downloadStartPicker->date();
+    s.downloadEnd = m_controls.downloadEndPicker->date();
+    for (int f = 0; f < kFileNameFormatCount && s.fileNameFormat < 0; ++f)
+        if (m_controls.fileNameFormatButtons[std::size_t(f)]->isChecked())
+            s.fileNameFormat = f;
+    s.kordavelPlus = m_controls.modelKordavelPlusButton->isChecked();
+    return s;
+}
+
+} // namespace kordavel

@@ -1,0 +1,24 @@
+#include "executor.h"
+
+namespace kordavel {
+
+InlineExecutor::InlineExecutor(Drives &drives, Files &files, QObject *parent)
+    : CycleExecutor(parent), m_cycle(drives, files)
+{}
+
+void InlineExecutor::requestTick()
+{
+    Q_EMIT reported(m_cycle.tick());
+}
+
+void InlineExecutor::requestConfigure(const ScreenSettings &screen)
+{
+    Q_EMIT reported(m_cycle.configure(screen));
+}
+
+void InlineExecutor::requestRestart()
+{
+    Q_EMIT reported(m_cycle.restart());
+}
+
+} // namespace kordavel
