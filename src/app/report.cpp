@@ -12,9 +12,11 @@ namespace kordavel {
 
 void MainWindow::performReport(const CycleReport &report)
 {
+    // The cycle has run the request already: a problem that arises while a
+    // step waits for the user belongs to the flow as the report leaves it.
+    m_flowChangesShown = report.flowChangesAfter;
     for (const ReportStep &step : report.steps)
         perform(report, step);
-    m_flowChangesShown = report.flowChangesAfter;
 }
 
 void MainWindow::perform(const CycleReport &report, const ReportStep &step)

@@ -234,7 +234,9 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
     // tick. The first device found is the one configured.
     const DeviceSearch found = searchForDevices(m_drives, m_files, SearchEnd::AtFirstDevice);
     m_scan.roots = found.roots;
-    report.add(show::DriveLog{found.log});
+    // The list is filled afresh, even with the rows it holds.
+    report.add(show::DriveLog{});
+    report.add(show::LogRows{found.log});
     if (found.deviceIndex < 0) {
         m_scan.deviceIndex = qint32(m_scan.roots.size());
         endReport(report);

@@ -101,8 +101,10 @@ TEST_F(Cycle, AWholeCycleFromPlugToSuccess)
     EXPECT_EQ(settled.flowChangesAfter, settled.flowChangesBefore);
 
     const CycleReport configured = cycle.configure(twentyEightDays());
+    EXPECT_EQ(lastOf<show::DriveLog>(configured)->rows, QStringList{}) << "filled afresh";
     EXPECT_EQ(addedLogRowsOf(configured),
-              (QStringList{"Kordavel found", "Configuration file created"}));
+              (QStringList{dev.root() + "\tKORD\tRemovable drive", "Kordavel found",
+                           "Configuration file created"}));
     EXPECT_EQ(actionsOf(configured),
               (std::vector<FlowAction>{FlowAction::MessageFound, FlowAction::MessageNone,
                                        FlowAction::InstructionDisconnect, FlowAction::WindowTall,
@@ -239,7 +241,8 @@ TEST_F(Cycle, ConfigureThatWritesNothingKeepsTheDeviceAndTheByte)
     cycle.tick();
     ASSERT_EQ(cycle.state(), FlowState::SettingsShown);
     const CycleReport refused = cycle.configure(tooFar);
-    EXPECT_EQ(addedLogRowsOf(refused), QStringList{"Kordavel found"});
+    EXPECT_EQ(addedLogRowsOf(refused),
+              (QStringList{dev.root() + "\tKORD\tRemovable drive", "Kordavel found"}));
     ASSERT_EQ(messagesOf(refused).size(), 1);
     EXPECT_TRUE(messagesOf(refused)[0].endsWith("\r\nNo configuration file was written."));
     EXPECT_EQ(actionsOf(refused),

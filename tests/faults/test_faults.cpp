@@ -95,6 +95,9 @@ TEST(Faults, DeviceVanishingDuringARead)
 {
     // The medium goes at every point of the tick that searches for the device
     // and reads it: during the search the device is simply not found.
+    int notFound = 0;
+    int failedReads = 0;
+    int reads = 0;
     for (int calls = 0; calls < 60; ++calls) {
         SCOPED_TRACE(calls);
         DeviceDir dev(exampleLayoutC());
@@ -102,7 +105,11 @@ TEST(Faults, DeviceVanishingDuringARead)
         h.plug(dev.root());
         h.medium.vanishAfter(calls);
         h.tick();
-        if (h.window.cycle().state() == FlowState::ReadAgain) {
+        const FlowState state = h.window.cycle().state();
+        notFound += state == FlowState::WaitingForDevice;
+        failedReads += state == FlowState::ReadAgain;
+        reads += state == FlowState::SettingsShown;
+        if (state == FlowState::ReadAgain) {
             ASSERT_EQ(h.messages.texts.size(), 1);
             EXPECT_TRUE(h.messages.texts[0].startsWith("Configuration file missing.") ||
                         h.messages.texts[0].startsWith("Configuration file error."));
@@ -112,6 +119,9 @@ TEST(Faults, DeviceVanishingDuringARead)
         // The file on the medium is never damaged by a read.
         EXPECT_EQ(readAll(dev.path("UPDATES/kordvers.ion")), exampleLayoutC());
     }
+    EXPECT_GT(notFound, 0);
+    EXPECT_GT(failedReads, 0) << "some runs fail inside the read";
+    EXPECT_GT(reads, 0);
 }
 
 TEST(Faults, DeviceVanishingDuringConfigure)
@@ -257,7 +267,7 @@ TEST(Faults, ConfigurePressedWhileARejectedFileGoesRunsAfterTheTick)
     QTimer::singleShot(0, [&] {
         ranInsideTheTick = inTick;
         ran = true;
-        pressConfigure(*window);
+        runConfigureCommand(*window);
     });
     inTick = true;
     pollTick(*window);

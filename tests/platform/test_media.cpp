@@ -129,6 +129,15 @@ TEST_F(DiskService, RefusedMountsGiveAPlainSentence)
             << "stays while nothing else happens";
         EXPECT_TRUE(messages.texts.isEmpty());
     }
+    // Once the flow has moved on, the sentence goes.
+    writeFile(mediaDir() + "/drives.table", (mediaDir() + "/device/\t2\tKORD\n").toUtf8());
+    pollTick(*window);
+    ASSERT_EQ(window.cycle().state(), FlowState::SettingsShown);
+    EXPECT_EQ(window->controls().mountNoticeLabel->text(),
+              "Could not mount sdb1 (Failed (fake UDisks2)).")
+        << "the tick that finds the device started where the mount failed";
+    pollTick(*window);
+    EXPECT_EQ(window->controls().mountNoticeLabel->text(), "");
 }
 
 TEST_F(DiskService, SafeRemovalUnmountsThenPowersOff)

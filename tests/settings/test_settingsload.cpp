@@ -133,6 +133,30 @@ TEST_F(Load, LayoutBCouplesManufacturerBoxes)
     EXPECT_FALSE(checked(DownloadBox::Speed4Hz));
 }
 
+// The cycle keeps one decoder from read to read: the end marker of one read's
+// list carries over into the next read.
+TEST_F(Load, EndMarkerCarriesOverBetweenListsAndReads)
+{
+    // First list ends on a single FF at offset 30; the second list's FF ends it at once.
+    QByteArray d = versionFile("TQ000054HEX", 80,
+                               {{16, QByteArray::fromHex("0102030405060203040506020304FF")},
+                                {32, QByteArray::fromHex("FF11")},
+                                {31, QByteArray::fromHex("00")}});
+    ASSERT_EQ(read(d), ReadOutcome::Read);
+    EXPECT_FALSE(checked(DownloadBox::Speed4Hz));
+    EXPECT_EQ(log().last(), "Config. byte: 0");
+    d[30] = char(0x02);
+    ASSERT_EQ(read(d), ReadOutcome::Read);
+    EXPECT_TRUE(checked(DownloadBox::Speed4Hz)) << "without the carried FF the second list goes on";
+
+    // This read ends on FF FF; the next read's list then ends at its first FF.
+    ASSERT_EQ(read(versionFile("TQ000030HEX", 25, {{16, QByteArray::fromHex("02FFFF")}})),
+              ReadOutcome::Read);
+    ASSERT_EQ(read(versionFile("TQ000030HEX", 25, {{16, QByteArray::fromHex("FF03")}})),
+              ReadOutcome::Read);
+    EXPECT_FALSE(checked(DownloadBox::EventsFaults));
+}
+
 TEST_F(Load, HeaderProblemsRejectTheFile)
 {
     ASSERT_EQ(read(versionFile("TQ100054HEX", 80)), ReadOutcome::Failed);

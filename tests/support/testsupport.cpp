@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
@@ -57,6 +58,13 @@ void pollTick(MainWindow &window)
 }
 
 void pressConfigure(MainWindow &window)
+{
+    QPushButton *button = window.controls().configureButton;
+    EXPECT_TRUE(button->isEnabled()) << "Configure pressed while it is disabled";
+    button->click();
+}
+
+void runConfigureCommand(MainWindow &window)
 {
     invoke(window, "configureDevice");
 }

@@ -30,6 +30,18 @@ public:
 // A main window on an inline executor of the cycle, as the program has it.
 struct TestWindow
 {
+    TestWindow() = default;
+    TestWindow(TestWindow &&) = default;
+    // The window goes before the executor it was given.
+    TestWindow &operator=(TestWindow &&other) noexcept
+    {
+        window.reset();
+        executor = std::move(other.executor);
+        window = std::move(other.window);
+        return *this;
+    }
+    ~TestWindow() { window.reset(); }
+
     std::unique_ptr<InlineExecutor> executor;
     std::unique_ptr<MainWindow> window;
 
@@ -50,11 +62,14 @@ TestWindow makeMainWindow(Drives &drives, Files &files, Clock &clock, MessageBox
                           const QString &programFolder, MediaService *media = nullptr);
 
 // What the window's timer, its buttons and the window system do, now: a
-// poll tick, the Configure command (also where the button is disabled), the
-// flow's restart, the help button and a click on the version, and a change of
-// the focus window.
+// poll tick, a click on Configure (a failure when the button is disabled),
+// the flow's restart, the help button and a click on the version, and a
+// change of the focus window.
 void pollTick(MainWindow &window);
 void pressConfigure(MainWindow &window);
+// The Configure command where no user could give it: the button is disabled
+// (a CR unit, whose settings the flow only shows).
+void runConfigureCommand(MainWindow &window);
 void restartFlow(MainWindow &window);
 void openHelp(MainWindow &window);
 void showHelp(MainWindow &window);

@@ -214,8 +214,11 @@ void cycle(const QByteArray &family, int version)
         ASSERT_EQ(t.window.cycle().state(),
                   family == "CR" ? FlowState::WaitingForDevice : FlowState::SettingsShown);
         t.apply(screen);
-        pressConfigure(mainWindow); // for CR the flow never enables the button; the command
-                                    // itself works
+        // For CR the flow never enables the button; the command itself works.
+        if (family == "CR")
+            runConfigureCommand(mainWindow);
+        else
+            pressConfigure(mainWindow);
         ASSERT_EQ(t.window.cycle().state(), FlowState::WaitingForUnplug)
             << qPrintable(t.messages.texts.join(" | "));
         pollTick(mainWindow);

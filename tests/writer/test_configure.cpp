@@ -98,7 +98,10 @@ TEST_F(Configure, FirstDeviceWinsAndLaterDrivesAreNotListed)
 
 TEST_F(Configure, FixedDriveWithTheFolderIsIgnored)
 {
-    h.plug(dev.root(), "KORD", KindFixed);
+    // Read from a removable drive; by the press the same folder is on a fixed one.
+    plugAndRead(dev);
+    h.drives.entries = {{dev.root(), KindFixed, "KORD"}};
+    mainWindow().controls().driveLog->clear();
     const FlowState before = h.window.cycle().state();
     pressConfigure(mainWindow());
     EXPECT_TRUE(log().isEmpty());
@@ -160,7 +163,7 @@ TEST_F(Configure, SecondRunReplacesTheFirst)
     mainWindow().controls().activitiesBox->setChecked(false);
     mainWindow().controls().useDatesBox->setChecked(false);
     mainWindow().controls().activitiesBox->setChecked(false);
-    pressConfigure(mainWindow());
+    runConfigureCommand(mainWindow()); // over the first file, still on the device
     const QByteArray second = readAll(dev.path("UPDATES/DI999000.HEX"));
     EXPECT_NE(first, second);
     EXPECT_EQ(updates(dev), (QStringList{"DI999000.HEX", "kordvers.ion"}));
