@@ -100,7 +100,7 @@ soak: test-build
 # starts each, on Xvfb): the Linux build, and the Windows build under wine.
 STARTS ?= 21
 startup: DEPS_ARGS = --test
-startup: build
+startup: test-deps build
 	@bash bench/startup.sh linux $(BUILD) $(STARTS)
 startup-windows: build windows
 	@bash bench/startup.sh windows $(WIN_BUILD) $(BUILD) $(STARTS)
@@ -117,7 +117,7 @@ footprint: build
 
 # The Debian package, in build/.
 package: DEPS_ARGS = --test
-package: build
+package: test-deps build
 	@cd $(BUILD) && cpack -G DEB
 
 # The Windows build (cross-compiled with mingw-w64) in build-windows/: the
