@@ -264,9 +264,7 @@ void MainWindow::safelyRemoveDevice()
 
 void MainWindow::showMediaProblem(const QString &text)
 {
-    m_mediaProblem = text;
-    m_mediaProblemFlowChanges = m_flowChangesShown;
-    showNotice();
+    m_p.executor->requestMediaProblem(text);
 }
 
 } // namespace kordavel

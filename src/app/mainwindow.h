@@ -129,11 +129,10 @@ private:
     void inform(const QString &text);
 
     // Performing a report's steps
-    void perform(const CycleReport &report, const ReportStep &step);
+    void perform(const ReportStep &step);
     void perform(FlowAction action);
     void setLogRows(const QStringList &rows);
-    void updateMountNotice(const QStringList &unmounted, const CycleReport &report);
-    void showNotice();
+    void showMediaNotice(const show::MediaNotice &media);
     void offerSafeRemoval(const QString &root);
     void showArrow(const PictureBox *arrow);
 
@@ -158,11 +157,6 @@ private:
     bool m_picturesDrawn = false;
     QStringList m_unmountedDrives; // kernel names; the mount button mounts the first
     QString m_safeRemovalRoot;     // the device safe removal is offered for
-    QString m_mediaProblem;        // why the last mount or removal failed
-    // The cycle's count of flow changes after the last report performed, and
-    // when the media problem arose: it is outdated once the flow moves on.
-    quint64 m_flowChangesShown = 0;
-    quint64 m_mediaProblemFlowChanges = 0;
     int m_outerHeightTwips = 0;
     int m_outerWidthTwips = 0;
 };

@@ -12,14 +12,11 @@ namespace kordavel {
 
 void MainWindow::performReport(const CycleReport &report)
 {
-    // The cycle has run the request already: a problem that arises while a
-    // step waits for the user belongs to the flow as the report leaves it.
-    m_flowChangesShown = report.flowChangesAfter;
     for (const ReportStep &step : report.steps)
-        perform(report, step);
+        perform(step);
 }
 
-void MainWindow::perform(const CycleReport &report, const ReportStep &step)
+void MainWindow::perform(const ReportStep &step)
 {
     const MainWindowControls &c = m_controls;
     if (const auto *action = std::get_if<FlowAction>(&step)) {
@@ -30,8 +27,8 @@ void MainWindow::perform(const CycleReport &report, const ReportStep &step)
         setLogRows(log->rows);
     } else if (const auto *rows = std::get_if<show::LogRows>(&step)) {
         c.driveLog->addItems(rows->rows);
-    } else if (const auto *unmounted = std::get_if<show::UnmountedMedia>(&step)) {
-        updateMountNotice(unmounted->drives, report);
+    } else if (const auto *notice = std::get_if<show::MediaNotice>(&step)) {
+        showMediaNotice(*notice);
     } else if (const auto *label = std::get_if<show::VersionLabel>(&step)) {
         c.softwareVersionLabel->setText(label->text);
     } else if (const auto *settings = std::get_if<show::Settings>(&step)) {
@@ -56,22 +53,16 @@ void MainWindow::setLogRows(const QStringList &rows)
     log->addItems(rows);
 }
 
-void MainWindow::updateMountNotice(const QStringList &unmounted, const CycleReport &report)
+void MainWindow::showMediaNotice(const show::MediaNotice &media)
 {
     // Say that a medium is attached but not mounted, so the user is not left
-    // guessing, and offer to mount it where the disk service can.
-    m_unmountedDrives = unmounted;
-    if (!m_mediaProblem.isEmpty() && m_mediaProblemFlowChanges != report.flowChangesBefore)
-        m_mediaProblem.clear(); // the flow has moved on
-    showNotice();
-}
-
-void MainWindow::showNotice()
-{
+    // guessing, and offer to mount it where the disk service can; or say why
+    // that failed.
+    m_unmountedDrives = media.unmounted;
     const bool canMount = m_p.media && m_p.media->available();
     QString notice;
-    if (!m_mediaProblem.isEmpty()) {
-        notice = m_mediaProblem;
+    if (!media.problem.isEmpty()) {
+        notice = media.problem;
     } else if (!m_unmountedDrives.isEmpty()) {
         notice = canMount ? QStringLiteral("Drive %1 is attached but not mounted.")
                           : QStringLiteral("A removable drive (%1) is attached but not "

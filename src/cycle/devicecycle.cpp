@@ -29,38 +29,35 @@ QString DeviceCycle::deviceRoot() const
     return m_scan.holdsDevice() ? m_scan.roots[m_scan.deviceIndex] : QString();
 }
 
-void DeviceCycle::moveTo(FlowState state)
+show::MediaNotice DeviceCycle::mediaNotice() const
 {
-    if (state != m_state)
-        ++m_flowChanges;
-    m_state = state;
+    return {m_unmounted, m_mediaProblem};
 }
 
-CycleReport DeviceCycle::startReport() const
+CycleReport DeviceCycle::noteMediaProblem(const QString &reason)
 {
+    m_mediaProblem = reason;
+    m_mediaProblemState = m_state;
     CycleReport report;
-    report.flowChangesBefore = m_flowChanges;
+    report.add(mediaNotice());
     return report;
-}
-
-void DeviceCycle::endReport(CycleReport &report) const
-{
-    report.flowChangesAfter = m_flowChanges;
 }
 
 CycleReport DeviceCycle::tick()
 {
-    CycleReport report = startReport();
+    CycleReport report;
     report.add(show::StateNumber{m_state});
     QStringList logRows;
     scanForDevices(m_drives, m_files, m_scan, m_deviceCount, logRows);
     report.add(show::DriveLog{logRows});
     // A medium that is attached but not mounted is no drive and cannot be
     // found; the window says so while it waits for a device.
-    show::UnmountedMedia unmounted;
+    m_unmounted.clear();
     if (m_state == FlowState::WaitingForDevice && m_deviceCount == 0)
-        unmounted.drives = m_drives.unmountedRemovables();
-    report.add(unmounted);
+        m_unmounted = m_drives.unmountedRemovables();
+    if (!m_mediaProblem.isEmpty() && m_mediaProblemState != m_state)
+        m_mediaProblem.clear(); // the flow has moved on
+    report.add(mediaNotice());
     retryTakenUpDeletion();
 
     const FlowStep step = planTick(m_state, m_deviceCount);
@@ -73,25 +70,23 @@ CycleReport DeviceCycle::tick()
         const FlowStep after =
             planAfterRead(reading.outcome, familyCodeOf(m_versionData), m_softwareVersion);
         report.add(after.actions);
-        moveTo(after.nextState);
+        m_state = after.nextState;
     } else {
-        moveTo(step.nextState);
+        m_state = step.nextState;
     }
     // Safe removal is offered while the flow waits for the configured device
     // to be unplugged.
     const bool awaitingUnplug = m_state == FlowState::WaitingForUnplug && m_deviceCount == 1;
     report.add(show::SafeRemoval{awaitingUnplug ? deviceRoot() : QString()});
-    endReport(report);
     return report;
 }
 
 CycleReport DeviceCycle::restart()
 {
-    CycleReport report = startReport();
+    CycleReport report;
     const FlowStep step = planRestart();
     report.add(step.actions);
-    moveTo(step.nextState);
-    endReport(report);
+    m_state = step.nextState;
     return report;
 }
 
@@ -229,7 +224,7 @@ QByteArray DeviceCycle::currentVersionData(const QString &root) const
 
 CycleReport DeviceCycle::configure(const ScreenSettings &screen)
 {
-    CycleReport report = startReport();
+    CycleReport report;
     // The drives are searched afresh: the device may have gone since the last
     // tick. The first device found is the one configured.
     const DeviceSearch found = searchForDevices(m_drives, m_files, SearchEnd::AtFirstDevice);
@@ -239,7 +234,6 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
     report.add(show::LogRows{found.log});
     if (found.deviceIndex < 0) {
         m_scan.deviceIndex = qint32(m_scan.roots.size());
-        endReport(report);
         return report;
     }
     m_scan.deviceIndex = found.deviceIndex;
@@ -275,10 +269,9 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
         report.add(show::LogRows{{QStringLiteral("Configuration file created")}});
     const FlowStep end = planConfigureEnd(written);
     report.add(end.actions);
-    moveTo(end.nextState);
+    m_state = end.nextState;
     if (written) // the device waits to be unplugged
         report.add(show::SafeRemoval{root});
-    endReport(report);
     return report;
 }
 

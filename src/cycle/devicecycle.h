@@ -36,6 +36,10 @@ public:
     CycleReport configure(const ScreenSettings &screen);
     // Starts the flow over: the next tick reads a device that is there.
     CycleReport restart();
+    // Mounting or safely removing a medium failed for the reason given (empty:
+    // nothing failed after all). The reason is shown until a tick starts at
+    // another stage of the flow than the one it failed at.
+    CycleReport noteMediaProblem(const QString &reason);
 
     FlowState state() const { return m_state; }
     qint32 deviceCount() const { return m_deviceCount; } // devices the last scan found
@@ -66,16 +70,13 @@ private:
     QByteArray currentVersionData(const QString &root) const;
     void deleteTakenUpConfiguration();
     void retryTakenUpDeletion();
-    void moveTo(FlowState state);
-    CycleReport startReport() const;
-    void endReport(CycleReport &report) const;
+    show::MediaNotice mediaNotice() const;
     // Root of the drive that held the device at the last scan; empty when none did.
     QString deviceRoot() const;
 
     Drives &m_drives;
     Files &m_files;
     FlowState m_state = FlowState::WaitingForDevice;
-    quint64 m_flowChanges = 0;
     qint32 m_deviceCount = 0;
     qint32 m_softwareVersion = 0; // of the device read last
     int m_configByte = 0;         // as read from the device, then as written
@@ -86,6 +87,9 @@ private:
     // Drive whose taken-up configuration file is still to be deleted; empty
     // when there is none.
     QString m_undeletedConfigurationRoot;
+    QStringList m_unmounted;         // found by the last tick
+    QString m_mediaProblem;          // why the last mount or removal failed
+    FlowState m_mediaProblemState{}; // the flow's stage when it failed
 };
 
 } // namespace kordavel

@@ -21,4 +21,9 @@ void InlineExecutor::requestRestart()
     Q_EMIT reported(m_cycle.restart());
 }
 
+void InlineExecutor::requestMediaProblem(const QString &reason)
+{
+    Q_EMIT reported(m_cycle.noteMediaProblem(reason));
+}
+
 } // namespace kordavel

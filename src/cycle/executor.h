@@ -18,6 +18,9 @@ public:
     virtual void requestTick() = 0;
     virtual void requestConfigure(const ScreenSettings &screen) = 0;
     virtual void requestRestart() = 0;
+    // Mounting or safely removing a medium failed for reason (empty: no
+    // longer); see DeviceCycle::noteMediaProblem.
+    virtual void requestMediaProblem(const QString &reason) = 0;
 
 Q_SIGNALS:
     void reported(const kordavel::CycleReport &report);
@@ -35,6 +38,7 @@ public:
     void requestTick() override;
     void requestConfigure(const ScreenSettings &screen) override;
     void requestRestart() override;
+    void requestMediaProblem(const QString &reason) override;
 
     const DeviceCycle &cycle() const { return m_cycle; }
 

@@ -30,11 +30,14 @@ struct LogRows
 {
     QStringList rows;
 };
-// Removable media that are attached but not mounted (kernel names); empty
-// when there are none, or when no device is awaited.
-struct UnmountedMedia
+// What the window says about removable media: those attached but not
+// mounted (kernel names; empty when there are none or no device is awaited),
+// and why mounting or safely removing one failed, while the flow is still at
+// the stage where it failed (empty when nothing failed).
+struct MediaNotice
 {
-    QStringList drives;
+    QStringList unmounted;
+    QString problem;
 };
 // The software version's label.
 struct VersionLabel
@@ -60,18 +63,13 @@ struct SafeRemoval
 } // namespace show
 
 using ReportStep =
-    std::variant<FlowAction, show::StateNumber, show::DriveLog, show::LogRows, show::UnmountedMedia,
+    std::variant<FlowAction, show::StateNumber, show::DriveLog, show::LogRows, show::MediaNotice,
                  show::VersionLabel, show::Settings, show::Message, show::SafeRemoval>;
 
 // What one request to the cycle gives the window to show, in order.
 struct CycleReport
 {
     std::vector<ReportStep> steps;
-    // How often the flow's state had changed since the cycle began, before
-    // and after the request ran: a notice that belongs to one stage of the
-    // flow is outdated once the count has moved on.
-    quint64 flowChangesBefore = 0;
-    quint64 flowChangesAfter = 0;
 
     void add(ReportStep step) { steps.push_back(std::move(step)); }
     void add(const std::vector<FlowAction> &actions)
