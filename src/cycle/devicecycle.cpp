@@ -65,10 +65,9 @@ CycleReport DeviceCycle::tick()
         deleteTakenUpConfiguration();
     report.add(step.actions);
     if (step.readDevice) {
-        const Reading reading = read();
-        addReading(report, reading);
+        const ReadOutcome outcome = read(report);
         const FlowStep after =
-            planAfterRead(reading.outcome, familyCodeOf(m_versionData), m_softwareVersion);
+            planAfterRead(outcome, familyCodeOf(m_versionData), m_softwareVersion);
         report.add(after.actions);
         m_state = after.nextState;
     } else {
@@ -90,38 +89,22 @@ CycleReport DeviceCycle::restart()
     return report;
 }
 
-void DeviceCycle::addReading(CycleReport &report, const Reading &reading) const
+ReadOutcome DeviceCycle::missingVersionFile(CycleReport &report)
 {
-    if (reading.versionLabel)
-        report.add(show::VersionLabel{*reading.versionLabel});
-    if (!reading.logRows.isEmpty())
-        report.add(show::LogRows{reading.logRows});
-    if (reading.settings)
-        report.add(show::Settings{*reading.settings});
-    if (reading.configNotAvailable)
-        report.add(FlowAction::MessageConfigNotAvailable);
-    for (const QString &text : reading.messages)
-        report.add(show::Message{text});
+    report.add(show::Message{QStringLiteral("Configuration file missing.\r\n") + kReconnectLines});
+    return ReadOutcome::Failed;
 }
 
-DeviceCycle::Reading DeviceCycle::missingVersionFile(Reading reading)
-{
-    reading.messages.append(QStringLiteral("Configuration file missing.\r\n") + kReconnectLines);
-    reading.outcome = ReadOutcome::Failed;
-    return reading;
-}
-
-DeviceCycle::Reading DeviceCycle::rejectVersionFile(Reading reading, const QString &path,
-                                                    WhenUndeletable undeletable)
+ReadOutcome DeviceCycle::rejectVersionFile(CycleReport &report, const QString &path,
+                                           WhenUndeletable undeletable)
 {
     // The device writes a fresh version file when it starts next, so a file
     // that cannot be trusted is deleted.
     m_files.setNormal(path);
     if (!m_files.remove(path)) {
         if (undeletable == WhenUndeletable::CountsAsMissing)
-            return missingVersionFile(std::move(reading));
-        reading.outcome = ReadOutcome::Failed;
-        return reading;
+            return missingVersionFile(report);
+        return ReadOutcome::Failed;
     }
     // Give a slow medium a moment to let the entry go. No events run meanwhile:
     // a click on Configure waits until the tick has finished, instead of
@@ -132,81 +115,78 @@ DeviceCycle::Reading DeviceCycle::rejectVersionFile(Reading reading, const QStri
     while (!m_files.resolve(entry.path(), entry.fileName()).isEmpty() &&
            waited.elapsed() < kDeleteWaitMs)
         QThread::msleep(kDeleteWaitStepMs);
-    reading.messages.append(QStringLiteral("Configuration file error.\r\n") + kReconnectLines);
-    reading.outcome = ReadOutcome::Failed;
-    return reading;
+    report.add(show::Message{QStringLiteral("Configuration file error.\r\n") + kReconnectLines});
+    return ReadOutcome::Failed;
 }
 
-void DeviceCycle::identify(Reading &reading, const Identification &id)
+void DeviceCycle::identify(CycleReport &report, const Identification &id)
 {
     switch (id.family) {
     case Family::TQ:
     case Family::CR: {
         const bool tq = id.family == Family::TQ;
         m_softwareVersion = id.version;
-        reading.logRows.append((tq ? QStringLiteral("Kordavel Software Version: ")
-                                   : QStringLiteral("DoziziveDE Software Version: ")) +
-                               QString::number(m_softwareVersion));
         // The blank before a non-negative number is its sign position.
         const QString number = m_softwareVersion < 0
                                    ? QString::number(m_softwareVersion)
                                    : QLatin1Char(' ') + QString::number(m_softwareVersion);
-        reading.versionLabel =
-            (tq ? QStringLiteral("SW Version - TQ") : QStringLiteral("SW Version - CR")) + number;
+        report.add(show::VersionLabel{
+            (tq ? QStringLiteral("SW Version - TQ") : QStringLiteral("SW Version - CR")) + number});
+        report.add(show::LogRows{{(tq ? QStringLiteral("Kordavel Software Version: ")
+                                      : QStringLiteral("DoziziveDE Software Version: ")) +
+                                  QString::number(m_softwareVersion)}});
         break;
     }
     case Family::Unknown:
-        reading.versionLabel = id.familyCode + QStringLiteral(" - Unexpected software version");
+        report.add(
+            show::VersionLabel{id.familyCode + QStringLiteral(" - Unexpected software version")});
         break;
     }
 }
 
-DeviceCycle::Reading DeviceCycle::read()
+ReadOutcome DeviceCycle::read(CycleReport &report)
 {
-    Reading reading;
     m_clockEnabled = false;
     if (!m_scan.holdsDevice())
-        return missingVersionFile(std::move(reading));
+        return missingVersionFile(report);
     const QString path = m_files.resolve(deviceRoot(), QLatin1String(kVersionFilePath));
     if (path.isEmpty())
-        return missingVersionFile(std::move(reading));
+        return missingVersionFile(report);
     const Files::ReadResult file = m_files.readFile(path, kMaxVersionFileLength);
     if (file.status == Files::ReadStatus::TooLarge)
-        return rejectVersionFile(std::move(reading), path, WhenUndeletable::CountsAsMissing);
+        return rejectVersionFile(report, path, WhenUndeletable::CountsAsMissing);
     if (file.status != Files::ReadStatus::Ok)
-        return missingVersionFile(std::move(reading));
+        return missingVersionFile(report);
     m_versionData = file.data;
     const qsizetype length = m_versionData.size();
     if (length < kMinVersionFileLength)
-        return rejectVersionFile(std::move(reading), path, WhenUndeletable::CountsAsMissing);
+        return rejectVersionFile(report, path, WhenUndeletable::CountsAsMissing);
 
     const VersionAssessment a = assessVersionFile(m_versionData, m_softwareVersion);
     if (a.verdict == VersionVerdict::BadHeader) {
-        reading.messages.append(QStringLiteral("Kordavel software version value wrong"));
-        return rejectVersionFile(std::move(reading), path, WhenUndeletable::CountsAsMissing);
+        report.add(show::Message{QStringLiteral("Kordavel software version value wrong")});
+        return rejectVersionFile(report, path, WhenUndeletable::CountsAsMissing);
     }
-    identify(reading, a.id);
+    identify(report, a.id);
 
-    reading.logRows.append(QStringLiteral("Version file length: ") + QString::number(length));
+    QStringList rows{QStringLiteral("Version file length: ") + QString::number(length)};
     if (a.verdict == VersionVerdict::Accepted) {
         m_configByte = a.configByte;
         m_clockEnabled = a.clockEnabled;
-        reading.logRows.append(QStringLiteral("Config. byte: ") +
-                               QString::number(m_configByte, 16).toUpper());
+        rows.append(QStringLiteral("Config. byte: ") + QString::number(m_configByte, 16).toUpper());
     }
+    report.add(show::LogRows{rows});
     // What the file shows is decoded before a wrong length rejects it: the
     // screen shows the identification, the days and cleared boxes meanwhile.
-    reading.settings = m_decoder.decode(m_versionData, a);
+    report.add(show::Settings{m_decoder.decode(m_versionData, a)});
     if (a.verdict == VersionVerdict::ConfigNotAvailable) {
         // Old software publishes no settings; the file is kept.
-        reading.configNotAvailable = true;
-        reading.outcome = ReadOutcome::Read;
-        return reading;
+        report.add(FlowAction::MessageConfigNotAvailable);
+        return ReadOutcome::Read;
     }
     if (a.verdict == VersionVerdict::WrongLength)
-        return rejectVersionFile(std::move(reading), path, WhenUndeletable::EndsTheRead);
-    reading.outcome = ReadOutcome::Read;
-    return reading;
+        return rejectVersionFile(report, path, WhenUndeletable::EndsTheRead);
+    return ReadOutcome::Read;
 }
 
 QByteArray DeviceCycle::currentVersionData(const QString &root) const

@@ -11,8 +11,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 namespace kordavel {
 
 class Drives;
@@ -45,28 +43,20 @@ public:
     qint32 deviceCount() const { return m_deviceCount; } // devices the last scan found
 
 private:
-    // What a read of the version file gives to show, in this order: the
-    // identification, the log rows, the settings, the status, the messages.
-    struct Reading
-    {
-        ReadOutcome outcome = ReadOutcome::Failed;
-        std::optional<QString> versionLabel; // set once the device is identified
-        QStringList logRows;
-        std::optional<DecodedSettings> settings;
-        bool configNotAvailable = false; // status "Config. not available"
-        QStringList messages;            // one message box each
-    };
     // What a failed deletion of a rejected version file means.
     enum class WhenUndeletable {
         CountsAsMissing, // the read ends as for a missing file, with its message
         EndsTheRead,     // the read ends without a further message
     };
 
-    Reading read();
-    void addReading(CycleReport &report, const Reading &reading) const;
-    Reading missingVersionFile(Reading reading);
-    Reading rejectVersionFile(Reading reading, const QString &path, WhenUndeletable undeletable);
-    void identify(Reading &reading, const Identification &id);
+    // Reads the version file of the device the last scan found, adding what
+    // to show to report: the identification, the log rows, the settings, the
+    // status, then the messages.
+    ReadOutcome read(CycleReport &report);
+    ReadOutcome missingVersionFile(CycleReport &report);
+    ReadOutcome rejectVersionFile(CycleReport &report, const QString &path,
+                                  WhenUndeletable undeletable);
+    void identify(CycleReport &report, const Identification &id);
     QByteArray currentVersionData(const QString &root) const;
     void deleteTakenUpConfiguration();
     void retryTakenUpDeletion();

@@ -198,10 +198,7 @@ TEST_F(Flow, TwoDevicesStopTheFlow)
     // the flow where it is.
     h.unplug(second.root());
     h.tick();
-    h.configure();
-    h.unplug(dev.root());
-    h.tick();
-    ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
+    ASSERT_NO_FATAL_FAILURE(h.configureAndUnplug(dev.root()));
     h.plug(dev.root());
     h.plug(second.root());
     h.tick();
@@ -286,9 +283,7 @@ TEST_F(Flow, SecondRunShowsNoArrow)
 {
     h.plug(dev.root());
     h.tick();
-    h.configure();
-    h.unplug(dev.root());
-    h.tick();
+    ASSERT_NO_FATAL_FAILURE(h.configureAndUnplug(dev.root()));
     h.plug(dev.root());
     h.tick(); // "Success!"
     h.unplug(dev.root());
@@ -296,9 +291,7 @@ TEST_F(Flow, SecondRunShowsNoArrow)
     ASSERT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
     h.plug(dev.root());
     h.tick();
-    h.configure();
-    h.unplug(dev.root());
-    h.tick();
+    ASSERT_NO_FATAL_FAILURE(h.configureAndUnplug(dev.root()));
     EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Connect USB");
     EXPECT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
 }
@@ -315,10 +308,7 @@ TEST_F(Flow, ReturningFromHelpAbandonsTheSequence)
     EXPECT_EQ(message(), "Configuration read") << "device present: read again";
     EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
 
-    h.configure();
-    h.unplug(dev.root());
-    h.tick();
-    ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
+    ASSERT_NO_FATAL_FAILURE(h.configureAndUnplug(dev.root()));
     restartFlow(mainWindow());
     h.tick();
     EXPECT_EQ(message(), "Ready for next");
@@ -329,10 +319,7 @@ TEST_F(Flow, DeletionHappensOnceAndOnlyForTheTqName)
 {
     h.plug(dev.root());
     h.tick();
-    h.configure();
-    h.unplug(dev.root());
-    h.tick();
-    ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
+    ASSERT_NO_FATAL_FAILURE(h.configureAndUnplug(dev.root()));
     writeFile(dev.path("UPDATES/ZA999000.HEX"), "x");
     h.plug(dev.root());
     h.tick();

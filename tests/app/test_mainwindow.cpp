@@ -165,10 +165,7 @@ TEST(MainWindow, ActivationResetsTheFlowOnlyWhenComingBackFromHelp)
     DeviceDir dev(exampleLayoutC());
     h.plug(dev.root());
     h.tick();
-    h.configure();
-    h.unplug(dev.root());
-    h.tick();
-    ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
+    ASSERT_NO_FATAL_FAILURE(h.configureAndUnplug(dev.root()));
     mainWindow.controls().statusLabel->setText("Success!");
     QWindow other;
     focusMovesTo(mainWindow, &other); // another window of some kind

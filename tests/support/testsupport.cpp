@@ -120,6 +120,14 @@ void Harness::configure()
     pressConfigure(*window);
 }
 
+void Harness::configureAndUnplug(const QString &root)
+{
+    configure();
+    unplug(root);
+    tick();
+    ASSERT_EQ(window.cycle().state(), FlowState::WaitingForReplug);
+}
+
 bool waitUntil(const std::function<bool()> &cond, int ms)
 {
     QElapsedTimer t;

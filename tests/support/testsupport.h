@@ -101,6 +101,9 @@ struct Harness
     void create();
     // A whole Configure run from the window: the settings shown are written.
     void configure();
+    // Configures the device read from root and unplugs it: the flow then
+    // waits for the replug.
+    void configureAndUnplug(const QString &root);
 };
 
 // A harness on a double of the files that it owns (medium), made from args.
