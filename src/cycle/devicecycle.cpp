@@ -6,7 +6,6 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QThread>
 
 #include <algorithm>
 
@@ -24,28 +23,28 @@ const QString kNothingWritten = QStringLiteral("\r\nNo configuration file was wr
 
 DeviceCycle::DeviceCycle(Drives &drives, Files &files) : m_drives(drives), m_files(files) {}
 
-QString DeviceCycle::deviceRoot() const
-{
-    return m_scan.holdsDevice() ? m_scan.roots[m_scan.deviceIndex] : QString();
-}
-
 show::MediaNotice DeviceCycle::mediaNotice() const
 {
     return {m_unmounted, m_mediaProblem};
+}
+
+void DeviceCycle::requestStop()
+{
+    m_pause.stop();
 }
 
 CycleReport DeviceCycle::noteMediaProblem(const QString &reason)
 {
     m_mediaProblem = reason;
     m_mediaProblemState = m_state;
-    CycleReport report;
+    CycleReport report(CycleRequest::MediaProblem);
     report.add(mediaNotice());
     return report;
 }
 
 CycleReport DeviceCycle::tick()
 {
-    CycleReport report;
+    CycleReport report(CycleRequest::Tick);
     report.add(show::StateNumber{m_state});
     QStringList logRows;
     scanForDevices(m_drives, m_files, m_scan, m_deviceCount, logRows);
@@ -76,13 +75,14 @@ CycleReport DeviceCycle::tick()
     // Safe removal is offered while the flow waits for the configured device
     // to be unplugged.
     const bool awaitingUnplug = m_state == FlowState::WaitingForUnplug && m_deviceCount == 1;
-    report.add(show::SafeRemoval{awaitingUnplug ? deviceRoot() : QString()});
+    report.add(
+        show::SafeRemoval{awaitingUnplug ? m_scan.deviceRoot.value_or(QString()) : QString()});
     return report;
 }
 
 CycleReport DeviceCycle::restart()
 {
-    CycleReport report;
+    CycleReport report(CycleRequest::Restart);
     const FlowStep step = planRestart();
     report.add(step.actions);
     m_state = step.nextState;
@@ -106,15 +106,15 @@ ReadOutcome DeviceCycle::rejectVersionFile(CycleReport &report, const QString &p
             return missingVersionFile(report);
         return ReadOutcome::Failed;
     }
-    // Give a slow medium a moment to let the entry go. No events run meanwhile:
-    // a click on Configure waits until the tick has finished, instead of
-    // running inside it and having its state overwritten afterwards.
+    // Give a slow medium a moment to let the entry go. Requests wait meanwhile:
+    // a click on Configure runs after the tick, instead of inside it with its
+    // state overwritten afterwards.
     QElapsedTimer waited;
     waited.start();
     const QFileInfo entry(path);
     while (!m_files.resolve(entry.path(), entry.fileName()).isEmpty() &&
-           waited.elapsed() < kDeleteWaitMs)
-        QThread::msleep(kDeleteWaitStepMs);
+           waited.elapsed() < kDeleteWaitMs && m_pause.wait(kDeleteWaitStepMs)) {
+    }
     report.add(show::Message{QStringLiteral("Configuration file error.\r\n") + kReconnectLines});
     return ReadOutcome::Failed;
 }
@@ -147,9 +147,9 @@ void DeviceCycle::identify(CycleReport &report, const Identification &id)
 ReadOutcome DeviceCycle::read(CycleReport &report)
 {
     m_clockEnabled = false;
-    if (!m_scan.holdsDevice())
+    if (!m_scan.deviceRoot)
         return missingVersionFile(report);
-    const QString path = m_files.resolve(deviceRoot(), QLatin1String(kVersionFilePath));
+    const QString path = m_files.resolve(*m_scan.deviceRoot, QLatin1String(kVersionFilePath));
     if (path.isEmpty())
         return missingVersionFile(report);
     const Files::ReadResult file = m_files.readFile(path, kMaxVersionFileLength);
@@ -204,23 +204,21 @@ QByteArray DeviceCycle::currentVersionData(const QString &root) const
 
 CycleReport DeviceCycle::configure(const ScreenSettings &screen)
 {
-    CycleReport report;
+    CycleReport report(CycleRequest::Configure);
     // The drives are searched afresh: the device may have gone since the last
     // tick. The first device found is the one configured.
     const DeviceSearch found = searchForDevices(m_drives, m_files, SearchEnd::AtFirstDevice);
     m_scan.roots = found.roots;
+    m_scan.deviceRoot = found.deviceRoot;
     // The list is filled afresh, even with the rows it holds.
     report.add(show::DriveLog{});
     report.add(show::LogRows{found.log});
-    if (found.deviceIndex < 0) {
-        m_scan.deviceIndex = qint32(m_scan.roots.size());
+    if (!found.deviceRoot)
         return report;
-    }
-    m_scan.deviceIndex = found.deviceIndex;
     m_deviceCount = 1;
     report.add(show::LogRows{{QStringLiteral("Kordavel found")}});
     report.add(FlowAction::MessageFound);
-    const QString root = deviceRoot();
+    const QString root = *found.deviceRoot;
     // The file is built for the family the device's version file shows now.
     m_versionData = currentVersionData(root);
     // The device keeps its byte until a file carrying the new one is in place.
@@ -234,12 +232,14 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
         report.add(show::Message{built.problem + kNothingWritten});
     } else {
         const InstallResult installed =
-            installConfigurationFile(m_files, root, built.fileName, built.text);
-        written = installed.written;
+            installConfigurationFile(m_files, root, built.fileName, built.text, m_pause);
+        written = installed.written();
         if (written) {
             m_configByte = newConfigByte;
             // The new file waits for the device; an older one's deletion is moot.
-            m_undeletedConfigurationRoot.clear();
+            m_undeletedConfigurationRoot.reset();
+        } else if (installed.status == InstallStatus::Unconfirmed) {
+            report.add(show::Message{installed.problem}); // it may be there: say no more
         } else {
             report.add(show::Message{installed.problem + kNothingWritten});
         }
@@ -259,9 +259,9 @@ void DeviceCycle::deleteTakenUpConfiguration()
 {
     // Only the Kordavel's file is deleted; a CR unit's file stays (the flow
     // never takes a CR unit this far by itself).
-    if (!m_scan.holdsDevice())
+    if (!m_scan.deviceRoot)
         return;
-    m_undeletedConfigurationRoot = deviceRoot();
+    m_undeletedConfigurationRoot = m_scan.deviceRoot;
     retryTakenUpDeletion();
 }
 
@@ -270,13 +270,13 @@ void DeviceCycle::retryTakenUpDeletion()
     // A virus scanner or indexer may hold the file the moment the device comes
     // back; the tick must not wait for it, so it tries once now and again on
     // later ticks while the same drive holds the device.
-    if (m_undeletedConfigurationRoot.isEmpty() || deviceRoot() != m_undeletedConfigurationRoot)
+    if (!m_undeletedConfigurationRoot || m_scan.deviceRoot != m_undeletedConfigurationRoot)
         return;
     const QString path =
-        m_files.resolve(m_undeletedConfigurationRoot,
+        m_files.resolve(*m_undeletedConfigurationRoot,
                         QStringLiteral("UPDATES/") + QLatin1String(kTqConfigurationFileName));
     if (path.isEmpty() || !m_files.isFile(path) || m_files.remove(path))
-        m_undeletedConfigurationRoot.clear();
+        m_undeletedConfigurationRoot.reset();
 }
 
 } // namespace kordavel

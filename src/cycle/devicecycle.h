@@ -3,6 +3,7 @@
 #include "cycle/flow.h"
 #include "cycle/report.h"
 #include "device/drivescan.h"
+#include "platform/pause.h"
 #include "settings/settingsdecoder.h"
 #include "settings/versionfile.h"
 #include "writer/hexfile.h"
@@ -10,6 +11,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace kordavel {
 
@@ -38,6 +41,11 @@ public:
     // nothing failed after all). The reason is shown until a tick starts at
     // another stage of the flow than the one it failed at.
     CycleReport noteMediaProblem(const QString &reason);
+    // Asks a running request to end soon: its waits for the device end at
+    // once and it tries nothing more that could wait. A call into the system
+    // that is stuck still returns only when the system lets it. Later
+    // requests run without waiting. Callable from any thread.
+    void requestStop();
 
     FlowState state() const { return m_state; }
     qint32 deviceCount() const { return m_deviceCount; } // devices the last scan found
@@ -61,8 +69,6 @@ private:
     void deleteTakenUpConfiguration();
     void retryTakenUpDeletion();
     show::MediaNotice mediaNotice() const;
-    // Root of the drive that held the device at the last scan; empty when none did.
-    QString deviceRoot() const;
 
     Drives &m_drives;
     Files &m_files;
@@ -74,12 +80,12 @@ private:
     DriveScan m_scan;
     QByteArray m_versionData; // the version file as last read
     SettingsDecoder m_decoder;
-    // Drive whose taken-up configuration file is still to be deleted; empty
-    // when there is none.
-    QString m_undeletedConfigurationRoot;
+    // Drive whose taken-up configuration file is still to be deleted.
+    std::optional<QString> m_undeletedConfigurationRoot;
     QStringList m_unmounted;         // found by the last tick
     QString m_mediaProblem;          // why the last mount or removal failed
     FlowState m_mediaProblemState{}; // the flow's stage when it failed
+    Pause m_pause;                   // every wait of a request; stopped by requestStop()
 };
 
 } // namespace kordavel

@@ -66,9 +66,16 @@ using ReportStep =
     std::variant<FlowAction, show::StateNumber, show::DriveLog, show::LogRows, show::MediaNotice,
                  show::VersionLabel, show::Settings, show::Message, show::SafeRemoval>;
 
+// The requests the window makes of the cycle.
+enum class CycleRequest { Tick, Configure, Restart, MediaProblem };
+
 // What one request to the cycle gives the window to show, in order.
 struct CycleReport
 {
+    CycleReport() = default;
+    explicit CycleReport(CycleRequest answers) : request(answers) {}
+
+    CycleRequest request = CycleRequest::Tick; // the request this report answers
     std::vector<ReportStep> steps;
 
     void add(ReportStep step) { steps.push_back(std::move(step)); }

@@ -82,7 +82,7 @@ DeviceSearch searchForDevices(Drives &drives, Files &files, SearchEnd end)
         if (!hasDeviceFolder(files, root))
             continue;
         ++found.deviceCount;
-        found.deviceIndex = qint32(i);
+        found.deviceRoot = root;
         if (end == SearchEnd::AtFirstDevice)
             break;
     }
@@ -93,8 +93,7 @@ void scanForDevices(Drives &drives, Files &files, DriveScan &scan, qint32 &count
 {
     DeviceSearch found = searchForDevices(drives, files, SearchEnd::AfterLastDrive);
     scan.roots = std::move(found.roots);
-    if (found.deviceIndex >= 0)
-        scan.deviceIndex = found.deviceIndex;
+    scan.deviceRoot = std::move(found.deviceRoot);
     count = found.deviceCount;
     log = std::move(found.log);
 }

@@ -39,27 +39,26 @@ enum class SearchEnd {
 // What one search over the drives found.
 struct DeviceSearch
 {
-    QStringList roots;       // every drive root, removable or not; empty without a drive list
-    QStringList log;         // one row per removable drive examined
-    qint32 deviceCount = 0;  // removable drives holding the device folder that were examined
-    qint32 deviceIndex = -1; // index in roots of the device that counts; -1 for none
+    QStringList roots;      // every drive root, removable or not; empty without a drive list
+    QStringList log;        // one row per removable drive examined
+    qint32 deviceCount = 0; // removable drives holding the device folder that were examined
+    std::optional<QString> deviceRoot; // the device that counts; nullopt for none
 };
 
 // Lists the drives and looks into the removable ones for the device folder.
 DeviceSearch searchForDevices(Drives &drives, Files &files, SearchEnd end);
 
-// The drives as the poll tick last saw them; deviceIndex persists between
-// scans that find no device.
+// The drives as the poll tick last saw them.
 struct DriveScan
 {
-    QStringList roots;      // every drive root, removable or not
-    qint32 deviceIndex = 0; // index in roots of the device found last
-    bool holdsDevice() const { return deviceIndex >= 0 && deviceIndex < roots.size(); }
+    QStringList roots; // every drive root, removable or not
+    // Root of the last device the scan found; nullopt when it found none, so
+    // nothing acts on a drive that is not the device.
+    std::optional<QString> deviceRoot;
 };
 
-// The tick's scan: searches every drive, stores the roots in scan, the rows in
-// log, the number of devices in count and points scan.deviceIndex at the last
-// device. A scan that finds no device leaves deviceIndex unchanged.
+// The tick's scan: searches every drive, stores the roots and the last device
+// found in scan, the rows in log and the number of devices in count.
 void scanForDevices(Drives &drives, Files &files, DriveScan &scan, qint32 &count, QStringList &log);
 
 } // namespace kordavel

@@ -1,9 +1,9 @@
 #include "configwrite.h"
 
 #include "platform/files.h"
+#include "platform/pause.h"
 
 #include <QDeadlineTimer>
-#include <QThread>
 
 #include <optional>
 
@@ -11,16 +11,17 @@ namespace kordavel {
 
 namespace {
 
-// Runs op until it succeeds, fails for another reason than a file in use, or
-// the deadline has passed.
+// Runs op until it succeeds, fails for another reason than a file in use, the
+// deadline has passed or the pause is stopped.
 template <typename Op>
-FileResult retryWhileInUse(const QDeadlineTimer &deadline, const InUseRetry &retry, Op op)
+FileResult retryWhileInUse(const QDeadlineTimer &deadline, const InUseRetry &retry, Pause &pause,
+                           Op op)
 {
     for (;;) {
         FileResult r = op();
-        if (r.problem != FileProblem::InUse || deadline.hasExpired())
+        if (r.problem != FileProblem::InUse || deadline.hasExpired() ||
+            !pause.wait(int(std::min<qint64>(retry.pauseMs, deadline.remainingTime()))))
             return r;
-        QThread::msleep(std::min<qint64>(retry.pauseMs, deadline.remainingTime()));
     }
 }
 
@@ -48,22 +49,26 @@ QString describeFileProblem(const FileResult &failure, const QString &fileName,
 
 // One installation into a device's UPDATES folder, step by step. Each step
 // returns why it failed, or nothing. Once the temporary file is written, a
-// step that fails removes it again, except the last: by then it is in place.
+// step that fails removes it again; the last, the folder flush, removes the
+// file it has put in place.
 class Installation
 {
 public:
-    Installation(Files &files, const QString &updates, const InUseRetry &retry)
+    Installation(Files &files, const QString &updates, Pause &pause, const InUseRetry &retry)
         : m_files(files), m_updates(updates),
-          m_temp(childPath(updates, QLatin1String(kTemporaryName))), m_retry(retry),
+          m_temp(childPath(updates, QLatin1String(kTemporaryName))), m_pause(pause), m_retry(retry),
           // One budget for the whole installation, so a held file costs at most that.
           m_deadline(retry.budgetMs)
     {}
 
     std::optional<QString> writeTemporary(const QByteArray &text)
     {
-        // A leftover of an interrupted run; if it cannot go, creating the file says why.
-        if (m_files.isFile(m_temp))
+        // A leftover of an interrupted run; if it cannot go, creating the file
+        // says why. A read-only one refuses deletion as if it were in use.
+        if (m_files.isFile(m_temp)) {
+            m_files.setNormal(m_temp);
             retried([&] { return m_files.remove(m_temp); });
+        }
         const FileResult created = retried([&] { return m_files.createDurable(m_temp, text); });
         if (created.problem == FileProblem::InUse) {
             // No one holds a name that does not exist yet: a new file refused
@@ -98,8 +103,11 @@ public:
     std::optional<QString> removeOtherHexFiles(const QString &fileName)
     {
         const auto names = m_files.listFiles(m_updates);
-        if (!names)
-            return std::nullopt;
+        if (!names) {
+            m_files.remove(m_temp);
+            return QStringLiteral("The files in the UPDATES folder of the Kordavel could not be "
+                                  "listed.");
+        }
         for (const QString &name : *names) {
             if (!name.endsWith(QLatin1String(".hex"), Qt::CaseInsensitive) || name == fileName)
                 continue;
@@ -130,26 +138,37 @@ public:
                 .arg(renamed.text));
     }
 
-    std::optional<QString> flushFolder(const QString &fileName)
+    // Until the folder is flushed the new entry may not be on the medium; a
+    // device unplugged now could lose it or keep half of it, so the file goes
+    // again and the user is not sent to unplug.
+    InstallResult flushFolder(const QString &fileName)
     {
         const FileResult synced = m_files.syncDir(m_updates);
         if (synced)
-            return std::nullopt;
-        return describeFileProblem(
-            synced, fileName,
-            QStringLiteral("The configuration file could not be flushed to the Kordavel (%1).")
-                .arg(synced.text));
+            return {InstallStatus::Written, {}};
+        if (m_files.remove(childPath(m_updates, fileName))) {
+            return {InstallStatus::NothingWritten,
+                    describeFileProblem(synced, fileName,
+                                        QStringLiteral("The configuration file could not be "
+                                                       "flushed to the Kordavel (%1).")
+                                            .arg(synced.text))};
+        }
+        return {InstallStatus::Unconfirmed,
+                QStringLiteral("The configuration file %1 could not be confirmed on the Kordavel "
+                               "(%2).")
+                    .arg(fileName, synced.text)};
     }
 
 private:
     template <typename Op> FileResult retried(Op op)
     {
-        return retryWhileInUse(m_deadline, m_retry, op);
+        return retryWhileInUse(m_deadline, m_retry, m_pause, op);
     }
 
     Files &m_files;
     const QString m_updates;
     const QString m_temp;
+    Pause &m_pause;
     const InUseRetry m_retry;
     const QDeadlineTimer m_deadline;
 };
@@ -157,7 +176,8 @@ private:
 } // namespace
 
 InstallResult installConfigurationFile(Files &files, const QString &root, const QString &fileName,
-                                       const QByteArray &text, const InUseRetry &retry)
+                                       const QByteArray &text, Pause &pause,
+                                       const InUseRetry &retry)
 {
     InstallResult r;
     const QString updates = files.resolve(root, QStringLiteral("UPDATES"));
@@ -165,7 +185,7 @@ InstallResult installConfigurationFile(Files &files, const QString &root, const 
         r.problem = QStringLiteral("The Kordavel has no UPDATES folder.");
         return r;
     }
-    Installation installation(files, updates, retry);
+    Installation installation(files, updates, pause, retry);
     std::optional<QString> problem = installation.writeTemporary(text);
     if (!problem)
         problem = installation.verifyTemporary(text);
@@ -173,11 +193,11 @@ InstallResult installConfigurationFile(Files &files, const QString &root, const 
         problem = installation.removeOtherHexFiles(fileName);
     if (!problem)
         problem = installation.putInPlace(fileName);
-    if (!problem)
-        problem = installation.flushFolder(fileName);
-    r.written = !problem;
-    r.problem = problem.value_or(QString());
-    return r;
+    if (problem) {
+        r.problem = *problem;
+        return r;
+    }
+    return installation.flushFolder(fileName);
 }
 
 } // namespace kordavel

@@ -22,10 +22,10 @@ struct Scan
 
 } // namespace
 
-TEST(DriveScan, NoDriveListLeavesEverythingEmptyButTheIndex)
+TEST(DriveScan, NoDriveListLeavesEverythingEmpty)
 {
     Scan s;
-    s.scan.deviceIndex = 3;
+    s.scan.deviceRoot = "/old/";
     s.scan.roots = {"/old/"};
     s.log = {"stale"};
     s.drives.failList = true;
@@ -33,7 +33,7 @@ TEST(DriveScan, NoDriveListLeavesEverythingEmptyButTheIndex)
     EXPECT_TRUE(s.scan.roots.isEmpty());
     EXPECT_TRUE(s.log.isEmpty());
     EXPECT_EQ(s.count, 0);
-    EXPECT_EQ(s.scan.deviceIndex, 3);
+    EXPECT_FALSE(s.scan.deviceRoot) << "no drive list: no device, not the last one seen";
 }
 
 TEST(DriveScan, OnlyRemovableDrivesAreLoggedAndTested)
@@ -67,17 +67,17 @@ TEST(DriveScan, RowsAndCountsForRemovableDrives)
         << "unlabelled: nothing between the tabs";
     EXPECT_EQ(s.log[2], "/media/nomedium/\t(No name)   \tRemovable drive");
     EXPECT_EQ(s.count, 2) << "a device whose label query fails still counts";
-    EXPECT_EQ(s.scan.deviceIndex, 4) << "the later device wins, indexed over all drives";
+    EXPECT_EQ(s.scan.deviceRoot, second.root()) << "the later device wins";
     EXPECT_EQ(s.scan.roots.size(), 5);
 
     s.drives.entries.removeLast();
     s.run();
     EXPECT_EQ(s.count, 1);
-    EXPECT_EQ(s.scan.deviceIndex, 1);
+    EXPECT_EQ(s.scan.deviceRoot, first.root());
     s.drives.entries.removeAt(1);
     s.run();
     EXPECT_EQ(s.count, 0);
-    EXPECT_EQ(s.scan.deviceIndex, 1) << "no device: index unchanged";
+    EXPECT_FALSE(s.scan.deviceRoot) << "no device: nothing left to act on";
 }
 
 TEST(DriveScan, DeviceFolderNeedsBothLevelsAndMatchesAnyCase)

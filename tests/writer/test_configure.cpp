@@ -1,5 +1,6 @@
 // The Configure command against drives on disk.
 #include "platform/files.h"
+#include "platform/pause.h"
 #include "support/testsupport.h"
 #include "writer/configwrite.h"
 #include "writer/hexfile.h"
@@ -172,13 +173,14 @@ TEST_F(Configure, SecondRunReplacesTheFirst)
 TEST(Install, NeverFollowsLinksAndLeavesNoTemporaryFile)
 {
     DeviceDir dev;
+    Pause pause;
     QTemporaryDir elsewhere;
     writeFile(elsewhere.filePath("victim.hex"), "safe");
     ASSERT_TRUE(QFile::link(elsewhere.filePath("victim.hex"), dev.path("UPDATES/link.hex")));
     ASSERT_TRUE(QFile::link(elsewhere.filePath("victim.hex"), dev.path("UPDATES/DI999000.HEX")));
-    const InstallResult r =
-        installConfigurationFile(systemFiles(), dev.root(), "DI999000.HEX", ":00000001FF\r\n");
-    ASSERT_TRUE(r.written) << qPrintable(r.problem);
+    const InstallResult r = installConfigurationFile(systemFiles(), dev.root(), "DI999000.HEX",
+                                                     ":00000001FF\r\n", pause);
+    ASSERT_TRUE(r.written()) << qPrintable(r.problem);
     EXPECT_EQ(readAll(elsewhere.filePath("victim.hex")), "safe");
     EXPECT_FALSE(QFileInfo(dev.path("UPDATES/DI999000.HEX")).isSymLink());
     EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), ":00000001FF\r\n");
@@ -189,10 +191,11 @@ TEST(Install, NeverFollowsLinksAndLeavesNoTemporaryFile)
 TEST(Install, ALeftoverTemporaryFileIsReplaced)
 {
     DeviceDir dev;
+    Pause pause;
     writeFile(dev.path("UPDATES/KORDCFG.TMP"), "half a file");
     const InstallResult r =
-        installConfigurationFile(systemFiles(), dev.root(), "DI999000.HEX", "text\r\n");
-    EXPECT_TRUE(r.written);
+        installConfigurationFile(systemFiles(), dev.root(), "DI999000.HEX", "text\r\n", pause);
+    EXPECT_TRUE(r.written());
     EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "text\r\n");
 }
 

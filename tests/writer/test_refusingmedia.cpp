@@ -1,6 +1,7 @@
 // Configure on media that refuse changes with the platform's own error codes:
 // write-protected, full, and files another program holds open for a while.
 #include "platform/files.h"
+#include "platform/pause.h"
 #include "support/testsupport.h"
 #include "writer/configwrite.h"
 
@@ -12,6 +13,8 @@
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -29,10 +32,12 @@ namespace {
 constexpr int kWriteProtectedCode = ERROR_WRITE_PROTECT;
 constexpr int kFullCode = ERROR_DISK_FULL;
 constexpr int kInUseCode = ERROR_SHARING_VIOLATION;
+constexpr int kIoErrorCode = ERROR_GEN_FAILURE;
 #else
 constexpr int kWriteProtectedCode = EROFS;
 constexpr int kFullCode = ENOSPC;
 constexpr int kInUseCode = EBUSY;
+constexpr int kIoErrorCode = EIO;
 #endif
 
 // The system's files, except that chosen operations fail with a native code,
@@ -54,13 +59,34 @@ public:
             return true;
         }
     };
-    Refusal create, removal, renaming;
+    Refusal create, removal, renaming, folderFlush;
     int removeCalls = 0;
+    bool listingFails = false;
+    // The temporary file is read-only (a leftover): deleting it is refused as
+    // access denied until its attributes are cleared.
+    bool temporaryReadOnly = false;
 
     FileResult remove(const QString &p) override
     {
         ++removeCalls;
+        if (temporaryReadOnly && p.endsWith(QLatin1String(kTemporaryName)))
+            return fileFailure("delete", kInUseCode);
         return removal.applies(p) ? fileFailure("delete", removal.code) : systemFiles().remove(p);
+    }
+    bool setNormal(const QString &p) override
+    {
+        if (p.endsWith(QLatin1String(kTemporaryName)))
+            temporaryReadOnly = false;
+        return systemFiles().setNormal(p);
+    }
+    std::optional<QStringList> listFiles(const QString &d) override
+    {
+        return listingFails ? std::nullopt : systemFiles().listFiles(d);
+    }
+    FileResult syncDir(const QString &d) override
+    {
+        return folderFlush.applies(d) ? fileFailure("flush folder", folderFlush.code)
+                                      : systemFiles().syncDir(d);
     }
     FileResult createDurable(const QString &p, const QByteArray &data) override
     {
@@ -218,4 +244,70 @@ TEST_F(RefusingMediumTest, PendingDeletionNeverTouchesANewlyWrittenFile)
     pollTick(*window);
     EXPECT_TRUE(readAll(dev.path("UPDATES/DI999000.HEX")).endsWith(":00000001FF\r\n"))
         << "the file the device has yet to take up stays";
+}
+
+TEST_F(RefusingMediumTest, InstallStopsWhereItCannotVouchForTheFolder)
+{
+    // Old HEX files that cannot be listed might stay for the device to take up.
+    medium.listingFails = true;
+    pressConfigure(*window);
+    expectNothingWritten("The files in the UPDATES folder of the Kordavel could not be listed.");
+}
+
+TEST_F(RefusingMediumTest, FolderFlushThatFailsTakesTheNewFileBack)
+{
+    medium.folderFlush = {kIoErrorCode, -1, {}};
+    pressConfigure(*window);
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].startsWith("The configuration file could not be flushed to the "
+                                             "Kordavel ("));
+    EXPECT_TRUE(messages.texts[0].endsWith("\r\nNo configuration file was written."));
+    EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")))
+        << "the device must not take up a file that may not be on the medium";
+    EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
+    EXPECT_TRUE(window->controls().configureButton->isEnabled());
+
+    // Where the new file cannot be taken back either, the user hears exactly that.
+    messages.texts.clear();
+    medium.removal = {kIoErrorCode, -1, "DI999000.HEX"};
+    pressConfigure(*window);
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].startsWith(
+        "The configuration file DI999000.HEX could not be confirmed on the Kordavel ("));
+    EXPECT_FALSE(messages.texts[0].contains("No configuration file was written."));
+    EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown) << "never told to unplug";
+    EXPECT_EQ(window->outerHeightTwips(), 7800);
+}
+
+TEST_F(RefusingMediumTest, ReadOnlyLeftoverTemporaryFileIsClearedFirst)
+{
+    writeFile(dev.path("UPDATES/KORDCFG.TMP"), "half a file");
+    medium.temporaryReadOnly = true;
+    QElapsedTimer took;
+    took.start();
+    pressConfigure(*window);
+    EXPECT_LT(took.elapsed(), InUseRetry{}.budgetMs / 2) << "no retries spent on it";
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('|').toStdString();
+    EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
+}
+
+TEST(InstallPause, AStopEndsTheWaitForAHeldFileAtOnce)
+{
+    DeviceDir dev(exampleLayoutC());
+    RefusingMedium medium;
+    medium.renaming = {kInUseCode, -1, "DI999000.HEX"};
+    Pause pause;
+    std::thread stopper([&pause] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        pause.stop();
+    });
+    QElapsedTimer took;
+    took.start();
+    const InstallResult r = installConfigurationFile(medium, dev.root(), "DI999000.HEX", "x\r\n",
+                                                     pause, InUseRetry{60000, 50});
+    const qint64 ms = took.elapsed();
+    stopper.join();
+    EXPECT_FALSE(r.written());
+    EXPECT_LT(ms, 5000) << "a minute's budget, ended by the stop";
+    EXPECT_FALSE(QFile::exists(dev.path("UPDATES/KORDCFG.TMP")));
 }
