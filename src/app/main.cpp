@@ -10,7 +10,15 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
+
+// How long a closed program waits for the device work to end. A call that a
+// stalled device holds does not end sooner for waiting; the process ends
+// without it.
+constexpr int kWorkerStopBudgetMs = 500;
 
 // A drive table named by KORDAVEL_DRIVE_TABLE stands in for the machine's own
 // drives, so that the program can be run against a simulated device.
@@ -31,7 +39,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("kordavel-config"));
 
     const std::unique_ptr<kordavel::Drives> drives = makeDrives();
-    kordavel::InlineExecutor executor(*drives, kordavel::systemFiles());
+    kordavel::WorkerExecutor executor(*drives, kordavel::systemFiles());
     kordavel::Platform platform;
     platform.executor = &executor;
     platform.files = &kordavel::systemFiles();
@@ -41,7 +49,17 @@ int main(int argc, char *argv[])
     platform.media = media.get();
     platform.programFolder = kordavel::programFolder();
 
-    kordavel::MainWindow window(platform);
-    window.show();
-    return QApplication::exec();
+    int status = 0;
+    {
+        kordavel::MainWindow window(platform);
+        window.show();
+        status = QApplication::exec();
+    }
+    if (!executor.stop(kWorkerStopBudgetMs)) {
+        // The worker is inside a call the device holds; the system ends it
+        // with the process, and nothing here may be torn down under it.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

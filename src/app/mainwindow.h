@@ -90,8 +90,8 @@ private Q_SLOTS:
     void performReport(const kordavel::CycleReport &report);
 
 private:
-    // Raises the busy flag for the life of a handler; ticks that fall due
-    // meanwhile (inside a message box or a wait that lets events run) are skipped.
+    // Raises the busy flag while a report is performed; ticks that fall due
+    // meanwhile (inside one of its message boxes) are skipped.
     class BusyScope
     {
     public:
@@ -149,7 +149,8 @@ private:
     SettingsRules *m_rules = nullptr;
     QPointer<HelpWindow> m_help;
     ArrowAnimator m_arrows;
-    bool m_busy = false; // a handler is running: ticks wait
+    bool m_busy = false;         // a report is being performed: ticks wait
+    int m_configuresPending = 0; // Configure commands whose report has not come yet
     Status m_status = Status::None;
     bool m_lastFocusWasHelp = false;
     bool m_activatedOnce = false;

@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "platform/media.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -12,8 +13,13 @@ namespace kordavel {
 
 void MainWindow::performReport(const CycleReport &report)
 {
+    BusyScope busy(*this);
     for (const ReportStep &step : report.steps)
         perform(step);
+    if (report.request == CycleRequest::Configure && m_configuresPending > 0) {
+        --m_configuresPending;
+        QGuiApplication::restoreOverrideCursor();
+    }
 }
 
 void MainWindow::perform(const ReportStep &step)

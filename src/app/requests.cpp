@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -14,16 +15,17 @@ namespace kordavel {
 void MainWindow::onPollTick()
 {
     if (m_busy)
-        return;
-    BusyScope busy(*this);
+        return; // a message box is open: the tick after it scans instead
     m_p.executor->requestTick();
 }
 
 void MainWindow::configureDevice()
 {
-    BusyScope busy(*this);
     for (FlowAction a : planConfigureStart())
         perform(a);
+    // The device may take a while; the window stays usable meanwhile.
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    ++m_configuresPending;
     m_p.executor->requestConfigure(screenSettings());
 }
 

@@ -4,6 +4,12 @@
 
 #include <QObject>
 
+#include <deque>
+#include <mutex>
+#include <optional>
+
+class QThread;
+
 namespace kordavel {
 
 // Runs the window's requests on the plug/unplug cycle and hands back what
@@ -44,6 +50,65 @@ public:
 
 private:
     DeviceCycle m_cycle;
+};
+
+// Runs the requests on a worker thread of its own, so that a device that
+// stalls never holds the window. One request runs at a time, in the order
+// they came, and the next starts only once the report of the one before has
+// been handed on and performed (a message box it shows holds the next request
+// back, as it would on one thread). At most one tick waits: a tick requested
+// while another still waits is dropped. Reports are handed on on the thread
+// the executor was made on, which must run an event loop.
+class WorkerExecutor final : public CycleExecutor
+{
+    Q_OBJECT
+public:
+    // drives and files must outlive the executor; they are used only on the worker.
+    WorkerExecutor(Drives &drives, Files &files, QObject *parent = nullptr);
+    // Stops the worker and waits for it for as long as it takes; a program
+    // that must not wait calls stop() with a budget first.
+    ~WorkerExecutor() override;
+
+    void requestTick() override;
+    void requestConfigure(const ScreenSettings &screen) override;
+    void requestRestart() override;
+    void requestMediaProblem(const QString &reason) override;
+
+    // Drops the waiting requests, asks the running one to end (its waits end at
+    // once) and waits up to budgetMs milliseconds (-1: without limit) for the
+    // worker to finish. False when it is still inside a call into the system
+    // that does not return; the executor then must not be destroyed before
+    // the process ends. No request is taken after a stop.
+    bool stop(int budgetMs);
+
+private:
+    struct Request
+    {
+        CycleRequest kind = CycleRequest::Tick;
+        ScreenSettings screen;
+        QString reason;
+    };
+    enum class Phase {
+        Idle,       // nothing runs; the next request starts the worker
+        Running,    // the worker runs a request
+        Delivering, // its report is being performed
+    };
+
+    void post(Request request);
+    void wakeWorker();
+    void runNext(); // on the worker
+    void deliver(); // on the executor's thread
+    CycleReport run(const Request &request);
+
+    DeviceCycle m_cycle;
+    QThread *m_thread = nullptr;
+    QObject *m_worker = nullptr; // lives on m_thread: the wake-ups' receiver
+    // The hand-off between the threads; the queued calls only wake the other side.
+    std::mutex m_mutex;
+    std::deque<Request> m_pending;
+    std::optional<CycleReport> m_done;
+    Phase m_phase = Phase::Idle;
+    bool m_stopping = false;
 };
 
 } // namespace kordavel

@@ -1,0 +1,377 @@
+// The device work on its worker thread: a device that stalls in the scan, the
+// version read, the install or the taken-up file's deletion holds the worker,
+// never the window, and once it lets go the flow goes on exactly as without
+// the stall.
+#include "cycle/executor.h"
+#include "support/testsupport.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+using namespace kordavel;
+using namespace kordavel::test;
+
+namespace {
+
+// Holds the calls that pass it while it is shut, until it is opened.
+class Gate
+{
+public:
+    void shut()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_shut = true;
+        m_held = false;
+    }
+    void open()
+    {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_shut = false;
+        }
+        m_changed.notify_all();
+    }
+    // Called by the gated operation.
+    void pass()
+    {
+        std::unique_lock lock(m_mutex);
+        if (!m_shut)
+            return;
+        m_held = true;
+        m_heldOn = std::this_thread::get_id();
+        m_changed.notify_all();
+        m_changed.wait(lock, [this] { return !m_shut; });
+    }
+    // True once a call is held, within ms milliseconds; events run meanwhile.
+    bool holdsACall(int ms = 5000)
+    {
+        return waitUntil(
+            [this] {
+                const std::lock_guard lock(m_mutex);
+                return m_held;
+            },
+            ms);
+    }
+    std::thread::id heldOn()
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_heldOn;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_shut = false;
+    bool m_held = false;
+    std::thread::id m_heldOn;
+};
+
+// Where a device can stall.
+enum class Stall { None, Scan, VersionRead, Install, TakenUpDeletion };
+
+class GatedDrives : public FakeDrives
+{
+public:
+    std::optional<QStringList> roots() override
+    {
+        if (stall == Stall::Scan)
+            gate.pass();
+        return FakeDrives::roots();
+    }
+    Gate gate;
+    Stall stall = Stall::None;
+};
+
+class GatedFiles : public SystemFilesPassThrough
+{
+public:
+    ReadResult readFile(const QString &p, qint64 max) override
+    {
+        if (stall == Stall::VersionRead && p.endsWith(QLatin1String("kordvers.ion")))
+            gate.pass();
+        return SystemFilesPassThrough::readFile(p, max);
+    }
+    FileResult createDurable(const QString &p, const QByteArray &data) override
+    {
+        if (stall == Stall::Install)
+            gate.pass();
+        return SystemFilesPassThrough::createDurable(p, data);
+    }
+    FileResult remove(const QString &p) override
+    {
+        if (stall == Stall::TakenUpDeletion && p.endsWith(QLatin1String("DI999000.HEX")))
+            gate.pass();
+        return SystemFilesPassThrough::remove(p);
+    }
+    Gate gate;
+    Stall stall = Stall::None;
+};
+
+// The main window on an executor of the cycle, shown, its timer stopped: the
+// test makes the ticks.
+template <typename Executor> struct GatedWindow
+{
+    GatedWindow()
+    {
+        Platform p;
+        p.executor = &executor;
+        p.files = &files;
+        p.clock = &clock;
+        p.messageBox = &messages;
+        p.programFolder = programDir.path();
+        window = std::make_unique<MainWindow>(p);
+        window->pollTimer()->stop();
+        QObject::connect(&executor, &CycleExecutor::reported, [this] { ++reports; });
+        window->show();
+        waitUntil([this] { return reports == 1; }); // the restart of the first showing
+    }
+    ~GatedWindow()
+    {
+        drives.gate.open();
+        files.gate.open();
+        window.reset();
+    }
+
+    void plug() { drives.entries.append({dev.root(), KindRemovable, QStringLiteral("KORD")}); }
+    void unplug() { drives.entries.clear(); }
+    // Waits until count reports in all have been performed.
+    void awaitReports(int count)
+    {
+        ASSERT_TRUE(waitUntil([&] { return reports >= count; }));
+    }
+
+    // What the user sees of the flow.
+    QString seen() const
+    {
+        const MainWindowControls &c = window->controls();
+        QStringList log;
+        for (int i = 0; i < c.driveLog->count(); ++i)
+            log.append(c.driveLog->item(i)->text());
+        return QStringList{c.stateLabel->text(),
+                           c.statusLabel->text(),
+                           c.instructionLabel->text(),
+                           c.softwareVersionLabel->text(),
+                           c.configureButton->isEnabled() ? "enabled" : "disabled",
+                           QString::number(window->outerHeightTwips()),
+                           log.join('|'),
+                           messages.texts.join('|')}
+            .join(" / ")
+            .replace(dev.root(), QStringLiteral("<device>/"));
+    }
+
+    DeviceDir dev{exampleLayoutC()};
+    GatedDrives drives;
+    GatedFiles files;
+    FixedClock clock{QDate(2026, 12, 6)};
+    RecordingMessageBox messages;
+    QTemporaryDir programDir;
+    Executor executor{drives, files};
+    std::unique_ptr<MainWindow> window;
+    int reports = 0;
+};
+using WorkerWindow = GatedWindow<WorkerExecutor>;
+
+// Counts the events of one type a widget receives.
+class EventCounter : public QObject
+{
+public:
+    EventCounter(QWidget *widget, QEvent::Type type) : m_type(type)
+    {
+        widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == m_type;
+        return false;
+    }
+    int count = 0;
+
+private:
+    QEvent::Type m_type;
+};
+
+// One whole cycle (read, Configure, unplug, replug, "Success!"), stalled at one
+// point: returns what the user saw after each step. While the device holds
+// the call, the window's thread must stay free.
+QStringList runCycle(Stall stall)
+{
+    WorkerWindow w;
+    w.drives.stall = stall == Stall::Scan ? stall : Stall::None;
+    w.files.stall = stall;
+    QStringList seen;
+    int expected = w.reports;
+    // One step of the user's followed by a tick. At the step the stall is at,
+    // the call is held, and of the ticks that fall due meanwhile one waits.
+    const auto step = [&](bool stalledHere, const std::function<void()> &act) {
+        if (!stalledHere) {
+            act();
+            w.awaitReports(++expected);
+            pollTick(*w.window);
+            w.awaitReports(++expected);
+            seen.append(w.seen());
+            return;
+        }
+        Gate &gate = stall == Stall::Scan ? w.drives.gate : w.files.gate;
+        gate.shut();
+        act();
+        ASSERT_TRUE(gate.holdsACall()) << "the stall was reached";
+        EXPECT_NE(gate.heldOn(), std::this_thread::get_id()) << "device work on the worker";
+        const QString before = w.seen();
+        // The window paints, opens its help and takes ticks, none of which waits.
+        EventCounter paints(w.window.get(), QEvent::Paint);
+        w.window->update();
+        EXPECT_TRUE(waitUntil([&] { return paints.count > 0; }, 2000)) << "the window repaints";
+        openHelp(*w.window);
+        EXPECT_TRUE(w.window->helpWindow() && w.window->helpWindow()->isVisible());
+        for (int i = 0; i < 10; ++i)
+            pollTick(*w.window);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w.reports, expected) << "nothing is reported while the device holds";
+        EXPECT_EQ(w.seen(), before);
+        gate.open();
+        // The held request, then the one tick that waited; no more.
+        w.awaitReports(expected += 2);
+        QTest::qWait(50);
+        EXPECT_EQ(w.reports, expected) << "ticks did not pile up";
+        seen.append(w.seen());
+    };
+    step(stall == Stall::Scan || stall == Stall::VersionRead, [&] {
+        w.plug();
+        pollTick(*w.window);
+    });
+    step(stall == Stall::Install, [&] {
+        pressConfigure(*w.window);
+        // At once, before the device has answered.
+        EXPECT_FALSE(w.window->controls().configureButton->isEnabled());
+        const QCursor *cursor = QApplication::overrideCursor();
+        EXPECT_TRUE(cursor && cursor->shape() == Qt::BusyCursor);
+    });
+    EXPECT_FALSE(QApplication::overrideCursor()) << "the busy cursor goes with the report";
+    step(false, [&] {
+        w.unplug();
+        pollTick(*w.window);
+    });
+    step(stall == Stall::TakenUpDeletion, [&] {
+        w.plug();
+        pollTick(*w.window);
+    });
+    return seen;
+}
+
+} // namespace
+
+TEST(Worker, EveryStallHoldsTheWorkerAndTheFlowGoesOnAsWithout)
+{
+    const QStringList plain = runCycle(Stall::None);
+    ASSERT_EQ(plain.size(), 4);
+    EXPECT_TRUE(plain.last().contains(" / Success! / ")) << qPrintable(plain.last());
+    for (Stall stall : {Stall::Scan, Stall::VersionRead, Stall::Install, Stall::TakenUpDeletion}) {
+        SCOPED_TRACE(int(stall));
+        const QStringList stalled = runCycle(stall);
+        ASSERT_EQ(stalled.size(), plain.size());
+        for (int i = 0; i < plain.size(); ++i)
+            EXPECT_EQ(stalled[i], plain[i]) << "after step " << i;
+    }
+}
+
+TEST(Worker, ClosingDuringAStallEndsTheEventLoopAtOnce)
+{
+    WorkerWindow w;
+    w.files.stall = Stall::VersionRead;
+    w.files.gate.shut();
+    w.plug();
+    pollTick(*w.window);
+    ASSERT_TRUE(w.files.gate.holdsACall());
+    // The program's event loop, which ends when its last window has closed.
+    QTimer::singleShot(0, w.window.get(), &QWidget::close);
+    QTimer::singleShot(5000, qApp, &QCoreApplication::quit);
+    QElapsedTimer took;
+    took.start();
+    QApplication::exec();
+    EXPECT_LT(took.elapsed(), 1000);
+    EXPECT_FALSE(w.window->isVisible());
+    EXPECT_FALSE(w.executor.stop(200)) << "the held call is not waited for";
+    w.files.gate.open();
+    EXPECT_TRUE(w.executor.stop(5000)) << "and the worker ends once it returns";
+}
+
+namespace {
+
+// The longest time the window's thread went without turning its event loop
+// while the device held the call at stall for a second, in milliseconds.
+template <typename Executor> qint64 longestGap(Stall stall)
+{
+    GatedWindow<Executor> w;
+    const auto settle = [&] { QTest::qWait(100); };
+    const auto plugAndTick = [&] {
+        w.plug();
+        pollTick(*w.window);
+    };
+    std::function<void()> act = plugAndTick;
+    if (stall == Stall::Install || stall == Stall::TakenUpDeletion) {
+        plugAndTick();
+        settle();
+        act = [&] { pressConfigure(*w.window); };
+    }
+    if (stall == Stall::TakenUpDeletion) {
+        act();
+        settle();
+        w.unplug();
+        pollTick(*w.window);
+        settle();
+        act = plugAndTick;
+    }
+    w.drives.stall = stall == Stall::Scan ? stall : Stall::None;
+    w.files.stall = stall;
+    Gate &gate = stall == Stall::Scan ? w.drives.gate : w.files.gate;
+    gate.shut();
+    std::thread opener([&gate] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+        gate.open();
+    });
+    qint64 longest = 0;
+    QElapsedTimer sinceLast;
+    QTimer beat;
+    QObject::connect(&beat, &QTimer::timeout,
+                     [&] { longest = std::max(longest, sinceLast.restart()); });
+    beat.start(10);
+    sinceLast.start();
+    act();
+    QTest::qWait(1500);
+    opener.join();
+    longest = std::max(longest, sinceLast.elapsed());
+    return longest;
+}
+
+} // namespace
+
+// Timing, so run alone and without sanitizers: a device that holds each call
+// for a second holds the window's thread for that second on one thread, and
+// not at all with the worker.
+TEST(WorkerTiming, TheEventLoopKeepsTurningWhileTheDeviceHolds)
+{
+    const std::pair<Stall, const char *> points[] = {{Stall::Scan, "scan"},
+                                                     {Stall::VersionRead, "version read"},
+                                                     {Stall::Install, "install"},
+                                                     {Stall::TakenUpDeletion, "taken-up deletion"}};
+    for (const auto &[stall, name] : points) {
+        const qint64 inline_ = longestGap<InlineExecutor>(stall);
+        const qint64 worker = longestGap<WorkerExecutor>(stall);
+        std::printf("stall of 1000 ms at the %s: window thread held %lld ms on one thread, "
+                    "%lld ms with the worker\n",
+                    name, static_cast<long long>(inline_), static_cast<long long>(worker));
+        EXPECT_GE(inline_, 900) << name << ": the stall was reached";
+        EXPECT_LT(worker, 250) << name;
+    }
+}
