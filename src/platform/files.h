@@ -54,6 +54,8 @@ public:
     {
         ReadStatus status = ReadStatus::Error;
         QByteArray data;
+        // the platform's error code of a failed read (errno, GetLastError()); 0 otherwise
+        int nativeError = 0;
     };
     // Reads a whole ordinary file of at most maxBytes bytes; never reads more
     // than maxBytes + 1 bytes into memory.

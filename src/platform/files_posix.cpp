@@ -198,18 +198,41 @@ private:
     ReadResult read(const QString &path, qint64 maxBytes, bool fromMedium)
     {
         ReadResult r;
-        const int fd = ::open(enc(path).constData(), O_RDONLY | O_CLOEXEC);
+        // Only an ordinary file is read; any other entry counts as no file at
+        // all, so it is neither read nor deleted as a bad one. It is looked at
+        // before it is opened (a device node may act on being opened), and
+        // then opened without waiting and without following a link, in case it
+        // was swapped meanwhile: a FIFO would block the open until a writer
+        // came, and a link leads off the device.
+        struct stat entry
+        {
+        };
+        if (::lstat(enc(path).constData(), &entry) == 0 && !S_ISREG(entry.st_mode)) {
+            r.status = ReadStatus::Missing;
+            return r;
+        }
+        const int fd =
+            ::open(enc(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0) {
-            r.status =
-                errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Error;
+            r.nativeError = errno;
+            // ELOOP: a symbolic link; ENXIO: a socket.
+            r.status = errno == ENOENT || errno == ENOTDIR || errno == ELOOP || errno == ENXIO
+                           ? ReadStatus::Missing
+                           : ReadStatus::Error;
             return r;
         }
         struct stat st
         {
         };
-        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (::fstat(fd, &st) != 0) {
+            r.nativeError = errno;
             ::close(fd);
             r.status = ReadStatus::Error;
+            return r;
+        }
+        if (!S_ISREG(st.st_mode)) {
+            ::close(fd);
+            r.status = ReadStatus::Missing;
             return r;
         }
         if (fromMedium) {
@@ -230,6 +253,7 @@ private:
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0) {
+                r.nativeError = errno;
                 ::close(fd);
                 r.data.clear();
                 r.status = ReadStatus::Error;
