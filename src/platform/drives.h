@@ -8,7 +8,7 @@
 
 namespace kordavel {
 
-// Drive kinds as numbered by Windows' drive-type query (GetDriveTypeA).
+// Drive kinds as numbered by Windows' drive-type query (GetDriveTypeW).
 enum DriveKind : int {
     KindUnknown = 0,   // kind cannot be determined
     KindNoRoot = 1,    // root path invalid

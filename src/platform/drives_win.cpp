@@ -1,4 +1,4 @@
-// Drives of a Windows system through kernel32's drive queries.
+// Drives of a Windows system through kernel32's wide-character drive queries.
 #include "drives.h"
 #include "drives_win_api.h"
 
@@ -17,22 +17,19 @@ public:
         if (!roots)
             return std::nullopt;
         QStringList out;
-        for (const std::string &r : *roots)
-            out.append(QString::fromLocal8Bit(r.c_str()));
+        for (const std::wstring &r : *roots)
+            out.append(QString::fromStdWString(r));
         return out;
     }
 
-    int kind(const QString &root) override
-    {
-        return win::driveKind(root.toLocal8Bit().toStdString());
-    }
+    int kind(const QString &root) override { return win::driveKind(root.toStdWString()); }
 
     std::optional<QString> label(const QString &root) override
     {
-        const auto label = win::volumeLabel(root.toLocal8Bit().toStdString());
+        const auto label = win::volumeLabel(root.toStdWString());
         if (!label)
             return std::nullopt;
-        return QString::fromLocal8Bit(label->c_str());
+        return QString::fromStdWString(*label);
     }
 };
 

@@ -129,8 +129,10 @@ public:
         // Unbuffered reads bypass the system cache and so come from the medium.
         // A file system that refuses them (some network and virtual ones)
         // gets an ordinary read; the file was flushed with FlushFileBuffers.
+        // The refusal is told by the code of the call that failed, carried in
+        // the result: GetLastError() now would tell what the cleanup left.
         ReadResult r = read(path, maxBytes, true);
-        if (r.status == ReadStatus::Error && GetLastError() == ERROR_INVALID_PARAMETER)
+        if (r.status == ReadStatus::Error && r.nativeError == ERROR_INVALID_PARAMETER)
             r = read(path, maxBytes, false);
         return r;
     }
@@ -249,33 +251,62 @@ public:
     }
 
 private:
-    ReadResult read(const QString &path, qint64 maxBytes, bool unbuffered)
+    static ReadResult readFailure(ReadStatus status, DWORD code = NO_ERROR)
     {
         ReadResult r;
-        Handle file(CreateFileW(
-            wide(path).c_str(), GENERIC_READ,
-            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-            FILE_ATTRIBUTE_NORMAL | (unbuffered ? FILE_FLAG_NO_BUFFERING : 0), nullptr));
+        r.status = status;
+        r.nativeError = int(code);
+        return r;
+    }
+
+    // Whatever sits on the device under the file's name is opened as itself,
+    // never through a link: FILE_FLAG_OPEN_REPARSE_POINT opens a symbolic link
+    // or junction, not what it leads to. Only an ordinary file on a disk is
+    // then read; a folder, a link or a device counts as no file at all
+    // (Missing), so it is neither read nor deleted as a bad one. A failed call
+    // leaves its code in nativeError, taken the moment it fails.
+    ReadResult read(const QString &path, qint64 maxBytes, bool unbuffered)
+    {
+        const std::wstring name = wide(path);
+        Handle file(CreateFileW(name.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT |
+                                    (unbuffered ? FILE_FLAG_NO_BUFFERING : 0),
+                                nullptr));
         if (!file.valid()) {
             const DWORD code = GetLastError();
-            r.status = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND
-                           ? ReadStatus::Missing
-                           : ReadStatus::Error;
-            SetLastError(code);
-            return r;
+            if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND)
+                return readFailure(ReadStatus::Missing, code);
+            // A folder, or a link or junction to one, opens only with
+            // FILE_FLAG_BACKUP_SEMANTICS; without it the open is refused as
+            // access denied, the same answer a file in use gets.
+            if (code == ERROR_ACCESS_DENIED) {
+                const DWORD a = GetFileAttributesW(name.c_str());
+                if (a != kInvalidAttributes &&
+                    (a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+                    return readFailure(ReadStatus::Missing, code);
+            }
+            return readFailure(ReadStatus::Error, code);
+        }
+        // A device opened under the name (NUL, COM1, a pipe) is of another type.
+        // FILE_TYPE_UNKNOWN is also the answer of a failed call, which alone
+        // leaves an error code.
+        const DWORD type = GetFileType(file.get());
+        if (type != FILE_TYPE_DISK) {
+            const DWORD code = type == FILE_TYPE_UNKNOWN ? GetLastError() : NO_ERROR;
+            return code == NO_ERROR ? readFailure(ReadStatus::Missing)
+                                    : readFailure(ReadStatus::Error, code);
         }
         BY_HANDLE_FILE_INFORMATION info{};
-        if (!GetFileInformationByHandle(file.get(), &info) ||
-            (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            r.status = ReadStatus::Error;
-            SetLastError(ERROR_ACCESS_DENIED);
-            return r;
-        }
+        if (!GetFileInformationByHandle(file.get(), &info))
+            return readFailure(ReadStatus::Error, GetLastError());
+        // A folder, or a link or junction opened as itself.
+        if (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
+            return readFailure(ReadStatus::Missing);
         const qint64 size = qint64(info.nFileSizeHigh) << 32 | info.nFileSizeLow;
-        if (size > maxBytes) {
-            r.status = ReadStatus::TooLarge;
-            return r;
-        }
+        if (size > maxBytes)
+            return readFailure(ReadStatus::TooLarge);
         // One byte past the size shows a file that grew meanwhile; unbuffered
         // reads need whole sectors into an aligned buffer.
         qint64 want = size + 1;
@@ -283,16 +314,16 @@ private:
             want = (want + kSectorAlign - 1) / kSectorAlign * kSectorAlign;
         char *buffer = static_cast<char *>(
             VirtualAlloc(nullptr, SIZE_T(want), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-        if (!buffer) {
-            r.status = ReadStatus::Error;
-            return r;
-        }
+        if (!buffer)
+            return readFailure(ReadStatus::Error, GetLastError());
         qint64 got = 0;
         bool failed = false;
+        DWORD code = NO_ERROR;
         while (got < want) {
             DWORD n = 0;
             if (!ReadFile(file.get(), buffer + got, DWORD(want - got), &n, nullptr)) {
                 failed = true;
+                code = GetLastError();
                 break;
             }
             if (n == 0)
@@ -301,15 +332,12 @@ private:
             if (unbuffered && n % kSectorAlign != 0)
                 break; // a short unbuffered read ends at the end of the file
         }
-        const DWORD code = GetLastError();
+        ReadResult r;
         if (!failed && got <= maxBytes)
             r.data = QByteArray(buffer, int(got));
         VirtualFree(buffer, 0, MEM_RELEASE);
-        if (failed) {
-            r.status = ReadStatus::Error;
-            SetLastError(code);
-            return r;
-        }
+        if (failed)
+            return readFailure(ReadStatus::Error, code);
         r.status = got > maxBytes ? ReadStatus::TooLarge : ReadStatus::Ok;
         return r;
     }
