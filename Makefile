@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps test-deps configure build test-build run test clean test-sanitize fuzz fuzz-build fuzz-long soak \
+.PHONY: all deps test-deps configure build test-build run test clean test-sanitize test-tsan test-stall fuzz fuzz-build fuzz-long soak \
         bench footprint package windows test-windows startup startup-windows
 
 all: build
@@ -46,6 +46,22 @@ test-sanitize: test-deps
 	@cmake --build $(SAN_BUILD) -j $(JOBS) -- --no-print-directory -s
 	@cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# The tests of the cycle and of its worker thread under ThreadSanitizer, and a
+# planted race that must still be reported (tests/support/tsan_check.sh).
+TSAN_BUILD ?= build-tsan
+test-tsan: test-deps
+	@cmake -S . -B $(TSAN_BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Debug -DKORDAVEL_TSAN=ON >/dev/null
+	@cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_core test_worker -- --no-print-directory -s
+	@bash tests/support/tsan_check.sh $(TSAN_BUILD)
+
+# The program on a device whose file system holds its calls (FUSE, so root or
+# a user allowed to mount FUSE): the window's thread is never in a held call,
+# and closing the window ends the program at once (tests/stall/stall_test.sh).
+test-stall: test-deps
+	@cmake -S . -B $(BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORDAVEL_BUILD_TESTS=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target kordavel-config kordavel-device-sim kordavel-stallfs -- --no-print-directory -s
+	@bash tests/stall/stall_test.sh $(BUILD)
 
 # libFuzzer runs of the version-file parser, the simulated device's HEX reader,
 # the drive-table parser and the mountinfo parser, FUZZ_SECONDS each.

@@ -24,13 +24,17 @@ packages=(
 # srec_cat (HEX files); appstreamcli and dpkg-deb/dpkg-shlibdeps (the Debian
 # package); strace (install order); clang with its libFuzzer runtime (make
 # fuzz), clang-format and clang-tidy (scripts/check-style.sh). The sanitizer
-# runtimes of make test-sanitize come with gcc.
+# runtimes of make test-sanitize come with gcc. The stall test (make
+# test-stall) serves the device from a file system that holds its calls: FUSE
+# (fuse3 for the mount helper fusermount3, libfuse3-dev to build
+# tools/stallfs) and python3-xlib to close the window as a window manager does.
 test_packages=(
   libgtest-dev googletest libbenchmark-dev
   xdotool python3
   python3-dbusmock dbus-daemon
   srecord appstream dpkg-dev strace
   clang libclang-rt-14-dev clang-format clang-tidy
+  fuse3 libfuse3-dev python3-xlib
 )
 
 # The Windows build and its tests under wine (make windows, make test-windows,

@@ -4,6 +4,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <functional>
 
 namespace kordavel {
 
@@ -31,19 +32,34 @@ void InlineExecutor::requestMediaProblem(const QString &reason)
     Q_EMIT reported(m_cycle.noteMediaProblem(reason));
 }
 
+namespace {
+// A thread that runs one function.
+class WorkerThread final : public QThread
+{
+public:
+    WorkerThread(std::function<void()> body, QObject *parent)
+        : QThread(parent), m_body(std::move(body))
+    {}
+
+protected:
+    void run() override { m_body(); }
+
+private:
+    std::function<void()> m_body;
+};
+} // namespace
+
 WorkerExecutor::WorkerExecutor(Drives &drives, Files &files, QObject *parent)
-    : CycleExecutor(parent), m_cycle(drives, files), m_thread(new QThread(this)),
-      m_worker(new QObject)
+    : CycleExecutor(parent), m_cycle(drives, files),
+      m_thread(new WorkerThread([this] { work(); }, this))
 {
     m_thread->setObjectName(QStringLiteral("deviceWorker"));
-    m_worker->moveToThread(m_thread);
     m_thread->start();
 }
 
 WorkerExecutor::~WorkerExecutor()
 {
     stop(-1);
-    delete m_worker; // its thread has finished
 }
 
 void WorkerExecutor::requestTick()
@@ -68,7 +84,6 @@ void WorkerExecutor::requestMediaProblem(const QString &reason)
 
 void WorkerExecutor::post(Request request)
 {
-    bool start = false;
     {
         const std::lock_guard lock(m_mutex);
         if (m_stopping)
@@ -79,39 +94,31 @@ void WorkerExecutor::post(Request request)
                         [](const Request &r) { return r.kind == CycleRequest::Tick; }))
             return;
         m_pending.push_back(std::move(request));
-        start = m_phase == Phase::Idle;
-        if (start)
-            m_phase = Phase::Running;
     }
-    if (start)
-        wakeWorker();
+    m_wake.notify_one();
 }
 
-void WorkerExecutor::wakeWorker()
+void WorkerExecutor::work()
 {
-    QMetaObject::invokeMethod(
-        m_worker, [this] { runNext(); }, Qt::QueuedConnection);
-}
-
-void WorkerExecutor::runNext()
-{
-    Request request;
-    {
-        const std::lock_guard lock(m_mutex);
-        if (m_pending.empty()) { // dropped by a stop
-            m_phase = Phase::Idle;
-            return;
+    for (;;) {
+        Request request;
+        {
+            std::unique_lock lock(m_mutex);
+            // The next request waits until the report before it has been performed.
+            m_wake.wait(lock, [this] { return m_stopping || (!m_done && !m_pending.empty()); });
+            if (m_stopping)
+                return;
+            request = std::move(m_pending.front());
+            m_pending.pop_front();
         }
-        request = std::move(m_pending.front());
-        m_pending.pop_front();
+        CycleReport report = run(request);
+        {
+            const std::lock_guard lock(m_mutex);
+            m_done = std::move(report);
+        }
+        QMetaObject::invokeMethod(
+            this, [this] { deliver(); }, Qt::QueuedConnection);
     }
-    CycleReport report = run(request);
-    {
-        const std::lock_guard lock(m_mutex);
-        m_done = std::move(report);
-    }
-    QMetaObject::invokeMethod(
-        this, [this] { deliver(); }, Qt::QueuedConnection);
 }
 
 CycleReport WorkerExecutor::run(const Request &request)
@@ -134,20 +141,16 @@ void WorkerExecutor::deliver()
     std::optional<CycleReport> report;
     {
         const std::lock_guard lock(m_mutex);
-        report.swap(m_done);
-        if (!report || m_stopping)
+        if (!m_done || m_stopping)
             return;
-        m_phase = Phase::Delivering;
+        report = m_done;
     }
     Q_EMIT reported(*report);
-    bool start = false;
     {
         const std::lock_guard lock(m_mutex);
-        start = !m_pending.empty() && !m_stopping;
-        m_phase = start ? Phase::Running : Phase::Idle;
+        m_done.reset();
     }
-    if (start)
-        wakeWorker();
+    m_wake.notify_one();
 }
 
 bool WorkerExecutor::stop(int budgetMs)
@@ -157,10 +160,17 @@ bool WorkerExecutor::stop(int budgetMs)
         m_stopping = true;
         m_pending.clear();
     }
+    m_wake.notify_one();
     m_cycle.requestStop();
-    m_thread->quit();
-    return m_thread->wait(budgetMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
-                                       : QDeadlineTimer(budgetMs));
+    const bool ended = m_thread->wait(budgetMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
+                                                   : QDeadlineTimer(budgetMs));
+    if (ended) {
+        // The worker's last step was under the mutex; taking it here orders
+        // everything the worker did before what follows, also for a checker
+        // that cannot see inside QThread::wait().
+        const std::lock_guard lock(m_mutex);
+    }
+    return ended;
 }
 
 } // namespace kordavel

@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <optional>
@@ -88,26 +89,20 @@ private:
         ScreenSettings screen;
         QString reason;
     };
-    enum class Phase {
-        Idle,       // nothing runs; the next request starts the worker
-        Running,    // the worker runs a request
-        Delivering, // its report is being performed
-    };
 
     void post(Request request);
-    void wakeWorker();
-    void runNext(); // on the worker
+    void work();    // the worker's loop
     void deliver(); // on the executor's thread
     CycleReport run(const Request &request);
 
     DeviceCycle m_cycle;
     QThread *m_thread = nullptr;
-    QObject *m_worker = nullptr; // lives on m_thread: the wake-ups' receiver
-    // The hand-off between the threads; the queued calls only wake the other side.
+    // The hand-off between the threads, all under m_mutex: the worker waits
+    // on m_wake; a queued call only wakes the executor's thread for a report.
     std::mutex m_mutex;
+    std::condition_variable m_wake;
     std::deque<Request> m_pending;
-    std::optional<CycleReport> m_done;
-    Phase m_phase = Phase::Idle;
+    std::optional<CycleReport> m_done; // the report still to be handed on
     bool m_stopping = false;
 };
 

@@ -285,6 +285,45 @@ TEST(Worker, EveryStallHoldsTheWorkerAndTheFlowGoesOnAsWithout)
     }
 }
 
+// The hand-off between the window's thread and the worker, many thousand
+// times over (this test runs under the address and thread sanitizers too):
+// every request is answered once, in the order it came, and ticks that
+// fall due while one waits are dropped.
+TEST(WorkerHandOff, ThousandsOfRequestsAreAnsweredInOrder)
+{
+    DeviceDir dev(exampleLayoutC());
+    FakeDrives drives;
+    drives.entries = {{dev.root(), KindRemovable, QStringLiteral("KORD")}};
+    WorkerExecutor executor(drives, systemFiles());
+    QStringList answered;
+    int ticks = 0;
+    int restarts = 0;
+    QObject::connect(&executor, &CycleExecutor::reported, [&](const CycleReport &r) {
+        ticks += r.request == CycleRequest::Tick;
+        restarts += r.request == CycleRequest::Restart;
+        if (r.request == CycleRequest::MediaProblem)
+            answered.append(lastOf<show::MediaNotice>(r).value_or(show::MediaNotice{}).problem);
+    });
+    constexpr int kRounds = 3000;
+    QStringList asked;
+    for (int i = 0; i < kRounds; ++i) {
+        executor.requestTick();
+        executor.requestTick();
+        asked.append(QString::number(i));
+        executor.requestMediaProblem(asked.last());
+        if (i % 100 == 0)
+            executor.requestRestart();
+        if (i % 7 == 0)
+            QCoreApplication::processEvents();
+    }
+    ASSERT_TRUE(waitUntil([&] { return answered.size() == kRounds; }, 120000));
+    EXPECT_EQ(answered, asked);
+    EXPECT_EQ(restarts, kRounds / 100);
+    EXPECT_GT(ticks, 0);
+    EXPECT_LT(ticks, kRounds) << "ticks that fall due while one waits do not queue";
+    EXPECT_TRUE(executor.stop(5000));
+}
+
 TEST(Worker, ClosingDuringAStallEndsTheEventLoopAtOnce)
 {
     WorkerWindow w;
@@ -373,5 +412,29 @@ TEST(WorkerTiming, TheEventLoopKeepsTurningWhileTheDeviceHolds)
                     name, static_cast<long long>(inline_), static_cast<long long>(worker));
         EXPECT_GE(inline_, 900) << name << ": the stall was reached";
         EXPECT_LT(worker, 250) << name;
+    }
+}
+
+// Not a test of the program: a race planted between the window's thread and
+// the worker, which the thread sanitizer must report with the
+// suppressions of Qt's internals in force (run by tests/support/tsan_check.sh).
+TEST(TsanCanary, DISABLED_PlantedRaceIsReported)
+{
+    struct RacyDrives : FakeDrives
+    {
+        std::optional<QStringList> roots() override
+        {
+            ++plantedRaceCounter; // on the worker, unguarded
+            return FakeDrives::roots();
+        }
+        int plantedRaceCounter = 0;
+    } drives;
+    WorkerExecutor executor(drives, systemFiles());
+    int reports = 0;
+    QObject::connect(&executor, &CycleExecutor::reported, [&] { ++reports; });
+    for (int i = 0; i < 20; ++i) {
+        executor.requestTick();
+        ++drives.plantedRaceCounter; // on the window's thread while the tick runs, unguarded
+        ASSERT_TRUE(waitUntil([&] { return reports == i + 1; }));
     }
 }
