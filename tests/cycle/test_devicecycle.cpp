@@ -4,9 +4,11 @@
 #include "cycle/devicecycle.h"
 #include "cycle/executor.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <algorithm>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -379,8 +381,34 @@ TEST(CycleHeldFile, TheTakenUpFileGoesOnALaterTickWithoutWaiting)
     EXPECT_FALSE(QFile::exists(hex)) << "tried again while the same drive holds the device";
 }
 
-// The executor the window is given today runs each request at once and
-// hands its report on before the request returns, in the order asked.
+// A rejected file that the medium reports deleted but keeps listing is
+// waited for up to 5 s; a stop request ends that wait at once.
+TEST(CycleStop, AStopEndsTheWaitForARejectedFile)
+{
+    struct KeepingMedium : SystemFilesPassThrough
+    {
+        FileResult remove(const QString &) override { return {}; }
+    } files;
+    FakeDrives drives;
+    DeviceCycle cycle(drives, files);
+    DeviceDir dev(versionFile("TQ000054HEX", 20));
+    drives.entries = {{dev.root(), KindRemovable, "KORD"}};
+    std::thread stopper([&cycle] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        cycle.requestStop();
+    });
+    QElapsedTimer took;
+    took.start();
+    const CycleReport report = cycle.tick();
+    const qint64 ms = took.elapsed();
+    stopper.join();
+    EXPECT_LT(ms, 2000) << "a 5 s wait, ended by the stop";
+    ASSERT_EQ(messagesOf(report).size(), 1);
+    EXPECT_TRUE(messagesOf(report)[0].startsWith("Configuration file error."));
+}
+
+// The inline executor (the demo's and most tests') runs each request at once
+// and hands its report on before the request returns, in the order asked.
 TEST(InlineExecutorRuns, EveryRequestAtOnceInOrder)
 {
     FakeDrives drives;

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -78,7 +79,14 @@ private:
 };
 
 // Where a device can stall.
-enum class Stall { None, Scan, VersionRead, Install, TakenUpDeletion };
+enum class Stall {
+    None,
+    Scan,
+    VersionRead,
+    Install,
+    TakenUpDeletion,
+    InstallStep, // the installStep-th call that reads or changes UPDATES' files
+};
 
 class GatedDrives : public FakeDrives
 {
@@ -106,16 +114,47 @@ public:
     {
         if (stall == Stall::Install)
             gate.pass();
+        step();
         return SystemFilesPassThrough::createDurable(p, data);
     }
     FileResult remove(const QString &p) override
     {
         if (stall == Stall::TakenUpDeletion && p.endsWith(QLatin1String("DI999000.HEX")))
             gate.pass();
+        step();
         return SystemFilesPassThrough::remove(p);
+    }
+    ReadResult readFromMedium(const QString &p, qint64 max) override
+    {
+        step();
+        return SystemFilesPassThrough::readFromMedium(p, max);
+    }
+    std::optional<QStringList> listFiles(const QString &d) override
+    {
+        step();
+        return SystemFilesPassThrough::listFiles(d);
+    }
+    FileResult rename(const QString &a, const QString &b) override
+    {
+        step();
+        return SystemFilesPassThrough::rename(a, b);
+    }
+    FileResult syncDir(const QString &d) override
+    {
+        step();
+        return SystemFilesPassThrough::syncDir(d);
     }
     Gate gate;
     Stall stall = Stall::None;
+    int installStep = -1;
+    std::atomic<int> installCalls = 0;
+
+private:
+    void step()
+    {
+        if (stall == Stall::InstallStep && installCalls++ == installStep)
+            gate.pass();
+    }
 };
 
 // The main window on an executor of the cycle, shown, its timer stopped: the
@@ -343,6 +382,40 @@ TEST(Worker, ClosingDuringAStallEndsTheEventLoopAtOnce)
     EXPECT_FALSE(w.executor.stop(200)) << "the held call is not waited for";
     w.files.gate.open();
     EXPECT_TRUE(w.executor.stop(5000)) << "and the worker ends once it returns";
+}
+
+// Wherever the worker is held inside the install (where the process could
+// end with it), the final name holds the old complete file or the new one.
+TEST(Worker, TheFinalNameIsCompleteWhereverTheInstallIsHeld)
+{
+    const QByteArray old = ":00000001FF\r\n"; // a complete file of the older settings
+    for (int step = 0;; ++step) {
+        SCOPED_TRACE(step);
+        WorkerWindow w;
+        writeFile(w.dev.path("UPDATES/DI999000.HEX"), old);
+        writeFile(w.dev.path("UPDATES/other.hex"), old);
+        w.plug();
+        pollTick(*w.window);
+        ASSERT_TRUE(waitUntil([&] { return w.window->controls().configureButton->isEnabled(); }));
+        w.files.stall = Stall::InstallStep;
+        w.files.installStep = step;
+        w.files.gate.shut();
+        pressConfigure(*w.window);
+        if (!w.files.gate.holdsACall(2000)) {
+            EXPECT_GE(step, 6) << "held at every step: create, read back, list, remove, "
+                                  "rename, flush";
+            break; // past the last step
+        }
+        const QByteArray held = readAll(w.dev.path("UPDATES/DI999000.HEX"));
+        EXPECT_TRUE(held == old || (held.startsWith(":10") && held.endsWith(":00000001FF\r\n")))
+            << held.constData();
+        EXPECT_FALSE(w.executor.stop(100)) << "held: the program would end without it";
+        w.files.gate.open();
+        ASSERT_TRUE(w.executor.stop(5000));
+        const QByteArray after = readAll(w.dev.path("UPDATES/DI999000.HEX"));
+        EXPECT_TRUE(after == old || (after.startsWith(":10") && after.endsWith(":00000001FF\r\n")))
+            << after.constData();
+    }
 }
 
 namespace {
