@@ -116,8 +116,8 @@ void WorkerExecutor::work()
             const std::lock_guard lock(m_mutex);
             m_done = std::move(report);
         }
-        QMetaObject::invokeMethod(
-            this, [this] { deliver(); }, Qt::QueuedConnection);
+        // Only a wake-up: the report waits in the mailbox.
+        QMetaObject::invokeMethod(this, "deliver", Qt::QueuedConnection);
     }
 }
 

@@ -91,8 +91,8 @@ private:
     };
 
     void post(Request request);
-    void work();    // the worker's loop
-    void deliver(); // on the executor's thread
+    void work();                // the worker's loop
+    Q_INVOKABLE void deliver(); // on the executor's thread
     CycleReport run(const Request &request);
 
     DeviceCycle m_cycle;

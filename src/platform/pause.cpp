@@ -1,30 +1,25 @@
 #include "pause.h"
 
+#include <algorithm>
 #include <chrono>
+#include <thread>
 
 namespace kordavel {
 
 bool Pause::wait(int ms)
 {
-    std::unique_lock lock(m_mutex);
-    if (ms > 0)
-        m_wake.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_stopped; });
-    return !m_stopped;
-}
-
-void Pause::stop()
-{
-    {
-        const std::lock_guard lock(m_mutex);
-        m_stopped = true;
+    // Short sleeps that look at the flag in between: a timed wait on a
+    // condition variable would do the same, but the thread sanitizer of
+    // Debian's compiler cannot see the lock such a wait takes back.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(std::max(ms, 0));
+    while (!m_stopped) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
+        if (left.count() <= 0)
+            break;
+        std::this_thread::sleep_for(std::min(left, std::chrono::milliseconds(kStopReachMs)));
     }
-    m_wake.notify_all();
-}
-
-bool Pause::stopped() const
-{
-    const std::lock_guard lock(m_mutex);
-    return m_stopped;
+    return !m_stopped;
 }
 
 } // namespace kordavel

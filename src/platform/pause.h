@@ -1,7 +1,6 @@
 #pragma once
 
-#include <condition_variable>
-#include <mutex>
+#include <atomic>
 
 namespace kordavel {
 
@@ -11,16 +10,18 @@ class Pause
 {
 public:
     // Waits ms milliseconds (none for 0 or less). False when a stop has been
-    // requested, before or during the wait; the wait then ends at once.
+    // requested, before or during the wait; the wait then ends within
+    // kStopReachMs.
     bool wait(int ms);
     // Ends the running wait and every later one. Callable from any thread.
-    void stop();
-    bool stopped() const;
+    void stop() { m_stopped = true; }
+    bool stopped() const { return m_stopped; }
+
+    // How soon a stop ends a running wait, in milliseconds.
+    static constexpr int kStopReachMs = 5;
 
 private:
-    mutable std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_stopped = false;
+    std::atomic<bool> m_stopped = false;
 };
 
 } // namespace kordavel
