@@ -10,9 +10,6 @@
 
 #include <QApplication>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
 
 // How long a closed program waits for the device work to end. A call that a
@@ -58,8 +55,7 @@ int main(int argc, char *argv[])
     if (!executor.stop(kWorkerStopBudgetMs)) {
         // The worker is inside a call the device holds; the system ends it
         // with the process, and nothing here may be torn down under it.
-        std::fflush(nullptr);
-        std::_Exit(status);
+        kordavel::endProcessNow(status);
     }
     return status;
 }

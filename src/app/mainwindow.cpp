@@ -79,6 +79,8 @@ MainWindow::~MainWindow()
 {
     if (m_help)
         delete m_help.data();
+    for (; m_configuresPending > 0; --m_configuresPending) // answers that never came
+        QGuiApplication::restoreOverrideCursor();
 }
 
 void MainWindow::connectMediaService()

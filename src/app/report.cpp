@@ -14,12 +14,13 @@ namespace kordavel {
 void MainWindow::performReport(const CycleReport &report)
 {
     BusyScope busy(*this);
-    for (const ReportStep &step : report.steps)
-        perform(step);
+    // The device has answered: its message, if any, comes with the usual cursor.
     if (report.request == CycleRequest::Configure && m_configuresPending > 0) {
         --m_configuresPending;
         QGuiApplication::restoreOverrideCursor();
     }
+    for (const ReportStep &step : report.steps)
+        perform(step);
 }
 
 void MainWindow::perform(const ReportStep &step)

@@ -21,6 +21,8 @@ void MainWindow::onPollTick()
 
 void MainWindow::configureDevice()
 {
+    if (m_configuresPending > 0)
+        return; // one is on its way to the device
     for (FlowAction a : planConfigureStart())
         perform(a);
     // The device may take a while; the window stays usable meanwhile.

@@ -205,6 +205,9 @@ QByteArray DeviceCycle::currentVersionData(const QString &root) const
 CycleReport DeviceCycle::configure(const ScreenSettings &screen)
 {
     CycleReport report(CycleRequest::Configure);
+    // The window showed these at the press already; a report that came in
+    // between (a read that was running) may have changed them since.
+    report.add(planConfigureStart());
     // The drives are searched afresh: the device may have gone since the last
     // tick. The first device found is the one configured.
     const DeviceSearch found = searchForDevices(m_drives, m_files, SearchEnd::AtFirstDevice);

@@ -42,9 +42,9 @@ public:
     // another stage of the flow than the one it failed at.
     CycleReport noteMediaProblem(const QString &reason);
     // Asks a running request to end soon: its waits for the device end at
-    // once and it tries nothing more that could wait. A call into the system
-    // that is stuck still returns only when the system lets it. Later
-    // requests run without waiting. Callable from any thread.
+    // once, and a file in use is not tried again. A call into the system that
+    // is stuck still returns only when the system lets it. Later requests run
+    // without waiting. Callable from any thread.
     void requestStop();
 
     FlowState state() const { return m_state; }

@@ -88,7 +88,7 @@ void WorkerExecutor::post(Request request)
         const std::lock_guard lock(m_mutex);
         if (m_stopping)
             return;
-        // A tick that waits already scans as late as this one would.
+        // At most one tick waits; the device is scanned again soon enough.
         if (request.kind == CycleRequest::Tick &&
             std::any_of(m_pending.begin(), m_pending.end(),
                         [](const Request &r) { return r.kind == CycleRequest::Tick; }))

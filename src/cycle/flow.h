@@ -69,7 +69,7 @@ enum class ReadOutcome {
 FlowStep planAfterRead(ReadOutcome outcome, const QString &familyCode, qint32 version);
 
 // What the window shows at once when the user presses Configure, before the
-// command has run.
+// command has run; the Configure command's report starts with it again.
 std::vector<FlowAction> planConfigureStart();
 // The end of a Configure command that found a device: with a new file on it
 // the user is asked to unplug and replug the device; without one the settings

@@ -16,7 +16,7 @@ namespace kordavel::win {
 // 26 roots of 4 characters ("C:\" and a NUL) and the final NUL.
 inline constexpr unsigned kRootListBuffer = 105;
 // Size, in wide characters, of the label and file-system-name buffers of
-// GetVolumeInformationW (at most MAX_PATH + 1 are ever needed).
+// GetVolumeInformationW; labels and file-system names are far shorter.
 inline constexpr unsigned kVolumeBuffer = 255;
 
 // Splits a filled drive-strings buffer of size wide characters into roots:

@@ -42,7 +42,9 @@ public:
     virtual ~Files() = default;
 
     // The existing path of root + rel, matching each component of rel without
-    // regard to case (an exact match wins). Empty when no such entry exists.
+    // regard to case (an exact match wins). Empty when no such entry exists,
+    // or when a component before the last is not a folder of its own (a link
+    // or junction is never passed through).
     virtual QString resolve(const QString &root, const QString &rel) = 0;
     // True when path is a directory (symbolic links are not followed).
     virtual bool isDir(const QString &path) = 0;

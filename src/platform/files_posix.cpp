@@ -42,7 +42,12 @@ public:
         if (!lstatOk(cur, &st))
             return {};
         const QStringList parts = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-        for (const QString &part : parts) {
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            const QString &part = parts[i];
+            // Every step on the way is a real folder of the device: a link
+            // there would lead the read, and a deletion, off the device.
+            if (i > 0 && !(lstatOk(cur, &st) && S_ISDIR(st.st_mode)))
+                return {};
             const QString base = cur == QLatin1String("/") ? QString() : cur;
             const QString exact = base + QLatin1Char('/') + part;
             if (lstatOk(exact, &st)) {

@@ -89,9 +89,18 @@ public:
             cur.chop(1);
         if (attributesOf(cur) == kInvalidAttributes)
             return {};
-        for (const QString &part : rel.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        const QStringList parts = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            const QString &part = parts[i];
             if (part.contains(QLatin1Char('*')) || part.contains(QLatin1Char('?')))
                 return {};
+            // Every step on the way is a real folder of the device: a link or
+            // junction there would lead the read, and a deletion, off the device.
+            if (i > 0) {
+                const DWORD a = attributesOf(cur);
+                if (a == kInvalidAttributes || !(a & FILE_ATTRIBUTE_DIRECTORY) || isReparsePoint(a))
+                    return {};
+            }
             const QString candidate = childPath(cur, part);
             // Windows matches names without regard to case; the listing gives
             // the name as it is stored.

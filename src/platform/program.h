@@ -16,4 +16,9 @@ struct ProgramVersion
 };
 ProgramVersion programVersion();
 
+// Ends the process at once with status: no destructor, no exit handler and no
+// library's shutdown runs, so a thread that a device holds inside a system call
+// cannot hold the end up. Output is flushed first.
+[[noreturn]] void endProcessNow(int status);
+
 } // namespace kordavel

@@ -140,13 +140,13 @@ public:
 
     // Until the folder is flushed the new entry may not be on the medium; a
     // device unplugged now could lose it or keep half of it, so the file goes
-    // again and the user is not sent to unplug.
+    // again, and that is flushed in turn, and the user is not sent to unplug.
     InstallResult flushFolder(const QString &fileName)
     {
         const FileResult synced = m_files.syncDir(m_updates);
         if (synced)
             return {InstallStatus::Written, {}};
-        if (m_files.remove(childPath(m_updates, fileName))) {
+        if (m_files.remove(childPath(m_updates, fileName)) && m_files.syncDir(m_updates)) {
             return {InstallStatus::NothingWritten,
                     describeFileProblem(synced, fileName,
                                         QStringLiteral("The configuration file could not be "

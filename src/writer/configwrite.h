@@ -23,7 +23,7 @@ struct InUseRetry
 
 enum class InstallStatus {
     Written,        // the new file is complete on the medium under its final name
-    NothingWritten, // the device's files are as they were, apart from old HEX files deleted
+    NothingWritten, // no new file is on the device; old HEX files may have gone
     Unconfirmed,    // the new file could neither be confirmed on the medium nor taken back
 };
 

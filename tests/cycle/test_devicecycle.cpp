@@ -106,7 +106,8 @@ TEST_F(Cycle, AWholeCycleFromPlugToSuccess)
               (QStringList{dev.root() + "\tKORD\tRemovable drive", "Kordavel found",
                            "Configuration file created"}));
     EXPECT_EQ(actionsOf(configured),
-              (std::vector<FlowAction>{FlowAction::MessageFound, FlowAction::MessageNone,
+              (std::vector<FlowAction>{FlowAction::DisableConfigure, FlowAction::MessageNone,
+                                       FlowAction::MessageFound, FlowAction::MessageNone,
                                        FlowAction::InstructionDisconnect, FlowAction::WindowTall,
                                        FlowAction::PollAgain}));
     EXPECT_TRUE(messagesOf(configured).isEmpty());
@@ -228,9 +229,10 @@ TEST_F(Cycle, ConfigureThatWritesNothingKeepsTheDeviceAndTheByte)
     ScreenSettings tooFar = keepingTheByte();
     tooFar.daysBack = QStringLiteral("99999");
 
-    // No device: nothing found, the flow stays where it was.
+    // No device: nothing found, the flow stays where it was; what the press
+    // showed at once stays (Configure disabled, the status cleared).
     const CycleReport none = cycle.configure(twentyEightDays());
-    EXPECT_TRUE(actionsOf(none).empty());
+    EXPECT_EQ(actionsOf(none), planConfigureStart());
     EXPECT_TRUE(addedLogRowsOf(none).isEmpty());
     EXPECT_FALSE(lastOf<show::SafeRemoval>(none));
     EXPECT_EQ(cycle.state(), FlowState::WaitingForDevice);
@@ -244,7 +246,8 @@ TEST_F(Cycle, ConfigureThatWritesNothingKeepsTheDeviceAndTheByte)
     ASSERT_EQ(messagesOf(refused).size(), 1);
     EXPECT_TRUE(messagesOf(refused)[0].endsWith("\r\nNo configuration file was written."));
     EXPECT_EQ(actionsOf(refused),
-              (std::vector<FlowAction>{FlowAction::MessageFound, FlowAction::EnableConfigure,
+              (std::vector<FlowAction>{FlowAction::DisableConfigure, FlowAction::MessageNone,
+                                       FlowAction::MessageFound, FlowAction::EnableConfigure,
                                        FlowAction::MessageNone}));
     EXPECT_FALSE(lastOf<show::SafeRemoval>(refused));
     EXPECT_EQ(cycle.state(), FlowState::SettingsShown);

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -93,12 +95,37 @@ class GatedDrives : public FakeDrives
 public:
     std::optional<QStringList> roots() override
     {
+        ++scans;
         if (stall == Stall::Scan)
             gate.pass();
         return FakeDrives::roots();
     }
     Gate gate;
     Stall stall = Stall::None;
+    std::atomic<int> scans = 0;
+};
+
+// Records every message box; while holding, a box stays open (its own event
+// loop running, as a real one's does) until the test closes it.
+class HoldingMessageBox : public RecordingMessageBox
+{
+public:
+    void inform(QWidget *parent, const QString &title, const QString &text) override
+    {
+        RecordingMessageBox::inform(parent, title, text);
+        if (!holding)
+            return;
+        QEventLoop open;
+        m_close = [&open] { open.quit(); };
+        open.exec();
+        m_close = nullptr;
+    }
+    bool isOpen() const { return bool(m_close); }
+    void close() { m_close(); }
+    bool holding = false;
+
+private:
+    std::function<void()> m_close;
 };
 
 class GatedFiles : public SystemFilesPassThrough
@@ -213,7 +240,7 @@ template <typename Executor> struct GatedWindow
     GatedDrives drives;
     GatedFiles files;
     FixedClock clock{QDate(2026, 12, 6)};
-    RecordingMessageBox messages;
+    HoldingMessageBox messages;
     QTemporaryDir programDir;
     Executor executor{drives, files};
     std::unique_ptr<MainWindow> window;
@@ -382,6 +409,69 @@ TEST(Worker, ClosingDuringAStallEndsTheEventLoopAtOnce)
     EXPECT_FALSE(w.executor.stop(200)) << "the held call is not waited for";
     w.files.gate.open();
     EXPECT_TRUE(w.executor.stop(5000)) << "and the worker ends once it returns";
+}
+
+// A message box a report shows holds back the next request, whatever the
+// window asks meanwhile, as it does on one thread.
+TEST(Worker, AMessageBoxHoldsBackTheNextRequest)
+{
+    WorkerWindow w;
+    QFile::remove(w.dev.path("UPDATES/kordvers.ion")); // "Configuration file missing."
+    w.messages.holding = true;
+    // What a user does while the box is open runs inside its event loop.
+    int scans = -1;
+    int reports = -1;
+    QTimer whileOpen;
+    QObject::connect(&whileOpen, &QTimer::timeout, [&] {
+        if (!w.messages.isOpen() || scans >= 0)
+            return;
+        scans = w.drives.scans;
+        reports = w.reports;
+        for (int i = 0; i < 5; ++i)
+            pollTick(*w.window);
+        restartFlow(*w.window);
+        QTest::qWait(300);
+        EXPECT_EQ(w.drives.scans, scans) << "the worker took no request while the box was open";
+        EXPECT_EQ(w.reports, reports);
+        w.messages.holding = false;
+        w.messages.close();
+    });
+    whileOpen.start(20);
+    w.plug();
+    pollTick(*w.window);
+    // The box's own report, then the restart it held back; the ticks that
+    // fell due inside it were skipped, as on one thread.
+    ASSERT_TRUE(waitUntil([&] { return reports >= 0 && w.reports >= reports + 2; }));
+    QTest::qWait(100);
+    EXPECT_EQ(w.reports, reports + 2);
+    EXPECT_EQ(w.drives.scans, scans);
+    EXPECT_EQ(w.messages.texts.size(), 1);
+}
+
+// A restart (focus back from the help window) leaves Configure enabled; a
+// press while the read it brings is still held on the worker ends as a press
+// after that read: the file written, the button disabled until the device is back.
+TEST(Worker, ConfigurePressedDuringARunningReadEndsAsIfPressedAfterIt)
+{
+    WorkerWindow w;
+    w.plug();
+    pollTick(*w.window);
+    ASSERT_TRUE(waitUntil([&] { return w.window->controls().configureButton->isEnabled(); }));
+    restartFlow(*w.window);
+    int expected = w.reports + 1;
+    w.awaitReports(expected);
+    w.files.stall = Stall::VersionRead;
+    w.files.gate.shut();
+    pollTick(*w.window);
+    ASSERT_TRUE(w.files.gate.holdsACall());
+    pressConfigure(*w.window);
+    w.files.gate.open();
+    w.awaitReports(expected += 2);
+    const MainWindowControls &c = w.window->controls();
+    EXPECT_EQ(c.instructionLabel->text(), "Disconnect USB");
+    EXPECT_EQ(w.window->outerHeightTwips(), 11500);
+    EXPECT_FALSE(c.configureButton->isEnabled()) << "no second Configure while the device waits";
+    EXPECT_TRUE(readAll(w.dev.path("UPDATES/DI999000.HEX")).endsWith(":00000001FF\r\n"));
 }
 
 // Wherever the worker is held inside the install (where the process could

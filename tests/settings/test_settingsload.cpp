@@ -255,6 +255,17 @@ TEST_F(Load, VersionFileThatIsAFolderOrALink)
     EXPECT_TRUE(QFileInfo(dev.path("UPDATES/kordvers.ion")).isSymLink());
 #endif
     EXPECT_TRUE(QFile::exists(elsewhere.filePath("real")));
+#ifndef Q_OS_WIN
+    // UPDATES itself a link to a folder elsewhere holding a bad file: the
+    // read never passes through it, so nothing there is read or deleted.
+    QFile::remove(dev.path("UPDATES/kordvers.ion"));
+    QDir(dev.path("UPDATES")).removeRecursively();
+    writeFile(elsewhere.filePath("updates/kordvers.ion"), QByteArray(10, 'x'));
+    ASSERT_TRUE(QFile::link(elsewhere.filePath("updates"), dev.path("UPDATES")));
+    EXPECT_EQ(readAgain(), ReadOutcome::Failed);
+    EXPECT_TRUE(h.messages.texts.last().startsWith("Configuration file missing."));
+    EXPECT_TRUE(QFile::exists(elsewhere.filePath("updates/kordvers.ion")));
+#endif
 }
 
 TEST_F(Load, PageSwitchAndDateRule)

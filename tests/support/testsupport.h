@@ -27,7 +27,8 @@ public:
     QStringList texts;
 };
 
-// A main window on an inline executor of the cycle, as the program has it.
+// A main window on an inline executor of the cycle: each request is answered
+// before it returns (the program's worker is tested in tests/cycle).
 struct TestWindow
 {
     TestWindow() = default;

@@ -256,7 +256,7 @@ TEST_F(RefusingMediumTest, InstallStopsWhereItCannotVouchForTheFolder)
 
 TEST_F(RefusingMediumTest, FolderFlushThatFailsTakesTheNewFileBack)
 {
-    medium.folderFlush = {kIoErrorCode, -1, {}};
+    medium.folderFlush = {kIoErrorCode, 1, {}};
     pressConfigure(*window);
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_TRUE(messages.texts[0].startsWith("The configuration file could not be flushed to the "
@@ -267,16 +267,21 @@ TEST_F(RefusingMediumTest, FolderFlushThatFailsTakesTheNewFileBack)
     EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
     EXPECT_TRUE(window->controls().configureButton->isEnabled());
 
-    // Where the new file cannot be taken back either, the user hears exactly that.
-    messages.texts.clear();
-    medium.removal = {kIoErrorCode, -1, "DI999000.HEX"};
-    pressConfigure(*window);
-    ASSERT_EQ(messages.texts.size(), 1);
-    EXPECT_TRUE(messages.texts[0].startsWith(
-        "The configuration file DI999000.HEX could not be confirmed on the Kordavel ("));
-    EXPECT_FALSE(messages.texts[0].contains("No configuration file was written."));
-    EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown) << "never told to unplug";
-    EXPECT_EQ(window->outerHeightTwips(), 7800);
+    // Where the new file cannot be taken back, or its going cannot be flushed
+    // either, the user hears exactly that.
+    for (bool removable : {false, true}) {
+        SCOPED_TRACE(removable);
+        messages.texts.clear();
+        medium.folderFlush = {kIoErrorCode, -1, {}};
+        medium.removal = {removable ? 0 : kIoErrorCode, -1, "DI999000.HEX"};
+        pressConfigure(*window);
+        ASSERT_EQ(messages.texts.size(), 1);
+        EXPECT_TRUE(messages.texts[0].startsWith(
+            "The configuration file DI999000.HEX could not be confirmed on the Kordavel ("));
+        EXPECT_FALSE(messages.texts[0].contains("No configuration file was written."));
+        EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown) << "never told to unplug";
+        EXPECT_EQ(window->outerHeightTwips(), 7800);
+    }
 }
 
 TEST_F(RefusingMediumTest, ReadOnlyLeftoverTemporaryFileIsClearedFirst)
