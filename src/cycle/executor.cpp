@@ -4,7 +4,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <functional>
 
 namespace kordavel {
 
@@ -32,27 +31,10 @@ void InlineExecutor::requestMediaProblem(const QString &reason)
     Q_EMIT reported(m_cycle.noteMediaProblem(reason));
 }
 
-namespace {
-// A thread that runs one function.
-class WorkerThread final : public QThread
-{
-public:
-    WorkerThread(std::function<void()> body, QObject *parent)
-        : QThread(parent), m_body(std::move(body))
-    {}
-
-protected:
-    void run() override { m_body(); }
-
-private:
-    std::function<void()> m_body;
-};
-} // namespace
-
 WorkerExecutor::WorkerExecutor(Drives &drives, Files &files, QObject *parent)
-    : CycleExecutor(parent), m_cycle(drives, files),
-      m_thread(new WorkerThread([this] { work(); }, this))
+    : CycleExecutor(parent), m_cycle(drives, files), m_thread(QThread::create([this] { work(); }))
 {
+    m_thread->setParent(this);
     m_thread->setObjectName(QStringLiteral("deviceWorker"));
     m_thread->start();
 }

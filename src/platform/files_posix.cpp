@@ -45,8 +45,9 @@ public:
         for (qsizetype i = 0; i < parts.size(); ++i) {
             const QString &part = parts[i];
             // Every step on the way is a real folder of the device: a link
-            // there would lead the read, and a deletion, off the device.
-            if (i > 0 && !(lstatOk(cur, &st) && S_ISDIR(st.st_mode)))
+            // there would lead the read, and a deletion, off the device. st
+            // describes cur, from the step before.
+            if (i > 0 && !S_ISDIR(st.st_mode))
                 return {};
             const QString base = cur == QLatin1String("/") ? QString() : cur;
             const QString exact = base + QLatin1Char('/') + part;
@@ -70,6 +71,8 @@ public:
             if (found.isEmpty())
                 return {};
             cur = base + QLatin1Char('/') + found;
+            if (!lstatOk(cur, &st))
+                return {};
         }
         return cur;
     }

@@ -87,7 +87,8 @@ public:
         // "E:\" keeps its separator; a folder root loses it.
         if (cur.endsWith(QLatin1Char('\\')) && !(cur.size() == 3 && cur[1] == QLatin1Char(':')))
             cur.chop(1);
-        if (attributesOf(cur) == kInvalidAttributes)
+        DWORD attributes = attributesOf(cur); // of cur, at every step
+        if (attributes == kInvalidAttributes)
             return {};
         const QStringList parts = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
         for (qsizetype i = 0; i < parts.size(); ++i) {
@@ -96,11 +97,8 @@ public:
                 return {};
             // Every step on the way is a real folder of the device: a link or
             // junction there would lead the read, and a deletion, off the device.
-            if (i > 0) {
-                const DWORD a = attributesOf(cur);
-                if (a == kInvalidAttributes || !(a & FILE_ATTRIBUTE_DIRECTORY) || isReparsePoint(a))
-                    return {};
-            }
+            if (i > 0 && (!(attributes & FILE_ATTRIBUTE_DIRECTORY) || isReparsePoint(attributes)))
+                return {};
             const QString candidate = childPath(cur, part);
             // Windows matches names without regard to case; the listing gives
             // the name as it is stored.
@@ -111,6 +109,7 @@ public:
                 return {};
             FindClose(h);
             cur = childPath(cur, QString::fromWCharArray(found.cFileName));
+            attributes = found.dwFileAttributes;
         }
         return cur;
     }

@@ -15,7 +15,6 @@ public:
     bool wait(int ms);
     // Ends the running wait and every later one. Callable from any thread.
     void stop() { m_stopped = true; }
-    bool stopped() const { return m_stopped; }
 
     // How soon a stop ends a running wait, in milliseconds.
     static constexpr int kStopReachMs = 5;
