@@ -64,10 +64,11 @@ test-stall: test-deps
 	@bash tests/stall/stall_test.sh $(BUILD)
 
 # libFuzzer runs of the version-file parser, the simulated device's HEX reader,
-# the drive-table parser and the mountinfo parser, FUZZ_SECONDS each.
+# the drive-table parser, the mountinfo parser and the fleet standard's
+# parser, FUZZ_SECONDS each.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = versionfile hexreader drivetable mountinfo
+FUZZ_TARGETS = versionfile hexreader drivetable mountinfo fleetstandard
 fuzz-build: test-deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DKORDAVEL_FUZZ=ON -DKORDAVEL_BUILD_TESTS=OFF >/dev/null

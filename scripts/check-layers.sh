@@ -6,9 +6,10 @@
 #   device    platform
 #   settings  platform
 #   writer    platform settings
-#   cycle     platform device settings writer
+#   fleet     settings writer
+#   cycle     platform device settings writer fleet
 #   help      look
-#   app       platform look device settings writer cycle help
+#   app       platform look device settings writer fleet cycle help
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 declare -A allowed=(
@@ -17,9 +18,10 @@ declare -A allowed=(
     [device]="platform"
     [settings]="platform"
     [writer]="platform settings"
-    [cycle]="platform device settings writer"
+    [fleet]="settings writer"
+    [cycle]="platform device settings writer fleet"
     [help]="look"
-    [app]="platform look device settings writer cycle help"
+    [app]="platform look device settings writer fleet cycle help"
 )
 status=0
 for part in */; do

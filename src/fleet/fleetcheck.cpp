@@ -1,0 +1,291 @@
+#include "fleetcheck.h"
+
+namespace kordavel {
+
+namespace {
+
+using D = FleetDownload;
+
+// The names the window's controls carry, so that a line points at a control.
+QString nameOf(FleetDownload d)
+{
+    static const char *const names[kFleetDownloadCount] = {
+        "Daily Activity Records", "Events & Faults",   "Detailed Speed (24h)",
+        "Technical Data",         "Driver Card in VU", "Other VDO Specific Data",
+        "168h Detailed Speed",    "4Hz Data",
+    };
+    return QLatin1String(names[int(d)]);
+}
+
+QString nameOf(FileNameFormat f)
+{
+    static const char *const names[kFileNameFormatCount] = {
+        "Short File Names (esm/crd)", "European/VDO (DDD)", "French (C1B/V1B)", "Spanish (TGD)",
+        "Duvado Rirozo (DDD)",
+    };
+    return QLatin1String(names[int(f)]);
+}
+
+QString onOff(bool on)
+{
+    return on ? QStringLiteral("on") : QStringLiteral("off");
+}
+
+QString yesNo(bool on)
+{
+    return on ? QStringLiteral("yes") : QStringLiteral("no");
+}
+
+QString datesText(const std::optional<DateRange> &dates)
+{
+    if (!dates)
+        return QStringLiteral("none");
+    const QString f = QStringLiteral("yyyy-MM-dd");
+    return dates->start.toString(f) + QStringLiteral(" to ") + dates->end.toString(f);
+}
+
+QString differenceText(const QString &what, const QString &device, const QString &standard)
+{
+    return QStringLiteral("%1: %2 on the device, %3 in the standard").arg(what, device, standard);
+}
+
+QString notSupportedText(const QString &what)
+{
+    return what + QStringLiteral(": not supported by this device");
+}
+
+} // namespace
+
+DeviceCapabilities capabilitiesOf(Family family, qint32 softwareVersion)
+{
+    DeviceCapabilities can;
+    auto holdFormats = [&can](bool all) {
+        can.formats[std::size_t(FileNameFormat::ShortNames)] = true;
+        can.formats[std::size_t(FileNameFormat::European)] = true;
+        for (FileNameFormat f :
+             {FileNameFormat::French, FileNameFormat::Spanish, FileNameFormat::DuvadoRirozo})
+            can.formats[std::size_t(f)] = all;
+    };
+    switch (family) {
+    case Family::Unknown:
+        return can;
+    case Family::CR:
+        // A CR unit takes its configuration byte only.
+        can.publishesSettings = true;
+        can.saveCardDownloadDate = true;
+        holdFormats(true);
+        return can;
+    case Family::TQ:
+        break;
+    }
+    const Layout layout = selectLayout(Family::TQ, softwareVersion, 0).layout;
+    if (layout == Layout::None)
+        return can; // "Config. not available": nothing to compare with
+    can.publishesSettings = true;
+    for (D d : {D::Activities, D::EventsFaults, D::DetailedSpeed, D::TechnicalData, D::DriverCard})
+        can.downloads[std::size_t(d)] = true;
+    can.daysBack = true;
+    can.saveCardDownloadDate = true;
+    holdFormats(softwareVersion >= kFirstVersionWithAllFormats);
+    can.byteUnreported = layout == Layout::A;
+    // Layout A has no room for VDO-specific codes; up to software 35 one code
+    // (in the standard list) stands for all of them.
+    if (layout != Layout::A) {
+        can.downloads[std::size_t(D::VdoData)] = true;
+        can.downloads[std::size_t(D::Speed4Hz)] = true;
+        can.vdoAnd4HzTied = sharesSpeed4HzCode(softwareVersion);
+    }
+    can.downloads[std::size_t(D::DetailedSpeed168h)] = layout == Layout::C;
+    // The dates record is written from software 36 on, but only software 54
+    // and later downloads by it.
+    can.dates = softwareVersion >= kFirstVersionWithDates;
+    return can;
+}
+
+FleetSettings fleetSettingsOf(const DecodedSettings &decoded)
+{
+    FleetSettings s;
+    for (int d = 0; d < kFleetDownloadCount; ++d)
+        s.downloads[std::size_t(d)] = decoded.box(boxOf(D(d))).checked.value_or(false);
+    s.daysBack = qint32(leadingWholeNumber(decoded.daysBack.value_or(QString())));
+    if (decoded.box(DownloadBox::UseDates).checked.value_or(false) && decoded.downloadStart &&
+        decoded.downloadEnd)
+        s.dates = DateRange{*decoded.downloadStart, *decoded.downloadEnd};
+    s.saveCardDownloadDate = decoded.box(DownloadBox::SaveCardDate).checked.value_or(false);
+    s.fileNameFormat = decoded.fileNameFormat.value_or(FileNameFormat::ShortNames);
+    return s;
+}
+
+std::variant<FleetSettings, QString> fleetSettingsOf(const ScreenSettings &screen)
+{
+    FleetSettings s;
+    for (int d = 0; d < kFleetDownloadCount; ++d)
+        s.downloads[std::size_t(d)] = screen.isChecked(boxOf(D(d)));
+    const qint64 days = leadingWholeNumber(screen.daysBack);
+    if (days < -kMaxDaysBack || days > kMaxDaysBack)
+        return QStringLiteral("The number of days must be between %1 and %2.")
+            .arg(-kMaxDaysBack)
+            .arg(kMaxDaysBack);
+    s.daysBack = qint32(days);
+    if (screen.isChecked(DownloadBox::UseDates)) {
+        if (screen.downloadEnd < screen.downloadStart)
+            return QStringLiteral("The end date lies before the start date.");
+        s.dates = DateRange{screen.downloadStart, screen.downloadEnd};
+    }
+    s.saveCardDownloadDate = screen.isChecked(DownloadBox::SaveCardDate);
+    if (screen.fileNameFormat >= 0 && screen.fileNameFormat < kFileNameFormatCount)
+        s.fileNameFormat = FileNameFormat(screen.fileNameFormat);
+    return s;
+}
+
+int FleetCheck::differences() const
+{
+    return int(std::count_if(items.begin(), items.end(), [](const CheckItem &i) {
+        return i.kind == CheckItemKind::Difference;
+    }));
+}
+
+FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettings &device,
+                                const DeviceCapabilities &can)
+{
+    FleetCheck check;
+    check.standardName = standard.name;
+    const QString quoted = QLatin1Char('"') + standard.name + QLatin1Char('"');
+    if (!can.publishesSettings) {
+        check.verdict = FleetVerdict::NotComparable;
+        check.summary = QStringLiteral("This device reports no settings to compare with the fleet "
+                                       "standard %1.")
+                            .arg(quoted);
+        return check;
+    }
+    const FleetSettings &want = standard.settings;
+    auto add = [&check](CheckItemKind kind, const QString &text) {
+        check.items.push_back({kind, text});
+    };
+
+    for (int i = 0; i < kFleetDownloadCount; ++i) {
+        const D d = D(i);
+        if (!can.holds(d)) {
+            if (want.isOn(d))
+                add(CheckItemKind::NotSupported, notSupportedText(nameOf(d)));
+            continue;
+        }
+        if (d == D::Speed4Hz && can.vdoAnd4HzTied) {
+            // The device's box follows the VDO box; only the standard can differ in itself.
+            if (want.isOn(d) != want.isOn(D::VdoData))
+                add(CheckItemKind::Tied,
+                    QStringLiteral("4Hz Data goes with Other VDO Specific Data on this device: "
+                                   "it is %1 as the VDO data is")
+                        .arg(onOff(device.isOn(D::VdoData))));
+            continue;
+        }
+        if (device.isOn(d) != want.isOn(d))
+            add(CheckItemKind::Difference,
+                differenceText(nameOf(d), onOff(device.isOn(d)), onOff(want.isOn(d))));
+    }
+    if (!can.daysBack) {
+        if (want.daysBack != 0)
+            add(CheckItemKind::NotSupported, notSupportedText(QStringLiteral("Days back")));
+    } else if (device.daysBack != want.daysBack) {
+        add(CheckItemKind::Difference,
+            differenceText(QStringLiteral("Days back"), QString::number(device.daysBack),
+                           QString::number(want.daysBack)));
+    }
+    if (!can.dates) {
+        if (want.dates)
+            add(CheckItemKind::NotSupported,
+                notSupportedText(QStringLiteral("Start and end dates")));
+    } else if (device.dates != want.dates) {
+        add(CheckItemKind::Difference,
+            differenceText(QStringLiteral("Start and end dates"), datesText(device.dates),
+                           datesText(want.dates)));
+    }
+    if (!can.saveCardDownloadDate) {
+        if (want.saveCardDownloadDate)
+            add(CheckItemKind::NotSupported,
+                notSupportedText(QStringLiteral("Save Card Download Date")));
+    } else if (!can.byteUnreported && device.saveCardDownloadDate != want.saveCardDownloadDate) {
+        add(CheckItemKind::Difference,
+            differenceText(QStringLiteral("Save Card Download Date"),
+                           yesNo(device.saveCardDownloadDate), yesNo(want.saveCardDownloadDate)));
+    }
+    if (!can.holds(want.fileNameFormat)) {
+        add(CheckItemKind::NotSupported,
+            notSupportedText(QStringLiteral("File names ") + nameOf(want.fileNameFormat)));
+    } else if (!can.byteUnreported && device.fileNameFormat != want.fileNameFormat) {
+        add(CheckItemKind::Difference,
+            differenceText(QStringLiteral("File names"), nameOf(device.fileNameFormat),
+                           nameOf(want.fileNameFormat)));
+    }
+    if (can.byteUnreported)
+        add(CheckItemKind::NotReported,
+            QStringLiteral("File names and Save Card Download Date: written by Configure, but "
+                           "this device does not report them back"));
+
+    const int differences = check.differences();
+    check.verdict = differences == 0 ? FleetVerdict::Matches : FleetVerdict::Differs;
+    check.summary =
+        differences == 0 ? QStringLiteral("This device matches the fleet standard %1.").arg(quoted)
+        : differences == 1 ? QStringLiteral("This device differs from the fleet standard %1 in one "
+                                            "setting:")
+                                 .arg(quoted)
+                           : QStringLiteral("This device differs from the fleet standard %1 in %2 "
+                                            "settings:")
+                                 .arg(quoted)
+                                 .arg(differences);
+    return check;
+}
+
+DecodedSettings settingsForStandard(const FleetStandard &standard, const DeviceCapabilities &can)
+{
+    DecodedSettings view;
+    const FleetSettings &want = standard.settings;
+    if (!can.publishesSettings)
+        return view;
+    for (int i = 0; i < kFleetDownloadCount; ++i) {
+        const D d = D(i);
+        if (!can.holds(d) || (d == D::Speed4Hz && can.vdoAnd4HzTied))
+            continue;
+        view.box(boxOf(d)).checked = want.isOn(d);
+    }
+    if (can.daysBack)
+        view.daysBack = daysBackText(want.daysBack);
+    if (can.dates) {
+        view.box(DownloadBox::UseDates).checked = want.dates.has_value();
+        if (want.dates) {
+            view.downloadStart = want.dates->start;
+            view.downloadEnd = want.dates->end;
+        }
+    }
+    if (can.saveCardDownloadDate)
+        view.box(DownloadBox::SaveCardDate).checked = want.saveCardDownloadDate;
+    if (can.holds(want.fileNameFormat))
+        view.fileNameFormat = want.fileNameFormat;
+    return view;
+}
+
+QString fleetReportText(const QString &standardName, const std::optional<FleetCheck> &check)
+{
+    if (!check)
+        return QStringLiteral("Fleet standard \"%1\" is active. A device read is compared with "
+                              "it.")
+            .arg(standardName);
+    QStringList lines{check->summary};
+    // The differences first: they are what the user acts on.
+    for (const CheckItem &item : check->items)
+        if (item.kind == CheckItemKind::Difference)
+            lines.append(QStringLiteral("\u2022 ") + item.text);
+    for (const CheckItem &item : check->items)
+        if (item.kind != CheckItemKind::Difference)
+            lines.append(QStringLiteral("\u2013 ") + item.text);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString daysBackText(qint32 days)
+{
+    if (days == 0)
+        return QStringLiteral("0");
+    return days < 0 ? QString::number(days) : QLatin1Char(' ') + QString::number(days);
+}
+
+} // namespace kordavel

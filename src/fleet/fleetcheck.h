@@ -1,0 +1,99 @@
+#pragma once
+
+#include "fleet/standard.h"
+#include "settings/settingsdecoder.h"
+#include "settings/versionfile.h"
+#include "writer/hexfile.h"
+
+#include <QString>
+
+#include <array>
+#include <variant>
+#include <vector>
+
+namespace kordavel {
+
+// What a device can hold of a fleet standard: what the configuration file
+// stores for its family and software version, and what its version file
+// reports back. It follows from the files, never from which controls are
+// enabled.
+struct DeviceCapabilities
+{
+    bool publishesSettings = false; // the version file carries settings to compare with
+    std::array<bool, kFleetDownloadCount> downloads{}; // by FleetDownload
+    bool daysBack = false;
+    bool dates = false;
+    bool saveCardDownloadDate = false;
+    std::array<bool, kFileNameFormatCount> formats{}; // by FileNameFormat
+    // The configuration byte (format, card download date) is written but the
+    // version file does not report it back (layout A), so it cannot be checked.
+    bool byteUnreported = false;
+    // One code stands for the VDO data and the 4 Hz data (software 35 or older).
+    bool vdoAnd4HzTied = false;
+
+    bool holds(FleetDownload d) const { return downloads[std::size_t(d)]; }
+    bool holds(FileNameFormat f) const { return formats[std::size_t(f)]; }
+};
+
+// The table by family and software version. Nothing for an unknown family
+// or a Kordavel whose software publishes no settings (version 8 or older).
+DeviceCapabilities capabilitiesOf(Family family, qint32 softwareVersion);
+
+// The settings a read left on the screen, as a fleet standard names them.
+// decoded must come from an accepted version file (every field is set then).
+FleetSettings fleetSettingsOf(const DecodedSettings &decoded);
+
+// The settings on the screen as a standard; or, when the screen holds what a
+// standard cannot (a day count out of range, dates in the wrong order), the
+// sentence that says so.
+std::variant<FleetSettings, QString> fleetSettingsOf(const ScreenSettings &screen);
+
+enum class FleetVerdict {
+    Matches,       // every setting the device holds is as the standard has it
+    Differs,       // at least one difference
+    NotComparable, // the device publishes no settings
+};
+
+enum class CheckItemKind {
+    Difference,   // counts against the match
+    NotSupported, // the standard asks for what the device cannot hold
+    NotReported,  // written by Configure, but the device does not report it back
+    Tied,         // two settings of the standard are one on this device
+};
+
+struct CheckItem
+{
+    CheckItemKind kind = CheckItemKind::Difference;
+    QString text; // one line for the user
+};
+
+// A device's settings against the active standard.
+struct FleetCheck
+{
+    QString standardName;
+    FleetVerdict verdict = FleetVerdict::NotComparable;
+    QString summary; // the first line the user reads
+    std::vector<CheckItem> items;
+
+    int differences() const;
+};
+
+// Compares a device's settings with a standard, setting by setting, over
+// what the device can hold.
+FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettings &device,
+                                const DeviceCapabilities &can);
+
+// What applying the standard puts on the controls of a device with these
+// capabilities: the settings it holds; the rest stays as read. Where the VDO
+// and 4 Hz boxes are tied, only the VDO box is set and the screen's rule
+// carries the other.
+DecodedSettings settingsForStandard(const FleetStandard &standard, const DeviceCapabilities &can);
+
+// What the fleet strip says: the standard, then the check's summary and its
+// lines, notes after differences; before any device is read, that one is awaited.
+QString fleetReportText(const QString &standardName, const std::optional<FleetCheck> &check);
+
+// Days as the days-back box shows them: a blank before a non-negative count.
+QString daysBackText(qint32 days);
+
+} // namespace kordavel

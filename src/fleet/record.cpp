@@ -1,0 +1,151 @@
+#include "record.h"
+
+#include "fleet/standard.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace kordavel {
+
+namespace {
+
+constexpr char16_t kByteOrderMark = u'\xFEFF';
+constexpr QChar kSeparator = u'\t';
+// A record file grows by a row per Configure; far beyond this it is not ours.
+constexpr qint64 kMaxRecordBytes = 64 * 1024 * 1024;
+
+QString eventText(RecordEvent event)
+{
+    switch (event) {
+    case RecordEvent::FileWritten:
+        return QStringLiteral("file written");
+    case RecordEvent::Success:
+        return QStringLiteral("success");
+    }
+    return {};
+}
+
+QString line(const QStringList &cells)
+{
+    QStringList written;
+    for (const QString &c : cells)
+        written.append(recordCell(c));
+    return written.join(kSeparator) + QStringLiteral("\r\n");
+}
+
+QByteArray utf16le(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    for (QChar c : text) {
+        bytes.append(char(c.unicode() & 0xFF));
+        bytes.append(char(c.unicode() >> 8));
+    }
+    return bytes;
+}
+
+} // namespace
+
+QStringList recordHeader()
+{
+    return {QStringLiteral("Date and time"),
+            QStringLiteral("Event"),
+            QStringLiteral("Drive label"),
+            QStringLiteral("Family"),
+            QStringLiteral("Software version"),
+            QStringLiteral("Fleet standard"),
+            QStringLiteral("Downloads"),
+            QStringLiteral("Days back"),
+            QStringLiteral("Start date"),
+            QStringLiteral("End date"),
+            QStringLiteral("Save card download date"),
+            QStringLiteral("File name format"),
+            QStringLiteral("Model")};
+}
+
+QStringList recordCells(const RecordEntry &e)
+{
+    const ScreenSettings &s = e.written;
+    QStringList downloads;
+    for (int d = 0; d < kFleetDownloadCount; ++d)
+        if (s.isChecked(boxOf(FleetDownload(d))))
+            downloads.append(keyOf(FleetDownload(d)));
+    const bool dates = s.isChecked(DownloadBox::UseDates);
+    const QString dateFormat = QStringLiteral("yyyy-MM-dd");
+    const bool formatChosen = s.fileNameFormat >= 0 && s.fileNameFormat < kFileNameFormatCount;
+    return {e.when.toString(Qt::ISODate),
+            eventText(e.event),
+            e.driveLabel,
+            e.familyCode,
+            QString::number(e.softwareVersion),
+            e.standardName,
+            downloads.join(QLatin1Char(' ')),
+            QString::number(leadingWholeNumber(s.daysBack)),
+            dates ? s.downloadStart.toString(dateFormat) : QString(),
+            dates ? s.downloadEnd.toString(dateFormat) : QString(),
+            s.isChecked(DownloadBox::SaveCardDate) ? QStringLiteral("yes") : QStringLiteral("no"),
+            formatChosen ? keyOf(FileNameFormat(s.fileNameFormat)) : QString(),
+            s.kordavelPlus ? QStringLiteral("Kordavel Plus") : QStringLiteral("Kordavel")};
+}
+
+QString recordCell(const QString &text)
+{
+    QString cell = text;
+    for (QChar &c : cell)
+        if (c == u'\r' || c == u'\n' || c == kSeparator)
+            c = u' ';
+    // A spreadsheet would run such a cell as a formula; the apostrophe keeps it text.
+    if (!cell.isEmpty() && QStringLiteral("=+-@").contains(cell.front()))
+        cell.prepend(u'\'');
+    if (cell.contains(u'"') || cell.contains(u','))
+        cell = u'"' + cell.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+    return cell;
+}
+
+QByteArray recordWithEntry(const QByteArray &existing, const RecordEntry &entry)
+{
+    QString text;
+    if (existing.isEmpty()) {
+        text = QChar(kByteOrderMark) + line(recordHeader());
+    } else {
+        if (existing.size() % 2 != 0 || quint8(existing[0]) != 0xFF || quint8(existing[1]) != 0xFE)
+            return {};
+        text = QString(reinterpret_cast<const QChar *>(existing.constData()), existing.size() / 2);
+        // A row cut off by a crash has no line end: it goes.
+        text.truncate(text.lastIndexOf(u'\n') + 1);
+        if (text.isEmpty())
+            text = QChar(kByteOrderMark) + line(recordHeader());
+    }
+    return utf16le(text + line(recordCells(entry)));
+}
+
+bool appendToRecord(const QString &path, const RecordEntry &entry, QString *problem)
+{
+    QByteArray existing;
+    QFile current(path);
+    if (current.exists()) {
+        if (current.size() > kMaxRecordBytes || !current.open(QIODevice::ReadOnly)) {
+            *problem = QStringLiteral("the record cannot be read");
+            return false;
+        }
+        existing = current.readAll();
+        current.close();
+    }
+    const QByteArray content = recordWithEntry(existing, entry);
+    if (content.isEmpty()) {
+        *problem = QStringLiteral("the file is not a record this program wrote");
+        return false;
+    }
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
+        !file.commit()) {
+        *problem = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace kordavel

@@ -1,0 +1,246 @@
+#include "standard.h"
+
+#include "writer/hexfile.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace kordavel {
+
+namespace {
+
+const char *const kDownloadKeys[kFleetDownloadCount] = {
+    "activities",  "events-faults", "detailed-speed",      "technical-data",
+    "driver-card", "vdo-data",      "detailed-speed-168h", "speed-4hz",
+};
+const char *const kFormatKeys[kFileNameFormatCount] = {
+    "short-esm-crd", "european-ddd", "french-c1b-v1b", "spanish-tgd", "duvado-rirozo-ddd",
+};
+const char *const kKeys[] = {
+    "format",        "version", "name", "downloads", "daysBack", "dates", "saveCardDownloadDate",
+    "fileNameFormat"};
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
+
+using Problem = QString;
+
+// A whole number held by a JSON value, if it holds one.
+std::optional<qint64> wholeNumber(const QJsonValue &v)
+{
+    if (!v.isDouble())
+        return std::nullopt;
+    const double d = v.toDouble();
+    if (!std::isfinite(d) || d != std::trunc(d) || std::fabs(d) > 1e15)
+        return std::nullopt;
+    return qint64(d);
+}
+
+std::optional<QDate> strictDate(const QJsonValue &v)
+{
+    const QString text = v.toString();
+    if (!v.isString() || text.size() != 10)
+        return std::nullopt;
+    const QDate d = QDate::fromString(text, kDateFormat);
+    return d.isValid() ? std::optional(d) : std::nullopt;
+}
+
+std::optional<Problem> readDownloads(const QJsonValue &v, FleetSettings &s)
+{
+    const QString wrong =
+        QStringLiteral("\"downloads\" must be a list of download names such as \"activities\".");
+    if (!v.isArray())
+        return wrong;
+    for (const QJsonValue &item : v.toArray()) {
+        if (!item.isString())
+            return wrong;
+        bool known = false;
+        for (int d = 0; d < kFleetDownloadCount; ++d) {
+            if (item.toString() == QLatin1String(kDownloadKeys[d])) {
+                s.downloads[std::size_t(d)] = true;
+                known = true;
+            }
+        }
+        if (!known)
+            return QStringLiteral("\"%1\" in \"downloads\" is not a download this program knows.")
+                .arg(item.toString().left(40));
+    }
+    return std::nullopt;
+}
+
+std::optional<Problem> readDates(const QJsonValue &v, FleetSettings &s)
+{
+    const QString wrong = QStringLiteral(
+        "\"dates\" must hold \"start\" and \"end\", each a date written YYYY-MM-DD.");
+    if (!v.isObject())
+        return wrong;
+    const QJsonObject o = v.toObject();
+    for (const QString &key : o.keys())
+        if (key != QLatin1String("start") && key != QLatin1String("end"))
+            return QStringLiteral("\"dates\" holds \"%1\", which a standard file does not have.")
+                .arg(key.left(40));
+    const std::optional<QDate> start = strictDate(o.value(QLatin1String("start")));
+    const std::optional<QDate> end = strictDate(o.value(QLatin1String("end")));
+    if (!start || !end)
+        return wrong;
+    if (*end < *start)
+        return QStringLiteral("The end date %1 lies before the start date %2.")
+            .arg(end->toString(kDateFormat), start->toString(kDateFormat));
+    // The range the device counts its dates in.
+    const QDate first(1970, 1, 1);
+    const QDate last(2106, 2, 7);
+    for (const QDate &d : {*start, *end})
+        if (d < first || d > last)
+            return QStringLiteral("The date %1 cannot be stored in the Kordavel: dates must lie "
+                                  "between 1970-01-01 and 2106-02-07.")
+                .arg(d.toString(kDateFormat));
+    s.dates = DateRange{*start, *end};
+    return std::nullopt;
+}
+
+std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standard)
+{
+    QStringList unknown;
+    for (const QString &key : o.keys())
+        if (std::find_if(std::begin(kKeys), std::end(kKeys),
+                         [&](const char *k) { return key == QLatin1String(k); }) == std::end(kKeys))
+            unknown.append(QLatin1Char('"') + key.left(40) + QLatin1Char('"'));
+    if (!unknown.isEmpty())
+        return QStringLiteral("The file holds %1, which a fleet standard does not have.")
+            .arg(unknown.join(QLatin1String(", ")));
+    if (o.value(QLatin1String("format")).toString() != QLatin1String(kFleetStandardFormat))
+        return QStringLiteral("The file is not a fleet standard: its \"format\" is not \"%1\".")
+            .arg(QLatin1String(kFleetStandardFormat));
+    if (wholeNumber(o.value(QLatin1String("version"))) != kFleetStandardVersion)
+        return QStringLiteral("The file is a fleet standard of a version this program does not "
+                              "read (it reads version %1).")
+            .arg(kFleetStandardVersion);
+    for (const char *required :
+         {"name", "downloads", "daysBack", "saveCardDownloadDate", "fileNameFormat"})
+        if (!o.contains(QLatin1String(required)))
+            return QStringLiteral("The file has no \"%1\".").arg(QLatin1String(required));
+
+    const QJsonValue name = o.value(QLatin1String("name"));
+    if (!name.isString())
+        return QStringLiteral("\"name\" must be a text.");
+    standard.name = name.toString().trimmed();
+    FleetSettings &s = standard.settings;
+    if (const std::optional<Problem> p = readDownloads(o.value(QLatin1String("downloads")), s))
+        return p;
+    const std::optional<qint64> days = wholeNumber(o.value(QLatin1String("daysBack")));
+    if (!days || *days < -kMaxDaysBack || *days > kMaxDaysBack)
+        return QStringLiteral("\"daysBack\" must be a whole number of days between %1 and %2.")
+            .arg(-kMaxDaysBack)
+            .arg(kMaxDaysBack);
+    s.daysBack = qint32(*days);
+    if (o.contains(QLatin1String("dates")))
+        if (const std::optional<Problem> p = readDates(o.value(QLatin1String("dates")), s))
+            return p;
+    const QJsonValue save = o.value(QLatin1String("saveCardDownloadDate"));
+    if (!save.isBool())
+        return QStringLiteral("\"saveCardDownloadDate\" must be true or false.");
+    s.saveCardDownloadDate = save.toBool();
+    const QString format = o.value(QLatin1String("fileNameFormat")).toString();
+    bool knownFormat = false;
+    for (int f = 0; f < kFileNameFormatCount; ++f) {
+        if (format == QLatin1String(kFormatKeys[f])) {
+            s.fileNameFormat = FileNameFormat(f);
+            knownFormat = true;
+        }
+    }
+    if (!knownFormat)
+        return QStringLiteral("\"fileNameFormat\" must be one of \"short-esm-crd\", "
+                              "\"european-ddd\", \"french-c1b-v1b\", \"spanish-tgd\" and "
+                              "\"duvado-rirozo-ddd\".");
+    return std::nullopt;
+}
+
+} // namespace
+
+DownloadBox boxOf(FleetDownload download)
+{
+    constexpr DownloadBox boxes[kFleetDownloadCount] = {
+        DownloadBox::Activities,    DownloadBox::EventsFaults, DownloadBox::DetailedSpeed,
+        DownloadBox::TechnicalData, DownloadBox::DriverCard,   DownloadBox::OtherVdoData,
+        DownloadBox::Speed168h,     DownloadBox::Speed4Hz,
+    };
+    return boxes[int(download)];
+}
+
+QString keyOf(FleetDownload download)
+{
+    return QLatin1String(kDownloadKeys[int(download)]);
+}
+
+QString keyOf(FileNameFormat format)
+{
+    return QLatin1String(kFormatKeys[int(format)]);
+}
+
+std::variant<FleetStandard, QString> parseFleetStandard(const QByteArray &json)
+{
+    if (json.size() > kMaxFleetStandardBytes)
+        return QStringLiteral("The file is too large to be a fleet standard.");
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        return QStringLiteral("The file is not valid JSON (%1 at byte %2).")
+            .arg(error.errorString())
+            .arg(error.offset);
+    if (!doc.isObject())
+        return QStringLiteral("The file is not a fleet standard: it holds no JSON object.");
+    FleetStandard standard;
+    if (const std::optional<Problem> p = readStandard(doc.object(), standard))
+        return *p;
+    return standard;
+}
+
+QByteArray fleetStandardFile(const FleetStandard &standard)
+{
+    const FleetSettings &s = standard.settings;
+    QJsonObject o;
+    o.insert(QLatin1String("format"), QLatin1String(kFleetStandardFormat));
+    o.insert(QLatin1String("version"), kFleetStandardVersion);
+    o.insert(QLatin1String("name"), standard.name);
+    QJsonArray downloads;
+    for (int d = 0; d < kFleetDownloadCount; ++d)
+        if (s.downloads[std::size_t(d)])
+            downloads.append(QLatin1String(kDownloadKeys[d]));
+    o.insert(QLatin1String("downloads"), downloads);
+    o.insert(QLatin1String("daysBack"), s.daysBack);
+    if (s.dates)
+        o.insert(QLatin1String("dates"),
+                 QJsonObject{{QLatin1String("start"), s.dates->start.toString(kDateFormat)},
+                             {QLatin1String("end"), s.dates->end.toString(kDateFormat)}});
+    o.insert(QLatin1String("saveCardDownloadDate"), s.saveCardDownloadDate);
+    o.insert(QLatin1String("fileNameFormat"), keyOf(s.fileNameFormat));
+    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+} // namespace kordavel
+
+namespace kordavel {
+
+std::variant<FleetStandard, QString> loadFleetStandard(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("The file cannot be read (%1).").arg(file.errorString());
+    // One byte more than a standard may have tells a file that is too large.
+    return parseFleetStandard(file.read(kMaxFleetStandardBytes + 1));
+}
+
+bool saveFleetStandard(const QString &path, const FleetStandard &standard, QString *problem)
+{
+    QSaveFile file(path);
+    const QByteArray content = fleetStandardFile(standard);
+    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
+        return true;
+    *problem = file.errorString();
+    return false;
+}
+
+} // namespace kordavel

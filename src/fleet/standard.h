@@ -1,0 +1,83 @@
+#pragma once
+
+#include "settings/settingcodes.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <variant>
+
+namespace kordavel {
+
+// The download requests a fleet standard may switch on, in the order of the
+// download page. The overview is always requested and is not among them.
+enum class FleetDownload {
+    Activities,
+    EventsFaults,
+    DetailedSpeed,
+    TechnicalData,
+    DriverCard,
+    VdoData,
+    DetailedSpeed168h,
+    Speed4Hz,
+};
+inline constexpr int kFleetDownloadCount = 8;
+
+// The download page's box for a request.
+DownloadBox boxOf(FleetDownload download);
+// The request's key in a standard file ("activities", "speed-4hz", ...).
+QString keyOf(FleetDownload download);
+// The file-name format's key in a standard file ("short-esm-crd", ...).
+QString keyOf(FileNameFormat format);
+
+struct DateRange
+{
+    QDate start;
+    QDate end; // never before start
+    bool operator==(const DateRange &) const = default;
+};
+
+// The settings a fleet wants on every device. The device model is the unit's
+// own hardware and never part of them.
+struct FleetSettings
+{
+    std::array<bool, kFleetDownloadCount> downloads{}; // by FleetDownload
+    qint32 daysBack = 0;            // whole days, -kMaxDaysBack..kMaxDaysBack; 0: since the last
+    std::optional<DateRange> dates; // none: the days back count
+    bool saveCardDownloadDate = false;
+    FileNameFormat fileNameFormat = FileNameFormat::ShortNames;
+
+    bool isOn(FleetDownload d) const { return downloads[std::size_t(d)]; }
+    void setOn(FleetDownload d, bool on) { downloads[std::size_t(d)] = on; }
+    bool operator==(const FleetSettings &) const = default;
+};
+
+struct FleetStandard
+{
+    QString name; // free text, shown to the user
+    FleetSettings settings;
+    bool operator==(const FleetStandard &) const = default;
+};
+
+// The standard file's identification.
+inline constexpr char kFleetStandardFormat[] = "kordavel-fleet-standard";
+inline constexpr int kFleetStandardVersion = 1;
+// A standard file larger than this is refused unread.
+inline constexpr qint64 kMaxFleetStandardBytes = 64 * 1024;
+
+// Reads a standard file (UTF-8 JSON). Returns the standard, or one plain
+// sentence naming what is wrong with the file.
+std::variant<FleetStandard, QString> parseFleetStandard(const QByteArray &json);
+// The standard as a file that parseFleetStandard reads back unchanged.
+QByteArray fleetStandardFile(const FleetStandard &standard);
+
+// Reads and parses the standard file at path; the sentence says what is wrong.
+std::variant<FleetStandard, QString> loadFleetStandard(const QString &path);
+// Writes the standard to path in one step (a crash leaves the old file);
+// false with the reason in problem.
+bool saveFleetStandard(const QString &path, const FleetStandard &standard, QString *problem);
+
+} // namespace kordavel
