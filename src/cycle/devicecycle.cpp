@@ -60,8 +60,16 @@ CycleReport DeviceCycle::tick()
     retryTakenUpDeletion();
 
     const FlowStep step = planTick(m_state, m_deviceCount);
-    if (step.deleteTakenUpFile)
+    if (step.deleteTakenUpFile) {
         deleteTakenUpConfiguration();
+        if (m_awaitingSuccess) {
+            RecordEntry back = *m_awaitingSuccess;
+            back.when = m_now();
+            back.event = RecordEvent::Success;
+            m_awaitingSuccess.reset();
+            record(report, back);
+        }
+    }
     report.add(step.actions);
     if (step.readDevice) {
         const ReadOutcome outcome = read(report);
@@ -69,6 +77,7 @@ CycleReport DeviceCycle::tick()
             planAfterRead(outcome, familyCodeOf(m_versionData), m_softwareVersion);
         report.add(after.actions);
         m_state = after.nextState;
+        addFleetSteps(report, m_state == FlowState::SettingsShown);
     } else {
         m_state = step.nextState;
     }
@@ -147,6 +156,7 @@ void DeviceCycle::identify(CycleReport &report, const Identification &id)
 ReadOutcome DeviceCycle::read(CycleReport &report)
 {
     m_clockEnabled = false;
+    m_compared.reset();
     if (!m_scan.deviceRoot)
         return missingVersionFile(report);
     const QString path = m_files.resolve(*m_scan.deviceRoot, QLatin1String(kVersionFilePath));
@@ -178,7 +188,11 @@ ReadOutcome DeviceCycle::read(CycleReport &report)
     report.add(show::LogRows{rows});
     // What the file shows is decoded before a wrong length rejects it: the
     // screen shows the identification, the days and cleared boxes meanwhile.
-    report.add(show::Settings{m_decoder.decode(m_versionData, a)});
+    const DecodedSettings decoded = m_decoder.decode(m_versionData, a);
+    report.add(show::Settings{decoded});
+    if (a.verdict == VersionVerdict::Accepted || a.verdict == VersionVerdict::ConfigNotAvailable)
+        m_compared =
+            ComparedDevice{capabilitiesOf(a.id.family, a.version), fleetSettingsOf(decoded)};
     if (a.verdict == VersionVerdict::ConfigNotAvailable) {
         // Old software publishes no settings; the file is kept.
         report.add(FlowAction::MessageConfigNotAvailable);
@@ -224,10 +238,11 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
     const QString root = *found.deviceRoot;
     // The file is built for the family the device's version file shows now.
     m_versionData = currentVersionData(root);
+    const QString familyCode = familyCodeOf(m_versionData);
     // The device keeps its byte until a file carrying the new one is in place.
     const int newConfigByte = configurationByte(screen, m_configByte, m_clockEnabled);
-    const BuildResult built = buildConfigurationFile(screen, familyCodeOf(m_versionData),
-                                                     m_softwareVersion, newConfigByte);
+    const BuildResult built =
+        buildConfigurationFile(screen, familyCode, m_softwareVersion, newConfigByte);
     bool written = false;
     if (built.status == BuildStatus::UnknownFamily) {
         report.add(show::Message{QLatin1String(kUnknownFamilyProblem)});
@@ -248,14 +263,87 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
         }
     }
     m_versionData = currentVersionData(root);
-    if (written)
+    if (written) {
         report.add(show::LogRows{{QStringLiteral("Configuration file created")}});
+        m_awaitingSuccess.reset();
+        if (!m_fleet.recordPath.isEmpty()) {
+            RecordEntry entry;
+            entry.when = m_now();
+            entry.driveLabel = volumeLabel(m_drives, root).trimmed();
+            entry.familyCode = familyCode;
+            entry.softwareVersion = m_softwareVersion;
+            entry.standardName = m_fleet.standard ? m_fleet.standard->name : QString();
+            entry.written = screen;
+            if (record(report, entry))
+                m_awaitingSuccess = entry;
+        }
+    }
     const FlowStep end = planConfigureEnd(written);
     report.add(end.actions);
     m_state = end.nextState;
     if (written) // the device waits to be unplugged
         report.add(show::SafeRemoval{root});
     return report;
+}
+
+show::FleetReport DeviceCycle::fleetReport() const
+{
+    show::FleetReport fleet;
+    if (!m_fleet.standard)
+        return fleet;
+    fleet.standardName = m_fleet.standard->name;
+    if (m_compared)
+        fleet.check =
+            checkAgainstStandard(*m_fleet.standard, m_compared->settings, m_compared->can);
+    return fleet;
+}
+
+void DeviceCycle::addFleetSteps(CycleReport &report, bool configurable)
+{
+    if (m_compared)
+        m_compared->configurable = configurable;
+    if (!m_fleet.standard)
+        return;
+    report.add(fleetReport());
+    // Only a device the flow goes on to configure takes the standard.
+    if (m_fleet.applyOnRead && m_compared && configurable)
+        report.add(show::Settings{settingsForStandard(*m_fleet.standard, m_compared->can)});
+}
+
+CycleReport DeviceCycle::setFleet(const FleetOptions &options)
+{
+    m_fleet = options;
+    if (m_fleet.recordPath.isEmpty())
+        m_awaitingSuccess.reset();
+    CycleReport report(CycleRequest::Fleet);
+    report.add(fleetReport());
+    return report;
+}
+
+CycleReport DeviceCycle::applyStandard()
+{
+    CycleReport report(CycleRequest::ApplyStandard);
+    if (!m_fleet.standard)
+        return report;
+    if (!m_compared || !m_compared->configurable) {
+        report.add(show::Message{QStringLiteral(
+            "Plug in a Kordavel that can be configured first: the standard is applied to "
+            "the settings the device can hold.")});
+        return report;
+    }
+    report.add(show::Settings{settingsForStandard(*m_fleet.standard, m_compared->can)});
+    return report;
+}
+
+bool DeviceCycle::record(CycleReport &report, const RecordEntry &entry)
+{
+    QString problem;
+    if (appendToRecord(m_fleet.recordPath, entry, &problem))
+        return true;
+    report.add(
+        show::Message{QStringLiteral("This Configure could not be added to the record %1 (%2).")
+                          .arg(m_fleet.recordPath, problem)});
+    return false;
 }
 
 void DeviceCycle::deleteTakenUpConfiguration()

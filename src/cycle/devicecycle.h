@@ -3,21 +3,34 @@
 #include "cycle/flow.h"
 #include "cycle/report.h"
 #include "device/drivescan.h"
+#include "fleet/fleetcheck.h"
+#include "fleet/record.h"
 #include "platform/pause.h"
 #include "settings/settingsdecoder.h"
 #include "settings/versionfile.h"
 #include "writer/hexfile.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace kordavel {
 
 class Drives;
 class Files;
+
+// The fleet features in use; all off by default, and then the cycle reports
+// nothing of them and writes no record.
+struct FleetOptions
+{
+    std::optional<FleetStandard> standard; // checked on every read
+    bool applyOnRead = false;              // put on the screen after every read
+    QString recordPath;                    // where every Configure is recorded; empty: nowhere
+};
 
 // The plug/unplug cycle of one device: finds it on the drives, reads its
 // settings, writes a new configuration onto it and follows the user's unplug
@@ -41,6 +54,13 @@ public:
     // nothing failed after all). The reason is shown until a tick starts at
     // another stage of the flow than the one it failed at.
     CycleReport noteMediaProblem(const QString &reason);
+    // Makes these fleet features the ones in use; the report shows how the
+    // device read last compares with the standard.
+    CycleReport setFleet(const FleetOptions &options);
+    // Puts the standard on the screen, as far as the device read last holds it.
+    CycleReport applyStandard();
+    // Where the record's rows take their time from (the system's clock by default).
+    void setRecordClock(std::function<QDateTime()> now) { m_now = std::move(now); }
     // Asks a running request to end soon: its waits for the device end at
     // once, and a file in use is not tried again. A call into the system that
     // is stuck still returns only when the system lets it. Later requests run
@@ -69,6 +89,9 @@ private:
     void deleteTakenUpConfiguration();
     void retryTakenUpDeletion();
     show::MediaNotice mediaNotice() const;
+    show::FleetReport fleetReport() const;
+    void addFleetSteps(CycleReport &report, bool configurable);
+    bool record(CycleReport &report, const RecordEntry &entry);
 
     Drives &m_drives;
     Files &m_files;
@@ -86,6 +109,18 @@ private:
     QString m_mediaProblem;          // why the last mount or removal failed
     FlowState m_mediaProblemState{}; // the flow's stage when it failed
     Pause m_pause;                   // every wait of a request; stopped by requestStop()
+
+    // The device read last, as the fleet check sees it.
+    struct ComparedDevice
+    {
+        DeviceCapabilities can;
+        FleetSettings settings;
+        bool configurable = false; // the flow goes on to Configure with it
+    };
+    FleetOptions m_fleet;
+    std::optional<ComparedDevice> m_compared;
+    std::optional<RecordEntry> m_awaitingSuccess; // recorded as written; its device is not back yet
+    std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTime(); };
 };
 
 } // namespace kordavel

@@ -31,6 +31,16 @@ void InlineExecutor::requestMediaProblem(const QString &reason)
     Q_EMIT reported(m_cycle.noteMediaProblem(reason));
 }
 
+void InlineExecutor::requestFleet(const FleetOptions &options)
+{
+    Q_EMIT reported(m_cycle.setFleet(options));
+}
+
+void InlineExecutor::requestApplyStandard()
+{
+    Q_EMIT reported(m_cycle.applyStandard());
+}
+
 WorkerExecutor::WorkerExecutor(Drives &drives, Files &files, QObject *parent)
     : CycleExecutor(parent), m_cycle(drives, files), m_thread(QThread::create([this] { work(); }))
 {
@@ -46,22 +56,32 @@ WorkerExecutor::~WorkerExecutor()
 
 void WorkerExecutor::requestTick()
 {
-    post({CycleRequest::Tick, {}, {}});
+    post({CycleRequest::Tick, {}, {}, {}});
 }
 
 void WorkerExecutor::requestConfigure(const ScreenSettings &screen)
 {
-    post({CycleRequest::Configure, screen, {}});
+    post({CycleRequest::Configure, screen, {}, {}});
 }
 
 void WorkerExecutor::requestRestart()
 {
-    post({CycleRequest::Restart, {}, {}});
+    post({CycleRequest::Restart, {}, {}, {}});
 }
 
 void WorkerExecutor::requestMediaProblem(const QString &reason)
 {
-    post({CycleRequest::MediaProblem, {}, reason});
+    post({CycleRequest::MediaProblem, {}, reason, {}});
+}
+
+void WorkerExecutor::requestFleet(const FleetOptions &options)
+{
+    post({CycleRequest::Fleet, {}, {}, options});
+}
+
+void WorkerExecutor::requestApplyStandard()
+{
+    post({CycleRequest::ApplyStandard, {}, {}, {}});
 }
 
 void WorkerExecutor::post(Request request)
@@ -114,6 +134,10 @@ CycleReport WorkerExecutor::run(const Request &request)
         return m_cycle.restart();
     case CycleRequest::MediaProblem:
         return m_cycle.noteMediaProblem(request.reason);
+    case CycleRequest::Fleet:
+        return m_cycle.setFleet(request.fleet);
+    case CycleRequest::ApplyStandard:
+        return m_cycle.applyStandard();
     }
     return {};
 }

@@ -28,6 +28,9 @@ public:
     // Mounting or safely removing a medium failed for reason (empty: no
     // longer); see DeviceCycle::noteMediaProblem.
     virtual void requestMediaProblem(const QString &reason) = 0;
+    // The fleet features in use from now on; see DeviceCycle::setFleet.
+    virtual void requestFleet(const FleetOptions &options) = 0;
+    virtual void requestApplyStandard() = 0;
 
 Q_SIGNALS:
     void reported(const kordavel::CycleReport &report);
@@ -46,8 +49,11 @@ public:
     void requestConfigure(const ScreenSettings &screen) override;
     void requestRestart() override;
     void requestMediaProblem(const QString &reason) override;
+    void requestFleet(const FleetOptions &options) override;
+    void requestApplyStandard() override;
 
     const DeviceCycle &cycle() const { return m_cycle; }
+    DeviceCycle &cycle() { return m_cycle; }
 
 private:
     DeviceCycle m_cycle;
@@ -74,6 +80,8 @@ public:
     void requestConfigure(const ScreenSettings &screen) override;
     void requestRestart() override;
     void requestMediaProblem(const QString &reason) override;
+    void requestFleet(const FleetOptions &options) override;
+    void requestApplyStandard() override;
 
     // Drops the waiting requests, asks the running one to end (its waits end at
     // once) and waits up to budgetMs milliseconds (-1: without limit) for the
@@ -88,6 +96,7 @@ private:
         CycleRequest kind = CycleRequest::Tick;
         ScreenSettings screen;
         QString reason;
+        FleetOptions fleet;
     };
 
     void post(Request request);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cycle/flow.h"
+#include "fleet/fleetcheck.h"
 #include "settings/settingsdecoder.h"
 
 #include <QString>
@@ -60,14 +61,21 @@ struct SafeRemoval
 {
     QString root;
 };
+// The fleet strip: the active standard and how the device read last
+// compares with it.
+struct FleetReport
+{
+    std::optional<QString> standardName; // nullopt: no standard is active, the strip goes
+    std::optional<FleetCheck> check;     // nullopt: no device compared since it became active
+};
 } // namespace show
 
-using ReportStep =
-    std::variant<FlowAction, show::StateNumber, show::DriveLog, show::LogRows, show::MediaNotice,
-                 show::VersionLabel, show::Settings, show::Message, show::SafeRemoval>;
+using ReportStep = std::variant<FlowAction, show::StateNumber, show::DriveLog, show::LogRows,
+                                show::MediaNotice, show::VersionLabel, show::Settings,
+                                show::Message, show::SafeRemoval, show::FleetReport>;
 
 // The requests the window makes of the cycle.
-enum class CycleRequest { Tick, Configure, Restart, MediaProblem };
+enum class CycleRequest { Tick, Configure, Restart, MediaProblem, Fleet, ApplyStandard };
 
 // What one request to the cycle gives the window to show, in order.
 struct CycleReport

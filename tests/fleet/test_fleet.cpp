@@ -1,0 +1,446 @@
+// The fleet standard without a window: its file, what each kind of device can
+// hold of it, the check on every read, and the record of every Configure as
+// the cycle keeps it.
+#include "coresupport.h"
+#include "cycle/devicecycle.h"
+#include "fleet/fleetcheck.h"
+#include "fleet/record.h"
+#include "fleet/standard.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace kordavel;
+using namespace kordavel::test;
+
+namespace {
+
+using D = FleetDownload;
+
+FleetStandard everythingOn()
+{
+    FleetStandard s{QStringLiteral("All of it"), {}};
+    s.settings.downloads.fill(true);
+    s.settings.daysBack = 28;
+    s.settings.dates = DateRange{QDate(2024, 1, 1), QDate(2024, 12, 31)};
+    s.settings.saveCardDownloadDate = true;
+    s.settings.fileNameFormat = FileNameFormat::French;
+    return s;
+}
+
+FleetStandard parsed(const QByteArray &json)
+{
+    const auto result = parseFleetStandard(json);
+    if (const QString *problem = std::get_if<QString>(&result))
+        ADD_FAILURE() << problem->toStdString();
+    return std::holds_alternative<FleetStandard>(result) ? std::get<FleetStandard>(result)
+                                                         : FleetStandard{};
+}
+
+// The devices of every layout, as their version files describe them.
+struct DeviceKind
+{
+    const char *name;
+    QByteArray versionFile;
+};
+std::vector<DeviceKind> everyKindOfDevice()
+{
+    return {
+        {"TQ 8 (no settings)", versionFile("TQ000008HEX", 21)},
+        {"TQ 20 (layout A)", versionFile("TQ000020HEX", 21,
+                                         {{11, QByteArray::fromHex("0024EA00")},
+                                          {16, QByteArray::fromHex("010203FF")}})},
+        {"TQ 30 (layout B)",
+         versionFile("TQ000030HEX", 25, {{16, QByteArray::fromHex("010211FFFF")}, {24, "\xBF"}})},
+        {"TQ 40 (layout C)", versionFile("TQ000040HEX", 80,
+                                         {{16, QByteArray::fromHex("0102FF")},
+                                          {31, "\xB5"},
+                                          {32, QByteArray::fromHex("011219FFFF")}})},
+        {"TQ 54 (layout C)", exampleLayoutC()},
+        {"CR 54", versionFile("CR000054HEX", 80, {{31, "\xFD"}})},
+    };
+}
+
+struct ReadDevice
+{
+    DecodedSettings decoded;
+    DeviceCapabilities can;
+};
+ReadDevice readDevice(const QByteArray &file)
+{
+    const VersionAssessment a = assessVersionFile(file, 0);
+    SettingsDecoder decoder;
+    return {decoder.decode(file, a), capabilitiesOf(a.id.family, a.version)};
+}
+
+QStringList itemsOf(const FleetCheck &check, CheckItemKind kind)
+{
+    QStringList texts;
+    for (const CheckItem &i : check.items)
+        if (i.kind == kind)
+            texts.append(i.text);
+    return texts;
+}
+
+// The record's rows as cells, header first.
+QList<QStringList> recordRows(const QString &path)
+{
+    const QByteArray bytes = readAll(path);
+    EXPECT_TRUE(bytes.startsWith("\xFF\xFE")) << "UTF-16LE with its byte-order mark";
+    const QString text(reinterpret_cast<const QChar *>(bytes.constData() + 2),
+                       (bytes.size() - 2) / 2);
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n")));
+    QList<QStringList> rows;
+    for (const QString &line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+        rows.append(line.split(QLatin1Char('\t')));
+    return rows;
+}
+
+} // namespace
+
+TEST(FleetStandardFile, EveryStandardReadsBackAsWritten)
+{
+    FleetStandard none{QStringLiteral("Nothing but the overview"), {}};
+    none.settings.daysBack = -24855;
+    FleetStandard one = everythingOn();
+    one.name = QStringLiteral("Dépôt Nord \"A\" / Ελλάδα");
+    for (int f = 0; f < kFileNameFormatCount; ++f) {
+        for (const FleetStandard &base : {none, one}) {
+            FleetStandard s = base;
+            s.settings.fileNameFormat = FileNameFormat(f);
+            EXPECT_EQ(parsed(fleetStandardFile(s)), s) << fleetStandardFile(s).toStdString();
+        }
+    }
+    // The documented example is a standard, as documented.
+    const QString doc = QString::fromUtf8(readAll(KORDAVEL_DOCS_DIR "/fleet-standard.md"));
+    const QRegularExpressionMatch example =
+        QRegularExpression(QStringLiteral("```json\\n(.*?)```"),
+                           QRegularExpression::DotMatchesEverythingOption)
+            .match(doc);
+    ASSERT_TRUE(example.hasMatch());
+    const FleetStandard documented = parsed(example.captured(1).toUtf8());
+    EXPECT_EQ(documented.name, QStringLiteral("North depot"));
+    EXPECT_EQ(documented.settings.daysBack, 28);
+    EXPECT_TRUE(documented.settings.isOn(D::VdoData));
+    EXPECT_FALSE(documented.settings.isOn(D::DetailedSpeed168h));
+    EXPECT_EQ(documented.settings.fileNameFormat, FileNameFormat::European);
+}
+
+TEST(FleetStandardFile, ABadFileIsRefusedWithOneSentenceNamingTheProblem)
+{
+    const QByteArray good = fleetStandardFile(everythingOn());
+    // The good file with one key's value replaced.
+    auto with = [&](const char *key, const char *json) {
+        QJsonObject o = QJsonDocument::fromJson(good).object();
+        o.insert(QLatin1String(key),
+                 QJsonDocument::fromJson(QByteArray("[") + json + "]").array().at(0));
+        return QJsonDocument(o).toJson();
+    };
+    const struct
+    {
+        QByteArray file;
+        const char *says;
+    } cases[] = {
+        {"not json at all", "not valid JSON"},
+        {"[1, 2]", "no JSON object"},
+        {with("format", "\"something-else\""), "\"format\" is not \"kordavel-fleet-standard\""},
+        {with("version", "2"), "reads version 1"},
+        {QByteArray(good).replace("\"name\"", "\"colour\": 1, \"tint\": 2, \"name\""),
+         "\"colour\", \"tint\", which a fleet standard does not have"},
+        {with("daysBack", "24856"), "between -24855 and 24855"},
+        {with("daysBack", "1.5"), "whole number"},
+        {with("dates", "{\"start\": \"2024-12-31\", \"end\": \"2024-01-01\"}"),
+         "end date 2024-01-01 lies before the start date 2024-12-31"},
+        {with("dates", "{\"start\": \"2024-1-1\", \"end\": \"2024-02-01\"}"), "YYYY-MM-DD"},
+        {with("dates", "{\"start\": \"1969-12-31\", \"end\": \"2024-02-01\"}"),
+         "between 1970-01-01 and 2106-02-07"},
+        {with("downloads", "[\"activities\", \"tea\"]"), "\"tea\" in \"downloads\""},
+        {with("fileNameFormat", "\"european\""), "\"fileNameFormat\" must be one of"},
+        {with("saveCardDownloadDate", "\"yes\""), "true or false"},
+        {QByteArray(good).replace("\"daysBack\"", "\"unused\""), "\"unused\""},
+        {"{\"format\": \"kordavel-fleet-standard\", \"version\": 1}", "has no \"name\""},
+        {QByteArray(70000, ' ') + good, "too large"},
+    };
+    for (const auto &c : cases) {
+        const auto result = parseFleetStandard(c.file);
+        ASSERT_TRUE(std::holds_alternative<QString>(result)) << c.says;
+        const QString sentence = std::get<QString>(result);
+        EXPECT_TRUE(sentence.contains(QLatin1String(c.says))) << sentence.toStdString();
+        EXPECT_FALSE(sentence.contains(QLatin1Char('\n'))) << "one sentence";
+    }
+}
+
+// Each kind of device against a standard that asks for everything: what it
+// cannot hold is named, never counted as a difference; a standard made from
+// its own settings matches it, through the file and back.
+TEST(FleetCheck, EachKindOfDeviceIsComparedOverWhatItCanHold)
+{
+    const struct
+    {
+        const char *device;
+        FleetVerdict verdict;
+        QStringList notSupported;
+        bool notReported;
+    } expected[] = {
+        {"TQ 8 (no settings)", FleetVerdict::NotComparable, {}, false},
+        {"TQ 20 (layout A)",
+         FleetVerdict::Differs,
+         {"Other VDO Specific Data", "168h Detailed Speed", "4Hz Data", "Start and end dates",
+          "File names French (C1B/V1B)"},
+         true},
+        {"TQ 30 (layout B)",
+         FleetVerdict::Differs,
+         {"168h Detailed Speed", "Start and end dates"},
+         false},
+        {"TQ 40 (layout C)", FleetVerdict::Differs, {"Start and end dates"}, false},
+        {"TQ 54 (layout C)", FleetVerdict::Differs, {}, false},
+        {"CR 54",
+         FleetVerdict::Differs,
+         {"Daily Activity Records", "Events & Faults", "Detailed Speed (24h)", "Technical Data",
+          "Driver Card in VU", "Other VDO Specific Data", "168h Detailed Speed", "4Hz Data",
+          "Days back", "Start and end dates"},
+         false},
+    };
+    const std::vector<DeviceKind> devices = everyKindOfDevice();
+    ASSERT_EQ(devices.size(), std::size(expected));
+    for (std::size_t i = 0; i < devices.size(); ++i) {
+        SCOPED_TRACE(devices[i].name);
+        const ReadDevice read = readDevice(devices[i].versionFile);
+        const FleetSettings own = fleetSettingsOf(read.decoded);
+        const FleetCheck check = checkAgainstStandard(everythingOn(), own, read.can);
+        EXPECT_EQ(check.verdict, expected[i].verdict) << check.summary.toStdString();
+        QStringList notSupported = itemsOf(check, CheckItemKind::NotSupported);
+        for (QString &t : notSupported)
+            t.remove(QStringLiteral(": not supported by this device"));
+        EXPECT_EQ(notSupported, expected[i].notSupported);
+        EXPECT_EQ(itemsOf(check, CheckItemKind::NotReported).size(),
+                  expected[i].notReported ? 1 : 0);
+        for (const QString &d : itemsOf(check, CheckItemKind::Difference))
+            EXPECT_TRUE(d.contains(QStringLiteral(" on the device, "))) << d.toStdString();
+
+        const FleetStandard ownStandard = parsed(fleetStandardFile({QStringLiteral("own"), own}));
+        const FleetCheck self = checkAgainstStandard(ownStandard, own, read.can);
+        if (read.can.publishesSettings) {
+            EXPECT_EQ(self.verdict, FleetVerdict::Matches)
+                << itemsOf(self, CheckItemKind::Difference).join('|').toStdString();
+        }
+    }
+}
+
+TEST(FleetCheck, DifferencesAreSaidInPlainWords)
+{
+    const ReadDevice tq54 = readDevice(exampleLayoutC());
+    FleetStandard standard{QStringLiteral("North"), fleetSettingsOf(tq54.decoded)};
+    standard.settings.daysBack = 28;
+    standard.settings.setOn(D::TechnicalData, false);
+    standard.settings.dates.reset();
+    standard.settings.fileNameFormat = FileNameFormat::Spanish;
+    const FleetCheck check =
+        checkAgainstStandard(standard, fleetSettingsOf(tq54.decoded), tq54.can);
+    EXPECT_EQ(check.summary,
+              "This device differs from the fleet standard \"North\" in 4 settings:");
+    EXPECT_EQ(itemsOf(check, CheckItemKind::Difference),
+              (QStringList{"Technical Data: on on the device, off in the standard",
+                           "Days back: 92 on the device, 28 in the standard",
+                           "Start and end dates: 2020-01-01 to 2020-02-01 on the device, none in "
+                           "the standard",
+                           "File names: European/VDO (DDD) on the device, Spanish (TGD) in the "
+                           "standard"}));
+    EXPECT_TRUE(fleetReportText(standard.name, check)
+                    .startsWith("This device differs from the fleet standard \"North\" in 4 "
+                                "settings:\n\u2022 Technical Data: on on the device, off"));
+}
+
+// Up to software 35 one code stands for the VDO data and the 4 Hz data: a
+// standard that keeps them apart is told so, never shown a difference that
+// cannot go away, and applying it sets the VDO box only (the screen's rule
+// carries the other).
+TEST(FleetCheck, TiedBoxesAreNamedNotCountedAndAppliedThroughTheVdoBox)
+{
+    const ReadDevice tq30 = readDevice(everyKindOfDevice()[2].versionFile);
+    ASSERT_TRUE(tq30.can.vdoAnd4HzTied);
+    FleetStandard standard{QStringLiteral("Tied"), fleetSettingsOf(tq30.decoded)};
+    ASSERT_TRUE(standard.settings.isOn(D::VdoData)) << "the device asks for code 11";
+    standard.settings.setOn(D::Speed4Hz, false);
+    const FleetCheck check =
+        checkAgainstStandard(standard, fleetSettingsOf(tq30.decoded), tq30.can);
+    EXPECT_EQ(check.verdict, FleetVerdict::Matches);
+    EXPECT_EQ(itemsOf(check, CheckItemKind::Tied),
+              QStringList{"4Hz Data goes with Other VDO Specific Data on this device: it is on as "
+                          "the VDO data is"});
+    const DecodedSettings applied = settingsForStandard(standard, tq30.can);
+    EXPECT_EQ(applied.box(DownloadBox::OtherVdoData).checked, true);
+    EXPECT_FALSE(applied.box(DownloadBox::Speed4Hz).checked.has_value());
+    EXPECT_FALSE(applied.box(DownloadBox::Speed168h).checked.has_value()) << "not held: as read";
+    EXPECT_FALSE(applied.box(DownloadBox::UseDates).checked.has_value());
+    EXPECT_FALSE(applied.kordavelPlus.has_value()) << "the model is the device's own";
+}
+
+// The cycle with a standard: the check after every read, the standard applied
+// when asked, and a row in the record for each file written and each device
+// back with "Success!". Nothing of it without a standard.
+// A medium whose write-protect switch can be set.
+class WriteProtectable : public SystemFilesPassThrough
+{
+public:
+    FileResult createDurable(const QString &p, const QByteArray &data) override
+    {
+        if (refuse)
+            return {FileProblem::WriteProtected, QStringLiteral("write-protected")};
+        return SystemFilesPassThrough::createDurable(p, data);
+    }
+    bool refuse = false;
+};
+
+class FleetCycle : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        cycle.setRecordClock(
+            [] { return QDateTime(QDate(2026, 12, 8), QTime(9, 30), Qt::OffsetFromUTC, 3600); });
+    }
+    void plug() { drives.entries.append({dev.root(), KindRemovable, label}); }
+    void unplug() { drives.entries.clear(); }
+    ScreenSettings screen() const
+    {
+        ScreenSettings s;
+        s.daysBack = QStringLiteral("28");
+        s.setChecked(DownloadBox::Activities, true);
+        s.fileNameFormat = int(FileNameFormat::European);
+        return s;
+    }
+
+    QString label = QStringLiteral("=1+1");
+    FakeDrives drives;
+    WriteProtectable files;
+    DeviceCycle cycle{drives, files};
+    DeviceDir dev{exampleLayoutC()};
+    QTemporaryDir data;
+    const QString recordPath = data.filePath(QStringLiteral("record/configure-record.csv"));
+};
+
+TEST_F(FleetCycle, WithoutAStandardNothingIsReportedOrRecorded)
+{
+    plug();
+    const CycleReport read = cycle.tick();
+    EXPECT_TRUE(stepsOf<show::FleetReport>(read).empty());
+    const CycleReport configured = cycle.configure(screen());
+    ASSERT_EQ(cycle.state(), FlowState::WaitingForUnplug);
+    EXPECT_TRUE(stepsOf<show::FleetReport>(configured).empty());
+    EXPECT_FALSE(QFile::exists(recordPath));
+}
+
+TEST_F(FleetCycle, EveryReadIsCheckedAndTheStandardAppliedWhereTheFlowConfigures)
+{
+    FleetStandard standard{QStringLiteral("North"), {}};
+    standard.settings.daysBack = 28;
+    const CycleReport chosen = cycle.setFleet({standard, true, QString()});
+    ASSERT_EQ(stepsOf<show::FleetReport>(chosen).size(), 1u);
+    EXPECT_EQ(lastOf<show::FleetReport>(chosen)->standardName, "North");
+    EXPECT_FALSE(lastOf<show::FleetReport>(chosen)->check) << "no device read yet";
+
+    plug();
+    const CycleReport read = cycle.tick();
+    const std::optional<show::FleetReport> fleet = lastOf<show::FleetReport>(read);
+    ASSERT_TRUE(fleet && fleet->check);
+    EXPECT_EQ(fleet->check->verdict, FleetVerdict::Differs);
+    // The device's own settings first, then the standard's over them.
+    const std::vector<show::Settings> shown = stepsOf<show::Settings>(read);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].settings.daysBack, " 92");
+    EXPECT_EQ(shown[1].settings.daysBack, " 28");
+    EXPECT_EQ(stepsOf<show::FleetReport>(cycle.tick()).size(), 0u) << "only a read reports it";
+
+    // A CR unit is compared only.
+    unplug();
+    cycle.tick();
+    dev.setVersionFile(versionFile("CR000054HEX", 80, {{31, "\xA5"}}));
+    plug();
+    const CycleReport cr = cycle.tick();
+    EXPECT_EQ(stepsOf<show::Settings>(cr).size(), 1u);
+    ASSERT_TRUE(lastOf<show::FleetReport>(cr)->check);
+    EXPECT_EQ(messagesOf(cycle.applyStandard()).size(), 1) << "asked to apply, it says why not";
+
+    const CycleReport dropped = cycle.setFleet({});
+    EXPECT_FALSE(lastOf<show::FleetReport>(dropped)->standardName) << "the strip goes";
+}
+
+TEST_F(FleetCycle, TheRecordHoldsARowForEachFileWrittenAndEachSuccessOnly)
+{
+    cycle.setFleet({FleetStandard{QStringLiteral("North"), {}}, false, recordPath});
+    plug();
+    cycle.tick();
+    cycle.configure(screen());
+    cycle.configure(screen()); // written again, over the first
+    unplug();
+    cycle.tick();
+    plug();
+    const CycleReport back = cycle.tick();
+    ASSERT_TRUE(has(back, FlowAction::MessageSuccess));
+    // Configure on a write-protected medium writes nothing: no row.
+    unplug();
+    cycle.tick();
+    plug();
+    cycle.tick();
+    files.refuse = true;
+    const CycleReport refused = cycle.configure(screen());
+    ASSERT_NE(cycle.state(), FlowState::WaitingForUnplug)
+        << messagesOf(refused).join('|').toStdString();
+
+    const QList<QStringList> rows = recordRows(recordPath);
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_EQ(rows[0], recordHeader());
+    const QStringList expected{"2026-12-08T09:30:00+01:00",
+                               "file written",
+                               "'=1+1",
+                               "TQ",
+                               "54",
+                               "North",
+                               "activities",
+                               "28",
+                               "",
+                               "",
+                               "no",
+                               "european-ddd",
+                               "Kordavel"};
+    EXPECT_EQ(rows[1], expected) << "the label stays text";
+    EXPECT_EQ(rows[2], expected);
+    QStringList success = expected;
+    success[1] = QStringLiteral("success");
+    EXPECT_EQ(rows[3], success);
+}
+
+TEST(FleetRecord, ARowCutOffLeavesTheRowsBeforeItAndAForeignFileIsLeftAlone)
+{
+    RecordEntry entry;
+    entry.when = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);
+    entry.driveLabel = QStringLiteral("@SUM(A1) \"quoted\"");
+    entry.written.daysBack = QStringLiteral("-7");
+    const QByteArray one = recordWithEntry({}, entry);
+    const QByteArray two = recordWithEntry(one, entry);
+    // A crash in the middle of the next row: the half row goes, the rest stays.
+    const QByteArray cut = two + two.mid(one.size(), 20);
+    const QByteArray repaired = recordWithEntry(cut, entry);
+    EXPECT_EQ(repaired, recordWithEntry(two, entry));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("r.csv"));
+    writeFile(path, cut);
+    QString problem;
+    ASSERT_TRUE(appendToRecord(path, entry, &problem)) << problem.toStdString();
+    const QList<QStringList> rows = recordRows(path);
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_EQ(rows[3][2], "\"'@SUM(A1) \"\"quoted\"\"\"") << "neutralised, then quoted";
+    EXPECT_EQ(rows[3][7], "'-7");
+
+    writeFile(path, "Somebody's own notes\n");
+    EXPECT_FALSE(appendToRecord(path, entry, &problem));
+    EXPECT_EQ(readAll(path), "Somebody's own notes\n");
+}
