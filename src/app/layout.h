@@ -20,6 +20,8 @@ struct ControlGeometry
 
 inline constexpr ControlGeometry kMainWindowLayout[] = {
     {"helpButton", "mainWindow", 4200, 120, 495, 495},
+    // The fleet menu's button, in the gap beside the help button and as high.
+    {"fleetButton", "mainWindow", 3870, 50, 315, 495},
     {"modelFrame", "mainWindow", 5160, 0, 3975, 495},
     {"fileNamePageButton", "mainWindow", 2400, 120, 1455, 450},
     {"downloadPageButton", "mainWindow", 480, 120, 1815, 450},
@@ -99,6 +101,8 @@ inline constexpr int kNarrowWidthTwips = 4800;
 inline constexpr int kWideClientWidthTwips = 9570;
 // Distance of the window's top-left corner from the screen's.
 inline constexpr int kWindowPosTwips = 100;
+// Height of the strip the window grows by while a fleet standard is active.
+inline constexpr int kFleetStripTwips = 1500;
 // The help button sits higher than its place in the table.
 inline constexpr int kHelpButtonTopTwips = 50;
 

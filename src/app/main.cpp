@@ -1,7 +1,9 @@
+#include "commandline.h"
 #include "cycle/executor.h"
 #include "drives_table.h"
 #include "mainwindow.h"
 #include "platform/clock.h"
+#include "platform/desktop.h"
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/media.h"
@@ -9,6 +11,8 @@
 #include "platform/program.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 namespace {
 
@@ -27,13 +31,57 @@ std::unique_ptr<kordavel::Drives> makeDrives()
     return kordavel::makeOsDrives();
 }
 
+const QString kProgramName = QStringLiteral("kordavel-config");
+
+// What the command line asks for, read before the window toolkit starts, so
+// that --help and a wrong argument need no display and never show a box.
+kordavel::CommandLine readCommandLine(int argc, char *argv[])
+{
+    QStringList arguments;
+    {
+        // The arguments as the system passed them (on Windows in full Unicode).
+        const QCoreApplication probe(argc, argv);
+        arguments = QCoreApplication::arguments();
+    }
+    const kordavel::ProgramVersion v = kordavel::programVersion();
+    const QString version = QStringLiteral("%1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision);
+    return kordavel::parseCommandLine(arguments, version);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    using kordavel::CommandLine;
+    using kordavel::ConsoleStream;
+    const CommandLine line = readCommandLine(argc, argv);
+    switch (line.action) {
+    case CommandLine::Action::ShowHelp:
+    case CommandLine::Action::ShowVersion:
+        kordavel::writeToConsole(line.text, ConsoleStream::Output);
+        return 0;
+    case CommandLine::Action::Refuse:
+        kordavel::writeToConsole(line.text, ConsoleStream::Error);
+        return kordavel::kBadUsageStatus;
+    case CommandLine::Action::Run:
+        break;
+    }
+    std::optional<kordavel::FleetStandard> standard;
+    if (!line.standardPath.isEmpty()) {
+        auto loaded = kordavel::loadFleetStandard(line.standardPath);
+        if (const QString *problem = std::get_if<QString>(&loaded)) {
+            kordavel::writeToConsole(
+                QStringLiteral("%1: %2: %3\n")
+                    .arg(kProgramName, QDir::toNativeSeparators(line.standardPath), *problem),
+                ConsoleStream::Error);
+            return kordavel::kBadUsageStatus;
+        }
+        standard = std::get<kordavel::FleetStandard>(loaded);
+    }
+
     QApplication app(argc, argv);
     // No display name: the toolkit would append it to every window caption.
-    QApplication::setApplicationName(QStringLiteral("kordavel-config"));
+    QApplication::setApplicationName(kProgramName);
 
     const std::unique_ptr<kordavel::Drives> drives = makeDrives();
     kordavel::WorkerExecutor executor(*drives, kordavel::systemFiles());
@@ -45,6 +93,14 @@ int main(int argc, char *argv[])
     const std::unique_ptr<kordavel::MediaService> media = kordavel::makeMediaService();
     platform.media = media.get();
     platform.programFolder = kordavel::programFolder();
+    platform.desktop = &kordavel::systemDesktop();
+    platform.fleetSettingsFile =
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+        QStringLiteral("/fleet.ini");
+    platform.recordFile = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                          QStringLiteral("/configure-record.csv");
+    platform.standardForThisRun = standard;
+    platform.applyStandardForThisRun = line.applyStandard;
 
     int status = 0;
     {

@@ -14,6 +14,7 @@
 #include <QDateEdit>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QWindow>
@@ -54,7 +55,9 @@ MainWindow::MainWindow(const Platform &platform, QWidget *parent) : QWidget(pare
     connectMediaService();
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::onFocusWindowChanged);
 
+    buildFleetMenu();
     loadStartupState();
+    startFleet();
     m_pollTimer->start();
     // The icon and the device picture (which the short window does not show)
     // take about as long to draw as all the controls take to build; they are
@@ -210,6 +213,12 @@ void MainWindow::applyOuterSize()
     QSize client = clientSizeForOuterTwips(*this, m_outerWidthTwips, m_outerHeightTwips);
     if (m_outerWidthTwips <= 0)
         client.setWidth(twipsToPixels(kWideClientWidthTwips));
+    // The fleet strip lies below everything else, across the whole window.
+    if (m_fleetStripShown) {
+        const int strip = twipsToPixels(kFleetStripTwips);
+        m_controls.fleetReport->setGeometry(0, client.height(), client.width(), strip);
+        client.rheight() += strip;
+    }
     setFixedSize(client);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "arrows.h"
+#include "cycle/devicecycle.h"
 #include "cycle/report.h"
 #include "help/helpwindow.h"
 #include "settingscontrols.h"
@@ -10,6 +11,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QAction;
 class QTimer;
 class QWindow;
 
@@ -17,6 +19,7 @@ namespace kordavel {
 
 class Clock;
 class CycleExecutor;
+class Desktop;
 class Files;
 class MediaService;
 class MessageBox;
@@ -33,6 +36,14 @@ struct Platform
     // systems that mount media themselves.
     MediaService *media = nullptr;
     QString programFolder;
+
+    // The fleet features. Without a settings file they keep nothing and
+    // start with nothing remembered.
+    Desktop *desktop = nullptr; // file dialogs, opening the record
+    QString fleetSettingsFile;  // INI in the user's configuration folder
+    QString recordFile;         // the record of every Configure, in the user's data folder
+    std::optional<FleetStandard> standardForThisRun; // from the command line; not remembered
+    bool applyStandardForThisRun = false;
 };
 
 // Caption of every message box; the window itself is captioned kWindowCaption.
@@ -89,6 +100,14 @@ private Q_SLOTS:
     // Shows what a request to the cycle reported, step by step.
     void performReport(const kordavel::CycleReport &report);
 
+    // The fleet menu (fleet.cpp).
+    void openFleetStandard();
+    void saveFleetStandard();
+    void applyFleetStandard();
+    void setApplyStandardOnRead(bool on);
+    void openRecord();
+    void stopUsingFleetStandard();
+
 private:
     // Raises the busy flag while a report is performed; ticks that fall due
     // meanwhile (inside one of its message boxes) are skipped.
@@ -143,6 +162,14 @@ private:
 
     ScreenSettings screenSettings() const;
 
+    // Fleet features
+    void buildFleetMenu();
+    void startFleet();
+    void useFleetStandard(const std::optional<FleetStandard> &standard, const QString &path);
+    void sendFleetOptions();
+    void rememberFleet() const;
+    void showFleetReport(const show::FleetReport &fleet);
+
     Platform m_p;
     MainWindowControls m_controls;
     QTimer *m_pollTimer = nullptr;
@@ -160,6 +187,13 @@ private:
     QString m_safeRemovalRoot;     // the device safe removal is offered for
     int m_outerHeightTwips = 0;
     int m_outerWidthTwips = 0;
+
+    FleetOptions m_fleet;   // what the cycle was told last
+    QString m_standardPath; // the active standard's file; empty when none or for this run only
+    bool m_fleetStripShown = false;
+    QAction *m_applyAction = nullptr;
+    QAction *m_applyOnReadAction = nullptr;
+    QAction *m_stopAction = nullptr;
 };
 
 } // namespace kordavel

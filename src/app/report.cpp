@@ -44,6 +44,8 @@ void MainWindow::perform(const ReportStep &step)
         inform(message->text);
     } else if (const auto *removal = std::get_if<show::SafeRemoval>(&step)) {
         offerSafeRemoval(removal->root);
+    } else if (const auto *fleet = std::get_if<show::FleetReport>(&step)) {
+        showFleetReport(*fleet);
     }
 }
 

@@ -12,8 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace kordavel {
 
@@ -237,6 +240,37 @@ void buildDiskServiceControls(MainWindowControls &c, QWidget *window)
     c.safeRemoveButton->setVisible(false);
 }
 
+// Three bars, the usual sign of a menu, drawn for the window's scale.
+QIcon menuIcon(int side, qreal scale)
+{
+    QPixmap pixmap(QSize(side, side) * scale);
+    pixmap.setDevicePixelRatio(scale);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal bar = side / 7.0;
+    for (int i = 0; i < 3; ++i)
+        p.fillRect(QRectF(bar * 0.5, bar * (1 + 2 * i), side - bar, bar), Qt::black);
+    return QIcon(pixmap);
+}
+
+// The fleet features: the menu button beside the help button, and the strip
+// that the window grows by while a fleet standard is active.
+void buildFleetControls(MainWindowControls &c, QWidget *window)
+{
+    c.fleetButton = place(new QToolButton(window), "fleetButton");
+    const int side = std::min(c.fleetButton->width(), c.fleetButton->height()) - 6;
+    c.fleetButton->setIcon(menuIcon(side, window->devicePixelRatioF()));
+    c.fleetButton->setIconSize(QSize(side, side));
+    c.fleetButton->setPopupMode(QToolButton::InstantPopup);
+    c.fleetButton->setToolTip(QStringLiteral("Fleet standard and record of every Configure"));
+    c.fleetButton->setAccessibleName(QStringLiteral("Fleet"));
+    c.fleetReport = place(new QPlainTextEdit(window), "fleetReport");
+    c.fleetReport->setReadOnly(true);
+    c.fleetReport->setAccessibleName(QStringLiteral("Fleet standard check"));
+    c.fleetReport->setVisible(false);
+}
+
 } // namespace
 
 MainWindowControls buildMainWindowControls(QWidget *window)
@@ -245,6 +279,7 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     // It is also the order the Tab key follows.
     MainWindowControls c;
     c.helpButton = place(new QPushButton(QStringLiteral("&?"), window), "helpButton");
+    buildFleetControls(c, window);
     buildModelChoice(c, window);
     buildPages(c, window);
     fillFileNamePage(c);

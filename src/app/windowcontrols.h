@@ -5,7 +5,9 @@
 class QFrame;
 class QLabel;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
+class QToolButton;
 class QWidget;
 
 namespace kordavel {
@@ -16,6 +18,9 @@ class PictureBox;
 struct MainWindowControls : SettingsControls
 {
     QPushButton *helpButton = nullptr;
+    QToolButton *fleetButton = nullptr; // opens the fleet menu
+    QPlainTextEdit *fleetReport =
+        nullptr; // the strip below the window: the device against the standard
     QPushButton *configureButton = nullptr; // writes the settings to the device
     QFrame *modelFrame = nullptr;           // holds the two model buttons
     QLabel *downloadStartLabel = nullptr;

@@ -22,11 +22,18 @@ Harness::~Harness() = default;
 
 void Harness::create()
 {
-    window = makeMainWindow(drives, files, clock, messages, programDir.path());
+    window.reset();
+    window = makeMainWindow(drives, files, clock, messages, programDir.path(), nullptr,
+                            [this](Platform &p) {
+                                p.desktop = &desktop;
+                                if (adjustPlatform)
+                                    adjustPlatform(p);
+                            });
 }
 
 TestWindow makeMainWindow(Drives &drives, Files &files, Clock &clock, MessageBox &box,
-                          const QString &programFolder, MediaService *media)
+                          const QString &programFolder, MediaService *media,
+                          const std::function<void(Platform &)> &adjust)
 {
     TestWindow made;
     made.executor = std::make_unique<InlineExecutor>(drives, files);
@@ -37,6 +44,8 @@ TestWindow makeMainWindow(Drives &drives, Files &files, Clock &clock, MessageBox
     p.messageBox = &box;
     p.programFolder = programFolder;
     p.media = media;
+    if (adjust)
+        adjust(p);
     made.window = std::make_unique<MainWindow>(p);
     made.window->pollTimer()->stop();
     return made;

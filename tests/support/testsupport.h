@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "coresupport.h"
 #include "cycle/executor.h"
+#include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/messagebox.h"
 
@@ -25,6 +26,31 @@ public:
     }
     QStringList titles;
     QStringList texts;
+};
+
+// The desktop as a script: each file dialog answers with the next path given
+// (empty: cancelled); files opened in their program are only listed.
+class ScriptedDesktop : public Desktop
+{
+public:
+    QString chooseFileToOpen(QWidget *, const QString &, const QString &) override
+    {
+        return next();
+    }
+    QString chooseFileToSave(QWidget *, const QString &, const QString &) override
+    {
+        return next();
+    }
+    bool openInDefaultProgram(const QString &path) override
+    {
+        opened.append(path);
+        return true;
+    }
+    QStringList answers;
+    QStringList opened;
+
+private:
+    QString next() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
 };
 
 // A main window on an inline executor of the cycle: each request is answered
@@ -59,8 +85,10 @@ struct TestWindow
 };
 
 // A main window whose timer is stopped: tests drive the ticks themselves.
+// adjust may add to what the window is given (the fleet features).
 TestWindow makeMainWindow(Drives &drives, Files &files, Clock &clock, MessageBox &box,
-                          const QString &programFolder, MediaService *media = nullptr);
+                          const QString &programFolder, MediaService *media = nullptr,
+                          const std::function<void(Platform &)> &adjust = {});
 
 // What the window's timer, its buttons and the window system do, now: a
 // poll tick, a click on Configure (a failure when the button is disabled),
@@ -98,6 +126,9 @@ struct Harness
     FixedClock clock{QDate(2026, 12, 6)};
     RecordingMessageBox messages;
     QTemporaryDir programDir;
+    ScriptedDesktop desktop;
+    // Adds to what the next create() gives the window (the fleet features).
+    std::function<void(Platform &)> adjustPlatform;
     TestWindow window;
     void create();
     // A whole Configure run from the window: the settings shown are written.

@@ -1,0 +1,209 @@
+// The fleet features of the window: the menu behind the fleet button, the
+// active standard and what is remembered of it, and the strip that shows how
+// the device read last compares with it. The check itself is the cycle's.
+#include "cycle/executor.h"
+#include "layout.h"
+#include "mainwindow.h"
+#include "platform/desktop.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTimer>
+#include <QToolButton>
+
+namespace kordavel {
+
+namespace {
+const QString kStandardFilter = QStringLiteral("Fleet standard (*.json);;All files (*)");
+const QString kStandardKey = QStringLiteral("fleet/standard");
+const QString kApplyOnReadKey = QStringLiteral("fleet/applyToEveryDeviceRead");
+} // namespace
+
+void MainWindow::buildFleetMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("fleetMenu"));
+    auto add = [menu, this](const QString &text, const char *name, void (MainWindow::*slot)()) {
+        QAction *a = menu->addAction(text);
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    add(QStringLiteral("&Open fleet standard\u2026"), "openStandardAction",
+        &MainWindow::openFleetStandard);
+    add(QStringLiteral("&Save as fleet standard\u2026"), "saveStandardAction",
+        &MainWindow::saveFleetStandard);
+    menu->addSeparator();
+    m_applyAction = add(QStringLiteral("&Apply standard"), "applyStandardAction",
+                        &MainWindow::applyFleetStandard);
+    m_applyOnReadAction =
+        menu->addAction(QStringLiteral("Apply the standard to &every device read"));
+    m_applyOnReadAction->setObjectName(QStringLiteral("applyOnReadAction"));
+    m_applyOnReadAction->setCheckable(true);
+    connect(m_applyOnReadAction, &QAction::toggled, this, &MainWindow::setApplyStandardOnRead);
+    menu->addSeparator();
+    add(QStringLiteral("Open &record"), "openRecordAction", &MainWindow::openRecord);
+    menu->addSeparator();
+    m_stopAction = add(QStringLiteral("S&top using the standard"), "stopStandardAction",
+                       &MainWindow::stopUsingFleetStandard);
+    m_controls.fleetButton->setMenu(menu);
+    useFleetStandard(std::nullopt, {});
+}
+
+void MainWindow::startFleet()
+{
+    if (m_p.standardForThisRun) {
+        m_fleet.applyOnRead = m_p.applyStandardForThisRun;
+        useFleetStandard(m_p.standardForThisRun, {});
+        sendFleetOptions();
+        return;
+    }
+    if (m_p.fleetSettingsFile.isEmpty())
+        return;
+    const QSettings ini(m_p.fleetSettingsFile, QSettings::IniFormat);
+    const QString path = ini.value(kStandardKey).toString();
+    if (path.isEmpty())
+        return;
+    m_fleet.applyOnRead = m_p.applyStandardForThisRun || ini.value(kApplyOnReadKey, false).toBool();
+    const std::variant<FleetStandard, QString> loaded = loadFleetStandard(path);
+    if (const QString *problem = std::get_if<QString>(&loaded)) {
+        // Said once the window is up; the remembered file stays remembered.
+        const QString text = QStringLiteral("The fleet standard %1 could not be read: %2")
+                                 .arg(QDir::toNativeSeparators(path), *problem);
+        QTimer::singleShot(0, this, [this, text] { inform(text); });
+        m_fleet.applyOnRead = false;
+        return;
+    }
+    useFleetStandard(std::get<FleetStandard>(loaded), path);
+    sendFleetOptions();
+}
+
+void MainWindow::useFleetStandard(const std::optional<FleetStandard> &standard, const QString &path)
+{
+    m_fleet.standard = standard;
+    m_standardPath = path;
+    m_fleet.recordPath = standard ? m_p.recordFile : QString();
+    if (!standard)
+        m_fleet.applyOnRead = false;
+    const bool active = standard.has_value();
+    m_applyAction->setEnabled(active);
+    m_applyOnReadAction->setEnabled(active);
+    m_stopAction->setEnabled(active);
+    const QSignalBlocker quiet(m_applyOnReadAction);
+    m_applyOnReadAction->setChecked(m_fleet.applyOnRead);
+}
+
+void MainWindow::sendFleetOptions()
+{
+    m_p.executor->requestFleet(m_fleet);
+}
+
+void MainWindow::rememberFleet() const
+{
+    if (m_p.fleetSettingsFile.isEmpty())
+        return;
+    QSettings ini(m_p.fleetSettingsFile, QSettings::IniFormat);
+    if (m_fleet.standard && m_standardPath.isEmpty())
+        return; // a standard for this run only changes nothing that is remembered
+    ini.setValue(kStandardKey, m_standardPath);
+    ini.setValue(kApplyOnReadKey, m_fleet.applyOnRead);
+}
+
+void MainWindow::openFleetStandard()
+{
+    if (!m_p.desktop)
+        return;
+    const QString path =
+        m_p.desktop->chooseFileToOpen(this, QStringLiteral("Open fleet standard"), kStandardFilter);
+    if (path.isEmpty())
+        return;
+    const std::variant<FleetStandard, QString> loaded = loadFleetStandard(path);
+    if (const QString *problem = std::get_if<QString>(&loaded)) {
+        inform(QStringLiteral("The fleet standard %1 was not opened: %2")
+                   .arg(QDir::toNativeSeparators(path), *problem));
+        return;
+    }
+    useFleetStandard(std::get<FleetStandard>(loaded), path);
+    rememberFleet();
+    sendFleetOptions();
+}
+
+void MainWindow::saveFleetStandard()
+{
+    if (!m_p.desktop)
+        return;
+    const std::variant<FleetSettings, QString> settings = fleetSettingsOf(screenSettings());
+    if (const QString *problem = std::get_if<QString>(&settings)) {
+        inform(QStringLiteral("These settings cannot be a fleet standard: %1").arg(*problem));
+        return;
+    }
+    QString path = m_p.desktop->chooseFileToSave(this, QStringLiteral("Save as fleet standard"),
+                                                 kStandardFilter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".json");
+    // The file's name names the standard, as the user chose it.
+    const FleetStandard standard{QFileInfo(path).completeBaseName(),
+                                 std::get<FleetSettings>(settings)};
+    QString problem;
+    if (!kordavel::saveFleetStandard(path, standard, &problem)) {
+        inform(QStringLiteral("The fleet standard %1 was not saved: %2")
+                   .arg(QDir::toNativeSeparators(path), problem));
+        return;
+    }
+    useFleetStandard(standard, path);
+    rememberFleet();
+    sendFleetOptions();
+}
+
+void MainWindow::applyFleetStandard()
+{
+    m_p.executor->requestApplyStandard();
+}
+
+void MainWindow::setApplyStandardOnRead(bool on)
+{
+    m_fleet.applyOnRead = on && m_fleet.standard.has_value();
+    rememberFleet();
+    sendFleetOptions();
+}
+
+void MainWindow::openRecord()
+{
+    if (!m_p.desktop)
+        return;
+    if (m_p.recordFile.isEmpty() || !QFileInfo::exists(m_p.recordFile)) {
+        inform(QStringLiteral("No Configure has been recorded yet. While a fleet standard is "
+                              "active, every Configure is recorded."));
+        return;
+    }
+    if (!m_p.desktop->openInDefaultProgram(m_p.recordFile))
+        inform(QStringLiteral("The record %1 could not be opened.")
+                   .arg(QDir::toNativeSeparators(m_p.recordFile)));
+}
+
+void MainWindow::stopUsingFleetStandard()
+{
+    useFleetStandard(std::nullopt, {});
+    rememberFleet();
+    sendFleetOptions();
+}
+
+void MainWindow::showFleetReport(const show::FleetReport &fleet)
+{
+    const bool shown = fleet.standardName.has_value();
+    if (shown)
+        m_controls.fleetReport->setPlainText(fleetReportText(*fleet.standardName, fleet.check));
+    if (shown == m_fleetStripShown)
+        return;
+    m_fleetStripShown = shown;
+    m_controls.fleetReport->setVisible(shown);
+    applyOuterSize();
+}
+
+} // namespace kordavel

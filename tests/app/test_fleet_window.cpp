@@ -1,0 +1,252 @@
+// The fleet features as the user meets them: the one new button, the strip,
+// applying a standard (byte for byte what setting the same by hand writes),
+// saving and opening standards, and the command line.
+#include "app/commandline.h"
+#include "app/layout.h"
+#include "fleet/fleetcheck.h"
+#include "support/testsupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace kordavel;
+using namespace kordavel::test;
+
+namespace {
+
+using D = FleetDownload;
+
+FleetStandard northDepot()
+{
+    FleetStandard s{QStringLiteral("North depot"), {}};
+    for (D d : {D::Activities, D::EventsFaults, D::TechnicalData, D::VdoData, D::Speed4Hz,
+                D::DetailedSpeed168h})
+        s.settings.setOn(d, true);
+    s.settings.daysBack = 28;
+    s.settings.dates = DateRange{QDate(2025, 3, 1), QDate(2025, 3, 31)};
+    s.settings.saveCardDownloadDate = true;
+    s.settings.fileNameFormat = FileNameFormat::Spanish;
+    return s;
+}
+
+QString stripOf(const Harness &h)
+{
+    return h.window->controls().fleetReport->isVisible() ||
+                   !h.window->controls().fleetReport->isHidden()
+               ? h.window->controls().fleetReport->toPlainText()
+               : QString();
+}
+
+void trigger(const Harness &h, const char *action)
+{
+    auto *a = h.window->controls().fleetButton->menu()->findChild<QAction *>(action);
+    ASSERT_TRUE(a) << action;
+    ASSERT_TRUE(a->isEnabled()) << action;
+    a->trigger();
+}
+
+// What a user sets by hand for a standard: only the controls they can reach.
+void setByHand(MainWindow &w, const FleetSettings &s)
+{
+    const MainWindowControls &c = w.controls();
+    for (int i = 0; i < kFleetDownloadCount; ++i) {
+        QCheckBox *box = c.box(boxOf(D(i)));
+        if (box->isEnabled() && box->isChecked() != s.isOn(D(i)))
+            box->click();
+    }
+    c.daysBackEdit->setText(QString::number(s.daysBack));
+    if (c.useDatesBox->isEnabled()) {
+        if (c.useDatesBox->isChecked() != s.dates.has_value())
+            c.useDatesBox->click();
+        if (s.dates) {
+            c.downloadStartPicker->setDate(s.dates->start);
+            c.downloadEndPicker->setDate(s.dates->end);
+        }
+    }
+    if (c.saveCardDateBox->isChecked() != s.saveCardDownloadDate)
+        c.saveCardDateBox->click();
+    if (c.formatButton(s.fileNameFormat)->isVisibleTo(c.fileNamePage))
+        c.formatButton(s.fileNameFormat)->click();
+}
+
+} // namespace
+
+TEST(FleetWindow, WithoutAStandardOnlyTheButtonIsNewAndTheStripComesAndGoesWithOne)
+{
+    Harness h;
+    const MainWindowControls &c = h.window->controls();
+    EXPECT_TRUE(c.fleetReport->isHidden());
+    EXPECT_EQ(c.fleetButton->accessibleName(), "Fleet");
+    for (const char *off : {"applyStandardAction", "applyOnReadAction", "stopStandardAction"})
+        EXPECT_FALSE(c.fleetButton->menu()->findChild<QAction *>(off)->isEnabled()) << off;
+    const QSize plain = h.window->size();
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("north.json");
+    QString problem;
+    ASSERT_TRUE(saveFleetStandard(path, northDepot(), &problem));
+    h.desktop.answers = {path};
+    trigger(h, "openStandardAction");
+    EXPECT_FALSE(c.fleetReport->isHidden());
+    EXPECT_EQ(h.window->size(), plain + QSize(0, twipsToPixels(kFleetStripTwips)));
+    EXPECT_EQ(c.fleetReport->geometry().top(), plain.height()) << "below every other control";
+    EXPECT_EQ(stripOf(h), "Fleet standard \"North depot\" is active. A device read is compared "
+                          "with it.");
+
+    trigger(h, "stopStandardAction");
+    EXPECT_TRUE(c.fleetReport->isHidden());
+    EXPECT_EQ(h.window->size(), plain);
+}
+
+// A device of each layout the flow configures, read with the standard applied
+// by itself: Configure writes the very file that setting the same by hand
+// writes, and after the replug the device matches.
+TEST(FleetWindow, TheAppliedStandardWritesWhatTheSameSettingsSetByHandWrite)
+{
+    const struct
+    {
+        const char *name;
+        QByteArray version;
+    } devices[] = {
+        {"TQ 25 (A)", versionFile("TQ000025HEX", 21, {{16, QByteArray::fromHex("0102FFFF")}})},
+        {"TQ 30 (B, VDO and 4 Hz tied)", versionFile("TQ000030HEX", 25, {{24, "\xF5"}})},
+        {"TQ 54 (C)", exampleLayoutC()},
+    };
+    for (const auto &device : devices) {
+        SCOPED_TRACE(device.name);
+        QTemporaryDir data;
+        const QString record = data.filePath("record.csv");
+        QByteArray applied;
+        {
+            Harness h;
+            h.adjustPlatform = [&](Platform &p) {
+                p.standardForThisRun = northDepot();
+                p.applyStandardForThisRun = true;
+                p.recordFile = record;
+            };
+            h.create();
+            DeviceDir dev(device.version);
+            h.plug(dev.root());
+            h.tick();
+            EXPECT_TRUE(stripOf(h).startsWith("This device differs from the fleet standard "
+                                              "\"North depot\""))
+                << stripOf(h).toStdString();
+            h.configureAndUnplug(dev.root());
+            applied = readAll(dev.path("UPDATES/DI999000.HEX"));
+            ASSERT_FALSE(applied.isEmpty());
+            // The device takes the file up: its version file now says what was written.
+            h.plug(dev.root());
+            h.tick();
+            EXPECT_EQ(h.window.cycle().state(), FlowState::Configured);
+            EXPECT_TRUE(h.messages.texts.isEmpty()) << h.messages.texts.join('|').toStdString();
+        }
+        {
+            Harness h;
+            DeviceDir dev(device.version);
+            h.plug(dev.root());
+            h.tick();
+            setByHand(*h.window, northDepot().settings);
+            h.configure();
+            EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), applied);
+        }
+        const QByteArray rows = readAll(record);
+        EXPECT_EQ(rows.count(QByteArray("\n\0", 2)), 3) << "the header, written and success";
+    }
+}
+
+// A standard saved from the screen of each layout's device is that device's
+// settings: opened again it matches the device. A bad file changes nothing,
+// and the standard chosen is there at the next start.
+TEST(FleetWindow, ASavedStandardMatchesItsDeviceABadOneChangesNothingAndTheChoiceIsKept)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("config/fleet.ini");
+    const QByteArray devices[] = {
+        versionFile("TQ000025HEX", 21, {{11, QByteArray::fromHex("0024EA00")}}),
+        versionFile("TQ000030HEX", 25, {{16, QByteArray::fromHex("010211FFFF")}, {24, "\xB5"}}),
+        exampleLayoutC(),
+        versionFile("CR000054HEX", 80, {{31, "\xA5"}}),
+    };
+    for (const QByteArray &version : devices) {
+        SCOPED_TRACE(version.left(11).toStdString());
+        Harness h;
+        h.adjustPlatform = [&](Platform &p) { p.fleetSettingsFile = ini; };
+        h.create();
+        DeviceDir dev(version);
+        h.plug(dev.root());
+        h.tick();
+        const QString saved = dir.filePath(QString::fromLatin1(version.left(8)));
+        h.desktop.answers = {saved};
+        trigger(h, "saveStandardAction");
+        h.tick(); // still the same device: nothing read, nothing changed
+        EXPECT_TRUE(stripOf(h).startsWith(QStringLiteral("This device matches the fleet "
+                                                         "standard \"%1\".")
+                                              .arg(QLatin1String(version.left(8)))))
+            << stripOf(h).toStdString();
+        EXPECT_TRUE(std::holds_alternative<FleetStandard>(loadFleetStandard(saved + ".json")));
+    }
+
+    Harness h;
+    h.adjustPlatform = [&](Platform &p) { p.fleetSettingsFile = ini; };
+    h.create();
+    EXPECT_TRUE(stripOf(h).contains("\"CR000054\" is active")) << "remembered";
+    writeFile(dir.filePath("bad.json"),
+              "{\"format\": \"kordavel-fleet-standard\", \"version\": 7}");
+    h.desktop.answers = {dir.filePath("bad.json")};
+    trigger(h, "openStandardAction");
+    ASSERT_EQ(h.messages.texts.size(), 1);
+    EXPECT_TRUE(h.messages.texts[0].endsWith("a version this program does not read (it reads "
+                                             "version 1)."))
+        << h.messages.texts[0].toStdString();
+    EXPECT_TRUE(stripOf(h).contains("\"CR000054\" is active")) << "the active one stays";
+    trigger(h, "openRecordAction");
+    EXPECT_EQ(h.messages.texts.size(), 2) << "nothing recorded yet: said so";
+}
+
+TEST(CommandLine, TakesItsOptionsLeavesTheToolkitsAndRefusesEverythingElse)
+{
+    using A = CommandLine::Action;
+    const struct
+    {
+        QStringList args;
+        A action;
+        const char *says;
+        const char *standard;
+        bool apply;
+    } cases[] = {
+        {{}, A::Run, "", "", false},
+        {{"--standard", "n.json", "--apply-standard"}, A::Run, "", "n.json", true},
+        {{"--standard=n.json"}, A::Run, "", "n.json", false},
+        {{"-platform", "offscreen", "-style=fusion", "-reverse"}, A::Run, "", "", false},
+        {{"--help"}, A::ShowHelp, "Usage: kordavel-config [options]", "", false},
+        {{"-h"}, A::ShowHelp, "--apply-standard", "", false},
+        {{"--version"}, A::ShowVersion, "kordavel-config 1.2.3\n", "", false},
+        {{"--bogus"}, A::Refuse, "Unknown option 'bogus'", "", false},
+        {{"--lang", "de"}, A::Refuse, "'lang'", "", false},
+        {{"file.json"}, A::Refuse, "unexpected argument 'file.json'", "", false},
+        {{"--standard"}, A::Refuse, "Missing value after '--standard'", "", false},
+        {{"--standard", "a", "--standard", "b"}, A::Refuse, "more than once", "", false},
+    };
+    for (const auto &c : cases) {
+        const CommandLine line =
+            parseCommandLine(QStringList{"kordavel-config"} + c.args, QStringLiteral("1.2.3"));
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        EXPECT_EQ(line.action, c.action);
+        EXPECT_TRUE(line.text.contains(QLatin1String(c.says))) << line.text.toStdString();
+        EXPECT_EQ(line.standardPath, c.standard);
+        EXPECT_EQ(line.applyStandard, c.apply);
+        if (c.action == A::Refuse) {
+            EXPECT_TRUE(line.text.endsWith("Run kordavel-config --help to see what it takes.\n"));
+        }
+    }
+}
