@@ -50,7 +50,12 @@ void MainWindow::buildFleetMenu()
     menu->addSeparator();
     m_stopAction = add(QStringLiteral("S&top using the standard"), "stopStandardAction",
                        &MainWindow::stopUsingFleetStandard);
-    m_controls.fleetButton->setMenu(menu);
+    // The menu opens below the button; the button draws no menu arrow, which
+    // would not fit beside the sign.
+    connect(m_controls.fleetButton, &QToolButton::clicked, this, [this, menu] {
+        menu->popup(
+            m_controls.fleetButton->mapToGlobal(m_controls.fleetButton->rect().bottomLeft()));
+    });
     useFleetStandard(std::nullopt, {});
 }
 
@@ -198,11 +203,14 @@ void MainWindow::showFleetReport(const show::FleetReport &fleet)
 {
     const bool shown = fleet.standardName.has_value();
     if (shown)
-        m_controls.fleetReport->setPlainText(fleetReportText(*fleet.standardName, fleet.check));
+        m_controls.fleetReport->setPlainText(
+            fleetReportText(*fleet.standardName, fleet.check, fleet.applied));
     if (shown == m_fleetStripShown)
         return;
     m_fleetStripShown = shown;
     m_controls.fleetReport->setVisible(shown);
+    // Over the pictures of the tall window, which lie below the short one.
+    m_controls.fleetReport->raise();
     applyOuterSize();
 }
 

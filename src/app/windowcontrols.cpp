@@ -262,7 +262,6 @@ void buildFleetControls(MainWindowControls &c, QWidget *window)
     const int side = std::min(c.fleetButton->width(), c.fleetButton->height()) - 6;
     c.fleetButton->setIcon(menuIcon(side, window->devicePixelRatioF()));
     c.fleetButton->setIconSize(QSize(side, side));
-    c.fleetButton->setPopupMode(QToolButton::InstantPopup);
     c.fleetButton->setToolTip(QStringLiteral("Fleet standard and record of every Configure"));
     c.fleetButton->setAccessibleName(QStringLiteral("Fleet"));
     c.fleetReport = place(new QPlainTextEdit(window), "fleetReport");

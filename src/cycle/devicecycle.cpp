@@ -286,9 +286,10 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
     return report;
 }
 
-show::FleetReport DeviceCycle::fleetReport() const
+show::FleetReport DeviceCycle::fleetReport(bool applied) const
 {
     show::FleetReport fleet;
+    fleet.applied = applied;
     if (!m_fleet.standard)
         return fleet;
     fleet.standardName = m_fleet.standard->name;
@@ -304,10 +305,11 @@ void DeviceCycle::addFleetSteps(CycleReport &report, bool configurable)
         m_compared->configurable = configurable;
     if (!m_fleet.standard)
         return;
-    report.add(fleetReport());
     // Only a device the flow goes on to configure takes the standard.
-    if (m_fleet.applyOnRead && m_compared && configurable)
+    const bool apply = m_fleet.applyOnRead && m_compared && configurable;
+    if (apply)
         report.add(show::Settings{settingsForStandard(*m_fleet.standard, m_compared->can)});
+    report.add(fleetReport(apply));
 }
 
 CycleReport DeviceCycle::setFleet(const FleetOptions &options)
@@ -332,6 +334,7 @@ CycleReport DeviceCycle::applyStandard()
         return report;
     }
     report.add(show::Settings{settingsForStandard(*m_fleet.standard, m_compared->can)});
+    report.add(fleetReport(true));
     return report;
 }
 

@@ -89,7 +89,7 @@ private:
     void deleteTakenUpConfiguration();
     void retryTakenUpDeletion();
     show::MediaNotice mediaNotice() const;
-    show::FleetReport fleetReport() const;
+    show::FleetReport fleetReport(bool applied = false) const;
     void addFleetSteps(CycleReport &report, bool configurable);
     bool record(CycleReport &report, const RecordEntry &entry);
 

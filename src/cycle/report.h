@@ -67,6 +67,7 @@ struct FleetReport
 {
     std::optional<QString> standardName; // nullopt: no standard is active, the strip goes
     std::optional<FleetCheck> check;     // nullopt: no device compared since it became active
+    bool applied = false; // the standard was just put on the screen, for Configure to write
 };
 } // namespace show
 

@@ -264,13 +264,17 @@ DecodedSettings settingsForStandard(const FleetStandard &standard, const DeviceC
     return view;
 }
 
-QString fleetReportText(const QString &standardName, const std::optional<FleetCheck> &check)
+QString fleetReportText(const QString &standardName, const std::optional<FleetCheck> &check,
+                        bool applied)
 {
     if (!check)
         return QStringLiteral("Fleet standard \"%1\" is active. A device read is compared with "
                               "it.")
             .arg(standardName);
     QStringList lines{check->summary};
+    if (applied && check->verdict == FleetVerdict::Differs)
+        lines.append(QStringLiteral("The standard's settings are on the screen: Configure writes "
+                                    "them to the device."));
     // The differences first: they are what the user acts on.
     for (const CheckItem &item : check->items)
         if (item.kind == CheckItemKind::Difference)

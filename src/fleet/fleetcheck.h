@@ -89,9 +89,11 @@ FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettin
 // carries the other.
 DecodedSettings settingsForStandard(const FleetStandard &standard, const DeviceCapabilities &can);
 
-// What the fleet strip says: the standard, then the check's summary and its
-// lines, notes after differences; before any device is read, that one is awaited.
-QString fleetReportText(const QString &standardName, const std::optional<FleetCheck> &check);
+// What the fleet strip says: the check's summary and its lines, notes after
+// differences, and whether the standard is on the screen for Configure to
+// write; before any device is read, that the standard is active.
+QString fleetReportText(const QString &standardName, const std::optional<FleetCheck> &check,
+                        bool applied);
 
 // Days as the days-back box shows them: a blank before a non-negative count.
 QString daysBackText(qint32 days);

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstdlib>
+
 namespace kordavel {
 
 namespace {
@@ -25,6 +27,18 @@ QString eventText(RecordEvent event)
         return QStringLiteral("success");
     }
     return {};
+}
+
+// ISO 8601 with the offset always written, also for UTC ("+00:00").
+QString isoWithOffset(const QDateTime &when)
+{
+    const int offset = when.offsetFromUtc();
+    const int minutes = std::abs(offset) / 60;
+    return when.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) +
+           (offset < 0 ? QLatin1Char('-') : QLatin1Char('+')) +
+           QStringLiteral("%1:%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString line(const QStringList &cells)
@@ -75,7 +89,7 @@ QStringList recordCells(const RecordEntry &e)
     const bool dates = s.isChecked(DownloadBox::UseDates);
     const QString dateFormat = QStringLiteral("yyyy-MM-dd");
     const bool formatChosen = s.fileNameFormat >= 0 && s.fileNameFormat < kFileNameFormatCount;
-    return {e.when.toString(Qt::ISODate),
+    return {isoWithOffset(e.when),
             eventText(e.event),
             e.driveLabel,
             e.familyCode,

@@ -252,7 +252,7 @@ TEST(FleetCheck, DifferencesAreSaidInPlainWords)
                            "the standard",
                            "File names: European/VDO (DDD) on the device, Spanish (TGD) in the "
                            "standard"}));
-    EXPECT_TRUE(fleetReportText(standard.name, check)
+    EXPECT_TRUE(fleetReportText(standard.name, check, false)
                     .startsWith("This device differs from the fleet standard \"North\" in 4 "
                                 "settings:\n\u2022 Technical Data: on on the device, off"));
 }
@@ -351,6 +351,7 @@ TEST_F(FleetCycle, EveryReadIsCheckedAndTheStandardAppliedWhereTheFlowConfigures
     const std::optional<show::FleetReport> fleet = lastOf<show::FleetReport>(read);
     ASSERT_TRUE(fleet && fleet->check);
     EXPECT_EQ(fleet->check->verdict, FleetVerdict::Differs);
+    EXPECT_TRUE(fleet->applied);
     // The device's own settings first, then the standard's over them.
     const std::vector<show::Settings> shown = stepsOf<show::Settings>(read);
     ASSERT_EQ(shown.size(), 2u);
@@ -439,6 +440,7 @@ TEST(FleetRecord, ARowCutOffLeavesTheRowsBeforeItAndAForeignFileIsLeftAlone)
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows[3][2], "\"'@SUM(A1) \"\"quoted\"\"\"") << "neutralised, then quoted";
     EXPECT_EQ(rows[3][7], "'-7");
+    EXPECT_EQ(rows[3][0], "2026-01-02T03:04:05+00:00") << "the offset is always written";
 
     writeFile(path, "Somebody's own notes\n");
     EXPECT_FALSE(appendToRecord(path, entry, &problem));

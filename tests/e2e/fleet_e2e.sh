@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# The fleet standard end to end, with the real program as a user or a script
+# starts it: first the command line alone (--version, --help, a wrong
+# argument), then a run with --standard FILE --apply-standard on an X display
+# of its own (Xvfb). A simulated TQ 54 device whose settings differ from the
+# standard is plugged in; Configure is pressed; the device is unplugged and
+# plugged in again, taking the file up as a real one does. Then the device's
+# version file must hold the standard's settings and the record of every
+# Configure one row for the file written and one for the success.
+# Usage: fleet_e2e.sh linux BUILD_DIR | windows BUILD_DIR
+# On Windows the deploy folder's program runs under wine (its own prefix,
+# KORDAVEL_WINEPREFIX), and the simulator's Windows build plugs the device.
+set -euo pipefail
+mode=$1
+build=$(realpath "$2")
+fail() { echo "FAILED: $*" >&2; exit 1; }
+for tool in xvfb-run xdotool; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages xvfb, xdotool)"
+done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+device=$work/device
+table=$work/drives.table
+standard=$work/north.json
+cat > "$standard" <<'JSON'
+{
+    "format": "kordavel-fleet-standard",
+    "version": 1,
+    "name": "North depot",
+    "downloads": ["activities", "detailed-speed", "detailed-speed-168h"],
+    "daysBack": 28,
+    "saveCardDownloadDate": true,
+    "fileNameFormat": "spanish-tgd"
+}
+JSON
+
+if [ "$mode" = windows ]; then
+    win() { local p=$1; echo "Z:${p//\//\\}"; }
+    "$build/wine-run.sh" cmd /c exit # makes the prefix
+    export WINEPREFIX=${KORDAVEL_WINEPREFIX:-$build/wineprefix} WINEDEBUG=-all
+    export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+    export KORDAVEL_DRIVE_TABLE
+    KORDAVEL_DRIVE_TABLE=$(win "$table")
+    program=(/usr/lib/wine/wine64 "$build/deploy/kordavel-config.exe")
+    sim() { "$build/wine-run.sh" "$build/kordavel-device-sim.exe" "$1" "$(win "$device")" "${@:2}"; }
+    plug() { sim plug --table "$(win "$table")" >/dev/null; }
+    unplug() { sim unplug --table "$(win "$table")" >/dev/null; }
+    standard_arg=$(win "$standard")
+    records() { find "$WINEPREFIX/drive_c/users" -path '*/Roaming/kordavel-config/configure-record.csv' 2>/dev/null; }
+    records | xargs -r rm -f
+    # Wine shows the windows of a prefix on the display of the program its
+    # server started first: the server of the runs without a display must end
+    # before the program starts on its own display.
+    settle() { /usr/lib/wine/wineserver64 -w; }
+else
+    export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data QT_QPA_PLATFORM=xcb
+    export KORDAVEL_DRIVE_TABLE=$table
+    program=("$build/kordavel-config")
+    sim() { "$build/kordavel-device-sim" "$1" "$device" "${@:2}"; }
+    plug() { sim plug --table "$table" >/dev/null; }
+    unplug() { sim unplug --table "$table" >/dev/null; }
+    standard_arg=$standard
+    records() { ls "$XDG_DATA_HOME/kordavel-config/configure-record.csv" 2>/dev/null || true; }
+    settle() { :; }
+fi
+sim create --version 54 --period-days 92 >/dev/null
+: > "$table"
+
+# The command line, as a script runs it: text on the console, the status says it all.
+version=$("${program[@]}" --version 2>/dev/null | tr -d '\r') || fail "--version ended with $?"
+[[ $version =~ ^kordavel-config\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "--version printed '$version'"
+"${program[@]}" --help 2>/dev/null | tr -d '\r' | grep -q -- '--apply-standard' || fail "--help"
+status=0
+"${program[@]}" --no-such-option >/dev/null 2>"$work/err.txt" || status=$?
+[ "$status" -eq 2 ] || fail "a wrong argument ended with $status, not 2"
+grep -q "Unknown option 'no-such-option'" "$work/err.txt" || fail "no error text: $(cat "$work/err.txt")"
+echo "command line: --version '$version', --help, a wrong argument: status 2 with its text ($mode)"
+
+cat > "$work/inner.sh" <<INNER
+#!/usr/bin/env bash
+set -u
+"\$@" >"$work/program.log" 2>&1 &
+pid=\$!
+main=
+for _ in \$(seq 1 240); do
+    main=\$(xdotool search --onlyvisible --name '^Kordavel Configuration\$' 2>/dev/null | head -n 1)
+    [ -n "\$main" ] && break
+    sleep 0.25
+done
+[ -n "\$main" ] || { echo "no main window"; kill \$pid; exit 1; }
+# Configure (at 236, 448 in the client area) is enabled once the device is
+# read; pressed until the configuration file is on the device.
+for _ in \$(seq 1 60); do
+    [ -f "$device/UPDATES/DI999000.HEX" ] && break
+    xdotool mousemove --window "\$main" 236 448 click 1
+    sleep 0.5
+done
+[ -f "$device/UPDATES/DI999000.HEX" ] || { echo "Configure wrote no file"; kill \$pid; exit 1; }
+echo ready > "$work/configured"
+# The script outside unplugs and plugs the device in again meanwhile.
+for _ in \$(seq 1 240); do
+    [ -f "$work/done" ] && break
+    sleep 0.25
+done
+kill \$pid 2>/dev/null
+wait \$pid 2>/dev/null
+exit 0
+INNER
+
+plug
+settle
+timeout 300 xvfb-run -a -s "-screen 0 1280x1024x24" \
+    bash "$work/inner.sh" "${program[@]}" --standard "$standard_arg" --apply-standard &
+runner=$!
+for _ in $(seq 1 400); do
+    [ -f "$work/configured" ] && break
+    kill -0 $runner 2>/dev/null || break
+    sleep 0.25
+done
+[ -f "$work/configured" ] || { wait $runner || true; cat "$work/program.log" 2>/dev/null; fail "the device was not configured"; }
+unplug
+sleep 2
+plug # the device takes the file up as it starts
+# The record's rows, as text.
+rows() { local r; r=$(records); [ -n "$r" ] && iconv -f UTF-16 -t UTF-8 "$r" | tr -d '\r'; }
+for _ in $(seq 1 80); do
+    rows 2>/dev/null | grep -q $'\tsuccess\t' && break
+    sleep 0.25
+done
+touch "$work/done"
+wait $runner || fail "the program's run failed: $(cat "$work/program.log")"
+
+echo "the record:"; rows | sed 's/^/  /'
+[ "$(rows | wc -l)" -eq 3 ] || fail "the record holds the header and two rows"
+rows | sed -n 2p | grep -qP '\tfile written\tKORDAVEL\tTQ\t54\tNorth depot\tactivities detailed-speed detailed-speed-168h\t28\t\t\tyes\tspanish-tgd\tKordavel$' ||
+    fail "the file-written row"
+rows | sed -n 3p | grep -qP '\tsuccess\t' || fail "the success row"
+
+# The device's version file after the take-up holds the standard's settings.
+python3 - "$device/UPDATES/kordvers.ion" <<'PY' || fail "the device did not take up the standard"
+import sys
+d = open(sys.argv[1], 'rb').read()
+period = int.from_bytes(d[11:15], 'little')
+byte = d[31]
+first = d[16:31]
+second = d[32:71]
+print(f"  device: {period // 86400} days back, configuration byte {byte:02X}, "
+      f"codes {first.hex(' ').upper()} | {second[:8].hex(' ').upper()}")
+assert period == 28 * 86400, "days back"
+assert (byte >> 4) & 7 == 1, "Spanish file names"
+assert byte & 0x08 == 0, "card download date saved"
+assert first.startswith(bytes([0x01, 0x02, 0x04, 0xFF])), "activities and detailed speed"
+assert bytes([0x19]) in second and bytes([0x12]) not in second, "168 h speed, no VDO data"
+PY
+echo "fleet standard end to end: the device took the standard's settings, the record holds both rows ($mode)"
