@@ -77,14 +77,23 @@ void MainWindow::startFleet()
     const std::variant<FleetStandard, QString> loaded = loadFleetStandard(path);
     if (const QString *problem = std::get_if<QString>(&loaded)) {
         // Said once the window is up; the remembered file stays remembered.
-        const QString text = QStringLiteral("The fleet standard %1 could not be read: %2")
-                                 .arg(QDir::toNativeSeparators(path), *problem);
-        QTimer::singleShot(0, this, [this, text] { inform(text); });
+        m_fleetStartProblem = QStringLiteral("The fleet standard %1 could not be read: %2")
+                                  .arg(QDir::toNativeSeparators(path), *problem);
+        auto *soon = new QTimer(this);
+        soon->setSingleShot(true);
+        connect(soon, &QTimer::timeout, this, &MainWindow::informFleetStartProblem);
+        connect(soon, &QTimer::timeout, soon, &QObject::deleteLater);
+        soon->start(0);
         m_fleet.applyOnRead = false;
         return;
     }
     useFleetStandard(std::get<FleetStandard>(loaded), path);
     sendFleetOptions();
+}
+
+void MainWindow::informFleetStartProblem()
+{
+    inform(m_fleetStartProblem);
 }
 
 void MainWindow::useFleetStandard(const std::optional<FleetStandard> &standard, const QString &path)

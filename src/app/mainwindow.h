@@ -107,6 +107,7 @@ private Q_SLOTS:
     void setApplyStandardOnRead(bool on);
     void openRecord();
     void stopUsingFleetStandard();
+    void informFleetStartProblem();
 
 private:
     // Raises the busy flag while a report is performed; ticks that fall due
@@ -188,8 +189,9 @@ private:
     int m_outerHeightTwips = 0;
     int m_outerWidthTwips = 0;
 
-    FleetOptions m_fleet;   // what the cycle was told last
-    QString m_standardPath; // the active standard's file; empty when none or for this run only
+    FleetOptions m_fleet;        // what the cycle was told last
+    QString m_standardPath;      // the active standard's file; empty when none or for this run only
+    QString m_fleetStartProblem; // why the remembered standard could not be read
     bool m_fleetStripShown = false;
     QAction *m_applyAction = nullptr;
     QAction *m_applyOnReadAction = nullptr;

@@ -16,7 +16,7 @@ namespace {
 constexpr char16_t kByteOrderMark = u'\xFEFF';
 constexpr QChar kSeparator = u'\t';
 // A record file grows by a row per Configure; far beyond this it is not ours.
-constexpr qint64 kMaxRecordBytes = 64 * 1024 * 1024;
+constexpr qint64 kMaxRecordBytes = qint64(64) * 1024 * 1024;
 
 QString eventText(RecordEvent event)
 {

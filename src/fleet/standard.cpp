@@ -54,7 +54,8 @@ std::optional<Problem> readDownloads(const QJsonValue &v, FleetSettings &s)
         QStringLiteral("\"downloads\" must be a list of download names such as \"activities\".");
     if (!v.isArray())
         return wrong;
-    for (const QJsonValue &item : v.toArray()) {
+    const QJsonArray items = v.toArray();
+    for (const QJsonValue item : items) {
         if (!item.isString())
             return wrong;
         bool known = false;
@@ -128,7 +129,7 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
         return QStringLiteral("\"name\" must be a text.");
     standard.name = name.toString().trimmed();
     FleetSettings &s = standard.settings;
-    if (const std::optional<Problem> p = readDownloads(o.value(QLatin1String("downloads")), s))
+    if (std::optional<Problem> p = readDownloads(o.value(QLatin1String("downloads")), s))
         return p;
     const std::optional<qint64> days = wholeNumber(o.value(QLatin1String("daysBack")));
     if (!days || *days < -kMaxDaysBack || *days > kMaxDaysBack)
@@ -137,7 +138,7 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
             .arg(kMaxDaysBack);
     s.daysBack = qint32(*days);
     if (o.contains(QLatin1String("dates")))
-        if (const std::optional<Problem> p = readDates(o.value(QLatin1String("dates")), s))
+        if (std::optional<Problem> p = readDates(o.value(QLatin1String("dates")), s))
             return p;
     const QJsonValue save = o.value(QLatin1String("saveCardDownloadDate"));
     if (!save.isBool())

@@ -66,7 +66,7 @@ struct FleetStandard
 inline constexpr char kFleetStandardFormat[] = "kordavel-fleet-standard";
 inline constexpr int kFleetStandardVersion = 1;
 // A standard file larger than this is refused unread.
-inline constexpr qint64 kMaxFleetStandardBytes = 64 * 1024;
+inline constexpr qint64 kMaxFleetStandardBytes = qint64(64) * 1024;
 
 // Reads a standard file (UTF-8 JSON). Returns the standard, or one plain
 // sentence naming what is wrong with the file.

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -213,6 +214,13 @@ TEST(FleetWindow, ASavedStandardMatchesItsDeviceABadOneChangesNothingAndTheChoic
     EXPECT_TRUE(stripOf(h).contains("\"CR000054\" is active")) << "the active one stays";
     trigger(h, "openRecordAction");
     EXPECT_EQ(h.messages.texts.size(), 2) << "nothing recorded yet: said so";
+
+    // The remembered file gone: said once the window is up, and no standard.
+    QFile::remove(dir.filePath("CR000054.json"));
+    h.create();
+    ASSERT_TRUE(waitUntil([&] { return h.messages.texts.size() == 3; }, 2000));
+    EXPECT_TRUE(h.messages.texts[2].contains("CR000054.json could not be read"));
+    EXPECT_TRUE(stripOf(h).isEmpty());
 }
 
 TEST(CommandLine, TakesItsOptionsLeavesTheToolkitsAndRefusesEverythingElse)
