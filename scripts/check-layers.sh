@@ -6,7 +6,7 @@
 #   device    platform
 #   settings  platform
 #   writer    platform settings
-#   fleet     settings writer
+#   fleet     platform settings writer
 #   cycle     platform device settings writer fleet
 #   help      look
 #   app       platform look device settings writer fleet cycle help
@@ -18,7 +18,7 @@ declare -A allowed=(
     [device]="platform"
     [settings]="platform"
     [writer]="platform settings"
-    [fleet]="settings writer"
+    [fleet]="platform settings writer"
     [cycle]="platform device settings writer fleet"
     [help]="look"
     [app]="platform look device settings writer fleet cycle help"

@@ -23,8 +23,10 @@ QStringList withoutToolkitOptions(const QStringList &arguments)
     QStringList kept;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments[i];
-        if (i > 0 && a.startsWith(QLatin1Char('-')) && !a.startsWith(QLatin1String("--"))) {
-            const QString bare = a.mid(1).section(QLatin1Char('='), 0, 0);
+        if (i > 0 && a.startsWith(QLatin1Char('-'))) {
+            // The toolkit takes its options with one dash or two.
+            const QString bare =
+                a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1).section(QLatin1Char('='), 0, 0);
             const bool hasValue = std::any_of(
                 std::begin(kToolkitOptionsWithValue), std::end(kToolkitOptionsWithValue),
                 [&](const char *o) { return bare == QLatin1String(o); });

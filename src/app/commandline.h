@@ -24,7 +24,7 @@ struct CommandLine
 inline constexpr int kBadUsageStatus = 2;
 
 // Reads the program's arguments (the first is the program itself). The
-// toolkit's own window options (-platform, -style, ...) are left to the
+// toolkit's own window options (-platform, --style, ...) are left to the
 // toolkit. version is what --version prints after the program's name.
 CommandLine parseCommandLine(const QStringList &arguments, const QString &version);
 

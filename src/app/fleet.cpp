@@ -5,6 +5,7 @@
 #include "layout.h"
 #include "mainwindow.h"
 #include "platform/desktop.h"
+#include "platform/program.h"
 
 #include <QAction>
 #include <QDir>
@@ -61,24 +62,27 @@ void MainWindow::buildFleetMenu()
 
 void MainWindow::startFleet()
 {
+    if (!m_p.fleetSettingsFile.isEmpty()) {
+        const QSettings ini(m_p.fleetSettingsFile, QSettings::IniFormat);
+        m_remembered.standardPath = ini.value(kStandardKey).toString();
+        m_remembered.applyOnRead = ini.value(kApplyOnReadKey, false).toBool();
+    }
+    // The command line's choices hold for this run; what is remembered stays.
+    m_fleet.applyOnRead = m_remembered.applyOnRead || m_p.applyStandardForThisRun;
     if (m_p.standardForThisRun) {
-        m_fleet.applyOnRead = m_p.applyStandardForThisRun;
         useFleetStandard(m_p.standardForThisRun, {});
         sendFleetOptions();
         return;
     }
-    if (m_p.fleetSettingsFile.isEmpty())
+    if (m_remembered.standardPath.isEmpty())
         return;
-    const QSettings ini(m_p.fleetSettingsFile, QSettings::IniFormat);
-    const QString path = ini.value(kStandardKey).toString();
-    if (path.isEmpty())
-        return;
-    m_fleet.applyOnRead = m_p.applyStandardForThisRun || ini.value(kApplyOnReadKey, false).toBool();
-    const std::variant<FleetStandard, QString> loaded = loadFleetStandard(path);
+    const std::variant<FleetStandard, QString> loaded =
+        loadFleetStandard(m_remembered.standardPath);
     if (const QString *problem = std::get_if<QString>(&loaded)) {
         // Said once the window is up; the remembered file stays remembered.
-        m_fleetStartProblem = QStringLiteral("The fleet standard %1 could not be read: %2")
-                                  .arg(QDir::toNativeSeparators(path), *problem);
+        m_fleetStartProblem =
+            QStringLiteral("The fleet standard %1 could not be read: %2")
+                .arg(QDir::toNativeSeparators(m_remembered.standardPath), *problem);
         auto *soon = new QTimer(this);
         soon->setSingleShot(true);
         connect(soon, &QTimer::timeout, this, &MainWindow::informFleetStartProblem);
@@ -87,22 +91,26 @@ void MainWindow::startFleet()
         m_fleet.applyOnRead = false;
         return;
     }
-    useFleetStandard(std::get<FleetStandard>(loaded), path);
+    useFleetStandard(std::get<FleetStandard>(loaded), m_remembered.standardPath);
     sendFleetOptions();
 }
 
 void MainWindow::informFleetStartProblem()
 {
-    inform(m_fleetStartProblem);
+    // A run that a script started with its own fleet options is never held by a box.
+    if (m_p.applyStandardForThisRun)
+        writeToConsole(m_fleetStartProblem + QLatin1Char('\n'), ConsoleStream::Error);
+    else
+        inform(m_fleetStartProblem);
 }
 
 void MainWindow::useFleetStandard(const std::optional<FleetStandard> &standard, const QString &path)
 {
     m_fleet.standard = standard;
     m_standardPath = path;
+    // The record is kept while a standard is active: without one the program
+    // writes no file of its own.
     m_fleet.recordPath = standard ? m_p.recordFile : QString();
-    if (!standard)
-        m_fleet.applyOnRead = false;
     const bool active = standard.has_value();
     m_applyAction->setEnabled(active);
     m_applyOnReadAction->setEnabled(active);
@@ -121,10 +129,8 @@ void MainWindow::rememberFleet() const
     if (m_p.fleetSettingsFile.isEmpty())
         return;
     QSettings ini(m_p.fleetSettingsFile, QSettings::IniFormat);
-    if (m_fleet.standard && m_standardPath.isEmpty())
-        return; // a standard for this run only changes nothing that is remembered
-    ini.setValue(kStandardKey, m_standardPath);
-    ini.setValue(kApplyOnReadKey, m_fleet.applyOnRead);
+    ini.setValue(kStandardKey, m_remembered.standardPath);
+    ini.setValue(kApplyOnReadKey, m_remembered.applyOnRead);
 }
 
 void MainWindow::openFleetStandard()
@@ -142,6 +148,7 @@ void MainWindow::openFleetStandard()
         return;
     }
     useFleetStandard(std::get<FleetStandard>(loaded), path);
+    m_remembered.standardPath = path;
     rememberFleet();
     sendFleetOptions();
 }
@@ -171,6 +178,7 @@ void MainWindow::saveFleetStandard()
         return;
     }
     useFleetStandard(standard, path);
+    m_remembered.standardPath = path;
     rememberFleet();
     sendFleetOptions();
 }
@@ -182,7 +190,9 @@ void MainWindow::applyFleetStandard()
 
 void MainWindow::setApplyStandardOnRead(bool on)
 {
-    m_fleet.applyOnRead = on && m_fleet.standard.has_value();
+    // The user's own choice in the menu: kept for the next start too.
+    m_fleet.applyOnRead = on;
+    m_remembered.applyOnRead = on;
     rememberFleet();
     sendFleetOptions();
 }
@@ -203,17 +213,24 @@ void MainWindow::openRecord()
 
 void MainWindow::stopUsingFleetStandard()
 {
+    // A standard for this run only leaves the remembered one as it was.
+    if (!m_standardPath.isEmpty()) {
+        m_remembered.standardPath.clear();
+        rememberFleet();
+    }
     useFleetStandard(std::nullopt, {});
-    rememberFleet();
     sendFleetOptions();
 }
 
 void MainWindow::showFleetReport(const show::FleetReport &fleet)
 {
     const bool shown = fleet.standardName.has_value();
-    if (shown)
-        m_controls.fleetReport->setPlainText(
-            fleetReportText(*fleet.standardName, fleet.check, fleet.applied));
+    // A CR unit is read on every tick: the same text again would reset the
+    // strip's scrolling each time.
+    const QString text =
+        shown ? fleetReportText(*fleet.standardName, fleet.check, fleet.applied) : QString();
+    if (shown && text != m_controls.fleetReport->toPlainText())
+        m_controls.fleetReport->setPlainText(text);
     if (shown == m_fleetStripShown)
         return;
     m_fleetStripShown = shown;

@@ -97,8 +97,9 @@ int main(int argc, char *argv[])
     platform.fleetSettingsFile =
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
         QStringLiteral("/fleet.ini");
-    platform.recordFile = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                          QStringLiteral("/configure-record.csv");
+    platform.recordFile =
+        QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                 QStringLiteral("/configure-record.csv"));
     platform.standardForThisRun = standard;
     platform.applyStandardForThisRun = line.applyStandard;
 

@@ -189,6 +189,14 @@ private:
     int m_outerHeightTwips = 0;
     int m_outerWidthTwips = 0;
 
+    // What the fleet settings file keeps for the next start: only what the
+    // user chose in the menu, never a choice of the command line.
+    struct RememberedFleet
+    {
+        QString standardPath;
+        bool applyOnRead = false;
+    };
+    RememberedFleet m_remembered;
     FleetOptions m_fleet;        // what the cycle was told last
     QString m_standardPath;      // the active standard's file; empty when none or for this run only
     QString m_fleetStartProblem; // why the remembered standard could not be read

@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "writer/configwrite.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 
@@ -69,6 +70,10 @@ CycleReport DeviceCycle::tick()
             m_awaitingSuccess.reset();
             record(report, back);
         }
+        // What was compared is not what the device holds now.
+        dropComparedDevice(report);
+    } else if (m_deviceCount == 0) {
+        dropComparedDevice(report); // the device has gone
     }
     report.add(step.actions);
     if (step.readDevice) {
@@ -77,7 +82,7 @@ CycleReport DeviceCycle::tick()
             planAfterRead(outcome, familyCodeOf(m_versionData), m_softwareVersion);
         report.add(after.actions);
         m_state = after.nextState;
-        addFleetSteps(report, m_state == FlowState::SettingsShown);
+        addFleetSteps(report);
     } else {
         m_state = step.nextState;
     }
@@ -274,8 +279,8 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
             entry.softwareVersion = m_softwareVersion;
             entry.standardName = m_fleet.standard ? m_fleet.standard->name : QString();
             entry.written = screen;
-            if (record(report, entry))
-                m_awaitingSuccess = entry;
+            record(report, entry);
+            m_awaitingSuccess = entry;
         }
     }
     const FlowStep end = planConfigureEnd(written);
@@ -286,30 +291,45 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
     return report;
 }
 
-show::FleetReport DeviceCycle::fleetReport(bool applied) const
+show::FleetReport DeviceCycle::fleetReport(bool applied, bool readFailed) const
 {
     show::FleetReport fleet;
     fleet.applied = applied;
     if (!m_fleet.standard)
         return fleet;
     fleet.standardName = m_fleet.standard->name;
-    if (m_compared)
+    if (m_compared) {
         fleet.check =
             checkAgainstStandard(*m_fleet.standard, m_compared->settings, m_compared->can);
+    } else if (readFailed) {
+        FleetCheck notRead;
+        notRead.standardName = m_fleet.standard->name;
+        notRead.summary = QStringLiteral("The settings of this device could not be read: it was "
+                                         "not compared with the fleet standard \"%1\".")
+                              .arg(m_fleet.standard->name);
+        fleet.check = notRead;
+    }
     return fleet;
 }
 
-void DeviceCycle::addFleetSteps(CycleReport &report, bool configurable)
+void DeviceCycle::addFleetSteps(CycleReport &report)
 {
-    if (m_compared)
-        m_compared->configurable = configurable;
     if (!m_fleet.standard)
         return;
     // Only a device the flow goes on to configure takes the standard.
-    const bool apply = m_fleet.applyOnRead && m_compared && configurable;
+    const bool apply = m_fleet.applyOnRead && m_compared && m_state == FlowState::SettingsShown;
     if (apply)
         report.add(show::Settings{settingsForStandard(*m_fleet.standard, m_compared->can)});
-    report.add(fleetReport(apply));
+    report.add(fleetReport(apply, !m_compared));
+}
+
+void DeviceCycle::dropComparedDevice(CycleReport &report)
+{
+    if (!m_compared)
+        return;
+    m_compared.reset();
+    if (m_fleet.standard)
+        report.add(fleetReport());
 }
 
 CycleReport DeviceCycle::setFleet(const FleetOptions &options)
@@ -327,7 +347,7 @@ CycleReport DeviceCycle::applyStandard()
     CycleReport report(CycleRequest::ApplyStandard);
     if (!m_fleet.standard)
         return report;
-    if (!m_compared || !m_compared->configurable) {
+    if (!m_compared || m_state != FlowState::SettingsShown) {
         report.add(show::Message{QStringLiteral(
             "Plug in a Kordavel that can be configured first: the standard is applied to "
             "the settings the device can hold.")});
@@ -338,15 +358,19 @@ CycleReport DeviceCycle::applyStandard()
     return report;
 }
 
-bool DeviceCycle::record(CycleReport &report, const RecordEntry &entry)
+void DeviceCycle::record(CycleReport &report, const RecordEntry &entry)
 {
+    // Rows the record could not take before go first, in their order.
+    m_unrecorded.push_back(entry);
     QString problem;
-    if (appendToRecord(m_fleet.recordPath, entry, &problem))
-        return true;
-    report.add(
-        show::Message{QStringLiteral("This Configure could not be added to the record %1 (%2).")
-                          .arg(m_fleet.recordPath, problem)});
-    return false;
+    if (appendToRecord(m_files, m_fleet.recordPath, m_unrecorded, &problem)) {
+        m_unrecorded.clear();
+        return;
+    }
+    report.add(show::Message{
+        QStringLiteral("This Configure could not be added to the record %1 (%2). It is added "
+                       "with the next one, once the record can be written.")
+            .arg(QDir::toNativeSeparators(m_fleet.recordPath), problem)});
 }
 
 void DeviceCycle::deleteTakenUpConfiguration()

@@ -89,9 +89,12 @@ private:
     void deleteTakenUpConfiguration();
     void retryTakenUpDeletion();
     show::MediaNotice mediaNotice() const;
-    show::FleetReport fleetReport(bool applied = false) const;
-    void addFleetSteps(CycleReport &report, bool configurable);
-    bool record(CycleReport &report, const RecordEntry &entry);
+    // What the strip shows: the device read last against the standard; a
+    // device whose read failed is said to be not compared.
+    show::FleetReport fleetReport(bool applied = false, bool readFailed = false) const;
+    void addFleetSteps(CycleReport &report);
+    void dropComparedDevice(CycleReport &report);
+    void record(CycleReport &report, const RecordEntry &entry);
 
     Drives &m_drives;
     Files &m_files;
@@ -110,16 +113,16 @@ private:
     FlowState m_mediaProblemState{}; // the flow's stage when it failed
     Pause m_pause;                   // every wait of a request; stopped by requestStop()
 
-    // The device read last, as the fleet check sees it.
+    // The device read last, as the fleet check sees it, while it is there.
     struct ComparedDevice
     {
         DeviceCapabilities can;
         FleetSettings settings;
-        bool configurable = false; // the flow goes on to Configure with it
     };
     FleetOptions m_fleet;
     std::optional<ComparedDevice> m_compared;
-    std::optional<RecordEntry> m_awaitingSuccess; // recorded as written; its device is not back yet
+    std::optional<RecordEntry> m_awaitingSuccess; // its file is written; the device is not back yet
+    std::vector<RecordEntry> m_unrecorded;        // rows the record could not take yet
     std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTime(); };
 };
 

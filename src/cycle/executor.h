@@ -30,6 +30,7 @@ public:
     virtual void requestMediaProblem(const QString &reason) = 0;
     // The fleet features in use from now on; see DeviceCycle::setFleet.
     virtual void requestFleet(const FleetOptions &options) = 0;
+    // Puts the standard on the screen; see DeviceCycle::applyStandard.
     virtual void requestApplyStandard() = 0;
 
 Q_SIGNALS:

@@ -1,5 +1,7 @@
 #include "fleetcheck.h"
 
+#include <algorithm>
+
 namespace kordavel {
 
 namespace {
@@ -123,14 +125,13 @@ std::variant<FleetSettings, QString> fleetSettingsOf(const ScreenSettings &scree
         s.downloads[std::size_t(d)] = screen.isChecked(boxOf(D(d)));
     const qint64 days = leadingWholeNumber(screen.daysBack);
     if (days < -kMaxDaysBack || days > kMaxDaysBack)
-        return QStringLiteral("The number of days must be between %1 and %2.")
-            .arg(-kMaxDaysBack)
-            .arg(kMaxDaysBack);
+        return daysOutOfRangeProblem();
     s.daysBack = qint32(days);
     if (screen.isChecked(DownloadBox::UseDates)) {
-        if (screen.downloadEnd < screen.downloadStart)
-            return QStringLiteral("The end date lies before the start date.");
-        s.dates = DateRange{screen.downloadStart, screen.downloadEnd};
+        const DateRange dates{screen.downloadStart, screen.downloadEnd};
+        if (std::optional<QString> problem = datesProblem(dates))
+            return *problem;
+        s.dates = dates;
     }
     s.saveCardDownloadDate = screen.isChecked(DownloadBox::SaveCardDate);
     if (screen.fileNameFormat >= 0 && screen.fileNameFormat < kFileNameFormatCount)
@@ -287,9 +288,8 @@ QString fleetReportText(const QString &standardName, const std::optional<FleetCh
 
 QString daysBackText(qint32 days)
 {
-    if (days == 0)
-        return QStringLiteral("0");
-    return days < 0 ? QString::number(days) : QLatin1Char(' ') + QString::number(days);
+    // 0 is written as "since the last download", which the device reads back as "0".
+    return days == 0 ? QStringLiteral("0") : daysText(days);
 }
 
 } // namespace kordavel

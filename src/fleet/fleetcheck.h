@@ -40,7 +40,8 @@ struct DeviceCapabilities
 DeviceCapabilities capabilitiesOf(Family family, qint32 softwareVersion);
 
 // The settings a read left on the screen, as a fleet standard names them.
-// decoded must come from an accepted version file (every field is set then).
+// Meaningful for an accepted version file, where every field is set; fields
+// a read left empty count as off (and such a device holds none of them).
 FleetSettings fleetSettingsOf(const DecodedSettings &decoded);
 
 // The settings on the screen as a standard; or, when the screen holds what a

@@ -1,11 +1,10 @@
 #include "record.h"
 
 #include "fleet/standard.h"
+#include "platform/files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdlib>
 
@@ -15,8 +14,6 @@ namespace {
 
 constexpr char16_t kByteOrderMark = u'\xFEFF';
 constexpr QChar kSeparator = u'\t';
-// A record file grows by a row per Configure; far beyond this it is not ours.
-constexpr qint64 kMaxRecordBytes = qint64(64) * 1024 * 1024;
 
 QString eventText(RecordEvent event)
 {
@@ -118,47 +115,72 @@ QString recordCell(const QString &text)
     return cell;
 }
 
-QByteArray recordWithEntry(const QByteArray &existing, const RecordEntry &entry)
+QByteArray recordWithEntries(const QByteArray &existing, const std::vector<RecordEntry> &entries)
 {
     QString text;
-    if (existing.isEmpty()) {
-        text = QChar(kByteOrderMark) + line(recordHeader());
-    } else {
-        if (existing.size() % 2 != 0 || quint8(existing[0]) != 0xFF || quint8(existing[1]) != 0xFE)
+    if (!existing.isEmpty()) {
+        if (existing.size() < 2 || quint8(existing[0]) != 0xFF || quint8(existing[1]) != 0xFE)
             return {};
+        // A copy cut off in the middle of a character leaves an odd byte.
         text = QString(reinterpret_cast<const QChar *>(existing.constData()), existing.size() / 2);
         // A row cut off by a crash has no line end: it goes.
         text.truncate(text.lastIndexOf(u'\n') + 1);
-        if (text.isEmpty())
-            text = QChar(kByteOrderMark) + line(recordHeader());
     }
-    return utf16le(text + line(recordCells(entry)));
+    if (text.isEmpty())
+        text = QChar(kByteOrderMark) + line(recordHeader());
+    for (const RecordEntry &entry : entries)
+        text += line(recordCells(entry));
+    return utf16le(text);
 }
 
-bool appendToRecord(const QString &path, const RecordEntry &entry, QString *problem)
+bool appendToRecord(Files &files, const QString &path, const std::vector<RecordEntry> &entries,
+                    QString *problem)
 {
+    const QFileInfo info(path);
+    const QString folder = QDir::toNativeSeparators(info.absolutePath());
+    if (!QDir().mkpath(folder)) {
+        *problem = QStringLiteral("its folder cannot be made");
+        return false;
+    }
     QByteArray existing;
-    QFile current(path);
-    if (current.exists()) {
-        if (current.size() > kMaxRecordBytes || !current.open(QIODevice::ReadOnly)) {
-            *problem = QStringLiteral("the record cannot be read");
+    const Files::ReadResult read = files.readFile(path, kMaxRecordBytes);
+    bool foreign = read.status == Files::ReadStatus::TooLarge;
+    if (read.status == Files::ReadStatus::Ok)
+        existing = read.data;
+    else if (read.status == Files::ReadStatus::Error) {
+        *problem = QStringLiteral("it cannot be read");
+        return false;
+    }
+    QByteArray content = recordWithEntries(existing, entries);
+    foreign = foreign || content.isEmpty();
+    if (foreign) {
+        // Somebody's own file, or one grown beyond reason: kept under another name.
+        const QString stamp =
+            entries.empty() ? QString()
+                            : entries.front().when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        const QString aside = childPath(folder, info.completeBaseName() + QLatin1Char('-') + stamp +
+                                                    QStringLiteral(".") + info.suffix());
+        if (const FileResult moved = files.rename(path, aside); !moved) {
+            *problem = moved.text;
             return false;
         }
-        existing = current.readAll();
-        current.close();
+        content = recordWithEntries({}, entries);
     }
-    const QByteArray content = recordWithEntry(existing, entry);
-    if (content.isEmpty()) {
-        *problem = QStringLiteral("the file is not a record this program wrote");
+    const QString fresh = path + QStringLiteral(".new");
+    if (files.isFile(fresh))
+        files.remove(fresh); // left by a crash
+    if (const FileResult written = files.createDurable(fresh, content); !written) {
+        *problem = written.text;
         return false;
     }
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-        !file.commit()) {
-        *problem = file.errorString();
+    if (const FileResult replaced = files.rename(fresh, path); !replaced) {
+        files.remove(fresh);
+        *problem = replaced.text;
         return false;
     }
+    // The rows are in place; a folder that cannot be flushed only delays
+    // their reaching the disk.
+    files.syncDir(folder);
     return true;
 }
 

@@ -7,7 +7,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace kordavel {
+
+class Files;
 
 // A record of every Configure: one row per event, in a file the user opens
 // in a spreadsheet. The file is UTF-16LE with a byte-order mark, its cells
@@ -40,15 +44,23 @@ QStringList recordCells(const RecordEntry &entry);
 // tabs become blanks; a cell with a quote is quoted.
 QString recordCell(const QString &text);
 
-// The record file's whole new content: what it held, less a row cut off at
-// its end, with the entry appended (and the mark and header first when it
-// held nothing). Empty when existing is not a record this program wrote.
-QByteArray recordWithEntry(const QByteArray &existing, const RecordEntry &entry);
+// The record file's whole new content: what it held, less a row (or a
+// character) cut off at its end, with the entries appended (and the mark and
+// header first when it held nothing). Empty when existing is not a record
+// this program wrote.
+QByteArray recordWithEntries(const QByteArray &existing, const std::vector<RecordEntry> &entries);
 
-// Appends the entry to the record file at path: the new content is written
-// beside it, flushed to the disk and put in its place in one step, so a
-// crash or a full disk leaves the file as it was. False with the reason in
-// problem otherwise.
-bool appendToRecord(const QString &path, const RecordEntry &entry, QString *problem);
+// The largest record read back; a larger file is set aside as a foreign one.
+inline constexpr qint64 kMaxRecordBytes = qint64(64) * 1024 * 1024;
+
+// Appends the entries to the record file at path (the platform's separators)
+// through files: the new content is written beside it, flushed, put in its
+// place in one step and the folder flushed, so a crash or a full disk leaves
+// the file as it was. A file that is not a record this program wrote, or one
+// larger than kMaxRecordBytes, is renamed aside (its name with the time of
+// the first entry added) and a new record begun. False with the reason in
+// problem when nothing was appended, e.g. while another program holds the file.
+bool appendToRecord(Files &files, const QString &path, const std::vector<RecordEntry> &entries,
+                    QString *problem);
 
 } // namespace kordavel

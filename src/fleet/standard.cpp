@@ -1,5 +1,6 @@
 #include "standard.h"
 
+#include "settings/devicedate.h"
 #include "writer/hexfile.h"
 
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kordavel {
@@ -87,17 +89,8 @@ std::optional<Problem> readDates(const QJsonValue &v, FleetSettings &s)
     const std::optional<QDate> end = strictDate(o.value(QLatin1String("end")));
     if (!start || !end)
         return wrong;
-    if (*end < *start)
-        return QStringLiteral("The end date %1 lies before the start date %2.")
-            .arg(end->toString(kDateFormat), start->toString(kDateFormat));
-    // The range the device counts its dates in.
-    const QDate first(1970, 1, 1);
-    const QDate last(2106, 2, 7);
-    for (const QDate &d : {*start, *end})
-        if (d < first || d > last)
-            return QStringLiteral("The date %1 cannot be stored in the Kordavel: dates must lie "
-                                  "between 1970-01-01 and 2106-02-07.")
-                .arg(d.toString(kDateFormat));
+    if (std::optional<Problem> problem = datesProblem({*start, *end}))
+        return problem;
     s.dates = DateRange{*start, *end};
     return std::nullopt;
 }
@@ -127,7 +120,7 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
     const QJsonValue name = o.value(QLatin1String("name"));
     if (!name.isString())
         return QStringLiteral("\"name\" must be a text.");
-    standard.name = name.toString().trimmed();
+    standard.name = name.toString();
     FleetSettings &s = standard.settings;
     if (std::optional<Problem> p = readDownloads(o.value(QLatin1String("downloads")), s))
         return p;
@@ -160,6 +153,17 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
 }
 
 } // namespace
+
+std::optional<QString> datesProblem(const DateRange &dates)
+{
+    if (dates.end < dates.start)
+        return QStringLiteral("The end date %1 lies before the start date %2.")
+            .arg(dates.end.toString(kDateFormat), dates.start.toString(kDateFormat));
+    for (const QDate &day : {dates.start, dates.end})
+        if (!deviceSeconds(QDateTime(day, QTime(0, 0))))
+            return dateOutOfRangeProblem(day);
+    return std::nullopt;
+}
 
 DownloadBox boxOf(FleetDownload download)
 {
@@ -220,10 +224,6 @@ QByteArray fleetStandardFile(const FleetStandard &standard)
     o.insert(QLatin1String("fileNameFormat"), keyOf(s.fileNameFormat));
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
-
-} // namespace kordavel
-
-namespace kordavel {
 
 std::variant<FleetStandard, QString> loadFleetStandard(const QString &path)
 {

@@ -40,6 +40,10 @@ struct DateRange
     bool operator==(const DateRange &) const = default;
 };
 
+// Why the device cannot take these dates (the end before the start, a date
+// beyond what its count reaches); nullopt when it can.
+std::optional<QString> datesProblem(const DateRange &dates);
+
 // The settings a fleet wants on every device. The device model is the unit's
 // own hardware and never part of them.
 struct FleetSettings
@@ -71,7 +75,8 @@ inline constexpr qint64 kMaxFleetStandardBytes = qint64(64) * 1024;
 // Reads a standard file (UTF-8 JSON). Returns the standard, or one plain
 // sentence naming what is wrong with the file.
 std::variant<FleetStandard, QString> parseFleetStandard(const QByteArray &json);
-// The standard as a file that parseFleetStandard reads back unchanged.
+// The standard as a file that parseFleetStandard reads back unchanged (keys
+// in alphabetical order, indented).
 QByteArray fleetStandardFile(const FleetStandard &standard);
 
 // Reads and parses the standard file at path; the sentence says what is wrong.

@@ -113,7 +113,11 @@ QString periodText(const QByteArray &data)
                         quint32(byteAt(data, p + 2)) << 16 | quint32(byteAt(data, p + 3)) << 24;
     if (raw == kSinceLastDownload)
         return QStringLiteral("0");
-    const qint32 days = qint32(raw) / kSecondsPerDay; // truncates toward zero
+    return daysText(qint32(raw) / kSecondsPerDay); // truncates toward zero
+}
+
+QString daysText(qint32 days)
+{
     return days < 0 ? QString::number(days) : QLatin1Char(' ') + QString::number(days);
 }
 

@@ -84,6 +84,8 @@ LayoutChoice selectLayout(Family family, qint32 version, qsizetype length);
 // last download), otherwise whole days with a blank or minus sign in front
 // (" 92", "-24855").
 QString periodText(const QByteArray &data);
+// A day count as the days-back box shows it: a blank before a non-negative count.
+QString daysText(qint32 days);
 
 // Configuration byte of a layout: offset 24 (B), 31 (C), 255 for A, which has none.
 int configurationByteOf(Layout layout, const QByteArray &data);

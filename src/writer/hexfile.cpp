@@ -54,24 +54,6 @@ QByteArray vdoCodesData(const ScreenSettings &s)
 const QByteArray kLineEnd("\r\n");
 const QByteArray kUnsetPeriod = bytes({0xFF, 0xFF, 0xFF, 0xFF});
 
-QString daysOutOfRangeProblem()
-{
-    return QStringLiteral("The number of days must be between %1 and %2.")
-        .arg(-kMaxDaysBack)
-        .arg(kMaxDaysBack);
-}
-
-// The range is named by the first and the last day the device's count reaches.
-QString dateOutOfRangeProblem(const QDate &day)
-{
-    const QString format = QStringLiteral("yyyy-MM-dd");
-    const QDate first = deviceDateTime(0).date();
-    const QDate last = deviceDateTime(quint32(kDeviceSecondsLimit - 1)).date();
-    return QStringLiteral("The date %1 cannot be stored in the Kordavel: dates must lie "
-                          "between %2 and %3.")
-        .arg(day.toString(format), first.toString(format), last.toString(format));
-}
-
 BuildResult refused(BuildStatus status, const QString &problem)
 {
     BuildResult r;
@@ -182,6 +164,24 @@ BuildResult tqConfigurationFile(const ScreenSettings &s, qint32 softwareVersion,
 }
 
 } // namespace
+
+QString daysOutOfRangeProblem()
+{
+    return QStringLiteral("The number of days must be between %1 and %2.")
+        .arg(-kMaxDaysBack)
+        .arg(kMaxDaysBack);
+}
+
+// The range is named by the first and the last day the device's count reaches.
+QString dateOutOfRangeProblem(const QDate &day)
+{
+    const QString format = QStringLiteral("yyyy-MM-dd");
+    const QDate first = deviceDateTime(0).date();
+    const QDate last = deviceDateTime(quint32(kDeviceSecondsLimit - 1)).date();
+    return QStringLiteral("The date %1 cannot be stored in the Kordavel: dates must lie "
+                          "between %2 and %3.")
+        .arg(day.toString(format), first.toString(format), last.toString(format));
+}
 
 int configurationByte(const ScreenSettings &s, int previousByte, bool clockEnabled)
 {

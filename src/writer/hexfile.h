@@ -65,6 +65,11 @@ enum class BuildStatus { Ok, UnknownFamily, DaysOutOfRange, DateOutOfRange };
 // problem of a BuildResult with status UnknownFamily.
 inline constexpr char kUnknownFamilyProblem[] = "Unknown Kordavel type";
 
+// What the user is told of a day count beyond +-kMaxDaysBack, and of a date
+// the device cannot hold (it names the range the device's count reaches).
+QString daysOutOfRangeProblem();
+QString dateOutOfRangeProblem(const QDate &day);
+
 struct BuildResult
 {
     BuildStatus status = BuildStatus::UnknownFamily;

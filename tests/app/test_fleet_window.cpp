@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -87,7 +88,6 @@ TEST(FleetWindow, WithoutAStandardOnlyTheButtonIsNewAndTheStripComesAndGoesWithO
     Harness h;
     const MainWindowControls &c = h.window->controls();
     EXPECT_TRUE(c.fleetReport->isHidden());
-    EXPECT_EQ(c.fleetButton->accessibleName(), "Fleet");
     for (const char *off : {"applyStandardAction", "applyOnReadAction", "stopStandardAction"})
         EXPECT_FALSE(
             h.window->findChild<QMenu *>("fleetMenu")->findChild<QAction *>(off)->isEnabled())
@@ -127,6 +127,8 @@ TEST(FleetWindow, TheAppliedStandardWritesWhatTheSameSettingsSetByHandWrite)
     };
     for (const auto &device : devices) {
         SCOPED_TRACE(device.name);
+        // The first device takes it from the menu, the others by themselves.
+        const bool byItself = &device != &devices[0];
         QTemporaryDir data;
         const QString record = data.filePath("record.csv");
         QByteArray applied;
@@ -134,13 +136,15 @@ TEST(FleetWindow, TheAppliedStandardWritesWhatTheSameSettingsSetByHandWrite)
             Harness h;
             h.adjustPlatform = [&](Platform &p) {
                 p.standardForThisRun = northDepot();
-                p.applyStandardForThisRun = true;
+                p.applyStandardForThisRun = byItself;
                 p.recordFile = record;
             };
             h.create();
             DeviceDir dev(device.version);
             h.plug(dev.root());
             h.tick();
+            if (!byItself)
+                trigger(h, "applyStandardAction");
             EXPECT_TRUE(stripOf(h).startsWith("This device differs from the fleet standard "
                                               "\"North depot\""))
                 << stripOf(h).toStdString();
@@ -152,6 +156,8 @@ TEST(FleetWindow, TheAppliedStandardWritesWhatTheSameSettingsSetByHandWrite)
             h.tick();
             EXPECT_EQ(h.window.cycle().state(), FlowState::Configured);
             EXPECT_TRUE(h.messages.texts.isEmpty()) << h.messages.texts.join('|').toStdString();
+            trigger(h, "openRecordAction");
+            EXPECT_EQ(h.desktop.opened, QStringList{record});
         }
         {
             Harness h;
@@ -191,12 +197,14 @@ TEST(FleetWindow, ASavedStandardMatchesItsDeviceABadOneChangesNothingAndTheChoic
         const QString saved = dir.filePath(QString::fromLatin1(version.left(8)));
         h.desktop.answers = {saved};
         trigger(h, "saveStandardAction");
-        h.tick(); // still the same device: nothing read, nothing changed
+        // Back from the file, against the device still shown.
+        trigger(h, "stopStandardAction");
+        h.desktop.answers = {saved + ".json"};
+        trigger(h, "openStandardAction");
         EXPECT_TRUE(stripOf(h).startsWith(QStringLiteral("This device matches the fleet "
                                                          "standard \"%1\".")
                                               .arg(QLatin1String(version.left(8)))))
             << stripOf(h).toStdString();
-        EXPECT_TRUE(std::holds_alternative<FleetStandard>(loadFleetStandard(saved + ".json")));
     }
 
     Harness h;
@@ -258,5 +266,68 @@ TEST(CommandLine, TakesItsOptionsLeavesTheToolkitsAndRefusesEverythingElse)
         if (c.action == A::Refuse) {
             EXPECT_TRUE(line.text.endsWith("Run kordavel-config --help to see what it takes.\n"));
         }
+    }
+}
+
+// What is remembered for the next start is what the user chose in the menu,
+// never a choice of the command line; without a choice nothing is written.
+TEST(FleetWindow, OnlyTheMenusChoicesAreRememberedAndNothingIsWrittenWithoutOne)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("config/fleet.ini");
+    const QString record = dir.filePath("data/record.csv");
+    const QString first = dir.filePath("first.json");
+    const QString second = dir.filePath("second.json");
+    QString problem;
+    ASSERT_TRUE(saveFleetStandard(first, {QStringLiteral("First"), {}}, &problem));
+    ASSERT_TRUE(saveFleetStandard(second, {QStringLiteral("Second"), {}}, &problem));
+    auto remembered = [&] {
+        const QSettings s(ini, QSettings::IniFormat);
+        return QStringLiteral("%1 %2").arg(s.value("fleet/standard").toString(),
+                                           s.value("fleet/applyToEveryDeviceRead").toString());
+    };
+    {
+        Harness h; // never chosen: a whole Configure writes no file of the program's own
+        h.adjustPlatform = [&](Platform &p) {
+            p.fleetSettingsFile = ini;
+            p.recordFile = record;
+        };
+        h.create();
+        DeviceDir dev(exampleLayoutC());
+        h.plug(dev.root());
+        h.tick();
+        h.configure();
+        ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
+        EXPECT_FALSE(QFile::exists(ini));
+        EXPECT_FALSE(QFile::exists(record));
+        h.desktop.answers = {first};
+        trigger(h, "openStandardAction");
+        EXPECT_EQ(remembered(), first + " false");
+    }
+    {
+        Harness h; // a run with its own standard, stopped: the remembered one stays
+        h.adjustPlatform = [&](Platform &p) {
+            p.fleetSettingsFile = ini;
+            p.standardForThisRun = FleetStandard{QStringLiteral("Run"), {}};
+            p.applyStandardForThisRun = true;
+        };
+        h.create();
+        EXPECT_TRUE(stripOf(h).contains("\"Run\" is active"));
+        trigger(h, "stopStandardAction");
+        EXPECT_EQ(remembered(), first + " false");
+    }
+    {
+        Harness h; // --apply-standard on the remembered one, then another opened
+        h.adjustPlatform = [&](Platform &p) {
+            p.fleetSettingsFile = ini;
+            p.applyStandardForThisRun = true;
+        };
+        h.create();
+        EXPECT_TRUE(stripOf(h).contains("\"First\" is active"));
+        h.desktop.answers = {second};
+        trigger(h, "openStandardAction");
+        EXPECT_EQ(remembered(), second + " false") << "--apply-standard is for the run only";
+        trigger(h, "applyOnReadAction");
+        EXPECT_EQ(remembered(), second + " false") << "it was on: the menu turned it off";
     }
 }

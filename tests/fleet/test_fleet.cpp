@@ -7,6 +7,7 @@
 #include "fleet/record.h"
 #include "fleet/standard.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -285,17 +286,19 @@ TEST(FleetCheck, TiedBoxesAreNamedNotCountedAndAppliedThroughTheVdoBox)
 // The cycle with a standard: the check after every read, the standard applied
 // when asked, and a row in the record for each file written and each device
 // back with "Success!". Nothing of it without a standard.
-// A medium whose write-protect switch can be set.
+// A medium whose write-protect switch can be set, and a record that another
+// program can hold.
 class WriteProtectable : public SystemFilesPassThrough
 {
 public:
     FileResult createDurable(const QString &p, const QByteArray &data) override
     {
-        if (refuse)
-            return {FileProblem::WriteProtected, QStringLiteral("write-protected")};
+        if (refuse || (recordHeld && p.contains(QLatin1String("record"))))
+            return {FileProblem::InUse, QStringLiteral("held")};
         return SystemFilesPassThrough::createDurable(p, data);
     }
     bool refuse = false;
+    bool recordHeld = false;
 };
 
 class FleetCycle : public ::testing::Test
@@ -326,15 +329,14 @@ protected:
     const QString recordPath = data.filePath(QStringLiteral("record/configure-record.csv"));
 };
 
-TEST_F(FleetCycle, WithoutAStandardNothingIsReportedOrRecorded)
+TEST_F(FleetCycle, WithoutAStandardNothingIsReported)
 {
     plug();
-    const CycleReport read = cycle.tick();
-    EXPECT_TRUE(stepsOf<show::FleetReport>(read).empty());
-    const CycleReport configured = cycle.configure(screen());
+    EXPECT_TRUE(stepsOf<show::FleetReport>(cycle.tick()).empty());
+    EXPECT_TRUE(stepsOf<show::FleetReport>(cycle.configure(screen())).empty());
     ASSERT_EQ(cycle.state(), FlowState::WaitingForUnplug);
-    EXPECT_TRUE(stepsOf<show::FleetReport>(configured).empty());
-    EXPECT_FALSE(QFile::exists(recordPath));
+    unplug();
+    EXPECT_TRUE(stepsOf<show::FleetReport>(cycle.tick()).empty());
 }
 
 TEST_F(FleetCycle, EveryReadIsCheckedAndTheStandardAppliedWhereTheFlowConfigures)
@@ -379,12 +381,20 @@ TEST_F(FleetCycle, TheRecordHoldsARowForEachFileWrittenAndEachSuccessOnly)
     plug();
     cycle.tick();
     cycle.configure(screen());
-    cycle.configure(screen()); // written again, over the first
+    // Another program holds the record: the row waits for the next one.
+    files.recordHeld = true;
+    const CycleReport held = cycle.configure(screen()); // written again, over the first
+    ASSERT_EQ(messagesOf(held).size(), 1);
+    EXPECT_TRUE(messagesOf(held)[0].contains("It is added with the next one"));
+    files.recordHeld = false;
     unplug();
-    cycle.tick();
+    const CycleReport gone = cycle.tick();
+    ASSERT_TRUE(lastOf<show::FleetReport>(gone));
+    EXPECT_FALSE(lastOf<show::FleetReport>(gone)->check) << "the device has gone";
     plug();
     const CycleReport back = cycle.tick();
     ASSERT_TRUE(has(back, FlowAction::MessageSuccess));
+    EXPECT_TRUE(messagesOf(back).isEmpty());
     // Configure on a write-protected medium writes nothing: no row.
     unplug();
     cycle.tick();
@@ -392,9 +402,6 @@ TEST_F(FleetCycle, TheRecordHoldsARowForEachFileWrittenAndEachSuccessOnly)
     cycle.tick();
     files.refuse = true;
     const CycleReport refused = cycle.configure(screen());
-    ASSERT_NE(cycle.state(), FlowState::WaitingForUnplug)
-        << messagesOf(refused).join('|').toStdString();
-
     const QList<QStringList> rows = recordRows(recordPath);
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows[0], recordHeader());
@@ -418,31 +425,35 @@ TEST_F(FleetCycle, TheRecordHoldsARowForEachFileWrittenAndEachSuccessOnly)
     EXPECT_EQ(rows[3], success);
 }
 
-TEST(FleetRecord, ARowCutOffLeavesTheRowsBeforeItAndAForeignFileIsLeftAlone)
+TEST(FleetRecord, ACutOffRowGoesTheRowsBeforeStayAndAForeignFileIsSetAside)
 {
     RecordEntry entry;
     entry.when = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);
     entry.driveLabel = QStringLiteral("@SUM(A1) \"quoted\"");
     entry.written.daysBack = QStringLiteral("-7");
-    const QByteArray one = recordWithEntry({}, entry);
-    const QByteArray two = recordWithEntry(one, entry);
-    // A crash in the middle of the next row: the half row goes, the rest stays.
-    const QByteArray cut = two + two.mid(one.size(), 20);
-    const QByteArray repaired = recordWithEntry(cut, entry);
-    EXPECT_EQ(repaired, recordWithEntry(two, entry));
+    const QByteArray one = recordWithEntries({}, {entry});
+    const QByteArray two = recordWithEntries(one, {entry});
+    // Cut in the middle of the next row, on a character and between the bytes of one.
+    for (int cut : {20, 21}) {
+        const QByteArray repaired = recordWithEntries(two + two.mid(one.size(), cut), {entry});
+        EXPECT_EQ(repaired, recordWithEntries(two, {entry})) << cut;
+    }
 
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("r.csv"));
-    writeFile(path, cut);
+    const QString path = QDir::toNativeSeparators(dir.filePath(QStringLiteral("r.csv")));
+    writeFile(path, two + two.mid(one.size(), 21));
     QString problem;
-    ASSERT_TRUE(appendToRecord(path, entry, &problem)) << problem.toStdString();
+    ASSERT_TRUE(appendToRecord(systemFiles(), path, {entry}, &problem)) << problem.toStdString();
     const QList<QStringList> rows = recordRows(path);
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows[3][2], "\"'@SUM(A1) \"\"quoted\"\"\"") << "neutralised, then quoted";
     EXPECT_EQ(rows[3][7], "'-7");
     EXPECT_EQ(rows[3][0], "2026-01-02T03:04:05+00:00") << "the offset is always written";
 
+    // Somebody's own file, or the record saved over by a spreadsheet: kept aside.
     writeFile(path, "Somebody's own notes\n");
-    EXPECT_FALSE(appendToRecord(path, entry, &problem));
-    EXPECT_EQ(readAll(path), "Somebody's own notes\n");
+    ASSERT_TRUE(appendToRecord(systemFiles(), path, {entry}, &problem));
+    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("r-20260102-030405.csv"))),
+              "Somebody's own notes\n");
+    EXPECT_EQ(recordRows(path).size(), 2);
 }
