@@ -151,9 +151,11 @@ void MainWindow::perform(FlowAction action)
         break;
     case FlowAction::InstructionConnect:
         c.instructionLabel->setText(QStringLiteral("Connect USB"));
+        nameDevicePictures(c, false);
         break;
     case FlowAction::InstructionDisconnect:
         c.instructionLabel->setText(QStringLiteral("Disconnect USB"));
+        nameDevicePictures(c, true);
         break;
     case FlowAction::WindowShort:
         setOuterHeightTwips(kShortHeightTwips);

@@ -301,7 +301,25 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     // the picture's lower left corner.
     c.instructionLabel->raise();
     c.arrowDisplay->raise();
+
+    // What a screen reader says where a control's own text says too little:
+    // the help button's caption is a sign, the pictures have none, and the
+    // days and date boxes would otherwise take the name of their page.
+    c.helpButton->setAccessibleName(QStringLiteral("Help"));
+    c.driveLog->setAccessibleName(QStringLiteral("Drive log"));
+    c.daysBackEdit->setAccessibleName(QStringLiteral("Days back"));
+    c.downloadStartPicker->setAccessibleName(QStringLiteral("Download start"));
+    c.downloadEndPicker->setAccessibleName(QStringLiteral("Download end"));
+    nameDevicePictures(c, true);
     return c;
+}
+
+void nameDevicePictures(const MainWindowControls &controls, bool unplug)
+{
+    const QString what =
+        unplug ? QStringLiteral("Unplug the device") : QStringLiteral("Plug the device in again");
+    controls.devicePicture->setAccessibleName(what);
+    controls.arrowDisplay->setAccessibleName(what);
 }
 
 void drawDevicePicture(const MainWindowControls &controls)

@@ -51,6 +51,9 @@ struct MainWindowControls : SettingsControls
 // initial states and places from the layout table. The device picture stays
 // empty until drawDevicePicture() is called.
 MainWindowControls buildMainWindowControls(QWidget *window);
+// Names the device picture and the arrow display for a screen reader by what
+// the user must do: unplug the device, or plug it in again.
+void nameDevicePictures(const MainWindowControls &controls, bool unplug);
 // Draws the device picture for the window's scale.
 void drawDevicePicture(const MainWindowControls &controls);
 

@@ -3,6 +3,7 @@
 #include "support/testsupport.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
@@ -210,4 +211,44 @@ TEST(MainWindow, NoticeForAnAttachedButUnmountedDrive)
     h.drives.unmounted.clear();
     h.tick();
     EXPECT_EQ(mainWindow.controls().mountNoticeLabel->text(), "");
+}
+
+// What a screen reader says of each control on show: a name of its own, never
+// a bare sign or the title of the page it stands on; the device picture and
+// the arrow say what the user must do.
+TEST(MainWindow, EveryControlOnShowHasANameOfItsOwnForAScreenReader)
+{
+    Harness h;
+    writeFile(h.programDir.filePath(QLatin1String(kWideLayoutMarker)), "");
+    h.create();
+    h.window->show();
+    DeviceDir dev(exampleLayoutC());
+    h.plug(dev.root());
+    h.tick();
+    h.configure(); // the tall window: every control is on show
+    const QStringList pageTitles{"Select Files to download", "Select File Name Format"};
+    int named = 0;
+    for (QWidget *w : h.window->findChildren<QWidget *>()) {
+        if (w->objectName().isEmpty() || !w->isVisible() || !geometryOf(w->objectName()) ||
+            qobject_cast<QGroupBox *>(w) || w->objectName() == QLatin1String("modelFrame"))
+            continue; // parts of controls, hidden ones and the frames themselves
+        if (auto *label = qobject_cast<QLabel *>(w);
+            label && label->text().isEmpty() && label->pixmap().isNull())
+            continue; // a text that says nothing now
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+        ASSERT_TRUE(a) << w->objectName().toStdString();
+        const QString name = a->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty() || name == "?" || pageTitles.contains(name))
+            << w->objectName().toStdString() << " is read as \"" << name.toStdString() << '"';
+        ++named;
+    }
+    EXPECT_GE(named, 30);
+    auto nameOf = [](QWidget *w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(nameOf(h.window->controls().devicePicture), "Unplug the device");
+    h.unplug(dev.root());
+    h.tick();
+    EXPECT_EQ(nameOf(h.window->controls().devicePicture), "Plug the device in again");
+    EXPECT_EQ(nameOf(h.window->controls().arrowDisplay), "Plug the device in again");
 }
