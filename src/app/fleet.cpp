@@ -147,10 +147,7 @@ void MainWindow::openFleetStandard()
                    .arg(QDir::toNativeSeparators(path), *problem));
         return;
     }
-    useFleetStandard(std::get<FleetStandard>(loaded), path);
-    m_remembered.standardPath = path;
-    rememberFleet();
-    sendFleetOptions();
+    adoptFleetStandard(std::get<FleetStandard>(loaded), path);
 }
 
 void MainWindow::saveFleetStandard()
@@ -177,6 +174,12 @@ void MainWindow::saveFleetStandard()
                    .arg(QDir::toNativeSeparators(path), problem));
         return;
     }
+    adoptFleetStandard(standard, path);
+}
+
+void MainWindow::adoptFleetStandard(const FleetStandard &standard, const QString &path)
+{
+    // Chosen in the menu: active now, and again at the next start.
     useFleetStandard(standard, path);
     m_remembered.standardPath = path;
     rememberFleet();

@@ -167,6 +167,7 @@ private:
     void buildFleetMenu();
     void startFleet();
     void useFleetStandard(const std::optional<FleetStandard> &standard, const QString &path);
+    void adoptFleetStandard(const FleetStandard &standard, const QString &path);
     void sendFleetOptions();
     void rememberFleet() const;
     void showFleetReport(const show::FleetReport &fleet);
