@@ -37,13 +37,13 @@ Family familyOf(const QString &familyCode)
     return Family::Unknown;
 }
 
-bool parseSoftwareVersion(const QByteArray &field, qint32 *version)
+bool parseSoftwareVersion(const QByteArray &field, qint32 *version, const QLocale &numbers)
 {
     const QString text = QString::fromLatin1(field).trimmed();
     if (text.isEmpty())
         return false;
     bool ok = false;
-    double value = QLocale().toDouble(text, &ok);
+    double value = numbers.toDouble(text, &ok);
     if (!ok)
         value = QLocale::c().toDouble(text, &ok);
     if (!ok || !std::isfinite(value))
@@ -71,7 +71,8 @@ Identification identifyVersionFile(const QByteArray &data)
         QString::fromLatin1(data.mid(VersionOffset::Tag, 3)).toUpper() == QLatin1String("HEX");
     const bool prefix = data.mid(VersionOffset::VersionField, 2) == "00";
     const bool numeric = parseSoftwareVersion(
-        data.mid(VersionOffset::VersionField, VersionOffset::VersionFieldLength), &version);
+        data.mid(VersionOffset::VersionField, VersionOffset::VersionFieldLength), &version,
+        QLocale::system());
     id.headerValid = tag && prefix && numeric;
     if (id.headerValid)
         id.version = version;

@@ -3,6 +3,7 @@
 #include "settingcodes.h"
 
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
 
 namespace kordavel {
@@ -49,10 +50,11 @@ enum class Family { TQ, CR, Unknown };
 QString familyCodeOf(const QByteArray &data);
 Family familyOf(const QString &familyCode);
 
-// Software-version field: a decimal number as the user's locale
-// writes it, rounded half to even. False when the text is not such a number or
-// does not fit 32 bits.
-bool parseSoftwareVersion(const QByteArray &field, qint32 *version);
+// Software-version field: a decimal number as numbers writes it (or as C
+// does), rounded half to even. False when the text is not such a number or
+// does not fit 32 bits. The device's files are read with the system's regional
+// format, never with the window's language.
+bool parseSoftwareVersion(const QByteArray &field, qint32 *version, const QLocale &numbers);
 
 struct Identification
 {

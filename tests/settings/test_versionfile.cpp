@@ -23,17 +23,31 @@ TEST(VersionHeader, CaseAndVersionField)
     EXPECT_EQ(id.familyCode, "XY");
 }
 
-TEST(VersionHeader, VersionFieldRoundsHalfToEven)
+TEST(VersionHeader, VersionFieldRoundsHalfToEvenInTheRegionalFormatGiven)
 {
+    const QLocale c = QLocale::c();
+    const QLocale german(QLocale::German, QLocale::Germany);
     qint32 v = 0;
-    ASSERT_TRUE(parseSoftwareVersion("0022.5", &v));
+    ASSERT_TRUE(parseSoftwareVersion("0022.5", &v, c));
     EXPECT_EQ(v, 22);
-    ASSERT_TRUE(parseSoftwareVersion("0023.5", &v));
+    ASSERT_TRUE(parseSoftwareVersion("0023.5", &v, c));
     EXPECT_EQ(v, 24);
-    ASSERT_TRUE(parseSoftwareVersion("00054 ", &v));
+    ASSERT_TRUE(parseSoftwareVersion("00054 ", &v, c));
     EXPECT_EQ(v, 54);
-    EXPECT_FALSE(parseSoftwareVersion("      ", &v));
-    EXPECT_FALSE(parseSoftwareVersion("00x054", &v));
+    EXPECT_FALSE(parseSoftwareVersion("      ", &v, c));
+    EXPECT_FALSE(parseSoftwareVersion("00x054", &v, c));
+    // A German regional format writes the fraction after a comma.
+    ASSERT_TRUE(parseSoftwareVersion("0023,5", &v, german));
+    EXPECT_EQ(v, 24);
+    // The window's language (the default locale) never changes how a device's
+    // file is read.
+    const QLocale system = QLocale::system();
+    const QLocale window(system.language() == QLocale::German ? QLocale::English : QLocale::German);
+    const bool bySystem = parseSoftwareVersion("0023,5", &v, system);
+    QLocale::setDefault(window);
+    const Identification id = identifyVersionFile(versionFile("TQ0023,5HEX", 80));
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(id.headerValid, bySystem) << "read in the window's language, not the system's format";
 }
 
 TEST(VersionLayout, LengthRulesPerLayout)
