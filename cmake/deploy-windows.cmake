@@ -2,7 +2,8 @@
 # the program, Qt's DLLs, the windows platform and Vista style plugins and the
 # stripped mingw runtime, a README and the licences. Run as: cmake -DEXE=...
 #   -DQT_BIN=... -DQT_PLUGINS=... -DMINGW_RUNTIME=... -DWINPTHREAD=... -DSTRIP=...
-#   -DSOURCE=... -DPROJECT_VERSION=... -DDEST=... -P deploy-windows.cmake
+#   -DSOURCE=... -DPROJECT_VERSION=... -DQT_TRANSLATIONS=... -DLANGUAGES=de,fr,...
+#   -DDEST=... -P deploy-windows.cmake
 file(REMOVE_RECURSE ${DEST})
 file(MAKE_DIRECTORY ${DEST}/platforms ${DEST}/styles)
 set(binaries ${EXE})
@@ -16,6 +17,13 @@ foreach(file ${binaries})
 endforeach()
 file(COPY ${QT_PLUGINS}/platforms/qwindows.dll DESTINATION ${DEST}/platforms)
 file(COPY ${QT_PLUGINS}/styles/qwindowsvistastyle.dll DESTINATION ${DEST}/styles)
+# The toolkit's texts (message-box buttons, date pickers) in the window's
+# languages; the program's own are inside the program.
+string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
+file(MAKE_DIRECTORY ${DEST}/translations)
+foreach(lang ${LANGUAGES})
+  file(COPY ${QT_TRANSLATIONS}/qtbase_${lang}.qm DESTINATION ${DEST}/translations)
+endforeach()
 # What the user reads first, and the licences of what is shipped.
 configure_file(${SOURCE}/resources/windows/README.txt.in ${DEST}/README.txt @ONLY NEWLINE_STYLE CRLF)
 file(MAKE_DIRECTORY ${DEST}/licenses)

@@ -36,12 +36,23 @@ configure_file(${PROJECT_SOURCE_DIR}/tools/wine/wine-run.sh.in ${PROJECT_BINARY_
                WORLD_READ WORLD_EXECUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_BINARY_DIR}/wine-run.sh)
 
+# The toolkit's own translations (its buttons, its date pickers) are the same
+# files on every platform: Debian's, shipped in the folder's translations/.
+set(KORDAVEL_QT_TRANSLATIONS /usr/share/qt6/translations)
+foreach(lang ${KORDAVEL_LANGUAGES})
+  if(NOT EXISTS ${KORDAVEL_QT_TRANSLATIONS}/qtbase_${lang}.qm)
+    message(FATAL_ERROR "qt6-translations-l10n is needed: no qtbase_${lang}.qm")
+  endif()
+endforeach()
+string(REPLACE ";" "," _langs "${KORDAVEL_LANGUAGES}")
+
 set(KORDAVEL_DEPLOY_DIR ${PROJECT_BINARY_DIR}/deploy)
 add_custom_target(deploy ALL
   COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:kordavel-config> -DQT_BIN=${KORDAVEL_QT_BIN}
           -DQT_PLUGINS=${KORDAVEL_QT_PLUGINS} -DMINGW_RUNTIME=${KORDAVEL_MINGW_RUNTIME}
           -DWINPTHREAD=${KORDAVEL_WINPTHREAD} -DSTRIP=${CMAKE_STRIP} -DDEST=${KORDAVEL_DEPLOY_DIR}
           -DSOURCE=${PROJECT_SOURCE_DIR} -DPROJECT_VERSION=${PROJECT_VERSION}
+          -DQT_TRANSLATIONS=${KORDAVEL_QT_TRANSLATIONS} -DLANGUAGES=${_langs}
           -P ${PROJECT_SOURCE_DIR}/cmake/deploy-windows.cmake
   DEPENDS kordavel-config
   COMMENT "Gathering the deploy folder"

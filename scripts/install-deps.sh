@@ -11,10 +11,14 @@ set -euo pipefail
 
 # The build (bench/ builds the start-up clock against xcb in every build), the
 # fonts of the window and the demo's screenshots, and the virtual X server
-# that run.sh starts the utility on when there is no display.
+# that run.sh starts the utility on when there is no display. lrelease and
+# lupdate (qt6-l10n-tools) compile and update the window's translations; the
+# toolkit's own translations (qt6-translations-l10n) give its buttons and date
+# pickers in the user's language.
 packages=(
   build-essential cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+  qt6-l10n-tools qt6-translations-l10n
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth
 )

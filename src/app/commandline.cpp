@@ -62,7 +62,12 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     const QCommandLineOption apply(QStringLiteral("apply-standard"),
                                    QStringLiteral("Applies the active fleet standard to every "
                                                   "device read."));
-    parser.addOptions({help, versionOption, standard, apply});
+    const QCommandLineOption language(
+        QStringLiteral("lang"),
+        QStringLiteral("Shows the window in <code>'s language for this run (de, en, es, fr, it, "
+                       "nl, pl); any other code gives English."),
+        QStringLiteral("code"));
+    parser.addOptions({help, versionOption, standard, apply, language});
 
     CommandLine line;
     const QString program = QStringLiteral("kordavel-config");
@@ -95,6 +100,9 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     if (parser.isSet(standard) && line.standardPath.isEmpty())
         return refuse(QStringLiteral("--standard needs the file of a fleet standard."));
     line.applyStandard = parser.isSet(apply);
+    // The last one given holds, as a script that adds its own would expect.
+    if (parser.isSet(language))
+        line.language = parser.values(language).constLast();
     return line;
 }
 

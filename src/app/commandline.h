@@ -18,6 +18,7 @@ struct CommandLine
     QString text;         // what to print for every action but Run
     QString standardPath; // --standard: the fleet standard for this run; empty: the remembered one
     bool applyStandard = false; // --apply-standard: applied to every device read
+    QString language;           // --lang: a language code for this run; empty: the system's
 };
 
 // Exit status of a command line the program does not take.

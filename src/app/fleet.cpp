@@ -19,10 +19,14 @@
 namespace kordavel {
 
 namespace {
-const QString kStandardFilter = QStringLiteral("Fleet standard (*.json);;All files (*)");
 const QString kStandardKey = QStringLiteral("fleet/standard");
 const QString kApplyOnReadKey = QStringLiteral("fleet/applyToEveryDeviceRead");
 } // namespace
+
+QString MainWindow::standardFileFilter()
+{
+    return tr("Fleet standard (*.json);;All files (*)");
+}
 
 void MainWindow::buildFleetMenu()
 {
@@ -34,22 +38,19 @@ void MainWindow::buildFleetMenu()
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add(QStringLiteral("&Open fleet standard\u2026"), "openStandardAction",
-        &MainWindow::openFleetStandard);
-    add(QStringLiteral("&Save as fleet standard\u2026"), "saveStandardAction",
-        &MainWindow::saveFleetStandard);
+    add(tr("&Open fleet standard\u2026"), "openStandardAction", &MainWindow::openFleetStandard);
+    add(tr("&Save as fleet standard\u2026"), "saveStandardAction", &MainWindow::saveFleetStandard);
     menu->addSeparator();
-    m_applyAction = add(QStringLiteral("&Apply standard"), "applyStandardAction",
-                        &MainWindow::applyFleetStandard);
-    m_applyOnReadAction =
-        menu->addAction(QStringLiteral("Apply the standard to &every device read"));
+    m_applyAction =
+        add(tr("&Apply standard"), "applyStandardAction", &MainWindow::applyFleetStandard);
+    m_applyOnReadAction = menu->addAction(tr("Apply the standard to &every device read"));
     m_applyOnReadAction->setObjectName(QStringLiteral("applyOnReadAction"));
     m_applyOnReadAction->setCheckable(true);
     connect(m_applyOnReadAction, &QAction::toggled, this, &MainWindow::setApplyStandardOnRead);
     menu->addSeparator();
-    add(QStringLiteral("Open &record"), "openRecordAction", &MainWindow::openRecord);
+    add(tr("Open &record"), "openRecordAction", &MainWindow::openRecord);
     menu->addSeparator();
-    m_stopAction = add(QStringLiteral("S&top using the standard"), "stopStandardAction",
+    m_stopAction = add(tr("S&top using the standard"), "stopStandardAction",
                        &MainWindow::stopUsingFleetStandard);
     // The menu opens below the button; the button draws no menu arrow, which
     // would not fit beside the sign.
@@ -81,7 +82,7 @@ void MainWindow::startFleet()
     if (const QString *problem = std::get_if<QString>(&loaded)) {
         // Said once the window is up; the remembered file stays remembered.
         m_fleetStartProblem =
-            QStringLiteral("The fleet standard %1 could not be read: %2")
+            tr("The fleet standard %1 could not be read: %2")
                 .arg(QDir::toNativeSeparators(m_remembered.standardPath), *problem);
         auto *soon = new QTimer(this);
         soon->setSingleShot(true);
@@ -138,12 +139,12 @@ void MainWindow::openFleetStandard()
     if (!m_p.desktop)
         return;
     const QString path =
-        m_p.desktop->chooseFileToOpen(this, QStringLiteral("Open fleet standard"), kStandardFilter);
+        m_p.desktop->chooseFileToOpen(this, tr("Open fleet standard"), standardFileFilter());
     if (path.isEmpty())
         return;
     const std::variant<FleetStandard, QString> loaded = loadFleetStandard(path);
     if (const QString *problem = std::get_if<QString>(&loaded)) {
-        inform(QStringLiteral("The fleet standard %1 was not opened: %2")
+        inform(tr("The fleet standard %1 was not opened: %2")
                    .arg(QDir::toNativeSeparators(path), *problem));
         return;
     }
@@ -156,11 +157,11 @@ void MainWindow::saveFleetStandard()
         return;
     const std::variant<FleetSettings, QString> settings = fleetSettingsOf(screenSettings());
     if (const QString *problem = std::get_if<QString>(&settings)) {
-        inform(QStringLiteral("These settings cannot be a fleet standard: %1").arg(*problem));
+        inform(tr("These settings cannot be a fleet standard: %1").arg(*problem));
         return;
     }
-    QString path = m_p.desktop->chooseFileToSave(this, QStringLiteral("Save as fleet standard"),
-                                                 kStandardFilter);
+    QString path =
+        m_p.desktop->chooseFileToSave(this, tr("Save as fleet standard"), standardFileFilter());
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -170,7 +171,7 @@ void MainWindow::saveFleetStandard()
                                  std::get<FleetSettings>(settings)};
     QString problem;
     if (!kordavel::saveFleetStandard(path, standard, &problem)) {
-        inform(QStringLiteral("The fleet standard %1 was not saved: %2")
+        inform(tr("The fleet standard %1 was not saved: %2")
                    .arg(QDir::toNativeSeparators(path), problem));
         return;
     }
@@ -205,13 +206,13 @@ void MainWindow::openRecord()
     if (!m_p.desktop)
         return;
     if (m_p.recordFile.isEmpty() || !QFileInfo::exists(m_p.recordFile)) {
-        inform(QStringLiteral("No Configure has been recorded yet. While a fleet standard is "
-                              "active, every Configure is recorded."));
+        inform(tr("No Configure has been recorded yet. While a fleet standard is "
+                  "active, every Configure is recorded."));
         return;
     }
     if (!m_p.desktop->openInDefaultProgram(m_p.recordFile))
-        inform(QStringLiteral("The record %1 could not be opened.")
-                   .arg(QDir::toNativeSeparators(m_p.recordFile)));
+        inform(
+            tr("The record %1 could not be opened.").arg(QDir::toNativeSeparators(m_p.recordFile)));
 }
 
 void MainWindow::stopUsingFleetStandard()

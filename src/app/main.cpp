@@ -1,6 +1,7 @@
 #include "commandline.h"
 #include "cycle/executor.h"
 #include "drives_table.h"
+#include "language.h"
 #include "mainwindow.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
@@ -12,6 +13,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStandardPaths>
 
 namespace {
@@ -82,6 +85,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // No display name: the toolkit would append it to every window caption.
     QApplication::setApplicationName(kProgramName);
+    // The toolkit's own translations: beside the program on Windows, the
+    // system's elsewhere.
+    const auto translators = kordavel::installLanguage(
+        kordavel::chooseLanguage(line.language, QLocale::system().uiLanguages()),
+        {kordavel::programFolder() + QStringLiteral("/translations"),
+         QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
 
     const std::unique_ptr<kordavel::Drives> drives = makeDrives();
     kordavel::WorkerExecutor executor(*drives, kordavel::systemFiles());

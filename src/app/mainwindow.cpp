@@ -12,10 +12,13 @@
 
 #include <QCloseEvent>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <QWindow>
 
@@ -41,6 +44,9 @@ MainWindow::MainWindow(const Platform &platform, QWidget *parent) : QWidget(pare
     m_controls = buildMainWindowControls(this);
     m_controls.softwareVersionLabel->installEventFilter(this);
     m_rules = new SettingsRules(m_controls, this);
+    // After the rules have moved the pages.
+    connect(m_controls.downloadPageButton, &QRadioButton::toggled, this,
+            &MainWindow::hideWhatLiesOutside);
     connect(m_p.executor, &CycleExecutor::reported, this, &MainWindow::performReport);
 
     m_pollTimer = new QTimer(this);
@@ -127,7 +133,7 @@ void MainWindow::loadStartupState()
     move(twipsToPixels(kWindowPosTwips), twipsToPixels(kWindowPosTwips));
     const ProgramVersion v = programVersion();
     m_controls.programVersionLabel->setText(
-        QStringLiteral("Rev. %1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision));
+        tr("Rev. %1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision));
     m_controls.copyrightLabel->setText(QStringLiteral("\u00A9 %1 Kordavel").arg(today.year()));
     m_controls.helpButton->move(m_controls.helpButton->x(), twipsToPixels(kHelpButtonTopTwips));
 }
@@ -139,22 +145,22 @@ void MainWindow::showStatus(Status status)
     case Status::None:
         break;
     case Status::ReadyForNext:
-        text = QStringLiteral("Ready for next");
+        text = tr("Ready for next");
         break;
     case Status::KordavelFound:
-        text = QStringLiteral("Kordavel found");
+        text = tr("Kordavel found");
         break;
     case Status::ConfigurationRead:
-        text = QStringLiteral("Configuration read");
+        text = tr("Configuration read");
         break;
     case Status::ConfigNotAvailable:
-        text = QStringLiteral("Config. not available");
+        text = tr("Config. not available");
         break;
     case Status::NotSuitable:
-        text = QStringLiteral("Not Suitable");
+        text = tr("Not Suitable");
         break;
     case Status::Success:
-        text = QStringLiteral("Success!");
+        text = tr("Success!");
         break;
     }
     m_status = status;
@@ -220,6 +226,28 @@ void MainWindow::applyOuterSize()
         client.rheight() += strip;
     }
     setFixedSize(client);
+    hideWhatLiesOutside();
+}
+
+void MainWindow::hideWhatLiesOutside()
+{
+    // Only controls that nothing else shows or hides: the others are shown
+    // by the flow only where the window reaches them.
+    const MainWindowControls &c = m_controls;
+    const QRect client(QPoint(0, 0), maximumSize());
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             c.modelFrame, c.fileNamePage, c.downloadPage, c.driveLog, c.stateCaptionLabel,
+             c.stateLabel, c.devicePicture, c.instructionLabel}) {
+        const bool outside = !client.intersects(w->geometry());
+        const qsizetype hiddenHere = m_outOfView.indexOf(w);
+        if (outside && hiddenHere < 0) {
+            w->setVisible(false);
+            m_outOfView.append(w);
+        } else if (!outside && hiddenHere >= 0) {
+            m_outOfView.removeAt(hiddenHere);
+            w->setVisible(true);
+        }
+    }
 }
 
 void MainWindow::inform(const QString &text)

@@ -162,8 +162,14 @@ private:
     void showMediaProblem(const QString &text);
 
     ScreenSettings screenSettings() const;
+    // Hides what lies wholly outside the window (the parked page, the service
+    // controls beyond the narrow window's edge, the device below the short
+    // window), so that neither Tab nor a screen reader reaches what cannot be
+    // seen; shows again only what it hid.
+    void hideWhatLiesOutside();
 
     // Fleet features
+    static QString standardFileFilter();
     void buildFleetMenu();
     void startFleet();
     void useFleetStandard(const std::optional<FleetStandard> &standard, const QString &path);
@@ -185,6 +191,7 @@ private:
     bool m_activatedOnce = false;
     bool m_wide = false;
     bool m_picturesDrawn = false;
+    QList<QWidget *> m_outOfView;  // hidden by hideWhatLiesOutside
     QStringList m_unmountedDrives; // kernel names; the mount button mounts the first
     QString m_safeRemovalRoot;     // the device safe removal is offered for
     int m_outerHeightTwips = 0;

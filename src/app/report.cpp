@@ -73,9 +73,9 @@ void MainWindow::showMediaNotice(const show::MediaNotice &media)
     if (!media.problem.isEmpty()) {
         notice = media.problem;
     } else if (!m_unmountedDrives.isEmpty()) {
-        notice = canMount ? QStringLiteral("Drive %1 is attached but not mounted.")
-                          : QStringLiteral("A removable drive (%1) is attached but not "
-                                           "mounted. Mount it to use it here.");
+        notice = canMount ? tr("Drive %1 is attached but not mounted.")
+                          : tr("A removable drive (%1) is attached but not "
+                               "mounted. Mount it to use it here.");
         notice = notice.arg(m_unmountedDrives.join(QStringLiteral(", ")));
     }
     const bool offerMount = canMount && !m_unmountedDrives.isEmpty();
@@ -150,11 +150,11 @@ void MainWindow::perform(FlowAction action)
         c.arrowDisplay->setVisible(false);
         break;
     case FlowAction::InstructionConnect:
-        c.instructionLabel->setText(QStringLiteral("Connect USB"));
+        c.instructionLabel->setText(tr("Connect USB"));
         nameDevicePictures(c, false);
         break;
     case FlowAction::InstructionDisconnect:
-        c.instructionLabel->setText(QStringLiteral("Disconnect USB"));
+        c.instructionLabel->setText(tr("Disconnect USB"));
         nameDevicePictures(c, true);
         break;
     case FlowAction::WindowShort:

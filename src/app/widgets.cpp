@@ -1,5 +1,6 @@
 #include "widgets.h"
 
+#include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -46,6 +47,37 @@ void WrapCheckBox::paintEvent(QPaintEvent *)
 void WrapRadioButton::paintEvent(QPaintEvent *)
 {
     paintWrapped(this, QStyle::CE_RadioButton, QStyle::SE_RadioButtonContents);
+}
+
+namespace {
+// What assistive technology sees of a StatusText.
+class StatusTextAccessible : public QAccessibleWidget
+{
+public:
+    explicit StatusTextAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::StatusBar) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *statusTextFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("kordavel::StatusText") && object->isWidgetType())
+        return new StatusTextAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+} // namespace
+
+StatusText::StatusText(QWidget *parent) : QLabel(parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(statusTextFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 } // namespace kordavel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 
 class QGroupBox;
@@ -33,6 +34,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+};
+
+// A text that a screen reader reads out when it changes, without the user
+// moving to it: it has the status role, its text is its name, and the label
+// sends the name-changed event only when the text really changes.
+class StatusText : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit StatusText(QWidget *parent);
 };
 
 } // namespace kordavel

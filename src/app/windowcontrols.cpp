@@ -7,6 +7,7 @@
 #include "widgets.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,6 +22,12 @@
 namespace kordavel {
 
 namespace {
+
+// The window's texts, translated in the main window's context.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(kordavel::MainWindow)
+};
 
 template <typename T> T *place(T *w, const char *name)
 {
@@ -60,18 +67,18 @@ void buildModelChoice(MainWindowControls &c, QWidget *window)
 void buildPages(MainWindowControls &c, QWidget *window)
 {
     c.fileNamePageButton =
-        place(new WrapRadioButton(QStringLiteral("File Name"), window), "fileNamePageButton");
+        place(new WrapRadioButton(Text::tr("File Name"), window), "fileNamePageButton");
     c.downloadPageButton =
-        place(new WrapRadioButton(QStringLiteral("Configuration"), window), "downloadPageButton");
+        place(new WrapRadioButton(Text::tr("Configuration"), window), "downloadPageButton");
     for (QRadioButton *b : {c.downloadPageButton, c.fileNamePageButton})
         b->setFont(designFont(kLargePoints));
     c.downloadPageButton->setChecked(true);
     exclusiveGroup(c.downloadPageButton, c.fileNamePageButton);
 
     c.fileNamePage =
-        place(new QGroupBox(QStringLiteral("Select File Name Format"), window), "fileNamePage");
+        place(new QGroupBox(Text::tr("Select File Name Format"), window), "fileNamePage");
     c.downloadPage =
-        place(new QGroupBox(QStringLiteral("Select Files to download"), window), "downloadPage");
+        place(new QGroupBox(Text::tr("Select Files to download"), window), "downloadPage");
     for (QGroupBox *page : {c.fileNamePage, c.downloadPage}) {
         page->setFont(designFont(kSmallPoints));
         useDesignFrameLook(page);
@@ -117,26 +124,45 @@ void addDownloadBoxes(MainWindowControls &c)
     };
     using C = MainWindowControls;
     static const BoxDef boxes[] = {
-        {&C::useDatesBox, "useDatesBox", "Use Start/End Dates",
-         "Available from firmware version 55"},
-        {&C::driverCardBox, "driverCardBox", "Driver Card in VU (if there is one)", "TREP 06"},
-        {&C::technicalDataBox, "technicalDataBox", "Technical Data", "TREP 05"},
-        {&C::eventsFaultsBox, "eventsFaultsBox", "Events && Faults", "TREP 03"},
-        {&C::detailedSpeedBox, "detailedSpeedBox", "Detailed Speed (24h)", "TREP 04"},
-        {&C::activitiesBox, "activitiesBox", "Daily Activity Records", "TREP 02"},
-        {&C::overviewBox, "overviewBox", "Overview (Mandatory)", "TREP 01"},
-        {&C::saveCardDateBox, "saveCardDateBox", "Save Card Download Date",
-         "For card downloaded direct into Kordavel Plus or Blue"},
-        {&C::speed168hBox, "speed168hBox", "168h Detailed Speed",
-         "168h Detailed Speed available from VDO tachographs"},
-        {&C::otherVdoDataBox, "otherVdoDataBox", "Other VDO Specific Data",
-         "Available from VDO tachographs"},
-        {&C::speed4HzBox, "speed4HzBox", "4Hz Data",
-         "4Hz Speed Data available from VDO tachographs"},
+        {&C::useDatesBox, "useDatesBox",
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Use Start/End Dates"),
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Available from firmware version 55")},
+        {&C::driverCardBox, "driverCardBox",
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Driver Card in VU (if there is one)"),
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "TREP 06")},
+        {&C::technicalDataBox, "technicalDataBox",
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Technical Data"),
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "TREP 05")},
+        {&C::eventsFaultsBox, "eventsFaultsBox",
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Events && Faults"),
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "TREP 03")},
+        {&C::detailedSpeedBox, "detailedSpeedBox",
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Detailed Speed (24h)"),
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "TREP 04")},
+        {&C::activitiesBox, "activitiesBox",
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Daily Activity Records"),
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "TREP 02")},
+        {&C::overviewBox, "overviewBox",
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Overview (Mandatory)"),
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "TREP 01")},
+        {&C::saveCardDateBox, "saveCardDateBox",
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Save Card Download Date"),
+         QT_TRANSLATE_NOOP("kordavel::MainWindow",
+                           "For card downloaded direct into Kordavel Plus or Blue")},
+        {&C::speed168hBox, "speed168hBox",
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "168h Detailed Speed"),
+         QT_TRANSLATE_NOOP("kordavel::MainWindow",
+                           "168h Detailed Speed available from VDO tachographs")},
+        {&C::otherVdoDataBox, "otherVdoDataBox",
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Other VDO Specific Data"),
+         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Available from VDO tachographs")},
+        {&C::speed4HzBox, "speed4HzBox", QT_TRANSLATE_NOOP("kordavel::MainWindow", "4Hz Data"),
+         QT_TRANSLATE_NOOP("kordavel::MainWindow",
+                           "4Hz Speed Data available from VDO tachographs")},
     };
     for (const BoxDef &d : boxes) {
-        c.*d.box = place(new WrapCheckBox(QLatin1String(d.caption), c.downloadPage), d.name);
-        (c.*d.box)->setToolTip(QLatin1String(d.tip));
+        c.*d.box = place(new WrapCheckBox(Text::tr(d.caption), c.downloadPage), d.name);
+        (c.*d.box)->setToolTip(Text::tr(d.tip));
     }
     // The overview is always downloaded.
     c.overviewBox->setChecked(true);
@@ -149,7 +175,7 @@ void fillDownloadPage(MainWindowControls &c)
     addDownloadBoxes(c);
     c.daysBackEdit = place(new QLineEdit(QStringLiteral("92"), c.downloadPage), "daysBackEdit");
     c.daysBackEdit->setFont(designFont(kLargePoints));
-    c.daysBackEdit->setToolTip(QStringLiteral("Set to zero for 'download since last download'"));
+    c.daysBackEdit->setToolTip(Text::tr("Set to zero for 'download since last download'"));
 
     for (QDateEdit **picker : {&c.downloadEndPicker, &c.downloadStartPicker}) {
         *picker =
@@ -160,10 +186,10 @@ void fillDownloadPage(MainWindowControls &c)
         (*picker)->setCalendarPopup(true);
     }
     c.downloadEndLabel =
-        place(new QLabel(QStringLiteral("Download End"), c.downloadPage), "downloadEndLabel");
+        place(new QLabel(Text::tr("Download End"), c.downloadPage), "downloadEndLabel");
     c.downloadStartLabel =
-        place(new QLabel(QStringLiteral("Download Start"), c.downloadPage), "downloadStartLabel");
-    c.daysLabel = place(new QLabel(QStringLiteral("Days"), c.downloadPage), "daysLabel");
+        place(new QLabel(Text::tr("Download Start"), c.downloadPage), "downloadStartLabel");
+    c.daysLabel = place(new QLabel(Text::tr("Days"), c.downloadPage), "daysLabel");
     c.daysLabel->setFont(designFont(kLargePoints));
     for (QWidget *w : std::initializer_list<QWidget *>{c.downloadEndPicker, c.downloadStartPicker,
                                                        c.downloadEndLabel, c.downloadStartLabel})
@@ -195,7 +221,7 @@ void buildArrowPictures(MainWindowControls &c, QWidget *window)
 // lies beyond the narrow window's right edge.
 void buildStateDisplay(MainWindowControls &c, QWidget *window)
 {
-    c.stateCaptionLabel = place(new QLabel(QStringLiteral("State"), window), "stateCaptionLabel");
+    c.stateCaptionLabel = place(new QLabel(Text::tr("State"), window), "stateCaptionLabel");
     c.stateLabel = place(new QLabel(QStringLiteral("0"), window), "stateLabel");
     c.stateLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
 }
@@ -205,15 +231,15 @@ void buildStateDisplay(MainWindowControls &c, QWidget *window)
 void buildStatusArea(MainWindowControls &c, QWidget *window)
 {
     c.softwareVersionLabel =
-        place(new QLabel(QStringLiteral("SW Version - "), window), "softwareVersionLabel");
+        place(new QLabel(Text::tr("SW Version - "), window), "softwareVersionLabel");
     c.softwareVersionLabel->setFont(designFont(kSmallPoints));
-    c.statusLabel = place(new QLabel(window), "statusLabel");
+    c.statusLabel = place(new StatusText(window), "statusLabel");
     c.statusLabel->setFont(designFont(kHeadlinePoints));
     c.statusLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     c.devicePicture = place(new QLabel(window), "devicePicture");
     c.devicePicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    c.instructionLabel =
-        place(new QLabel(QStringLiteral("Disconnect USB"), window), "instructionLabel");
+    c.instructionLabel = place(new StatusText(window), "instructionLabel");
+    c.instructionLabel->setText(Text::tr("Disconnect USB"));
     c.instructionLabel->setFont(designFont(kHeadlinePoints));
     c.instructionLabel->setWordWrap(true);
     c.instructionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -229,14 +255,14 @@ void buildDiskServiceControls(MainWindowControls &c, QWidget *window)
     c.mountNoticeLabel = place(new QLabel(window), "mountNoticeLabel");
     c.mountNoticeLabel->setWordWrap(true);
     c.mountNoticeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    c.mountButton = place(new QPushButton(QStringLiteral("&Mount"), window), "mountButton");
+    c.mountButton = place(new QPushButton(Text::tr("&Mount"), window), "mountButton");
     c.mountButton->setToolTip(
-        QStringLiteral("Mount the attached drive through the desktop's disk service"));
+        Text::tr("Mount the attached drive through the desktop's disk service"));
     c.mountButton->setVisible(false);
     c.safeRemoveButton =
-        place(new QPushButton(QStringLiteral("&Safely remove"), window), "safeRemoveButton");
+        place(new QPushButton(Text::tr("&Safely remove"), window), "safeRemoveButton");
     c.safeRemoveButton->setToolTip(
-        QStringLiteral("Unmount the Kordavel and power it off, ready to be unplugged"));
+        Text::tr("Unmount the Kordavel and power it off, ready to be unplugged"));
     c.safeRemoveButton->setVisible(false);
 }
 
@@ -262,11 +288,11 @@ void buildFleetControls(MainWindowControls &c, QWidget *window)
     const int side = std::min(c.fleetButton->width(), c.fleetButton->height()) - 6;
     c.fleetButton->setIcon(menuIcon(side, window->devicePixelRatioF()));
     c.fleetButton->setIconSize(QSize(side, side));
-    c.fleetButton->setToolTip(QStringLiteral("Fleet standard and record of every Configure"));
-    c.fleetButton->setAccessibleName(QStringLiteral("Fleet"));
+    c.fleetButton->setToolTip(Text::tr("Fleet standard and record of every Configure"));
+    c.fleetButton->setAccessibleName(Text::tr("Fleet"));
     c.fleetReport = place(new QPlainTextEdit(window), "fleetReport");
     c.fleetReport->setReadOnly(true);
-    c.fleetReport->setAccessibleName(QStringLiteral("Fleet standard check"));
+    c.fleetReport->setAccessibleName(Text::tr("Fleet standard check"));
     c.fleetReport->setVisible(false);
 }
 
@@ -277,7 +303,7 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     // Creation order is stacking order: later controls lie above earlier ones.
     // It is also the order the Tab key follows.
     MainWindowControls c;
-    c.helpButton = place(new QPushButton(QStringLiteral("&?"), window), "helpButton");
+    c.helpButton = place(new QPushButton(Text::tr("&?"), window), "helpButton");
     buildFleetControls(c, window);
     buildModelChoice(c, window);
     buildPages(c, window);
@@ -285,8 +311,7 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     fillDownloadPage(c);
     buildArrowPictures(c, window);
     c.driveLog = place(new QListWidget(window), "driveLog");
-    c.configureButton =
-        place(new QPushButton(QStringLiteral("&Configure"), window), "configureButton");
+    c.configureButton = place(new QPushButton(Text::tr("&Configure"), window), "configureButton");
     c.configureButton->setEnabled(false);
     buildStateDisplay(c, window);
     buildStatusArea(c, window);
@@ -302,14 +327,53 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     c.instructionLabel->raise();
     c.arrowDisplay->raise();
 
+    // Tab follows the reading order: the title row, then each page down its
+    // left column and its right one, the dates below them, then the buttons.
+    const std::initializer_list<QWidget *> readingOrder = {c.downloadPageButton,
+                                                           c.fileNamePageButton,
+                                                           c.fleetButton,
+                                                           c.helpButton,
+                                                           c.modelKordavelButton,
+                                                           c.modelKordavelPlusButton,
+                                                           c.fileNameFormatButtons[0],
+                                                           c.fileNameFormatButtons[1],
+                                                           c.fileNameFormatButtons[2],
+                                                           c.fileNameFormatButtons[3],
+                                                           c.fileNameFormatButtons[4],
+                                                           c.overviewBox,
+                                                           c.activitiesBox,
+                                                           c.daysBackEdit,
+                                                           c.eventsFaultsBox,
+                                                           c.detailedSpeedBox,
+                                                           c.technicalDataBox,
+                                                           c.driverCardBox,
+                                                           c.saveCardDateBox,
+                                                           c.speed168hBox,
+                                                           c.speed4HzBox,
+                                                           c.otherVdoDataBox,
+                                                           c.useDatesBox,
+                                                           c.downloadStartPicker,
+                                                           c.downloadEndPicker,
+                                                           c.mountButton,
+                                                           c.configureButton,
+                                                           c.safeRemoveButton,
+                                                           c.driveLog,
+                                                           c.fleetReport};
+    const QWidget *previous = nullptr;
+    for (QWidget *w : readingOrder) {
+        if (previous)
+            QWidget::setTabOrder(const_cast<QWidget *>(previous), w);
+        previous = w;
+    }
+
     // What a screen reader says where a control's own text says too little:
     // the help button's caption is a sign, the pictures have none, and the
     // days and date boxes would otherwise take the name of their page.
-    c.helpButton->setAccessibleName(QStringLiteral("Help"));
-    c.driveLog->setAccessibleName(QStringLiteral("Drive log"));
-    c.daysBackEdit->setAccessibleName(QStringLiteral("Days back"));
-    c.downloadStartPicker->setAccessibleName(QStringLiteral("Download start"));
-    c.downloadEndPicker->setAccessibleName(QStringLiteral("Download end"));
+    c.helpButton->setAccessibleName(Text::tr("Help"));
+    c.driveLog->setAccessibleName(Text::tr("Drive log"));
+    c.daysBackEdit->setAccessibleName(Text::tr("Days back"));
+    c.downloadStartPicker->setAccessibleName(Text::tr("Download start"));
+    c.downloadEndPicker->setAccessibleName(Text::tr("Download end"));
     nameDevicePictures(c, true);
     return c;
 }
@@ -317,7 +381,7 @@ MainWindowControls buildMainWindowControls(QWidget *window)
 void nameDevicePictures(const MainWindowControls &controls, bool unplug)
 {
     const QString what =
-        unplug ? QStringLiteral("Unplug the device") : QStringLiteral("Plug the device in again");
+        unplug ? Text::tr("Unplug the device") : Text::tr("Plug the device in again");
     controls.devicePicture->setAccessibleName(what);
     controls.arrowDisplay->setAccessibleName(what);
 }

@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "writer/configwrite.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -13,13 +14,28 @@
 namespace kordavel {
 
 namespace {
+// The texts the user reads, translated in this part's own context.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(kordavel::DeviceCycle)
+};
+} // namespace
+
+namespace {
 // How long a rejected version file may take to disappear after its deletion.
 constexpr int kDeleteWaitMs = 5000;
 constexpr int kDeleteWaitStepMs = 50;
 
-const QString kReconnectLines = QStringLiteral("Disconnect and reconnect Kordavel.\r\n"
-                                               "Wait a moment then click 'Current Settings'.");
-const QString kNothingWritten = QStringLiteral("\r\nNo configuration file was written.");
+QString reconnectLines()
+{
+    return Text::tr("Disconnect and reconnect Kordavel.\r\n"
+                    "Wait a moment then click 'Current Settings'.");
+}
+
+QString nothingWritten()
+{
+    return Text::tr("\r\nNo configuration file was written.");
+}
 } // namespace
 
 DeviceCycle::DeviceCycle(Drives &drives, Files &files) : m_drives(drives), m_files(files) {}
@@ -105,7 +121,7 @@ CycleReport DeviceCycle::restart()
 
 ReadOutcome DeviceCycle::missingVersionFile(CycleReport &report)
 {
-    report.add(show::Message{QStringLiteral("Configuration file missing.\r\n") + kReconnectLines});
+    report.add(show::Message{Text::tr("Configuration file missing.\r\n") + reconnectLines()});
     return ReadOutcome::Failed;
 }
 
@@ -129,7 +145,7 @@ ReadOutcome DeviceCycle::rejectVersionFile(CycleReport &report, const QString &p
     while (!m_files.resolve(entry.path(), entry.fileName()).isEmpty() &&
            waited.elapsed() < kDeleteWaitMs && m_pause.wait(kDeleteWaitStepMs)) {
     }
-    report.add(show::Message{QStringLiteral("Configuration file error.\r\n") + kReconnectLines});
+    report.add(show::Message{Text::tr("Configuration file error.\r\n") + reconnectLines()});
     return ReadOutcome::Failed;
 }
 
@@ -145,15 +161,14 @@ void DeviceCycle::identify(CycleReport &report, const Identification &id)
                                    ? QString::number(m_softwareVersion)
                                    : QLatin1Char(' ') + QString::number(m_softwareVersion);
         report.add(show::VersionLabel{
-            (tq ? QStringLiteral("SW Version - TQ") : QStringLiteral("SW Version - CR")) + number});
+            (tq ? Text::tr("SW Version - TQ") : Text::tr("SW Version - CR")) + number});
         report.add(show::LogRows{{(tq ? QStringLiteral("Kordavel Software Version: ")
                                       : QStringLiteral("DoziziveDE Software Version: ")) +
                                   QString::number(m_softwareVersion)}});
         break;
     }
     case Family::Unknown:
-        report.add(
-            show::VersionLabel{id.familyCode + QStringLiteral(" - Unexpected software version")});
+        report.add(show::VersionLabel{id.familyCode + Text::tr(" - Unexpected software version")});
         break;
     }
 }
@@ -179,7 +194,7 @@ ReadOutcome DeviceCycle::read(CycleReport &report)
 
     const VersionAssessment a = assessVersionFile(m_versionData, m_softwareVersion);
     if (a.verdict == VersionVerdict::BadHeader) {
-        report.add(show::Message{QStringLiteral("Kordavel software version value wrong")});
+        report.add(show::Message{Text::tr("Kordavel software version value wrong")});
         return rejectVersionFile(report, path, WhenUndeletable::CountsAsMissing);
     }
     identify(report, a.id);
@@ -252,7 +267,7 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
     if (built.status == BuildStatus::UnknownFamily) {
         report.add(show::Message{QLatin1String(kUnknownFamilyProblem)});
     } else if (built.status != BuildStatus::Ok) {
-        report.add(show::Message{built.problem + kNothingWritten});
+        report.add(show::Message{built.problem + nothingWritten()});
     } else {
         const InstallResult installed =
             installConfigurationFile(m_files, root, built.fileName, built.text, m_pause);
@@ -264,7 +279,7 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
         } else if (installed.status == InstallStatus::Unconfirmed) {
             report.add(show::Message{installed.problem}); // it may be there: say no more
         } else {
-            report.add(show::Message{installed.problem + kNothingWritten});
+            report.add(show::Message{installed.problem + nothingWritten()});
         }
     }
     m_versionData = currentVersionData(root);
@@ -304,8 +319,8 @@ show::FleetReport DeviceCycle::fleetReport(bool applied, bool readFailed) const
     } else if (readFailed) {
         FleetCheck notRead;
         notRead.standardName = m_fleet.standard->name;
-        notRead.summary = QStringLiteral("The settings of this device could not be read: it was "
-                                         "not compared with the fleet standard \"%1\".")
+        notRead.summary = Text::tr("The settings of this device could not be read: it was "
+                                   "not compared with the fleet standard \"%1\".")
                               .arg(m_fleet.standard->name);
         fleet.check = notRead;
     }
@@ -348,9 +363,9 @@ CycleReport DeviceCycle::applyStandard()
     if (!m_fleet.standard)
         return report;
     if (!m_compared || m_state != FlowState::SettingsShown) {
-        report.add(show::Message{QStringLiteral(
-            "Plug in a Kordavel that can be configured first: the standard is applied to "
-            "the settings the device can hold.")});
+        report.add(show::Message{
+            Text::tr("Plug in a Kordavel that can be configured first: the standard is applied to "
+                     "the settings the device can hold.")});
         return report;
     }
     report.add(show::Settings{settingsForStandard(*m_fleet.standard, m_compared->can)});
@@ -368,8 +383,8 @@ void DeviceCycle::record(CycleReport &report, const RecordEntry &entry)
         return;
     }
     report.add(show::Message{
-        QStringLiteral("This Configure could not be added to the record %1 (%2). It is added "
-                       "with the next one, once the record can be written.")
+        Text::tr("This Configure could not be added to the record %1 (%2). It is added "
+                 "with the next one, once the record can be written.")
             .arg(QDir::toNativeSeparators(m_fleet.recordPath), problem)});
 }
 

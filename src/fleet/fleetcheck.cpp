@@ -1,8 +1,17 @@
 #include "fleetcheck.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace kordavel {
+
+namespace {
+// The texts the user reads, translated in this part's own context.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(kordavel::FleetCheck)
+};
+} // namespace
 
 namespace {
 
@@ -12,11 +21,16 @@ using D = FleetDownload;
 QString nameOf(FleetDownload d)
 {
     static const char *const names[kFleetDownloadCount] = {
-        "Daily Activity Records", "Events & Faults",   "Detailed Speed (24h)",
-        "Technical Data",         "Driver Card in VU", "Other VDO Specific Data",
-        "168h Detailed Speed",    "4Hz Data",
+        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "Daily Activity Records"),
+        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "Events & Faults"),
+        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "Detailed Speed (24h)"),
+        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "Technical Data"),
+        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "Driver Card in VU"),
+        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "Other VDO Specific Data"),
+        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "168h Detailed Speed"),
+        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "4Hz Data"),
     };
-    return QLatin1String(names[int(d)]);
+    return Text::tr(names[int(d)]);
 }
 
 QString nameOf(FileNameFormat f)
@@ -30,30 +44,30 @@ QString nameOf(FileNameFormat f)
 
 QString onOff(bool on)
 {
-    return on ? QStringLiteral("on") : QStringLiteral("off");
+    return on ? Text::tr("on") : Text::tr("off");
 }
 
 QString yesNo(bool on)
 {
-    return on ? QStringLiteral("yes") : QStringLiteral("no");
+    return on ? Text::tr("yes") : Text::tr("no");
 }
 
 QString datesText(const std::optional<DateRange> &dates)
 {
     if (!dates)
-        return QStringLiteral("none");
+        return Text::tr("none");
     const QString f = QStringLiteral("yyyy-MM-dd");
-    return dates->start.toString(f) + QStringLiteral(" to ") + dates->end.toString(f);
+    return dates->start.toString(f) + Text::tr(" to ") + dates->end.toString(f);
 }
 
 QString differenceText(const QString &what, const QString &device, const QString &standard)
 {
-    return QStringLiteral("%1: %2 on the device, %3 in the standard").arg(what, device, standard);
+    return Text::tr("%1: %2 on the device, %3 in the standard").arg(what, device, standard);
 }
 
 QString notSupportedText(const QString &what)
 {
-    return what + QStringLiteral(": not supported by this device");
+    return what + Text::tr(": not supported by this device");
 }
 
 } // namespace
@@ -154,8 +168,8 @@ FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettin
     const QString quoted = QLatin1Char('"') + standard.name + QLatin1Char('"');
     if (!can.publishesSettings) {
         check.verdict = FleetVerdict::NotComparable;
-        check.summary = QStringLiteral("This device reports no settings to compare with the fleet "
-                                       "standard %1.")
+        check.summary = Text::tr("This device reports no settings to compare with the fleet "
+                                 "standard %1.")
                             .arg(quoted);
         return check;
     }
@@ -175,8 +189,8 @@ FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettin
             // The device's box follows the VDO box; only the standard can differ in itself.
             if (want.isOn(d) != want.isOn(D::VdoData))
                 add(CheckItemKind::Tied,
-                    QStringLiteral("4Hz Data goes with Other VDO Specific Data on this device: "
-                                   "it is %1 as the VDO data is")
+                    Text::tr("4Hz Data goes with Other VDO Specific Data on this device: "
+                             "it is %1 as the VDO data is")
                         .arg(onOff(device.isOn(D::VdoData))));
             continue;
         }
@@ -186,52 +200,50 @@ FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettin
     }
     if (!can.daysBack) {
         if (want.daysBack != 0)
-            add(CheckItemKind::NotSupported, notSupportedText(QStringLiteral("Days back")));
+            add(CheckItemKind::NotSupported, notSupportedText(Text::tr("Days back")));
     } else if (device.daysBack != want.daysBack) {
         add(CheckItemKind::Difference,
-            differenceText(QStringLiteral("Days back"), QString::number(device.daysBack),
+            differenceText(Text::tr("Days back"), QString::number(device.daysBack),
                            QString::number(want.daysBack)));
     }
     if (!can.dates) {
         if (want.dates)
-            add(CheckItemKind::NotSupported,
-                notSupportedText(QStringLiteral("Start and end dates")));
+            add(CheckItemKind::NotSupported, notSupportedText(Text::tr("Start and end dates")));
     } else if (device.dates != want.dates) {
         add(CheckItemKind::Difference,
-            differenceText(QStringLiteral("Start and end dates"), datesText(device.dates),
+            differenceText(Text::tr("Start and end dates"), datesText(device.dates),
                            datesText(want.dates)));
     }
     if (!can.saveCardDownloadDate) {
         if (want.saveCardDownloadDate)
-            add(CheckItemKind::NotSupported,
-                notSupportedText(QStringLiteral("Save Card Download Date")));
+            add(CheckItemKind::NotSupported, notSupportedText(Text::tr("Save Card Download Date")));
     } else if (!can.byteUnreported && device.saveCardDownloadDate != want.saveCardDownloadDate) {
         add(CheckItemKind::Difference,
-            differenceText(QStringLiteral("Save Card Download Date"),
-                           yesNo(device.saveCardDownloadDate), yesNo(want.saveCardDownloadDate)));
+            differenceText(Text::tr("Save Card Download Date"), yesNo(device.saveCardDownloadDate),
+                           yesNo(want.saveCardDownloadDate)));
     }
     if (!can.holds(want.fileNameFormat)) {
         add(CheckItemKind::NotSupported,
-            notSupportedText(QStringLiteral("File names ") + nameOf(want.fileNameFormat)));
+            notSupportedText(Text::tr("File names ") + nameOf(want.fileNameFormat)));
     } else if (!can.byteUnreported && device.fileNameFormat != want.fileNameFormat) {
         add(CheckItemKind::Difference,
-            differenceText(QStringLiteral("File names"), nameOf(device.fileNameFormat),
+            differenceText(Text::tr("File names"), nameOf(device.fileNameFormat),
                            nameOf(want.fileNameFormat)));
     }
     if (can.byteUnreported)
         add(CheckItemKind::NotReported,
-            QStringLiteral("File names and Save Card Download Date: written by Configure, but "
-                           "this device does not report them back"));
+            Text::tr("File names and Save Card Download Date: written by Configure, but "
+                     "this device does not report them back"));
 
     const int differences = check.differences();
     check.verdict = differences == 0 ? FleetVerdict::Matches : FleetVerdict::Differs;
     check.summary =
-        differences == 0 ? QStringLiteral("This device matches the fleet standard %1.").arg(quoted)
-        : differences == 1 ? QStringLiteral("This device differs from the fleet standard %1 in one "
-                                            "setting:")
+        differences == 0   ? Text::tr("This device matches the fleet standard %1.").arg(quoted)
+        : differences == 1 ? Text::tr("This device differs from the fleet standard %1 in one "
+                                      "setting:")
                                  .arg(quoted)
-                           : QStringLiteral("This device differs from the fleet standard %1 in %2 "
-                                            "settings:")
+                           : Text::tr("This device differs from the fleet standard %1 in %2 "
+                                      "settings:")
                                  .arg(quoted)
                                  .arg(differences);
     return check;
@@ -269,13 +281,13 @@ QString fleetReportText(const QString &standardName, const std::optional<FleetCh
                         bool applied)
 {
     if (!check)
-        return QStringLiteral("Fleet standard \"%1\" is active. A device read is compared with "
-                              "it.")
+        return Text::tr("Fleet standard \"%1\" is active. A device read is compared with "
+                        "it.")
             .arg(standardName);
     QStringList lines{check->summary};
     if (applied && check->verdict == FleetVerdict::Differs)
-        lines.append(QStringLiteral("The standard's settings are on the screen: Configure writes "
-                                    "them to the device."));
+        lines.append(Text::tr("The standard's settings are on the screen: Configure writes "
+                              "them to the device."));
     // The differences first: they are what the user acts on.
     for (const CheckItem &item : check->items)
         if (item.kind == CheckItemKind::Difference)

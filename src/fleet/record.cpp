@@ -3,12 +3,21 @@
 #include "fleet/standard.h"
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include <cstdlib>
 
 namespace kordavel {
+
+namespace {
+// The texts the user reads, translated in this part's own context.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(kordavel::FleetRecord)
+};
+} // namespace
 
 namespace {
 
@@ -139,7 +148,7 @@ bool appendToRecord(Files &files, const QString &path, const std::vector<RecordE
     const QFileInfo info(path);
     const QString folder = QDir::toNativeSeparators(info.absolutePath());
     if (!QDir().mkpath(folder)) {
-        *problem = QStringLiteral("its folder cannot be made");
+        *problem = Text::tr("its folder cannot be made");
         return false;
     }
     QByteArray existing;
@@ -148,7 +157,7 @@ bool appendToRecord(Files &files, const QString &path, const std::vector<RecordE
     if (read.status == Files::ReadStatus::Ok)
         existing = read.data;
     else if (read.status == Files::ReadStatus::Error) {
-        *problem = QStringLiteral("it cannot be read");
+        *problem = Text::tr("it cannot be read");
         return false;
     }
     QByteArray content = recordWithEntries(existing, entries);

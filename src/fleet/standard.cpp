@@ -3,6 +3,7 @@
 #include "settings/devicedate.h"
 #include "writer/hexfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,6 +14,14 @@
 #include <cmath>
 
 namespace kordavel {
+
+namespace {
+// The texts the user reads, translated in this part's own context.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(kordavel::FleetStandard)
+};
+} // namespace
 
 namespace {
 
@@ -53,7 +62,7 @@ std::optional<QDate> strictDate(const QJsonValue &v)
 std::optional<Problem> readDownloads(const QJsonValue &v, FleetSettings &s)
 {
     const QString wrong =
-        QStringLiteral("\"downloads\" must be a list of download names such as \"activities\".");
+        Text::tr("\"downloads\" must be a list of download names such as \"activities\".");
     if (!v.isArray())
         return wrong;
     const QJsonArray items = v.toArray();
@@ -68,7 +77,7 @@ std::optional<Problem> readDownloads(const QJsonValue &v, FleetSettings &s)
             }
         }
         if (!known)
-            return QStringLiteral("\"%1\" in \"downloads\" is not a download this program knows.")
+            return Text::tr("\"%1\" in \"downloads\" is not a download this program knows.")
                 .arg(item.toString().left(40));
     }
     return std::nullopt;
@@ -76,14 +85,14 @@ std::optional<Problem> readDownloads(const QJsonValue &v, FleetSettings &s)
 
 std::optional<Problem> readDates(const QJsonValue &v, FleetSettings &s)
 {
-    const QString wrong = QStringLiteral(
-        "\"dates\" must hold \"start\" and \"end\", each a date written YYYY-MM-DD.");
+    const QString wrong =
+        Text::tr("\"dates\" must hold \"start\" and \"end\", each a date written YYYY-MM-DD.");
     if (!v.isObject())
         return wrong;
     const QJsonObject o = v.toObject();
     for (const QString &key : o.keys())
         if (key != QLatin1String("start") && key != QLatin1String("end"))
-            return QStringLiteral("\"dates\" holds \"%1\", which a standard file does not have.")
+            return Text::tr("\"dates\" holds \"%1\", which a standard file does not have.")
                 .arg(key.left(40));
     const std::optional<QDate> start = strictDate(o.value(QLatin1String("start")));
     const std::optional<QDate> end = strictDate(o.value(QLatin1String("end")));
@@ -103,30 +112,30 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
                          [&](const char *k) { return key == QLatin1String(k); }) == std::end(kKeys))
             unknown.append(QLatin1Char('"') + key.left(40) + QLatin1Char('"'));
     if (!unknown.isEmpty())
-        return QStringLiteral("The file holds %1, which a fleet standard does not have.")
+        return Text::tr("The file holds %1, which a fleet standard does not have.")
             .arg(unknown.join(QLatin1String(", ")));
     if (o.value(QLatin1String("format")).toString() != QLatin1String(kFleetStandardFormat))
-        return QStringLiteral("The file is not a fleet standard: its \"format\" is not \"%1\".")
+        return Text::tr("The file is not a fleet standard: its \"format\" is not \"%1\".")
             .arg(QLatin1String(kFleetStandardFormat));
     if (wholeNumber(o.value(QLatin1String("version"))) != kFleetStandardVersion)
-        return QStringLiteral("The file is a fleet standard of a version this program does not "
-                              "read (it reads version %1).")
+        return Text::tr("The file is a fleet standard of a version this program does not "
+                        "read (it reads version %1).")
             .arg(kFleetStandardVersion);
     for (const char *required :
          {"name", "downloads", "daysBack", "saveCardDownloadDate", "fileNameFormat"})
         if (!o.contains(QLatin1String(required)))
-            return QStringLiteral("The file has no \"%1\".").arg(QLatin1String(required));
+            return Text::tr("The file has no \"%1\".").arg(QLatin1String(required));
 
     const QJsonValue name = o.value(QLatin1String("name"));
     if (!name.isString())
-        return QStringLiteral("\"name\" must be a text.");
+        return Text::tr("\"name\" must be a text.");
     standard.name = name.toString();
     FleetSettings &s = standard.settings;
     if (std::optional<Problem> p = readDownloads(o.value(QLatin1String("downloads")), s))
         return p;
     const std::optional<qint64> days = wholeNumber(o.value(QLatin1String("daysBack")));
     if (!days || *days < -kMaxDaysBack || *days > kMaxDaysBack)
-        return QStringLiteral("\"daysBack\" must be a whole number of days between %1 and %2.")
+        return Text::tr("\"daysBack\" must be a whole number of days between %1 and %2.")
             .arg(-kMaxDaysBack)
             .arg(kMaxDaysBack);
     s.daysBack = qint32(*days);
@@ -135,7 +144,7 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
             return p;
     const QJsonValue save = o.value(QLatin1String("saveCardDownloadDate"));
     if (!save.isBool())
-        return QStringLiteral("\"saveCardDownloadDate\" must be true or false.");
+        return Text::tr("\"saveCardDownloadDate\" must be true or false.");
     s.saveCardDownloadDate = save.toBool();
     const QString format = o.value(QLatin1String("fileNameFormat")).toString();
     bool knownFormat = false;
@@ -146,9 +155,9 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
         }
     }
     if (!knownFormat)
-        return QStringLiteral("\"fileNameFormat\" must be one of \"short-esm-crd\", "
-                              "\"european-ddd\", \"french-c1b-v1b\", \"spanish-tgd\" and "
-                              "\"duvado-rirozo-ddd\".");
+        return Text::tr("\"fileNameFormat\" must be one of \"short-esm-crd\", "
+                        "\"european-ddd\", \"french-c1b-v1b\", \"spanish-tgd\" and "
+                        "\"duvado-rirozo-ddd\".");
     return std::nullopt;
 }
 
@@ -157,7 +166,7 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
 std::optional<QString> datesProblem(const DateRange &dates)
 {
     if (dates.end < dates.start)
-        return QStringLiteral("The end date %1 lies before the start date %2.")
+        return Text::tr("The end date %1 lies before the start date %2.")
             .arg(dates.end.toString(kDateFormat), dates.start.toString(kDateFormat));
     for (const QDate &day : {dates.start, dates.end})
         if (!deviceSeconds(QDateTime(day, QTime(0, 0))))
@@ -188,15 +197,15 @@ QString keyOf(FileNameFormat format)
 std::variant<FleetStandard, QString> parseFleetStandard(const QByteArray &json)
 {
     if (json.size() > kMaxFleetStandardBytes)
-        return QStringLiteral("The file is too large to be a fleet standard.");
+        return Text::tr("The file is too large to be a fleet standard.");
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        return QStringLiteral("The file is not valid JSON (%1 at byte %2).")
+        return Text::tr("The file is not valid JSON (%1 at byte %2).")
             .arg(error.errorString())
             .arg(error.offset);
     if (!doc.isObject())
-        return QStringLiteral("The file is not a fleet standard: it holds no JSON object.");
+        return Text::tr("The file is not a fleet standard: it holds no JSON object.");
     FleetStandard standard;
     if (const std::optional<Problem> p = readStandard(doc.object(), standard))
         return *p;
@@ -229,7 +238,7 @@ std::variant<FleetStandard, QString> loadFleetStandard(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("The file cannot be read (%1).").arg(file.errorString());
+        return Text::tr("The file cannot be read (%1).").arg(file.errorString());
     // One byte more than a standard may have tells a file that is too large.
     return parseFleetStandard(file.read(kMaxFleetStandardBytes + 1));
 }

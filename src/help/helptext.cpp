@@ -1,46 +1,51 @@
 #include "helptext.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace kordavel {
 
+namespace {
+// The help's texts, translated in the help window's context.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(kordavel::HelpWindow)
+};
+} // namespace
+
 QString notSuitableNotice()
 {
-    return QStringLiteral("The software version of this Kordavel is not suitable\r\n"
-                          "for use with this configuration tool.");
+    return Text::tr("The software version of this Kordavel is not suitable\r\n"
+                    "for use with this configuration tool.");
 }
 
 QString fullHelpText()
 {
     const QStringList lines = {
         QString(),
-        QStringLiteral("Instructions"),
-        QStringLiteral(
-            "Connect your Kordavel/Plus/Blue with memory card or Kordavel CR to your computer. ") +
-            QStringLiteral(
-                "Use this utility to adjust the configuration settings. Click 'Configure',  ") +
-            QStringLiteral("then follow the disconnect and reconnect instructions."),
+        Text::tr("Instructions"),
+        Text::tr(
+            "Connect your Kordavel/Plus/Blue with memory card or Kordavel CR to your computer. "
+            "Use this utility to adjust the configuration settings. Click 'Configure',  "
+            "then follow the disconnect and reconnect instructions."),
         QString(),
-        QStringLiteral("Latest VU download setting options"),
-        QStringLiteral("Before SW 27 - Download only standard VU data"),
-        QStringLiteral("SW 27 and later - Also download manufacturer-specific data"),
+        Text::tr("Latest VU download setting options"),
+        Text::tr("Before SW 27 - Download only standard VU data"),
+        Text::tr("SW 27 and later - Also download manufacturer-specific data"),
         QString(),
-        QStringLiteral("Download Start and End dates supported from SW 54"),
+        Text::tr("Download Start and End dates supported from SW 54"),
         QString(),
-        QStringLiteral(
-            "Kordavel Latest VU/Configuration settings are not relevant for the DoziziveDE."),
+        Text::tr("Kordavel Latest VU/Configuration settings are not relevant for the DoziziveDE."),
         QString(),
-        QStringLiteral("Downloaded File Names"),
-        QStringLiteral("SW 23 and later - Short file names, ESM/CRD or DDD"),
-        QStringLiteral("SW 27 and later - Long or short file names."),
+        Text::tr("Downloaded File Names"),
+        Text::tr("SW 23 and later - Short file names, ESM/CRD or DDD"),
+        Text::tr("SW 27 and later - Long or short file names."),
         QString(),
-        QStringLiteral("Notes"),
-        QStringLiteral(
-            "Kordavel and Kordavel Plus units with software prior to SW 23 are not suitable ") +
-            QStringLiteral("for use with this configuration utility."),
-        QStringLiteral(
-            "Irrespective of software version, Kordavel units prior to serial number 26000") +
-            QStringLiteral(" do not support long file names."),
+        Text::tr("Notes"),
+        Text::tr("Kordavel and Kordavel Plus units with software prior to SW 23 are not suitable "
+                 "for use with this configuration utility."),
+        Text::tr("Irrespective of software version, Kordavel units prior to serial number 26000"
+                 " do not support long file names."),
     };
     return lines.join(QStringLiteral("\r\n"));
 }

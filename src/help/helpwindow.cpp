@@ -5,6 +5,7 @@
 #include "look/units.h"
 
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 
@@ -19,7 +20,7 @@ HelpWindow::HelpWindow(HelpTopic topic)
 {
     setObjectName(QStringLiteral("helpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Kordavel Configuration Help"));
+    setWindowTitle(tr("Kordavel Configuration Help"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kBackground);
     setPalette(pal);
@@ -43,6 +44,16 @@ HelpWindow::HelpWindow(HelpTopic topic)
 void HelpWindow::applyOuterHeight()
 {
     resize(twipsToPixels(kClientWidthTwips), clientHeightForOuterTwips(*this, m_outerHeightTwips));
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent *event)
+{
+    // A window with nothing to choose closes on Escape, as a dialog would.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::showEvent(QShowEvent *event)

@@ -3,6 +3,7 @@
 // removable media through it under the default polkit rules.
 #include "media.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -15,6 +16,14 @@
 #include <functional>
 
 namespace kordavel {
+
+namespace {
+// The texts the user reads, translated in this part's own context.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(kordavel::MediaService)
+};
+} // namespace
 
 namespace {
 
@@ -64,16 +73,16 @@ QString reasonOf(const QDBusError &e, const QString &what)
 {
     const QString name = e.name();
     if (name.contains(QLatin1String("NotAuthorized")))
-        return QStringLiteral("You are not allowed to %1.").arg(what);
+        return Text::tr("You are not allowed to %1.").arg(what);
     if (name.contains(QLatin1String("Busy")))
-        return QStringLiteral("Could not %1: the drive is busy. Close what uses it and try again.")
+        return Text::tr("Could not %1: the drive is busy. Close what uses it and try again.")
             .arg(what);
     if (e.type() == QDBusError::NoReply || e.type() == QDBusError::Timeout ||
         e.type() == QDBusError::TimedOut)
-        return QStringLiteral("Could not %1: the desktop's disk service did not answer.").arg(what);
+        return Text::tr("Could not %1: the desktop's disk service did not answer.").arg(what);
     if (e.type() == QDBusError::ServiceUnknown || e.type() == QDBusError::Disconnected)
-        return QStringLiteral("Could not %1: the desktop's disk service is not running.").arg(what);
-    return QStringLiteral("Could not %1 (%2).").arg(what, e.message());
+        return Text::tr("Could not %1: the desktop's disk service is not running.").arg(what);
+    return Text::tr("Could not %1 (%2).").arg(what, e.message());
 }
 
 class UDisks2Service : public MediaService
@@ -121,7 +130,7 @@ public:
             const QDBusError e(reply);
             if (reply.type() == QDBusMessage::ErrorMessage &&
                 !e.name().contains(QLatin1String("AlreadyMounted")))
-                emit mountFailed(blockName, reasonOf(e, QStringLiteral("mount %1").arg(blockName)));
+                emit mountFailed(blockName, reasonOf(e, Text::tr("mount %1").arg(blockName)));
             else
                 emit mounted(blockName);
         });
@@ -136,7 +145,7 @@ public:
             kService, kRoot, QStringLiteral("org.freedesktop.DBus.ObjectManager"),
             QStringLiteral("GetManagedObjects"));
         send(m, [this, root, mountPoint](const QDBusMessage &reply) {
-            const QString what = QStringLiteral("remove the drive");
+            const QString what = Text::tr("remove the drive");
             if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
                 emit removeFailed(root, reasonOf(QDBusError(reply), what));
                 return;
@@ -162,8 +171,8 @@ public:
                 }
             }
             if (block.isEmpty()) {
-                emit removeFailed(root, QStringLiteral("Could not remove the drive: the desktop's "
-                                                       "disk service does not know %1.")
+                emit removeFailed(root, Text::tr("Could not remove the drive: the desktop's "
+                                                 "disk service does not know %1.")
                                             .arg(mountPoint));
                 return;
             }
@@ -184,8 +193,7 @@ private:
         m << QVariantMap();
         send(m, [this, root, drive](const QDBusMessage &reply) {
             if (reply.type() == QDBusMessage::ErrorMessage) {
-                emit removeFailed(root,
-                                  reasonOf(QDBusError(reply), QStringLiteral("unmount the drive")));
+                emit removeFailed(root, reasonOf(QDBusError(reply), Text::tr("unmount the drive")));
                 return;
             }
             if (drive.isEmpty()) {
@@ -197,8 +205,8 @@ private:
             off << QVariantMap();
             send(off, [this, root](const QDBusMessage &offReply) {
                 if (offReply.type() == QDBusMessage::ErrorMessage)
-                    emit removeFailed(root, reasonOf(QDBusError(offReply),
-                                                     QStringLiteral("power the drive off")));
+                    emit removeFailed(
+                        root, reasonOf(QDBusError(offReply), Text::tr("power the drive off")));
                 else
                     emit removed(root);
             });

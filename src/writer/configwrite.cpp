@@ -3,11 +3,20 @@
 #include "platform/files.h"
 #include "platform/pause.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 
 #include <optional>
 
 namespace kordavel {
+
+namespace {
+// The texts the user reads, translated in this part's own context.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(kordavel::ConfigWrite)
+};
+} // namespace
 
 namespace {
 
@@ -33,12 +42,12 @@ QString describeFileProblem(const FileResult &failure, const QString &fileName,
 {
     switch (failure.problem) {
     case FileProblem::WriteProtected:
-        return QStringLiteral("The Kordavel is write-protected.");
+        return Text::tr("The Kordavel is write-protected.");
     case FileProblem::Full:
-        return QStringLiteral("There is not enough space on the Kordavel.");
+        return Text::tr("There is not enough space on the Kordavel.");
     case FileProblem::InUse:
-        return QStringLiteral("%1 on the Kordavel is in use by another program or locked; "
-                              "close that program and try again.")
+        return Text::tr("%1 on the Kordavel is in use by another program or locked; "
+                        "close that program and try again.")
             .arg(fileName);
     case FileProblem::None:
     case FileProblem::Other:
@@ -74,14 +83,13 @@ public:
             // No one holds a name that does not exist yet: a new file refused
             // for this long means a locked folder or a read-only medium that
             // says so only as access denied (as wine does for a read-only mount).
-            return QStringLiteral("The Kordavel refuses new files; it may be write-protected "
-                                  "or locked by another program.");
+            return Text::tr("The Kordavel refuses new files; it may be write-protected "
+                            "or locked by another program.");
         }
         if (!created) {
             return describeFileProblem(
                 created, QLatin1String(kTemporaryName),
-                QStringLiteral("The configuration file could not be written (%1).")
-                    .arg(created.text));
+                Text::tr("The configuration file could not be written (%1).").arg(created.text));
         }
         return std::nullopt;
     }
@@ -92,8 +100,8 @@ public:
         if (back.status == Files::ReadStatus::Ok && back.data == text)
             return std::nullopt;
         m_files.remove(m_temp);
-        return QStringLiteral("The configuration file read back from the Kordavel differs from "
-                              "what was written.");
+        return Text::tr("The configuration file read back from the Kordavel differs from "
+                        "what was written.");
     }
 
     // An old HEX file left behind would be taken up by the device as well, so
@@ -105,8 +113,8 @@ public:
         const auto names = m_files.listFiles(m_updates);
         if (!names) {
             m_files.remove(m_temp);
-            return QStringLiteral("The files in the UPDATES folder of the Kordavel could not be "
-                                  "listed.");
+            return Text::tr("The files in the UPDATES folder of the Kordavel could not be "
+                            "listed.");
         }
         for (const QString &name : *names) {
             if (!name.endsWith(QLatin1String(".hex"), Qt::CaseInsensitive) || name == fileName)
@@ -118,8 +126,7 @@ public:
                 m_files.remove(m_temp);
                 return describeFileProblem(
                     removed, name,
-                    QStringLiteral("The old file %1 could not be deleted (%2).")
-                        .arg(name, removed.text));
+                    Text::tr("The old file %1 could not be deleted (%2).").arg(name, removed.text));
             }
         }
         return std::nullopt;
@@ -134,8 +141,7 @@ public:
         m_files.remove(m_temp);
         return describeFileProblem(
             renamed, fileName,
-            QStringLiteral("The configuration file could not be put in place (%1).")
-                .arg(renamed.text));
+            Text::tr("The configuration file could not be put in place (%1).").arg(renamed.text));
     }
 
     // Until the folder is flushed the new entry may not be on the medium; a
@@ -149,13 +155,13 @@ public:
         if (m_files.remove(childPath(m_updates, fileName)) && m_files.syncDir(m_updates)) {
             return {InstallStatus::NothingWritten,
                     describeFileProblem(synced, fileName,
-                                        QStringLiteral("The configuration file could not be "
-                                                       "flushed to the Kordavel (%1).")
+                                        Text::tr("The configuration file could not be "
+                                                 "flushed to the Kordavel (%1).")
                                             .arg(synced.text))};
         }
         return {InstallStatus::Unconfirmed,
-                QStringLiteral("The configuration file %1 could not be confirmed on the Kordavel "
-                               "(%2).")
+                Text::tr("The configuration file %1 could not be confirmed on the Kordavel "
+                         "(%2).")
                     .arg(fileName, synced.text)};
     }
 
@@ -182,7 +188,7 @@ InstallResult installConfigurationFile(Files &files, const QString &root, const 
     InstallResult r;
     const QString updates = files.resolve(root, QStringLiteral("UPDATES"));
     if (updates.isEmpty() || !files.isDir(updates)) {
-        r.problem = QStringLiteral("The Kordavel has no UPDATES folder.");
+        r.problem = Text::tr("The Kordavel has no UPDATES folder.");
         return r;
     }
     Installation installation(files, updates, pause, retry);

@@ -241,19 +241,22 @@ TEST(CommandLine, TakesItsOptionsLeavesTheToolkitsAndRefusesEverythingElse)
         const char *says;
         const char *standard;
         bool apply;
+        const char *language;
     } cases[] = {
-        {{}, A::Run, "", "", false},
-        {{"--standard", "n.json", "--apply-standard"}, A::Run, "", "n.json", true},
-        {{"--standard=n.json"}, A::Run, "", "n.json", false},
-        {{"-platform", "offscreen", "-style=fusion", "-reverse"}, A::Run, "", "", false},
-        {{"--help"}, A::ShowHelp, "Usage: kordavel-config [options]", "", false},
-        {{"-h"}, A::ShowHelp, "--apply-standard", "", false},
-        {{"--version"}, A::ShowVersion, "kordavel-config 1.2.3\n", "", false},
-        {{"--bogus"}, A::Refuse, "Unknown option 'bogus'", "", false},
-        {{"--lang", "de"}, A::Refuse, "'lang'", "", false},
-        {{"file.json"}, A::Refuse, "unexpected argument 'file.json'", "", false},
-        {{"--standard"}, A::Refuse, "Missing value after '--standard'", "", false},
-        {{"--standard", "a", "--standard", "b"}, A::Refuse, "more than once", "", false},
+        {{}, A::Run, "", "", false, ""},
+        {{"--standard", "n.json", "--apply-standard"}, A::Run, "", "n.json", true, ""},
+        {{"--standard=n.json"}, A::Run, "", "n.json", false, ""},
+        {{"-platform", "offscreen", "-style=fusion", "-reverse"}, A::Run, "", "", false, ""},
+        {{"--help"}, A::ShowHelp, "Usage: kordavel-config [options]", "", false, ""},
+        {{"-h"}, A::ShowHelp, "--apply-standard", "", false, ""},
+        {{"--version"}, A::ShowVersion, "kordavel-config 1.2.3\n", "", false, ""},
+        {{"--bogus"}, A::Refuse, "Unknown option 'bogus'", "", false, ""},
+        {{"--lang", "de"}, A::Run, "", "", false, "de"},
+        {{"--lang=xx", "--lang", "pl"}, A::Run, "", "", false, "pl"},
+        {{"--lang"}, A::Refuse, "Missing value after '--lang'", "", false, ""},
+        {{"file.json"}, A::Refuse, "unexpected argument 'file.json'", "", false, ""},
+        {{"--standard"}, A::Refuse, "Missing value after '--standard'", "", false, ""},
+        {{"--standard", "a", "--standard", "b"}, A::Refuse, "more than once", "", false, ""},
     };
     for (const auto &c : cases) {
         const CommandLine line =
@@ -263,6 +266,7 @@ TEST(CommandLine, TakesItsOptionsLeavesTheToolkitsAndRefusesEverythingElse)
         EXPECT_TRUE(line.text.contains(QLatin1String(c.says))) << line.text.toStdString();
         EXPECT_EQ(line.standardPath, c.standard);
         EXPECT_EQ(line.applyStandard, c.apply);
+        EXPECT_EQ(line.language, c.language);
         if (c.action == A::Refuse) {
             EXPECT_TRUE(line.text.endsWith("Run kordavel-config --help to see what it takes.\n"));
         }

@@ -240,6 +240,10 @@ TEST(MainWindow, EveryControlOnShowHasANameOfItsOwnForAScreenReader)
         const QString name = a->text(QAccessible::Name);
         EXPECT_FALSE(name.isEmpty() || name == "?" || pageTitles.contains(name))
             << w->objectName().toStdString() << " is read as \"" << name.toStdString() << '"';
+        if (!w->toolTip().isEmpty()) {
+            EXPECT_EQ(a->text(QAccessible::Description), w->toolTip())
+                << w->objectName().toStdString();
+        }
         ++named;
     }
     EXPECT_GE(named, 30);
@@ -247,8 +251,57 @@ TEST(MainWindow, EveryControlOnShowHasANameOfItsOwnForAScreenReader)
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
     };
     EXPECT_EQ(nameOf(h.window->controls().devicePicture), "Unplug the device");
+    // The status and the instruction are read out when they change.
+    for (QLabel *label : {h.window->controls().statusLabel, h.window->controls().instructionLabel})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->role(), QAccessible::StatusBar);
     h.unplug(dev.root());
     h.tick();
     EXPECT_EQ(nameOf(h.window->controls().devicePicture), "Plug the device in again");
     EXPECT_EQ(nameOf(h.window->controls().arrowDisplay), "Plug the device in again");
+}
+
+// Tab visits what the narrow window shows in reading order, never a control
+// beyond its edge (the parked page, the service controls), and the page
+// chosen by keys brings its own controls into the chain.
+TEST(MainWindow, TabFollowsTheReadingOrderOfWhatTheWindowShows)
+{
+    Harness h;
+    h.create();
+    h.window->show();
+    QApplication::setActiveWindow(h.window.get());
+    const MainWindowControls &c = h.window->controls();
+    auto chain = [&](QWidget *first) {
+        QStringList names;
+        first->setFocus(Qt::TabFocusReason);
+        for (int presses = 0; presses < 100; ++presses) {
+            QWidget *w = QApplication::focusWidget();
+            // A date picker takes Tab through its day, month and year first.
+            if (!names.isEmpty() && names.constLast() == w->objectName()) {
+                QTest::keyClick(w, Qt::Key_Tab);
+                continue;
+            }
+            if (names.contains(w->objectName()))
+                break;
+            names.append(w->objectName());
+            const QRect inWindow(w->mapTo(h.window.get(), QPoint(0, 0)), w->size());
+            EXPECT_TRUE(h.window->rect().intersects(inWindow))
+                << w->objectName().toStdString() << " lies outside the window";
+            QTest::keyClick(w, Qt::Key_Tab);
+        }
+        return names;
+    };
+    EXPECT_EQ(chain(c.downloadPageButton).join(' '),
+              "downloadPageButton fleetButton helpButton activitiesBox daysBackEdit "
+              "eventsFaultsBox detailedSpeedBox technicalDataBox "
+              "driverCardBox saveCardDateBox speed168hBox speed4HzBox otherVdoDataBox useDatesBox "
+              "downloadStartPicker downloadEndPicker");
+    // The arrow keys choose within a group of option buttons; Tab leaves it.
+    c.downloadPageButton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(c.downloadPageButton, Qt::Key_Right);
+    ASSERT_TRUE(c.fileNamePageButton->isChecked());
+    EXPECT_EQ(chain(c.fileNamePageButton).join(' '),
+              "fileNamePageButton fleetButton helpButton shortNamesButton");
+    QTest::keyClick(c.formatButton(FileNameFormat::ShortNames), Qt::Key_Down);
+    EXPECT_TRUE(c.formatButton(FileNameFormat::European)->isChecked());
+    EXPECT_FALSE(c.downloadPage->isVisible());
 }

@@ -4,6 +4,7 @@
 // KORDAVEL_SCREENSHOT set, a screenshot of the main window during the unplug
 // stage is saved there.
 #include "app/arrows.h"
+#include "app/language.h"
 #include "app/layout.h"
 #include "help/helpwindow.h"
 #include "look/look.h"
@@ -12,10 +13,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -185,6 +189,129 @@ TEST_F(Scaling, EveryCaptionFitsItsControl)
     c.mountNoticeLabel->setGeometry(pixelRect(kNoticeBesideMountButton));
     c.mountNoticeLabel->setText("Drive mmcblk0p1 is attached but not mounted.");
     EXPECT_EQ(clippedCaptions(&w), QStringList());
+}
+
+namespace {
+
+QString inWindow(const char *text)
+{
+    return QCoreApplication::translate("kordavel::MainWindow", text);
+}
+
+// The texts of a language that do not fit, in the window (narrow or wide),
+// in the texts the flow shows later, and in both help windows.
+QStringList clippedInLanguage(bool wide)
+{
+    Harness h;
+    if (wide)
+        writeFile(h.programDir.filePath(QLatin1String(kWideLayoutMarker)), "");
+    h.create();
+    h.window->show();
+    const MainWindowControls &c = h.window->controls();
+    QStringList clipped = clippedCaptions(h.window.get());
+    const QString version = QCoreApplication::translate("kordavel::DeviceCycle", "SW Version - TQ");
+    const QList<std::pair<QLabel *, QStringList>> shown = {
+        {c.statusLabel,
+         {inWindow("Ready for next"), inWindow("Kordavel found"), inWindow("Configuration read"),
+          inWindow("Config. not available"), inWindow("Not Suitable"), inWindow("Success!")}},
+        {c.instructionLabel, {inWindow("Disconnect USB"), inWindow("Connect USB")}},
+        {c.softwareVersionLabel, {version + QStringLiteral(" 54")}},
+        {c.mountNoticeLabel,
+         {inWindow("A removable drive (%1) is attached but not mounted. Mount it to use it here.")
+              .arg(QStringLiteral("mmcblk0p1"))}},
+    };
+    for (const auto &[label, texts] : shown) {
+        for (const QString &text : texts) {
+            label->setText(text);
+            clipped += clippedCaptions(h.window.get());
+        }
+    }
+    c.mountNoticeLabel->setGeometry(pixelRect(kNoticeBesideMountButton));
+    c.mountNoticeLabel->setText(
+        inWindow("Drive %1 is attached but not mounted.").arg(QStringLiteral("mmcblk0p1")));
+    clipped += clippedCaptions(h.window.get());
+    for (HelpTopic topic : {HelpTopic::Instructions, HelpTopic::NotSuitable}) {
+        HelpWindow help(topic);
+        help.show();
+        clipped += clippedCaptions(&help);
+    }
+    clipped.removeDuplicates();
+    return clipped;
+}
+
+// The access key of a caption ('&' before it), or a null character.
+QChar accessKey(const QString &caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return caption[i + 1].toLower();
+        ++i; // "&&" is an ampersand
+    }
+    return {};
+}
+
+// Every caption that has an access key, by window: the main window's buttons
+// and the fleet menu's actions, with the objectName of each.
+QList<QList<std::pair<QString, QString>>> captionsByWindow(MainWindow &w)
+{
+    QList<std::pair<QString, QString>> window;
+    for (QAbstractButton *b : w.findChildren<QAbstractButton *>())
+        window.append({b->objectName(), b->text()});
+    QList<std::pair<QString, QString>> menu;
+    for (QAction *a : w.findChild<QMenu *>(QStringLiteral("fleetMenu"))->actions())
+        menu.append({a->objectName(), a->text()});
+    return {window, menu};
+}
+
+} // namespace
+
+// Every text fits in every language, in both layouts, at this run's scale;
+// where a translation is too long, that language takes a shorter wording.
+TEST_F(Scaling, EveryTextFitsInEveryLanguage)
+{
+    const QStringList toolkit = {QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    for (const QString &language : supportedLanguages()) {
+        const auto translators = installLanguage(language, toolkit);
+        if (language != QLatin1String("en")) {
+            ASSERT_FALSE(translators.empty()) << language.toStdString() << " is not built in";
+        }
+        for (bool wide : {false, true})
+            EXPECT_EQ(clippedInLanguage(wide), QStringList())
+                << language.toStdString() << (wide ? " wide" : " narrow");
+    }
+    installLanguage(QStringLiteral("en"), {});
+}
+
+// In every language each access key works in its window and none is doubled
+// there; where the English caption has one, so has the translation.
+TEST_F(Scaling, AccessKeysAreUniquePerWindowInEveryLanguage)
+{
+    const auto english = captionsByWindow(*h.window);
+    for (const QString &language : supportedLanguages()) {
+        const auto translators = installLanguage(language, {});
+        Harness lh;
+        lh.create();
+        const auto translated = captionsByWindow(*lh.window);
+        ASSERT_EQ(translated.size(), english.size());
+        for (qsizetype i = 0; i < translated.size(); ++i) {
+            QHash<QChar, QString> taken;
+            for (qsizetype j = 0; j < translated[i].size(); ++j) {
+                const auto &[name, caption] = translated[i][j];
+                SCOPED_TRACE(
+                    QStringLiteral("%1 %2 \"%3\"").arg(language, name, caption).toStdString());
+                const QChar key = accessKey(caption);
+                EXPECT_EQ(key.isNull(), accessKey(english[i][j].second).isNull());
+                if (key.isNull())
+                    continue;
+                EXPECT_FALSE(taken.contains(key))
+                    << "the same key as " << taken.value(key).toStdString();
+                taken.insert(key, name);
+            }
+        }
+    }
+    installLanguage(QStringLiteral("en"), {});
 }
 
 TEST_F(Scaling, PicturesAreDrawnForTheScale)

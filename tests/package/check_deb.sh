@@ -21,7 +21,7 @@ grep -q -E '^\./usr/(bin|share)/.*(test_|kordavel-demo|kordavel-device-sim)' <<<
 [ "$(dpkg-deb -f "$deb" Package)" = kordavel-config ] || { echo "wrong package name"; fail=1; }
 [ "$(dpkg-deb -f "$deb" Version)" = 0.1.17 ] || { echo "wrong version"; fail=1; }
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-translations-l10n; do
     grep -q "$lib" <<<"$depends" || { echo "Depends lacks $lib: $depends"; fail=1; }
 done
 if command -v appstreamcli >/dev/null; then

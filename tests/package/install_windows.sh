@@ -79,6 +79,7 @@ echo "silent install took $(( $(date +%s) - start )) s"
 program_dir="$drive_c/Program Files/Kordavel Configuration"
 [ -f "$program_dir/kordavel-config.exe" ] || fail "the program is not in Program Files"
 for f in Qt6Core.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll libstdc++-6.dll README.txt \
+         translations/qtbase_de.qm translations/qtbase_pl.qm \
          licenses/LICENSES.txt licenses/LGPL-3.txt uninstall.exe; do
     [ -f "$program_dir/$f" ] || fail "$f is not installed"
 done
