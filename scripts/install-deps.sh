@@ -27,7 +27,9 @@ packages=(
 # python3 (trace check, start-up figures); the fake UDisks2 on a private bus;
 # srec_cat (HEX files); appstreamcli and dpkg-deb/dpkg-shlibdeps (the Debian
 # package); strace (install order); clang with its libFuzzer runtime (make
-# fuzz), clang-format and clang-tidy (scripts/check-style.sh). The sanitizer
+# fuzz), clang-format and clang-tidy (scripts/check-style.sh); the
+# accessibility bus and Debian's own AT-SPI client for python3 (the screen
+# reader's view, tests/a11y). The sanitizer
 # runtimes of make test-sanitize come with gcc. The stall test (make
 # test-stall) serves the device from a file system that holds its calls: FUSE
 # (fuse3 for the mount helper fusermount3, libfuse3-dev to build
@@ -39,6 +41,7 @@ test_packages=(
   srecord appstream dpkg-dev strace
   clang libclang-rt-14-dev clang-format clang-tidy
   fuse3 libfuse3-dev python3-xlib
+  at-spi2-core python3-pyatspi dbus-bin
 )
 
 # The Windows build and its tests under wine (make windows, make test-windows,

@@ -2,13 +2,48 @@
 
 #include "pictures.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace kordavel {
 
+namespace {
+// A picture is a graphic to assistive technology, and one that lies beyond
+// the window's edge (the arrow display below the short window) is not on
+// show, as the user cannot see it.
+class PictureBoxAccessible : public QAccessibleWidget
+{
+public:
+    explicit PictureBoxAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        const QWidget *w = widget();
+        const QWidget *top = w->window();
+        if (!top->rect().intersects(QRect(w->mapTo(top, QPoint(0, 0)), w->size()))) {
+            s.invisible = true;
+            s.offscreen = true;
+        }
+        return s;
+    }
+};
+
+QAccessibleInterface *pictureBoxFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("kordavel::PictureBox") && object->isWidgetType())
+        return new PictureBoxAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+} // namespace
+
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    static const bool installed = [] {
+        QAccessible::installFactory(pictureBoxFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 void PictureBox::setImage(const QImage &image)

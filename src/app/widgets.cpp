@@ -5,6 +5,7 @@
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTimer>
 
 namespace kordavel {
 
@@ -57,7 +58,7 @@ public:
     explicit StatusTextAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::StatusBar) {}
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+        if (t == QAccessible::Name)
             return static_cast<const QLabel *>(widget())->text();
         return QAccessibleWidget::text(t);
     }
@@ -78,6 +79,49 @@ StatusText::StatusText(QWidget *parent) : QLabel(parent)
         return true;
     }();
     Q_UNUSED(installed);
+    // With a name of its own a label announces nothing by itself; the name
+    // read is the text (StatusTextAccessible), announced by announce().
+    setAccessibleName(QStringLiteral("status"));
+}
+
+void StatusText::setText(const QString &text)
+{
+    QLabel::setText(text);
+    announceSoon();
+}
+
+void StatusText::showEvent(QShowEvent *event)
+{
+    QLabel::showEvent(event);
+    announceSoon();
+}
+
+void StatusText::hideEvent(QHideEvent *event)
+{
+    QLabel::hideEvent(event);
+    m_announced.clear(); // shown again, it is news again
+}
+
+void StatusText::announceSoon()
+{
+    if (m_pending)
+        return;
+    m_pending = true;
+    QTimer::singleShot(0, this, &StatusText::announce);
+}
+
+void StatusText::announce()
+{
+    m_pending = false;
+    if (!isVisible())
+        return;
+    if (text().isEmpty())
+        m_announced.clear(); // the same text again is news again
+    if (text().isEmpty() || text() == m_announced)
+        return;
+    m_announced = text();
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 } // namespace kordavel

@@ -37,13 +37,28 @@ protected:
 };
 
 // A text that a screen reader reads out when it changes, without the user
-// moving to it: it has the status role, its text is its name, and the label
-// sends the name-changed event only when the text really changes.
+// moving to it: it has the status role and its text is its name. What it
+// shows once the program is idle again is announced, if it is on show, not
+// empty and not what was announced last; so a text set and replaced within
+// one report, one set while hidden and a tick that changes nothing announce
+// nothing.
 class StatusText : public QLabel
 {
     Q_OBJECT
 public:
     explicit StatusText(QWidget *parent);
+    // Hides QLabel::setText, which would announce every change at once.
+    void setText(const QString &text);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void announceSoon();
+    void announce();
+    QString m_announced;
+    bool m_pending = false;
 };
 
 } // namespace kordavel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settingscontrols.h"
+#include "widgets.h"
 
 class QFrame;
 class QLabel;
@@ -29,8 +30,8 @@ struct MainWindowControls : SettingsControls
     QLabel *stateCaptionLabel = nullptr;    // "State"
     QLabel *stateLabel = nullptr;           // number of the flow's state
     QLabel *softwareVersionLabel = nullptr; // "SW Version - TQ 54"; a click opens the help
-    QLabel *statusLabel = nullptr;          // "Ready for next", "Success!", ...
-    QLabel *instructionLabel = nullptr;     // "Disconnect USB" / "Connect USB"
+    StatusText *statusLabel = nullptr;      // "Ready for next", "Success!", ...
+    StatusText *instructionLabel = nullptr; // "Disconnect USB" / "Connect USB"
     QLabel *programVersionLabel = nullptr;  // "Rev. 0.1.17"
     QLabel *copyrightLabel = nullptr;
     QLabel *mountNoticeLabel = nullptr;      // a removable drive attached but not mounted
