@@ -261,7 +261,7 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     </message>
     <message>
         <source>The file is not a fleet standard: its &quot;format&quot; is not &quot;%1&quot;.</source>
-        <translation>Die Datei ist kein Flottenstandard: Ihr &quot;format&quot; ist nicht &quot;%1&quot;.</translation>
+        <translation>Die Datei ist kein Flottenstandard: ihr &quot;format&quot; ist nicht &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The file is a fleet standard of a version this program does not read (it reads version %1).</source>

@@ -159,7 +159,7 @@ No se ha escrito ningún archivo de configuración.</translation>
     </message>
     <message>
         <source>Save Card Download Date</source>
-        <translation>Guardar fecha de descarga de tarjeta</translation>
+        <translation>Guardar fecha de descarga</translation>
     </message>
     <message>
         <source>File names </source>
@@ -171,7 +171,7 @@ No se ha escrito ningún archivo de configuración.</translation>
     </message>
     <message>
         <source>File names and Save Card Download Date: written by Configure, but this device does not report them back</source>
-        <translation>Nombres de archivo y Guardar fecha de descarga de tarjeta: «Configurar» los escribe, pero este dispositivo no los devuelve</translation>
+        <translation>Nombres de archivo y Guardar fecha de descarga: «Configurar» los escribe, pero este dispositivo no los devuelve</translation>
     </message>
     <message>
         <source>This device matches the fleet standard %1.</source>
@@ -477,7 +477,7 @@ para esta herramienta de configuración.</translation>
     </message>
     <message>
         <source>Disconnect USB</source>
-        <translation>Desconecte USB</translation>
+        <translation>Retire USB</translation>
     </message>
     <message>
         <source>File Name</source>

@@ -253,7 +253,7 @@ Nessun file di configurazione è stato scritto.</translation>
     </message>
     <message>
         <source>&quot;dates&quot; holds &quot;%1&quot;, which a standard file does not have.</source>
-        <translation>&quot;dates&quot; contiene &quot;%1&quot;, che un file standard non prevede.</translation>
+        <translation>&quot;dates&quot; contiene &quot;%1&quot;, che un file di standard di flotta non prevede.</translation>
     </message>
     <message>
         <source>The file holds %1, which a fleet standard does not have.</source>

@@ -171,7 +171,7 @@ Er is geen configuratiebestand geschreven.</translation>
     </message>
     <message>
         <source>File names and Save Card Download Date: written by Configure, but this device does not report them back</source>
-        <translation>Bestandsnamen en Kaartdownloaddatum opslaan: worden door &apos;Instellen&apos; geschreven, maar dit apparaat meldt ze niet terug</translation>
+        <translation>Bestandsnamen en &apos;Kaartdatum opslaan&apos;: worden door &apos;Instellen&apos; geschreven, maar dit apparaat meldt ze niet terug</translation>
     </message>
     <message>
         <source>This device matches the fleet standard %1.</source>
@@ -525,7 +525,7 @@ voor gebruik met dit configuratieprogramma.</translation>
     </message>
     <message>
         <source>TREP 03</source>
-        <translation>TREP 03 – Gebeurtenissen en fouten</translation>
+        <translation>TREP 03 – Gebeurtenissen en storingen</translation>
     </message>
     <message>
         <source>Detailed Speed (24h)</source>

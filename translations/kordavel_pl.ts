@@ -131,7 +131,7 @@ Nie zapisano pliku konfiguracyjnego.</translation>
     </message>
     <message>
         <source> to </source>
-        <translation> do </translation>
+        <translation> – </translation>
     </message>
     <message>
         <source>%1: %2 on the device, %3 in the standard</source>
@@ -147,7 +147,7 @@ Nie zapisano pliku konfiguracyjnego.</translation>
     </message>
     <message>
         <source>4Hz Data goes with Other VDO Specific Data on this device: it is %1 as the VDO data is</source>
-        <translation>W tym urządzeniu dane 4Hz są powiązane z innymi danymi specyficznymi VDO: są %1, tak jak dane VDO</translation>
+        <translation>W tym urządzeniu dane 4Hz są powiązane z opcją „Inne dane VDO”: są %1, tak jak dane VDO</translation>
     </message>
     <message>
         <source>Days back</source>

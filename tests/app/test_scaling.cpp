@@ -390,6 +390,9 @@ TEST_F(Scaling, HelpWindowAndMessageBoxScaleToo)
 // scale: saved where KORDAVEL_SCREENSHOT says (the pictures in docs/).
 TEST_F(Scaling, UnplugStageOnTheScreen)
 {
+    // KORDAVEL_SCREENSHOT_LANGUAGE=de takes the screenshot in German.
+    const auto translators = installLanguage(
+        qEnvironmentVariable("KORDAVEL_SCREENSHOT_LANGUAGE", QStringLiteral("en")), {});
     Harness narrow;
     narrow.window->show();
     DeviceDir dev(exampleLayoutC());
@@ -405,4 +408,5 @@ TEST_F(Scaling, UnplugStageOnTheScreen)
     const QString path = qEnvironmentVariable("KORDAVEL_SCREENSHOT", dir.filePath("shot.png"));
     ASSERT_TRUE(shot.save(path)) << path.toStdString();
     std::printf("saved %s (%d x %d)\n", qPrintable(path), shot.width(), shot.height());
+    installLanguage(QStringLiteral("en"), {});
 }

@@ -3,6 +3,8 @@
 #include "support/testsupport.h"
 
 #include <QLabel>
+#include <QPointer>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -50,6 +52,18 @@ TEST(HelpWindow, LayoutAndHeight)
     w.show();
     const int decoration = w.frameGeometry().height() - w.geometry().height();
     EXPECT_EQ(w.height() + (decoration > 0 ? decoration : 31), 497);
+}
+
+// Nothing to choose in it: Escape closes it, as it would a dialog; other keys do not.
+TEST(HelpWindow, EscapeClosesIt)
+{
+    QPointer<HelpWindow> w = new HelpWindow(HelpTopic::Instructions);
+    w->show();
+    QTest::keyClick(w, Qt::Key_Enter);
+    ASSERT_TRUE(w && w->isVisible());
+    QTest::keyClick(w, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w.isNull()) << "closed and gone";
 }
 
 // The help window shows the short notice exactly while the main window says
