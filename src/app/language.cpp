@@ -23,7 +23,7 @@ QString chooseLanguage(const QString &asked, const QStringList &systemLanguages)
         return supported.contains(code) ? code : QStringLiteral("en");
     }
     for (const QString &tag : systemLanguages) {
-        const QString code = codeOf(tag);
+        QString code = codeOf(tag);
         if (supported.contains(code))
             return code;
     }

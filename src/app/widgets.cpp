@@ -104,15 +104,17 @@ void StatusText::hideEvent(QHideEvent *event)
 
 void StatusText::announceSoon()
 {
-    if (m_pending)
-        return;
-    m_pending = true;
-    QTimer::singleShot(0, this, &StatusText::announce);
+    if (!m_announceTimer) {
+        m_announceTimer = new QTimer(this);
+        m_announceTimer->setSingleShot(true);
+        m_announceTimer->setInterval(0);
+        connect(m_announceTimer, &QTimer::timeout, this, &StatusText::announce);
+    }
+    m_announceTimer->start();
 }
 
 void StatusText::announce()
 {
-    m_pending = false;
     if (!isVisible())
         return;
     if (text().isEmpty())

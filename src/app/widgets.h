@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
+class QTimer;
+
 class QGroupBox;
 
 namespace kordavel {
@@ -58,7 +60,7 @@ private:
     void announceSoon();
     void announce();
     QString m_announced;
-    bool m_pending = false;
+    QTimer *m_announceTimer = nullptr; // made at the first change
 };
 
 } // namespace kordavel
