@@ -17,7 +17,7 @@ foreach(file ${binaries})
 endforeach()
 file(COPY ${QT_PLUGINS}/platforms/qwindows.dll DESTINATION ${DEST}/platforms)
 file(COPY ${QT_PLUGINS}/styles/qwindowsvistastyle.dll DESTINATION ${DEST}/styles)
-# The toolkit's texts (message-box buttons, date pickers) in the window's
+# The toolkit's texts (the message boxes' buttons, the text boxes' menus) in the window's
 # languages; the program's own are inside the program.
 string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
 file(MAKE_DIRECTORY ${DEST}/translations)

@@ -36,12 +36,18 @@ configure_file(${PROJECT_SOURCE_DIR}/tools/wine/wine-run.sh.in ${PROJECT_BINARY_
                WORLD_READ WORLD_EXECUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_BINARY_DIR}/wine-run.sh)
 
-# The toolkit's own translations (its buttons, its date pickers) are the same
-# files on every platform: Debian's, shipped in the folder's translations/.
-set(KORDAVEL_QT_TRANSLATIONS /usr/share/qt6/translations)
+# The toolkit's own texts (the message boxes' buttons, the text boxes' menus):
+# the toolkit's translations/ when it has one, else Debian's, which are of
+# the same Qt version (6.4) as the Windows toolkit built from Debian's source.
+if(EXISTS ${KORDAVEL_QT_PREFIX}/translations/qtbase_de.qm)
+  set(_qt_translations ${KORDAVEL_QT_PREFIX}/translations)
+else()
+  set(_qt_translations /usr/share/qt6/translations)
+endif()
+set(KORDAVEL_QT_TRANSLATIONS ${_qt_translations} CACHE PATH "The qtbase_*.qm files to ship")
 foreach(lang ${KORDAVEL_LANGUAGES})
   if(NOT EXISTS ${KORDAVEL_QT_TRANSLATIONS}/qtbase_${lang}.qm)
-    message(FATAL_ERROR "qt6-translations-l10n is needed: no qtbase_${lang}.qm")
+    message(FATAL_ERROR "no qtbase_${lang}.qm in ${KORDAVEL_QT_TRANSLATIONS} (Debian package qt6-translations-l10n)")
   endif()
 endforeach()
 string(REPLACE ";" "," _langs "${KORDAVEL_LANGUAGES}")

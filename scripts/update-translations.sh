@@ -4,8 +4,13 @@
 # changing a text the user reads, then translate what is unfinished.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
-for lang in de fr es it nl pl; do
+# Qt 6's own lupdate before whatever an unversioned name on PATH is.
+lupdate=/usr/lib/qt6/bin/lupdate
+[ -x "$lupdate" ] || lupdate=$(command -v lupdate-qt6 || command -v lupdate)
+# The languages of the build (KORDAVEL_LANGUAGES in CMakeLists.txt).
+languages=$(sed -n 's/^set(KORDAVEL_LANGUAGES \(.*\))$/\1/p' CMakeLists.txt)
+[ -n "$languages" ] || { echo "no KORDAVEL_LANGUAGES in CMakeLists.txt" >&2; exit 1; }
+for lang in $languages; do
   "$lupdate" -silent -locations none -no-obsolete -source-language en -target-language "$lang" \
     src -ts "translations/kordavel_${lang}.ts"
 done

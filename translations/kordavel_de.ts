@@ -51,6 +51,18 @@
         <source>The Kordavel has no UPDATES folder.</source>
         <translation>Der Kordavel hat keinen Ordner UPDATES.</translation>
     </message>
+    <message>
+        <source>The number of days must be between %1 and %2.</source>
+        <translation>Die Anzahl der Tage muss zwischen %1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>The date %1 cannot be stored in the Kordavel: dates must lie between %2 and %3.</source>
+        <translation>Das Datum %1 kann im Kordavel nicht gespeichert werden: Daten müssen zwischen %2 und %3 liegen.</translation>
+    </message>
+    <message>
+        <source>Unknown Kordavel type</source>
+        <translation>Unbekannter Kordavel-Typ</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::DeviceCycle</name>
@@ -111,6 +123,7 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     <name>kordavel::FleetCheck</name>
     <message>
         <source>on</source>
+        <extracomment>A download&apos;s setting, put in &quot;%1: %2 on the device, %3 in the standard&quot;.</extracomment>
         <translation>ein</translation>
     </message>
     <message>
@@ -119,6 +132,7 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     </message>
     <message>
         <source>yes</source>
+        <extracomment>Whether the card download date is saved, put in &quot;%1: %2 on the device, ...&quot;.</extracomment>
         <translation>ja</translation>
     </message>
     <message>
@@ -127,10 +141,12 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     </message>
     <message>
         <source>none</source>
+        <extracomment>No start and end dates, put in &quot;%1: %2 on the device, ...&quot;.</extracomment>
         <translation>keine</translation>
     </message>
     <message>
         <source> to </source>
+        <extracomment>Between the first and the last date of a range, both written YYYY-MM-DD.</extracomment>
         <translation> bis </translation>
     </message>
     <message>
@@ -139,6 +155,7 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     </message>
     <message>
         <source>: not supported by this device</source>
+        <extracomment>After the name of a setting, as in &quot;Days back: not supported by this device&quot;.</extracomment>
         <translation>: von diesem Gerät nicht unterstützt</translation>
     </message>
     <message>
@@ -163,6 +180,7 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     </message>
     <message>
         <source>File names </source>
+        <extracomment>Followed by a file-name format&apos;s name, such as &quot;Spanish (TGD)&quot;.</extracomment>
         <translation>Dateinamen </translation>
     </message>
     <message>
@@ -676,6 +694,7 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
     <name>kordavel::MediaService</name>
     <message>
         <source>You are not allowed to %1.</source>
+        <extracomment>%1 is what was asked: &quot;mount sdb1&quot;, &quot;remove the drive&quot;, ...</extracomment>
         <translation>Keine Berechtigung zum %1.</translation>
     </message>
     <message>

@@ -51,6 +51,18 @@
         <source>The Kordavel has no UPDATES folder.</source>
         <translation>El Kordavel no tiene carpeta UPDATES.</translation>
     </message>
+    <message>
+        <source>The number of days must be between %1 and %2.</source>
+        <translation>El número de días debe estar entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>The date %1 cannot be stored in the Kordavel: dates must lie between %2 and %3.</source>
+        <translation>La fecha %1 no se puede guardar en el Kordavel: las fechas deben estar entre %2 y %3.</translation>
+    </message>
+    <message>
+        <source>Unknown Kordavel type</source>
+        <translation>Tipo de Kordavel desconocido</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::DeviceCycle</name>
@@ -111,6 +123,7 @@ No se ha escrito ningún archivo de configuración.</translation>
     <name>kordavel::FleetCheck</name>
     <message>
         <source>on</source>
+        <extracomment>A download&apos;s setting, put in &quot;%1: %2 on the device, %3 in the standard&quot;.</extracomment>
         <translation>activado</translation>
     </message>
     <message>
@@ -119,6 +132,7 @@ No se ha escrito ningún archivo de configuración.</translation>
     </message>
     <message>
         <source>yes</source>
+        <extracomment>Whether the card download date is saved, put in &quot;%1: %2 on the device, ...&quot;.</extracomment>
         <translation>sí</translation>
     </message>
     <message>
@@ -127,10 +141,12 @@ No se ha escrito ningún archivo de configuración.</translation>
     </message>
     <message>
         <source>none</source>
+        <extracomment>No start and end dates, put in &quot;%1: %2 on the device, ...&quot;.</extracomment>
         <translation>ninguna</translation>
     </message>
     <message>
         <source> to </source>
+        <extracomment>Between the first and the last date of a range, both written YYYY-MM-DD.</extracomment>
         <translation> a </translation>
     </message>
     <message>
@@ -139,6 +155,7 @@ No se ha escrito ningún archivo de configuración.</translation>
     </message>
     <message>
         <source>: not supported by this device</source>
+        <extracomment>After the name of a setting, as in &quot;Days back: not supported by this device&quot;.</extracomment>
         <translation>: este dispositivo no lo admite</translation>
     </message>
     <message>
@@ -163,6 +180,7 @@ No se ha escrito ningún archivo de configuración.</translation>
     </message>
     <message>
         <source>File names </source>
+        <extracomment>Followed by a file-name format&apos;s name, such as &quot;Spanish (TGD)&quot;.</extracomment>
         <translation>Nombres de archivo </translation>
     </message>
     <message>
@@ -676,6 +694,7 @@ para esta herramienta de configuración.</translation>
     <name>kordavel::MediaService</name>
     <message>
         <source>You are not allowed to %1.</source>
+        <extracomment>%1 is what was asked: &quot;mount sdb1&quot;, &quot;remove the drive&quot;, ...</extracomment>
         <translation>No tiene permiso para %1.</translation>
     </message>
     <message>

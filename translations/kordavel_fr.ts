@@ -51,6 +51,18 @@
         <source>The Kordavel has no UPDATES folder.</source>
         <translation>Le Kordavel n&apos;a pas de dossier UPDATES.</translation>
     </message>
+    <message>
+        <source>The number of days must be between %1 and %2.</source>
+        <translation>Le nombre de jours doit être compris entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>The date %1 cannot be stored in the Kordavel: dates must lie between %2 and %3.</source>
+        <translation>La date %1 ne peut pas être enregistrée dans le Kordavel : les dates doivent être comprises entre %2 et %3.</translation>
+    </message>
+    <message>
+        <source>Unknown Kordavel type</source>
+        <translation>Type de Kordavel inconnu</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::DeviceCycle</name>
@@ -111,6 +123,7 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
     <name>kordavel::FleetCheck</name>
     <message>
         <source>on</source>
+        <extracomment>A download&apos;s setting, put in &quot;%1: %2 on the device, %3 in the standard&quot;.</extracomment>
         <translation>activé</translation>
     </message>
     <message>
@@ -119,6 +132,7 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>yes</source>
+        <extracomment>Whether the card download date is saved, put in &quot;%1: %2 on the device, ...&quot;.</extracomment>
         <translation>oui</translation>
     </message>
     <message>
@@ -127,10 +141,12 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>none</source>
+        <extracomment>No start and end dates, put in &quot;%1: %2 on the device, ...&quot;.</extracomment>
         <translation>aucune</translation>
     </message>
     <message>
         <source> to </source>
+        <extracomment>Between the first and the last date of a range, both written YYYY-MM-DD.</extracomment>
         <translation> au </translation>
     </message>
     <message>
@@ -139,6 +155,7 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>: not supported by this device</source>
+        <extracomment>After the name of a setting, as in &quot;Days back: not supported by this device&quot;.</extracomment>
         <translation>&#xa0;: non pris en charge par cet appareil</translation>
     </message>
     <message>
@@ -163,6 +180,7 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>File names </source>
+        <extracomment>Followed by a file-name format&apos;s name, such as &quot;Spanish (TGD)&quot;.</extracomment>
         <translation>Noms de fichier </translation>
     </message>
     <message>
@@ -676,6 +694,7 @@ avec cet outil de configuration.</translation>
     <name>kordavel::MediaService</name>
     <message>
         <source>You are not allowed to %1.</source>
+        <extracomment>%1 is what was asked: &quot;mount sdb1&quot;, &quot;remove the drive&quot;, ...</extracomment>
         <translation>Vous n&apos;êtes pas autorisé à %1.</translation>
     </message>
     <message>

@@ -101,8 +101,11 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         return refuse(QStringLiteral("--standard needs the file of a fleet standard."));
     line.applyStandard = parser.isSet(apply);
     // The last one given holds, as a script that adds its own would expect.
-    if (parser.isSet(language))
+    if (parser.isSet(language)) {
         line.language = parser.values(language).constLast();
+        if (line.language.isEmpty())
+            return refuse(QStringLiteral("--lang needs a language code such as de."));
+    }
     return line;
 }
 

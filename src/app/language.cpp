@@ -34,11 +34,11 @@ std::vector<std::unique_ptr<QTranslator>> installLanguage(const QString &languag
                                                           const QStringList &toolkitFolders)
 {
     std::vector<std::unique_ptr<QTranslator>> installed;
-    // The system's own locale when it speaks the language (its country's
-    // calendar and first weekday), else the language's main one.
+    // The system's own locale when it speaks the language, else the language
+    // in the system's country: its calendar keeps the user's first weekday.
     const QLocale system = QLocale::system();
-    QLocale::setDefault(QLocale(language).language() == system.language() ? system
-                                                                          : QLocale(language));
+    const QLocale::Language spoken = QLocale(language).language();
+    QLocale::setDefault(spoken == system.language() ? system : QLocale(spoken, system.territory()));
     if (language == QLatin1String("en"))
         return installed;
     auto own = std::make_unique<QTranslator>();

@@ -20,9 +20,9 @@ QStringList supportedLanguages();
 QString chooseLanguage(const QString &asked, const QStringList &systemLanguages);
 
 // Installs the program's translation of language and the toolkit's own (its
-// buttons and date pickers), the latter looked for in folders in turn, and
+// buttons and menus), the latter looked for in folders in turn, and
 // makes a locale of language the default one of the widgets (the system's
-// when it speaks language). Returns the installed
+// when it speaks language, else language in the system's country). Returns the installed
 // translators, which must outlive their use; none for English or when a file
 // is missing, in which case those texts stay English.
 std::vector<std::unique_ptr<QTranslator>> installLanguage(const QString &language,

@@ -85,8 +85,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // No display name: the toolkit would append it to every window caption.
     QApplication::setApplicationName(kProgramName);
-    // The toolkit's own translations: beside the program on Windows, the
-    // system's elsewhere.
+    // The window's language. The toolkit's own translations are looked for
+    // beside the program (the Windows folder ships them), then in the
+    // toolkit's folder (Debian's, on Linux).
     const auto translators = kordavel::installLanguage(
         kordavel::chooseLanguage(line.language, QLocale::system().uiLanguages()),
         {kordavel::programFolder() + QStringLiteral("/translations"),

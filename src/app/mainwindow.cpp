@@ -10,6 +10,7 @@
 #include "platform/messagebox.h"
 #include "platform/program.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QDateEdit>
 #include <QGroupBox>
@@ -219,6 +220,9 @@ void MainWindow::applyOuterSize()
     QSize client = clientSizeForOuterTwips(*this, m_outerWidthTwips, m_outerHeightTwips);
     if (m_outerWidthTwips <= 0)
         client.setWidth(twipsToPixels(kWideClientWidthTwips));
+    // What the controls can be seen in: the strip below covers whatever of
+    // them would reach into it.
+    m_inView = QRect(QPoint(0, 0), client);
     // The fleet strip lies below everything else, across the whole window.
     if (m_fleetStripShown) {
         const int strip = twipsToPixels(kFleetStripTwips);
@@ -227,6 +231,13 @@ void MainWindow::applyOuterSize()
     }
     setFixedSize(client);
     hideWhatLiesOutside();
+    // The arrow display (which the flow shows and hides) tells assistive
+    // technology itself whether it lies in view; that may have changed.
+    QAccessible::State inViewOrNot;
+    inViewOrNot.invisible = true;
+    inViewOrNot.offscreen = true;
+    QAccessibleStateChangeEvent changed(m_controls.arrowDisplay, inViewOrNot);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void MainWindow::hideWhatLiesOutside()
@@ -234,11 +245,10 @@ void MainWindow::hideWhatLiesOutside()
     // Only controls that nothing else shows or hides: the others are shown
     // by the flow only where the window reaches them.
     const MainWindowControls &c = m_controls;
-    const QRect client(QPoint(0, 0), maximumSize());
     for (QWidget *w : std::initializer_list<QWidget *>{
              c.modelFrame, c.fileNamePage, c.downloadPage, c.driveLog, c.stateCaptionLabel,
              c.stateLabel, c.devicePicture, c.instructionLabel}) {
-        const bool outside = !client.intersects(w->geometry());
+        const bool outside = !m_inView.intersects(w->geometry());
         const qsizetype hiddenHere = m_outOfView.indexOf(w);
         if (outside && hiddenHere < 0) {
             w->setVisible(false);

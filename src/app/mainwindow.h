@@ -191,6 +191,7 @@ private:
     bool m_activatedOnce = false;
     bool m_wide = false;
     bool m_picturesDrawn = false;
+    QRect m_inView;                // the client area without the fleet strip
     QList<QWidget *> m_outOfView;  // hidden by hideWhatLiesOutside
     QStringList m_unmountedDrives; // kernel names; the mount button mounts the first
     QString m_safeRemovalRoot;     // the device safe removal is offered for

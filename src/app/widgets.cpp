@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 #include <QGroupBox>
+#include <QHideEvent>
+#include <QShowEvent>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -79,8 +81,9 @@ StatusText::StatusText(QWidget *parent) : QLabel(parent)
         return true;
     }();
     Q_UNUSED(installed);
-    // With a name of its own a label announces nothing by itself; the name
-    // read is the text (StatusTextAccessible), announced by announce().
+    // QLabel::setText sends its own name-changed event only while the label
+    // has no accessible name: with one, it sends none, and announce() alone
+    // decides. The name read is still the text (StatusTextAccessible).
     setAccessibleName(QStringLiteral("status"));
 }
 
@@ -93,13 +96,15 @@ void StatusText::setText(const QString &text)
 void StatusText::showEvent(QShowEvent *event)
 {
     QLabel::showEvent(event);
-    announceSoon();
+    if (!event->spontaneous()) // not the window restored from the task bar
+        announceSoon();
 }
 
 void StatusText::hideEvent(QHideEvent *event)
 {
     QLabel::hideEvent(event);
-    m_announced.clear(); // shown again, it is news again
+    if (!event->spontaneous()) // not the window minimised
+        m_announced.clear();   // shown again, it is news again
 }
 
 void StatusText::announceSoon()

@@ -265,7 +265,8 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
         buildConfigurationFile(screen, familyCode, m_softwareVersion, newConfigByte);
     bool written = false;
     if (built.status == BuildStatus::UnknownFamily) {
-        report.add(show::Message{QLatin1String(kUnknownFamilyProblem)});
+        report.add(show::Message{
+            QCoreApplication::translate("kordavel::ConfigWrite", kUnknownFamilyProblem)});
     } else if (built.status != BuildStatus::Ok) {
         report.add(show::Message{built.problem + nothingWritten()});
     } else {

@@ -44,19 +44,23 @@ QString nameOf(FileNameFormat f)
 
 QString onOff(bool on)
 {
+    //: A download's setting, put in "%1: %2 on the device, %3 in the standard".
     return on ? Text::tr("on") : Text::tr("off");
 }
 
 QString yesNo(bool on)
 {
+    //: Whether the card download date is saved, put in "%1: %2 on the device, ...".
     return on ? Text::tr("yes") : Text::tr("no");
 }
 
 QString datesText(const std::optional<DateRange> &dates)
 {
     if (!dates)
+        //: No start and end dates, put in "%1: %2 on the device, ...".
         return Text::tr("none");
     const QString f = QStringLiteral("yyyy-MM-dd");
+    //: Between the first and the last date of a range, both written YYYY-MM-DD.
     return dates->start.toString(f) + Text::tr(" to ") + dates->end.toString(f);
 }
 
@@ -67,6 +71,7 @@ QString differenceText(const QString &what, const QString &device, const QString
 
 QString notSupportedText(const QString &what)
 {
+    //: After the name of a setting, as in "Days back: not supported by this device".
     return what + Text::tr(": not supported by this device");
 }
 
@@ -224,6 +229,7 @@ FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettin
     }
     if (!can.holds(want.fileNameFormat)) {
         add(CheckItemKind::NotSupported,
+            //: Followed by a file-name format's name, such as "Spanish (TGD)".
             notSupportedText(Text::tr("File names ") + nameOf(want.fileNameFormat)));
     } else if (!can.byteUnreported && device.fileNameFormat != want.fileNameFormat) {
         add(CheckItemKind::Difference,

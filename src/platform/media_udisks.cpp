@@ -73,6 +73,7 @@ QString reasonOf(const QDBusError &e, const QString &what)
 {
     const QString name = e.name();
     if (name.contains(QLatin1String("NotAuthorized")))
+        //: %1 is what was asked: "mount sdb1", "remove the drive", ...
         return Text::tr("You are not allowed to %1.").arg(what);
     if (name.contains(QLatin1String("Busy")))
         return Text::tr("Could not %1: the drive is busy. Close what uses it and try again.")
@@ -130,6 +131,7 @@ public:
             const QDBusError e(reply);
             if (reply.type() == QDBusMessage::ErrorMessage &&
                 !e.name().contains(QLatin1String("AlreadyMounted")))
+                //: Put in "Could not %1 ..." and "You are not allowed to %1."; %1 is a drive.
                 emit mountFailed(blockName, reasonOf(e, Text::tr("mount %1").arg(blockName)));
             else
                 emit mounted(blockName);

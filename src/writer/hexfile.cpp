@@ -3,11 +3,21 @@
 #include "settings/devicedate.h"
 #include "settings/versionfile.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <utility>
 #include <variant>
 
 namespace kordavel {
+
+namespace {
+// The texts the user reads, translated in the configuration file's context.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(kordavel::ConfigWrite)
+};
+} // namespace
 
 namespace {
 
@@ -167,7 +177,7 @@ BuildResult tqConfigurationFile(const ScreenSettings &s, qint32 softwareVersion,
 
 QString daysOutOfRangeProblem()
 {
-    return QStringLiteral("The number of days must be between %1 and %2.")
+    return Text::tr("The number of days must be between %1 and %2.")
         .arg(-kMaxDaysBack)
         .arg(kMaxDaysBack);
 }
@@ -178,8 +188,8 @@ QString dateOutOfRangeProblem(const QDate &day)
     const QString format = QStringLiteral("yyyy-MM-dd");
     const QDate first = deviceDateTime(0).date();
     const QDate last = deviceDateTime(quint32(kDeviceSecondsLimit - 1)).date();
-    return QStringLiteral("The date %1 cannot be stored in the Kordavel: dates must lie "
-                          "between %2 and %3.")
+    return Text::tr("The date %1 cannot be stored in the Kordavel: dates must lie "
+                    "between %2 and %3.")
         .arg(day.toString(format), first.toString(format), last.toString(format));
 }
 

@@ -4,6 +4,7 @@
 #include "settings/versionfile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 
@@ -63,7 +64,8 @@ inline constexpr char kCrConfigurationFileName[] = "ZA999000.HEX";
 enum class BuildStatus { Ok, UnknownFamily, DaysOutOfRange, DateOutOfRange };
 // What the user is told when the device's family is neither TQ nor CR: the
 // problem of a BuildResult with status UnknownFamily.
-inline constexpr char kUnknownFamilyProblem[] = "Unknown Kordavel type";
+inline constexpr char kUnknownFamilyProblem[] =
+    QT_TRANSLATE_NOOP("kordavel::ConfigWrite", "Unknown Kordavel type");
 
 // What the user is told of a day count beyond +-kMaxDaysBack, and of a date
 // the device cannot hold (it names the range the device's count reaches).

@@ -27,25 +27,26 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 cat > "$work/inner.sh" <<INNER
 #!/usr/bin/env bash
 set -u
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
-bus=\$!
-# The program finds the accessibility bus through the session bus.
+# The session bus starts the accessibility bus (at-spi-bus-launcher) on the
+# first request for its address, as it does for a screen reader; the program
+# finds it the same way.
 for _ in \$(seq 1 40); do
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
         >/dev/null 2>&1 && break
     sleep 0.25
 done
 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 KORDAVEL_DRIVE_TABLE="$work/drives.table" \
-    "$build/kordavel-config" >"$work/program.log" 2>&1 &
+    "$build/kordavel-config" --lang en >"$work/program.log" 2>&1 &
 program=\$!
 /usr/bin/python3 "$here/atspi_cycle.py" "$build/kordavel-device-sim" "$work/device" "$work/drives.table"
 status=\$?
-kill \$program \$bus 2>/dev/null
+kill \$program 2>/dev/null
 wait \$program 2>/dev/null
 exit \$status
 INNER
 
 status=0
+# timeout signals its whole process group: the X server and the program too.
 timeout 240 dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/inner.sh" || status=$?
 if [ $status -ne 0 ]; then
     echo "--- program log"; cat "$work/program.log" 2>/dev/null || true

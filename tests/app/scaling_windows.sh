@@ -32,7 +32,7 @@ for dpi in 96 120 144 192; do
     # The windows platform needs a display; the X server's own DPI is left alone.
     QT_QPA_PLATFORM=windows KORDAVEL_EXPECTED_SCALE=$scale \
     KORDAVEL_SCREENSHOT="Z:${shots//\//\\}\\windows-$percent.png" \
-        timeout 600 xvfb-run -a -s "-screen 0 1920x1600x24" \
+        timeout 420 xvfb-run -a -s "-screen 0 1920x1600x24" \
         "$build/wine-run.sh" "$build/tests/test_scaling.exe"
 done
 echo "scaling under wine: all checks passed at 100, 125, 150 and 200 %"

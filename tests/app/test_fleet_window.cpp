@@ -103,6 +103,9 @@ TEST(FleetWindow, WithoutAStandardOnlyTheButtonIsNewAndTheStripComesAndGoesWithO
     EXPECT_FALSE(c.fleetReport->isHidden());
     EXPECT_EQ(h.window->size(), plain + QSize(0, twipsToPixels(kFleetStripTwips)));
     EXPECT_EQ(c.fleetReport->geometry().top(), plain.height()) << "below every other control";
+    // What the short window does not reach stays out of view under the strip.
+    EXPECT_TRUE(c.instructionLabel->isHidden());
+    EXPECT_TRUE(c.devicePicture->isHidden());
     EXPECT_EQ(stripOf(h), "Fleet standard \"North depot\" is active. A device read is compared "
                           "with it.");
 
@@ -254,6 +257,7 @@ TEST(CommandLine, TakesItsOptionsLeavesTheToolkitsAndRefusesEverythingElse)
         {{"--lang", "de"}, A::Run, "", "", false, "de"},
         {{"--lang=xx", "--lang", "pl"}, A::Run, "", "", false, "pl"},
         {{"--lang"}, A::Refuse, "Missing value after '--lang'", "", false, ""},
+        {{"--lang="}, A::Refuse, "--lang needs a language code", "", false, ""},
         {{"file.json"}, A::Refuse, "unexpected argument 'file.json'", "", false, ""},
         {{"--standard"}, A::Refuse, "Missing value after '--standard'", "", false, ""},
         {{"--standard", "a", "--standard", "b"}, A::Refuse, "more than once", "", false, ""},

@@ -50,6 +50,7 @@ struct Trace
 
 Trace configureIn(const QString &language)
 {
+    const QLocale before;
     const auto translators = installLanguage(language, {});
     Trace t;
     QTemporaryDir data;
@@ -90,7 +91,7 @@ Trace configureIn(const QString &language)
                                             record.size() / 2);
     for (const QString &row : text.split(QStringLiteral("\r\n")))
         t.record.append(row.section(QLatin1Char('\t'), 1));
-    installLanguage(QStringLiteral("en"), {});
+    QLocale::setDefault(before);
     return t;
 }
 

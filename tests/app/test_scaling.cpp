@@ -271,6 +271,7 @@ QList<QList<std::pair<QString, QString>>> captionsByWindow(MainWindow &w)
 // where a translation is too long, that language takes a shorter wording.
 TEST_F(Scaling, EveryTextFitsInEveryLanguage)
 {
+    const QLocale before;
     const QStringList toolkit = {QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
     for (const QString &language : supportedLanguages()) {
         const auto translators = installLanguage(language, toolkit);
@@ -281,13 +282,14 @@ TEST_F(Scaling, EveryTextFitsInEveryLanguage)
             EXPECT_EQ(clippedInLanguage(wide), QStringList())
                 << language.toStdString() << (wide ? " wide" : " narrow");
     }
-    installLanguage(QStringLiteral("en"), {});
+    QLocale::setDefault(before);
 }
 
 // In every language each access key works in its window and none is doubled
 // there; where the English caption has one, so has the translation.
 TEST_F(Scaling, AccessKeysAreUniquePerWindowInEveryLanguage)
 {
+    const QLocale before;
     const auto english = captionsByWindow(*h.window);
     for (const QString &language : supportedLanguages()) {
         const auto translators = installLanguage(language, {});
@@ -311,7 +313,7 @@ TEST_F(Scaling, AccessKeysAreUniquePerWindowInEveryLanguage)
             }
         }
     }
-    installLanguage(QStringLiteral("en"), {});
+    QLocale::setDefault(before);
 }
 
 TEST_F(Scaling, PicturesAreDrawnForTheScale)
@@ -391,6 +393,7 @@ TEST_F(Scaling, HelpWindowAndMessageBoxScaleToo)
 TEST_F(Scaling, UnplugStageOnTheScreen)
 {
     // KORDAVEL_SCREENSHOT_LANGUAGE=de takes the screenshot in German.
+    const QLocale before;
     const auto translators = installLanguage(
         qEnvironmentVariable("KORDAVEL_SCREENSHOT_LANGUAGE", QStringLiteral("en")), {});
     Harness narrow;
@@ -408,5 +411,5 @@ TEST_F(Scaling, UnplugStageOnTheScreen)
     const QString path = qEnvironmentVariable("KORDAVEL_SCREENSHOT", dir.filePath("shot.png"));
     ASSERT_TRUE(shot.save(path)) << path.toStdString();
     std::printf("saved %s (%d x %d)\n", qPrintable(path), shot.width(), shot.height());
-    installLanguage(QStringLiteral("en"), {});
+    QLocale::setDefault(before);
 }

@@ -22,12 +22,13 @@ if [ "$mode" = windows ]; then
     export WINEPREFIX=${KORDAVEL_WINEPREFIX:-$build/wineprefix} WINEDEBUG=-all
     export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
     export KORDAVEL_DRIVE_TABLE="Z:${work//\//\\}\\drives.table"
-    start=(/usr/lib/wine/wine64 "$build/deploy/kordavel-config.exe")
+    start=(/usr/lib/wine/wine64 "$build/deploy/kordavel-config.exe" --lang en)
 else
     printf '%s/device/\t2\tKORD\n' "$work" > "$work/drives.table"
     export KORDAVEL_DRIVE_TABLE="$work/drives.table" QT_QPA_PLATFORM=xcb
-    start=("$build/kordavel-config")
+    start=("$build/kordavel-config" --lang en)
 fi
+# The captions checked are the English ones, whatever this machine speaks.
 
 cat > "$work/inner.sh" <<INNER
 #!/usr/bin/env bash

@@ -1,12 +1,13 @@
 #!/usr/bin/python3
 """Fails when a translation is not complete and current.
 
-    check_translations.py SOURCE_DIR QM_DIR
+    check_translations.py SOURCE_DIR QM_DIR LANGUAGE...
 
-Every translations/*.ts must hold exactly the texts of src/ (lupdate run on a
+The translations/kordavel_<LANGUAGE>.ts of each language the build embeds must
+hold exactly the texts of src/ (lupdate run on a
 copy adds or drops none), each finished, with the placeholders, access keys
-and line breaks of its English text; every .qm the build embedded must be what
-lrelease makes of its .ts now.
+and line breaks of its English text; every .qm the build compiled for
+embedding must be what lrelease makes of its .ts now.
 """
 import filecmp
 import re
@@ -17,11 +18,9 @@ import tempfile
 import xml.etree.ElementTree as ET
 from pathlib import Path
 
-LANGUAGES = ["de", "fr", "es", "it", "nl", "pl"]
-
-
 def tool(name):
-    for candidate in (shutil.which(name), f"/usr/lib/qt6/bin/{name}"):
+    # Qt 6's own before whatever an unversioned name on PATH is.
+    for candidate in (f"/usr/lib/qt6/bin/{name}", shutil.which(f"{name}-qt6"), shutil.which(name)):
         if candidate and Path(candidate).exists():
             return candidate
     sys.exit(f"{name} is missing (Debian package qt6-l10n-tools)")
@@ -49,18 +48,22 @@ def problems_in(ts):
                 found.append(f"{where}: the placeholders differ in {text!r}")
             if access_keys(source) != access_keys(text):
                 found.append(f"{where}: the access key differs in {text!r}")
-            breaks = ET.tostring(message.find("source")).count(b'byte value="xd"')
-            if breaks != ET.tostring(translation).count(b'byte value="xd"'):
+            def breaks(element):
+                xml = ET.tostring(element)
+                return xml.count(b'byte value="xd"'), "".join(element.itertext()).count("\n")
+            if breaks(message.find("source")) != breaks(translation):
                 found.append(f"{where}: the line breaks differ in {text!r}")
     return found
 
 
 def main():
-    source_dir, qm_dir = Path(sys.argv[1]), Path(sys.argv[2])
+    source_dir, qm_dir, languages = Path(sys.argv[1]), Path(sys.argv[2]), sys.argv[3:]
+    if not languages:
+        sys.exit("no languages given")
     lupdate, lrelease = tool("lupdate"), tool("lrelease")
     problems = []
     with tempfile.TemporaryDirectory() as tmp:
-        for lang in LANGUAGES:
+        for lang in languages:
             ts = source_dir / "translations" / f"kordavel_{lang}.ts"
             problems += problems_in(ts)
             # The texts of the sources as they are now.
@@ -79,7 +82,7 @@ def main():
                 problems.append(f"{built} is not what lrelease makes of {ts.name} now")
     for p in problems:
         print(p)
-    print(f"{len(LANGUAGES)} translations checked: {len(problems)} problem(s)")
+    print(f"{len(languages)} translations checked: {len(problems)} problem(s)")
     return 1 if problems else 0
 
 

@@ -44,9 +44,10 @@ TEST(VersionHeader, VersionFieldRoundsHalfToEvenInTheRegionalFormatGiven)
     const QLocale system = QLocale::system();
     const QLocale window(system.language() == QLocale::German ? QLocale::English : QLocale::German);
     const bool bySystem = parseSoftwareVersion("0023,5", &v, system);
+    const QLocale before;
     QLocale::setDefault(window);
     const Identification id = identifyVersionFile(versionFile("TQ0023,5HEX", 80));
-    QLocale::setDefault(QLocale::c());
+    QLocale::setDefault(before);
     EXPECT_EQ(id.headerValid, bySystem) << "read in the window's language, not the system's format";
 }
 
