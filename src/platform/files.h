@@ -89,4 +89,14 @@ Files &systemFiles();
 // dir joined with one more name by the platform's separator.
 QString childPath(const QString &dir, const QString &name);
 
+// The file that writing to path should change: the file a symbolic link
+// leads to (one to nothing yet: the file it names), so that the link stays;
+// path itself when it is no link.
+QString fileBehind(const QString &path);
+
+// Replaces the file at path with content in one step through files: written
+// beside it (path + ".new"), flushed, renamed over it, its folder flushed. A
+// crash or a full medium leaves the old file as it was.
+FileResult replaceInOneStep(Files &files, const QString &path, const QByteArray &content);
+
 } // namespace kordavel

@@ -105,14 +105,29 @@ public:
 
     bool setNormal(const QString &path) override
     {
+        // Only the entry looked at changes: never what a link leads to, and
+        // a FIFO or device node is never opened (opening may act on it). The
+        // mode changes through the descriptor of what was opened, should the
+        // entry have been swapped in between.
         struct stat st
         {
         };
         if (!lstatOk(path, &st))
             return false;
-        if (S_ISLNK(st.st_mode))
-            return true; // a link has no attributes of its own to clear
-        return ::chmod(enc(path).constData(), st.st_mode | S_IRUSR | S_IWUSR) == 0;
+        if (!S_ISREG(st.st_mode))
+            return true; // a link or special entry has no attributes of its own to clear
+        const int fd =
+            ::open(enc(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            return errno == ELOOP; // a link now: nothing of its own to clear
+        struct stat opened
+        {
+        };
+        bool ok = ::fstat(fd, &opened) == 0;
+        if (ok && S_ISREG(opened.st_mode))
+            ok = ::fchmod(fd, opened.st_mode | S_IRUSR | S_IWUSR) == 0;
+        ::close(fd);
+        return ok;
     }
 
     FileResult remove(const QString &path) override

@@ -29,6 +29,8 @@ void Harness::create()
                                 if (adjustPlatform)
                                     adjustPlatform(p);
                             });
+    // The remembered standard, if any, has arrived.
+    window.awaitFleetFiles();
 }
 
 TestWindow makeMainWindow(Drives &drives, Files &files, Clock &clock, MessageBox &box,
@@ -37,8 +39,10 @@ TestWindow makeMainWindow(Drives &drives, Files &files, Clock &clock, MessageBox
 {
     TestWindow made;
     made.executor = std::make_unique<InlineExecutor>(drives, files);
+    made.fleetFiles = std::make_unique<FleetFiles>(files);
     Platform p;
     p.executor = made.executor.get();
+    p.fleetFiles = made.fleetFiles.get();
     p.files = &files;
     p.clock = &clock;
     p.messageBox = &box;
@@ -49,6 +53,16 @@ TestWindow makeMainWindow(Drives &drives, Files &files, Clock &clock, MessageBox
     made.window = std::make_unique<MainWindow>(p);
     made.window->pollTimer()->stop();
     return made;
+}
+
+void TestWindow::awaitFleetFiles() const
+{
+    // The requests are answered in their order: once this one is, so are those before.
+    bool answered = false;
+    QObject context;
+    fleetFiles->loadStandard(QString(), &context,
+                             [&answered](const StandardLoad &) { answered = true; });
+    EXPECT_TRUE(waitUntil([&answered] { return answered; }));
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "coresupport.h"
 #include "cycle/executor.h"
+#include "fleet/fleetfiles.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/messagebox.h"
@@ -15,7 +16,7 @@
 
 namespace kordavel::test {
 
-// Records every message box and answers it at once.
+// Records every message box and answers it at once; a question with answer.
 class RecordingMessageBox : public MessageBox
 {
 public:
@@ -24,8 +25,16 @@ public:
         titles.append(title);
         texts.append(text);
     }
+    bool ask(QWidget *, const QString &title, const QString &question) override
+    {
+        titles.append(title);
+        questions.append(question);
+        return answer;
+    }
     QStringList titles;
     QStringList texts;
+    QStringList questions;
+    bool answer = false;
 };
 
 // The desktop as a script: each file dialog answers with the next path given
@@ -64,13 +73,19 @@ struct TestWindow
     {
         window.reset();
         executor = std::move(other.executor);
+        fleetFiles = std::move(other.fleetFiles);
         window = std::move(other.window);
         return *this;
     }
     ~TestWindow() { window.reset(); }
 
     std::unique_ptr<InlineExecutor> executor;
+    std::unique_ptr<FleetFiles> fleetFiles;
     std::unique_ptr<MainWindow> window;
+
+    // Returns once the fleet's files have answered every request made so far
+    // and the window has taken the answers.
+    void awaitFleetFiles() const;
 
     MainWindow *operator->() const { return window.get(); }
     MainWindow &operator*() const { return *window; }
@@ -81,6 +96,7 @@ struct TestWindow
     {
         window.reset();
         executor.reset();
+        fleetFiles.reset();
     }
 };
 
