@@ -14,3 +14,6 @@ for lang in $languages; do
   "$lupdate" -silent -locations none -no-obsolete -source-language en -target-language "$lang" \
     src -ts "translations/kordavel_${lang}.ts"
 done
+# English is the source text; its catalogue holds only the plural forms.
+"$lupdate" -silent -locations none -no-obsolete -pluralonly -source-language en -target-language en \
+  src -ts translations/kordavel_en.ts

@@ -118,6 +118,14 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
         <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
         <translation>Dieser „Übertragen“-Vorgang konnte nicht in das Protokoll %1 eingetragen werden (%2). Er wird mit dem nächsten eingetragen, sobald das Protokoll geschrieben werden kann.</translation>
     </message>
+    <message>
+        <source>No configuration file was written: more than one Kordavel is plugged in, so unplug those that are not to be configured.</source>
+        <translation>Es wurde keine Konfigurationsdatei geschrieben: Es ist mehr als ein Kordavel eingesteckt; ziehen Sie die ab, die nicht eingestellt werden sollen.</translation>
+    </message>
+    <message>
+        <source>No configuration file was written: the Kordavel plugged in is not the one whose settings are shown, or its settings have changed, so it is read again.</source>
+        <translation>Es wurde keine Konfigurationsdatei geschrieben: Der eingesteckte Kordavel ist nicht der, dessen Einstellungen angezeigt werden, oder seine Einstellungen haben sich geändert; er wird daher neu gelesen.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::FleetCheck</name>
@@ -196,14 +204,6 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
         <translation>Dieses Gerät entspricht dem Flottenstandard %1.</translation>
     </message>
     <message>
-        <source>This device differs from the fleet standard %1 in one setting:</source>
-        <translation>Dieses Gerät weicht in einer Einstellung vom Flottenstandard %1 ab:</translation>
-    </message>
-    <message>
-        <source>This device differs from the fleet standard %1 in %2 settings:</source>
-        <translation>Dieses Gerät weicht in %2 Einstellungen vom Flottenstandard %1 ab:</translation>
-    </message>
-    <message>
         <source>Fleet standard &quot;%1&quot; is active. A device read is compared with it.</source>
         <translation>Flottenstandard „%1“ ist aktiv. Jedes gelesene Gerät wird damit verglichen.</translation>
     </message>
@@ -243,6 +243,13 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
         <source>4Hz Data</source>
         <translation>4Hz-Daten</translation>
     </message>
+    <message numerus="yes">
+        <source>This device differs from the fleet standard %1 in %n setting(s):</source>
+        <translation>
+            <numerusform>Dieses Gerät weicht in einer Einstellung vom Flottenstandard %1 ab:</numerusform>
+            <numerusform>Dieses Gerät weicht in %n Einstellungen vom Flottenstandard %1 ab:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kordavel::FleetRecord</name>
@@ -253,6 +260,10 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     <message>
         <source>it cannot be read</source>
         <translation>es kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the rows waiting for it cannot be read</source>
+        <translation>die darauf wartenden Zeilen können nicht gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -324,6 +335,22 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     <message>
         <source>The file cannot be read (%1).</source>
         <translation>Die Datei kann nicht gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot; twice in one place; a key may be given once.</source>
+        <translation>Die Datei enthält „%1“ zweimal an derselben Stelle; ein Schlüssel darf nur einmal vorkommen.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may have at most %1 characters.</source>
+        <translation>Der Name eines Flottenstandards darf höchstens %1 Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may not hold line breaks, tabs or other invisible characters.</source>
+        <translation>Der Name eines Flottenstandards darf keine Zeilenumbrüche, Tabulatoren oder andere unsichtbare Zeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Diese Datei gibt es nicht.</translation>
     </message>
 </context>
 <context>
@@ -688,6 +715,16 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
     <message>
         <source>Plug the device in again</source>
         <translation>Gerät wieder einstecken</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>Finishing Configure…</source>
+        <translation>„Übertragen“ wird abgeschlossen…</translation>
     </message>
 </context>
 <context>

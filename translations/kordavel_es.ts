@@ -118,6 +118,14 @@ No se ha escrito ningún archivo de configuración.</translation>
         <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
         <translation>Esta operación «Configurar» no se pudo añadir al registro %1 (%2). Se añadirá con la siguiente, cuando se pueda escribir en el registro.</translation>
     </message>
+    <message>
+        <source>No configuration file was written: more than one Kordavel is plugged in, so unplug those that are not to be configured.</source>
+        <translation>No se ha escrito ningún archivo de configuración: hay más de un Kordavel conectado, así que desconecte los que no se deban configurar.</translation>
+    </message>
+    <message>
+        <source>No configuration file was written: the Kordavel plugged in is not the one whose settings are shown, or its settings have changed, so it is read again.</source>
+        <translation>No se ha escrito ningún archivo de configuración: el Kordavel conectado no es aquel cuyos ajustes se muestran, o sus ajustes han cambiado, así que se vuelve a leer.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::FleetCheck</name>
@@ -196,14 +204,6 @@ No se ha escrito ningún archivo de configuración.</translation>
         <translation>Este dispositivo coincide con el estándar de flota %1.</translation>
     </message>
     <message>
-        <source>This device differs from the fleet standard %1 in one setting:</source>
-        <translation>Este dispositivo difiere del estándar de flota %1 en un ajuste:</translation>
-    </message>
-    <message>
-        <source>This device differs from the fleet standard %1 in %2 settings:</source>
-        <translation>Este dispositivo difiere del estándar de flota %1 en %2 ajustes:</translation>
-    </message>
-    <message>
         <source>Fleet standard &quot;%1&quot; is active. A device read is compared with it.</source>
         <translation>El estándar de flota &quot;%1&quot; está activo. Cada dispositivo leído se compara con él.</translation>
     </message>
@@ -243,6 +243,13 @@ No se ha escrito ningún archivo de configuración.</translation>
         <source>4Hz Data</source>
         <translation>Datos 4Hz</translation>
     </message>
+    <message numerus="yes">
+        <source>This device differs from the fleet standard %1 in %n setting(s):</source>
+        <translation>
+            <numerusform>Este dispositivo difiere del estándar de flota %1 en un ajuste:</numerusform>
+            <numerusform>Este dispositivo difiere del estándar de flota %1 en %n ajustes:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kordavel::FleetRecord</name>
@@ -253,6 +260,10 @@ No se ha escrito ningún archivo de configuración.</translation>
     <message>
         <source>it cannot be read</source>
         <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>the rows waiting for it cannot be read</source>
+        <translation>no se pueden leer las filas que esperan para él</translation>
     </message>
 </context>
 <context>
@@ -324,6 +335,22 @@ No se ha escrito ningún archivo de configuración.</translation>
     <message>
         <source>The file cannot be read (%1).</source>
         <translation>No se puede leer el archivo (%1).</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot; twice in one place; a key may be given once.</source>
+        <translation>El archivo contiene «%1» dos veces en el mismo lugar; una clave solo puede aparecer una vez.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may have at most %1 characters.</source>
+        <translation>El nombre de un estándar de flota puede tener como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may not hold line breaks, tabs or other invisible characters.</source>
+        <translation>El nombre de un estándar de flota no puede contener saltos de línea, tabulaciones ni otros caracteres invisibles.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>El archivo no existe.</translation>
     </message>
 </context>
 <context>
@@ -688,6 +715,16 @@ para esta herramienta de configuración.</translation>
     <message>
         <source>Plug the device in again</source>
         <translation>Vuelva a conectar el dispositivo</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Finishing Configure…</source>
+        <translation>Terminando «Configurar»…</translation>
     </message>
 </context>
 <context>

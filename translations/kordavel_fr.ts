@@ -118,6 +118,14 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
         <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
         <translation>Cette opération «&#xa0;Configurer&#xa0;» n&apos;a pas pu être ajoutée au registre %1 (%2). Elle sera ajoutée avec la suivante, dès que le registre pourra être écrit.</translation>
     </message>
+    <message>
+        <source>No configuration file was written: more than one Kordavel is plugged in, so unplug those that are not to be configured.</source>
+        <translation>Aucun fichier de configuration n&apos;a été écrit : plus d&apos;un Kordavel est branché, débranchez donc ceux qui ne doivent pas être configurés.</translation>
+    </message>
+    <message>
+        <source>No configuration file was written: the Kordavel plugged in is not the one whose settings are shown, or its settings have changed, so it is read again.</source>
+        <translation>Aucun fichier de configuration n&apos;a été écrit : le Kordavel branché n&apos;est pas celui dont les paramètres sont affichés, ou ses paramètres ont changé ; il est donc relu.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::FleetCheck</name>
@@ -196,14 +204,6 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
         <translation>Cet appareil est conforme au standard de flotte %1.</translation>
     </message>
     <message>
-        <source>This device differs from the fleet standard %1 in one setting:</source>
-        <translation>Cet appareil diffère du standard de flotte %1 sur un paramètre&#xa0;:</translation>
-    </message>
-    <message>
-        <source>This device differs from the fleet standard %1 in %2 settings:</source>
-        <translation>Cet appareil diffère du standard de flotte %1 sur %2 paramètres&#xa0;:</translation>
-    </message>
-    <message>
         <source>Fleet standard &quot;%1&quot; is active. A device read is compared with it.</source>
         <translation>Le standard de flotte &quot;%1&quot; est actif. Tout appareil lu est comparé à ce standard.</translation>
     </message>
@@ -243,6 +243,13 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
         <source>4Hz Data</source>
         <translation>Vit. 4Hz</translation>
     </message>
+    <message numerus="yes">
+        <source>This device differs from the fleet standard %1 in %n setting(s):</source>
+        <translation>
+            <numerusform>Cet appareil diffère du standard de flotte %1 sur un paramètre&#xa0;:</numerusform>
+            <numerusform>Cet appareil diffère du standard de flotte %1 sur %n paramètres&#xa0;:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kordavel::FleetRecord</name>
@@ -253,6 +260,10 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
     <message>
         <source>it cannot be read</source>
         <translation>il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the rows waiting for it cannot be read</source>
+        <translation>les lignes qui l&apos;attendent ne peuvent pas être lues</translation>
     </message>
 </context>
 <context>
@@ -324,6 +335,22 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
     <message>
         <source>The file cannot be read (%1).</source>
         <translation>Le fichier ne peut pas être lu (%1).</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot; twice in one place; a key may be given once.</source>
+        <translation>Le fichier contient «&#xa0;%1&#xa0;» deux fois au même endroit&#xa0;; une clé ne peut figurer qu&apos;une fois.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may have at most %1 characters.</source>
+        <translation>Le nom d&apos;un standard de flotte peut compter au plus %1&#xa0;caractères.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may not hold line breaks, tabs or other invisible characters.</source>
+        <translation>Le nom d&apos;un standard de flotte ne peut contenir ni saut de ligne, ni tabulation, ni autre caractère invisible.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Ce fichier n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
@@ -688,6 +715,16 @@ avec cet outil de configuration.</translation>
     <message>
         <source>Plug the device in again</source>
         <translation>Rebranchez l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Finishing Configure…</source>
+        <translation>Fin de «&#xa0;Configurer&#xa0;»…</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,14 @@ Nessun file di configurazione è stato scritto.</translation>
         <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
         <translation>Questa operazione &apos;Configura&apos; non è stata aggiunta al registro %1 (%2). Verrà aggiunta insieme alla successiva, non appena sarà possibile scrivere il registro.</translation>
     </message>
+    <message>
+        <source>No configuration file was written: more than one Kordavel is plugged in, so unplug those that are not to be configured.</source>
+        <translation>Nessun file di configurazione è stato scritto: è collegato più di un Kordavel, quindi scollegare quelli da non configurare.</translation>
+    </message>
+    <message>
+        <source>No configuration file was written: the Kordavel plugged in is not the one whose settings are shown, or its settings have changed, so it is read again.</source>
+        <translation>Nessun file di configurazione è stato scritto: il Kordavel collegato non è quello di cui sono mostrate le impostazioni, oppure le sue impostazioni sono cambiate, quindi viene letto di nuovo.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::FleetCheck</name>
@@ -196,14 +204,6 @@ Nessun file di configurazione è stato scritto.</translation>
         <translation>Questo dispositivo è conforme allo standard di flotta %1.</translation>
     </message>
     <message>
-        <source>This device differs from the fleet standard %1 in one setting:</source>
-        <translation>Questo dispositivo differisce dallo standard di flotta %1 in un&apos;impostazione:</translation>
-    </message>
-    <message>
-        <source>This device differs from the fleet standard %1 in %2 settings:</source>
-        <translation>Questo dispositivo differisce dallo standard di flotta %1 in %2 impostazioni:</translation>
-    </message>
-    <message>
         <source>Fleet standard &quot;%1&quot; is active. A device read is compared with it.</source>
         <translation>Lo standard di flotta &quot;%1&quot; è attivo. Ogni dispositivo letto viene confrontato con esso.</translation>
     </message>
@@ -243,6 +243,13 @@ Nessun file di configurazione è stato scritto.</translation>
         <source>4Hz Data</source>
         <translation>Dati 4Hz</translation>
     </message>
+    <message numerus="yes">
+        <source>This device differs from the fleet standard %1 in %n setting(s):</source>
+        <translation>
+            <numerusform>Questo dispositivo differisce dallo standard di flotta %1 in un&apos;impostazione:</numerusform>
+            <numerusform>Questo dispositivo differisce dallo standard di flotta %1 in %n impostazioni:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kordavel::FleetRecord</name>
@@ -253,6 +260,10 @@ Nessun file di configurazione è stato scritto.</translation>
     <message>
         <source>it cannot be read</source>
         <translation>non è leggibile</translation>
+    </message>
+    <message>
+        <source>the rows waiting for it cannot be read</source>
+        <translation>le righe in attesa non sono leggibili</translation>
     </message>
 </context>
 <context>
@@ -324,6 +335,22 @@ Nessun file di configurazione è stato scritto.</translation>
     <message>
         <source>The file cannot be read (%1).</source>
         <translation>Impossibile leggere il file (%1).</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot; twice in one place; a key may be given once.</source>
+        <translation>Il file contiene &apos;%1&apos; due volte nello stesso punto; una chiave può comparire una sola volta.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may have at most %1 characters.</source>
+        <translation>Il nome di uno standard di flotta può avere al massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may not hold line breaks, tabs or other invisible characters.</source>
+        <translation>Il nome di uno standard di flotta non può contenere interruzioni di riga, tabulazioni o altri caratteri invisibili.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Il file non esiste.</translation>
     </message>
 </context>
 <context>
@@ -688,6 +715,16 @@ all&apos;uso con questo strumento di configurazione.</translation>
     <message>
         <source>Plug the device in again</source>
         <translation>Ricollegare il dispositivo</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>Finishing Configure…</source>
+        <translation>Completamento di &apos;Configura&apos;…</translation>
     </message>
 </context>
 <context>

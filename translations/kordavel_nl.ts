@@ -118,6 +118,14 @@ Er is geen configuratiebestand geschreven.</translation>
         <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
         <translation>Deze actie &apos;Instellen&apos; kon niet aan het logboek %1 worden toegevoegd (%2). Ze wordt samen met de volgende toegevoegd zodra het logboek kan worden geschreven.</translation>
     </message>
+    <message>
+        <source>No configuration file was written: more than one Kordavel is plugged in, so unplug those that are not to be configured.</source>
+        <translation>Er is geen configuratiebestand geschreven: er is meer dan één Kordavel aangesloten, dus koppel de apparaten los die niet ingesteld moeten worden.</translation>
+    </message>
+    <message>
+        <source>No configuration file was written: the Kordavel plugged in is not the one whose settings are shown, or its settings have changed, so it is read again.</source>
+        <translation>Er is geen configuratiebestand geschreven: de aangesloten Kordavel is niet het apparaat waarvan de instellingen worden getoond, of de instellingen ervan zijn gewijzigd; het wordt daarom opnieuw gelezen.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::FleetCheck</name>
@@ -196,14 +204,6 @@ Er is geen configuratiebestand geschreven.</translation>
         <translation>Dit apparaat komt overeen met de vlootstandaard %1.</translation>
     </message>
     <message>
-        <source>This device differs from the fleet standard %1 in one setting:</source>
-        <translation>Dit apparaat wijkt op één instelling af van de vlootstandaard %1:</translation>
-    </message>
-    <message>
-        <source>This device differs from the fleet standard %1 in %2 settings:</source>
-        <translation>Dit apparaat wijkt op %2 instellingen af van de vlootstandaard %1:</translation>
-    </message>
-    <message>
         <source>Fleet standard &quot;%1&quot; is active. A device read is compared with it.</source>
         <translation>Vlootstandaard &quot;%1&quot; is actief. Elk gelezen apparaat wordt ermee vergeleken.</translation>
     </message>
@@ -243,6 +243,13 @@ Er is geen configuratiebestand geschreven.</translation>
         <source>4Hz Data</source>
         <translation>4Hz-data</translation>
     </message>
+    <message numerus="yes">
+        <source>This device differs from the fleet standard %1 in %n setting(s):</source>
+        <translation>
+            <numerusform>Dit apparaat wijkt op één instelling af van de vlootstandaard %1:</numerusform>
+            <numerusform>Dit apparaat wijkt op %n instellingen af van de vlootstandaard %1:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kordavel::FleetRecord</name>
@@ -253,6 +260,10 @@ Er is geen configuratiebestand geschreven.</translation>
     <message>
         <source>it cannot be read</source>
         <translation>het kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>the rows waiting for it cannot be read</source>
+        <translation>de regels die erop wachten kunnen niet worden gelezen</translation>
     </message>
 </context>
 <context>
@@ -324,6 +335,22 @@ Er is geen configuratiebestand geschreven.</translation>
     <message>
         <source>The file cannot be read (%1).</source>
         <translation>Het bestand kan niet worden gelezen (%1).</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot; twice in one place; a key may be given once.</source>
+        <translation>Het bestand bevat &apos;%1&apos; twee keer op dezelfde plaats; een sleutel mag maar één keer voorkomen.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may have at most %1 characters.</source>
+        <translation>De naam van een vlootstandaard mag hoogstens %1 tekens hebben.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may not hold line breaks, tabs or other invisible characters.</source>
+        <translation>De naam van een vlootstandaard mag geen regeleinden, tabs of andere onzichtbare tekens bevatten.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Dit bestand bestaat niet.</translation>
     </message>
 </context>
 <context>
@@ -688,6 +715,16 @@ voor gebruik met dit configuratieprogramma.</translation>
     <message>
         <source>Plug the device in again</source>
         <translation>Apparaat opnieuw aansluiten</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 bestaat al.
+Wilt u het vervangen?</translation>
+    </message>
+    <message>
+        <source>Finishing Configure…</source>
+        <translation>&apos;Instellen&apos; wordt afgerond…</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,14 @@ Nie zapisano pliku konfiguracyjnego.</translation>
         <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
         <translation>Tego użycia przycisku „Konfiguruj” nie można było dopisać do rejestru %1 (%2). Zostanie dopisane razem z następnym, gdy tylko zapis do rejestru będzie możliwy.</translation>
     </message>
+    <message>
+        <source>No configuration file was written: more than one Kordavel is plugged in, so unplug those that are not to be configured.</source>
+        <translation>Nie zapisano pliku konfiguracyjnego: podłączono więcej niż jeden Kordavel, więc odłącz te, które nie mają być konfigurowane.</translation>
+    </message>
+    <message>
+        <source>No configuration file was written: the Kordavel plugged in is not the one whose settings are shown, or its settings have changed, so it is read again.</source>
+        <translation>Nie zapisano pliku konfiguracyjnego: podłączony Kordavel nie jest tym, którego ustawienia są wyświetlane, lub jego ustawienia się zmieniły, więc zostanie odczytany ponownie.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::FleetCheck</name>
@@ -196,14 +204,6 @@ Nie zapisano pliku konfiguracyjnego.</translation>
         <translation>To urządzenie jest zgodne ze standardem floty %1.</translation>
     </message>
     <message>
-        <source>This device differs from the fleet standard %1 in one setting:</source>
-        <translation>To urządzenie różni się od standardu floty %1 w jednym ustawieniu:</translation>
-    </message>
-    <message>
-        <source>This device differs from the fleet standard %1 in %2 settings:</source>
-        <translation>To urządzenie różni się od standardu floty %1 w %2 ustawieniach:</translation>
-    </message>
-    <message>
         <source>Fleet standard &quot;%1&quot; is active. A device read is compared with it.</source>
         <translation>Standard floty „%1” jest aktywny. Odczytane urządzenie jest z nim porównywane.</translation>
     </message>
@@ -243,6 +243,14 @@ Nie zapisano pliku konfiguracyjnego.</translation>
         <source>4Hz Data</source>
         <translation>Dane 4Hz</translation>
     </message>
+    <message numerus="yes">
+        <source>This device differs from the fleet standard %1 in %n setting(s):</source>
+        <translation>
+            <numerusform>To urządzenie różni się od standardu floty %1 w jednym ustawieniu:</numerusform>
+            <numerusform>To urządzenie różni się od standardu floty %1 w %n ustawieniach:</numerusform>
+            <numerusform>To urządzenie różni się od standardu floty %1 w %n ustawieniach:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kordavel::FleetRecord</name>
@@ -253,6 +261,10 @@ Nie zapisano pliku konfiguracyjnego.</translation>
     <message>
         <source>it cannot be read</source>
         <translation>nie można go odczytać</translation>
+    </message>
+    <message>
+        <source>the rows waiting for it cannot be read</source>
+        <translation>nie można odczytać oczekujących na niego wierszy</translation>
     </message>
 </context>
 <context>
@@ -324,6 +336,22 @@ Nie zapisano pliku konfiguracyjnego.</translation>
     <message>
         <source>The file cannot be read (%1).</source>
         <translation>Nie można odczytać pliku (%1).</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot; twice in one place; a key may be given once.</source>
+        <translation>Plik zawiera „%1” dwa razy w tym samym miejscu; klucz może wystąpić tylko raz.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may have at most %1 characters.</source>
+        <translation>Nazwa standardu floty może mieć najwyżej %1 znaków.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may not hold line breaks, tabs or other invisible characters.</source>
+        <translation>Nazwa standardu floty nie może zawierać podziałów wierszy, tabulatorów ani innych niewidocznych znaków.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Taki plik nie istnieje.</translation>
     </message>
 </context>
 <context>
@@ -688,6 +716,16 @@ do użytku z tym narzędziem konfiguracyjnym.</translation>
     <message>
         <source>Plug the device in again</source>
         <translation>Podłącz ponownie urządzenie</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 już istnieje.
+Czy chcesz go zastąpić?</translation>
+    </message>
+    <message>
+        <source>Finishing Configure…</source>
+        <translation>Kończenie „Konfiguruj”…</translation>
     </message>
 </context>
 <context>

@@ -39,13 +39,14 @@ std::vector<std::unique_ptr<QTranslator>> installLanguage(const QString &languag
     const QLocale system = QLocale::system();
     const QLocale::Language spoken = QLocale(language).language();
     QLocale::setDefault(spoken == system.language() ? system : QLocale(spoken, system.territory()));
-    if (language == QLatin1String("en"))
-        return installed;
+    // English too: its catalogue holds the plural forms of texts that count.
     auto own = std::make_unique<QTranslator>();
     if (own->load(QStringLiteral(":/i18n/kordavel_%1.qm").arg(language))) {
         QCoreApplication::installTranslator(own.get());
         installed.push_back(std::move(own));
     }
+    if (language == QLatin1String("en"))
+        return installed;
     for (const QString &folder : toolkitFolders) {
         auto toolkit = std::make_unique<QTranslator>();
         if (toolkit->load(QStringLiteral("qtbase_%1").arg(language), folder)) {

@@ -36,23 +36,29 @@ def problems_in(ts):
         for message in context.iter("message"):
             source = "".join(message.find("source").itertext())
             translation = message.find("translation")
-            text = "".join(translation.itertext())
             where = f"{ts.name}: {context.findtext('name')}: {source!r}"
             kind = translation.get("type")
             if kind:
                 found.append(f"{where} is {kind}")
                 continue
-            if not text.strip():
-                found.append(f"{where} has no translation")
-            if sorted(set(re.findall(r"%\d", source))) != sorted(set(re.findall(r"%\d", text))):
-                found.append(f"{where}: the placeholders differ in {text!r}")
-            if access_keys(source) != access_keys(text):
-                found.append(f"{where}: the access key differs in {text!r}")
-            def breaks(element):
-                xml = ET.tostring(element)
-                return xml.count(b'byte value="xd"'), "".join(element.itertext()).count("\n")
-            if breaks(message.find("source")) != breaks(translation):
-                found.append(f"{where}: the line breaks differ in {text!r}")
+            # A text that counts has one translation per plural form.
+            forms = translation.findall("numerusform") or [translation]
+            for number, form in enumerate(forms):
+                text = "".join(form.itertext())
+                if not text.strip():
+                    found.append(f"{where} has no translation")
+                if number > 0 and "%n" in source and "%n" not in text:
+                    found.append(f"{where}: the plural form {text!r} does not say the number")
+                placeholders = set(re.findall(r"%\d", source))
+                if placeholders != set(re.findall(r"%\d", text)):
+                    found.append(f"{where}: the placeholders differ in {text!r}")
+                if access_keys(source) != access_keys(text):
+                    found.append(f"{where}: the access key differs in {text!r}")
+                def breaks(element):
+                    xml = ET.tostring(element)
+                    return xml.count(b'byte value="xd"'), "".join(element.itertext()).count("\n")
+                if breaks(message.find("source")) != breaks(form):
+                    found.append(f"{where}: the line breaks differ in {text!r}")
     return found
 
 
@@ -69,7 +75,9 @@ def main():
             # The texts of the sources as they are now.
             updated = Path(tmp) / ts.name
             shutil.copy(ts, updated)
-            subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete",
+            # English is the source text: its catalogue holds only plural forms.
+            only_plurals = ["-pluralonly"] if lang == "en" else []
+            subprocess.run([lupdate, "-silent", "-locations", "none", "-no-obsolete", *only_plurals,
                             "-source-language", "en", "-target-language", lang,
                             str(source_dir / "src"), "-ts", str(updated)], check=True)
             if updated.read_bytes() != ts.read_bytes():

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,10 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                     : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    // English as the program speaks it: the plural forms of texts that count.
+    QTranslator english;
+    if (english.load(QStringLiteral(":/i18n/kordavel_en.qm")))
+        QCoreApplication::installTranslator(&english);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,14 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>kordavel::FleetCheck</name>
+    <message numerus="yes">
+        <source>This device differs from the fleet standard %1 in %n setting(s):</source>
+        <translation>
+            <numerusform>This device differs from the fleet standard %1 in one setting:</numerusform>
+            <numerusform>This device differs from the fleet standard %1 in %n settings:</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
