@@ -105,9 +105,10 @@ public:
     }
 
     // An old HEX file left behind would be taken up by the device as well, so
-    // one that cannot be deleted stops the installation. The file of the final
-    // name is replaced by the rename itself, so that name holds the old or the
-    // new complete file at every moment.
+    // one that cannot be deleted stops the installation, whatever it is. The
+    // file of the final name (in any letter case: the device does not tell
+    // them apart, but the medium may) is kept for the rename to replace, so
+    // that the name holds the old or the new complete file at every moment.
     std::optional<QString> removeOtherHexFiles(const QString &fileName)
     {
         const auto names = m_files.listFiles(m_updates);
@@ -116,13 +117,19 @@ public:
             return Text::tr("The files in the UPDATES folder of the Kordavel could not be "
                             "listed.");
         }
+        m_target = fileName;
+        if (!names->contains(fileName)) {
+            for (const QString &name : *names)
+                if (name.compare(fileName, Qt::CaseInsensitive) == 0)
+                    m_target = name;
+        }
         for (const QString &name : *names) {
-            if (!name.endsWith(QLatin1String(".hex"), Qt::CaseInsensitive) || name == fileName)
+            if (!name.endsWith(QLatin1String(".hex"), Qt::CaseInsensitive) || name == m_target)
                 continue;
             const QString old = childPath(m_updates, name);
             m_files.setNormal(old);
             const FileResult removed = retried([&] { return m_files.remove(old); });
-            if (!removed && m_files.isFile(old)) {
+            if (!removed && stillListed(name)) {
                 m_files.remove(m_temp);
                 return describeFileProblem(
                     removed, name,
@@ -134,14 +141,22 @@ public:
 
     std::optional<QString> putInPlace(const QString &fileName)
     {
-        const QString target = childPath(m_updates, fileName);
+        const QString target = childPath(m_updates, m_target);
         const FileResult renamed = retried([&] { return m_files.rename(m_temp, target); });
-        if (renamed)
-            return std::nullopt;
-        m_files.remove(m_temp);
-        return describeFileProblem(
-            renamed, fileName,
-            Text::tr("The configuration file could not be put in place (%1).").arg(renamed.text));
+        if (!renamed) {
+            m_files.remove(m_temp);
+            return describeFileProblem(renamed,
+                                       fileName,
+                                       Text::tr("The configuration file could not be put in place "
+                                                "(%1).")
+                                           .arg(renamed.text));
+        }
+        // The new file replaced one of the final name in other letters; it
+        // takes the name's own. Should that fail, the complete file is there
+        // under a name the device takes up all the same.
+        if (m_target != fileName)
+            retried([&] { return m_files.rename(target, childPath(m_updates, fileName)); });
+        return std::nullopt;
     }
 
     // Until the folder is flushed the new entry may not be on the medium; a
@@ -152,7 +167,8 @@ public:
         const FileResult synced = m_files.syncDir(m_updates);
         if (synced)
             return {InstallStatus::Written, {}};
-        if (m_files.remove(childPath(m_updates, fileName)) && m_files.syncDir(m_updates)) {
+        const QString placed = m_files.resolve(m_updates, fileName);
+        if (!placed.isEmpty() && m_files.remove(placed) && m_files.syncDir(m_updates)) {
             return {InstallStatus::NothingWritten,
                     describeFileProblem(synced, fileName,
                                         Text::tr("The configuration file could not be "
@@ -171,12 +187,21 @@ private:
         return retryWhileInUse(m_deadline, m_retry, m_pause, op);
     }
 
+    // An entry that went while its deletion failed counts as removed; one
+    // that cannot be looked for counts as there.
+    bool stillListed(const QString &name)
+    {
+        const std::optional<QStringList> now = m_files.listFiles(m_updates);
+        return !now || now->contains(name);
+    }
+
     Files &m_files;
     const QString m_updates;
     const QString m_temp;
     Pause &m_pause;
     const InUseRetry m_retry;
     const QDeadlineTimer m_deadline;
+    QString m_target; // the entry the rename replaces: the final name as the folder spells it
 };
 
 } // namespace
