@@ -243,15 +243,13 @@ FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettin
 
     const int differences = check.differences();
     check.verdict = differences == 0 ? FleetVerdict::Matches : FleetVerdict::Differs;
-    check.summary =
-        differences == 0   ? Text::tr("This device matches the fleet standard %1.").arg(quoted)
-        : differences == 1 ? Text::tr("This device differs from the fleet standard %1 in one "
-                                      "setting:")
-                                 .arg(quoted)
-                           : Text::tr("This device differs from the fleet standard %1 in %2 "
-                                      "settings:")
-                                 .arg(quoted)
-                                 .arg(differences);
+    // The name is put in last and once: a name holding "%1" shows as typed.
+    check.summary = differences == 0
+                        ? Text::tr("This device matches the fleet standard %1.").arg(quoted)
+                        : Text::tr("This device differs from the fleet standard %1 in %n "
+                                   "setting(s):",
+                                   nullptr, differences)
+                              .arg(quoted);
     return check;
 }
 

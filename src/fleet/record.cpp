@@ -6,8 +6,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QUuid>
 
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace kordavel {
 
@@ -29,6 +32,8 @@ QString eventText(RecordEvent event)
     switch (event) {
     case RecordEvent::FileWritten:
         return QStringLiteral("file written");
+    case RecordEvent::FileUnconfirmed:
+        return QStringLiteral("file unconfirmed");
     case RecordEvent::Success:
         return QStringLiteral("success");
     }
@@ -124,73 +129,177 @@ QString recordCell(const QString &text)
     return cell;
 }
 
-QByteArray recordWithEntries(const QByteArray &existing, const std::vector<RecordEntry> &entries)
+namespace {
+
+// The record's text from its bytes, less a row (or a character) cut off at
+// its end; nullopt when they are not a record this program wrote.
+std::optional<QString> recordText(const QByteArray &existing)
 {
-    QString text;
-    if (!existing.isEmpty()) {
-        if (existing.size() < 2 || quint8(existing[0]) != 0xFF || quint8(existing[1]) != 0xFE)
-            return {};
-        // A copy cut off in the middle of a character leaves an odd byte.
-        text = QString(reinterpret_cast<const QChar *>(existing.constData()), existing.size() / 2);
-        // A row cut off by a crash has no line end: it goes.
-        text.truncate(text.lastIndexOf(u'\n') + 1);
-    }
+    if (existing.isEmpty())
+        return QString();
+    if (existing.size() < 2 || quint8(existing[0]) != 0xFF || quint8(existing[1]) != 0xFE)
+        return std::nullopt;
+    // A copy cut off in the middle of a character leaves an odd byte.
+    QString text(reinterpret_cast<const QChar *>(existing.constData()), existing.size() / 2);
+    // A row cut off by a crash has no line end: it goes.
+    text.truncate(text.lastIndexOf(u'\n') + 1);
+    return text;
+}
+
+// The record with lines (each with its line end) appended.
+QByteArray recordWithLines(QString text, const QStringList &lines)
+{
     if (text.isEmpty())
         text = QChar(kByteOrderMark) + line(recordHeader());
-    for (const RecordEntry &entry : entries)
-        text += line(recordCells(entry));
+    for (const QString &l : lines)
+        text += l;
     return utf16le(text);
 }
 
-bool appendToRecord(Files &files, const QString &path, const std::vector<RecordEntry> &entries,
-                    QString *problem)
+// How many of lines, from the first, the record's text ends with: rows added
+// before the program could clear them from the pending file.
+qsizetype heldAtEnd(const QString &text, const QStringList &lines)
 {
-    const QFileInfo info(path);
-    const QString folder = QDir::toNativeSeparators(info.absolutePath());
-    if (!QDir().mkpath(folder)) {
-        *problem = Text::tr("its folder cannot be made");
-        return false;
+    for (qsizetype k = std::min<qsizetype>(lines.size(), text.count(u'\n')); k > 0; --k) {
+        QString tail;
+        for (qsizetype i = 0; i < k; ++i)
+            tail += lines[i];
+        if (text.endsWith(tail))
+            return k;
     }
-    QByteArray existing;
-    const Files::ReadResult read = files.readFile(path, kMaxRecordBytes);
-    bool foreign = read.status == Files::ReadStatus::TooLarge;
-    if (read.status == Files::ReadStatus::Ok)
-        existing = read.data;
-    else if (read.status == Files::ReadStatus::Error) {
-        *problem = Text::tr("it cannot be read");
-        return false;
+    return 0;
+}
+
+QString folderOf(const QString &path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+}
+
+// The pending rows' file: a first line naming it, then one row per line, its
+// identity, a tab and the record's line for it (without its line end). UTF-8.
+const QByteArray kPendingHeading = "kordavel pending record rows 1\n";
+
+struct PendingRow
+{
+    QString id;
+    QString line; // as the record holds it, with its line end
+};
+
+std::vector<PendingRow> parsePending(const QByteArray &bytes)
+{
+    std::vector<PendingRow> rows;
+    if (!bytes.startsWith(kPendingHeading))
+        return rows;
+    const QString text = QString::fromUtf8(bytes.mid(kPendingHeading.size()));
+    for (const QString &l : text.split(u'\n', Qt::SkipEmptyParts)) {
+        const qsizetype tab = l.indexOf(kSeparator);
+        if (tab > 0)
+            rows.push_back({l.left(tab), l.mid(tab + 1) + QStringLiteral("\r\n")});
     }
-    QByteArray content = recordWithEntries(existing, entries);
-    foreign = foreign || content.isEmpty();
-    if (foreign) {
+    return rows;
+}
+
+QByteArray pendingFile(const std::vector<PendingRow> &rows)
+{
+    QByteArray bytes = kPendingHeading;
+    for (const PendingRow &row : rows)
+        bytes += (row.id + kSeparator + row.line.chopped(2)).toUtf8() + '\n';
+    return bytes;
+}
+
+// The time of a record line (its first cell, "2026-01-02T03:04:05+01:00") as
+// a part of a file name ("20260102-030405").
+QString stampOf(const QString &recordLine)
+{
+    QString stamp = recordLine.left(19);
+    stamp.remove(u'-').remove(u':').replace(u'T', u'-');
+    return stamp;
+}
+
+// Appends lines to the record at path, less those of the first mayBeHeld
+// that it ends with already; nullopt once they are in it.
+std::optional<QString> appendLines(Files &files, const QString &path, const QStringList &lines,
+                                   qsizetype mayBeHeld)
+{
+    const QString target = fileBehind(path);
+    const QString folder = folderOf(target);
+    if (!QDir().mkpath(folder))
+        return Text::tr("its folder cannot be made");
+    const Files::ReadResult read = files.readFile(target, kMaxRecordBytes);
+    if (read.status == Files::ReadStatus::Error)
+        return Text::tr("it cannot be read");
+    std::optional<QString> text = read.status == Files::ReadStatus::Ok ? recordText(read.data)
+                                                                         : QString();
+    if (read.status == Files::ReadStatus::TooLarge || !text) {
         // Somebody's own file, or one grown beyond reason: kept under another name.
-        const QString stamp =
-            entries.empty() ? QString()
-                            : entries.front().when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-        const QString aside = childPath(folder, info.completeBaseName() + QLatin1Char('-') + stamp +
+        const QFileInfo info(target);
+        const QString aside = childPath(folder, info.completeBaseName() + QLatin1Char('-') +
+                                                    stampOf(lines.value(0)) +
                                                     QStringLiteral(".") + info.suffix());
-        if (const FileResult moved = files.rename(path, aside); !moved) {
-            *problem = moved.text;
-            return false;
-        }
-        content = recordWithEntries({}, entries);
+        if (const FileResult moved = files.rename(target, aside); !moved)
+            return moved.text;
+        text = QString();
     }
-    const QString fresh = path + QStringLiteral(".new");
-    if (files.isFile(fresh))
-        files.remove(fresh); // left by a crash
-    if (const FileResult written = files.createDurable(fresh, content); !written) {
-        *problem = written.text;
-        return false;
+    const qsizetype held = heldAtEnd(*text, lines.first(mayBeHeld));
+    if (held == lines.size())
+        return std::nullopt;
+    if (const FileResult written =
+            replaceInOneStep(files, target, recordWithLines(*text, lines.mid(held)));
+        !written)
+        return written.text;
+    return std::nullopt;
+}
+
+} // namespace
+
+QByteArray recordWithEntries(const QByteArray &existing, const std::vector<RecordEntry> &entries)
+{
+    const std::optional<QString> text = recordText(existing);
+    if (!text)
+        return {};
+    QStringList lines;
+    for (const RecordEntry &entry : entries)
+        lines.append(line(recordCells(entry)));
+    return recordWithLines(*text, lines);
+}
+
+RecordResult addToRecord(Files &files, const RecordPaths &paths,
+                         const std::vector<RecordEntry> &entries)
+{
+    RecordResult result;
+    const QString pending = fileBehind(paths.pending);
+    const Files::ReadResult read = files.readFile(pending, kMaxPendingBytes);
+    if (read.status != Files::ReadStatus::Ok && read.status != Files::ReadStatus::Missing) {
+        // The rows before these cannot be had now, and these must not pass them.
+        result.problem = Text::tr("the rows waiting for it cannot be read");
+        return result;
     }
-    if (const FileResult replaced = files.rename(fresh, path); !replaced) {
-        files.remove(fresh);
-        *problem = replaced.text;
-        return false;
+    std::vector<PendingRow> rows = parsePending(read.data);
+    // Only rows from before may have reached the record already.
+    const qsizetype fromBefore = qsizetype(rows.size());
+    if (rows.empty() && entries.empty()) {
+        result.recorded = result.kept = true;
+        return result;
     }
-    // The rows are in place; a folder that cannot be flushed only delays
-    // their reaching the disk.
-    files.syncDir(folder);
-    return true;
+    for (const RecordEntry &entry : entries)
+        rows.push_back({QUuid::createUuid().toString(QUuid::WithoutBraces),
+                        line(recordCells(entry))});
+    result.kept = entries.empty(); // the pending rows are where they were
+    if (!entries.empty() && QDir().mkpath(folderOf(pending)))
+        result.kept = bool(replaceInOneStep(files, pending, pendingFile(rows)));
+
+    QStringList lines;
+    for (const PendingRow &row : rows)
+        lines.append(row.line);
+    if (const std::optional<QString> problem = appendLines(files, paths.record, lines, fromBefore)) {
+        result.problem = *problem;
+        return result;
+    }
+    result.recorded = result.kept = true;
+    // Should the file stay, the record's end tells next time that its rows are in.
+    if (files.isFile(pending) && files.remove(pending))
+        files.syncDir(folderOf(pending));
+    return result;
 }
 
 } // namespace kordavel

@@ -20,8 +20,9 @@ class Files;
 // language. docs/fleet-standard.md has the columns.
 
 enum class RecordEvent {
-    FileWritten, // Configure put a configuration file on the device
-    Success,     // the device came back and took it up
+    FileWritten,     // Configure put a configuration file on the device
+    FileUnconfirmed, // Configure's file may be on the device: it could not be confirmed
+    Success,         // the device came back and took it up
 };
 
 struct RecordEntry
@@ -52,15 +53,37 @@ QByteArray recordWithEntries(const QByteArray &existing, const std::vector<Recor
 
 // The largest record read back; a larger file is set aside as a foreign one.
 inline constexpr qint64 kMaxRecordBytes = qint64(64) * 1024 * 1024;
+// The largest file of pending rows read back (a month of Configures a day is
+// a few hundred kilobytes).
+inline constexpr qint64 kMaxPendingBytes = qint64(16) * 1024 * 1024;
 
-// Appends the entries to the record file at path (the platform's separators)
-// through files: the new content is written beside it, flushed, put in its
-// place in one step and the folder flushed, so a crash or a full disk leaves
-// the file as it was. A file that is not a record this program wrote, or one
-// larger than kMaxRecordBytes, is renamed aside (its name with the time of
-// the first entry added) and a new record begun. False with the reason in
-// problem when nothing was appended, e.g. while another program holds the file.
-bool appendToRecord(Files &files, const QString &path, const std::vector<RecordEntry> &entries,
-                    QString *problem);
+// Where the rows of the record go (the platform's separators).
+struct RecordPaths
+{
+    QString record;  // the record the user opens; empty: no record is kept
+    QString pending; // rows the record could not take yet, in the program's local data
+};
+
+// What became of the rows handed to addToRecord.
+struct RecordResult
+{
+    bool recorded = false; // the record holds them, and every row pending before them
+    bool kept = false;     // recorded, or waiting in the pending file: safe across a restart
+    QString problem;       // why they are not in the record yet; empty when they are
+};
+
+// Adds entries to the record after the rows still pending, all in their
+// order. The entries go first into the pending file, then the pending rows
+// into the record, and then the pending file goes. A row the record already
+// holds at its end (the program stopped between adding the rows and removing
+// the pending file) is not added again. Each file is written beside itself,
+// flushed and put in its place in one step, so a crash or a full disk leaves
+// it as it was; a file reached through a link is written beside the file the
+// link leads to, and the link stays. A record that is not one this program
+// wrote, or one larger than kMaxRecordBytes, is renamed aside (its name with
+// the time of the first row added) and a new record begun. With no entries,
+// only the pending rows are added.
+RecordResult addToRecord(Files &files, const RecordPaths &paths,
+                         const std::vector<RecordEntry> &entries);
 
 } // namespace kordavel

@@ -1,14 +1,16 @@
 #include "standard.h"
 
+#include "platform/files.h"
 #include "settings/devicedate.h"
 #include "writer/hexfile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+#include <QSet>
+
+#include <vector>
 
 #include <algorithm>
 #include <cmath>
@@ -130,6 +132,8 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
     if (!name.isString())
         return Text::tr("\"name\" must be a text.");
     standard.name = name.toString();
+    if (std::optional<Problem> p = standardNameProblem(standard.name))
+        return p;
     FleetSettings &s = standard.settings;
     if (std::optional<Problem> p = readDownloads(o.value(QLatin1String("downloads")), s))
         return p;
@@ -158,6 +162,84 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
         return Text::tr("\"fileNameFormat\" must be one of \"short-esm-crd\", "
                         "\"european-ddd\", \"french-c1b-v1b\", \"spanish-tgd\" and "
                         "\"duvado-rirozo-ddd\".");
+    return std::nullopt;
+}
+
+// The first key that an object of json (valid JSON, as Qt's parser found
+// it) holds twice, its escapes decoded; nullopt when none. Qt's parser keeps
+// the last of such keys without a word, so the text is scanned itself.
+std::optional<QString> firstDuplicateKey(const QByteArray &json)
+{
+    struct Level
+    {
+        bool object = false;
+        bool expectingKey = false;
+        QSet<QString> keys;
+    };
+    std::vector<Level> levels;
+    const qsizetype n = json.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = json[i];
+        switch (c) {
+        case '{':
+            levels.push_back({true, true, {}});
+            break;
+        case '[':
+            levels.push_back({false, false, {}});
+            break;
+        case '}':
+        case ']':
+            if (!levels.empty())
+                levels.pop_back();
+            break;
+        case ',':
+            if (!levels.empty() && levels.back().object)
+                levels.back().expectingKey = true;
+            break;
+        case '"': {
+            // The string up to its closing quote, escapes decoded.
+            QString text;
+            QByteArray raw;
+            for (++i; i < n && json[i] != '"'; ++i) {
+                if (json[i] != '\\') {
+                    raw += json[i];
+                    continue;
+                }
+                text += QString::fromUtf8(raw);
+                raw.clear();
+                if (++i >= n)
+                    break;
+                switch (json[i]) {
+                case 'b': text += u'\b'; break;
+                case 'f': text += u'\f'; break;
+                case 'n': text += u'\n'; break;
+                case 'r': text += u'\r'; break;
+                case 't': text += u'\t'; break;
+                case 'u': {
+                    bool ok = false;
+                    const ushort unit = json.mid(i + 1, 4).toUShort(&ok, 16);
+                    if (ok)
+                        text += QChar(unit);
+                    i += 4;
+                    break;
+                }
+                default: text += QLatin1Char(json[i]); break; // " \ /
+                }
+            }
+            text += QString::fromUtf8(raw);
+            if (!levels.empty() && levels.back().expectingKey) {
+                Level &level = levels.back();
+                level.expectingKey = false;
+                if (level.keys.contains(text))
+                    return text;
+                level.keys.insert(text);
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
     return std::nullopt;
 }
 
@@ -202,10 +284,12 @@ std::variant<FleetStandard, QString> parseFleetStandard(const QByteArray &json)
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
         return Text::tr("The file is not valid JSON (%1 at byte %2).")
-            .arg(error.errorString())
-            .arg(error.offset);
+            .arg(error.errorString(), QString::number(error.offset));
     if (!doc.isObject())
         return Text::tr("The file is not a fleet standard: it holds no JSON object.");
+    if (const std::optional<QString> twice = firstDuplicateKey(json))
+        return Text::tr("The file holds \"%1\" twice in one place; a key may be given once.")
+            .arg(twice->left(40));
     FleetStandard standard;
     if (const std::optional<Problem> p = readStandard(doc.object(), standard))
         return *p;
@@ -234,23 +318,55 @@ QByteArray fleetStandardFile(const FleetStandard &standard)
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
-std::variant<FleetStandard, QString> loadFleetStandard(const QString &path)
+std::optional<QString> standardNameProblem(const QString &name)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Text::tr("The file cannot be read (%1).").arg(file.errorString());
-    // One byte more than a standard may have tells a file that is too large.
-    return parseFleetStandard(file.read(kMaxFleetStandardBytes + 1));
+    const QList<uint> points = name.toUcs4();
+    if (points.size() > kMaxStandardNameLength)
+        return Text::tr("The name of a fleet standard may have at most %1 characters.")
+            .arg(kMaxStandardNameLength);
+    for (const uint point : points) {
+        switch (QChar::category(char32_t(point))) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            return Text::tr("The name of a fleet standard may not hold line breaks, tabs or "
+                            "other invisible characters.");
+        default:
+            break;
+        }
+    }
+    return std::nullopt;
 }
 
-bool saveFleetStandard(const QString &path, const FleetStandard &standard, QString *problem)
+std::variant<FleetStandard, QString> loadFleetStandard(Files &files, const QString &path)
 {
-    QSaveFile file(path);
-    const QByteArray content = fleetStandardFile(standard);
-    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
-        return true;
-    *problem = file.errorString();
-    return false;
+    const Files::ReadResult read = files.readFile(fileBehind(path), kMaxFleetStandardBytes);
+    switch (read.status) {
+    case Files::ReadStatus::Ok:
+        return parseFleetStandard(read.data);
+    case Files::ReadStatus::TooLarge:
+        return Text::tr("The file is too large to be a fleet standard.");
+    case Files::ReadStatus::Missing:
+        return Text::tr("There is no such file.");
+    case Files::ReadStatus::Error:
+        break;
+    }
+    return Text::tr("The file cannot be read (%1).")
+        .arg(fileFailure("read", read.nativeError).text);
+}
+
+bool saveFleetStandard(Files &files, const QString &path, const FleetStandard &standard,
+                       QString *problem)
+{
+    if (std::optional<QString> wrong = standardNameProblem(standard.name)) {
+        *problem = *wrong;
+        return false;
+    }
+    const FileResult saved = replaceInOneStep(files, fileBehind(path), fleetStandardFile(standard));
+    if (!saved)
+        *problem = saved.text;
+    return saved.ok();
 }
 
 } // namespace kordavel

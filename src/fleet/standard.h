@@ -12,6 +12,8 @@
 
 namespace kordavel {
 
+class Files;
+
 // The download requests a fleet standard may switch on, in the order of the
 // download page. The overview is always requested and is not among them.
 enum class FleetDownload {
@@ -61,7 +63,7 @@ struct FleetSettings
 
 struct FleetStandard
 {
-    QString name; // free text, shown to the user
+    QString name; // free text, shown to the user; see standardNameProblem
     FleetSettings settings;
     bool operator==(const FleetStandard &) const = default;
 };
@@ -72,17 +74,29 @@ inline constexpr int kFleetStandardVersion = 1;
 // A standard file larger than this is refused unread.
 inline constexpr qint64 kMaxFleetStandardBytes = qint64(64) * 1024;
 
+// The longest name a standard may have, in Unicode code points.
+inline constexpr int kMaxStandardNameLength = 100;
+// Why name cannot name a standard (longer than kMaxStandardNameLength, or
+// holding a control or format character or a line or paragraph separator,
+// which would break the boxes, the strip and the record it is shown in), in
+// one plain sentence; nullopt when it can.
+std::optional<QString> standardNameProblem(const QString &name);
+
 // Reads a standard file (UTF-8 JSON). Returns the standard, or one plain
-// sentence naming what is wrong with the file.
+// sentence naming what is wrong with the file. A key given twice in one
+// object is wrong, however it is spelt.
 std::variant<FleetStandard, QString> parseFleetStandard(const QByteArray &json);
 // The standard as a file that parseFleetStandard reads back unchanged (keys
 // in alphabetical order, indented).
 QByteArray fleetStandardFile(const FleetStandard &standard);
 
-// Reads and parses the standard file at path; the sentence says what is wrong.
-std::variant<FleetStandard, QString> loadFleetStandard(const QString &path);
-// Writes the standard to path in one step (a crash leaves the old file);
-// false with the reason in problem.
-bool saveFleetStandard(const QString &path, const FleetStandard &standard, QString *problem);
+// Reads and parses the standard file at path through files (a link is
+// followed); the sentence says what is wrong.
+std::variant<FleetStandard, QString> loadFleetStandard(Files &files, const QString &path);
+// Writes the standard to path through files in one step (a crash leaves the
+// old file; a link stays and its file is replaced); false with the reason in
+// problem, also for a name standardNameProblem refuses, before anything is written.
+bool saveFleetStandard(Files &files, const QString &path, const FleetStandard &standard,
+                       QString *problem);
 
 } // namespace kordavel

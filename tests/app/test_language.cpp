@@ -58,7 +58,7 @@ Trace configureIn(const QString &language)
     standard.settings.daysBack = 28;
     const QString standardFile = data.filePath("depot.json");
     QString problem;
-    EXPECT_TRUE(saveFleetStandard(standardFile, standard, &problem));
+    EXPECT_TRUE(saveFleetStandard(systemFiles(), standardFile, standard, &problem));
     t.standardFile = readAll(standardFile);
     {
         Harness h;

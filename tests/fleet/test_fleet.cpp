@@ -327,6 +327,7 @@ protected:
     DeviceDir dev{exampleLayoutC()};
     QTemporaryDir data;
     const QString recordPath = data.filePath(QStringLiteral("record/configure-record.csv"));
+    const QString pendingPath = data.filePath(QStringLiteral("local/pending-record-rows.txt"));
 };
 
 TEST_F(FleetCycle, WithoutAStandardNothingIsReported)
@@ -343,7 +344,7 @@ TEST_F(FleetCycle, EveryReadIsCheckedAndTheStandardAppliedWhereTheFlowConfigures
 {
     FleetStandard standard{QStringLiteral("North"), {}};
     standard.settings.daysBack = 28;
-    const CycleReport chosen = cycle.setFleet({standard, true, QString()});
+    const CycleReport chosen = cycle.setFleet({standard, true, {}});
     ASSERT_EQ(stepsOf<show::FleetReport>(chosen).size(), 1u);
     EXPECT_EQ(lastOf<show::FleetReport>(chosen)->standardName, "North");
     EXPECT_FALSE(lastOf<show::FleetReport>(chosen)->check) << "no device read yet";
@@ -377,7 +378,7 @@ TEST_F(FleetCycle, EveryReadIsCheckedAndTheStandardAppliedWhereTheFlowConfigures
 
 TEST_F(FleetCycle, TheRecordHoldsARowForEachFileWrittenAndEachSuccessOnly)
 {
-    cycle.setFleet({FleetStandard{QStringLiteral("North"), {}}, false, recordPath});
+    cycle.setFleet({FleetStandard{QStringLiteral("North"), {}}, false, {recordPath, pendingPath}});
     plug();
     cycle.tick();
     cycle.configure(screen());
@@ -442,8 +443,9 @@ TEST(FleetRecord, ACutOffRowGoesTheRowsBeforeStayAndAForeignFileIsSetAside)
     QTemporaryDir dir;
     const QString path = QDir::toNativeSeparators(dir.filePath(QStringLiteral("r.csv")));
     writeFile(path, two + two.mid(one.size(), 21));
-    QString problem;
-    ASSERT_TRUE(appendToRecord(systemFiles(), path, {entry}, &problem)) << problem.toStdString();
+    const RecordPaths paths{path, dir.filePath(QStringLiteral("pending.txt"))};
+    RecordResult added = addToRecord(systemFiles(), paths, {entry});
+    ASSERT_TRUE(added.recorded) << added.problem.toStdString();
     const QList<QStringList> rows = recordRows(path);
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows[3][2], "\"'@SUM(A1) \"\"quoted\"\"\"") << "neutralised, then quoted";
@@ -452,7 +454,7 @@ TEST(FleetRecord, ACutOffRowGoesTheRowsBeforeStayAndAForeignFileIsSetAside)
 
     // Somebody's own file, or the record saved over by a spreadsheet: kept aside.
     writeFile(path, "Somebody's own notes\n");
-    ASSERT_TRUE(appendToRecord(systemFiles(), path, {entry}, &problem));
+    ASSERT_TRUE(addToRecord(systemFiles(), paths, {entry}).recorded);
     EXPECT_EQ(readAll(dir.filePath(QStringLiteral("r-20260102-030405.csv"))),
               "Somebody's own notes\n");
     EXPECT_EQ(recordRows(path).size(), 2);

@@ -1,0 +1,120 @@
+#include "fleetfiles.h"
+
+#include "platform/files.h"
+
+#include <QDeadlineTimer>
+#include <QPointer>
+#include <QThread>
+
+namespace kordavel {
+
+FleetFiles::FleetFiles(Files &files, QObject *parent)
+    : QObject(parent), m_files(files), m_thread(QThread::create([this] { work(); }))
+{
+    m_thread->setParent(this);
+    m_thread->setObjectName(QStringLiteral("fleetFiles"));
+    m_thread->start();
+}
+
+FleetFiles::~FleetFiles()
+{
+    stop(-1);
+}
+
+void FleetFiles::loadStandard(const QString &path, QObject *context,
+                              std::function<void(const StandardLoad &)> done)
+{
+    post(context, [this, path, done = std::move(done)]() -> std::function<void()> {
+        StandardLoad loaded = loadFleetStandard(m_files, path);
+        return [done, loaded = std::move(loaded)] { done(loaded); };
+    });
+}
+
+void FleetFiles::saveStandard(const QString &path, const FleetStandard &standard, bool replace,
+                              QObject *context,
+                              std::function<void(StandardSave, const QString &)> done)
+{
+    post(context, [this, path, standard, replace, done = std::move(done)]() -> std::function<void()> {
+        if (!replace && m_files.isFile(fileBehind(path)))
+            return [done] { done(StandardSave::Exists, QString()); };
+        QString problem;
+        const StandardSave saved = saveFleetStandard(m_files, path, standard, &problem)
+                                       ? StandardSave::Saved
+                                       : StandardSave::Failed;
+        return [done, saved, problem] { done(saved, problem); };
+    });
+}
+
+void FleetFiles::post(QObject *context, Job job)
+{
+    // The answer is given only while its context lives.
+    Job guarded = [context = QPointer<QObject>(context), job = std::move(job)] {
+        std::function<void()> answer = job();
+        return std::function<void()>([context, answer = std::move(answer)] {
+            if (context)
+                answer();
+        });
+    };
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_stopping)
+            return;
+        m_jobs.push_back(std::move(guarded));
+    }
+    m_wake.notify_one();
+}
+
+void FleetFiles::work()
+{
+    for (;;) {
+        Job job;
+        {
+            std::unique_lock lock(m_mutex);
+            m_wake.wait(lock, [this] { return m_stopping || !m_jobs.empty(); });
+            if (m_stopping)
+                return;
+            job = std::move(m_jobs.front());
+            m_jobs.pop_front();
+        }
+        std::function<void()> answer = job();
+        {
+            const std::lock_guard lock(m_mutex);
+            m_answers.push_back(std::move(answer));
+        }
+        // Only a wake-up: the answer waits in the mailbox.
+        QMetaObject::invokeMethod(this, [this] { deliver(); }, Qt::QueuedConnection);
+    }
+}
+
+void FleetFiles::deliver()
+{
+    std::deque<std::function<void()>> answers;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_stopping)
+            return;
+        answers.swap(m_answers);
+    }
+    for (const std::function<void()> &answer : answers)
+        answer();
+}
+
+bool FleetFiles::stop(int budgetMs)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+        m_jobs.clear();
+    }
+    m_wake.notify_one();
+    const bool ended = m_thread->wait(budgetMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
+                                                   : QDeadlineTimer(budgetMs));
+    if (ended) {
+        // Orders what the thread did before what follows, also for a checker
+        // that cannot see inside QThread::wait().
+        const std::lock_guard lock(m_mutex);
+    }
+    return ended;
+}
+
+} // namespace kordavel
