@@ -64,6 +64,7 @@ CycleReport DeviceCycle::tick()
     CycleReport report(CycleRequest::Tick);
     report.add(show::StateNumber{m_state});
     QStringList logRows;
+    const qint32 previousCount = m_deviceCount;
     scanForDevices(m_drives, m_files, m_scan, m_deviceCount, logRows);
     report.add(show::DriveLog{logRows});
     // A medium that is attached but not mounted is no drive and cannot be
@@ -76,7 +77,7 @@ CycleReport DeviceCycle::tick()
     report.add(mediaNotice());
     retryTakenUpDeletion();
 
-    const FlowStep step = planTick(m_state, m_deviceCount);
+    const FlowStep step = planTick(m_state, m_deviceCount, previousCount);
     if (step.deleteTakenUpFile) {
         deleteTakenUpConfiguration();
         if (m_awaitingSuccess) {
@@ -91,12 +92,12 @@ CycleReport DeviceCycle::tick()
     } else if (m_deviceCount == 0) {
         dropComparedDevice(report); // the device has gone
     }
-    report.add(step.actions);
+    report.add(withoutConfigureWhileStandardArrives(step.actions));
     if (step.readDevice) {
         const ReadOutcome outcome = read(report);
         const FlowStep after =
             planAfterRead(outcome, familyCodeOf(m_versionData), m_softwareVersion);
-        report.add(after.actions);
+        report.add(withoutConfigureWhileStandardArrives(after.actions));
         m_state = after.nextState;
         addFleetSteps(report);
     } else {
@@ -177,6 +178,7 @@ ReadOutcome DeviceCycle::read(CycleReport &report)
 {
     m_clockEnabled = false;
     m_compared.reset();
+    m_shownVersionData.reset();
     if (!m_scan.deviceRoot)
         return missingVersionFile(report);
     const QString path = m_files.resolve(*m_scan.deviceRoot, QLatin1String(kVersionFilePath));
@@ -213,27 +215,51 @@ ReadOutcome DeviceCycle::read(CycleReport &report)
     if (a.verdict == VersionVerdict::Accepted || a.verdict == VersionVerdict::ConfigNotAvailable)
         m_compared =
             ComparedDevice{capabilitiesOf(a.id.family, a.version), fleetSettingsOf(decoded)};
+    if (a.verdict == VersionVerdict::WrongLength)
+        return rejectVersionFile(report, path, WhenUndeletable::EndsTheRead);
+    m_shownVersionData = m_versionData;
     if (a.verdict == VersionVerdict::ConfigNotAvailable) {
         // Old software publishes no settings; the file is kept.
         report.add(FlowAction::MessageConfigNotAvailable);
-        return ReadOutcome::Read;
     }
-    if (a.verdict == VersionVerdict::WrongLength)
-        return rejectVersionFile(report, path, WhenUndeletable::EndsTheRead);
     return ReadOutcome::Read;
 }
 
-QByteArray DeviceCycle::currentVersionData(const QString &root) const
+std::optional<QByteArray> DeviceCycle::versionDataNow(const QString &root)
 {
-    // Without an UPDATES folder nothing can be read and the previous content
-    // stays; a missing file in it reads as empty.
-    const QString updates = m_files.resolve(root, QStringLiteral("UPDATES"));
-    if (updates.isEmpty() || !m_files.isDir(updates))
-        return m_versionData;
+    // Anything but the whole file read now proves nothing about the device.
     const QString path = m_files.resolve(root, QLatin1String(kVersionFilePath));
     if (path.isEmpty())
-        return {};
-    return m_files.readFile(path, kMaxVersionFileLength).data;
+        return std::nullopt;
+    Files::ReadResult file = m_files.readFile(path, kMaxVersionFileLength);
+    if (file.status != Files::ReadStatus::Ok)
+        return std::nullopt;
+    return std::move(file.data);
+}
+
+bool DeviceCycle::isTheDeviceRead(CycleReport &report, qint32 devicesFound, const QString &root)
+{
+    if (devicesFound > 1) {
+        // The ticks keep Configure disabled until one of them is unplugged.
+        report.add(show::Message{Text::tr("No configuration file was written: more than one "
+                                          "Kordavel is plugged in, so unplug those that are "
+                                          "not to be configured.")});
+        return false;
+    }
+    // The same device gives the same version file, whatever drive it is on
+    // now; another device, or one whose settings changed since they were
+    // read, gives another (or none that can be read).
+    if (m_shownVersionData && versionDataNow(root) == m_shownVersionData)
+        return true;
+    report.add(show::Message{Text::tr("No configuration file was written: the Kordavel plugged "
+                                      "in is not the one whose settings are shown, or its "
+                                      "settings have changed, so it is read again.")});
+    m_shownVersionData.reset();
+    dropComparedDevice(report);
+    const FlowStep again = planRestart();
+    report.add(again.actions);
+    m_state = again.nextState;
+    return false;
 }
 
 CycleReport DeviceCycle::configure(const ScreenSettings &screen)
@@ -242,23 +268,27 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
     // The window showed these at the press already; a report that came in
     // between (a read that was running) may have changed them since.
     report.add(planConfigureStart());
-    // The drives are searched afresh: the device may have gone since the last
-    // tick. The first device found is the one configured.
-    const DeviceSearch found = searchForDevices(m_drives, m_files, SearchEnd::AtFirstDevice);
+    // Every drive is searched afresh: the device may have gone, or another
+    // come beside it or in its place, since its settings were read.
+    const DeviceSearch found = searchForDevices(m_drives, m_files);
     m_scan.roots = found.roots;
     m_scan.deviceRoot = found.deviceRoot;
-    // The list is filled afresh, even with the rows it holds.
+    m_deviceCount = found.deviceCount;
+    // The list is filled afresh, even with the rows it holds; with one device
+    // it ends at the device, as the search for it always has.
     report.add(show::DriveLog{});
-    report.add(show::LogRows{found.log});
+    report.add(show::LogRows{found.deviceCount == 1 ? found.log.first(found.rowsToFirstDevice)
+                                                    : found.log});
     if (!found.deviceRoot)
         return report;
-    m_deviceCount = 1;
-    report.add(show::LogRows{{QStringLiteral("Kordavel found")}});
-    report.add(FlowAction::MessageFound);
     const QString root = *found.deviceRoot;
-    // The file is built for the family the device's version file shows now.
-    m_versionData = currentVersionData(root);
-    const QString familyCode = familyCodeOf(m_versionData);
+    if (found.deviceCount == 1) {
+        report.add(show::LogRows{{QStringLiteral("Kordavel found")}});
+        report.add(FlowAction::MessageFound);
+    }
+    if (!isTheDeviceRead(report, found.deviceCount, root))
+        return report;
+    const QString familyCode = familyCodeOf(*m_shownVersionData);
     // The device keeps its byte until a file carrying the new one is in place.
     const int newConfigByte = configurationByte(screen, m_configByte, m_clockEnabled);
     const BuildResult built =
@@ -277,26 +307,13 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
             m_configByte = newConfigByte;
             // The new file waits for the device; an older one's deletion is moot.
             m_undeletedConfigurationRoot.reset();
+            report.add(show::LogRows{{QStringLiteral("Configuration file created")}});
+            recordConfigure(report, screen, root, true);
         } else if (installed.status == InstallStatus::Unconfirmed) {
             report.add(show::Message{installed.problem}); // it may be there: say no more
+            recordConfigure(report, screen, root, false);
         } else {
             report.add(show::Message{installed.problem + nothingWritten()});
-        }
-    }
-    m_versionData = currentVersionData(root);
-    if (written) {
-        report.add(show::LogRows{{QStringLiteral("Configuration file created")}});
-        m_awaitingSuccess.reset();
-        if (!m_fleet.recordPath.isEmpty()) {
-            RecordEntry entry;
-            entry.when = m_now();
-            entry.driveLabel = volumeLabel(m_drives, root).trimmed();
-            entry.familyCode = familyCode;
-            entry.softwareVersion = m_softwareVersion;
-            entry.standardName = m_fleet.standard ? m_fleet.standard->name : QString();
-            entry.written = screen;
-            record(report, entry);
-            m_awaitingSuccess = entry;
         }
     }
     const FlowStep end = planConfigureEnd(written);
@@ -305,6 +322,25 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
     if (written) // the device waits to be unplugged
         report.add(show::SafeRemoval{root});
     return report;
+}
+
+void DeviceCycle::recordConfigure(CycleReport &report, const ScreenSettings &screen,
+                                  const QString &root, bool confirmed)
+{
+    m_awaitingSuccess.reset();
+    if (m_fleet.record.record.isEmpty())
+        return;
+    RecordEntry entry;
+    entry.when = m_now();
+    entry.event = confirmed ? RecordEvent::FileWritten : RecordEvent::FileUnconfirmed;
+    entry.driveLabel = volumeLabel(m_drives, root).trimmed();
+    entry.familyCode = familyCodeOf(*m_shownVersionData);
+    entry.softwareVersion = m_softwareVersion;
+    entry.standardName = m_fleet.standard ? m_fleet.standard->name : QString();
+    entry.written = screen;
+    record(report, entry);
+    if (confirmed)
+        m_awaitingSuccess = entry;
 }
 
 show::FleetReport DeviceCycle::fleetReport(bool applied, bool readFailed) const
@@ -348,12 +384,37 @@ void DeviceCycle::dropComparedDevice(CycleReport &report)
         report.add(fleetReport());
 }
 
+std::vector<FlowAction>
+DeviceCycle::withoutConfigureWhileStandardArrives(std::vector<FlowAction> actions) const
+{
+    if (m_fleet.standardArriving)
+        std::erase(actions, FlowAction::EnableConfigure);
+    return actions;
+}
+
 CycleReport DeviceCycle::setFleet(const FleetOptions &options)
 {
+    const bool arrived = m_fleet.standardArriving && !options.standardArriving;
     m_fleet = options;
-    if (m_fleet.recordPath.isEmpty())
+    if (m_fleet.record.record.isEmpty()) {
         m_awaitingSuccess.reset();
+    } else {
+        // Rows left from before (also from an earlier run) go now if they can;
+        // if not, they wait for the next row, as they did.
+        const RecordResult added = addToRecord(m_files, m_fleet.record, m_unrecorded);
+        if (added.kept)
+            m_unrecorded.clear();
+    }
     CycleReport report(CycleRequest::Fleet);
+    if (arrived && m_state == FlowState::SettingsShown && m_deviceCount == 1) {
+        // The device read while the standard was on its way takes it now.
+        if (m_fleet.standard)
+            addFleetSteps(report);
+        else
+            report.add(fleetReport());
+        report.add(FlowAction::EnableConfigure);
+        return report;
+    }
     report.add(fleetReport());
     return report;
 }
@@ -378,15 +439,15 @@ void DeviceCycle::record(CycleReport &report, const RecordEntry &entry)
 {
     // Rows the record could not take before go first, in their order.
     m_unrecorded.push_back(entry);
-    QString problem;
-    if (appendToRecord(m_files, m_fleet.recordPath, m_unrecorded, &problem)) {
+    const RecordResult added = addToRecord(m_files, m_fleet.record, m_unrecorded);
+    if (added.kept)
         m_unrecorded.clear();
+    if (added.recorded)
         return;
-    }
     report.add(show::Message{
         Text::tr("This Configure could not be added to the record %1 (%2). It is added "
                  "with the next one, once the record can be written.")
-            .arg(QDir::toNativeSeparators(m_fleet.recordPath), problem)});
+            .arg(QDir::toNativeSeparators(m_fleet.record.record), added.problem)});
 }
 
 void DeviceCycle::deleteTakenUpConfiguration()

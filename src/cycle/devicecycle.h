@@ -29,7 +29,10 @@ struct FleetOptions
 {
     std::optional<FleetStandard> standard; // checked on every read
     bool applyOnRead = false;              // put on the screen after every read
-    QString recordPath;                    // where every Configure is recorded; empty: nowhere
+    RecordPaths record;                    // where every Configure is recorded; empty: nowhere
+    // A standard that is to be put on the screen after every read is still
+    // being read: Configure waits for it (or for its failure).
+    bool standardArriving = false;
 };
 
 // The plug/unplug cycle of one device: finds it on the drives, reads its
@@ -45,8 +48,11 @@ public:
     // One poll: scans the drives and moves the flow on. A device that is
     // awaited and found is read, and its settings are in the report.
     CycleReport tick();
-    // Searches the drives afresh, builds the configuration file from screen and
-    // installs it on the first device found.
+    // Searches the drives afresh and, when they hold exactly one device and
+    // its version file is still the one the settings on the screen were read
+    // from, builds the configuration file from screen and installs it there.
+    // Another device, or the same one changed, gets nothing: the user is told
+    // and the device is read again.
     CycleReport configure(const ScreenSettings &screen);
     // Starts the flow over: the next tick reads a device that is there.
     CycleReport restart();
@@ -55,7 +61,9 @@ public:
     // another stage of the flow than the one it failed at.
     CycleReport noteMediaProblem(const QString &reason);
     // Makes these fleet features the ones in use; the report shows how the
-    // device read last compares with the standard.
+    // device read last compares with the standard. A standard that arrives
+    // for a device read meanwhile is put on the screen as after a read, and
+    // Configure offered.
     CycleReport setFleet(const FleetOptions &options);
     // Puts the standard on the screen, as far as the device read last holds it.
     CycleReport applyStandard();
@@ -85,7 +93,12 @@ private:
     ReadOutcome rejectVersionFile(CycleReport &report, const QString &path,
                                   WhenUndeletable undeletable);
     void identify(CycleReport &report, const Identification &id);
-    QByteArray currentVersionData(const QString &root) const;
+    std::optional<QByteArray> versionDataNow(const QString &root);
+    // Whether the screen's settings may go to the device the last search
+    // found; when not, says why and starts the flow over.
+    bool isTheDeviceRead(CycleReport &report, qint32 devicesFound, const QString &root);
+    void recordConfigure(CycleReport &report, const ScreenSettings &screen, const QString &root,
+                         bool confirmed);
     void deleteTakenUpConfiguration();
     void retryTakenUpDeletion();
     show::MediaNotice mediaNotice() const;
@@ -93,6 +106,7 @@ private:
     // device whose read failed is said to be not compared.
     show::FleetReport fleetReport(bool applied = false, bool readFailed = false) const;
     void addFleetSteps(CycleReport &report);
+    std::vector<FlowAction> withoutConfigureWhileStandardArrives(std::vector<FlowAction> actions) const;
     void dropComparedDevice(CycleReport &report);
     void record(CycleReport &report, const RecordEntry &entry);
 
@@ -105,6 +119,9 @@ private:
     bool m_clockEnabled = false;  // the device read last runs its clock
     DriveScan m_scan;
     QByteArray m_versionData; // the version file as last read
+    // The version file the settings on the screen were read from; nullopt
+    // when the last read failed.
+    std::optional<QByteArray> m_shownVersionData;
     SettingsDecoder m_decoder;
     // Drive whose taken-up configuration file is still to be deleted.
     std::optional<QString> m_undeletedConfigurationRoot;
@@ -122,7 +139,7 @@ private:
     FleetOptions m_fleet;
     std::optional<ComparedDevice> m_compared;
     std::optional<RecordEntry> m_awaitingSuccess; // its file is written; the device is not back yet
-    std::vector<RecordEntry> m_unrecorded;        // rows the record could not take yet
+    std::vector<RecordEntry> m_unrecorded; // rows not even the pending file could keep yet
     std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTime(); };
 };
 

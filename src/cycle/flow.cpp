@@ -5,12 +5,14 @@ namespace kordavel {
 using A = FlowAction;
 using S = FlowState;
 
-FlowStep planTick(FlowState state, qint32 deviceCount)
+FlowStep planTick(FlowState state, qint32 deviceCount, qint32 previousCount)
 {
     // Two devices at once make every state wait: the flow cannot tell which
-    // one the user means.
+    // one the user means. Configure waits too, with the user's edits kept,
+    // until one device is left; Configure itself checks that it is the one read.
     FlowStep s;
     const bool many = deviceCount >= 2;
+    const bool manyBefore = previousCount >= 2;
     switch (state) {
     case S::WaitingForDevice:
         s.nextState = S::WaitingForDevice;
@@ -26,6 +28,10 @@ FlowStep planTick(FlowState state, qint32 deviceCount)
         if (deviceCount == 0) {
             s.actions = {A::DisableConfigure};
             s.nextState = S::WaitingForDevice;
+        } else if (many && !manyBefore) {
+            s.actions = {A::DisableConfigure};
+        } else if (!many && manyBefore) {
+            s.actions = {A::EnableConfigure};
         }
         break;
     case S::WaitingForUnplug:

@@ -53,9 +53,10 @@ struct FlowStep
     bool deleteTakenUpFile = false; // the device took its configuration file up: delete it
 };
 
-// One tick of the plug/unplug flow from the state before the tick and the
-// number of devices the scan found. States outside FlowState start over.
-FlowStep planTick(FlowState state, qint32 deviceCount);
+// One tick of the plug/unplug flow from the state before the tick, the
+// number of devices the scan found and the number the scan before it found.
+// States outside FlowState start over.
+FlowStep planTick(FlowState state, qint32 deviceCount, qint32 previousCount);
 
 // How the read of a device's settings ended.
 enum class ReadOutcome {

@@ -70,7 +70,7 @@ QString driveRow(Drives &drives, const QString &root)
 }
 } // namespace
 
-DeviceSearch searchForDevices(Drives &drives, Files &files, SearchEnd end)
+DeviceSearch searchForDevices(Drives &drives, Files &files)
 {
     DeviceSearch found;
     found.roots = drives.roots().value_or(QStringList());
@@ -81,17 +81,18 @@ DeviceSearch searchForDevices(Drives &drives, Files &files, SearchEnd end)
         found.log.append(driveRow(drives, root));
         if (!hasDeviceFolder(files, root))
             continue;
-        ++found.deviceCount;
+        if (++found.deviceCount == 1)
+            found.rowsToFirstDevice = found.log.size();
         found.deviceRoot = root;
-        if (end == SearchEnd::AtFirstDevice)
-            break;
     }
+    if (found.deviceCount == 0)
+        found.rowsToFirstDevice = found.log.size();
     return found;
 }
 
 void scanForDevices(Drives &drives, Files &files, DriveScan &scan, qint32 &count, QStringList &log)
 {
-    DeviceSearch found = searchForDevices(drives, files, SearchEnd::AfterLastDrive);
+    DeviceSearch found = searchForDevices(drives, files);
     scan.roots = std::move(found.roots);
     scan.deviceRoot = std::move(found.deviceRoot);
     count = found.deviceCount;

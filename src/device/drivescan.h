@@ -30,23 +30,19 @@ QString volumeLabel(Drives &drives, const QString &drive);
 // True when root + KORDAVEL/CARD/ exists as a folder (names matched without regard to case).
 bool hasDeviceFolder(Files &files, const QString &root);
 
-// Where a search over the drives ends.
-enum class SearchEnd {
-    AfterLastDrive, // every drive is examined; the last device found counts
-    AtFirstDevice,  // the first device found ends the search; later drives are not listed
-};
-
 // What one search over the drives found.
 struct DeviceSearch
 {
     QStringList roots;      // every drive root, removable or not; empty without a drive list
     QStringList log;        // one row per removable drive examined
-    qint32 deviceCount = 0; // removable drives holding the device folder that were examined
-    std::optional<QString> deviceRoot; // the device that counts; nullopt for none
+    qint32 deviceCount = 0; // removable drives holding the device folder
+    std::optional<QString> deviceRoot; // the last device found; nullopt for none
+    // Rows of log up to and including the first device's; all of them without one.
+    qsizetype rowsToFirstDevice = 0;
 };
 
-// Lists the drives and looks into the removable ones for the device folder.
-DeviceSearch searchForDevices(Drives &drives, Files &files, SearchEnd end);
+// Lists the drives and looks into every removable one for the device folder.
+DeviceSearch searchForDevices(Drives &drives, Files &files);
 
 // The drives as the poll tick last saw them.
 struct DriveScan

@@ -68,13 +68,28 @@ const Row kRows[] = {
 TEST(FlowTable, EveryRow)
 {
     for (const Row &r : kRows) {
-        const FlowStep s = planTick(r.state, r.count);
+        const FlowStep s = planTick(r.state, r.count, r.count);
         const std::string where =
             "state " + std::to_string(int(r.state)) + " count " + std::to_string(r.count);
         EXPECT_EQ(s.actions, r.actions) << where;
         EXPECT_EQ(s.nextState, r.next) << where;
         EXPECT_EQ(s.readDevice, r.read) << where;
         EXPECT_EQ(s.deleteTakenUpFile, r.state == S::WaitingForReplug && r.count == 1) << where;
+    }
+}
+
+// A second device while the settings are shown holds Configure back, with
+// the settings kept; with one device again it is offered again.
+TEST(FlowTable, ASecondDeviceHoldsConfigure)
+{
+    EXPECT_EQ(planTick(S::SettingsShown, 2, 1).actions,
+              std::vector<FlowAction>{A::DisableConfigure});
+    EXPECT_EQ(planTick(S::SettingsShown, 1, 2).actions,
+              std::vector<FlowAction>{A::EnableConfigure});
+    for (qint32 before : {1, 2}) {
+        const FlowStep s = planTick(S::SettingsShown, before == 1 ? 3 : 1, before == 1 ? 2 : 3);
+        EXPECT_EQ(s.nextState, S::SettingsShown);
+        EXPECT_FALSE(s.readDevice) << "the user's edits stay";
     }
 }
 
@@ -361,6 +376,7 @@ TEST_F(Flow, TicksDoNotNestInsideMessageBoxes)
             ++shown;
             pollTick(**m_window); // a tick falling due meanwhile
         }
+        bool ask(QWidget *, const QString &, const QString &) override { return false; }
         int shown = 0;
 
     private:

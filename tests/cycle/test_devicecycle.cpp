@@ -269,9 +269,11 @@ TEST_F(Cycle, ConfigureThatWritesNothingKeepsTheDeviceAndTheByte)
     EXPECT_EQ(readAll(hexPath()), tqFile(keepingTheByte(), 0xB5));
     QFile::remove(hexPath());
 
-    // The family is judged by the version file on the device now.
+    // A family this program does not know writes nothing either.
     dev.setVersionFile(versionFile("XY000054HEX", 80));
-    const CycleReport unknown = cycle.configure(twentyEightDays());
+    DeviceCycle unknownCycle(drives, files);
+    unknownCycle.tick();
+    const CycleReport unknown = unknownCycle.configure(twentyEightDays());
     EXPECT_EQ(messagesOf(unknown), QStringList{"Unknown Kordavel type"});
     EXPECT_FALSE(QFile::exists(hexPath()));
 }
@@ -314,6 +316,86 @@ TEST_F(Cycle, TwoDevicesAndUnmountedMedia)
     unplug(second.root());
     EXPECT_TRUE(lastOf<show::Settings>(cycle.tick()));
     EXPECT_EQ(cycle.state(), FlowState::SettingsShown);
+}
+
+// Configure writes to the device whose settings are on the screen, or to none.
+TEST_F(Cycle, ConfigureWritesOnlyToTheDeviceItRead)
+{
+    const QString notThatOne = "No configuration file was written: the Kordavel plugged in is "
+                               "not the one whose settings are shown, or its settings have "
+                               "changed, so it is read again.";
+    QByteArray otherVersion = exampleLayoutC();
+    otherVersion[21] = '\x07'; // another serial number, the same type and settings
+    DeviceDir other(otherVersion);
+    std::optional<DeviceCycle> reader;
+    auto readAlone = [&] {
+        drives.entries.clear();
+        plug(dev.root());
+        reader.emplace(drives, files);
+        reader->tick();
+        ASSERT_EQ(reader->state(), FlowState::SettingsShown);
+    };
+    auto nothingWrittenOn = [&](const DeviceDir &device) {
+        return !QFile::exists(device.path("UPDATES/DI999000.HEX"));
+    };
+
+    {
+        SCOPED_TRACE("another device plugged in before the one read, no tick between");
+        readAlone();
+        drives.entries.prepend({other.root(), KindRemovable, "OTHER"});
+        const CycleReport both = reader->configure(twentyEightDays());
+        EXPECT_EQ(messagesOf(both),
+                  QStringList{"No configuration file was written: more than one Kordavel is "
+                              "plugged in, so unplug those that are not to be configured."});
+        EXPECT_TRUE(nothingWrittenOn(dev) && nothingWrittenOn(other));
+        EXPECT_EQ(reader->state(), FlowState::SettingsShown) << "the edits stay on the screen";
+        EXPECT_FALSE(has(reader->tick(), FlowAction::EnableConfigure)) << "still two";
+        unplug(other.root());
+        EXPECT_TRUE(has(reader->tick(), FlowAction::EnableConfigure));
+        EXPECT_EQ(reader->state(), FlowState::SettingsShown);
+    }
+    {
+        SCOPED_TRACE("the device read swapped for another between two ticks");
+        readAlone();
+        drives.entries = {{other.root(), KindRemovable, "KORD"}};
+        const CycleReport swapped = reader->configure(twentyEightDays());
+        EXPECT_EQ(messagesOf(swapped), QStringList{notThatOne});
+        EXPECT_TRUE(nothingWrittenOn(other));
+        EXPECT_EQ(reader->state(), FlowState::WaitingForDevice);
+        EXPECT_TRUE(lastOf<show::Settings>(reader->tick())) << "the other one is read";
+        reader->configure(twentyEightDays());
+        EXPECT_FALSE(nothingWrittenOn(other)) << "and is then the one configured";
+        QFile::remove(other.path("UPDATES/DI999000.HEX"));
+    }
+    for (const bool unreadable : {false, true}) {
+        SCOPED_TRACE(unreadable ? "its version file gone" : "its version file changed");
+        readAlone();
+        const QByteArray before = readAll(dev.path("UPDATES/kordvers.ion"));
+        if (unreadable) {
+            QFile::remove(dev.path("UPDATES/kordvers.ion"));
+        } else {
+            QByteArray changed = before;
+            changed[31] = '\xB7';
+            dev.setVersionFile(changed);
+        }
+        EXPECT_EQ(messagesOf(reader->configure(twentyEightDays())), QStringList{notThatOne});
+        EXPECT_TRUE(nothingWrittenOn(dev));
+        EXPECT_EQ(reader->state(), FlowState::WaitingForDevice);
+        dev.setVersionFile(before);
+    }
+    {
+        SCOPED_TRACE("the same device unplugged and plugged back under another root");
+        readAlone();
+        QTemporaryDir elsewhere;
+        const QString moved = elsewhere.path() + "/";
+        ASSERT_TRUE(QDir().rename(dev.root() + "KORDAVEL", moved + "KORDAVEL"));
+        ASSERT_TRUE(QDir().rename(dev.root() + "UPDATES", moved + "UPDATES"));
+        drives.entries = {{moved, KindRemovable, "KORD"}};
+        const CycleReport configured = reader->configure(twentyEightDays());
+        EXPECT_EQ(messagesOf(configured), QStringList());
+        EXPECT_TRUE(QFile::exists(moved + "UPDATES/DI999000.HEX"));
+        EXPECT_EQ(reader->state(), FlowState::WaitingForUnplug);
+    }
 }
 
 TEST_F(Cycle, AMediaProblemIsShownUntilTheFlowMovesOn)

@@ -299,12 +299,20 @@ TEST(RoundTripFailures, UnknownFamilyAndAFailingWrite)
     t.plug();
     pollTick(mainWindow);
     ASSERT_EQ(t.window.cycle().state(), FlowState::SettingsShown);
-    // The device's version file turns unreadable between the read and Configure.
+    // The device's version file turns unreadable between the read and Configure:
+    // nothing proves it is still the device read, so it is read again.
+    const QByteArray version = readAll(t.device + "/UPDATES/kordvers.ion");
     QFile::remove(t.device + "/UPDATES/kordvers.ion");
     pressConfigure(mainWindow);
-    EXPECT_EQ(t.messages.texts, QStringList{"Unknown Kordavel type"});
-    EXPECT_EQ(t.window.cycle().state(), FlowState::SettingsShown);
-    EXPECT_TRUE(mainWindow.controls().configureButton->isEnabled());
+    EXPECT_EQ(t.messages.texts,
+              QStringList{"No configuration file was written: the Kordavel plugged in is not "
+                          "the one whose settings are shown, or its settings have changed, so "
+                          "it is read again."});
+    EXPECT_EQ(t.window.cycle().state(), FlowState::WaitingForDevice);
+    EXPECT_FALSE(mainWindow.controls().configureButton->isEnabled());
+    writeFile(t.device + "/UPDATES/kordvers.ion", version);
+    pollTick(mainWindow);
+    ASSERT_EQ(t.window.cycle().state(), FlowState::SettingsShown);
 
     // The device is pulled before Configure: nothing found, nothing written.
     t.unplug();

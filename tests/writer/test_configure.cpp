@@ -79,22 +79,36 @@ TEST_F(Configure, WritesTheFileAndAsksForTheUnplug)
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
 }
 
-TEST_F(Configure, FirstDeviceWinsAndLaterDrivesAreNotListed)
+TEST_F(Configure, ASecondDeviceHoldsConfigureAndLaterDrivesAreNotListed)
 {
-    QTemporaryDir stick;
+    QTemporaryDir stick, later;
     DeviceDir second(exampleLayoutC());
     h.plug("/", "sys", KindFixed);
     h.plug(stick.path() + "/", "STICK");
     h.plug(dev.root(), "KORD");
+    h.plug(later.path() + "/", "LATER");
     h.tick();
     ASSERT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
+    // Plugged in after the read, no tick before the press: nothing is written anywhere.
     h.plug(second.root(), "KORD2");
+    pressConfigure(mainWindow());
+    EXPECT_EQ(h.messages.texts,
+              QStringList{"No configuration file was written: more than one Kordavel is plugged "
+                          "in, so unplug those that are not to be configured."});
+    EXPECT_EQ(log().size(), 4) << "every removable drive, the two devices among them";
+    EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
+    EXPECT_FALSE(QFile::exists(second.path("UPDATES/DI999000.HEX")));
+    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled()) << "while both are in";
+    EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
+
+    h.drives.entries.removeLast();
+    h.tick();
+    ASSERT_TRUE(mainWindow().controls().configureButton->isEnabled());
     pressConfigure(mainWindow());
     EXPECT_EQ(log(), (QStringList{stick.path() + "/\tSTICK\tRemovable drive",
                                   dev.root() + "\tKORD\tRemovable drive", "Kordavel found",
                                   "Configuration file created"}));
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
-    EXPECT_FALSE(QFile::exists(second.path("UPDATES/DI999000.HEX")));
 }
 
 TEST_F(Configure, FixedDriveWithTheFolderIsIgnored)
@@ -112,33 +126,34 @@ TEST_F(Configure, FixedDriveWithTheFolderIsIgnored)
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
 }
 
-TEST_F(Configure, UnknownFamilyWritesNothingAndDeletesNothing)
+TEST_F(Configure, AnUnknownTypeIsNotSuitableAndKeepsItsFiles)
 {
-    plugAndRead(dev);
-    writeFile(dev.path("UPDATES/keep.hex"), "old");
+    // Its version file is read, but no configuration file fits it: Configure
+    // stays disabled, and the cycle would refuse it too (its own test).
     dev.setVersionFile(versionFile("XY000054HEX", 80));
-    pressConfigure(mainWindow());
-    EXPECT_EQ(h.messages.texts, QStringList{"Unknown Kordavel type"});
-    EXPECT_EQ(h.messages.titles, QStringList{"Kordavel - Set 'Latest VU' settings"});
+    writeFile(dev.path("UPDATES/keep.hex"), "old");
+    h.plug(dev.root(), "KORD");
+    h.tick();
+    EXPECT_EQ(mainWindow().controls().statusLabel->text(), "Not Suitable");
+    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/keep.hex")));
-    EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
-    EXPECT_TRUE(mainWindow().controls().configureButton->isEnabled());
-    EXPECT_EQ(mainWindow().outerHeightTwips(), 7800) << "no unplug prompt";
-    EXPECT_FALSE(log().contains("Configuration file created"));
+    EXPECT_EQ(updates(dev), QStringList({"keep.hex", "kordvers.ion"}));
 }
 
 TEST_F(Configure, WriteFailureKeepsExistingFilesAndSaysWhy)
 {
     plugAndRead(dev);
-    // UPDATES is a file, not a folder.
-    QDir(dev.path("UPDATES")).removeRecursively();
-    writeFile(dev.path("UPDATES"), "not a folder");
+    // A folder stands where the new file is written first.
+    writeFile(dev.path("UPDATES/DI999000.HEX"), "the old file");
+    writeFile(dev.path("UPDATES/KORDCFG.TMP/inside"), "kept");
     pressConfigure(mainWindow());
     ASSERT_EQ(h.messages.texts.size(), 1);
-    EXPECT_TRUE(h.messages.texts[0].contains("No configuration file was written."));
+    EXPECT_TRUE(h.messages.texts[0].contains("No configuration file was written."))
+        << h.messages.texts[0].toStdString();
     EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
     EXPECT_TRUE(mainWindow().controls().configureButton->isEnabled());
-    EXPECT_EQ(readAll(dev.path("UPDATES")), "not a folder");
+    EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "the old file");
+    EXPECT_EQ(readAll(dev.path("UPDATES/KORDCFG.TMP/inside")), "kept");
 }
 
 TEST_F(Configure, DayCountOutOfRangeKeepsTheOldFile)
