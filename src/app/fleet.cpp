@@ -2,6 +2,7 @@
 // active standard and what is remembered of it, and the strip that shows how
 // the device read last compares with it. The check itself is the cycle's.
 #include "cycle/executor.h"
+#include "fleet/fleetfiles.h"
 #include "layout.h"
 #include "mainwindow.h"
 #include "platform/desktop.h"
@@ -75,34 +76,37 @@ void MainWindow::startFleet()
         sendFleetOptions();
         return;
     }
-    if (m_remembered.standardPath.isEmpty())
+    if (m_remembered.standardPath.isEmpty() || !m_p.fleetFiles)
         return;
-    const std::variant<FleetStandard, QString> loaded =
-        loadFleetStandard(m_remembered.standardPath);
-    if (const QString *problem = std::get_if<QString>(&loaded)) {
-        // Said once the window is up; the remembered file stays remembered.
-        m_fleetStartProblem =
-            tr("The fleet standard %1 could not be read: %2")
-                .arg(QDir::toNativeSeparators(m_remembered.standardPath), *problem);
-        auto *soon = new QTimer(this);
-        soon->setSingleShot(true);
-        connect(soon, &QTimer::timeout, this, &MainWindow::informFleetStartProblem);
-        connect(soon, &QTimer::timeout, soon, &QObject::deleteLater);
-        soon->start(0);
-        m_fleet.applyOnRead = false;
-        return;
-    }
-    useFleetStandard(std::get<FleetStandard>(loaded), m_remembered.standardPath);
-    sendFleetOptions();
+    // The remembered file may be on a share that is away or a stick that
+    // stalls: it is read beside the window, which shows it when it comes.
+    // A standard that puts itself on the screen holds Configure till then.
+    m_fleet.standardArriving = m_fleet.applyOnRead;
+    if (m_fleet.standardArriving)
+        sendFleetOptions();
+    const QString path = m_remembered.standardPath;
+    m_p.fleetFiles->loadStandard(path, this, [this, path](const StandardLoad &loaded) {
+        m_fleet.standardArriving = false;
+        if (const QString *problem = std::get_if<QString>(&loaded)) {
+            // The remembered file stays remembered.
+            m_fleet.applyOnRead = false;
+            sendFleetOptions();
+            informOfFleetStart(tr("The fleet standard %1 could not be read: %2")
+                                   .arg(QDir::toNativeSeparators(path), *problem));
+            return;
+        }
+        useFleetStandard(std::get<FleetStandard>(loaded), path);
+        sendFleetOptions();
+    });
 }
 
-void MainWindow::informFleetStartProblem()
+void MainWindow::informOfFleetStart(const QString &problem)
 {
     // A run that a script started with its own fleet options is never held by a box.
     if (m_p.applyStandardForThisRun)
-        writeToConsole(m_fleetStartProblem + QLatin1Char('\n'), ConsoleStream::Error);
+        writeToConsole(problem + QLatin1Char('\n'), ConsoleStream::Error);
     else
-        inform(m_fleetStartProblem);
+        inform(problem);
 }
 
 void MainWindow::useFleetStandard(const std::optional<FleetStandard> &standard, const QString &path)
@@ -111,7 +115,7 @@ void MainWindow::useFleetStandard(const std::optional<FleetStandard> &standard, 
     m_standardPath = path;
     // The record is kept while a standard is active: without one the program
     // writes no file of its own.
-    m_fleet.recordPath = standard ? m_p.recordFile : QString();
+    m_fleet.record = standard ? RecordPaths{m_p.recordFile, m_p.pendingRecordFile} : RecordPaths{};
     const bool active = standard.has_value();
     m_applyAction->setEnabled(active);
     m_applyOnReadAction->setEnabled(active);
@@ -136,24 +140,25 @@ void MainWindow::rememberFleet() const
 
 void MainWindow::openFleetStandard()
 {
-    if (!m_p.desktop)
+    if (!m_p.desktop || !m_p.fleetFiles)
         return;
     const QString path =
         m_p.desktop->chooseFileToOpen(this, tr("Open fleet standard"), standardFileFilter());
     if (path.isEmpty())
         return;
-    const std::variant<FleetStandard, QString> loaded = loadFleetStandard(path);
-    if (const QString *problem = std::get_if<QString>(&loaded)) {
-        inform(tr("The fleet standard %1 was not opened: %2")
-                   .arg(QDir::toNativeSeparators(path), *problem));
-        return;
-    }
-    adoptFleetStandard(std::get<FleetStandard>(loaded), path);
+    m_p.fleetFiles->loadStandard(path, this, [this, path](const StandardLoad &loaded) {
+        if (const QString *problem = std::get_if<QString>(&loaded)) {
+            inform(tr("The fleet standard %1 was not opened: %2")
+                       .arg(QDir::toNativeSeparators(path), *problem));
+            return;
+        }
+        adoptFleetStandard(std::get<FleetStandard>(loaded), path);
+    });
 }
 
 void MainWindow::saveFleetStandard()
 {
-    if (!m_p.desktop)
+    if (!m_p.desktop || !m_p.fleetFiles)
         return;
     const std::variant<FleetSettings, QString> settings = fleetSettingsOf(screenSettings());
     if (const QString *problem = std::get_if<QString>(&settings)) {
@@ -164,18 +169,44 @@ void MainWindow::saveFleetStandard()
         m_p.desktop->chooseFileToSave(this, tr("Save as fleet standard"), standardFileFilter());
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
+    // The dialog asked before replacing the file chosen; with the suffix
+    // added it is another file, which it did not ask about.
+    bool replace = true;
+    if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".json");
+        replace = false;
+    }
     // The file's name names the standard, as the user chose it.
     const FleetStandard standard{QFileInfo(path).completeBaseName(),
                                  std::get<FleetSettings>(settings)};
-    QString problem;
-    if (!kordavel::saveFleetStandard(path, standard, &problem)) {
+    if (const std::optional<QString> problem = standardNameProblem(standard.name)) {
         inform(tr("The fleet standard %1 was not saved: %2")
-                   .arg(QDir::toNativeSeparators(path), problem));
+                   .arg(QDir::toNativeSeparators(path), *problem));
         return;
     }
-    adoptFleetStandard(standard, path);
+    writeFleetStandard(path, standard, replace);
+}
+
+void MainWindow::writeFleetStandard(const QString &path, const FleetStandard &standard,
+                                    bool replace)
+{
+    m_p.fleetFiles->saveStandard(
+        path, standard, replace, this,
+        [this, path, standard](StandardSave saved, const QString &problem) {
+            const QString shown = QDir::toNativeSeparators(path);
+            switch (saved) {
+            case StandardSave::Saved:
+                adoptFleetStandard(standard, path);
+                break;
+            case StandardSave::Exists:
+                if (ask(tr("%1 already exists.\nDo you want to replace it?").arg(shown)))
+                    writeFleetStandard(path, standard, true);
+                break;
+            case StandardSave::Failed:
+                inform(tr("The fleet standard %1 was not saved: %2").arg(shown, problem));
+                break;
+            }
+        });
 }
 
 void MainWindow::adoptFleetStandard(const FleetStandard &standard, const QString &path)

@@ -1,6 +1,7 @@
 #include "commandline.h"
 #include "cycle/executor.h"
 #include "drives_table.h"
+#include "fleet/fleetfiles.h"
 #include "language.h"
 #include "mainwindow.h"
 #include "platform/clock.h"
@@ -12,6 +13,7 @@
 #include "platform/program.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -71,7 +73,7 @@ int main(int argc, char *argv[])
     }
     std::optional<kordavel::FleetStandard> standard;
     if (!line.standardPath.isEmpty()) {
-        auto loaded = kordavel::loadFleetStandard(line.standardPath);
+        auto loaded = kordavel::loadFleetStandard(kordavel::systemFiles(), line.standardPath);
         if (const QString *problem = std::get_if<QString>(&loaded)) {
             kordavel::writeToConsole(
                 QStringLiteral("%1: %2: %3\n")
@@ -95,6 +97,7 @@ int main(int argc, char *argv[])
 
     const std::unique_ptr<kordavel::Drives> drives = makeDrives();
     kordavel::WorkerExecutor executor(*drives, kordavel::systemFiles());
+    kordavel::FleetFiles fleetFiles(kordavel::systemFiles());
     kordavel::Platform platform;
     platform.executor = &executor;
     platform.files = &kordavel::systemFiles();
@@ -104,12 +107,16 @@ int main(int argc, char *argv[])
     platform.media = media.get();
     platform.programFolder = kordavel::programFolder();
     platform.desktop = &kordavel::systemDesktop();
+    platform.fleetFiles = &fleetFiles;
     platform.fleetSettingsFile =
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
         QStringLiteral("/fleet.ini");
     platform.recordFile =
         QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
                                  QStringLiteral("/configure-record.csv"));
+    platform.pendingRecordFile = QDir::toNativeSeparators(
+        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+        QStringLiteral("/pending-record-rows.txt"));
     platform.standardForThisRun = standard;
     platform.applyStandardForThisRun = line.applyStandard;
 
@@ -119,9 +126,13 @@ int main(int argc, char *argv[])
         window.show();
         status = QApplication::exec();
     }
-    if (!executor.stop(kWorkerStopBudgetMs)) {
-        // The worker is inside a call the device holds; the system ends it
-        // with the process, and nothing here may be torn down under it.
+    // Both threads are asked to end at once, then given the budget together.
+    const QDeadlineTimer budget(kWorkerStopBudgetMs);
+    fleetFiles.stop(0);
+    if (!executor.stop(int(budget.remainingTime())) ||
+        !fleetFiles.stop(int(budget.remainingTime()))) {
+        // A thread is inside a call the device or a share holds; the system
+        // ends it with the process, and nothing here may be torn down under it.
         kordavel::endProcessNow(status);
     }
     return status;

@@ -163,6 +163,9 @@ void MainWindow::showStatus(Status status)
     case Status::Success:
         text = tr("Success!");
         break;
+    case Status::Finishing:
+        text = tr("Finishing Configure\u2026");
+        break;
     }
     m_status = status;
     m_controls.statusLabel->setText(text);
@@ -191,6 +194,24 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_pollTimer->stop();
+    // A Configure on its way is carried to its end (the file in place, its
+    // record row, its message answered) before the window goes, for as long
+    // as a slow medium needs; a device that does not answer within the
+    // budget is left to the end of the process.
+    if (m_configuresPending > 0 && !m_closeBudgetSpent) {
+        event->ignore();
+        if (!m_closeAfterConfigure) {
+            m_closeAfterConfigure = true;
+            showStatus(Status::Finishing);
+            QTimer::singleShot(m_p.configureCloseBudgetMs, this, [this] {
+                if (m_configuresPending == 0)
+                    return; // its report is being shown: the close follows it
+                m_closeBudgetSpent = true;
+                close();
+            });
+        }
+        return;
+    }
     if (m_help)
         m_help->close();
     event->accept();
@@ -264,6 +285,12 @@ void MainWindow::inform(const QString &text)
 {
     BusyScope busy(*this);
     m_p.messageBox->inform(this, QLatin1String(kProgramTitle), text);
+}
+
+bool MainWindow::ask(const QString &question)
+{
+    BusyScope busy(*this);
+    return m_p.messageBox->ask(this, QLatin1String(kProgramTitle), question);
 }
 
 HelpWindow *MainWindow::newHelpWindow()

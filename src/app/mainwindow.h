@@ -20,6 +20,7 @@ namespace kordavel {
 class Clock;
 class CycleExecutor;
 class Desktop;
+class FleetFiles;
 class Files;
 class MediaService;
 class MessageBox;
@@ -39,11 +40,16 @@ struct Platform
 
     // The fleet features. Without a settings file they keep nothing and
     // start with nothing remembered.
-    Desktop *desktop = nullptr; // file dialogs, opening the record
+    Desktop *desktop = nullptr;        // file dialogs, opening the record
+    FleetFiles *fleetFiles = nullptr; // reads and writes the standard's files
     QString fleetSettingsFile;  // INI in the user's configuration folder
     QString recordFile;         // the record of every Configure, in the user's data folder
+    QString pendingRecordFile;  // its rows not added yet, in the program's local data folder
     std::optional<FleetStandard> standardForThisRun; // from the command line; not remembered
     bool applyStandardForThisRun = false;
+
+    // How long a close waits for a Configure on its way, in milliseconds.
+    int configureCloseBudgetMs = 10000;
 };
 
 // Caption of every message box; the window itself is captioned kWindowCaption.
@@ -107,7 +113,6 @@ private Q_SLOTS:
     void setApplyStandardOnRead(bool on);
     void openRecord();
     void stopUsingFleetStandard();
-    void informFleetStartProblem();
 
 private:
     // Raises the busy flag while a report is performed; ticks that fall due
@@ -136,7 +141,8 @@ private:
         ConfigurationRead,
         ConfigNotAvailable,
         NotSuitable,
-        Success
+        Success,
+        Finishing, // closed while a Configure is on its way
     };
     void showStatus(Status status);
 
@@ -147,6 +153,7 @@ private:
     void applyOuterSize();
     HelpWindow *newHelpWindow();
     void inform(const QString &text);
+    bool ask(const QString &question);
 
     // Performing a report's steps
     void perform(const ReportStep &step);
@@ -172,6 +179,8 @@ private:
     static QString standardFileFilter();
     void buildFleetMenu();
     void startFleet();
+    void informOfFleetStart(const QString &problem);
+    void writeFleetStandard(const QString &path, const FleetStandard &standard, bool replace);
     void useFleetStandard(const std::optional<FleetStandard> &standard, const QString &path);
     void adoptFleetStandard(const FleetStandard &standard, const QString &path);
     void sendFleetOptions();
@@ -186,6 +195,8 @@ private:
     ArrowAnimator m_arrows;
     bool m_busy = false;         // a report is being performed: ticks wait
     int m_configuresPending = 0; // Configure commands whose report has not come yet
+    bool m_closeAfterConfigure = false; // closed while one was on its way: close once it is done
+    bool m_closeBudgetSpent = false;    // the device took longer than a close waits
     Status m_status = Status::None;
     bool m_lastFocusWasHelp = false;
     bool m_activatedOnce = false;
@@ -208,7 +219,6 @@ private:
     RememberedFleet m_remembered;
     FleetOptions m_fleet;        // what the cycle was told last
     QString m_standardPath;      // the active standard's file; empty when none or for this run only
-    QString m_fleetStartProblem; // why the remembered standard could not be read
     bool m_fleetStripShown = false;
     QAction *m_applyAction = nullptr;
     QAction *m_applyOnReadAction = nullptr;

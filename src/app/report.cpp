@@ -21,6 +21,8 @@ void MainWindow::performReport(const CycleReport &report)
     }
     for (const ReportStep &step : report.steps)
         perform(step);
+    if (m_closeAfterConfigure && m_configuresPending == 0)
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void MainWindow::perform(const ReportStep &step)

@@ -55,6 +55,7 @@ void trigger(const Harness &h, const char *action)
     ASSERT_TRUE(a) << action;
     ASSERT_TRUE(a->isEnabled()) << action;
     a->trigger();
+    h.window.awaitFleetFiles();
 }
 
 // What a user sets by hand for a standard: only the controls they can reach.
@@ -97,7 +98,7 @@ TEST(FleetWindow, WithoutAStandardOnlyTheButtonIsNewAndTheStripComesAndGoesWithO
     QTemporaryDir dir;
     const QString path = dir.filePath("north.json");
     QString problem;
-    ASSERT_TRUE(saveFleetStandard(path, northDepot(), &problem));
+    ASSERT_TRUE(saveFleetStandard(systemFiles(), path, northDepot(), &problem));
     h.desktop.answers = {path};
     trigger(h, "openStandardAction");
     EXPECT_FALSE(c.fleetReport->isHidden());
@@ -287,8 +288,8 @@ TEST(FleetWindow, OnlyTheMenusChoicesAreRememberedAndNothingIsWrittenWithoutOne)
     const QString first = dir.filePath("first.json");
     const QString second = dir.filePath("second.json");
     QString problem;
-    ASSERT_TRUE(saveFleetStandard(first, {QStringLiteral("First"), {}}, &problem));
-    ASSERT_TRUE(saveFleetStandard(second, {QStringLiteral("Second"), {}}, &problem));
+    ASSERT_TRUE(saveFleetStandard(systemFiles(), first, {QStringLiteral("First"), {}}, &problem));
+    ASSERT_TRUE(saveFleetStandard(systemFiles(), second, {QStringLiteral("Second"), {}}, &problem));
     auto remembered = [&] {
         const QSettings s(ini, QSettings::IniFormat);
         return QStringLiteral("%1 %2").arg(s.value("fleet/standard").toString(),

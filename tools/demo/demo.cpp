@@ -32,6 +32,11 @@ public:
         std::printf("  [message box] %s\n", qPrintable(QString(text).replace(
                                                 QStringLiteral("\r\n"), QStringLiteral(" / "))));
     }
+    bool ask(QWidget *, const QString &, const QString &question) override
+    {
+        std::printf("  [question] %s: no\n", qPrintable(question));
+        return false;
+    }
 };
 
 class Demo
