@@ -215,6 +215,33 @@ TEST(FleetWindow, ASavedStandardMatchesItsDeviceABadOneChangesNothingAndTheChoic
     h.adjustPlatform = [&](Platform &p) { p.fleetSettingsFile = ini; };
     h.create();
     EXPECT_TRUE(stripOf(h).contains("\"CR000054\" is active")) << "remembered";
+    {
+        SCOPED_TRACE("a name typed without .json names a file that exists: asked first");
+        const QString existing = dir.filePath("CR000054.json");
+        const QByteArray before = readAll(existing);
+        h.window->controls().daysBackEdit->setText("9");
+        h.desktop.answers = {dir.filePath("CR000054")};
+        trigger(h, "saveStandardAction");
+        ASSERT_EQ(h.messages.questions.size(), 1);
+        EXPECT_EQ(h.messages.questions[0],
+                  QDir::toNativeSeparators(existing) + " already exists.\nDo you want to replace it?");
+        EXPECT_EQ(readAll(existing), before) << "answered no";
+        h.messages.answer = true;
+        h.desktop.answers = {dir.filePath("CR000054")};
+        trigger(h, "saveStandardAction");
+        h.window.awaitFleetFiles(); // the replace asked for after the question
+        EXPECT_TRUE(readAll(existing).contains("\"daysBack\": 9")) << readAll(existing).constData();
+        // A file name the loader would refuse as a name: nothing is written.
+        const QString tooLong = dir.filePath(QString(101, 'x'));
+        h.desktop.answers = {tooLong};
+        trigger(h, "saveStandardAction");
+        ASSERT_EQ(h.messages.texts.size(), 1);
+        EXPECT_TRUE(h.messages.texts[0].endsWith("may have at most 100 characters."));
+        EXPECT_FALSE(QFile::exists(tooLong + ".json"));
+        h.messages.texts.clear();
+        h.messages.questions.clear();
+        h.messages.titles.clear();
+    }
     writeFile(dir.filePath("bad.json"),
               "{\"format\": \"kordavel-fleet-standard\", \"version\": 7}");
     h.desktop.answers = {dir.filePath("bad.json")};

@@ -167,6 +167,15 @@ TEST(FleetStandardFile, ABadFileIsRefusedWithOneSentenceNamingTheProblem)
         {QByteArray(good).replace("\"daysBack\"", "\"unused\""), "\"unused\""},
         {"{\"format\": \"kordavel-fleet-standard\", \"version\": 1}", "has no \"name\""},
         {QByteArray(70000, ' ') + good, "too large"},
+        // Keys given twice, at the top and inside, the second spelt with an escape.
+        {QByteArray(good).replace("\"name\"", "\"n\\u0061me\": \"Other\", \"name\""),
+         "holds \"name\" twice"},
+        {QByteArray(good).replace("\"start\"", "\"start\": \"2024-01-02\", \"start\""),
+         "holds \"start\" twice"},
+        {with("name", QByteArray('"' + QByteArray(101, 'x') + '"').constData()),
+         "at most 100 characters"},
+        {with("name", "\"North\\nSouth\""), "line breaks"},
+        {with("name", "\"North\\u200bSouth\""), "invisible characters"},
     };
     for (const auto &c : cases) {
         const auto result = parseFleetStandard(c.file);
@@ -297,8 +306,16 @@ public:
             return {FileProblem::InUse, QStringLiteral("held")};
         return SystemFilesPassThrough::createDurable(p, data);
     }
+    // As if the program stopped right after the record took the pending rows.
+    FileResult remove(const QString &p) override
+    {
+        if (stopBeforeClearing && p.endsWith(QLatin1String("pending-record-rows.txt")))
+            return {FileProblem::Other, QStringLiteral("stopped")};
+        return SystemFilesPassThrough::remove(p);
+    }
     bool refuse = false;
     bool recordHeld = false;
+    bool stopBeforeClearing = false;
 };
 
 class FleetCycle : public ::testing::Test
@@ -426,6 +443,45 @@ TEST_F(FleetCycle, TheRecordHoldsARowForEachFileWrittenAndEachSuccessOnly)
     EXPECT_EQ(rows[3], success);
 }
 
+TEST_F(FleetCycle, RowsTheRecordCannotTakeOutliveARestartAndGoInOnceInOrder)
+{
+    const FleetOptions fleet{FleetStandard{QStringLiteral("North"), {}}, false,
+                             {recordPath, pendingPath}};
+    auto configureWith = [&](DeviceCycle &c, const char *days) {
+        ScreenSettings s = screen();
+        s.daysBack = QLatin1String(days);
+        return c.configure(s);
+    };
+    // A folder stands at the record's name: nothing can write the record.
+    ASSERT_TRUE(QDir().mkpath(recordPath));
+    cycle.setFleet(fleet);
+    plug();
+    cycle.tick();
+    const CycleReport first = configureWith(cycle, "1");
+    ASSERT_EQ(messagesOf(first).size(), 1);
+    EXPECT_TRUE(messagesOf(first)[0].contains("It is added with the next one"));
+    configureWith(cycle, "2");
+    {
+        SCOPED_TRACE("the program closed and started again; the folder goes");
+        DeviceCycle restarted(drives, files);
+        restarted.setRecordClock([] { return QDateTime(QDate(2026, 12, 8), QTime(9, 30)); });
+        restarted.setFleet(fleet);
+        ASSERT_TRUE(QDir(recordPath).removeRecursively());
+        restarted.tick();
+        // It stops before it can clear the pending rows: the next time adds none twice.
+        files.stopBeforeClearing = true;
+        EXPECT_TRUE(messagesOf(configureWith(restarted, "3")).isEmpty());
+        files.stopBeforeClearing = false;
+        configureWith(restarted, "4");
+    }
+    QStringList days;
+    for (const QStringList &row : recordRows(recordPath).mid(1))
+        days.append(row[1] + ' ' + row[7]);
+    EXPECT_EQ(days, (QStringList{"file written 1", "file written 2", "file written 3",
+                                 "file written 4"}));
+    EXPECT_FALSE(QFile::exists(pendingPath)) << "nothing waits any more";
+}
+
 TEST(FleetRecord, ACutOffRowGoesTheRowsBeforeStayAndAForeignFileIsSetAside)
 {
     RecordEntry entry;
@@ -451,6 +507,18 @@ TEST(FleetRecord, ACutOffRowGoesTheRowsBeforeStayAndAForeignFileIsSetAside)
     EXPECT_EQ(rows[3][2], "\"'@SUM(A1) \"\"quoted\"\"\"") << "neutralised, then quoted";
     EXPECT_EQ(rows[3][7], "'-7");
     EXPECT_EQ(rows[3][0], "2026-01-02T03:04:05+00:00") << "the offset is always written";
+
+#ifndef Q_OS_WIN
+    // A record reached through a link keeps the link; the file behind it grows.
+    const QString behind = dir.filePath(QStringLiteral("behind.csv"));
+    ASSERT_TRUE(QFile::rename(path, behind));
+    ASSERT_TRUE(QFile::link(behind, path));
+    ASSERT_TRUE(addToRecord(systemFiles(), paths, {entry}).recorded);
+    EXPECT_EQ(QFileInfo(path).symLinkTarget(), behind);
+    EXPECT_EQ(recordRows(behind).size(), 5);
+    QFile::remove(path);
+    ASSERT_TRUE(QFile::rename(behind, path));
+#endif
 
     // Somebody's own file, or the record saved over by a spreadsheet: kept aside.
     writeFile(path, "Somebody's own notes\n");

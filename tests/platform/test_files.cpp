@@ -98,6 +98,34 @@ void PrintTo(Files::ReadStatus status, std::ostream *os)
 } // namespace kordavel
 
 #ifndef Q_OS_WIN
+// Clearing a read-only attribute before a deletion touches the entry itself:
+// never the file behind a link, and a FIFO is never opened (it would wait
+// for a writer).
+TEST(Files, AttributesChangeOnlyOnTheEntryItself)
+{
+    QTemporaryDir dir;
+    const QByteArray target = QFile::encodeName(dir.filePath("target"));
+    writeFile(dir.filePath("target"), "keep");
+    ASSERT_EQ(::chmod(target.constData(), 0400), 0);
+    ASSERT_TRUE(QFile::link(dir.filePath("target"), dir.filePath("link.hex")));
+    const QByteArray fifo = QFile::encodeName(dir.filePath("fifo.hex"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0400), 0);
+    auto modeOf = [](const QByteArray &path) {
+        struct stat st
+        {
+        };
+        return ::lstat(path.constData(), &st) == 0 ? st.st_mode & 07777 : 0u;
+    };
+    Files &f = systemFiles();
+    EXPECT_TRUE(f.setNormal(dir.filePath("link.hex")));
+    EXPECT_EQ(modeOf(target), 0400u) << "the file behind the link keeps its mode";
+    EXPECT_TRUE(f.setNormal(dir.filePath("fifo.hex"))) << "returns without opening it";
+    EXPECT_EQ(modeOf(fifo), 0400u);
+    EXPECT_TRUE(f.setNormal(dir.filePath("target")));
+    EXPECT_EQ(modeOf(target), 0600u);
+    EXPECT_FALSE(f.setNormal(dir.filePath("missing")));
+}
+
 namespace {
 
 using Clock = std::chrono::steady_clock;

@@ -203,6 +203,85 @@ TEST(Install, NeverFollowsLinksAndLeavesNoTemporaryFile)
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/KORDCFG.TMP")));
 }
 
+namespace {
+// Files that look at the folder after every deletion and rename, and can
+// refuse to delete one name.
+class WatchedUpdates : public SystemFilesPassThrough
+{
+public:
+    explicit WatchedUpdates(QString updates) : m_updates(std::move(updates)) {}
+    FileResult remove(const QString &p) override
+    {
+        if (p.endsWith(refuse, Qt::CaseSensitive) && !refuse.isEmpty()) {
+            if (goesAnyway)
+                SystemFilesPassThrough::remove(p);
+            return {FileProblem::Other, QStringLiteral("refused")};
+        }
+        return look(SystemFilesPassThrough::remove(p));
+    }
+    FileResult rename(const QString &from, const QString &to) override
+    {
+        return look(SystemFilesPassThrough::rename(from, to));
+    }
+    QString refuse;
+    bool goesAnyway = false;
+    QList<int> configurationFiles; // after each step: entries named DI999000.HEX in any case
+
+private:
+    FileResult look(FileResult r)
+    {
+        int n = 0;
+        for (const QString &name : QDir(m_updates).entryList(QDir::Files | QDir::System))
+            n += name.compare(QLatin1String("DI999000.HEX"), Qt::CaseInsensitive) == 0;
+        configurationFiles.append(n);
+        return r;
+    }
+    const QString m_updates;
+};
+} // namespace
+
+// The device reads its file whatever the letter case, the medium may tell
+// them apart: the folder holds exactly one configuration file at every step.
+TEST(Install, TheFinalNameInAnyCaseIsReplacedInOneStep)
+{
+    DeviceDir dev;
+    Pause pause;
+    writeFile(dev.path("UPDATES/di999000.hex"), "written by another tool");
+    writeFile(dev.path("UPDATES/OTHER.HEX"), "old");
+    WatchedUpdates files(dev.path("UPDATES"));
+    const InstallResult r =
+        installConfigurationFile(files, dev.root(), "DI999000.HEX", "text\r\n", pause);
+    ASSERT_TRUE(r.written()) << qPrintable(r.problem);
+    EXPECT_EQ(QDir(dev.path("UPDATES")).entryList(QDir::Files),
+              QStringList{"DI999000.HEX"});
+    EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "text\r\n");
+    EXPECT_FALSE(files.configurationFiles.isEmpty());
+    EXPECT_EQ(files.configurationFiles.count(1), files.configurationFiles.size())
+        << "never none, never two";
+}
+
+TEST(Install, AnEntryThatStaysStopsItOneThatWentDoesNot)
+{
+    for (const bool goes : {false, true}) {
+        SCOPED_TRACE(goes ? "it went all the same" : "it stays");
+        DeviceDir dev;
+        Pause pause;
+        writeFile(dev.path("UPDATES/OLD.HEX"), "old");
+        WatchedUpdates files(dev.path("UPDATES"));
+        files.refuse = QStringLiteral("OLD.HEX");
+        files.goesAnyway = goes;
+        const InstallResult r =
+            installConfigurationFile(files, dev.root(), "DI999000.HEX", "text\r\n", pause);
+        EXPECT_EQ(r.written(), goes) << qPrintable(r.problem);
+        EXPECT_EQ(QFile::exists(dev.path("UPDATES/DI999000.HEX")), goes);
+        if (!goes) {
+            EXPECT_TRUE(r.problem.contains("OLD.HEX could not be deleted"))
+                << qPrintable(r.problem);
+        }
+        EXPECT_FALSE(QFile::exists(dev.path("UPDATES/KORDCFG.TMP")));
+    }
+}
+
 TEST(Install, ALeftoverTemporaryFileIsReplaced)
 {
     DeviceDir dev;
