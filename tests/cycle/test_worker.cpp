@@ -177,6 +177,7 @@ public:
     std::atomic<int> installCalls = 0;
 
 private:
+    // With installStep -1 the calls are only counted.
     void step()
     {
         if (stall == Stall::InstallStep && installCalls++ == installStep)
@@ -188,7 +189,7 @@ private:
 // test makes the ticks.
 template <typename Executor> struct GatedWindow
 {
-    GatedWindow()
+    explicit GatedWindow(const std::function<void(Platform &)> &adjust = {})
     {
         Platform p;
         p.executor = &executor;
@@ -196,11 +197,13 @@ template <typename Executor> struct GatedWindow
         p.clock = &clock;
         p.messageBox = &messages;
         p.programFolder = programDir.path();
+        if (adjust)
+            adjust(p);
         window = std::make_unique<MainWindow>(p);
         window->pollTimer()->stop();
         QObject::connect(&executor, &CycleExecutor::reported, [this] { ++reports; });
         window->show();
-        waitUntil([this] { return reports == 1; }); // the restart of the first showing
+        waitUntil([this] { return reports >= 1; }); // the restart of the first showing
     }
     ~GatedWindow()
     {
@@ -474,37 +477,86 @@ TEST(Worker, ConfigurePressedDuringARunningReadEndsAsIfPressedAfterIt)
     EXPECT_TRUE(readAll(w.dev.path("UPDATES/DI999000.HEX")).endsWith(":00000001FF\r\n"));
 }
 
-// Wherever the worker is held inside the install (where the process could
-// end with it), the final name holds the old complete file or the new one.
-TEST(Worker, TheFinalNameIsCompleteWhereverTheInstallIsHeld)
+// A close while a Configure runs waits for it, held wherever it is: the
+// install's calls and the record's. Released within the bound, the file and
+// its row are in place before the window goes; held past it, the window goes
+// (and the process would end with the worker held), and the final name holds
+// the old complete file or the new one.
+TEST(Worker, ACloseWaitsForTheConfigureWhereverItIsHeld)
 {
     const QByteArray old = ":00000001FF\r\n"; // a complete file of the older settings
-    for (int step = 0;; ++step) {
-        SCOPED_TRACE(step);
-        WorkerWindow w;
-        writeFile(w.dev.path("UPDATES/DI999000.HEX"), old);
-        writeFile(w.dev.path("UPDATES/other.hex"), old);
-        w.plug();
-        pollTick(*w.window);
-        ASSERT_TRUE(waitUntil([&] { return w.window->controls().configureButton->isEnabled(); }));
-        w.files.stall = Stall::InstallStep;
-        w.files.installStep = step;
-        w.files.gate.shut();
-        pressConfigure(*w.window);
-        if (!w.files.gate.holdsACall(2000)) {
-            EXPECT_GE(step, 6) << "held at every step: create, read back, list, remove, "
-                                  "rename, flush";
-            break; // past the last step
+    auto complete = [&](const QByteArray &hex) {
+        return hex == old || (hex.startsWith(":10") && hex.endsWith(":00000001FF\r\n"));
+    };
+    // Reads the device with a standard active, so that every Configure is recorded.
+    struct Closing
+    {
+        explicit Closing(int budgetMs)
+            : w([this, budgetMs](Platform &p) {
+                  p.configureCloseBudgetMs = budgetMs;
+                  p.standardForThisRun = FleetStandard{QStringLiteral("North"), {}};
+                  p.recordFile = record;
+                  p.pendingRecordFile = pending;
+              })
+        {
+            writeFile(w.dev.path("UPDATES/DI999000.HEX"), ":00000001FF\r\n");
+            writeFile(w.dev.path("UPDATES/other.hex"), ":00000001FF\r\n");
+            w.awaitReports(2); // the standard's and the restart's
+            w.plug();
+            pollTick(*w.window);
+            EXPECT_TRUE(
+                waitUntil([&] { return w.window->controls().configureButton->isEnabled(); }));
+            w.files.stall = Stall::InstallStep;
+            w.files.installCalls = 0;
         }
-        const QByteArray held = readAll(w.dev.path("UPDATES/DI999000.HEX"));
-        EXPECT_TRUE(held == old || (held.startsWith(":10") && held.endsWith(":00000001FF\r\n")))
-            << held.constData();
-        EXPECT_FALSE(w.executor.stop(100)) << "held: the program would end without it";
-        w.files.gate.open();
-        ASSERT_TRUE(w.executor.stop(5000));
-        const QByteArray after = readAll(w.dev.path("UPDATES/DI999000.HEX"));
-        EXPECT_TRUE(after == old || (after.startsWith(":10") && after.endsWith(":00000001FF\r\n")))
-            << after.constData();
+        QTemporaryDir data;
+        const QString record = data.filePath(QStringLiteral("record.csv"));
+        const QString pending = data.filePath(QStringLiteral("pending.txt"));
+        WorkerWindow w;
+    };
+
+    int calls = 0;
+    {
+        Closing unheld(60000);
+        unheld.w.files.installStep = -1; // counted, never held
+        pressConfigure(*unheld.w.window);
+        ASSERT_TRUE(waitUntil([&] { return QFile::exists(unheld.record); }));
+        calls = unheld.w.files.installCalls;
+    }
+    EXPECT_GE(calls, 7) << "create, read back, list, remove, rename, flush, the record's own";
+    for (int step = 0; step < calls; ++step) {
+        for (const bool pastTheBound : {false, true}) {
+            SCOPED_TRACE(QStringLiteral("held at call %1%2")
+                             .arg(step)
+                             .arg(pastTheBound ? ", past the bound" : "")
+                             .toStdString());
+            // A bound of none is one already past when the close comes.
+            Closing c(pastTheBound ? 0 : 60000);
+            c.w.files.installStep = step;
+            c.w.files.gate.shut();
+            pressConfigure(*c.w.window);
+            ASSERT_TRUE(c.w.files.gate.holdsACall());
+            c.w.window->close();
+            if (pastTheBound) {
+                ASSERT_TRUE(waitUntil([&] { return !c.w.window->isVisible(); }));
+                EXPECT_FALSE(c.w.executor.stop(0)) << "the process ends with the worker held";
+                EXPECT_TRUE(complete(readAll(c.w.dev.path("UPDATES/DI999000.HEX"))));
+                continue;
+            }
+            EXPECT_TRUE(c.w.window->isVisible());
+            EXPECT_EQ(c.w.window->controls().statusLabel->text(), "Finishing Configure\u2026");
+            c.w.window->close();
+            EXPECT_TRUE(c.w.window->isVisible()) << "a second close changes nothing";
+            c.w.files.gate.open();
+            ASSERT_TRUE(waitUntil([&] { return !c.w.window->isVisible(); }));
+            EXPECT_TRUE(c.w.messages.texts.isEmpty()) << c.w.messages.texts.join('|').toStdString();
+            const QByteArray now = readAll(c.w.dev.path("UPDATES/DI999000.HEX"));
+            EXPECT_TRUE(now.startsWith(":10") && complete(now)) << now.constData();
+            const QList<QStringList> rows = recordRows(c.record);
+            ASSERT_EQ(rows.size(), 2);
+            EXPECT_EQ(rows[1][1], "file written");
+            EXPECT_FALSE(QFile::exists(c.pending));
+        }
     }
 }
 

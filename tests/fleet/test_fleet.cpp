@@ -90,19 +90,6 @@ QStringList itemsOf(const FleetCheck &check, CheckItemKind kind)
 }
 
 // The record's rows as cells, header first.
-QList<QStringList> recordRows(const QString &path)
-{
-    const QByteArray bytes = readAll(path);
-    EXPECT_TRUE(bytes.startsWith("\xFF\xFE")) << "UTF-16LE with its byte-order mark";
-    const QString text(reinterpret_cast<const QChar *>(bytes.constData() + 2),
-                       (bytes.size() - 2) / 2);
-    EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n")));
-    QList<QStringList> rows;
-    for (const QString &line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
-        rows.append(line.split(QLatin1Char('\t')));
-    return rows;
-}
-
 } // namespace
 
 TEST(FleetStandardFile, EveryStandardReadsBackAsWritten)

@@ -2,6 +2,8 @@
 
 #include "platform/files.h"
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,6 +59,19 @@ DeviceDir::DeviceDir(const QByteArray &version)
 void DeviceDir::setVersionFile(const QByteArray &data)
 {
     writeFile(path(QStringLiteral("UPDATES/kordvers.ion")), data);
+}
+
+QList<QStringList> recordRows(const QString &path)
+{
+    const QByteArray bytes = readAll(path);
+    EXPECT_TRUE(bytes.startsWith("\xFF\xFE")) << "UTF-16LE with its byte-order mark";
+    const QString text(reinterpret_cast<const QChar *>(bytes.constData() + 2),
+                       (bytes.size() - 2) / 2);
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n")));
+    QList<QStringList> rows;
+    for (const QString &line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+        rows.append(line.split(QLatin1Char('\t')));
+    return rows;
 }
 
 QStringList messagesOf(const CycleReport &report)

@@ -154,6 +154,8 @@ inline bool has(const CycleReport &report, FlowAction action)
     return std::find(actions.begin(), actions.end(), action) != actions.end();
 }
 // Message boxes, and rows added to the drive log, all of the report's.
+// The rows of a Configure record (UTF-16LE, tab-separated), its heading first.
+QList<QStringList> recordRows(const QString &path);
 QStringList messagesOf(const CycleReport &report);
 QStringList addedLogRowsOf(const CycleReport &report);
 // The last step of its kind, if the report has one.
