@@ -192,10 +192,8 @@ TEST_F(DiskService, ServiceThatNeverAnswersLeavesTheWindowResponsive)
     ASSERT_TRUE(waitUntil([&] { return impatient->available(); }));
     setMode("mount=silent");
     QSignalSpy failed(impatient.get(), &MediaService::mountFailed);
-    QElapsedTimer t;
-    t.start();
     impatient->mount("sdb1");
-    EXPECT_LT(t.elapsed(), 200) << "the call returns at once";
+    EXPECT_EQ(failed.size(), 0) << "the call returns before the service's silence is judged";
     int ticks = 0;
     ASSERT_TRUE(waitUntil([&] {
         pollTick(*window);

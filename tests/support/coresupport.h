@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <atomic>
+#include <mutex>
 #include <optional>
 #include <ostream>
 #include <vector>
@@ -36,6 +38,9 @@ public:
 };
 
 // Drives held in memory: roots with their kind and label (nullopt: query fails).
+// The drives as a list the test changes, on its own thread, while a worker
+// may be reading them: every change and every read of the worker's takes the
+// lock (the test's own reads need none, it being the only writer).
 class FakeDrives : public Drives
 {
 public:
@@ -45,34 +50,72 @@ public:
         int kind;
         std::optional<QString> label;
     };
+    class Entries
+    {
+    public:
+        Entries &operator=(const QList<Entry> &entries)
+        {
+            const std::lock_guard lock(m_mutex);
+            m_list = entries;
+            return *this;
+        }
+        void append(const Entry &e) { change([&](QList<Entry> &l) { l.append(e); }); }
+        void prepend(const Entry &e) { change([&](QList<Entry> &l) { l.prepend(e); }); }
+        void removeAt(qsizetype i) { change([&](QList<Entry> &l) { l.removeAt(i); }); }
+        void removeLast() { change([](QList<Entry> &l) { l.removeLast(); }); }
+        void clear() { change([](QList<Entry> &l) { l.clear(); }); }
+        template <typename Pred> void removeIf(Pred pred)
+        {
+            change([&](QList<Entry> &l) { l.removeIf(pred); });
+        }
+        qsizetype size() const { return m_list.size(); }
+        const Entry &operator[](qsizetype i) const { return m_list[i]; }
+        // A copy, taken under the lock: for the worker's reads.
+        QList<Entry> snapshot() const
+        {
+            const std::lock_guard lock(m_mutex);
+            return m_list;
+        }
+
+    private:
+        template <typename Op> void change(Op op)
+        {
+            const std::lock_guard lock(m_mutex);
+            op(m_list);
+        }
+        mutable std::mutex m_mutex;
+        QList<Entry> m_list;
+    };
+
     std::optional<QStringList> roots() override
     {
         if (failList)
             return std::nullopt;
         QStringList r;
-        for (const Entry &e : entries)
+        for (const Entry &e : entries.snapshot())
             r.append(e.root);
         return r;
     }
     int kind(const QString &root) override
     {
-        for (const Entry &e : entries)
+        for (const Entry &e : entries.snapshot())
             if (e.root == root)
                 return e.kind;
         return KindNoRoot;
     }
     std::optional<QString> label(const QString &root) override
     {
-        for (const Entry &e : entries)
+        for (const Entry &e : entries.snapshot())
             if (e.root == root)
                 return e.label;
         return std::nullopt;
     }
     QStringList unmountedRemovables() override { return unmounted; }
-    QList<Entry> entries;
+    Entries entries;
     QStringList unmounted;
-    bool failList = false;
+    std::atomic<bool> failList = false;
 };
+
 
 // Writes a file, creating its folders.
 void writeFile(const QString &path, const QByteArray &data);

@@ -101,13 +101,10 @@ TEST_F(BusyFiles, FilesHeldForAMomentDoNotStopConfigure)
 
 TEST_F(BusyFiles, FileHeldLongGivesUpWithAMessageAndNoUnplugPrompt)
 {
-    FileHolder finalName(dev.path("UPDATES/DI999000.HEX"), 10000);
+    // Held until the test ends: Configure returns on its own budget.
+    FileHolder finalName(dev.path("UPDATES/DI999000.HEX"), INFINITE);
     ASSERT_TRUE(finalName.open());
-    QElapsedTimer took;
-    took.start();
     pressConfigure(*h.window);
-    const qint64 ms = took.elapsed();
-    EXPECT_LT(ms, 4000) << "gives up after its budget, not after the holder";
     ASSERT_EQ(h.messages.texts.size(), 1);
     EXPECT_EQ(h.messages.texts[0],
               "DI999000.HEX on the Kordavel is in use by another program or locked; close that "
