@@ -408,6 +408,39 @@ TEST(WorkerHandOff, ThousandsOfRequestsAreAnsweredInOrder)
     EXPECT_TRUE(executor.stop(5000));
 }
 
+// The test changes the fake drives while the worker reads them, as plugging
+// does between ticks; the thread sanitizer (tests/support/tsan_check.sh)
+// finds every change and read ordered by the fake's lock.
+TEST(WorkerHandOff, TheDrivesChangeWhileTheWorkerReadsThem)
+{
+    DeviceDir dev(exampleLayoutC());
+    FakeDrives drives;
+    WorkerExecutor executor(drives, systemFiles());
+    int ticks = 0;
+    bool ended = false;
+    QObject::connect(&executor, &CycleExecutor::reported, [&](const CycleReport &r) {
+        ticks += r.request == CycleRequest::Tick;
+        ended = r.request == CycleRequest::MediaProblem;
+    });
+    const FakeDrives::Entry device{dev.root(), KindRemovable, QStringLiteral("KORD")};
+    const FakeDrives::Entry empty{QStringLiteral("/nowhere/"), KindRemovable, QString()};
+    for (int i = 0; i < 500; ++i) {
+        executor.requestTick();
+        drives.entries.append(device);
+        drives.entries.prepend(empty);
+        drives.entries.removeIf([](const FakeDrives::Entry &e) { return e.label->isEmpty(); });
+        drives.entries = {empty, device};
+        drives.entries.clear();
+        if (i % 5 == 0)
+            QCoreApplication::processEvents();
+    }
+    // Answered after every tick asked before it.
+    executor.requestMediaProblem(QStringLiteral("end"));
+    ASSERT_TRUE(waitUntil([&] { return ended; }));
+    EXPECT_GT(ticks, 0);
+    EXPECT_TRUE(executor.stop(5000));
+}
+
 TEST(Worker, ClosingDuringAStallEndsTheEventLoopAtOnce)
 {
     WorkerWindow w;

@@ -6,6 +6,10 @@
 #
 #   1. The harness: a plain cat of the version file through the mount, held,
 #      is logged with its thread and the time held.
+#   1a. The program starts with a remembered fleet standard on the device
+#      (one that applies itself) while every call holds (STALL_START_HOLD
+#      seconds, 5 by default): the window must appear before the standard's
+#      file has been read.
 #   2. The device is unplugged, then plugged in again while every call holds
 #      (STALL_READ_HOLD seconds each, 1 by default) until the program has read
 #      the version file: no held call may come from the program's main thread
@@ -33,6 +37,7 @@ stallfs=$build/kordavel-stallfs
 program=$build/kordavel-config
 simulator=$build/kordavel-device-sim
 read_hold=${STALL_READ_HOLD:-1}
+start_hold=${STALL_START_HOLD:-5}
 close_hold=10
 close_bound=2
 
@@ -160,16 +165,37 @@ print_held "harness: cat (process $cat_pid) of the version file, every call held
 grep -Eq '^[0-9]+ (open|read) /UPDATES/kordvers.ion ' "$work/cat.held" ||
     fail "the harness logged no held open and read of cat"
 
-# The program, as a user starts it, with the device plugged in.
+# A fleet standard on the device, which the program remembers and applies to
+# every device it reads (its settings in a folder of the test's own).
+printf '{"format": "kordavel-fleet-standard", "version": 1, "name": "North",\n' >"$work/north.json"
+printf ' "downloads": ["activities"], "daysBack": 28, "saveCardDownloadDate": false,\n' >>"$work/north.json"
+printf ' "fileNameFormat": "european-ddd"}\n' >>"$work/north.json"
+cp "$work/north.json" "$device/UPDATES/north.json" || fail "could not put the standard on the device"
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+mkdir -p "$XDG_CONFIG_HOME/kordavel-config"
+printf '[fleet]\nstandard=%s\napplyToEveryDeviceRead=true\n' "$device/UPDATES/north.json" \
+    >"$XDG_CONFIG_HOME/kordavel-config/fleet.ini"
+
+# 1a. The program, as a user starts it, with the device plugged in and every
+# call held: the window appears while the standard's file is still held.
 printf '%s/\t2\tKORD\n' "$device" >"$table"
 export KORDAVEL_DRIVE_TABLE=$table QT_QPA_PLATFORM=xcb
+echo "$start_hold" >"$switch"
 "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 find_window() { xdotool search --onlyvisible --name '^Kordavel Configuration$' 2>/dev/null | head -n 1; }
 window_shown() { [ -n "$(find_window)" ]; }
 version_read() { grep -Eq "^op=read path=/UPDATES/kordvers.ion tid=[0-9]+ pid=$program_pid " "$log"; }
+standard_read() { grep -Eq "^op=read path=/UPDATES/north.json tid=[0-9]+ pid=$program_pid " "$log"; }
 wait_for 60 window_shown || fail "no window 'Kordavel Configuration' within 60 s: $(cat "$work/program.log")"
 window=$(find_window)
+standard_before_window=no
+standard_read && standard_before_window=yes
+# The standard is asked for once the window is up: its call holds too.
+standard_holding() { grep -Eq "^holding op=[a-z]+ path=/UPDATES/north.json tid=[0-9]+ pid=$program_pid\$" "$log"; }
+wait_for 60 standard_holding || echo "no call on the standard's file held within 60 s"
+rm -f "$switch"
+wait_for 60 standard_read || fail "the program did not read the remembered standard within 60 s"
 wait_for 60 version_read || fail "the program did not read the device's version file within 60 s"
 
 # 2. Unplugged, then plugged in again while every call holds.
@@ -243,6 +269,15 @@ if [ -n "$closed_at" ]; then
 fi
 
 verdict=0
+echo "started with every call held $start_hold s: the standard's file was read before the window appeared: $standard_before_window"
+if [ "$standard_before_window" != no ]; then
+    echo "FAILED: the window waited for the remembered standard's file"
+    verdict=1
+fi
+if ! grep -Eq '^[0-9]+ (open|read|getattr) /UPDATES/north.json ' "$work/program.held"; then
+    echo "FAILED: no call on the remembered standard's file was held; the test saw nothing of it"
+    verdict=1
+fi
 on_main=$(awk -v main="$program_pid" '$4 == main' "$work/program.held" | wc -l)
 all=$(wc -l <"$work/program.held")
 if [ "$all" -eq 0 ]; then
