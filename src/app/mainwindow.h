@@ -40,11 +40,11 @@ struct Platform
 
     // The fleet features. Without a settings file they keep nothing and
     // start with nothing remembered.
-    Desktop *desktop = nullptr;        // file dialogs, opening the record
+    Desktop *desktop = nullptr;       // file dialogs, opening the record
     FleetFiles *fleetFiles = nullptr; // reads and writes the standard's files
-    QString fleetSettingsFile;  // INI in the user's configuration folder
-    QString recordFile;         // the record of every Configure, in the user's data folder
-    QString pendingRecordFile;  // its rows not added yet, in the program's local data folder
+    QString fleetSettingsFile;        // INI in the user's configuration folder
+    QString recordFile;               // the record of every Configure, in the user's data folder
+    QString pendingRecordFile;        // its rows not added yet, in the program's local data folder
     std::optional<FleetStandard> standardForThisRun; // from the command line; not remembered
     bool applyStandardForThisRun = false;
 
@@ -193,8 +193,8 @@ private:
     SettingsRules *m_rules = nullptr;
     QPointer<HelpWindow> m_help;
     ArrowAnimator m_arrows;
-    bool m_busy = false;         // a report is being performed: ticks wait
-    int m_configuresPending = 0; // Configure commands whose report has not come yet
+    bool m_busy = false;                // a report is being performed: ticks wait
+    int m_configuresPending = 0;        // Configure commands whose report has not come yet
     bool m_closeAfterConfigure = false; // closed while one was on its way: close once it is done
     bool m_closeBudgetSpent = false;    // the device took longer than a close waits
     Status m_status = Status::None;
@@ -217,8 +217,8 @@ private:
         bool applyOnRead = false;
     };
     RememberedFleet m_remembered;
-    FleetOptions m_fleet;        // what the cycle was told last
-    QString m_standardPath;      // the active standard's file; empty when none or for this run only
+    FleetOptions m_fleet;   // what the cycle was told last
+    QString m_standardPath; // the active standard's file; empty when none or for this run only
     bool m_fleetStripShown = false;
     QAction *m_applyAction = nullptr;
     QAction *m_applyOnReadAction = nullptr;

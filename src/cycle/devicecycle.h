@@ -106,7 +106,8 @@ private:
     // device whose read failed is said to be not compared.
     show::FleetReport fleetReport(bool applied = false, bool readFailed = false) const;
     void addFleetSteps(CycleReport &report);
-    std::vector<FlowAction> withoutConfigureWhileStandardArrives(std::vector<FlowAction> actions) const;
+    std::vector<FlowAction>
+    withoutConfigureWhileStandardArrives(std::vector<FlowAction> actions) const;
     void dropComparedDevice(CycleReport &report);
     void record(CycleReport &report, const RecordEntry &entry);
 
@@ -139,7 +140,7 @@ private:
     FleetOptions m_fleet;
     std::optional<ComparedDevice> m_compared;
     std::optional<RecordEntry> m_awaitingSuccess; // its file is written; the device is not back yet
-    std::vector<RecordEntry> m_unrecorded; // rows not even the pending file could keep yet
+    std::vector<RecordEntry> m_unrecorded;        // rows not even the pending file could keep yet
     std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTime(); };
 };
 

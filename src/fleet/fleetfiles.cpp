@@ -34,15 +34,16 @@ void FleetFiles::saveStandard(const QString &path, const FleetStandard &standard
                               QObject *context,
                               std::function<void(StandardSave, const QString &)> done)
 {
-    post(context, [this, path, standard, replace, done = std::move(done)]() -> std::function<void()> {
-        if (!replace && m_files.isFile(fileBehind(path)))
-            return [done] { done(StandardSave::Exists, QString()); };
-        QString problem;
-        const StandardSave saved = saveFleetStandard(m_files, path, standard, &problem)
-                                       ? StandardSave::Saved
-                                       : StandardSave::Failed;
-        return [done, saved, problem] { done(saved, problem); };
-    });
+    post(context,
+         [this, path, standard, replace, done = std::move(done)]() -> std::function<void()> {
+             if (!replace && m_files.isFile(fileBehind(path)))
+                 return [done] { done(StandardSave::Exists, QString()); };
+             QString problem;
+             const StandardSave saved = saveFleetStandard(m_files, path, standard, &problem)
+                                            ? StandardSave::Saved
+                                            : StandardSave::Failed;
+             return [done, saved, problem] { done(saved, problem); };
+         });
 }
 
 void FleetFiles::post(QObject *context, Job job)
@@ -82,7 +83,8 @@ void FleetFiles::work()
             m_answers.push_back(std::move(answer));
         }
         // Only a wake-up: the answer waits in the mailbox.
-        QMetaObject::invokeMethod(this, [this] { deliver(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { deliver(); }, Qt::QueuedConnection);
     }
 }
 

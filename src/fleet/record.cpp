@@ -228,14 +228,14 @@ std::optional<QString> appendLines(Files &files, const QString &path, const QStr
     const Files::ReadResult read = files.readFile(target, kMaxRecordBytes);
     if (read.status == Files::ReadStatus::Error)
         return Text::tr("it cannot be read");
-    std::optional<QString> text = read.status == Files::ReadStatus::Ok ? recordText(read.data)
-                                                                         : QString();
+    std::optional<QString> text =
+        read.status == Files::ReadStatus::Ok ? recordText(read.data) : QString();
     if (read.status == Files::ReadStatus::TooLarge || !text) {
         // Somebody's own file, or one grown beyond reason: kept under another name.
         const QFileInfo info(target);
-        const QString aside = childPath(folder, info.completeBaseName() + QLatin1Char('-') +
-                                                    stampOf(lines.value(0)) +
-                                                    QStringLiteral(".") + info.suffix());
+        const QString aside =
+            childPath(folder, info.completeBaseName() + QLatin1Char('-') + stampOf(lines.value(0)) +
+                                  QStringLiteral(".") + info.suffix());
         if (const FileResult moved = files.rename(target, aside); !moved)
             return moved.text;
         text = QString();
@@ -282,8 +282,8 @@ RecordResult addToRecord(Files &files, const RecordPaths &paths,
         return result;
     }
     for (const RecordEntry &entry : entries)
-        rows.push_back({QUuid::createUuid().toString(QUuid::WithoutBraces),
-                        line(recordCells(entry))});
+        rows.push_back(
+            {QUuid::createUuid().toString(QUuid::WithoutBraces), line(recordCells(entry))});
     result.kept = entries.empty(); // the pending rows are where they were
     if (!entries.empty() && QDir().mkpath(folderOf(pending)))
         result.kept = bool(replaceInOneStep(files, pending, pendingFile(rows)));
@@ -291,7 +291,8 @@ RecordResult addToRecord(Files &files, const RecordPaths &paths,
     QStringList lines;
     for (const PendingRow &row : rows)
         lines.append(row.line);
-    if (const std::optional<QString> problem = appendLines(files, paths.record, lines, fromBefore)) {
+    if (const std::optional<QString> problem =
+            appendLines(files, paths.record, lines, fromBefore)) {
         result.problem = *problem;
         return result;
     }

@@ -210,11 +210,21 @@ std::optional<QString> firstDuplicateKey(const QByteArray &json)
                 if (++i >= n)
                     break;
                 switch (json[i]) {
-                case 'b': text += u'\b'; break;
-                case 'f': text += u'\f'; break;
-                case 'n': text += u'\n'; break;
-                case 'r': text += u'\r'; break;
-                case 't': text += u'\t'; break;
+                case 'b':
+                    text += u'\b';
+                    break;
+                case 'f':
+                    text += u'\f';
+                    break;
+                case 'n':
+                    text += u'\n';
+                    break;
+                case 'r':
+                    text += u'\r';
+                    break;
+                case 't':
+                    text += u'\t';
+                    break;
                 case 'u': {
                     bool ok = false;
                     const ushort unit = json.mid(i + 1, 4).toUShort(&ok, 16);
@@ -223,7 +233,9 @@ std::optional<QString> firstDuplicateKey(const QByteArray &json)
                     i += 4;
                     break;
                 }
-                default: text += QLatin1Char(json[i]); break; // " \ /
+                default:
+                    text += QLatin1Char(json[i]);
+                    break; // " \ /
                 }
             }
             text += QString::fromUtf8(raw);

@@ -150,11 +150,10 @@ public:
         // The entry itself is opened (a link or junction as itself, never
         // what it leads to) and changed through that handle, so what was
         // looked at is what changes, should the name have been swapped.
-        Handle entry(CreateFileW(wide(path).c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                 OPEN_EXISTING,
-                                 FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
-                                 nullptr));
+        Handle entry(CreateFileW(
+            wide(path).c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+            FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
         if (!entry.valid())
             return false;
         BY_HANDLE_FILE_INFORMATION info{};
@@ -162,7 +161,7 @@ public:
             !GetFileInformationByHandle(entry.get(), &info))
             return false;
         if (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))
-            return true; // a link is removed as it stands, its target is never touched
+            return true;         // a link is removed as it stands, its target is never touched
         FILE_BASIC_INFO basic{}; // times of 0 stay as they are
         basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
         return SetFileInformationByHandle(entry.get(), FileBasicInfo, &basic, sizeof basic) != 0;

@@ -15,8 +15,8 @@ public:
     }
     bool ask(QWidget *parent, const QString &title, const QString &question) override
     {
-        QMessageBox box(QMessageBox::Question, title, question,
-                        QMessageBox::Yes | QMessageBox::No, parent);
+        QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No,
+                        parent);
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes;

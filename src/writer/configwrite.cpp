@@ -145,8 +145,7 @@ public:
         const FileResult renamed = retried([&] { return m_files.rename(m_temp, target); });
         if (!renamed) {
             m_files.remove(m_temp);
-            return describeFileProblem(renamed,
-                                       fileName,
+            return describeFileProblem(renamed, fileName,
                                        Text::tr("The configuration file could not be put in place "
                                                 "(%1).")
                                            .arg(renamed.text));

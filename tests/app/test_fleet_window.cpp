@@ -223,8 +223,8 @@ TEST(FleetWindow, ASavedStandardMatchesItsDeviceABadOneChangesNothingAndTheChoic
         h.desktop.answers = {dir.filePath("CR000054")};
         trigger(h, "saveStandardAction");
         ASSERT_EQ(h.messages.questions.size(), 1);
-        EXPECT_EQ(h.messages.questions[0],
-                  QDir::toNativeSeparators(existing) + " already exists.\nDo you want to replace it?");
+        EXPECT_EQ(h.messages.questions[0], QDir::toNativeSeparators(existing) +
+                                               " already exists.\nDo you want to replace it?");
         EXPECT_EQ(readAll(existing), before) << "answered no";
         h.messages.answer = true;
         h.desktop.answers = {dir.filePath("CR000054")};

@@ -432,8 +432,8 @@ TEST_F(FleetCycle, TheRecordHoldsARowForEachFileWrittenAndEachSuccessOnly)
 
 TEST_F(FleetCycle, RowsTheRecordCannotTakeOutliveARestartAndGoInOnceInOrder)
 {
-    const FleetOptions fleet{FleetStandard{QStringLiteral("North"), {}}, false,
-                             {recordPath, pendingPath}};
+    const FleetOptions fleet{
+        FleetStandard{QStringLiteral("North"), {}}, false, {recordPath, pendingPath}};
     auto configureWith = [&](DeviceCycle &c, const char *days) {
         ScreenSettings s = screen();
         s.daysBack = QLatin1String(days);

@@ -59,11 +59,26 @@ public:
             m_list = entries;
             return *this;
         }
-        void append(const Entry &e) { change([&](QList<Entry> &l) { l.append(e); }); }
-        void prepend(const Entry &e) { change([&](QList<Entry> &l) { l.prepend(e); }); }
-        void removeAt(qsizetype i) { change([&](QList<Entry> &l) { l.removeAt(i); }); }
-        void removeLast() { change([](QList<Entry> &l) { l.removeLast(); }); }
-        void clear() { change([](QList<Entry> &l) { l.clear(); }); }
+        void append(const Entry &e)
+        {
+            change([&](QList<Entry> &l) { l.append(e); });
+        }
+        void prepend(const Entry &e)
+        {
+            change([&](QList<Entry> &l) { l.prepend(e); });
+        }
+        void removeAt(qsizetype i)
+        {
+            change([&](QList<Entry> &l) { l.removeAt(i); });
+        }
+        void removeLast()
+        {
+            change([](QList<Entry> &l) { l.removeLast(); });
+        }
+        void clear()
+        {
+            change([](QList<Entry> &l) { l.clear(); });
+        }
         template <typename Pred> void removeIf(Pred pred)
         {
             change([&](QList<Entry> &l) { l.removeIf(pred); });
@@ -115,7 +130,6 @@ public:
     QStringList unmounted;
     std::atomic<bool> failList = false;
 };
-
 
 // Writes a file, creating its folders.
 void writeFile(const QString &path, const QByteArray &data);

@@ -252,8 +252,7 @@ TEST(Install, TheFinalNameInAnyCaseIsReplacedInOneStep)
     const InstallResult r =
         installConfigurationFile(files, dev.root(), "DI999000.HEX", "text\r\n", pause);
     ASSERT_TRUE(r.written()) << qPrintable(r.problem);
-    EXPECT_EQ(QDir(dev.path("UPDATES")).entryList(QDir::Files),
-              QStringList{"DI999000.HEX"});
+    EXPECT_EQ(QDir(dev.path("UPDATES")).entryList(QDir::Files), QStringList{"DI999000.HEX"});
     EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "text\r\n");
     EXPECT_FALSE(files.configurationFiles.isEmpty());
     EXPECT_EQ(files.configurationFiles.count(1), files.configurationFiles.size())
