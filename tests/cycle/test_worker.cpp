@@ -3,6 +3,7 @@
 // never the window, and once it lets go the flow goes on exactly as without
 // the stall.
 #include "cycle/executor.h"
+#include "fleet/fleetfiles.h"
 #include "support/testsupport.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -439,6 +441,47 @@ TEST(WorkerHandOff, TheDrivesChangeWhileTheWorkerReadsThem)
     ASSERT_TRUE(waitUntil([&] { return ended; }));
     EXPECT_GT(ticks, 0);
     EXPECT_TRUE(executor.stop(5000));
+}
+
+// The fleet's files on their own thread (under the thread sanitizer too):
+// every answer comes on the asking thread, in the order asked, and none to a
+// context that has gone.
+TEST(WorkerHandOff, StandardFilesAreAnsweredInOrderOnTheAskingThread)
+{
+    QTemporaryDir dir;
+    FleetFiles fleet(systemFiles());
+    QObject context;
+    QStringList asked;
+    QStringList answered;
+    bool onThisThread = true;
+    const Qt::HANDLE self = QThread::currentThreadId();
+    for (int i = 0; i < 200; ++i) {
+        const QString name = QStringLiteral("S%1").arg(i);
+        const QString path = dir.filePath(QStringLiteral("%1.json").arg(i % 7));
+        fleet.saveStandard(path, FleetStandard{name, {}}, true, &context,
+                           [&, name](StandardSave saved, const QString &) {
+                               onThisThread &= QThread::currentThreadId() == self;
+                               answered.append((saved == StandardSave::Saved ? "saved " : "not ") +
+                                               name);
+                           });
+        fleet.loadStandard(path, &context, [&](const StandardLoad &loaded) {
+            const FleetStandard *s = std::get_if<FleetStandard>(&loaded);
+            answered.append("loaded " + (s ? s->name : QStringLiteral("nothing")));
+        });
+        asked << "saved " + name << "loaded " + name;
+    }
+    bool answeredTheGone = false;
+    auto gone = std::make_unique<QObject>();
+    fleet.loadStandard(dir.filePath("0.json"), gone.get(),
+                       [&](const StandardLoad &) { answeredTheGone = true; });
+    gone.reset();
+    fleet.loadStandard(QString(), &context, [&](const StandardLoad &) { answered.append("end"); });
+    asked.append("end");
+    ASSERT_TRUE(waitUntil([&] { return answered.size() == asked.size(); }));
+    EXPECT_EQ(answered, asked);
+    EXPECT_TRUE(onThisThread);
+    EXPECT_FALSE(answeredTheGone);
+    EXPECT_TRUE(fleet.stop(5000));
 }
 
 TEST(Worker, ClosingDuringAStallEndsTheEventLoopAtOnce)

@@ -252,8 +252,12 @@ TEST(Install, TheFinalNameInAnyCaseIsReplacedInOneStep)
     const InstallResult r =
         installConfigurationFile(files, dev.root(), "DI999000.HEX", "text\r\n", pause);
     ASSERT_TRUE(r.written()) << qPrintable(r.problem);
-    EXPECT_EQ(QDir(dev.path("UPDATES")).entryList(QDir::Files), QStringList{"DI999000.HEX"});
-    EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "text\r\n");
+    // Its own spelling where the medium can change a name's letter case alone
+    // (wine cannot); the device takes either up.
+    const QStringList left = QDir(dev.path("UPDATES")).entryList(QDir::Files);
+    ASSERT_EQ(left.size(), 1) << left.join('|').toStdString();
+    EXPECT_EQ(left[0].compare("DI999000.HEX", Qt::CaseInsensitive), 0);
+    EXPECT_EQ(readAll(dev.path("UPDATES/" + left[0])), "text\r\n");
     EXPECT_FALSE(files.configurationFiles.isEmpty());
     EXPECT_EQ(files.configurationFiles.count(1), files.configurationFiles.size())
         << "never none, never two";
