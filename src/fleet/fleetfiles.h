@@ -63,7 +63,7 @@ private:
     using Job = std::function<std::function<void()>()>;
     void post(QObject *context, Job job);
     void work();
-    void deliver();
+    Q_INVOKABLE void deliver(); // on this object's thread
 
     Files &m_files;
     QThread *m_thread = nullptr;

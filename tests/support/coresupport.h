@@ -85,11 +85,12 @@ public:
         }
         qsizetype size() const { return m_list.size(); }
         const Entry &operator[](qsizetype i) const { return m_list[i]; }
-        // A copy, taken under the lock: for the worker's reads.
-        QList<Entry> snapshot() const
+        // Reads the list under the lock, for the worker; nothing of it may
+        // leave but copies (a shared list would be detached outside the lock).
+        template <typename Read> auto read(Read read) const
         {
             const std::lock_guard lock(m_mutex);
-            return m_list;
+            return read(std::as_const(m_list));
         }
 
     private:
@@ -106,24 +107,30 @@ public:
     {
         if (failList)
             return std::nullopt;
-        QStringList r;
-        for (const Entry &e : entries.snapshot())
-            r.append(e.root);
-        return r;
+        return entries.read([](const QList<Entry> &list) {
+            QStringList r;
+            for (const Entry &e : list)
+                r.append(e.root);
+            return r;
+        });
     }
     int kind(const QString &root) override
     {
-        for (const Entry &e : entries.snapshot())
-            if (e.root == root)
-                return e.kind;
-        return KindNoRoot;
+        return entries.read([&](const QList<Entry> &list) {
+            for (const Entry &e : list)
+                if (e.root == root)
+                    return e.kind;
+            return int(KindNoRoot);
+        });
     }
     std::optional<QString> label(const QString &root) override
     {
-        for (const Entry &e : entries.snapshot())
-            if (e.root == root)
-                return e.label;
-        return std::nullopt;
+        return entries.read([&](const QList<Entry> &list) -> std::optional<QString> {
+            for (const Entry &e : list)
+                if (e.root == root)
+                    return e.label;
+            return std::nullopt;
+        });
     }
     QStringList unmountedRemovables() override { return unmounted; }
     Entries entries;
