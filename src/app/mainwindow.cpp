@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 #include <QWindow>
 
 namespace kordavel {
@@ -203,6 +204,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
         if (!m_closeAfterConfigure) {
             m_closeAfterConfigure = true;
             showStatus(Status::Finishing);
+            // Nothing new is begun that the close would cut: no file dialog or
+            // question of the fleet's is open when it comes.
+            m_controls.fleetButton->setEnabled(false);
             QTimer::singleShot(m_p.configureCloseBudgetMs, this, [this] {
                 if (m_configuresPending == 0)
                     return; // its report is being shown: the close follows it

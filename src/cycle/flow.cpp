@@ -30,7 +30,8 @@ FlowStep planTick(FlowState state, qint32 deviceCount, qint32 previousCount)
             s.nextState = S::WaitingForDevice;
         } else if (many && !manyBefore) {
             s.actions = {A::DisableConfigure};
-        } else if (!many && manyBefore) {
+        } else if (!many && previousCount != 1) {
+            // One device again after two, or after a press that found none.
             s.actions = {A::EnableConfigure};
         }
         break;

@@ -91,15 +91,19 @@ void FleetFiles::work()
 
 void FleetFiles::deliver()
 {
-    std::deque<std::function<void()>> answers;
-    {
-        const std::lock_guard lock(m_mutex);
-        if (m_stopping)
-            return;
-        answers.swap(m_answers);
-    }
-    for (const std::function<void()> &answer : answers)
+    // One at a time: an answer that opens a box turns the event loop, and a
+    // wake-up delivered inside it must not pass the answers still waiting here.
+    for (;;) {
+        std::function<void()> answer;
+        {
+            const std::lock_guard lock(m_mutex);
+            if (m_stopping || m_answers.empty())
+                return;
+            answer = std::move(m_answers.front());
+            m_answers.pop_front();
+        }
         answer();
+    }
 }
 
 bool FleetFiles::stop(int budgetMs)

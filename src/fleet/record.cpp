@@ -178,6 +178,9 @@ QString folderOf(const QString &path)
 // The pending rows' file: a first line naming it, then one row per line, its
 // identity, a tab and the record's line for it (without its line end). UTF-8.
 const QByteArray kPendingHeading = "kordavel pending record rows 1\n";
+// The largest file of pending rows read back (a month of Configures a day is
+// a few hundred kilobytes).
+constexpr qint64 kMaxPendingBytes = qint64(16) * 1024 * 1024;
 
 struct PendingRow
 {
@@ -251,17 +254,6 @@ std::optional<QString> appendLines(Files &files, const QString &path, const QStr
 }
 
 } // namespace
-
-QByteArray recordWithEntries(const QByteArray &existing, const std::vector<RecordEntry> &entries)
-{
-    const std::optional<QString> text = recordText(existing);
-    if (!text)
-        return {};
-    QStringList lines;
-    for (const RecordEntry &entry : entries)
-        lines.append(line(recordCells(entry)));
-    return recordWithLines(*text, lines);
-}
 
 RecordResult addToRecord(Files &files, const RecordPaths &paths,
                          const std::vector<RecordEntry> &entries)

@@ -45,17 +45,8 @@ QStringList recordCells(const RecordEntry &entry);
 // tabs become blanks; a cell with a quote is quoted.
 QString recordCell(const QString &text);
 
-// The record file's whole new content: what it held, less a row (or a
-// character) cut off at its end, with the entries appended (and the mark and
-// header first when it held nothing). Empty when existing is not a record
-// this program wrote.
-QByteArray recordWithEntries(const QByteArray &existing, const std::vector<RecordEntry> &entries);
-
 // The largest record read back; a larger file is set aside as a foreign one.
 inline constexpr qint64 kMaxRecordBytes = qint64(64) * 1024 * 1024;
-// The largest file of pending rows read back (a month of Configures a day is
-// a few hundred kilobytes).
-inline constexpr qint64 kMaxPendingBytes = qint64(16) * 1024 * 1024;
 
 // Where the rows of the record go (the platform's separators).
 struct RecordPaths

@@ -86,6 +86,9 @@ TEST(FlowTable, ASecondDeviceHoldsConfigure)
               std::vector<FlowAction>{A::DisableConfigure});
     EXPECT_EQ(planTick(S::SettingsShown, 1, 2).actions,
               std::vector<FlowAction>{A::EnableConfigure});
+    EXPECT_EQ(planTick(S::SettingsShown, 1, 0).actions, std::vector<FlowAction>{A::EnableConfigure})
+        << "back after a press that found no device";
+    EXPECT_TRUE(planTick(S::SettingsShown, 1, 1).actions.empty());
     for (qint32 before : {1, 2}) {
         const FlowStep s = planTick(S::SettingsShown, before == 1 ? 3 : 1, before == 1 ? 2 : 3);
         EXPECT_EQ(s.nextState, S::SettingsShown);

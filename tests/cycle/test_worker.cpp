@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QThread>
 #include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -205,10 +206,10 @@ template <typename Executor> struct GatedWindow
         window->pollTimer()->stop();
         QObject::connect(&executor, &CycleExecutor::reported, [this](const CycleReport &r) {
             ++reports;
-            probed += r.request == CycleRequest::Fleet;
+            probed += r.request == CycleRequest::ApplyStandard;
         });
         window->show();
-        waitUntil([this] { return reports >= 1; }); // the restart of the first showing
+        EXPECT_TRUE(waitUntil([this] { return reports >= 1; })); // the first showing's restart
     }
     ~GatedWindow()
     {
@@ -226,12 +227,13 @@ template <typename Executor> struct GatedWindow
     }
 
     // The reports still to come of the requests sent so far: a request sent
-    // now (the fleet options the window has, none) is answered after them.
+    // now (to apply a standard, where none is active: it changes nothing) is
+    // answered after them.
     int reportsStillToCome()
     {
         const int before = reports;
         const int probes = probed + 1;
-        executor.requestFleet(FleetOptions{});
+        executor.requestApplyStandard();
         EXPECT_TRUE(waitUntil([&] { return probed == probes; }));
         return reports - before - 1;
     }
@@ -637,6 +639,7 @@ TEST(Worker, ACloseWaitsForTheConfigureWhereverItIsHeld)
             }
             EXPECT_TRUE(c.w.window->isVisible());
             EXPECT_EQ(c.w.window->controls().statusLabel->text(), "Finishing Configure\u2026");
+            EXPECT_FALSE(c.w.window->controls().fleetButton->isEnabled()) << "no dialog to cut";
             c.w.window->close();
             EXPECT_TRUE(c.w.window->isVisible()) << "a second close changes nothing";
             c.w.files.gate.open();

@@ -253,8 +253,11 @@ TEST_F(WindowsEndToEnd, UpdatesEntryThatIsAFile)
     writeFile(device + "/UPDATES", "not a folder");
     window->controls().configureButton->click();
     ASSERT_EQ(messages.texts.size(), 1);
+    // Without UPDATES the version file read at the press cannot be the one
+    // the screen was built from: nothing is written, the device is read again.
     EXPECT_EQ(messages.texts[0],
-              "The Kordavel has no UPDATES folder.\r\nNo configuration file was written.");
+              "No configuration file was written: the Kordavel plugged in is not the one whose "
+              "settings are shown, or its settings have changed, so it is read again.");
     EXPECT_NE(window.cycle().state(), FlowState::WaitingForUnplug) << "no unplug prompt";
     EXPECT_EQ(readAll(device + "/UPDATES"), "not a folder");
 }

@@ -475,18 +475,24 @@ TEST(FleetRecord, ACutOffRowGoesTheRowsBeforeStayAndAForeignFileIsSetAside)
     entry.when = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC);
     entry.driveLabel = QStringLiteral("@SUM(A1) \"quoted\"");
     entry.written.daysBack = QStringLiteral("-7");
-    const QByteArray one = recordWithEntries({}, {entry});
-    const QByteArray two = recordWithEntries(one, {entry});
-    // Cut in the middle of the next row, on a character and between the bytes of one.
-    for (int cut : {20, 21}) {
-        const QByteArray repaired = recordWithEntries(two + two.mid(one.size(), cut), {entry});
-        EXPECT_EQ(repaired, recordWithEntries(two, {entry})) << cut;
-    }
-
     QTemporaryDir dir;
     const QString path = QDir::toNativeSeparators(dir.filePath(QStringLiteral("r.csv")));
-    writeFile(path, two + two.mid(one.size(), 21));
     const RecordPaths paths{path, dir.filePath(QStringLiteral("pending.txt"))};
+    auto add = [&] { return addToRecord(systemFiles(), paths, {entry}).recorded; };
+    ASSERT_TRUE(add());
+    const QByteArray one = readAll(path);
+    ASSERT_TRUE(add());
+    const QByteArray two = readAll(path);
+    ASSERT_TRUE(add());
+    const QByteArray three = readAll(path);
+    // Cut in the middle of the next row, on a character and between the bytes of one.
+    for (int cut : {20, 21}) {
+        writeFile(path, two + two.mid(one.size(), cut));
+        ASSERT_TRUE(add());
+        EXPECT_EQ(readAll(path), three) << cut;
+    }
+
+    writeFile(path, two + two.mid(one.size(), 21));
     RecordResult added = addToRecord(systemFiles(), paths, {entry});
     ASSERT_TRUE(added.recorded) << added.problem.toStdString();
     const QList<QStringList> rows = recordRows(path);
