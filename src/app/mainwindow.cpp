@@ -207,12 +207,15 @@ void MainWindow::closeEvent(QCloseEvent *event)
             // Nothing new is begun that the close would cut: no file dialog or
             // question of the fleet's is open when it comes.
             m_controls.fleetButton->setEnabled(false);
-            QTimer::singleShot(m_p.configureCloseBudgetMs, this, [this] {
+            auto *budget = new QTimer(this);
+            budget->setSingleShot(true);
+            connect(budget, &QTimer::timeout, this, [this] {
                 if (m_configuresPending == 0)
                     return; // its report is being shown: the close follows it
                 m_closeBudgetSpent = true;
                 close();
             });
+            budget->start(m_p.configureCloseBudgetMs);
         }
         return;
     }

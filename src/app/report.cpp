@@ -22,7 +22,7 @@ void MainWindow::performReport(const CycleReport &report)
     for (const ReportStep &step : report.steps)
         perform(step);
     if (m_closeAfterConfigure && m_configuresPending == 0)
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, "close", Qt::QueuedConnection);
 }
 
 void MainWindow::perform(const ReportStep &step)
