@@ -252,6 +252,12 @@ TEST(FleetCheck, DifferencesAreSaidInPlainWords)
     EXPECT_TRUE(fleetReportText(standard.name, check, false)
                     .startsWith("This device differs from the fleet standard \"North\" in 4 "
                                 "settings:\n\u2022 Technical Data: on on the device, off"));
+
+    // One difference, and a name holding what looks like a placeholder: as typed.
+    standard = FleetStandard{QStringLiteral("50% %1 %n"), fleetSettingsOf(tq54.decoded)};
+    standard.settings.daysBack = 28;
+    EXPECT_EQ(checkAgainstStandard(standard, fleetSettingsOf(tq54.decoded), tq54.can).summary,
+              "This device differs from the fleet standard \"50% %1 %n\" in one setting:");
 }
 
 // Up to software 35 one code stands for the VDO data and the 4 Hz data: a
@@ -298,8 +304,18 @@ public:
     {
         if (stopBeforeClearing && p.endsWith(QLatin1String("pending-record-rows.txt")))
             return {FileProblem::Other, QStringLiteral("stopped")};
+        if (unconfirmable && p.endsWith(QLatin1String("DI999000.HEX")))
+            return {FileProblem::Other, QStringLiteral("gone quiet")};
         return SystemFilesPassThrough::remove(p);
     }
+    // The device's folder cannot be flushed, nor the new file taken back.
+    FileResult syncDir(const QString &d) override
+    {
+        if (unconfirmable && d.endsWith(QLatin1String("UPDATES")))
+            return {FileProblem::Other, QStringLiteral("gone quiet")};
+        return SystemFilesPassThrough::syncDir(d);
+    }
+    bool unconfirmable = false;
     bool refuse = false;
     bool recordHeld = false;
     bool stopBeforeClearing = false;
@@ -461,11 +477,23 @@ TEST_F(FleetCycle, RowsTheRecordCannotTakeOutliveARestartAndGoInOnceInOrder)
         files.stopBeforeClearing = false;
         configureWith(restarted, "4");
     }
+    // A file put in place whose flush cannot be confirmed may be there: it is recorded as such.
+    files.unconfirmable = true;
+    {
+        DeviceCycle again(drives, files);
+        again.setRecordClock([] { return QDateTime(QDate(2026, 12, 8), QTime(9, 30)); });
+        again.setFleet(fleet);
+        again.tick();
+        const CycleReport unconfirmed = configureWith(again, "5");
+        ASSERT_EQ(messagesOf(unconfirmed).size(), 1);
+        EXPECT_TRUE(messagesOf(unconfirmed)[0].contains("could not be confirmed"));
+    }
+    files.unconfirmable = false;
     QStringList days;
     for (const QStringList &row : recordRows(recordPath).mid(1))
         days.append(row[1] + ' ' + row[7]);
     EXPECT_EQ(days, (QStringList{"file written 1", "file written 2", "file written 3",
-                                 "file written 4"}));
+                                 "file written 4", "file unconfirmed 5"}));
     EXPECT_FALSE(QFile::exists(pendingPath)) << "nothing waits any more";
 }
 
