@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QUuid>
 
 #include <algorithm>
 #include <cstdlib>
@@ -175,38 +174,27 @@ QString folderOf(const QString &path)
     return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
 }
 
-// The pending rows' file: a first line naming it, then one row per line, its
-// identity, a tab and the record's line for it (without its line end). UTF-8.
 const QByteArray kPendingHeading = "kordavel pending record rows 1\n";
 // The largest file of pending rows read back (a month of Configures a day is
 // a few hundred kilobytes).
 constexpr qint64 kMaxPendingBytes = qint64(16) * 1024 * 1024;
 
-struct PendingRow
+// The pending rows' file: a first line naming it, then the record's lines
+// for the rows, each without its line end. UTF-8.
+QStringList parsePending(const QByteArray &bytes)
 {
-    QString id;
-    QString line; // as the record holds it, with its line end
-};
-
-std::vector<PendingRow> parsePending(const QByteArray &bytes)
-{
-    std::vector<PendingRow> rows;
-    if (!bytes.startsWith(kPendingHeading))
-        return rows;
+    QStringList lines;
     const QString text = QString::fromUtf8(bytes.mid(kPendingHeading.size()));
-    for (const QString &l : text.split(u'\n', Qt::SkipEmptyParts)) {
-        const qsizetype tab = l.indexOf(kSeparator);
-        if (tab > 0)
-            rows.push_back({l.left(tab), l.mid(tab + 1) + QStringLiteral("\r\n")});
-    }
-    return rows;
+    for (const QString &l : text.split(u'\n', Qt::SkipEmptyParts))
+        lines.append(l + QStringLiteral("\r\n"));
+    return lines;
 }
 
-QByteArray pendingFile(const std::vector<PendingRow> &rows)
+QByteArray pendingFile(const QStringList &lines)
 {
     QByteArray bytes = kPendingHeading;
-    for (const PendingRow &row : rows)
-        bytes += (row.id + kSeparator + row.line.chopped(2)).toUtf8() + '\n';
+    for (const QString &l : lines)
+        bytes += l.chopped(2).toUtf8() + '\n';
     return bytes;
 }
 
@@ -260,29 +248,36 @@ RecordResult addToRecord(Files &files, const RecordPaths &paths,
 {
     RecordResult result;
     const QString pending = fileBehind(paths.pending);
-    const Files::ReadResult read = files.readFile(pending, kMaxPendingBytes);
+    Files::ReadResult read = files.readFile(pending, kMaxPendingBytes);
+    const bool foreign =
+        read.status == Files::ReadStatus::TooLarge ||
+        (read.status == Files::ReadStatus::Ok && !read.data.startsWith(kPendingHeading));
+    if (foreign) {
+        // Not a file of ours (or one grown beyond reason): kept, never written over.
+        const QString aside =
+            pending + QLatin1Char('-') +
+            QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmsszzz"));
+        if (files.rename(pending, aside))
+            read = {Files::ReadStatus::Missing, {}, 0};
+    }
     if (read.status != Files::ReadStatus::Ok && read.status != Files::ReadStatus::Missing) {
         // The rows before these cannot be had now, and these must not pass them.
         result.problem = Text::tr("the rows waiting for it cannot be read");
         return result;
     }
-    std::vector<PendingRow> rows = parsePending(read.data);
+    QStringList lines = parsePending(read.data);
     // Only rows from before may have reached the record already.
-    const qsizetype fromBefore = qsizetype(rows.size());
-    if (rows.empty() && entries.empty()) {
+    const qsizetype fromBefore = lines.size();
+    if (lines.empty() && entries.empty()) {
         result.recorded = result.kept = true;
         return result;
     }
     for (const RecordEntry &entry : entries)
-        rows.push_back(
-            {QUuid::createUuid().toString(QUuid::WithoutBraces), line(recordCells(entry))});
+        lines.append(line(recordCells(entry)));
     result.kept = entries.empty(); // the pending rows are where they were
     if (!entries.empty() && QDir().mkpath(folderOf(pending)))
-        result.kept = bool(replaceInOneStep(files, pending, pendingFile(rows)));
+        result.kept = bool(replaceInOneStep(files, pending, pendingFile(lines)));
 
-    QStringList lines;
-    for (const PendingRow &row : rows)
-        lines.append(row.line);
     if (const std::optional<QString> problem =
             appendLines(files, paths.record, lines, fromBefore)) {
         result.problem = *problem;

@@ -547,4 +547,13 @@ TEST(FleetRecord, ACutOffRowGoesTheRowsBeforeStayAndAForeignFileIsSetAside)
     EXPECT_EQ(readAll(dir.filePath(QStringLiteral("r-20260102-030405.csv"))),
               "Somebody's own notes\n");
     EXPECT_EQ(recordRows(path).size(), 2);
+
+    // A file at the pending rows' name that is not ours is set aside too, never written over.
+    writeFile(paths.pending, "Somebody else's notes\n");
+    ASSERT_TRUE(addToRecord(systemFiles(), paths, {entry}).recorded);
+    EXPECT_EQ(recordRows(path).size(), 3);
+    const QStringList aside =
+        QDir(dir.path()).entryList({QStringLiteral("pending.txt-*")}, QDir::Files);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_EQ(readAll(dir.filePath(aside[0])), "Somebody else's notes\n");
 }
