@@ -336,18 +336,23 @@ std::optional<QString> standardNameProblem(const QString &name)
     if (points.size() > kMaxStandardNameLength)
         return Text::tr("The name of a fleet standard may have at most %1 characters.")
             .arg(kMaxStandardNameLength);
+    // Half a surrogate pair would become U+FFFD in the record and in a file.
+    bool invisible = !name.isValidUtf16();
     for (const uint point : points) {
         switch (QChar::category(char32_t(point))) {
         case QChar::Other_Control:
         case QChar::Other_Format:
         case QChar::Separator_Line:
         case QChar::Separator_Paragraph:
-            return Text::tr("The name of a fleet standard may not hold line breaks, tabs or "
-                            "other invisible characters.");
+            invisible = true;
+            break;
         default:
             break;
         }
     }
+    if (invisible)
+        return Text::tr("The name of a fleet standard may not hold line breaks, tabs or "
+                        "other invisible characters.");
     return std::nullopt;
 }
 
