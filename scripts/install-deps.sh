@@ -34,6 +34,7 @@ packages=(
 # test-stall) serves the device from a file system that holds its calls: FUSE
 # (fuse3 for the mount helper fusermount3, libfuse3-dev to build
 # tools/stallfs) and python3-xlib to close the window as a window manager does.
+# faketime runs the demo on a fixed date for its reference screenshots.
 test_packages=(
   libgtest-dev googletest libbenchmark-dev
   xdotool python3
@@ -42,6 +43,7 @@ test_packages=(
   clang libclang-rt-14-dev clang-format clang-tidy
   fuse3 libfuse3-dev python3-xlib
   at-spi2-core python3-pyatspi dbus-bin
+  faketime
 )
 
 # The Windows build and its tests under wine (make windows, make test-windows,
