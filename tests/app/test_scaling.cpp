@@ -108,25 +108,49 @@ TextPlace textPlace(QWidget *w)
     return {};
 }
 
-// Names of the controls of top whose text does not fit where they draw it,
-// measured with each control's own font.
-QStringList clippedCaptions(QWidget *top)
+// Every text of top as measured: where its control draws it and what it needs
+// there, with the control's own font; clipped marks one that does not fit.
+struct Measured
 {
-    QStringList clipped;
+    QString line;
+    bool clipped = false;
+};
+
+QList<Measured> measuredTexts(QWidget *top)
+{
+    QList<Measured> measured;
     for (QWidget *w : top->findChildren<QWidget *>()) {
         const TextPlace place = textPlace(w);
         if (place.rect.isEmpty() || place.text.isEmpty())
             continue;
         const QFontMetrics fm(w->font());
         const QRect needed = fm.boundingRect(place.rect, place.flags, place.text);
-        if (!place.rect.contains(needed))
-            clipped.append(QStringLiteral("%1 \"%2\": needs %3x%4, has %5x%6")
-                               .arg(w->objectName(), withoutMnemonics(place.text))
-                               .arg(needed.width())
-                               .arg(needed.height())
-                               .arg(place.rect.width())
-                               .arg(place.rect.height()));
+        measured.append({QStringLiteral("%1 \"%2\": needs %3x%4, has %5x%6")
+                             .arg(w->objectName(), withoutMnemonics(place.text))
+                             .arg(needed.width())
+                             .arg(needed.height())
+                             .arg(place.rect.width())
+                             .arg(place.rect.height()),
+                         !place.rect.contains(needed)});
     }
+    return measured;
+}
+
+QStringList measuredLines(QWidget *top)
+{
+    QStringList lines;
+    for (const Measured &m : measuredTexts(top))
+        lines.append(m.line);
+    return lines;
+}
+
+// Names of the controls of top whose text does not fit where they draw it.
+QStringList clippedCaptions(QWidget *top)
+{
+    QStringList clipped;
+    for (const Measured &m : measuredTexts(top))
+        if (m.clipped)
+            clipped.append(m.line);
     return clipped;
 }
 
@@ -198,15 +222,24 @@ QString inWindow(const char *text)
     return QCoreApplication::translate("kordavel::MainWindow", text);
 }
 
+// A window of the layout as the texts of the language are measured in it:
+// polished as for the screen but never shown, since a native window per
+// language costs seconds under wine. EveryTextFitsInEveryLanguage checks
+// that such a window measures as the one on the screen does.
+void createUnshown(Harness &h, bool wide)
+{
+    if (wide)
+        writeFile(h.programDir.filePath(QLatin1String(kWideLayoutMarker)), "");
+    h.create();
+    h.window->ensurePolished();
+}
+
 // The texts of a language that do not fit, in the window (narrow or wide),
 // in the texts the flow shows later, and in both help windows.
 QStringList clippedInLanguage(bool wide)
 {
     Harness h;
-    if (wide)
-        writeFile(h.programDir.filePath(QLatin1String(kWideLayoutMarker)), "");
-    h.create();
-    h.window->show();
+    createUnshown(h, wide);
     const MainWindowControls &c = h.window->controls();
     QStringList clipped = clippedCaptions(h.window.get());
     const QString version = QCoreApplication::translate("kordavel::DeviceCycle", "SW Version - TQ");
@@ -232,7 +265,7 @@ QStringList clippedInLanguage(bool wide)
     clipped += clippedCaptions(h.window.get());
     for (HelpTopic topic : {HelpTopic::Instructions, HelpTopic::NotSuitable}) {
         HelpWindow help(topic);
-        help.show();
+        help.ensurePolished();
         clipped += clippedCaptions(&help);
     }
     clipped.removeDuplicates();
@@ -271,6 +304,19 @@ QList<QList<std::pair<QString, QString>>> captionsByWindow(MainWindow &w)
 // where a translation is too long, that language takes a shorter wording.
 TEST_F(Scaling, EveryTextFitsInEveryLanguage)
 {
+    // The windows the languages are measured in are not shown: each text
+    // measures there as in the window and the help windows on the screen.
+    Harness unshown;
+    createUnshown(unshown, true);
+    ASSERT_EQ(measuredLines(unshown.window.get()), measuredLines(h.window.get()));
+    for (HelpTopic topic : {HelpTopic::Instructions, HelpTopic::NotSuitable}) {
+        HelpWindow shownHelp(topic);
+        shownHelp.show();
+        HelpWindow unshownHelp(topic);
+        unshownHelp.ensurePolished();
+        ASSERT_EQ(measuredLines(&unshownHelp), measuredLines(&shownHelp));
+    }
+
     const QLocale before;
     const QStringList toolkit = {QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
     for (const QString &language : supportedLanguages()) {
