@@ -129,7 +129,8 @@ bench: test-deps
 	@$(BUILD)/kordavel-bench --benchmark_min_time=0.2
 
 # Resident memory and idle CPU of the running utility over 60 seconds.
-footprint: build
+footprint: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target kordavel-config -- --no-print-directory -s
 	@bash scripts/footprint.sh $(BUILD)
 
 # The Debian package, in build/.
