@@ -172,7 +172,7 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     </message>
     <message>
         <source>4Hz Data goes with Other VDO Specific Data on this device: it is %1 as the VDO data is</source>
-        <translation>4Hz-Daten sind auf diesem Gerät an die VDO-spezifischen Daten gekoppelt: %1, wie die VDO-Daten</translation>
+        <translation>4Hz-Daten sind auf diesem Gerät an „Weitere VDO-Daten“ gekoppelt: %1, wie die VDO-Daten</translation>
     </message>
     <message>
         <source>Days back</source>
@@ -184,7 +184,7 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     </message>
     <message>
         <source>Save Card Download Date</source>
-        <translation>Kartendownload-Datum</translation>
+        <translation>Kartendownload-Datum speichern</translation>
     </message>
     <message>
         <source>File names </source>
@@ -197,7 +197,7 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     </message>
     <message>
         <source>File names and Save Card Download Date: written by Configure, but this device does not report them back</source>
-        <translation>Dateinamen und Kartendownload-Datum: werden von „Übertragen“ geschrieben, aber von diesem Gerät nicht zurückgemeldet</translation>
+        <translation>Dateinamen und „Kartendownload-Datum speichern“: werden von „Übertragen“ geschrieben, aber von diesem Gerät nicht zurückgemeldet</translation>
     </message>
     <message>
         <source>This device matches the fleet standard %1.</source>
@@ -330,7 +330,7 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     </message>
     <message>
         <source>The file is not a fleet standard: it holds no JSON object.</source>
-        <translation>Die Datei ist kein Flottenstandard: Sie enthält kein JSON-Objekt.</translation>
+        <translation>Die Datei ist kein Flottenstandard: In ihr steht kein JSON-Objekt.</translation>
     </message>
     <message>
         <source>The file cannot be read (%1).</source>
@@ -598,7 +598,7 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
     </message>
     <message>
         <source>Save Card Download Date</source>
-        <translation>Kartendownload-Datum</translation>
+        <translation>Kartendownload-Datum speichern</translation>
     </message>
     <message>
         <source>For card downloaded direct into Kordavel Plus or Blue</source>

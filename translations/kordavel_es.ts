@@ -172,7 +172,7 @@ No se ha escrito ningún archivo de configuración.</translation>
     </message>
     <message>
         <source>4Hz Data goes with Other VDO Specific Data on this device: it is %1 as the VDO data is</source>
-        <translation>En este dispositivo, Datos 4Hz va unido a Otros datos propios VDO: está %1, igual que los datos VDO</translation>
+        <translation>En este dispositivo, «Datos 4Hz» va unido a «Otros datos propios VDO»: está %1, igual que los datos VDO</translation>
     </message>
     <message>
         <source>Days back</source>
@@ -184,7 +184,7 @@ No se ha escrito ningún archivo de configuración.</translation>
     </message>
     <message>
         <source>Save Card Download Date</source>
-        <translation>Guardar fecha de descarga</translation>
+        <translation>Guardar fecha de descarga de tarjeta</translation>
     </message>
     <message>
         <source>File names </source>
@@ -197,7 +197,7 @@ No se ha escrito ningún archivo de configuración.</translation>
     </message>
     <message>
         <source>File names and Save Card Download Date: written by Configure, but this device does not report them back</source>
-        <translation>Nombres de archivo y Guardar fecha de descarga: «Configurar» los escribe, pero este dispositivo no los devuelve</translation>
+        <translation>Nombres de archivo y «Guardar fecha de descarga de tarjeta»: «Configurar» los escribe, pero este dispositivo no los devuelve</translation>
     </message>
     <message>
         <source>This device matches the fleet standard %1.</source>
@@ -415,7 +415,7 @@ para esta herramienta de configuración.</translation>
     </message>
     <message>
         <source>Kordavel Configuration Help</source>
-        <translation>Ayuda de Configuración de Kordavel</translation>
+        <translation>Ayuda de Kordavel Configuration</translation>
     </message>
 </context>
 <context>
@@ -526,7 +526,7 @@ para esta herramienta de configuración.</translation>
     </message>
     <message>
         <source>File Name</source>
-        <translation>Archivo</translation>
+        <translation>Nombres</translation>
     </message>
     <message>
         <source>Configuration</source>
@@ -598,7 +598,7 @@ para esta herramienta de configuración.</translation>
     </message>
     <message>
         <source>Save Card Download Date</source>
-        <translation>Guardar fecha de descarga</translation>
+        <translation>Guardar fecha descarga tarjeta</translation>
     </message>
     <message>
         <source>For card downloaded direct into Kordavel Plus or Blue</source>
@@ -646,7 +646,7 @@ para esta herramienta de configuración.</translation>
     </message>
     <message>
         <source>State</source>
-        <translation>Est.</translation>
+        <translation>Fase</translation>
     </message>
     <message>
         <source>SW Version - </source>

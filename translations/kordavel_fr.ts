@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>The date %1 cannot be stored in the Kordavel: dates must lie between %2 and %3.</source>
-        <translation>La date %1 ne peut pas être enregistrée dans le Kordavel : les dates doivent être comprises entre %2 et %3.</translation>
+        <translation>La date %1 ne peut pas être enregistrée dans le Kordavel&#xa0;: les dates doivent être comprises entre %2 et %3.</translation>
     </message>
     <message>
         <source>Unknown Kordavel type</source>
@@ -108,7 +108,7 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>The settings of this device could not be read: it was not compared with the fleet standard &quot;%1&quot;.</source>
-        <translation>Les paramètres de cet appareil n&apos;ont pas pu être lus&#xa0;: il n&apos;a pas été comparé au standard de flotte &quot;%1&quot;.</translation>
+        <translation>Les paramètres de cet appareil n&apos;ont pas pu être lus&#xa0;: il n&apos;a pas été comparé au standard de flotte «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Plug in a Kordavel that can be configured first: the standard is applied to the settings the device can hold.</source>
@@ -120,11 +120,11 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>No configuration file was written: more than one Kordavel is plugged in, so unplug those that are not to be configured.</source>
-        <translation>Aucun fichier de configuration n&apos;a été écrit : plus d&apos;un Kordavel est branché, débranchez donc ceux qui ne doivent pas être configurés.</translation>
+        <translation>Aucun fichier de configuration n&apos;a été écrit&#xa0;: plus d&apos;un Kordavel est branché, débranchez donc ceux qui ne doivent pas être configurés.</translation>
     </message>
     <message>
         <source>No configuration file was written: the Kordavel plugged in is not the one whose settings are shown, or its settings have changed, so it is read again.</source>
-        <translation>Aucun fichier de configuration n&apos;a été écrit : le Kordavel branché n&apos;est pas celui dont les paramètres sont affichés, ou ses paramètres ont changé ; il est donc relu.</translation>
+        <translation>Aucun fichier de configuration n&apos;a été écrit&#xa0;: le Kordavel branché n&apos;est pas celui dont les paramètres sont affichés, ou ses paramètres ont changé&#xa0;; il est donc relu.</translation>
     </message>
 </context>
 <context>
@@ -205,7 +205,7 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>Fleet standard &quot;%1&quot; is active. A device read is compared with it.</source>
-        <translation>Le standard de flotte &quot;%1&quot; est actif. Tout appareil lu est comparé à ce standard.</translation>
+        <translation>Le standard de flotte «&#xa0;%1&#xa0;» est actif. Tout appareil lu est comparé à ce standard.</translation>
     </message>
     <message>
         <source>The standard&apos;s settings are on the screen: Configure writes them to the device.</source>
@@ -486,7 +486,7 @@ avec cet outil de configuration.</translation>
     </message>
     <message>
         <source>Ready for next</source>
-        <translation>Au suivant</translation>
+        <translation>Prêt pour le suivant</translation>
     </message>
     <message>
         <source>Kordavel found</source>

@@ -217,7 +217,7 @@ Nessun file di configurazione è stato scritto.</translation>
     </message>
     <message>
         <source>Events &amp; Faults</source>
-        <translation>Eventi e anomalie</translation>
+        <translation>Anomalie e guasti</translation>
     </message>
     <message>
         <source>Detailed Speed (24h)</source>
@@ -229,7 +229,7 @@ Nessun file di configurazione è stato scritto.</translation>
     </message>
     <message>
         <source>Driver Card in VU</source>
-        <translation>Carta conducente nella VU</translation>
+        <translation>Carta del conducente nella VU</translation>
     </message>
     <message>
         <source>Other VDO Specific Data</source>
@@ -415,7 +415,7 @@ all&apos;uso con questo strumento di configurazione.</translation>
     </message>
     <message>
         <source>Kordavel Configuration Help</source>
-        <translation>Guida alla configurazione di Kordavel</translation>
+        <translation>Kordavel Configuration – Guida</translation>
     </message>
 </context>
 <context>
@@ -498,7 +498,7 @@ all&apos;uso con questo strumento di configurazione.</translation>
     </message>
     <message>
         <source>Config. not available</source>
-        <translation>Config. non disp.</translation>
+        <translation>Nessuna config.</translation>
     </message>
     <message>
         <source>Not Suitable</source>
@@ -518,11 +518,11 @@ all&apos;uso con questo strumento di configurazione.</translation>
     </message>
     <message>
         <source>Connect USB</source>
-        <translation>Collega USB</translation>
+        <translation>Collegare USB</translation>
     </message>
     <message>
         <source>Disconnect USB</source>
-        <translation>Scollega USB</translation>
+        <translation>Scollegare USB</translation>
     </message>
     <message>
         <source>File Name</source>
@@ -534,11 +534,11 @@ all&apos;uso con questo strumento di configurazione.</translation>
     </message>
     <message>
         <source>Select File Name Format</source>
-        <translation>Scegli formato nome file</translation>
+        <translation>Scegliere il formato del nome file</translation>
     </message>
     <message>
         <source>Select Files to download</source>
-        <translation>Scegli file da scaricare</translation>
+        <translation>Scegliere i file da scaricare</translation>
     </message>
     <message>
         <source>Use Start/End Dates</source>
@@ -550,7 +550,7 @@ all&apos;uso con questo strumento di configurazione.</translation>
     </message>
     <message>
         <source>Driver Card in VU (if there is one)</source>
-        <translation>Carta conducente nella VU (se c&apos;è)</translation>
+        <translation>Carta del conducente in VU</translation>
     </message>
     <message>
         <source>TREP 06</source>
@@ -566,11 +566,11 @@ all&apos;uso con questo strumento di configurazione.</translation>
     </message>
     <message>
         <source>Events &amp;&amp; Faults</source>
-        <translation>Eventi e anomalie</translation>
+        <translation>Anomalie e guasti</translation>
     </message>
     <message>
         <source>TREP 03</source>
-        <translation>TREP 03 – Eventi e anomalie</translation>
+        <translation>TREP 03 – Anomalie e guasti</translation>
     </message>
     <message>
         <source>Detailed Speed (24h)</source>

@@ -217,7 +217,7 @@ Er is geen configuratiebestand geschreven.</translation>
     </message>
     <message>
         <source>Events &amp; Faults</source>
-        <translation>Gebeurt. &amp; fouten</translation>
+        <translation>Gebeurtenissen en fouten</translation>
     </message>
     <message>
         <source>Detailed Speed (24h)</source>
@@ -415,7 +415,7 @@ voor gebruik met dit configuratieprogramma.</translation>
     </message>
     <message>
         <source>Kordavel Configuration Help</source>
-        <translation>Help bij Kordavel-configuratie</translation>
+        <translation>Kordavel Configuration – Help</translation>
     </message>
 </context>
 <context>
@@ -522,7 +522,7 @@ voor gebruik met dit configuratieprogramma.</translation>
     </message>
     <message>
         <source>Disconnect USB</source>
-        <translation>Verwijder USB</translation>
+        <translation>USB uittrekken</translation>
     </message>
     <message>
         <source>File Name</source>
@@ -566,11 +566,11 @@ voor gebruik met dit configuratieprogramma.</translation>
     </message>
     <message>
         <source>Events &amp;&amp; Faults</source>
-        <translation>Gebeurt. &amp;&amp; fouten</translation>
+        <translation>Voorvallen en fouten</translation>
     </message>
     <message>
         <source>TREP 03</source>
-        <translation>TREP 03 – Gebeurtenissen en storingen</translation>
+        <translation>TREP 03 – Gebeurtenissen en fouten</translation>
     </message>
     <message>
         <source>Detailed Speed (24h)</source>

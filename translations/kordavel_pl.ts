@@ -184,7 +184,7 @@ Nie zapisano pliku konfiguracyjnego.</translation>
     </message>
     <message>
         <source>Save Card Download Date</source>
-        <translation>Zapisz datę odczytu karty</translation>
+        <translation>Zapisz datę pobrania karty</translation>
     </message>
     <message>
         <source>File names </source>
@@ -197,7 +197,7 @@ Nie zapisano pliku konfiguracyjnego.</translation>
     </message>
     <message>
         <source>File names and Save Card Download Date: written by Configure, but this device does not report them back</source>
-        <translation>Nazwy plików i „Zapisz datę odczytu karty”: zapisywane przyciskiem „Konfiguruj”, ale to urządzenie ich nie zwraca</translation>
+        <translation>Nazwy plików i „Zapisz datę pobrania karty”: zapisywane przyciskiem „Konfiguruj”, ale to urządzenie ich nie zwraca</translation>
     </message>
     <message>
         <source>This device matches the fleet standard %1.</source>
@@ -237,7 +237,7 @@ Nie zapisano pliku konfiguracyjnego.</translation>
     </message>
     <message>
         <source>168h Detailed Speed</source>
-        <translation>Szczeg. prędkość 168h</translation>
+        <translation>Prędk. szczeg. 168h</translation>
     </message>
     <message>
         <source>4Hz Data</source>
@@ -599,7 +599,7 @@ do użytku z tym narzędziem konfiguracyjnym.</translation>
     </message>
     <message>
         <source>Save Card Download Date</source>
-        <translation>Zapisz datę odczytu karty</translation>
+        <translation>Zapisz datę pobrania karty</translation>
     </message>
     <message>
         <source>For card downloaded direct into Kordavel Plus or Blue</source>
@@ -607,7 +607,7 @@ do użytku z tym narzędziem konfiguracyjnym.</translation>
     </message>
     <message>
         <source>168h Detailed Speed</source>
-        <translation>Szczeg. prędkość 168h</translation>
+        <translation>Prędk. szczeg. 168h</translation>
     </message>
     <message>
         <source>168h Detailed Speed available from VDO tachographs</source>
@@ -757,11 +757,11 @@ Czy chcesz go zastąpić?</translation>
     </message>
     <message>
         <source>remove the drive</source>
-        <translation>usunięcie dysku</translation>
+        <translation>wysunięcie dysku</translation>
     </message>
     <message>
         <source>Could not remove the drive: the desktop&apos;s disk service does not know %1.</source>
-        <translation>Nie udało się usunąć dysku: usługa dysków środowiska graficznego nie zna urządzenia %1.</translation>
+        <translation>Nie udało się wysunąć dysku: usługa dysków środowiska graficznego nie zna urządzenia %1.</translation>
     </message>
     <message>
         <source>unmount the drive</source>
