@@ -11,6 +11,7 @@
 #include "platform/media.h"
 #include "platform/messagebox.h"
 #include "platform/program.h"
+#include "platform/ticker.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -102,6 +103,8 @@ int main(int argc, char *argv[])
     platform.executor = &executor;
     platform.files = &kordavel::systemFiles();
     platform.clock = &kordavel::systemClock();
+    kordavel::TimerTicker ticker(kordavel::kPollIntervalMs);
+    platform.ticker = &ticker;
     platform.messageBox = &kordavel::systemMessageBox();
     const std::unique_ptr<kordavel::MediaService> media = kordavel::makeMediaService();
     platform.media = media.get();

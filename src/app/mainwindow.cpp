@@ -9,6 +9,7 @@
 #include "platform/media.h"
 #include "platform/messagebox.h"
 #include "platform/program.h"
+#include "platform/ticker.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -51,10 +52,7 @@ MainWindow::MainWindow(const Platform &platform, QWidget *parent) : QWidget(pare
             &MainWindow::hideWhatLiesOutside);
     connect(m_p.executor, &CycleExecutor::reported, this, &MainWindow::performReport);
 
-    m_pollTimer = new QTimer(this);
-    m_pollTimer->setObjectName(QStringLiteral("pollTimer"));
-    m_pollTimer->setInterval(kPollIntervalMs);
-    connect(m_pollTimer, &QTimer::timeout, this, &MainWindow::onPollTick);
+    connect(m_p.ticker, &Ticker::ticked, this, &MainWindow::onPollTick);
     connect(m_controls.configureButton, &QPushButton::clicked, this, &MainWindow::configureDevice);
     connect(m_controls.helpButton, &QPushButton::clicked, this, &MainWindow::openHelp);
     connect(m_controls.mountButton, &QPushButton::clicked, this, &MainWindow::mountDrive);
@@ -66,7 +64,7 @@ MainWindow::MainWindow(const Platform &platform, QWidget *parent) : QWidget(pare
     buildFleetMenu();
     loadStartupState();
     startFleet();
-    m_pollTimer->start();
+    m_p.ticker->start();
     // The icon and the device picture (which the short window does not show)
     // take about as long to draw as all the controls take to build; they are
     // drawn once the window is on the screen, so that it appears sooner.
@@ -194,7 +192,7 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    m_pollTimer->stop();
+    m_p.ticker->stop();
     // A Configure on its way is carried to its end (the file in place, its
     // record row, its message answered) before the window goes, for as long
     // as a slow medium needs; a device that does not answer within the

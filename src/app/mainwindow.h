@@ -24,6 +24,7 @@ class FleetFiles;
 class Files;
 class MediaService;
 class MessageBox;
+class Ticker;
 
 // What the main window needs from the machine.
 struct Platform
@@ -32,6 +33,7 @@ struct Platform
     CycleExecutor *executor = nullptr;
     Files *files = nullptr; // the program's own folder
     Clock *clock = nullptr;
+    Ticker *ticker = nullptr; // the poll's beat; the window starts it
     MessageBox *messageBox = nullptr;
     // Mounting and safe removal through the desktop's disk service; none on
     // systems that mount media themselves.
@@ -57,7 +59,7 @@ inline constexpr char kProgramTitle[] = "Kordavel - Set 'Latest VU' settings";
 inline constexpr char kWindowCaption[] = "Kordavel Configuration";
 // A file of this name in the program's folder opens the wide layout.
 inline constexpr char kWideLayoutMarker[] = "DuzudodeVizuriRedi.txt";
-// The poll tick's interval.
+// The interval of the program's poll ticks.
 inline constexpr int kPollIntervalMs = 500;
 
 // The main window: settings pages, status texts, the Configure command and the
@@ -76,7 +78,6 @@ public:
 
     const MainWindowControls &controls() const { return m_controls; }
     HelpWindow *helpWindow() const { return m_help; }
-    QTimer *pollTimer() const { return m_pollTimer; }
     ArrowAnimator &arrows() { return m_arrows; }
     // Outer window size last requested, in twips.
     int outerHeightTwips() const { return m_outerHeightTwips; }
@@ -189,7 +190,6 @@ private:
 
     Platform m_p;
     MainWindowControls m_controls;
-    QTimer *m_pollTimer = nullptr;
     SettingsRules *m_rules = nullptr;
     QPointer<HelpWindow> m_help;
     ArrowAnimator m_arrows;

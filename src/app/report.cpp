@@ -2,6 +2,7 @@
 #include "layout.h"
 #include "mainwindow.h"
 #include "platform/media.h"
+#include "platform/ticker.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -166,8 +167,8 @@ void MainWindow::perform(FlowAction action)
         setOuterHeightTwips(kTallHeightTwips);
         break;
     case FlowAction::PollAgain:
-        if (!m_pollTimer->isActive())
-            m_pollTimer->start();
+        if (!m_p.ticker->isActive())
+            m_p.ticker->start();
         break;
     }
 }

@@ -202,8 +202,7 @@ template <typename Executor> struct GatedWindow
         p.programFolder = programDir.path();
         if (adjust)
             adjust(p);
-        window = std::make_unique<MainWindow>(p);
-        window->pollTimer()->stop();
+        window = makeSteppedWindow(p);
         QObject::connect(&executor, &CycleExecutor::reported, [this](const CycleReport &r) {
             ++reports;
             probed += r.request == CycleRequest::ApplyStandard;

@@ -90,8 +90,8 @@ protected:
     // The window on the system's drives and files, its own timer running.
     void start()
     {
-        window = makeMainWindow(*drives, systemFiles(), clock, messages, programDir.path());
-        window->pollTimer()->start();
+        window = makeMainWindow(*drives, systemFiles(), clock, messages, programDir.path(), nullptr,
+                                [this](Platform &p) { p.ticker = &ticker; });
     }
 
     // Plugs the device in as drive E:, after it has taken up a configuration
@@ -133,6 +133,7 @@ protected:
     RecordingMessageBox messages;
     QTemporaryDir programDir;
     std::unique_ptr<Drives> drives = makeOsDrives();
+    TimerTicker ticker{kPollIntervalMs}; // the program's own beat
     TestWindow window;
     QList<char> extraLetters; // mapped by a test, unmapped after it
 };

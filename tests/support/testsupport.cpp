@@ -50,9 +50,25 @@ TestWindow makeMainWindow(Drives &drives, Files &files, Clock &clock, MessageBox
     p.media = media;
     if (adjust)
         adjust(p);
-    made.window = std::make_unique<MainWindow>(p);
-    made.window->pollTimer()->stop();
+    made.window = makeSteppedWindow(p);
     return made;
+}
+
+std::unique_ptr<MainWindow> makeSteppedWindow(Platform p)
+{
+    if (p.ticker)
+        return std::make_unique<MainWindow>(p);
+    auto ticker = std::make_unique<SteppedTicker>();
+    p.ticker = ticker.get();
+    auto window = std::make_unique<MainWindow>(p);
+    ticker.release()->setParent(window.get());
+    return window;
+}
+
+bool isTicking(MainWindow &window)
+{
+    auto *ticker = window.findChild<SteppedTicker *>(QString(), Qt::FindDirectChildrenOnly);
+    return ticker && ticker->isActive();
 }
 
 void TestWindow::awaitFleetFiles() const
@@ -77,7 +93,9 @@ void invoke(MainWindow &window, const char *slot)
 
 void pollTick(MainWindow &window)
 {
-    invoke(window, "onPollTick");
+    auto *ticker = window.findChild<SteppedTicker *>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_TRUE(ticker) << "a window made by makeSteppedWindow";
+    ticker->step();
 }
 
 void pressConfigure(MainWindow &window)

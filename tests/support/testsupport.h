@@ -10,6 +10,7 @@
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/messagebox.h"
+#include "platform/ticker.h"
 
 #include <functional>
 #include <memory>
@@ -64,6 +65,32 @@ private:
 
 // A main window on an inline executor of the cycle: each request is answered
 // before it returns (the program's worker is tested in tests/cycle).
+// The poll's beat in tests: each step() is one tick of the window's ticker,
+// given as its timer gives it (none while the window has it stopped). The
+// window it is given to owns it.
+class SteppedTicker final : public Ticker
+{
+    Q_OBJECT
+public:
+    using Ticker::Ticker;
+    void start() override { m_active = true; }
+    void stop() override { m_active = false; }
+    bool isActive() const override { return m_active; }
+    void step()
+    {
+        if (m_active)
+            Q_EMIT ticked();
+    }
+
+private:
+    bool m_active = false;
+};
+
+// The main window made from p, with a stepped ticker of its own unless p
+// gives one; isTicking says whether the window has its stepped ticker started.
+std::unique_ptr<MainWindow> makeSteppedWindow(Platform p);
+bool isTicking(MainWindow &window);
+
 struct TestWindow
 {
     TestWindow() = default;
@@ -100,7 +127,7 @@ struct TestWindow
     }
 };
 
-// A main window whose timer is stopped: tests drive the ticks themselves.
+// A main window whose ticks the test gives (pollTick), unless adjust gives it a ticker.
 // adjust may add to what the window is given (the fleet features).
 TestWindow makeMainWindow(Drives &drives, Files &files, Clock &clock, MessageBox &box,
                           const QString &programFolder, MediaService *media = nullptr,

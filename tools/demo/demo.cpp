@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/messagebox.h"
+#include "platform/ticker.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -39,6 +40,24 @@ public:
     }
 };
 
+// The demo's own beat: a tick whenever it says so, none while the window has
+// it stopped.
+class DemoTicker final : public Ticker
+{
+public:
+    void start() override { m_active = true; }
+    void stop() override { m_active = false; }
+    bool isActive() const override { return m_active; }
+    void step()
+    {
+        if (m_active)
+            Q_EMIT ticked();
+    }
+
+private:
+    bool m_active = false;
+};
+
 class Demo
 {
 public:
@@ -64,12 +83,12 @@ public:
         p.executor = &executor;
         p.files = &systemFiles();
         p.clock = &systemClock();
+        p.ticker = &m_ticker;
         p.messageBox = &m_box;
         p.programFolder = m_out;
         if (m_wide) // the marker file beside the program widens the window
             QFile(childPath(m_out, QLatin1String(kWideLayoutMarker))).open(QIODevice::WriteOnly);
         MainWindow window(p);
-        window.pollTimer()->stop(); // the demo ticks by itself
         window.show();
         m_window = &window;
         m_cycle = &executor.cycle();
@@ -145,8 +164,7 @@ private:
 
     void tick(const char *what)
     {
-        // The demo's own clock: a tick of the window's timer, now.
-        QMetaObject::invokeMethod(m_window, "onPollTick");
+        m_ticker.step();
         report(what);
     }
 
@@ -170,6 +188,7 @@ private:
     QString m_table;
     TableDrives m_drives;
     PrintingMessageBox m_box;
+    DemoTicker m_ticker;
     MainWindow *m_window = nullptr;
     const DeviceCycle *m_cycle = nullptr;
     int m_stage = 0;
