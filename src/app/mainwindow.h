@@ -76,14 +76,6 @@ public:
     explicit MainWindow(const Platform &platform, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const MainWindowControls &controls() const { return m_controls; }
-    HelpWindow *helpWindow() const { return m_help; }
-    ArrowAnimator &arrows() { return m_arrows; }
-    // Outer window size last requested, in twips.
-    int outerHeightTwips() const { return m_outerHeightTwips; }
-    int outerWidthTwips() const { return m_outerWidthTwips; }
-    bool wideLayout() const { return m_wide; }
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -38,7 +38,9 @@ QString nothingWritten()
 }
 } // namespace
 
-DeviceCycle::DeviceCycle(Drives &drives, Files &files) : m_drives(drives), m_files(files) {}
+DeviceCycle::DeviceCycle(Drives &drives, Files &files, RecordClock now)
+    : m_drives(drives), m_files(files), m_now(std::move(now))
+{}
 
 show::MediaNotice DeviceCycle::mediaNotice() const
 {

@@ -43,7 +43,12 @@ struct FleetOptions
 class DeviceCycle
 {
 public:
-    DeviceCycle(Drives &drives, Files &files);
+    // The time of the record's rows, in the user's time zone.
+    using RecordClock = std::function<QDateTime()>;
+    // now gives the record's rows their time (the system's clock by default).
+    DeviceCycle(
+        Drives &drives, Files &files,
+        RecordClock now = [] { return QDateTime::currentDateTime(); });
 
     // One poll: scans the drives and moves the flow on. A device that is
     // awaited and found is read, and its settings are in the report.
@@ -67,8 +72,6 @@ public:
     CycleReport setFleet(const FleetOptions &options);
     // Puts the standard on the screen, as far as the device read last holds it.
     CycleReport applyStandard();
-    // Where the record's rows take their time from (the system's clock by default).
-    void setRecordClock(std::function<QDateTime()> now) { m_now = std::move(now); }
     // Asks a running request to end soon: its waits for the device end at
     // once, and a file in use is not tried again. A call into the system that
     // is stuck still returns only when the system lets it. Later requests run
@@ -76,7 +79,6 @@ public:
     void requestStop();
 
     FlowState state() const { return m_state; }
-    qint32 deviceCount() const { return m_deviceCount; } // devices the last scan found
 
 private:
     // What a failed deletion of a rejected version file means.
@@ -141,7 +143,7 @@ private:
     std::optional<ComparedDevice> m_compared;
     std::optional<RecordEntry> m_awaitingSuccess; // its file is written; the device is not back yet
     std::vector<RecordEntry> m_unrecorded;        // rows not even the pending file could keep yet
-    std::function<QDateTime()> m_now = [] { return QDateTime::currentDateTime(); };
+    RecordClock m_now;
 };
 
 } // namespace kordavel

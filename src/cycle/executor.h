@@ -37,29 +37,6 @@ Q_SIGNALS:
     void reported(const kordavel::CycleReport &report);
 };
 
-// Runs each request at once, on the caller's thread: the report has been
-// handed on when the request returns.
-class InlineExecutor final : public CycleExecutor
-{
-    Q_OBJECT
-public:
-    // drives and files must outlive the executor.
-    InlineExecutor(Drives &drives, Files &files, QObject *parent = nullptr);
-
-    void requestTick() override;
-    void requestConfigure(const ScreenSettings &screen) override;
-    void requestRestart() override;
-    void requestMediaProblem(const QString &reason) override;
-    void requestFleet(const FleetOptions &options) override;
-    void requestApplyStandard() override;
-
-    const DeviceCycle &cycle() const { return m_cycle; }
-    DeviceCycle &cycle() { return m_cycle; }
-
-private:
-    DeviceCycle m_cycle;
-};
-
 // Runs the requests on a worker thread of its own, so that a device that
 // stalls never holds the window. One request runs at a time, in the order
 // they came, and the next starts only once the report of the one before has

@@ -28,8 +28,8 @@ TEST(Arrows, PicturesHaveTheirSizes)
     EXPECT_EQ(arrowPicture(true).size(), QSize(116, 81));
     EXPECT_EQ(devicePicture().size(), QSize(270, 221));
     Harness h;
-    EXPECT_EQ(h.window->controls().arrowDisplay->size(), QSize(148, 81));
-    EXPECT_EQ(h.window->controls().plugInArrowPicture->size(), QSize(116, 81));
+    EXPECT_EQ(controlsOf(*h.window).arrowDisplay->size(), QSize(148, 81));
+    EXPECT_EQ(controlsOf(*h.window).plugInArrowPicture->size(), QSize(116, 81));
     // The arrow is 100 x 47 at the top-left; the rest is background.
     const QImage a = arrowPicture(true);
     EXPECT_EQ(a.pixelColor(110, 70), kBackground);
@@ -40,30 +40,34 @@ TEST(Arrows, PicturesHaveTheirSizes)
 TEST(Arrows, PositionsAlternateOverEveryCall)
 {
     Harness h;
+    ArrowAnimator arrows;
     MainWindow &mainWindow = *h.window;
-    const QImage out = mainWindow.controls().unplugArrowPicture->image();
-    const QImage in = mainWindow.controls().plugInArrowPicture->image();
-    stepArrow(mainWindow, mainWindow.controls().unplugArrowPicture);
-    EXPECT_EQ(mainWindow.controls().arrowDisplay->image(), expected(out, 32)) << "first call at 32";
-    stepArrow(mainWindow, mainWindow.controls().unplugArrowPicture);
-    EXPECT_EQ(mainWindow.controls().arrowDisplay->image(), expected(out, 0));
-    stepArrow(mainWindow, mainWindow.controls().noArrowPicture); // blanking counts as a call too
-    EXPECT_EQ(mainWindow.controls().arrowDisplay->image(), blankPicture(148, 81));
-    stepArrow(mainWindow, mainWindow.controls().plugInArrowPicture);
-    EXPECT_EQ(mainWindow.controls().arrowDisplay->image(), expected(in, 0));
-    stepArrow(mainWindow, mainWindow.controls().plugInArrowPicture);
-    EXPECT_EQ(mainWindow.controls().arrowDisplay->image(), expected(in, 32));
+    const QImage out = controlsOf(mainWindow).unplugArrowPicture->image();
+    const QImage in = controlsOf(mainWindow).plugInArrowPicture->image();
+    stepArrow(arrows, mainWindow, controlsOf(mainWindow).unplugArrowPicture);
+    EXPECT_EQ(controlsOf(mainWindow).arrowDisplay->image(), expected(out, 32))
+        << "first call at 32";
+    stepArrow(arrows, mainWindow, controlsOf(mainWindow).unplugArrowPicture);
+    EXPECT_EQ(controlsOf(mainWindow).arrowDisplay->image(), expected(out, 0));
+    stepArrow(arrows, mainWindow,
+              controlsOf(mainWindow).noArrowPicture); // blanking counts as a call too
+    EXPECT_EQ(controlsOf(mainWindow).arrowDisplay->image(), blankPicture(148, 81));
+    stepArrow(arrows, mainWindow, controlsOf(mainWindow).plugInArrowPicture);
+    EXPECT_EQ(controlsOf(mainWindow).arrowDisplay->image(), expected(in, 0));
+    stepArrow(arrows, mainWindow, controlsOf(mainWindow).plugInArrowPicture);
+    EXPECT_EQ(controlsOf(mainWindow).arrowDisplay->image(), expected(in, 32));
 }
 
 TEST(Arrows, DrawingWhileHiddenShowsOnceVisible)
 {
     Harness h;
+    ArrowAnimator arrows;
     MainWindow &mainWindow = *h.window;
     mainWindow.show();
-    mainWindow.controls().arrowDisplay->hide();
-    stepArrow(mainWindow, mainWindow.controls().unplugArrowPicture);
-    mainWindow.controls().arrowDisplay->show();
+    controlsOf(mainWindow).arrowDisplay->hide();
+    stepArrow(arrows, mainWindow, controlsOf(mainWindow).unplugArrowPicture);
+    controlsOf(mainWindow).arrowDisplay->show();
     const QImage shown =
-        mainWindow.controls().arrowDisplay->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shown, expected(mainWindow.controls().unplugArrowPicture->image(), 32));
+        controlsOf(mainWindow).arrowDisplay->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, expected(controlsOf(mainWindow).unplugArrowPicture->image(), 32));
 }

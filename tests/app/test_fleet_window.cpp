@@ -43,9 +43,9 @@ FleetStandard northDepot()
 
 QString stripOf(const Harness &h)
 {
-    return h.window->controls().fleetReport->isVisible() ||
-                   !h.window->controls().fleetReport->isHidden()
-               ? h.window->controls().fleetReport->toPlainText()
+    return controlsOf(*h.window).fleetReport->isVisible() ||
+                   !controlsOf(*h.window).fleetReport->isHidden()
+               ? controlsOf(*h.window).fleetReport->toPlainText()
                : QString();
 }
 
@@ -61,7 +61,7 @@ void trigger(const Harness &h, const char *action)
 // What a user sets by hand for a standard: only the controls they can reach.
 void setByHand(MainWindow &w, const FleetSettings &s)
 {
-    const MainWindowControls &c = w.controls();
+    const WindowControls &c = controlsOf(w);
     for (int i = 0; i < kFleetDownloadCount; ++i) {
         QCheckBox *box = c.box(boxOf(D(i)));
         if (box->isEnabled() && box->isChecked() != s.isOn(D(i)))
@@ -87,7 +87,7 @@ void setByHand(MainWindow &w, const FleetSettings &s)
 TEST(FleetWindow, WithoutAStandardOnlyTheButtonIsNewAndTheStripComesAndGoesWithOne)
 {
     Harness h;
-    const MainWindowControls &c = h.window->controls();
+    const WindowControls &c = controlsOf(*h.window);
     EXPECT_TRUE(c.fleetReport->isHidden());
     for (const char *off : {"applyStandardAction", "applyOnReadAction", "stopStandardAction"})
         EXPECT_FALSE(
@@ -219,7 +219,7 @@ TEST(FleetWindow, ASavedStandardMatchesItsDeviceABadOneChangesNothingAndTheChoic
         SCOPED_TRACE("a name typed without .json names a file that exists: asked first");
         const QString existing = dir.filePath("CR000054.json");
         const QByteArray before = readAll(existing);
-        h.window->controls().daysBackEdit->setText("9");
+        controlsOf(*h.window).daysBackEdit->setText("9");
         h.desktop.answers = {dir.filePath("CR000054")};
         trigger(h, "saveStandardAction");
         ASSERT_EQ(h.messages.questions.size(), 1);

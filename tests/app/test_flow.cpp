@@ -138,7 +138,7 @@ class Flow : public ::testing::Test
 {
 protected:
     MainWindow &mainWindow() { return *h.window; }
-    QString message() { return mainWindow().controls().statusLabel->text(); }
+    QString message() { return controlsOf(mainWindow()).statusLabel->text(); }
     Harness h;
     DeviceDir dev{exampleLayoutC()};
 };
@@ -149,41 +149,41 @@ TEST_F(Flow, CompleteRunWithOneDevice)
 {
     h.tick();
     EXPECT_EQ(message(), "Ready for next");
-    EXPECT_TRUE(mainWindow().controls().softwareVersionLabel->isHidden());
+    EXPECT_TRUE(controlsOf(mainWindow()).softwareVersionLabel->isHidden());
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Configuration read");
-    EXPECT_FALSE(mainWindow().controls().softwareVersionLabel->isHidden());
-    EXPECT_TRUE(mainWindow().controls().configureButton->isEnabled());
+    EXPECT_FALSE(controlsOf(mainWindow()).softwareVersionLabel->isHidden());
+    EXPECT_TRUE(controlsOf(mainWindow()).configureButton->isEnabled());
     EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
-    EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
+    EXPECT_EQ(outerHeightTwips(mainWindow()), 7800);
     h.tick();
     EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown)
         << "a read device is not read again";
-    EXPECT_EQ(mainWindow().controls().stateLabel->text(), "1");
+    EXPECT_EQ(controlsOf(mainWindow()).stateLabel->text(), "1");
 
     h.configure();
     ASSERT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
-    EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Disconnect USB");
-    EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
+    EXPECT_EQ(controlsOf(mainWindow()).instructionLabel->text(), "Disconnect USB");
+    EXPECT_EQ(outerHeightTwips(mainWindow()), 11500);
     h.tick();
     EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
     h.unplug(dev.root());
     h.tick();
     EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
-    EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Connect USB");
-    EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
+    EXPECT_EQ(controlsOf(mainWindow()).instructionLabel->text(), "Connect USB");
+    EXPECT_EQ(outerHeightTwips(mainWindow()), 11500);
     h.tick();
     EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(message(), "Success!");
-    EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Disconnect USB");
+    EXPECT_EQ(controlsOf(mainWindow()).instructionLabel->text(), "Disconnect USB");
     EXPECT_EQ(h.window.cycle().state(), FlowState::Configured);
-    EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
+    EXPECT_EQ(outerHeightTwips(mainWindow()), 7800);
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
     h.tick();
-    EXPECT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
+    EXPECT_TRUE(controlsOf(mainWindow()).arrowDisplay->isHidden());
     h.unplug(dev.root());
     h.tick();
     EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForDevice);
@@ -199,7 +199,7 @@ TEST_F(Flow, UnplugBeforeConfiguringDisablesConfigure)
     h.tick();
     h.unplug(dev.root());
     h.tick();
-    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
+    EXPECT_FALSE(controlsOf(mainWindow()).configureButton->isEnabled());
     EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForDevice);
 }
 
@@ -225,9 +225,9 @@ TEST_F(Flow, TwoDevicesStopTheFlow)
     h.tick();
     ASSERT_EQ(h.window.cycle().state(), FlowState::Configured);
     h.plug(second.root());
-    mainWindow().controls().arrowDisplay->show();
+    controlsOf(mainWindow()).arrowDisplay->show();
     h.tick();
-    EXPECT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
+    EXPECT_TRUE(controlsOf(mainWindow()).arrowDisplay->isHidden());
     EXPECT_EQ(h.window.cycle().state(), FlowState::Configured);
 
     // A read that failed: a second device does not hold the flow back.
@@ -252,7 +252,7 @@ TEST_F(Flow, CrDevicesAreReadOnEveryTick)
         EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForDevice);
         EXPECT_EQ(message(), "Configuration read");
     }
-    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
+    EXPECT_FALSE(controlsOf(mainWindow()).configureButton->isEnabled());
 }
 
 TEST_F(Flow, OldSoftwareIsNotSuitable)
@@ -262,27 +262,27 @@ TEST_F(Flow, OldSoftwareIsNotSuitable)
     h.tick();
     EXPECT_EQ(message(), "Not Suitable");
     EXPECT_EQ(h.window.cycle().state(), FlowState::ReadAgain);
-    EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
-    EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Disconnect USB");
-    EXPECT_FALSE(mainWindow().controls().arrowDisplay->isHidden());
-    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
+    EXPECT_EQ(outerHeightTwips(mainWindow()), 11500);
+    EXPECT_EQ(controlsOf(mainWindow()).instructionLabel->text(), "Disconnect USB");
+    EXPECT_FALSE(controlsOf(mainWindow()).arrowDisplay->isHidden());
+    EXPECT_FALSE(controlsOf(mainWindow()).configureButton->isEnabled());
     // Left plugged in: read again every second tick, the arrow moving each time.
-    const bool leftEdgeNext = mainWindow().arrows().atLeftEdgeNext();
+    const QImage arrowBefore = controlsOf(mainWindow()).arrowDisplay->image();
     h.tick();
     EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForDevice);
     h.tick();
     EXPECT_EQ(h.window.cycle().state(), FlowState::ReadAgain);
-    EXPECT_NE(mainWindow().arrows().atLeftEdgeNext(), leftEdgeNext);
+    EXPECT_NE(controlsOf(mainWindow()).arrowDisplay->image(), arrowBefore);
     h.unplug(dev.root());
     h.tick(2);
     EXPECT_EQ(message(), "Ready for next");
-    EXPECT_EQ(mainWindow().outerHeightTwips(), 11500) << "stays tall until a suitable device";
+    EXPECT_EQ(outerHeightTwips(mainWindow()), 11500) << "stays tall until a suitable device";
 
     dev.setVersionFile(versionFile("TQ000023HEX", 21));
     h.plug(dev.root());
     h.tick();
     EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
-    EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
+    EXPECT_EQ(outerHeightTwips(mainWindow()), 7800);
 }
 
 TEST_F(Flow, QuickReplugWithinATickIsNotNoticed)
@@ -306,12 +306,12 @@ TEST_F(Flow, SecondRunShowsNoArrow)
     h.tick(); // "Success!"
     h.unplug(dev.root());
     h.tick();
-    ASSERT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
+    ASSERT_TRUE(controlsOf(mainWindow()).arrowDisplay->isHidden());
     h.plug(dev.root());
     h.tick();
     ASSERT_NO_FATAL_FAILURE(h.configureAndUnplug(dev.root()));
-    EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Connect USB");
-    EXPECT_TRUE(mainWindow().controls().arrowDisplay->isHidden());
+    EXPECT_EQ(controlsOf(mainWindow()).instructionLabel->text(), "Connect USB");
+    EXPECT_TRUE(controlsOf(mainWindow()).arrowDisplay->isHidden());
 }
 
 TEST_F(Flow, ReturningFromHelpAbandonsTheSequence)
@@ -320,17 +320,17 @@ TEST_F(Flow, ReturningFromHelpAbandonsTheSequence)
     h.tick();
     h.configure();
     ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
-    restartFlow(mainWindow());
+    h.window.executor->requestRestart();
     EXPECT_EQ(message(), "");
     h.tick();
     EXPECT_EQ(message(), "Configuration read") << "device present: read again";
-    EXPECT_EQ(mainWindow().outerHeightTwips(), 7800);
+    EXPECT_EQ(outerHeightTwips(mainWindow()), 7800);
 
     ASSERT_NO_FATAL_FAILURE(h.configureAndUnplug(dev.root()));
-    restartFlow(mainWindow());
+    h.window.executor->requestRestart();
     h.tick();
     EXPECT_EQ(message(), "Ready for next");
-    EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
+    EXPECT_EQ(outerHeightTwips(mainWindow()), 11500);
 }
 
 TEST_F(Flow, DeletionHappensOnceAndOnlyForTheTqName)
@@ -357,9 +357,9 @@ TEST_F(Flow, FailedReadIsNotReportedAsRead)
     h.tick();
     EXPECT_EQ(h.messages.texts.size(), 1);
     EXPECT_NE(message(), "Configuration read");
-    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
+    EXPECT_FALSE(controlsOf(mainWindow()).configureButton->isEnabled());
     EXPECT_EQ(h.window.cycle().state(), FlowState::ReadAgain);
-    EXPECT_EQ(mainWindow().outerHeightTwips(), 7800) << "no Not Suitable actions";
+    EXPECT_EQ(outerHeightTwips(mainWindow()), 7800) << "no Not Suitable actions";
     h.tick();
     EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForDevice);
     dev.setVersionFile(exampleLayoutC());

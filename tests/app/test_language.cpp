@@ -70,7 +70,7 @@ Trace configureIn(const QString &language)
         h.create();
         DeviceDir dev(exampleLayoutC());
         auto logRows = [&] {
-            const QListWidget *log = h.window->controls().driveLog;
+            const QListWidget *log = controlsOf(*h.window).driveLog;
             for (int i = 0; i < log->count(); ++i)
                 t.logRows.append(log->item(i)->text().replace(dev.root(), QLatin1String("<root>")));
         };
@@ -82,7 +82,7 @@ Trace configureIn(const QString &language)
         h.plug(dev.root());
         h.tick();
         logRows();
-        t.success = h.window->controls().statusLabel->text();
+        t.success = controlsOf(*h.window).statusLabel->text();
         EXPECT_TRUE(h.messages.texts.isEmpty()) << h.messages.texts.join('|').toStdString();
     }
     // The record without its first column, the time of each row.

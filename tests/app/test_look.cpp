@@ -49,7 +49,7 @@ TEST(Look, InstructionTextNeverTouchesTheDevicePicture)
     const QRect label = windowRect("instructionLabel");
     // Every face that may stand in for the design face, and the one in use.
     Harness h;
-    QList<QFont> fonts{h.window->controls().instructionLabel->font()};
+    QList<QFont> fonts{controlsOf(*h.window).instructionLabel->font()};
     for (const QString &family : designFontFamilies()) {
         if (!QFontDatabase::hasFamily(family))
             continue;
@@ -95,10 +95,10 @@ TEST(Look, LabelsDrawTheirTextFromTheTop)
     ASSERT_GE(labels.size(), 10);
     for (const QLabel *label : labels)
         EXPECT_TRUE(label->alignment() & Qt::AlignTop) << label->objectName().toStdString();
-    EXPECT_TRUE(h.window->controls().stateLabel->alignment() & Qt::AlignRight);
-    EXPECT_TRUE(h.window->controls().programVersionLabel->alignment() & Qt::AlignRight);
-    EXPECT_TRUE(h.window->controls().statusLabel->alignment() & Qt::AlignHCenter);
-    EXPECT_TRUE(h.window->controls().downloadStartLabel->alignment() & Qt::AlignLeft);
+    EXPECT_TRUE(controlsOf(*h.window).stateLabel->alignment() & Qt::AlignRight);
+    EXPECT_TRUE(controlsOf(*h.window).programVersionLabel->alignment() & Qt::AlignRight);
+    EXPECT_TRUE(controlsOf(*h.window).statusLabel->alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(controlsOf(*h.window).downloadStartLabel->alignment() & Qt::AlignLeft);
 }
 
 // A pixel of each frame's interior, away from its controls, on the rendered
@@ -121,7 +121,7 @@ TEST(Look, FrameInteriorsHaveTheWindowColourInEveryStyle)
         h.window->show();
         const QImage shot = h.window->grab().toImage();
         for (QGroupBox *frame :
-             {h.window->controls().downloadPage, h.window->controls().fileNamePage}) {
+             {controlsOf(*h.window).downloadPage, controlsOf(*h.window).fileNamePage}) {
             // 8 pixels in from the frame's left, halfway down: inside the line,
             // left of every control (they start 16 pixels in).
             const QPoint p = frame->mapTo(h.window.get(), QPoint(8, frame->height() / 2));

@@ -1,5 +1,6 @@
 // The main window's controls, layouts, start-up and activation.
 #include "app/layout.h"
+#include "look/look.h"
 #include "support/testsupport.h"
 
 #include <QAbstractButton>
@@ -36,7 +37,7 @@ TEST(MainWindow, EveryControlLiesInsideItsContainerAndNoneCoversAnother)
     h.plug(dev.root());
     h.tick();
     h.configure(); // the tall window
-    ASSERT_EQ(h.window->outerHeightTwips(), kTallHeightTwips);
+    ASSERT_EQ(outerHeightTwips(*h.window), kTallHeightTwips);
     h.window->show();
     const QList<QWidget *> controls = h.window->findChildren<QWidget *>();
     int checked = 0;
@@ -75,45 +76,45 @@ TEST(MainWindow, CaptionsTooltipsAndInitialStates)
     Harness h;
     MainWindow &mainWindow = *h.window;
     EXPECT_EQ(mainWindow.windowTitle(), "Kordavel Configuration");
-    EXPECT_EQ(mainWindow.controls().helpButton->text(), "&?");
-    EXPECT_EQ(mainWindow.controls().configureButton->text(), "&Configure");
-    EXPECT_FALSE(mainWindow.controls().configureButton->isEnabled());
-    EXPECT_TRUE(mainWindow.controls().overviewBox->isChecked());
-    EXPECT_FALSE(mainWindow.controls().overviewBox->isEnabled());
-    EXPECT_EQ(mainWindow.controls().eventsFaultsBox->text(), "Events && Faults");
-    EXPECT_EQ(mainWindow.controls().useDatesBox->toolTip(), "Available from firmware version 55");
-    EXPECT_EQ(mainWindow.controls().saveCardDateBox->toolTip(),
+    EXPECT_EQ(controlsOf(mainWindow).helpButton->text(), "&?");
+    EXPECT_EQ(controlsOf(mainWindow).configureButton->text(), "&Configure");
+    EXPECT_FALSE(controlsOf(mainWindow).configureButton->isEnabled());
+    EXPECT_TRUE(controlsOf(mainWindow).overviewBox->isChecked());
+    EXPECT_FALSE(controlsOf(mainWindow).overviewBox->isEnabled());
+    EXPECT_EQ(controlsOf(mainWindow).eventsFaultsBox->text(), "Events && Faults");
+    EXPECT_EQ(controlsOf(mainWindow).useDatesBox->toolTip(), "Available from firmware version 55");
+    EXPECT_EQ(controlsOf(mainWindow).saveCardDateBox->toolTip(),
               "For card downloaded direct into Kordavel Plus or Blue");
-    EXPECT_EQ(mainWindow.controls().daysBackEdit->text(), "92");
-    EXPECT_EQ(mainWindow.controls().daysBackEdit->toolTip(),
+    EXPECT_EQ(controlsOf(mainWindow).daysBackEdit->text(), "92");
+    EXPECT_EQ(controlsOf(mainWindow).daysBackEdit->toolTip(),
               "Set to zero for 'download since last download'");
-    EXPECT_TRUE(mainWindow.controls().downloadPageButton->isChecked());
-    EXPECT_TRUE(mainWindow.controls().formatButton(FileNameFormat::European)->isChecked());
-    EXPECT_EQ(mainWindow.controls().formatButton(FileNameFormat::DuvadoRirozo)->text(),
+    EXPECT_TRUE(controlsOf(mainWindow).downloadPageButton->isChecked());
+    EXPECT_TRUE(controlsOf(mainWindow).formatButton(FileNameFormat::European)->isChecked());
+    EXPECT_EQ(controlsOf(mainWindow).formatButton(FileNameFormat::DuvadoRirozo)->text(),
               "Duvado Rirozo (DDD)");
-    EXPECT_TRUE(mainWindow.controls().modelKordavelPlusButton->isChecked());
-    EXPECT_EQ(mainWindow.controls().downloadPage->title(), "Select Files to download");
-    EXPECT_EQ(mainWindow.controls().softwareVersionLabel->text(), "SW Version - ");
-    EXPECT_EQ(mainWindow.controls().instructionLabel->text(), "Disconnect USB");
-    EXPECT_EQ(mainWindow.controls().stateLabel->text(), "0");
-    EXPECT_EQ(mainWindow.controls().programVersionLabel->text(), "Rev. 0.1.17");
-    EXPECT_EQ(mainWindow.controls().copyrightLabel->text(),
+    EXPECT_TRUE(controlsOf(mainWindow).modelKordavelPlusButton->isChecked());
+    EXPECT_EQ(controlsOf(mainWindow).downloadPage->title(), "Select Files to download");
+    EXPECT_EQ(controlsOf(mainWindow).softwareVersionLabel->text(), "SW Version - ");
+    EXPECT_EQ(controlsOf(mainWindow).instructionLabel->text(), "Disconnect USB");
+    EXPECT_EQ(controlsOf(mainWindow).stateLabel->text(), "0");
+    EXPECT_EQ(controlsOf(mainWindow).programVersionLabel->text(), "Rev. 0.1.17");
+    EXPECT_EQ(controlsOf(mainWindow).copyrightLabel->text(),
               QString::fromUtf8("\u00A9 2026 Kordavel"));
-    for (QWidget *hidden : {static_cast<QWidget *>(mainWindow.controls().noArrowPicture),
-                            static_cast<QWidget *>(mainWindow.controls().plugInArrowPicture),
-                            static_cast<QWidget *>(mainWindow.controls().unplugArrowPicture)})
+    for (QWidget *hidden : {static_cast<QWidget *>(controlsOf(mainWindow).noArrowPicture),
+                            static_cast<QWidget *>(controlsOf(mainWindow).plugInArrowPicture),
+                            static_cast<QWidget *>(controlsOf(mainWindow).unplugArrowPicture)})
         EXPECT_TRUE(hidden->isHidden());
-    EXPECT_FALSE(mainWindow.controls().arrowDisplay->isHidden());
-    EXPECT_EQ(mainWindow.controls().statusLabel->font().pointSizeF(), 24);
-    EXPECT_EQ(mainWindow.controls().activitiesBox->font().pointSizeF(), 9.75);
+    EXPECT_FALSE(controlsOf(mainWindow).arrowDisplay->isHidden());
+    EXPECT_EQ(controlsOf(mainWindow).statusLabel->font().pointSizeF(), 24);
+    EXPECT_EQ(controlsOf(mainWindow).activitiesBox->font().pointSizeF(), 9.75);
 }
 
 TEST(MainWindow, AccessKeyPressesConfigure)
 {
     Harness h;
-    h.window->controls().configureButton->setEnabled(true);
+    controlsOf(*h.window).configureButton->setEnabled(true);
     int clicks = 0;
-    QObject::connect(h.window->controls().configureButton, &QPushButton::clicked,
+    QObject::connect(controlsOf(*h.window).configureButton, &QPushButton::clicked,
                      [&] { ++clicks; });
     h.window->show();
     QApplication::setActiveWindow(h.window.get());
@@ -129,13 +130,13 @@ TEST(MainWindow, StartUpDatesAndSizes)
 {
     Harness h;
     MainWindow &mainWindow = *h.window;
-    EXPECT_EQ(mainWindow.controls().downloadStartPicker->date(), QDate(2025, 12, 5));
-    EXPECT_EQ(mainWindow.controls().downloadEndPicker->date(), QDate(2026, 12, 6));
-    EXPECT_EQ(mainWindow.controls().downloadStartPicker->minimumDate(), QDate(1601, 1, 1));
-    EXPECT_EQ(mainWindow.controls().downloadStartPicker->maximumDate(), QDate(9999, 12, 31));
-    EXPECT_EQ(mainWindow.outerHeightTwips(), 7800);
-    EXPECT_EQ(mainWindow.outerWidthTwips(), 4800);
-    EXPECT_FALSE(mainWindow.wideLayout());
+    EXPECT_EQ(controlsOf(mainWindow).downloadStartPicker->date(), QDate(2025, 12, 5));
+    EXPECT_EQ(controlsOf(mainWindow).downloadEndPicker->date(), QDate(2026, 12, 6));
+    EXPECT_EQ(controlsOf(mainWindow).downloadStartPicker->minimumDate(), QDate(1601, 1, 1));
+    EXPECT_EQ(controlsOf(mainWindow).downloadStartPicker->maximumDate(), QDate(9999, 12, 31));
+    EXPECT_EQ(mainWindow.size(), clientSizeForOuterTwips(mainWindow, 4800, 7800));
+    EXPECT_EQ(outerHeightTwips(mainWindow), 7800);
+    EXPECT_FALSE(isWide(mainWindow));
     EXPECT_EQ(mainWindow.pos(), QPoint(7, 7));
 }
 
@@ -144,15 +145,15 @@ TEST(MainWindow, MarkerFileSelectsTheWideLayout)
     Harness narrow;
     QDir(narrow.programDir.path()).mkdir("DuzudodeVizuriRedi.txt");
     narrow.create();
-    EXPECT_FALSE(narrow.window->wideLayout()) << "a folder of that name does not count";
+    EXPECT_FALSE(isWide(*narrow.window)) << "a folder of that name does not count";
 
     Harness wide;
     writeFile(wide.programDir.filePath("DuzudodeVizuriRedi.txt"), "");
     wide.create();
-    EXPECT_TRUE(wide.window->wideLayout());
+    EXPECT_TRUE(isWide(*wide.window));
     EXPECT_GT(wide.window->width(), narrow.window->width());
     // Everything of the diagnostic area lies inside the wide client area only.
-    const QRect list = wide.window->controls().driveLog->geometry();
+    const QRect list = controlsOf(*wide.window).driveLog->geometry();
     EXPECT_LE(list.right(), wide.window->width());
     EXPECT_GT(list.left(), narrow.window->width());
 }
@@ -166,30 +167,30 @@ TEST(MainWindow, ActivationResetsTheFlowOnlyWhenComingBackFromHelp)
     h.plug(dev.root());
     h.tick();
     ASSERT_NO_FATAL_FAILURE(h.configureAndUnplug(dev.root()));
-    mainWindow.controls().statusLabel->setText("Success!");
+    controlsOf(mainWindow).statusLabel->setText("Success!");
     QWindow other;
-    focusMovesTo(mainWindow, &other); // another window of some kind
-    focusMovesTo(mainWindow, mainWindow.windowHandle());
+    focusMovesTo(&other); // another window of some kind
+    focusMovesTo(mainWindow.windowHandle());
     EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
-    focusMovesTo(mainWindow, nullptr); // another application
-    focusMovesTo(mainWindow, mainWindow.windowHandle());
+    focusMovesTo(nullptr); // another application
+    focusMovesTo(mainWindow.windowHandle());
     EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForReplug);
 
     openHelp(mainWindow);
-    ASSERT_NE(mainWindow.helpWindow(), nullptr);
-    mainWindow.helpWindow()->winId();
-    focusMovesTo(mainWindow, mainWindow.helpWindow()->windowHandle());
-    focusMovesTo(mainWindow, nullptr);
-    focusMovesTo(mainWindow, mainWindow.windowHandle());
+    ASSERT_NE(helpWindowOf(), nullptr);
+    helpWindowOf()->winId();
+    focusMovesTo(helpWindowOf()->windowHandle());
+    focusMovesTo(nullptr);
+    focusMovesTo(mainWindow.windowHandle());
     EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForDevice);
-    EXPECT_EQ(mainWindow.controls().statusLabel->text(), "");
+    EXPECT_EQ(controlsOf(mainWindow).statusLabel->text(), "");
 }
 
 TEST(MainWindow, ClosingStopsTheTimerAndTheHelpWindow)
 {
     Harness h;
     openHelp(*h.window);
-    QPointer<HelpWindow> help = h.window->helpWindow();
+    QPointer<HelpWindow> help = helpWindowOf();
     h.window->close();
     EXPECT_FALSE(isTicking(*h.window));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -202,13 +203,13 @@ TEST(MainWindow, NoticeForAnAttachedButUnmountedDrive)
     MainWindow &mainWindow = *h.window;
     h.drives.unmounted = {"sdb1"};
     h.tick();
-    EXPECT_EQ(mainWindow.controls().mountNoticeLabel->text(),
+    EXPECT_EQ(controlsOf(mainWindow).mountNoticeLabel->text(),
               "A removable drive (sdb1) is attached but not mounted. Mount it to use it here.");
-    EXPECT_EQ(mainWindow.controls().statusLabel->text(), "Ready for next")
+    EXPECT_EQ(controlsOf(mainWindow).statusLabel->text(), "Ready for next")
         << "the status text itself is unchanged";
     h.drives.unmounted.clear();
     h.tick();
-    EXPECT_EQ(mainWindow.controls().mountNoticeLabel->text(), "");
+    EXPECT_EQ(controlsOf(mainWindow).mountNoticeLabel->text(), "");
 }
 
 // What a screen reader says of each control on show: a name of its own, never
@@ -248,14 +249,15 @@ TEST(MainWindow, EveryControlOnShowHasANameOfItsOwnForAScreenReader)
     auto nameOf = [](QWidget *w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
     };
-    EXPECT_EQ(nameOf(h.window->controls().devicePicture), "Unplug the device");
+    EXPECT_EQ(nameOf(controlsOf(*h.window).devicePicture), "Unplug the device");
     // The status and the instruction are read out when they change.
-    for (QLabel *label : {h.window->controls().statusLabel, h.window->controls().instructionLabel})
+    for (QLabel *label :
+         {controlsOf(*h.window).statusLabel, controlsOf(*h.window).instructionLabel})
         EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->role(), QAccessible::StatusBar);
     h.unplug(dev.root());
     h.tick();
-    EXPECT_EQ(nameOf(h.window->controls().devicePicture), "Plug the device in again");
-    EXPECT_EQ(nameOf(h.window->controls().arrowDisplay), "Plug the device in again");
+    EXPECT_EQ(nameOf(controlsOf(*h.window).devicePicture), "Plug the device in again");
+    EXPECT_EQ(nameOf(controlsOf(*h.window).arrowDisplay), "Plug the device in again");
 }
 
 // Tab visits what the narrow window shows in reading order, never a control
@@ -267,7 +269,7 @@ TEST(MainWindow, TabFollowsTheReadingOrderOfWhatTheWindowShows)
     h.create();
     h.window->show();
     QApplication::setActiveWindow(h.window.get());
-    const MainWindowControls &c = h.window->controls();
+    const WindowControls &c = controlsOf(*h.window);
     auto chain = [&](QWidget *first) {
         QStringList names;
         first->setFocus(Qt::TabFocusReason);

@@ -193,7 +193,7 @@ TEST_F(Scaling, EveryCaptionFitsItsControl)
     MainWindow &w = *h.window;
     EXPECT_EQ(clippedCaptions(&w), QStringList());
     // The texts the flow shows later, each in its own label.
-    const MainWindowControls &c = w.controls();
+    const WindowControls &c = controlsOf(w);
     const QList<std::pair<QLabel *, QStringList>> shown = {
         {c.statusLabel,
          {"Ready for next", "Kordavel found", "Configuration read", "Not Suitable", "Success!"}},
@@ -240,7 +240,7 @@ QStringList clippedInLanguage(bool wide)
 {
     Harness h;
     createUnshown(h, wide);
-    const MainWindowControls &c = h.window->controls();
+    const WindowControls &c = controlsOf(*h.window);
     QStringList clipped = clippedCaptions(h.window.get());
     const QString version = QCoreApplication::translate("kordavel::DeviceCycle", "SW Version - TQ");
     const QList<std::pair<QLabel *, QStringList>> shown = {
@@ -364,7 +364,7 @@ TEST_F(Scaling, AccessKeysAreUniquePerWindowInEveryLanguage)
 
 TEST_F(Scaling, PicturesAreDrawnForTheScale)
 {
-    const MainWindowControls &c = h.window->controls();
+    const WindowControls &c = controlsOf(*h.window);
     for (const PictureBox *box :
          {c.arrowDisplay, c.noArrowPicture, c.plugInArrowPicture, c.unplugArrowPicture}) {
         SCOPED_TRACE(box->objectName().toStdString());
@@ -383,11 +383,12 @@ TEST_F(Scaling, PicturesAreDrawnForTheScale)
 TEST_F(Scaling, TheArrowMovesByItsStep)
 {
     MainWindow &w = *h.window;
-    PictureBox &display = *w.controls().arrowDisplay;
+    ArrowAnimator arrows;
+    PictureBox &display = *controlsOf(w).arrowDisplay;
     const int row = qRound(23 * scale); // the arrow's middle
-    stepArrow(w, w.controls().unplugArrowPicture);
+    stepArrow(arrows, w, controlsOf(w).unplugArrowPicture);
     const int away = leftmostDrawn(display.image(), row);
-    stepArrow(w, w.controls().unplugArrowPicture);
+    stepArrow(arrows, w, controlsOf(w).unplugArrowPicture);
     const int atEdge = leftmostDrawn(display.image(), row);
     ASSERT_GE(atEdge, 0);
     EXPECT_NEAR(away - atEdge, kArrowStepPixels * scale, 1.0);

@@ -240,7 +240,7 @@ template <typename Executor> struct GatedWindow
     // What the user sees of the flow.
     QString seen() const
     {
-        const MainWindowControls &c = window->controls();
+        const WindowControls &c = controlsOf(*window);
         QStringList log;
         for (int i = 0; i < c.driveLog->count(); ++i)
             log.append(c.driveLog->item(i)->text());
@@ -249,7 +249,7 @@ template <typename Executor> struct GatedWindow
                            c.instructionLabel->text(),
                            c.softwareVersionLabel->text(),
                            c.configureButton->isEnabled() ? "enabled" : "disabled",
-                           QString::number(window->outerHeightTwips()),
+                           QString::number(outerHeightTwips(*window)),
                            log.join('|'),
                            messages.texts.join('|')}
             .join(" / ")
@@ -320,7 +320,7 @@ QStringList runCycle(Stall stall)
         w.window->update();
         EXPECT_TRUE(waitUntil([&] { return paints.count > 0; }, 2000)) << "the window repaints";
         openHelp(*w.window);
-        EXPECT_TRUE(w.window->helpWindow() && w.window->helpWindow()->isVisible());
+        EXPECT_TRUE(helpWindowOf() && helpWindowOf()->isVisible());
         for (int i = 0; i < 10; ++i)
             pollTick(*w.window);
         QCoreApplication::processEvents();
@@ -340,7 +340,7 @@ QStringList runCycle(Stall stall)
     step(stall == Stall::Install, [&] {
         pressConfigure(*w.window);
         // At once, before the device has answered.
-        EXPECT_FALSE(w.window->controls().configureButton->isEnabled());
+        EXPECT_FALSE(controlsOf(*w.window).configureButton->isEnabled());
         const QCursor *cursor = QApplication::overrideCursor();
         EXPECT_TRUE(cursor && cursor->shape() == Qt::BusyCursor);
     });
@@ -527,7 +527,7 @@ TEST(Worker, AMessageBoxHoldsBackTheNextRequest)
         reports = w.reports;
         for (int i = 0; i < 5; ++i)
             pollTick(*w.window);
-        restartFlow(*w.window);
+        w.executor.requestRestart();
         w.messages.holding = false;
         w.messages.close();
     });
@@ -552,8 +552,8 @@ TEST(Worker, ConfigurePressedDuringARunningReadEndsAsIfPressedAfterIt)
     WorkerWindow w;
     w.plug();
     pollTick(*w.window);
-    ASSERT_TRUE(waitUntil([&] { return w.window->controls().configureButton->isEnabled(); }));
-    restartFlow(*w.window);
+    ASSERT_TRUE(waitUntil([&] { return controlsOf(*w.window).configureButton->isEnabled(); }));
+    w.executor.requestRestart();
     int expected = w.reports + 1;
     w.awaitReports(expected);
     w.files.stall = Stall::VersionRead;
@@ -563,9 +563,9 @@ TEST(Worker, ConfigurePressedDuringARunningReadEndsAsIfPressedAfterIt)
     pressConfigure(*w.window);
     w.files.gate.open();
     w.awaitReports(expected += 2);
-    const MainWindowControls &c = w.window->controls();
+    const WindowControls &c = controlsOf(*w.window);
     EXPECT_EQ(c.instructionLabel->text(), "Disconnect USB");
-    EXPECT_EQ(w.window->outerHeightTwips(), 11500);
+    EXPECT_EQ(outerHeightTwips(*w.window), 11500);
     EXPECT_FALSE(c.configureButton->isEnabled()) << "no second Configure while the device waits";
     EXPECT_TRUE(readAll(w.dev.path("UPDATES/DI999000.HEX")).endsWith(":00000001FF\r\n"));
 }
@@ -598,7 +598,7 @@ TEST(Worker, ACloseWaitsForTheConfigureWhereverItIsHeld)
             w.plug();
             pollTick(*w.window);
             EXPECT_TRUE(
-                waitUntil([&] { return w.window->controls().configureButton->isEnabled(); }));
+                waitUntil([&] { return controlsOf(*w.window).configureButton->isEnabled(); }));
             w.files.stall = Stall::InstallStep;
             w.files.installCalls = 0;
         }
@@ -637,8 +637,8 @@ TEST(Worker, ACloseWaitsForTheConfigureWhereverItIsHeld)
                 continue;
             }
             EXPECT_TRUE(c.w.window->isVisible());
-            EXPECT_EQ(c.w.window->controls().statusLabel->text(), "Finishing Configure\u2026");
-            EXPECT_FALSE(c.w.window->controls().fleetButton->isEnabled()) << "no dialog to cut";
+            EXPECT_EQ(controlsOf(*c.w.window).statusLabel->text(), "Finishing Configure\u2026");
+            EXPECT_FALSE(controlsOf(*c.w.window).fleetButton->isEnabled()) << "no dialog to cut";
             c.w.window->close();
             EXPECT_TRUE(c.w.window->isVisible()) << "a second close changes nothing";
             c.w.files.gate.open();

@@ -112,17 +112,18 @@ protected:
     bool waitForMessage(const char *text)
     {
         const bool ok = waitUntil(
-            [&] { return window->controls().statusLabel->text() == QLatin1String(text); });
+            [&] { return controlsOf(*window).statusLabel->text() == QLatin1String(text); });
         std::printf("[%s] state %d, message \"%s\", instruction \"%s\"\n", text,
-                    int(window.cycle().state()), qPrintable(window->controls().statusLabel->text()),
-                    qPrintable(window->controls().instructionLabel->text()));
+                    int(window.cycle().state()),
+                    qPrintable(controlsOf(*window).statusLabel->text()),
+                    qPrintable(controlsOf(*window).instructionLabel->text()));
         return ok;
     }
     QStringList log() const
     {
         QStringList rows;
-        for (int i = 0; i < window->controls().driveLog->count(); ++i)
-            rows.append(window->controls().driveLog->item(i)->text());
+        for (int i = 0; i < controlsOf(*window).driveLog->count(); ++i)
+            rows.append(controlsOf(*window).driveLog->item(i)->text());
         return rows;
     }
 
@@ -147,22 +148,22 @@ TEST_F(WindowsEndToEnd, TqDeviceWholeCycleOnDriveE)
     ASSERT_TRUE(waitForMessage("Ready for next")) << "the fixed D: is no device";
     plug();
     ASSERT_TRUE(waitForMessage("Configuration read"));
-    EXPECT_EQ(window->controls().softwareVersionLabel->text(), "SW Version - TQ 54");
-    EXPECT_EQ(window->controls().daysBackEdit->text(), " 92");
+    EXPECT_EQ(controlsOf(*window).softwareVersionLabel->text(), "SW Version - TQ 54");
+    EXPECT_EQ(controlsOf(*window).daysBackEdit->text(), " 92");
     EXPECT_EQ(log().value(0), "E:\\\tKORDAVEL\tRemovable drive") << log().join('|').toStdString();
     ASSERT_TRUE(waitUntil([&] { return window.cycle().state() == FlowState::SettingsShown; }));
 
     applyScenarioSettings(*window);
-    window->controls().configureButton->click();
+    controlsOf(*window).configureButton->click();
     EXPECT_EQ(window.cycle().state(), FlowState::WaitingForUnplug);
-    EXPECT_EQ(window->controls().instructionLabel->text(), "Disconnect USB");
+    EXPECT_EQ(controlsOf(*window).instructionLabel->text(), "Disconnect USB");
     EXPECT_TRUE(log().contains("Configuration file created")) << log().join('|').toStdString();
     const QByteArray written = readAll(device + "/UPDATES/DI999000.HEX");
     EXPECT_EQ(written, readAll(kScenarioExpectedHex)) << "the same bytes as on Linux";
 
     unplug();
     ASSERT_TRUE(
-        waitUntil([&] { return window->controls().instructionLabel->text() == "Connect USB"; }));
+        waitUntil([&] { return controlsOf(*window).instructionLabel->text() == "Connect USB"; }));
     EXPECT_EQ(window.cycle().state(), FlowState::WaitingForReplug);
     plug();
     ASSERT_TRUE(waitForMessage("Success!"));
@@ -173,9 +174,9 @@ TEST_F(WindowsEndToEnd, TqDeviceWholeCycleOnDriveE)
 
     plug();
     ASSERT_TRUE(waitForMessage("Configuration read"));
-    EXPECT_EQ(window->controls().daysBackEdit->text(), " 28") << "the new settings read back";
-    EXPECT_TRUE(window->controls().detailedSpeedBox->isChecked());
-    EXPECT_TRUE(window->controls().speed168hBox->isChecked());
+    EXPECT_EQ(controlsOf(*window).daysBackEdit->text(), " 28") << "the new settings read back";
+    EXPECT_TRUE(controlsOf(*window).detailedSpeedBox->isChecked());
+    EXPECT_TRUE(controlsOf(*window).speed168hBox->isChecked());
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('|').toStdString();
 }
 
@@ -189,11 +190,11 @@ TEST_F(WindowsEndToEnd, CrDeviceIsReadOnEveryTickAndTakesItsFile)
     start();
     plug();
     ASSERT_TRUE(waitForMessage("Configuration read"));
-    EXPECT_EQ(window->controls().softwareVersionLabel->text(), "SW Version - CR 7");
+    EXPECT_EQ(controlsOf(*window).softwareVersionLabel->text(), "SW Version - CR 7");
     // Read again on the next ticks: the log is rebuilt with the read's lines.
-    window->controls().driveLog->clear();
+    controlsOf(*window).driveLog->clear();
     ASSERT_TRUE(waitUntil([&] { return log().contains("DoziziveDE Software Version: 7"); }));
-    EXPECT_FALSE(window->controls().configureButton->isEnabled());
+    EXPECT_FALSE(controlsOf(*window).configureButton->isEnabled());
 
     // The flow never offers Configure for a CR unit; the command itself works.
     runConfigureCommand(*window);
@@ -203,7 +204,7 @@ TEST_F(WindowsEndToEnd, CrDeviceIsReadOnEveryTickAndTakesItsFile)
     EXPECT_TRUE(hex.contains("43523030303030374845")) << "CR000007HEX in the header record";
     unplug();
     ASSERT_TRUE(
-        waitUntil([&] { return window->controls().instructionLabel->text() == "Connect USB"; }));
+        waitUntil([&] { return controlsOf(*window).instructionLabel->text() == "Connect USB"; }));
     plug();
     ASSERT_TRUE(waitForMessage("Success!"));
     EXPECT_TRUE(QFile::exists(device + "/UPDATES/ZA999000.HEX"))
@@ -223,7 +224,7 @@ TEST_F(WindowsEndToEnd, ReadOnlyVersionFileIsRejectedAndDeleted)
                                  "Kordavel.\r\nWait a moment then click 'Current Settings'.");
     EXPECT_EQ(messages.titles[0], "Kordavel - Set 'Latest VU' settings");
     EXPECT_FALSE(QFile::exists(version)) << "deleted after its read-only attribute was cleared";
-    EXPECT_FALSE(window->controls().configureButton->isEnabled());
+    EXPECT_FALSE(controlsOf(*window).configureButton->isEnabled());
 }
 
 TEST_F(WindowsEndToEnd, DeviceRemovedBetweenTheReadAndConfigure)
@@ -234,10 +235,10 @@ TEST_F(WindowsEndToEnd, DeviceRemovedBetweenTheReadAndConfigure)
     ASSERT_TRUE(waitUntil([&] { return window.cycle().state() == FlowState::SettingsShown; }));
     unplug();
     // Pressed before the next tick has noticed: the command finds no device.
-    window->controls().configureButton->click();
+    controlsOf(*window).configureButton->click();
     EXPECT_EQ(window.cycle().state(), FlowState::SettingsShown);
-    EXPECT_EQ(window->controls().statusLabel->text(), "");
-    EXPECT_FALSE(window->controls().configureButton->isEnabled());
+    EXPECT_EQ(controlsOf(*window).statusLabel->text(), "");
+    EXPECT_FALSE(controlsOf(*window).configureButton->isEnabled());
     EXPECT_FALSE(log().contains("Kordavel found"));
     EXPECT_FALSE(QFile::exists(device + "/UPDATES/DI999000.HEX"));
     EXPECT_TRUE(messages.texts.isEmpty());
@@ -252,7 +253,7 @@ TEST_F(WindowsEndToEnd, UpdatesEntryThatIsAFile)
     ASSERT_TRUE(waitUntil([&] { return window.cycle().state() == FlowState::SettingsShown; }));
     ASSERT_TRUE(QDir(device + "/UPDATES").removeRecursively());
     writeFile(device + "/UPDATES", "not a folder");
-    window->controls().configureButton->click();
+    controlsOf(*window).configureButton->click();
     ASSERT_EQ(messages.texts.size(), 1);
     // Without UPDATES the version file read at the press cannot be the one
     // the screen was built from: nothing is written, the device is read again.
@@ -286,8 +287,8 @@ TEST_F(WindowsEndToEnd, EveryDriveLetterMappedAtOnce)
     const std::optional<QStringList> roots = drives->roots();
     ASSERT_TRUE(roots.has_value());
     EXPECT_EQ(roots->size(), 26) << roots->join(' ').toStdString();
-    EXPECT_EQ(window.cycle().deviceCount(), 1) << "only E:, never the fixed D:";
     const QStringList rows = log();
+    EXPECT_EQ(rows.count("Kordavel found"), 1) << "only E:, never the fixed D:";
     std::printf("The drive log with every letter in use:\n");
     for (const QString &r : rows)
         std::printf("  %s\n", qPrintable(QString(r).replace('\t', " <TAB> ")));
@@ -320,17 +321,17 @@ TEST_F(WindowsEndToEnd, EmptyCardReaderSlotsBesideTheDevice)
     ASSERT_TRUE(waitForMessage("Ready for next"));
     EXPECT_TRUE(listedAsRemovable("F:\\")) << log().join('|').toStdString();
     EXPECT_TRUE(listedAsRemovable("G:\\")) << log().join('|').toStdString();
-    EXPECT_EQ(window.cycle().deviceCount(), 0);
+    EXPECT_FALSE(log().contains("Kordavel found"));
 
     plug();
     ASSERT_TRUE(waitForMessage("Configuration read"));
-    EXPECT_EQ(window.cycle().deviceCount(), 1);
+    EXPECT_EQ(log().count("Kordavel found"), 1);
     ASSERT_TRUE(waitUntil([&] { return window.cycle().state() == FlowState::SettingsShown; }));
-    window->controls().configureButton->click();
+    controlsOf(*window).configureButton->click();
     ASSERT_EQ(window.cycle().state(), FlowState::WaitingForUnplug);
     unplug();
     ASSERT_TRUE(
-        waitUntil([&] { return window->controls().instructionLabel->text() == "Connect USB"; }));
+        waitUntil([&] { return controlsOf(*window).instructionLabel->text() == "Connect USB"; }));
     plug();
     ASSERT_TRUE(waitForMessage("Success!"));
     EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('|').toStdString();
@@ -351,12 +352,12 @@ TEST_F(WindowsEndToEnd, DeviceOnAVolumeThatRefusesTheWrite)
     start();
     ASSERT_TRUE(waitForMessage("Configuration read"));
     ASSERT_TRUE(waitUntil([&] { return window.cycle().state() == FlowState::SettingsShown; }));
-    window->controls().configureButton->click();
+    controlsOf(*window).configureButton->click();
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_EQ(messages.texts[0], expected + "\r\nNo configuration file was written.");
     EXPECT_EQ(window.cycle().state(), FlowState::SettingsShown) << "no unplug prompt";
-    EXPECT_EQ(window->outerHeightTwips(), 7800);
-    EXPECT_TRUE(window->controls().configureButton->isEnabled());
+    EXPECT_EQ(outerHeightTwips(*window), 7800);
+    EXPECT_TRUE(controlsOf(*window).configureButton->isEnabled());
     EXPECT_EQ(readAll(folder + "/UPDATES/kordvers.ion"), version);
     EXPECT_EQ(QDir(folder + "/UPDATES").entryList(QDir::Files, QDir::Name),
               (QStringList{"kordvers.ion", "old.hex"}));

@@ -162,9 +162,9 @@ TEST(Faults, DeviceVanishingDuringConfigure)
             EXPECT_TRUE(said.contains("No configuration file was written.") ||
                         said.contains("could not be confirmed on the Kordavel"))
                 << qPrintable(said);
-            EXPECT_TRUE(mainWindow.controls().configureButton->isEnabled());
+            EXPECT_TRUE(controlsOf(mainWindow).configureButton->isEnabled());
         } else {
-            EXPECT_FALSE(mainWindow.controls().configureButton->isEnabled())
+            EXPECT_FALSE(controlsOf(mainWindow).configureButton->isEnabled())
                 << "device not found: nothing to retry yet";
         }
     }
@@ -222,7 +222,7 @@ TEST(Faults, RootsWithUnusualCharacters)
         Harness h;
         h.plug(root, name);
         h.tick();
-        EXPECT_EQ(h.window->controls().statusLabel->text(), "Configuration read");
+        EXPECT_EQ(controlsOf(*h.window).statusLabel->text(), "Configuration read");
         pressConfigure(*h.window);
         EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
         EXPECT_TRUE(QFile::exists(root + "UPDATES/DI999000.HEX"));

@@ -324,11 +324,6 @@ public:
 class FleetCycle : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        cycle.setRecordClock(
-            [] { return QDateTime(QDate(2026, 12, 8), QTime(9, 30), Qt::OffsetFromUTC, 3600); });
-    }
     void plug() { drives.entries.append({dev.root(), KindRemovable, label}); }
     void unplug() { drives.entries.clear(); }
     ScreenSettings screen() const
@@ -343,7 +338,9 @@ protected:
     QString label = QStringLiteral("=1+1");
     FakeDrives drives;
     WriteProtectable files;
-    DeviceCycle cycle{drives, files};
+    DeviceCycle cycle{
+        drives, files,
+        [] { return QDateTime(QDate(2026, 12, 8), QTime(9, 30), Qt::OffsetFromUTC, 3600); }};
     DeviceDir dev{exampleLayoutC()};
     QTemporaryDir data;
     const QString recordPath = data.filePath(QStringLiteral("record/configure-record.csv"));
@@ -466,8 +463,8 @@ TEST_F(FleetCycle, RowsTheRecordCannotTakeOutliveARestartAndGoInOnceInOrder)
     configureWith(cycle, "2");
     {
         SCOPED_TRACE("the program closed and started again; the folder goes");
-        DeviceCycle restarted(drives, files);
-        restarted.setRecordClock([] { return QDateTime(QDate(2026, 12, 8), QTime(9, 30)); });
+        DeviceCycle restarted(drives, files,
+                              [] { return QDateTime(QDate(2026, 12, 8), QTime(9, 30)); });
         restarted.setFleet(fleet);
         ASSERT_TRUE(QDir(recordPath).removeRecursively());
         restarted.tick();
@@ -480,8 +477,8 @@ TEST_F(FleetCycle, RowsTheRecordCannotTakeOutliveARestartAndGoInOnceInOrder)
     // A file put in place whose flush cannot be confirmed may be there: it is recorded as such.
     files.unconfirmable = true;
     {
-        DeviceCycle again(drives, files);
-        again.setRecordClock([] { return QDateTime(QDate(2026, 12, 8), QTime(9, 30)); });
+        DeviceCycle again(drives, files,
+                          [] { return QDateTime(QDate(2026, 12, 8), QTime(9, 30)); });
         again.setFleet(fleet);
         again.tick();
         const CycleReport unconfirmed = configureWith(again, "5");

@@ -77,28 +77,28 @@ TEST(HelpWindow, HelpButtonReloadsLabelClickOnlyRaises)
     DeviceDir old(versionFile("TQ000022HEX", 21));
     h.plug(current.root());
     h.tick();
-    ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Configuration read");
+    ASSERT_EQ(controlsOf(mainWindow).statusLabel->text(), "Configuration read");
     showHelp(mainWindow);
-    ASSERT_NE(mainWindow.helpWindow(), nullptr);
-    EXPECT_EQ(mainWindow.helpWindow()->textLabel()->text(), fullHelpText());
+    ASSERT_NE(helpWindowOf(), nullptr);
+    EXPECT_EQ(helpWindowOf()->textLabel()->text(), fullHelpText());
 
     h.unplug(current.root());
     h.tick(2);
     h.plug(old.root());
     h.tick();
-    ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Not Suitable");
+    ASSERT_EQ(controlsOf(mainWindow).statusLabel->text(), "Not Suitable");
     showHelp(mainWindow);
-    EXPECT_EQ(mainWindow.helpWindow()->textLabel()->text(), fullHelpText())
+    EXPECT_EQ(helpWindowOf()->textLabel()->text(), fullHelpText())
         << "an open window keeps its text";
     openHelp(mainWindow);
-    EXPECT_EQ(mainWindow.helpWindow()->textLabel()->text(), notSuitableNotice());
-    EXPECT_TRUE(mainWindow.helpWindow()->isVisible());
+    EXPECT_EQ(helpWindowOf()->textLabel()->text(), notSuitableNotice());
+    EXPECT_TRUE(helpWindowOf()->isVisible());
 
     // A label that merely reads the same is no reason for the short notice.
     h.unplug(old.root());
     h.tick(2);
-    ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Ready for next");
-    mainWindow.controls().statusLabel->setText("Not Suitable");
+    ASSERT_EQ(controlsOf(mainWindow).statusLabel->text(), "Ready for next");
+    controlsOf(mainWindow).statusLabel->setText("Not Suitable");
     openHelp(mainWindow);
-    EXPECT_EQ(mainWindow.helpWindow()->textLabel()->text(), fullHelpText());
+    EXPECT_EQ(helpWindowOf()->textLabel()->text(), fullHelpText());
 }

@@ -73,9 +73,9 @@ protected:
     void mountWithTheButton()
     {
         pollTick(*window);
-        ASSERT_FALSE(window->controls().mountButton->isHidden());
+        ASSERT_FALSE(controlsOf(*window).mountButton->isHidden());
         QSignalSpy done(media.get(), &MediaService::mounted);
-        window->controls().mountButton->click();
+        controlsOf(*window).mountButton->click();
         ASSERT_TRUE(waitUntil([&] { return done.size() == 1; }));
     }
 
@@ -92,20 +92,20 @@ protected:
 TEST_F(DiskService, MountButtonMountsTheDriveAndTheNextTickFindsTheDevice)
 {
     pollTick(*window);
-    EXPECT_EQ(window->controls().mountNoticeLabel->text(),
+    EXPECT_EQ(controlsOf(*window).mountNoticeLabel->text(),
               "Drive sdb1 is attached but not mounted.");
-    EXPECT_FALSE(window->controls().mountButton->isHidden());
-    EXPECT_EQ(window->controls().mountButton->text(), "&Mount");
-    EXPECT_EQ(window->controls().mountNoticeLabel->geometry().left(),
-              window->controls().mountButton->geometry().right() + 5)
+    EXPECT_FALSE(controlsOf(*window).mountButton->isHidden());
+    EXPECT_EQ(controlsOf(*window).mountButton->text(), "&Mount");
+    EXPECT_EQ(controlsOf(*window).mountNoticeLabel->geometry().left(),
+              controlsOf(*window).mountButton->geometry().right() + 5)
         << "the hint stands beside the button";
     screenshot(*window, "mount-button.png");
     mountWithTheButton();
     EXPECT_EQ(calls(), "Mount\n");
     pollTick(*window);
-    EXPECT_EQ(window->controls().statusLabel->text(), "Configuration read");
-    EXPECT_TRUE(window->controls().mountButton->isHidden());
-    EXPECT_EQ(window->controls().mountNoticeLabel->text(), "");
+    EXPECT_EQ(controlsOf(*window).statusLabel->text(), "Configuration read");
+    EXPECT_TRUE(controlsOf(*window).mountButton->isHidden());
+    EXPECT_EQ(controlsOf(*window).mountNoticeLabel->text(), "");
 }
 
 TEST_F(DiskService, RefusedMountsGiveAPlainSentence)
@@ -119,13 +119,13 @@ TEST_F(DiskService, RefusedMountsGiveAPlainSentence)
         SCOPED_TRACE(mode);
         setMode(mode);
         QSignalSpy failed(media.get(), &MediaService::mountFailed);
-        window->controls().mountButton->click();
-        EXPECT_FALSE(window->controls().mountButton->isEnabled()) << "one request at a time";
+        controlsOf(*window).mountButton->click();
+        EXPECT_FALSE(controlsOf(*window).mountButton->isEnabled()) << "one request at a time";
         ASSERT_TRUE(waitUntil([&] { return failed.size() == 1; }));
-        EXPECT_EQ(window->controls().mountNoticeLabel->text(), sentence);
-        EXPECT_TRUE(window->controls().mountButton->isEnabled());
+        EXPECT_EQ(controlsOf(*window).mountNoticeLabel->text(), sentence);
+        EXPECT_TRUE(controlsOf(*window).mountButton->isEnabled());
         pollTick(*window);
-        EXPECT_EQ(window->controls().mountNoticeLabel->text(), sentence)
+        EXPECT_EQ(controlsOf(*window).mountNoticeLabel->text(), sentence)
             << "stays while nothing else happens";
         EXPECT_TRUE(messages.texts.isEmpty());
     }
@@ -133,11 +133,11 @@ TEST_F(DiskService, RefusedMountsGiveAPlainSentence)
     writeFile(mediaDir() + "/drives.table", (mediaDir() + "/device/\t2\tKORD\n").toUtf8());
     pollTick(*window);
     ASSERT_EQ(window.cycle().state(), FlowState::SettingsShown);
-    EXPECT_EQ(window->controls().mountNoticeLabel->text(),
+    EXPECT_EQ(controlsOf(*window).mountNoticeLabel->text(),
               "Could not mount sdb1 (Failed (fake UDisks2)).")
         << "the tick that finds the device started where the mount failed";
     pollTick(*window);
-    EXPECT_EQ(window->controls().mountNoticeLabel->text(), "");
+    EXPECT_EQ(controlsOf(*window).mountNoticeLabel->text(), "");
 }
 
 TEST_F(DiskService, SafeRemovalUnmountsThenPowersOff)
@@ -145,19 +145,20 @@ TEST_F(DiskService, SafeRemovalUnmountsThenPowersOff)
     mountWithTheButton();
     pollTick(*window);
     ASSERT_EQ(window.cycle().state(), FlowState::SettingsShown);
-    EXPECT_TRUE(window->controls().safeRemoveButton->isHidden()) << "only once the file is written";
+    EXPECT_TRUE(controlsOf(*window).safeRemoveButton->isHidden())
+        << "only once the file is written";
     pressConfigure(*window);
     ASSERT_EQ(window.cycle().state(), FlowState::WaitingForUnplug);
-    ASSERT_FALSE(window->controls().safeRemoveButton->isHidden());
-    EXPECT_EQ(window->controls().safeRemoveButton->text(), "&Safely remove");
+    ASSERT_FALSE(controlsOf(*window).safeRemoveButton->isHidden());
+    EXPECT_EQ(controlsOf(*window).safeRemoveButton->text(), "&Safely remove");
     screenshot(*window, "safe-remove-button.png");
     QSignalSpy removed(media.get(), &MediaService::removed);
-    window->controls().safeRemoveButton->click();
+    controlsOf(*window).safeRemoveButton->click();
     ASSERT_TRUE(waitUntil([&] { return removed.size() == 1; }));
     EXPECT_EQ(calls(), "Mount\nUnmount\nPowerOff\n");
-    EXPECT_TRUE(window->controls().safeRemoveButton->isHidden());
+    EXPECT_TRUE(controlsOf(*window).safeRemoveButton->isHidden());
     pollTick(*window);
-    EXPECT_EQ(window->controls().instructionLabel->text(), "Connect USB")
+    EXPECT_EQ(controlsOf(*window).instructionLabel->text(), "Connect USB")
         << "the flow sees the drive gone";
     EXPECT_EQ(window.cycle().state(), FlowState::WaitingForReplug);
 }
@@ -175,10 +176,10 @@ TEST_F(DiskService, FailuresOfUnmountOrPowerOffAreReported)
         SCOPED_TRACE(mode);
         setMode(mode);
         QSignalSpy failed(media.get(), &MediaService::removeFailed);
-        window->controls().safeRemoveButton->click();
+        controlsOf(*window).safeRemoveButton->click();
         ASSERT_TRUE(waitUntil([&] { return failed.size() == 1; }));
-        EXPECT_EQ(window->controls().mountNoticeLabel->text(), sentence);
-        EXPECT_TRUE(window->controls().safeRemoveButton->isEnabled()) << "the user may try again";
+        EXPECT_EQ(controlsOf(*window).mountNoticeLabel->text(), sentence);
+        EXPECT_TRUE(controlsOf(*window).safeRemoveButton->isEnabled()) << "the user may try again";
     }
     EXPECT_EQ(calls(), "Mount\nUnmount\nUnmount\nPowerOff\n")
         << "no power-off after a failed unmount";
@@ -219,8 +220,8 @@ TEST(NoDiskService, WithoutASystemBusTheWindowIsAsBefore)
         makeMainWindow(drives, systemFiles(), clock, messages, programDir.path(), media.get());
     QCoreApplication::processEvents();
     pollTick(*window);
-    EXPECT_TRUE(window->controls().mountButton->isHidden());
-    EXPECT_EQ(window->controls().mountNoticeLabel->text(),
+    EXPECT_TRUE(controlsOf(*window).mountButton->isHidden());
+    EXPECT_EQ(controlsOf(*window).mountNoticeLabel->text(),
               "A removable drive (sdb1) is attached but not mounted. Mount it to use it here.");
-    EXPECT_TRUE(window->controls().safeRemoveButton->isHidden());
+    EXPECT_TRUE(controlsOf(*window).safeRemoveButton->isHidden());
 }

@@ -35,25 +35,25 @@ protected:
     static ReadOutcome readFrom(Harness &harness, const QString &root)
     {
         harness.drives.entries = {{"/", KindFixed, ""}, {root, KindRemovable, "K"}};
-        restartFlow(*harness.window);
+        harness.window.executor->requestRestart();
         harness.tick();
-        const QString status = harness.window->controls().statusLabel->text();
+        const QString status = controlsOf(*harness.window).statusLabel->text();
         return status == "Configuration read" || status == "Not Suitable" ? ReadOutcome::Read
                                                                           : ReadOutcome::Failed;
     }
-    bool checked(DownloadBox b) const { return h.window->controls().box(b)->isChecked(); }
+    bool checked(DownloadBox b) const { return controlsOf(*h.window).box(b)->isChecked(); }
     // The rows the read added to the drive log, after the device's drive.
     QStringList log() const
     {
         QStringList rows;
-        for (int i = 1; i < h.window->controls().driveLog->count(); ++i)
-            rows.append(h.window->controls().driveLog->item(i)->text());
+        for (int i = 1; i < controlsOf(*h.window).driveLog->count(); ++i)
+            rows.append(controlsOf(*h.window).driveLog->item(i)->text());
         return rows;
     }
     std::optional<FileNameFormat> selectedFormat() const
     {
         for (int i = 0; i < kFileNameFormatCount; ++i)
-            if (h.window->controls().formatButton(FileNameFormat(i))->isChecked())
+            if (controlsOf(*h.window).formatButton(FileNameFormat(i))->isChecked())
                 return FileNameFormat(i);
         return std::nullopt;
     }
@@ -69,10 +69,10 @@ TEST_F(Load, CompleteLayoutCExample)
 {
     ASSERT_EQ(read(exampleLayoutC()), ReadOutcome::Read);
     MainWindow &mainWindow = *h.window;
-    EXPECT_EQ(mainWindow.controls().softwareVersionLabel->text(), "SW Version - TQ 54");
+    EXPECT_EQ(controlsOf(mainWindow).softwareVersionLabel->text(), "SW Version - TQ 54");
     EXPECT_EQ(log(), (QStringList{"Kordavel Software Version: 54", "Version file length: 80",
                                   "Config. byte: B5"}));
-    EXPECT_EQ(mainWindow.controls().daysBackEdit->text(), " 92");
+    EXPECT_EQ(controlsOf(mainWindow).daysBackEdit->text(), " 92");
     for (DownloadBox b : kAllDownloadBoxes) {
         if (b != DownloadBox::Speed4Hz) {
             EXPECT_TRUE(checked(b)) << "box " << int(b);
@@ -80,14 +80,14 @@ TEST_F(Load, CompleteLayoutCExample)
     }
     EXPECT_FALSE(checked(DownloadBox::Speed4Hz));
     EXPECT_TRUE(checked(DownloadBox::UseDates));
-    EXPECT_TRUE(mainWindow.controls().useDatesBox->isEnabled());
-    EXPECT_FALSE(mainWindow.controls().activitiesBox->isEnabled());
-    EXPECT_FALSE(mainWindow.controls().daysLabel->isEnabled());
-    EXPECT_FALSE(mainWindow.controls().daysBackEdit->isEnabled());
-    EXPECT_TRUE(mainWindow.controls().modelKordavelButton->isChecked());
+    EXPECT_TRUE(controlsOf(mainWindow).useDatesBox->isEnabled());
+    EXPECT_FALSE(controlsOf(mainWindow).activitiesBox->isEnabled());
+    EXPECT_FALSE(controlsOf(mainWindow).daysLabel->isEnabled());
+    EXPECT_FALSE(controlsOf(mainWindow).daysBackEdit->isEnabled());
+    EXPECT_TRUE(controlsOf(mainWindow).modelKordavelButton->isChecked());
     EXPECT_EQ(selectedFormat(), FileNameFormat::European);
-    EXPECT_EQ(mainWindow.controls().downloadStartPicker->date(), QDate(2020, 1, 1));
-    EXPECT_EQ(mainWindow.controls().downloadEndPicker->date(), QDate(2020, 2, 1))
+    EXPECT_EQ(controlsOf(mainWindow).downloadStartPicker->date(), QDate(2020, 1, 1));
+    EXPECT_EQ(controlsOf(mainWindow).downloadEndPicker->date(), QDate(2020, 2, 1))
         << "13:00 is dropped";
     EXPECT_TRUE(h.messages.texts.isEmpty());
 }
@@ -99,22 +99,22 @@ TEST_F(Load, LayoutAAndVersionDependentControls)
     MainWindow &mainWindow = *h.window;
     EXPECT_TRUE(checked(DownloadBox::Activities));
     EXPECT_FALSE(checked(DownloadBox::EventsFaults)) << "the list ended at the second FF";
-    EXPECT_FALSE(mainWindow.controls().otherVdoDataBox->isEnabled());
-    EXPECT_FALSE(mainWindow.controls().speed168hBox->isEnabled());
-    EXPECT_FALSE(mainWindow.controls().speed4HzBox->isEnabled());
-    EXPECT_FALSE(mainWindow.controls().useDatesBox->isEnabled());
-    EXPECT_TRUE(mainWindow.controls().formatButton(FileNameFormat::French)->isHidden());
-    EXPECT_EQ(mainWindow.controls().formatButton(FileNameFormat::European)->text(),
+    EXPECT_FALSE(controlsOf(mainWindow).otherVdoDataBox->isEnabled());
+    EXPECT_FALSE(controlsOf(mainWindow).speed168hBox->isEnabled());
+    EXPECT_FALSE(controlsOf(mainWindow).speed4HzBox->isEnabled());
+    EXPECT_FALSE(controlsOf(mainWindow).useDatesBox->isEnabled());
+    EXPECT_TRUE(controlsOf(mainWindow).formatButton(FileNameFormat::French)->isHidden());
+    EXPECT_EQ(controlsOf(mainWindow).formatButton(FileNameFormat::European)->text(),
               "European/VDO(DDD)");
     EXPECT_EQ(selectedFormat(), FileNameFormat::ShortNames);
-    EXPECT_TRUE(mainWindow.controls().modelKordavelButton->isChecked());
+    EXPECT_TRUE(controlsOf(mainWindow).modelKordavelButton->isChecked());
     EXPECT_FALSE(checked(DownloadBox::SaveCardDate));
 
     ASSERT_EQ(read(versionFile("TQ000016HEX", 21)), ReadOutcome::Read);
-    EXPECT_EQ(mainWindow.controls().formatButton(FileNameFormat::European)->text(),
+    EXPECT_EQ(controlsOf(mainWindow).formatButton(FileNameFormat::European)->text(),
               "Short file name DDD");
     ASSERT_EQ(read(versionFile("TQ000027HEX", 21)), ReadOutcome::Read);
-    EXPECT_FALSE(mainWindow.controls().formatButton(FileNameFormat::French)->isHidden());
+    EXPECT_FALSE(controlsOf(mainWindow).formatButton(FileNameFormat::French)->isHidden());
 }
 
 TEST_F(Load, LayoutBCouplesManufacturerBoxes)
@@ -126,10 +126,10 @@ TEST_F(Load, LayoutBCouplesManufacturerBoxes)
     EXPECT_TRUE(checked(DownloadBox::Speed4Hz));
     EXPECT_TRUE(checked(DownloadBox::OtherVdoData))
         << "version 30 couples the other-VDO-data and 4 Hz boxes";
-    EXPECT_TRUE(h.window->controls().otherVdoDataBox->isEnabled());
-    EXPECT_FALSE(h.window->controls().speed168hBox->isEnabled());
+    EXPECT_TRUE(controlsOf(*h.window).otherVdoDataBox->isEnabled());
+    EXPECT_FALSE(controlsOf(*h.window).speed168hBox->isEnabled());
     EXPECT_TRUE(checked(DownloadBox::SaveCardDate));
-    h.window->controls().otherVdoDataBox->setChecked(false);
+    controlsOf(*h.window).otherVdoDataBox->setChecked(false);
     EXPECT_FALSE(checked(DownloadBox::Speed4Hz));
 }
 
@@ -185,14 +185,14 @@ TEST_F(Load, WrongLengthsAreRejectedAfterIdentification)
     ASSERT_EQ(read(versionFile("TQ000030HEX", 21, {{16, QByteArray::fromHex("02")}})),
               ReadOutcome::Failed);
     EXPECT_FALSE(fileExists());
-    EXPECT_EQ(h.window->controls().softwareVersionLabel->text(), "SW Version - TQ 30");
+    EXPECT_EQ(controlsOf(*h.window).softwareVersionLabel->text(), "SW Version - TQ 30");
     EXPECT_FALSE(checked(DownloadBox::Activities)) << "boxes were cleared, nothing loaded";
     EXPECT_EQ(log().last(), "Version file length: 21");
 
     ASSERT_EQ(read(versionFile("CR000012HEX", 79)), ReadOutcome::Failed);
     EXPECT_FALSE(fileExists());
     ASSERT_EQ(read(versionFile("CR000012HEX", 80)), ReadOutcome::Read);
-    EXPECT_EQ(h.window->controls().softwareVersionLabel->text(), "SW Version - CR 12");
+    EXPECT_EQ(controlsOf(*h.window).softwareVersionLabel->text(), "SW Version - CR 12");
     EXPECT_EQ(log()[0], "DoziziveDE Software Version: 12");
 }
 
@@ -200,7 +200,7 @@ TEST_F(Load, OldSoftwareAndUnknownFamilies)
 {
     ASSERT_EQ(read(versionFile("TQ000008HEX", 21, {{16, QByteArray::fromHex("02")}})),
               ReadOutcome::Read);
-    EXPECT_EQ(h.window->controls().statusLabel->text(), "Not Suitable")
+    EXPECT_EQ(controlsOf(*h.window).statusLabel->text(), "Not Suitable")
         << "shown after \"Config. not available\": too old to be configured";
     EXPECT_TRUE(fileExists());
     EXPECT_FALSE(checked(DownloadBox::Activities));
@@ -211,22 +211,22 @@ TEST_F(Load, OldSoftwareAndUnknownFamilies)
     DeviceDir other(versionFile("XY000054HEX", 80));
     ASSERT_EQ(readFrom(fresh, other.root()), ReadOutcome::Read);
     MainWindow &mainWindow = *fresh.window;
-    EXPECT_EQ(mainWindow.controls().softwareVersionLabel->text(),
+    EXPECT_EQ(controlsOf(mainWindow).softwareVersionLabel->text(),
               "XY - Unexpected software version");
-    EXPECT_EQ(mainWindow.controls().statusLabel->text(), "Not Suitable");
-    for (QRadioButton *b : mainWindow.controls().fileNameFormatButtons)
+    EXPECT_EQ(controlsOf(mainWindow).statusLabel->text(), "Not Suitable");
+    for (QRadioButton *b : controlsOf(mainWindow).fileNameFormatButtons)
         EXPECT_TRUE(b->isHidden());
 }
 
 TEST_F(Load, MissingFileShowsItsMessageOnly)
 {
-    h.window->controls().daysBackEdit->setText("7");
+    controlsOf(*h.window).daysBackEdit->setText("7");
     ASSERT_EQ(readAgain(), ReadOutcome::Failed);
     ASSERT_EQ(h.messages.texts.size(), 1);
     EXPECT_EQ(h.messages.texts[0],
               "Configuration file missing.\r\nDisconnect and reconnect Kordavel.\r\n"
               "Wait a moment then click 'Current Settings'.");
-    EXPECT_EQ(h.window->controls().daysBackEdit->text(), "7");
+    EXPECT_EQ(controlsOf(*h.window).daysBackEdit->text(), "7");
 
     h.tick(2); // read again on the tick after next, and missing still
     EXPECT_EQ(h.messages.texts.size(), 2);
@@ -271,22 +271,22 @@ TEST_F(Load, VersionFileThatIsAFolderOrALink)
 TEST_F(Load, PageSwitchAndDateRule)
 {
     MainWindow &mainWindow = *h.window;
-    mainWindow.controls().fileNamePageButton->setChecked(true);
-    EXPECT_FALSE(mainWindow.controls().downloadPageButton->isChecked());
-    EXPECT_TRUE(mainWindow.controls().modelKordavelPlusButton->isChecked())
+    controlsOf(mainWindow).fileNamePageButton->setChecked(true);
+    EXPECT_FALSE(controlsOf(mainWindow).downloadPageButton->isChecked());
+    EXPECT_TRUE(controlsOf(mainWindow).modelKordavelPlusButton->isChecked())
         << "the page selector is a group of its own";
-    EXPECT_TRUE(mainWindow.controls().formatButton(FileNameFormat::European)->isChecked());
-    EXPECT_EQ(mainWindow.controls().fileNamePage->x(), 24);
-    EXPECT_EQ(mainWindow.controls().downloadPage->x(), 344);
-    mainWindow.controls().downloadPageButton->setChecked(true);
-    EXPECT_EQ(mainWindow.controls().downloadPage->x(), 24);
-    EXPECT_EQ(mainWindow.controls().fileNamePage->x(), 344);
+    EXPECT_TRUE(controlsOf(mainWindow).formatButton(FileNameFormat::European)->isChecked());
+    EXPECT_EQ(controlsOf(mainWindow).fileNamePage->x(), 24);
+    EXPECT_EQ(controlsOf(mainWindow).downloadPage->x(), 344);
+    controlsOf(mainWindow).downloadPageButton->setChecked(true);
+    EXPECT_EQ(controlsOf(mainWindow).downloadPage->x(), 24);
+    EXPECT_EQ(controlsOf(mainWindow).fileNamePage->x(), 344);
 
-    mainWindow.controls().useDatesBox->setChecked(true);
-    EXPECT_FALSE(mainWindow.controls().activitiesBox->isEnabled());
-    EXPECT_FALSE(mainWindow.controls().daysLabel->isEnabled());
-    EXPECT_FALSE(mainWindow.controls().daysBackEdit->isEnabled());
-    mainWindow.controls().useDatesBox->setChecked(false);
-    EXPECT_TRUE(mainWindow.controls().activitiesBox->isEnabled());
-    EXPECT_TRUE(mainWindow.controls().daysBackEdit->isEnabled());
+    controlsOf(mainWindow).useDatesBox->setChecked(true);
+    EXPECT_FALSE(controlsOf(mainWindow).activitiesBox->isEnabled());
+    EXPECT_FALSE(controlsOf(mainWindow).daysLabel->isEnabled());
+    EXPECT_FALSE(controlsOf(mainWindow).daysBackEdit->isEnabled());
+    controlsOf(mainWindow).useDatesBox->setChecked(false);
+    EXPECT_TRUE(controlsOf(mainWindow).activitiesBox->isEnabled());
+    EXPECT_TRUE(controlsOf(mainWindow).daysBackEdit->isEnabled());
 }

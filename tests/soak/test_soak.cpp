@@ -162,13 +162,13 @@ TEST(Soak, AWorkingDayOfTicksHoldsSteady)
             plugged = true;
         } else if (phase == 100) {
             // The whole cycle: Configure, unplug, replug ("Success!"), unplug.
-            h.window->controls().configureButton->click();
+            controlsOf(*h.window).configureButton->click();
             ASSERT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug) << "tick " << t;
             h.unplug(root);
             pollTick(*h.window);
             h.plug(root, "KORDAVEL");
             pollTick(*h.window);
-            ASSERT_EQ(h.window->controls().statusLabel->text(), "Success!") << "tick " << t;
+            ASSERT_EQ(controlsOf(*h.window).statusLabel->text(), "Success!") << "tick " << t;
             h.unplug(root);
             plugged = false;
             ++cycles;
@@ -180,8 +180,8 @@ TEST(Soak, AWorkingDayOfTicksHoldsSteady)
         } else if (phase == 300) {
             openHelp(*h.window);
             ++helpOpened;
-        } else if (phase == 320 && h.window->helpWindow()) {
-            h.window->helpWindow()->close();
+        } else if (phase == 320 && helpWindowOf()) {
+            helpWindowOf()->close();
         } else if (t % 7 == 0 && (phase < 90 || phase > 100)) {
             // Plugged in and out every few ticks.
             if (plugged)

@@ -3,7 +3,7 @@
 // One configuration run that both platforms perform on the simulated device's
 // default TQ 54 settings; the file it writes is kept in tests/data so that the
 // Windows run can be compared with the Linux one byte for byte.
-#include "app/mainwindow.h"
+#include "testsupport.h"
 
 #include <QCheckBox>
 #include <QDate>
@@ -20,9 +20,9 @@ inline const char kScenarioExpectedHex[] = KORDAVEL_TEST_DATA_DIR "/scenario-DI9
 // What the user changes: 28 days, detailed speed (24 h) and 168 h detailed speed.
 inline void applyScenarioSettings(MainWindow &window)
 {
-    window.controls().daysBackEdit->setText(QStringLiteral("28"));
-    window.controls().detailedSpeedBox->setChecked(true);
-    window.controls().speed168hBox->setChecked(true);
+    controlsOf(window).daysBackEdit->setText(QStringLiteral("28"));
+    controlsOf(window).detailedSpeedBox->setChecked(true);
+    controlsOf(window).speed168hBox->setChecked(true);
 }
 
 } // namespace kordavel::test

@@ -1,10 +1,14 @@
 #include "testsupport.h"
 
+#include "app/layout.h"
+#include "look/look.h"
+
 #include "platform/files.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <QWindow>
@@ -31,6 +35,103 @@ void Harness::create()
                             });
     // The remembered standard, if any, has arrived.
     window.awaitFleetFiles();
+}
+
+namespace {
+template <typename T> void find(const QWidget &window, T *&control, const char *name)
+{
+    control = window.findChild<T *>(QLatin1String(name));
+    EXPECT_TRUE(control) << "no control " << name;
+}
+} // namespace
+
+#define KORDAVEL_FIND(field) find(window, c.field, #field)
+
+WindowControls controlsOf(const QWidget &window)
+{
+    WindowControls c;
+    KORDAVEL_FIND(helpButton);
+    KORDAVEL_FIND(fleetButton);
+    KORDAVEL_FIND(fleetReport);
+    KORDAVEL_FIND(configureButton);
+    KORDAVEL_FIND(modelFrame);
+    KORDAVEL_FIND(downloadStartLabel);
+    KORDAVEL_FIND(downloadEndLabel);
+    KORDAVEL_FIND(stateCaptionLabel);
+    KORDAVEL_FIND(stateLabel);
+    KORDAVEL_FIND(softwareVersionLabel);
+    KORDAVEL_FIND(statusLabel);
+    KORDAVEL_FIND(instructionLabel);
+    KORDAVEL_FIND(programVersionLabel);
+    KORDAVEL_FIND(copyrightLabel);
+    KORDAVEL_FIND(mountNoticeLabel);
+    KORDAVEL_FIND(mountButton);
+    KORDAVEL_FIND(safeRemoveButton);
+    KORDAVEL_FIND(devicePicture);
+    KORDAVEL_FIND(driveLog);
+    KORDAVEL_FIND(arrowDisplay);
+    KORDAVEL_FIND(noArrowPicture);
+    KORDAVEL_FIND(plugInArrowPicture);
+    KORDAVEL_FIND(unplugArrowPicture);
+    KORDAVEL_FIND(downloadPage);
+    KORDAVEL_FIND(overviewBox);
+    KORDAVEL_FIND(activitiesBox);
+    KORDAVEL_FIND(eventsFaultsBox);
+    KORDAVEL_FIND(detailedSpeedBox);
+    KORDAVEL_FIND(technicalDataBox);
+    KORDAVEL_FIND(driverCardBox);
+    KORDAVEL_FIND(saveCardDateBox);
+    KORDAVEL_FIND(otherVdoDataBox);
+    KORDAVEL_FIND(speed168hBox);
+    KORDAVEL_FIND(speed4HzBox);
+    KORDAVEL_FIND(useDatesBox);
+    KORDAVEL_FIND(daysBackEdit);
+    KORDAVEL_FIND(daysLabel);
+    KORDAVEL_FIND(downloadStartPicker);
+    KORDAVEL_FIND(downloadEndPicker);
+    KORDAVEL_FIND(fileNamePage);
+    KORDAVEL_FIND(modelKordavelButton);
+    KORDAVEL_FIND(modelKordavelPlusButton);
+    KORDAVEL_FIND(downloadPageButton);
+    KORDAVEL_FIND(fileNamePageButton);
+    // In FileNameFormat order.
+    const char *formats[kFileNameFormatCount] = {"shortNamesButton", "europeanNamesButton",
+                                                 "frenchNamesButton", "spanishNamesButton",
+                                                 "duvadoRirozoNamesButton"};
+    for (int f = 0; f < kFileNameFormatCount; ++f)
+        find(window, c.fileNameFormatButtons[std::size_t(f)], formats[f]);
+    return c;
+}
+
+#undef KORDAVEL_FIND
+
+QCheckBox *WindowControls::box(DownloadBox which) const
+{
+    switch (which) {
+    case DownloadBox::Overview:
+        return overviewBox;
+    case DownloadBox::Activities:
+        return activitiesBox;
+    case DownloadBox::EventsFaults:
+        return eventsFaultsBox;
+    case DownloadBox::DetailedSpeed:
+        return detailedSpeedBox;
+    case DownloadBox::TechnicalData:
+        return technicalDataBox;
+    case DownloadBox::DriverCard:
+        return driverCardBox;
+    case DownloadBox::SaveCardDate:
+        return saveCardDateBox;
+    case DownloadBox::OtherVdoData:
+        return otherVdoDataBox;
+    case DownloadBox::Speed168h:
+        return speed168hBox;
+    case DownloadBox::Speed4Hz:
+        return speed4HzBox;
+    case DownloadBox::UseDates:
+        return useDatesBox;
+    }
+    return nullptr;
 }
 
 TestWindow makeMainWindow(Drives &drives, Files &files, Clock &clock, MessageBox &box,
@@ -65,6 +166,35 @@ std::unique_ptr<MainWindow> makeSteppedWindow(Platform p)
     return window;
 }
 
+int outerHeightTwips(const MainWindow &window)
+{
+    // The fleet strip lies below the window's own height.
+    int client = window.height();
+    if (const auto *strip = window.findChild<QWidget *>(QStringLiteral("fleetReport"));
+        strip && !strip->isHidden())
+        client -= strip->height();
+    for (int twips : {kShortHeightTwips, kTallHeightTwips})
+        if (client == clientHeightForOuterTwips(window, twips))
+            return twips;
+    return -1;
+}
+
+bool isWide(const MainWindow &window)
+{
+    return !controlsOf(window).driveLog->isHidden();
+}
+
+HelpWindow *helpWindowOf()
+{
+    HelpWindow *found = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *help = qobject_cast<HelpWindow *>(w)) {
+            EXPECT_FALSE(found) << "one help window at a time";
+            found = help;
+        }
+    return found;
+}
+
 bool isTicking(MainWindow &window)
 {
     auto *ticker = window.findChild<SteppedTicker *>(QString(), Qt::FindDirectChildrenOnly);
@@ -81,16 +211,6 @@ void TestWindow::awaitFleetFiles() const
     EXPECT_TRUE(waitUntil([&answered] { return answered; }));
 }
 
-namespace {
-// The window's handlers are its private slots, reached as its timer, its
-// buttons and the window system reach them.
-void invoke(MainWindow &window, const char *slot)
-{
-    const bool invoked = QMetaObject::invokeMethod(&window, slot, Qt::DirectConnection);
-    EXPECT_TRUE(invoked) << slot;
-}
-} // namespace
-
 void pollTick(MainWindow &window)
 {
     auto *ticker = window.findChild<SteppedTicker *>(QString(), Qt::FindDirectChildrenOnly);
@@ -100,42 +220,39 @@ void pollTick(MainWindow &window)
 
 void pressConfigure(MainWindow &window)
 {
-    QPushButton *button = window.controls().configureButton;
+    QPushButton *button = controlsOf(window).configureButton;
     EXPECT_TRUE(button->isEnabled()) << "Configure pressed while it is disabled";
     button->click();
 }
 
 void runConfigureCommand(MainWindow &window)
 {
-    invoke(window, "configureDevice");
-}
-
-void restartFlow(MainWindow &window)
-{
-    invoke(window, "restartFlow");
+    // No user can press it now: the test lets the button take the press.
+    QPushButton *button = controlsOf(window).configureButton;
+    button->setEnabled(true);
+    button->click();
 }
 
 void openHelp(MainWindow &window)
 {
-    invoke(window, "openHelp");
+    controlsOf(window).helpButton->click();
 }
 
 void showHelp(MainWindow &window)
 {
-    invoke(window, "showHelp");
+    QTest::mouseClick(controlsOf(window).softwareVersionLabel, Qt::LeftButton);
 }
 
-void stepArrow(MainWindow &window, const PictureBox *arrow)
+void stepArrow(ArrowAnimator &animator, MainWindow &window, const PictureBox *arrow)
 {
-    const MainWindowControls &c = window.controls();
-    window.arrows().showArrow(*c.arrowDisplay, *c.noArrowPicture, *arrow);
+    const WindowControls c = controlsOf(window);
+    animator.showArrow(*c.arrowDisplay, *c.noArrowPicture, *arrow);
 }
 
-void focusMovesTo(MainWindow &window, QWindow *focus)
+void focusMovesTo(QWindow *focus)
 {
-    const bool invoked = QMetaObject::invokeMethod(&window, "onFocusWindowChanged",
-                                                   Qt::DirectConnection, Q_ARG(QWindow *, focus));
-    EXPECT_TRUE(invoked);
+    // What the window system tells the application when focus moves.
+    Q_EMIT qGuiApp->focusWindowChanged(focus);
 }
 
 void Harness::plug(const QString &root, const QString &label, int kind)

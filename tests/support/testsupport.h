@@ -3,15 +3,30 @@
 // Test helpers for the window: a recording message box, the main window on
 // fake drives and a harness that plugs, unplugs and ticks.
 
+#include "app/arrows.h"
 #include "app/mainwindow.h"
+#include "app/widgets.h"
 #include "coresupport.h"
-#include "cycle/executor.h"
 #include "fleet/fleetfiles.h"
+#include "inline_executor.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/messagebox.h"
 #include "platform/ticker.h"
 
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -65,6 +80,66 @@ private:
 
 // A main window on an inline executor of the cycle: each request is answered
 // before it returns (the program's worker is tested in tests/cycle).
+// The main window's controls as a test finds them: by their object names,
+// as a screen reader or a UI test tool does.
+struct WindowControls
+{
+    QPushButton *helpButton = nullptr;
+    QToolButton *fleetButton = nullptr;
+    QPlainTextEdit *fleetReport = nullptr;
+    QPushButton *configureButton = nullptr;
+    QFrame *modelFrame = nullptr;
+    QLabel *downloadStartLabel = nullptr;
+    QLabel *downloadEndLabel = nullptr;
+    QLabel *stateCaptionLabel = nullptr;
+    QLabel *stateLabel = nullptr;
+    QLabel *softwareVersionLabel = nullptr;
+    StatusText *statusLabel = nullptr;
+    StatusText *instructionLabel = nullptr;
+    QLabel *programVersionLabel = nullptr;
+    QLabel *copyrightLabel = nullptr;
+    QLabel *mountNoticeLabel = nullptr;
+    QPushButton *mountButton = nullptr;
+    QPushButton *safeRemoveButton = nullptr;
+    QLabel *devicePicture = nullptr;
+    QListWidget *driveLog = nullptr;
+    PictureBox *arrowDisplay = nullptr;
+    PictureBox *noArrowPicture = nullptr;
+    PictureBox *plugInArrowPicture = nullptr;
+    PictureBox *unplugArrowPicture = nullptr;
+
+    QGroupBox *downloadPage = nullptr;
+    QCheckBox *overviewBox = nullptr;
+    QCheckBox *activitiesBox = nullptr;
+    QCheckBox *eventsFaultsBox = nullptr;
+    QCheckBox *detailedSpeedBox = nullptr;
+    QCheckBox *technicalDataBox = nullptr;
+    QCheckBox *driverCardBox = nullptr;
+    QCheckBox *saveCardDateBox = nullptr;
+    QCheckBox *otherVdoDataBox = nullptr;
+    QCheckBox *speed168hBox = nullptr;
+    QCheckBox *speed4HzBox = nullptr;
+    QCheckBox *useDatesBox = nullptr;
+    QLineEdit *daysBackEdit = nullptr;
+    QLabel *daysLabel = nullptr;
+    QDateEdit *downloadStartPicker = nullptr;
+    QDateEdit *downloadEndPicker = nullptr;
+    QGroupBox *fileNamePage = nullptr;
+    std::array<QRadioButton *, kFileNameFormatCount> fileNameFormatButtons{};
+    QRadioButton *modelKordavelButton = nullptr;
+    QRadioButton *modelKordavelPlusButton = nullptr;
+    QRadioButton *downloadPageButton = nullptr;
+    QRadioButton *fileNamePageButton = nullptr;
+
+    QCheckBox *box(DownloadBox which) const;
+    QRadioButton *formatButton(FileNameFormat format) const
+    {
+        return fileNameFormatButtons[std::size_t(format)];
+    }
+};
+// Every control of window; a control that is missing fails the test.
+WindowControls controlsOf(const QWidget &window);
+
 // The poll's beat in tests: each step() is one tick of the window's ticker,
 // given as its timer gives it (none while the window has it stopped). The
 // window it is given to owns it.
@@ -133,21 +208,29 @@ TestWindow makeMainWindow(Drives &drives, Files &files, Clock &clock, MessageBox
                           const QString &programFolder, MediaService *media = nullptr,
                           const std::function<void(Platform &)> &adjust = {});
 
-// What the window's timer, its buttons and the window system do, now: a
+// What the window's ticker, its buttons and the window system do, now: a
 // poll tick, a click on Configure (a failure when the button is disabled),
-// the flow's restart, the help button and a click on the version, and a
-// change of the focus window.
+// the help button and a click on the version, and a change of the focus
+// window.
 void pollTick(MainWindow &window);
 void pressConfigure(MainWindow &window);
 // The Configure command where no user could give it: the button is disabled
-// (a CR unit, whose settings the flow only shows).
+// (a CR unit, whose settings the flow only shows), and is enabled for it.
 void runConfigureCommand(MainWindow &window);
-void restartFlow(MainWindow &window);
 void openHelp(MainWindow &window);
 void showHelp(MainWindow &window);
-void focusMovesTo(MainWindow &window, QWindow *focus);
-// One step of the moving arrow with the given picture, as the flow makes it.
-void stepArrow(MainWindow &window, const PictureBox *arrow);
+void focusMovesTo(QWindow *focus);
+// One step of the moving arrow with the given picture on the window's
+// display, as the flow makes it with an animator of its own.
+void stepArrow(ArrowAnimator &animator, MainWindow &window, const PictureBox *arrow);
+
+// The window's outer height in twips as its size shows it: the short or the
+// tall window's, else -1.
+int outerHeightTwips(const MainWindow &window);
+// Whether the window is the wide one, which shows the drive log.
+bool isWide(const MainWindow &window);
+// The help window on the screen's list of windows; nullptr when there is none.
+HelpWindow *helpWindowOf();
 
 // Lets events (and running timers) run until cond holds; false after ms milliseconds.
 bool waitUntil(const std::function<bool()> &cond, int ms = 20000);

@@ -112,7 +112,7 @@ public:
 
     void apply(const Screen &s)
     {
-        const MainWindowControls &c = window->controls();
+        const WindowControls &c = controlsOf(*window);
         for (DownloadBox b : kAllDownloadBoxes)
             if (b != B::Overview)
                 c.box(b)->setChecked(false);
@@ -129,7 +129,7 @@ public:
 
     Screen read() const
     {
-        const MainWindowControls &c = window->controls();
+        const WindowControls &c = controlsOf(*window);
         Screen s;
         for (DownloadBox b : kAllDownloadBoxes)
             if (b != B::Overview && b != B::SaveCardDate && b != B::UseDates &&
@@ -210,7 +210,7 @@ void cycle(const QByteArray &family, int version)
         MainWindow &mainWindow = *t.window;
         t.plug();
         pollTick(mainWindow);
-        ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Configuration read");
+        ASSERT_EQ(controlsOf(mainWindow).statusLabel->text(), "Configuration read");
         ASSERT_EQ(t.window.cycle().state(),
                   family == "CR" ? FlowState::WaitingForDevice : FlowState::SettingsShown);
         t.apply(screen);
@@ -228,14 +228,14 @@ void cycle(const QByteArray &family, int version)
         t.plug();
         EXPECT_TRUE(t.lastTakeUp.endsWith("taken up")) << qPrintable(t.lastTakeUp);
         pollTick(mainWindow);
-        ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Success!");
+        ASSERT_EQ(controlsOf(mainWindow).statusLabel->text(), "Success!");
         EXPECT_FALSE(QFile::exists(t.device + "/UPDATES/DI999000.HEX"));
         t.unplug();
         pollTick(mainWindow);
         ASSERT_EQ(t.window.cycle().state(), FlowState::WaitingForDevice);
         t.plug();
         pollTick(mainWindow);
-        ASSERT_EQ(mainWindow.controls().statusLabel->text(), "Configuration read");
+        ASSERT_EQ(controlsOf(mainWindow).statusLabel->text(), "Configuration read");
 
         const Screen want = expectedBack(screen, family, version);
         const Screen got = t.read();
@@ -309,7 +309,7 @@ TEST(RoundTripFailures, UnknownFamilyAndAFailingWrite)
                           "the one whose settings are shown, or its settings have changed, so "
                           "it is read again."});
     EXPECT_EQ(t.window.cycle().state(), FlowState::WaitingForDevice);
-    EXPECT_FALSE(mainWindow.controls().configureButton->isEnabled());
+    EXPECT_FALSE(controlsOf(mainWindow).configureButton->isEnabled());
     writeFile(t.device + "/UPDATES/kordvers.ion", version);
     pollTick(mainWindow);
     ASSERT_EQ(t.window.cycle().state(), FlowState::SettingsShown);

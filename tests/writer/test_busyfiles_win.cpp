@@ -110,8 +110,8 @@ TEST_F(BusyFiles, FileHeldLongGivesUpWithAMessageAndNoUnplugPrompt)
               "DI999000.HEX on the Kordavel is in use by another program or locked; close that "
               "program and try again.\r\nNo configuration file was written.");
     EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
-    EXPECT_EQ(h.window->outerHeightTwips(), 7800) << "no unplug prompt";
-    EXPECT_TRUE(h.window->controls().configureButton->isEnabled());
+    EXPECT_EQ(outerHeightTwips(*h.window), 7800) << "no unplug prompt";
+    EXPECT_TRUE(controlsOf(*h.window).configureButton->isEnabled());
     EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "earlier complete file");
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/KORDCFG.TMP")));
 }
@@ -127,7 +127,7 @@ TEST_F(BusyFiles, TakenUpFileHeldAtTheReplugIsDeletedOnALaterTick)
         FileHolder scanner(dev.path("UPDATES/DI999000.HEX"), 10000);
         ASSERT_TRUE(scanner.open());
         h.tick();
-        EXPECT_EQ(h.window->controls().statusLabel->text(), "Success!");
+        EXPECT_EQ(controlsOf(*h.window).statusLabel->text(), "Success!");
         h.tick();
         EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX"))) << "still held";
     }

@@ -28,8 +28,8 @@ protected:
     QStringList log()
     {
         QStringList rows;
-        for (int i = 0; i < mainWindow().controls().driveLog->count(); ++i)
-            rows.append(mainWindow().controls().driveLog->item(i)->text());
+        for (int i = 0; i < controlsOf(mainWindow()).driveLog->count(); ++i)
+            rows.append(controlsOf(mainWindow()).driveLog->item(i)->text());
         return rows;
     }
     // Plugs the device and lets the flow read it, as the user would.
@@ -58,10 +58,10 @@ TEST_F(Configure, WritesTheFileAndAsksForTheUnplug)
     plugAndRead(dev);
     pressConfigure(mainWindow());
     EXPECT_EQ(h.window.cycle().state(), FlowState::WaitingForUnplug);
-    EXPECT_EQ(mainWindow().controls().instructionLabel->text(), "Disconnect USB");
-    EXPECT_EQ(mainWindow().controls().statusLabel->text(), "");
-    EXPECT_EQ(mainWindow().outerHeightTwips(), 11500);
-    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
+    EXPECT_EQ(controlsOf(mainWindow()).instructionLabel->text(), "Disconnect USB");
+    EXPECT_EQ(controlsOf(mainWindow()).statusLabel->text(), "");
+    EXPECT_EQ(outerHeightTwips(mainWindow()), 11500);
+    EXPECT_FALSE(controlsOf(mainWindow()).configureButton->isEnabled());
     EXPECT_EQ(log(), (QStringList{dev.root() + "\tKORD\tRemovable drive", "Kordavel found",
                                   "Configuration file created"}));
     EXPECT_EQ(updates(dev), (QStringList{"DI999000.HEX", "kordvers.ion", "notes.txt"}));
@@ -75,7 +75,7 @@ TEST_F(Configure, WritesTheFileAndAsksForTheUnplug)
     h.tick();
     h.plug(dev.root(), "KORD");
     h.tick();
-    EXPECT_EQ(mainWindow().controls().statusLabel->text(), "Success!");
+    EXPECT_EQ(controlsOf(mainWindow()).statusLabel->text(), "Success!");
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
 }
 
@@ -98,12 +98,12 @@ TEST_F(Configure, ASecondDeviceHoldsConfigureAndLaterDrivesAreNotListed)
     EXPECT_EQ(log().size(), 4) << "every removable drive, the two devices among them";
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
     EXPECT_FALSE(QFile::exists(second.path("UPDATES/DI999000.HEX")));
-    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled()) << "while both are in";
+    EXPECT_FALSE(controlsOf(mainWindow()).configureButton->isEnabled()) << "while both are in";
     EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
 
     h.drives.entries.removeLast();
     h.tick();
-    ASSERT_TRUE(mainWindow().controls().configureButton->isEnabled());
+    ASSERT_TRUE(controlsOf(mainWindow()).configureButton->isEnabled());
     pressConfigure(mainWindow());
     EXPECT_EQ(log(), (QStringList{stick.path() + "/\tSTICK\tRemovable drive",
                                   dev.root() + "\tKORD\tRemovable drive", "Kordavel found",
@@ -116,12 +116,12 @@ TEST_F(Configure, FixedDriveWithTheFolderIsIgnored)
     // Read from a removable drive; by the press the same folder is on a fixed one.
     plugAndRead(dev);
     h.drives.entries = {{dev.root(), KindFixed, "KORD"}};
-    mainWindow().controls().driveLog->clear();
+    controlsOf(mainWindow()).driveLog->clear();
     const FlowState before = h.window.cycle().state();
     pressConfigure(mainWindow());
     EXPECT_TRUE(log().isEmpty());
-    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
-    EXPECT_EQ(mainWindow().controls().statusLabel->text(), "");
+    EXPECT_FALSE(controlsOf(mainWindow()).configureButton->isEnabled());
+    EXPECT_EQ(controlsOf(mainWindow()).statusLabel->text(), "");
     EXPECT_EQ(h.window.cycle().state(), before) << "no device: the flow stays where it was";
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
 }
@@ -134,8 +134,8 @@ TEST_F(Configure, AnUnknownTypeIsNotSuitableAndKeepsItsFiles)
     writeFile(dev.path("UPDATES/keep.hex"), "old");
     h.plug(dev.root(), "KORD");
     h.tick();
-    EXPECT_EQ(mainWindow().controls().statusLabel->text(), "Not Suitable");
-    EXPECT_FALSE(mainWindow().controls().configureButton->isEnabled());
+    EXPECT_EQ(controlsOf(mainWindow()).statusLabel->text(), "Not Suitable");
+    EXPECT_FALSE(controlsOf(mainWindow()).configureButton->isEnabled());
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/keep.hex")));
     EXPECT_EQ(updates(dev), QStringList({"keep.hex", "kordvers.ion"}));
 }
@@ -151,7 +151,7 @@ TEST_F(Configure, WriteFailureKeepsExistingFilesAndSaysWhy)
     EXPECT_TRUE(h.messages.texts[0].contains("No configuration file was written."))
         << h.messages.texts[0].toStdString();
     EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
-    EXPECT_TRUE(mainWindow().controls().configureButton->isEnabled());
+    EXPECT_TRUE(controlsOf(mainWindow()).configureButton->isEnabled());
     EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "the old file");
     EXPECT_EQ(readAll(dev.path("UPDATES/KORDCFG.TMP/inside")), "kept");
 }
@@ -160,14 +160,14 @@ TEST_F(Configure, DayCountOutOfRangeKeepsTheOldFile)
 {
     plugAndRead(dev);
     writeFile(dev.path("UPDATES/DI999000.HEX"), "previous");
-    mainWindow().controls().useDatesBox->setChecked(false);
-    mainWindow().controls().daysBackEdit->setText("24856");
+    controlsOf(mainWindow()).useDatesBox->setChecked(false);
+    controlsOf(mainWindow()).daysBackEdit->setText("24856");
     pressConfigure(mainWindow());
     ASSERT_EQ(h.messages.texts.size(), 1);
     EXPECT_TRUE(
         h.messages.texts[0].startsWith("The number of days must be between -24855 and 24855."));
     EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "previous");
-    EXPECT_EQ(mainWindow().controls().daysBackEdit->text(), "24856")
+    EXPECT_EQ(controlsOf(mainWindow()).daysBackEdit->text(), "24856")
         << "the user's settings stay on screen";
 }
 
@@ -176,9 +176,9 @@ TEST_F(Configure, SecondRunReplacesTheFirst)
     plugAndRead(dev);
     pressConfigure(mainWindow());
     const QByteArray first = readAll(dev.path("UPDATES/DI999000.HEX"));
-    mainWindow().controls().activitiesBox->setChecked(false);
-    mainWindow().controls().useDatesBox->setChecked(false);
-    mainWindow().controls().activitiesBox->setChecked(false);
+    controlsOf(mainWindow()).activitiesBox->setChecked(false);
+    controlsOf(mainWindow()).useDatesBox->setChecked(false);
+    controlsOf(mainWindow()).activitiesBox->setChecked(false);
     runConfigureCommand(mainWindow()); // over the first file, still on the device
     const QByteArray second = readAll(dev.path("UPDATES/DI999000.HEX"));
     EXPECT_NE(first, second);
@@ -299,16 +299,16 @@ TEST(Install, ALeftoverTemporaryFileIsReplaced)
 TEST_F(Configure, GrayedBoxesCountAsUncheckedAndDisabledOnesAreRead)
 {
     plugAndRead(dev);
-    mainWindow().controls().useDatesBox->setChecked(false);
+    controlsOf(mainWindow()).useDatesBox->setChecked(false);
     for (DownloadBox b : kAllDownloadBoxes)
         if (b != DownloadBox::Overview && b != DownloadBox::UseDates)
-            mainWindow().controls().box(b)->setChecked(false);
-    mainWindow().controls().activitiesBox->setTristate(true);
-    mainWindow().controls().activitiesBox->setCheckState(Qt::PartiallyChecked);
-    mainWindow().controls().eventsFaultsBox->setChecked(true);
-    mainWindow().controls().eventsFaultsBox->setEnabled(false);
-    mainWindow().controls().detailedSpeedBox->setChecked(true);
-    mainWindow().controls().detailedSpeedBox->hide();
+            controlsOf(mainWindow()).box(b)->setChecked(false);
+    controlsOf(mainWindow()).activitiesBox->setTristate(true);
+    controlsOf(mainWindow()).activitiesBox->setCheckState(Qt::PartiallyChecked);
+    controlsOf(mainWindow()).eventsFaultsBox->setChecked(true);
+    controlsOf(mainWindow()).eventsFaultsBox->setEnabled(false);
+    controlsOf(mainWindow()).detailedSpeedBox->setChecked(true);
+    controlsOf(mainWindow()).detailedSpeedBox->hide();
     pressConfigure(mainWindow());
     const QList<QByteArray> lines = readAll(dev.path("UPDATES/DI999000.HEX")).split('\n');
     ASSERT_GE(lines.size(), 2);
@@ -356,10 +356,10 @@ struct UnreliableHarness : HarnessOn<UnreliableMedium>
             << messages.texts[0].toStdString();
         EXPECT_EQ(messages.titles[0], "Kordavel - Set 'Latest VU' settings");
         EXPECT_NE(window.cycle().state(), FlowState::WaitingForUnplug);
-        EXPECT_EQ(window->outerHeightTwips(), 7800) << "the tall unplug window is never shown";
-        EXPECT_TRUE(window->controls().configureButton->isEnabled()) << "the user can try again";
-        for (int i = 0; i < window->controls().driveLog->count(); ++i)
-            EXPECT_NE(window->controls().driveLog->item(i)->text(), "Configuration file created");
+        EXPECT_EQ(outerHeightTwips(*window), 7800) << "the tall unplug window is never shown";
+        EXPECT_TRUE(controlsOf(*window).configureButton->isEnabled()) << "the user can try again";
+        for (int i = 0; i < controlsOf(*window).driveLog->count(); ++i)
+            EXPECT_NE(controlsOf(*window).driveLog->item(i)->text(), "Configuration file created");
     }
 };
 

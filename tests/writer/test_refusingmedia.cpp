@@ -121,8 +121,8 @@ protected:
         ASSERT_EQ(messages.texts.size(), 1);
         EXPECT_EQ(messages.texts[0], sentence + "\r\nNo configuration file was written.");
         EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
-        EXPECT_EQ(window->outerHeightTwips(), 7800) << "no unplug prompt";
-        EXPECT_TRUE(window->controls().configureButton->isEnabled());
+        EXPECT_EQ(outerHeightTwips(*window), 7800) << "no unplug prompt";
+        EXPECT_TRUE(controlsOf(*window).configureButton->isEnabled());
         EXPECT_EQ(readAll(dev.path("UPDATES/DI999000.HEX")), "earlier complete file");
         // Old HEX files go only once the new file is known to be complete.
         EXPECT_EQ(QFile::exists(dev.path("UPDATES/old.hex")), oldHexKept);
@@ -142,7 +142,7 @@ protected:
 TEST_F(RefusingMediumTest, WriteProtectedMediumIsSaidPlainly)
 {
     // Another model on the screen: another byte.
-    const MainWindowControls &c = window->controls();
+    const WindowControls &c = controlsOf(*window);
     (c.modelKordavelPlusButton->isChecked() ? c.modelKordavelButton : c.modelKordavelPlusButton)
         ->setChecked(true);
     medium.create.code = kWriteProtectedCode;
@@ -223,7 +223,7 @@ TEST_F(RefusingMediumTest, TakenUpFileHeldAtTheReplugIsDeletedOnALaterTick)
     const int before = medium.removeCalls;
     pollTick(*window);
     EXPECT_EQ(medium.removeCalls, before + 1) << "one try: the tick does not wait for the file";
-    EXPECT_EQ(window->controls().statusLabel->text(), "Success!");
+    EXPECT_EQ(controlsOf(*window).statusLabel->text(), "Success!");
     EXPECT_TRUE(QFile::exists(dev.path("UPDATES/DI999000.HEX")));
     pollTick(*window);
     pollTick(*window);
@@ -275,7 +275,7 @@ TEST_F(RefusingMediumTest, FolderFlushThatFailsTakesTheNewFileBack)
     EXPECT_FALSE(QFile::exists(dev.path("UPDATES/DI999000.HEX")))
         << "the device must not take up a file that may not be on the medium";
     EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
-    EXPECT_TRUE(window->controls().configureButton->isEnabled());
+    EXPECT_TRUE(controlsOf(*window).configureButton->isEnabled());
 
     // Where the new file cannot be taken back, or its going cannot be flushed
     // either, the user hears exactly that.
@@ -290,7 +290,7 @@ TEST_F(RefusingMediumTest, FolderFlushThatFailsTakesTheNewFileBack)
             "The configuration file DI999000.HEX could not be confirmed on the Kordavel ("));
         EXPECT_FALSE(messages.texts[0].contains("No configuration file was written."));
         EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown) << "never told to unplug";
-        EXPECT_EQ(window->outerHeightTwips(), 7800);
+        EXPECT_EQ(outerHeightTwips(*window), 7800);
     }
 }
 

@@ -63,8 +63,8 @@ protected:
         ASSERT_EQ(h.messages.texts.size(), 1);
         EXPECT_EQ(h.messages.texts[0], sentence + "\r\nNo configuration file was written.");
         EXPECT_EQ(h.window.cycle().state(), FlowState::SettingsShown);
-        EXPECT_EQ(h.window->outerHeightTwips(), 7800) << "no unplug prompt";
-        EXPECT_TRUE(h.window->controls().configureButton->isEnabled());
+        EXPECT_EQ(outerHeightTwips(*h.window), 7800) << "no unplug prompt";
+        EXPECT_TRUE(controlsOf(*h.window).configureButton->isEnabled());
         EXPECT_EQ(readAll(dir.filePath("UPDATES/kordvers.ion")), exampleLayoutC());
         EXPECT_EQ(readAll(dir.filePath("UPDATES/old.hex")), "old");
         EXPECT_EQ(QDir(dir.filePath("UPDATES")).entryList(QDir::Files, QDir::Name),

@@ -1,10 +1,12 @@
 // kordavel-demo: the whole configuration cycle on a simulated device, without a
 // display. Prints every status change, the file written, and saves a screenshot
 // of the main window at each stage.
+#include "app/layout.h"
 #include "app/mainwindow.h"
-#include "cycle/executor.h"
 #include "devicesim.h"
 #include "drives_table.h"
+#include "inline_executor.h"
+#include "look/look.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/messagebox.h"
@@ -20,6 +22,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace kordavel;
 
@@ -101,14 +104,14 @@ public:
             return 1;
         }
         std::printf("  settings read: days '%s', %s\n",
-                    qPrintable(window.controls().daysBackEdit->text()),
-                    qPrintable(window.controls().softwareVersionLabel->text()));
-        window.controls().daysBackEdit->setText(QStringLiteral("28"));
-        window.controls().detailedSpeedBox->setChecked(true);
-        window.controls().speed168hBox->setChecked(true);
+                    qPrintable(control<QLineEdit>("daysBackEdit")->text()),
+                    qPrintable(control<QLabel>("softwareVersionLabel")->text()));
+        control<QLineEdit>("daysBackEdit")->setText(QStringLiteral("28"));
+        control<QCheckBox>("detailedSpeedBox")->setChecked(true);
+        control<QCheckBox>("speed168hBox")->setChecked(true);
         std::printf(
             "* user sets 28 days, Detailed Speed and 168h Detailed Speed, presses Configure\n");
-        window.controls().configureButton->click();
+        control<QPushButton>("configureButton")->click();
         report("after Configure");
         QByteArray hex = readFile(m_device + QStringLiteral("/UPDATES/DI999000.HEX"));
         if (hex.isEmpty()) {
@@ -129,12 +132,12 @@ public:
         plug();
         tick("device plugged in: settings read back");
         std::printf("  read back: days '%s', Detailed Speed %s, 168h Detailed Speed %s\n",
-                    qPrintable(window.controls().daysBackEdit->text()),
-                    window.controls().detailedSpeedBox->isChecked() ? "on" : "off",
-                    window.controls().speed168hBox->isChecked() ? "on" : "off");
-        const bool ok = window.controls().daysBackEdit->text() == QLatin1String(" 28") &&
-                        window.controls().detailedSpeedBox->isChecked() &&
-                        window.controls().speed168hBox->isChecked();
+                    qPrintable(control<QLineEdit>("daysBackEdit")->text()),
+                    control<QCheckBox>("detailedSpeedBox")->isChecked() ? "on" : "off",
+                    control<QCheckBox>("speed168hBox")->isChecked() ? "on" : "off");
+        const bool ok = control<QLineEdit>("daysBackEdit")->text() == QLatin1String(" 28") &&
+                        control<QCheckBox>("detailedSpeedBox")->isChecked() &&
+                        control<QCheckBox>("speed168hBox")->isChecked();
         std::printf(ok ? "The device holds the new settings.\n"
                        : "The settings read back differ!\n");
         return ok ? 0 : 1;
@@ -162,6 +165,17 @@ private:
         std::printf("* device unplugged\n");
     }
 
+    // A control of the window, found as a UI test tool finds it: by its name.
+    template <typename T> T *control(const char *name) const
+    {
+        T *found = m_window->findChild<T *>(QLatin1String(name));
+        if (!found) {
+            std::fprintf(stderr, "the window has no %s\n", name);
+            std::exit(1);
+        }
+        return found;
+    }
+
     void tick(const char *what)
     {
         m_ticker.step();
@@ -176,9 +190,12 @@ private:
             QStringLiteral("%1/stage-%2.png").arg(m_out).arg(m_stage, 2, 10, QLatin1Char('0'));
         m_window->grab().save(png);
         std::printf("[%s] state %d, message \"%s\", instruction \"%s\", window %s -> %s\n", what,
-                    int(m_cycle->state()), qPrintable(m_window->controls().statusLabel->text()),
-                    qPrintable(m_window->controls().instructionLabel->text()),
-                    m_window->outerHeightTwips() > 7800 ? "tall" : "short", qPrintable(png));
+                    int(m_cycle->state()), qPrintable(control<QLabel>("statusLabel")->text()),
+                    qPrintable(control<QLabel>("instructionLabel")->text()),
+                    m_window->height() > clientHeightForOuterTwips(*m_window, kShortHeightTwips)
+                        ? "tall"
+                        : "short",
+                    qPrintable(png));
         std::fflush(stdout);
     }
 
