@@ -252,6 +252,75 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     </message>
 </context>
 <context>
+    <name>kordavel::FleetController</name>
+    <message>
+        <source>Fleet standard (*.json);;All files (*)</source>
+        <translation>Flottenstandard (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Open fleet standard…</source>
+        <translation>&amp;Flottenstandard öffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save as fleet standard…</source>
+        <translation>Als Flottenstandard &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Apply standard</source>
+        <translation>Standard &amp;anwenden</translation>
+    </message>
+    <message>
+        <source>Apply the standard to &amp;every device read</source>
+        <translation>Standard auf &amp;jedes gelesene Gerät anwenden</translation>
+    </message>
+    <message>
+        <source>Open &amp;record</source>
+        <translation>&amp;Protokoll öffnen</translation>
+    </message>
+    <message>
+        <source>S&amp;top using the standard</source>
+        <translation>Standard nicht mehr &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 could not be read: %2</source>
+        <translation>Der Flottenstandard %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Open fleet standard</source>
+        <translation>Flottenstandard öffnen</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 was not opened: %2</source>
+        <translation>Der Flottenstandard %1 wurde nicht geöffnet: %2</translation>
+    </message>
+    <message>
+        <source>These settings cannot be a fleet standard: %1</source>
+        <translation>Diese Einstellungen können kein Flottenstandard sein: %1</translation>
+    </message>
+    <message>
+        <source>Save as fleet standard</source>
+        <translation>Als Flottenstandard speichern</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 was not saved: %2</source>
+        <translation>Der Flottenstandard %1 wurde nicht gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>No Configure has been recorded yet. While a fleet standard is active, every Configure is recorded.</source>
+        <translation>Es wurde noch kein „Übertragen“-Vorgang protokolliert. Solange ein Flottenstandard aktiv ist, wird jeder „Übertragen“-Vorgang protokolliert.</translation>
+    </message>
+    <message>
+        <source>The record %1 could not be opened.</source>
+        <translation>Das Protokoll %1 konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>kordavel::FleetRecord</name>
     <message>
         <source>its folder cannot be made</source>
@@ -421,66 +490,6 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
 <context>
     <name>kordavel::MainWindow</name>
     <message>
-        <source>Fleet standard (*.json);;All files (*)</source>
-        <translation>Flottenstandard (*.json);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>&amp;Open fleet standard…</source>
-        <translation>&amp;Flottenstandard öffnen…</translation>
-    </message>
-    <message>
-        <source>&amp;Save as fleet standard…</source>
-        <translation>Als Flottenstandard &amp;speichern…</translation>
-    </message>
-    <message>
-        <source>&amp;Apply standard</source>
-        <translation>Standard &amp;anwenden</translation>
-    </message>
-    <message>
-        <source>Apply the standard to &amp;every device read</source>
-        <translation>Standard auf &amp;jedes gelesene Gerät anwenden</translation>
-    </message>
-    <message>
-        <source>Open &amp;record</source>
-        <translation>&amp;Protokoll öffnen</translation>
-    </message>
-    <message>
-        <source>S&amp;top using the standard</source>
-        <translation>Standard nicht mehr &amp;verwenden</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 could not be read: %2</source>
-        <translation>Der Flottenstandard %1 konnte nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>Open fleet standard</source>
-        <translation>Flottenstandard öffnen</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 was not opened: %2</source>
-        <translation>Der Flottenstandard %1 wurde nicht geöffnet: %2</translation>
-    </message>
-    <message>
-        <source>These settings cannot be a fleet standard: %1</source>
-        <translation>Diese Einstellungen können kein Flottenstandard sein: %1</translation>
-    </message>
-    <message>
-        <source>Save as fleet standard</source>
-        <translation>Als Flottenstandard speichern</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 was not saved: %2</source>
-        <translation>Der Flottenstandard %1 wurde nicht gespeichert: %2</translation>
-    </message>
-    <message>
-        <source>No Configure has been recorded yet. While a fleet standard is active, every Configure is recorded.</source>
-        <translation>Es wurde noch kein „Übertragen“-Vorgang protokolliert. Solange ein Flottenstandard aktiv ist, wird jeder „Übertragen“-Vorgang protokolliert.</translation>
-    </message>
-    <message>
-        <source>The record %1 could not be opened.</source>
-        <translation>Das Protokoll %1 konnte nicht geöffnet werden.</translation>
-    </message>
-    <message>
         <source>Rev. %1.%2.%3</source>
         <translation>Rev. %1.%2.%3</translation>
     </message>
@@ -507,14 +516,6 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
     <message>
         <source>Success!</source>
         <translation>Erfolg!</translation>
-    </message>
-    <message>
-        <source>Drive %1 is attached but not mounted.</source>
-        <translation>Laufwerk %1 erkannt, aber nicht gemountet.</translation>
-    </message>
-    <message>
-        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
-        <translation>Laufwerk (%1) angeschlossen, aber nicht gemountet. Zum Nutzen mounten.</translation>
     </message>
     <message>
         <source>Connect USB</source>
@@ -717,14 +718,19 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
         <translation>Gerät wieder einstecken</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 ist bereits vorhanden.
-Möchten Sie die Datei ersetzen?</translation>
-    </message>
-    <message>
         <source>Finishing Configure…</source>
         <translation>„Übertragen“ wird abgeschlossen…</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::MediaOffer</name>
+    <message>
+        <source>Drive %1 is attached but not mounted.</source>
+        <translation>Laufwerk %1 erkannt, aber nicht gemountet.</translation>
+    </message>
+    <message>
+        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
+        <translation>Laufwerk (%1) angeschlossen, aber nicht gemountet. Zum Nutzen mounten.</translation>
     </message>
 </context>
 <context>

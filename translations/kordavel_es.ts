@@ -252,6 +252,75 @@ No se ha escrito ningún archivo de configuración.</translation>
     </message>
 </context>
 <context>
+    <name>kordavel::FleetController</name>
+    <message>
+        <source>Fleet standard (*.json);;All files (*)</source>
+        <translation>Estándar de flota (*.json);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Open fleet standard…</source>
+        <translation>&amp;Abrir estándar de flota…</translation>
+    </message>
+    <message>
+        <source>&amp;Save as fleet standard…</source>
+        <translation>&amp;Guardar como estándar de flota…</translation>
+    </message>
+    <message>
+        <source>&amp;Apply standard</source>
+        <translation>A&amp;plicar estándar</translation>
+    </message>
+    <message>
+        <source>Apply the standard to &amp;every device read</source>
+        <translation>Aplicar el estándar a &amp;cada dispositivo leído</translation>
+    </message>
+    <message>
+        <source>Open &amp;record</source>
+        <translation>Abrir &amp;registro</translation>
+    </message>
+    <message>
+        <source>S&amp;top using the standard</source>
+        <translation>&amp;Dejar de usar el estándar</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 could not be read: %2</source>
+        <translation>No se pudo leer el estándar de flota %1: %2</translation>
+    </message>
+    <message>
+        <source>Open fleet standard</source>
+        <translation>Abrir estándar de flota</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 was not opened: %2</source>
+        <translation>No se abrió el estándar de flota %1: %2</translation>
+    </message>
+    <message>
+        <source>These settings cannot be a fleet standard: %1</source>
+        <translation>Estos ajustes no pueden ser un estándar de flota: %1</translation>
+    </message>
+    <message>
+        <source>Save as fleet standard</source>
+        <translation>Guardar como estándar de flota</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 was not saved: %2</source>
+        <translation>No se guardó el estándar de flota %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>No Configure has been recorded yet. While a fleet standard is active, every Configure is recorded.</source>
+        <translation>Aún no se ha registrado ninguna operación «Configurar». Mientras haya un estándar de flota activo, se registra cada operación «Configurar».</translation>
+    </message>
+    <message>
+        <source>The record %1 could not be opened.</source>
+        <translation>No se pudo abrir el registro %1.</translation>
+    </message>
+</context>
+<context>
     <name>kordavel::FleetRecord</name>
     <message>
         <source>its folder cannot be made</source>
@@ -421,66 +490,6 @@ para esta herramienta de configuración.</translation>
 <context>
     <name>kordavel::MainWindow</name>
     <message>
-        <source>Fleet standard (*.json);;All files (*)</source>
-        <translation>Estándar de flota (*.json);;Todos los archivos (*)</translation>
-    </message>
-    <message>
-        <source>&amp;Open fleet standard…</source>
-        <translation>&amp;Abrir estándar de flota…</translation>
-    </message>
-    <message>
-        <source>&amp;Save as fleet standard…</source>
-        <translation>&amp;Guardar como estándar de flota…</translation>
-    </message>
-    <message>
-        <source>&amp;Apply standard</source>
-        <translation>A&amp;plicar estándar</translation>
-    </message>
-    <message>
-        <source>Apply the standard to &amp;every device read</source>
-        <translation>Aplicar el estándar a &amp;cada dispositivo leído</translation>
-    </message>
-    <message>
-        <source>Open &amp;record</source>
-        <translation>Abrir &amp;registro</translation>
-    </message>
-    <message>
-        <source>S&amp;top using the standard</source>
-        <translation>&amp;Dejar de usar el estándar</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 could not be read: %2</source>
-        <translation>No se pudo leer el estándar de flota %1: %2</translation>
-    </message>
-    <message>
-        <source>Open fleet standard</source>
-        <translation>Abrir estándar de flota</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 was not opened: %2</source>
-        <translation>No se abrió el estándar de flota %1: %2</translation>
-    </message>
-    <message>
-        <source>These settings cannot be a fleet standard: %1</source>
-        <translation>Estos ajustes no pueden ser un estándar de flota: %1</translation>
-    </message>
-    <message>
-        <source>Save as fleet standard</source>
-        <translation>Guardar como estándar de flota</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 was not saved: %2</source>
-        <translation>No se guardó el estándar de flota %1: %2</translation>
-    </message>
-    <message>
-        <source>No Configure has been recorded yet. While a fleet standard is active, every Configure is recorded.</source>
-        <translation>Aún no se ha registrado ninguna operación «Configurar». Mientras haya un estándar de flota activo, se registra cada operación «Configurar».</translation>
-    </message>
-    <message>
-        <source>The record %1 could not be opened.</source>
-        <translation>No se pudo abrir el registro %1.</translation>
-    </message>
-    <message>
         <source>Rev. %1.%2.%3</source>
         <translation>Rev. %1.%2.%3</translation>
     </message>
@@ -507,14 +516,6 @@ para esta herramienta de configuración.</translation>
     <message>
         <source>Success!</source>
         <translation>¡Éxito!</translation>
-    </message>
-    <message>
-        <source>Drive %1 is attached but not mounted.</source>
-        <translation>Unidad %1 conectada sin montar.</translation>
-    </message>
-    <message>
-        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
-        <translation>Unidad extraíble (%1) conectada sin montar. Móntela para usarla.</translation>
     </message>
     <message>
         <source>Connect USB</source>
@@ -717,14 +718,19 @@ para esta herramienta de configuración.</translation>
         <translation>Vuelva a conectar el dispositivo</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 ya existe.
-¿Desea reemplazarlo?</translation>
-    </message>
-    <message>
         <source>Finishing Configure…</source>
         <translation>Terminando «Configurar»…</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::MediaOffer</name>
+    <message>
+        <source>Drive %1 is attached but not mounted.</source>
+        <translation>Unidad %1 conectada sin montar.</translation>
+    </message>
+    <message>
+        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
+        <translation>Unidad extraíble (%1) conectada sin montar. Móntela para usarla.</translation>
     </message>
 </context>
 <context>

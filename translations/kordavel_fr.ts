@@ -252,6 +252,75 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
     </message>
 </context>
 <context>
+    <name>kordavel::FleetController</name>
+    <message>
+        <source>Fleet standard (*.json);;All files (*)</source>
+        <translation>Standard de flotte (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Open fleet standard…</source>
+        <translation>&amp;Ouvrir un standard de flotte…</translation>
+    </message>
+    <message>
+        <source>&amp;Save as fleet standard…</source>
+        <translation>&amp;Enregistrer comme standard de flotte…</translation>
+    </message>
+    <message>
+        <source>&amp;Apply standard</source>
+        <translation>&amp;Appliquer le standard</translation>
+    </message>
+    <message>
+        <source>Apply the standard to &amp;every device read</source>
+        <translation>Appliquer le standard à &amp;chaque appareil lu</translation>
+    </message>
+    <message>
+        <source>Open &amp;record</source>
+        <translation>Ouvrir le &amp;registre</translation>
+    </message>
+    <message>
+        <source>S&amp;top using the standard</source>
+        <translation>&amp;Ne plus utiliser le standard</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 could not be read: %2</source>
+        <translation>Le standard de flotte %1 n&apos;a pas pu être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Open fleet standard</source>
+        <translation>Ouvrir un standard de flotte</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 was not opened: %2</source>
+        <translation>Le standard de flotte %1 n&apos;a pas été ouvert&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>These settings cannot be a fleet standard: %1</source>
+        <translation>Ces paramètres ne peuvent pas constituer un standard de flotte&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Save as fleet standard</source>
+        <translation>Enregistrer comme standard de flotte</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 was not saved: %2</source>
+        <translation>Le standard de flotte %1 n&apos;a pas été enregistré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>No Configure has been recorded yet. While a fleet standard is active, every Configure is recorded.</source>
+        <translation>Aucune opération «&#xa0;Configurer&#xa0;» n&apos;a encore été enregistrée. Tant qu&apos;un standard de flotte est actif, chaque opération «&#xa0;Configurer&#xa0;» est enregistrée.</translation>
+    </message>
+    <message>
+        <source>The record %1 could not be opened.</source>
+        <translation>Le registre %1 n&apos;a pas pu être ouvert.</translation>
+    </message>
+</context>
+<context>
     <name>kordavel::FleetRecord</name>
     <message>
         <source>its folder cannot be made</source>
@@ -421,66 +490,6 @@ avec cet outil de configuration.</translation>
 <context>
     <name>kordavel::MainWindow</name>
     <message>
-        <source>Fleet standard (*.json);;All files (*)</source>
-        <translation>Standard de flotte (*.json);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>&amp;Open fleet standard…</source>
-        <translation>&amp;Ouvrir un standard de flotte…</translation>
-    </message>
-    <message>
-        <source>&amp;Save as fleet standard…</source>
-        <translation>&amp;Enregistrer comme standard de flotte…</translation>
-    </message>
-    <message>
-        <source>&amp;Apply standard</source>
-        <translation>&amp;Appliquer le standard</translation>
-    </message>
-    <message>
-        <source>Apply the standard to &amp;every device read</source>
-        <translation>Appliquer le standard à &amp;chaque appareil lu</translation>
-    </message>
-    <message>
-        <source>Open &amp;record</source>
-        <translation>Ouvrir le &amp;registre</translation>
-    </message>
-    <message>
-        <source>S&amp;top using the standard</source>
-        <translation>&amp;Ne plus utiliser le standard</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 could not be read: %2</source>
-        <translation>Le standard de flotte %1 n&apos;a pas pu être lu&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Open fleet standard</source>
-        <translation>Ouvrir un standard de flotte</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 was not opened: %2</source>
-        <translation>Le standard de flotte %1 n&apos;a pas été ouvert&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>These settings cannot be a fleet standard: %1</source>
-        <translation>Ces paramètres ne peuvent pas constituer un standard de flotte&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Save as fleet standard</source>
-        <translation>Enregistrer comme standard de flotte</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 was not saved: %2</source>
-        <translation>Le standard de flotte %1 n&apos;a pas été enregistré&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>No Configure has been recorded yet. While a fleet standard is active, every Configure is recorded.</source>
-        <translation>Aucune opération «&#xa0;Configurer&#xa0;» n&apos;a encore été enregistrée. Tant qu&apos;un standard de flotte est actif, chaque opération «&#xa0;Configurer&#xa0;» est enregistrée.</translation>
-    </message>
-    <message>
-        <source>The record %1 could not be opened.</source>
-        <translation>Le registre %1 n&apos;a pas pu être ouvert.</translation>
-    </message>
-    <message>
         <source>Rev. %1.%2.%3</source>
         <translation>Rév. %1.%2.%3</translation>
     </message>
@@ -507,14 +516,6 @@ avec cet outil de configuration.</translation>
     <message>
         <source>Success!</source>
         <translation>Réussi&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Drive %1 is attached but not mounted.</source>
-        <translation>Lecteur %1 connecté, mais non monté.</translation>
-    </message>
-    <message>
-        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
-        <translation>Lecteur amovible (%1) connecté, mais non monté. Montez-le pour l&apos;utiliser ici.</translation>
     </message>
     <message>
         <source>Connect USB</source>
@@ -717,14 +718,19 @@ avec cet outil de configuration.</translation>
         <translation>Rebranchez l&apos;appareil</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 existe déjà.
-Voulez-vous le remplacer&#xa0;?</translation>
-    </message>
-    <message>
         <source>Finishing Configure…</source>
         <translation>Fin de «&#xa0;Configurer&#xa0;»…</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::MediaOffer</name>
+    <message>
+        <source>Drive %1 is attached but not mounted.</source>
+        <translation>Lecteur %1 connecté, mais non monté.</translation>
+    </message>
+    <message>
+        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
+        <translation>Lecteur amovible (%1) connecté, mais non monté. Montez-le pour l&apos;utiliser ici.</translation>
     </message>
 </context>
 <context>

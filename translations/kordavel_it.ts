@@ -252,6 +252,75 @@ Nessun file di configurazione è stato scritto.</translation>
     </message>
 </context>
 <context>
+    <name>kordavel::FleetController</name>
+    <message>
+        <source>Fleet standard (*.json);;All files (*)</source>
+        <translation>Standard di flotta (*.json);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Open fleet standard…</source>
+        <translation>&amp;Apri standard di flotta…</translation>
+    </message>
+    <message>
+        <source>&amp;Save as fleet standard…</source>
+        <translation>&amp;Salva come standard di flotta…</translation>
+    </message>
+    <message>
+        <source>&amp;Apply standard</source>
+        <translation>Appl&amp;ica standard</translation>
+    </message>
+    <message>
+        <source>Apply the standard to &amp;every device read</source>
+        <translation>Applica lo standard a &amp;ogni dispositivo letto</translation>
+    </message>
+    <message>
+        <source>Open &amp;record</source>
+        <translation>Apri il &amp;registro</translation>
+    </message>
+    <message>
+        <source>S&amp;top using the standard</source>
+        <translation>&amp;Disattiva lo standard</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 could not be read: %2</source>
+        <translation>Impossibile leggere lo standard di flotta %1: %2</translation>
+    </message>
+    <message>
+        <source>Open fleet standard</source>
+        <translation>Apri standard di flotta</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 was not opened: %2</source>
+        <translation>Lo standard di flotta %1 non è stato aperto: %2</translation>
+    </message>
+    <message>
+        <source>These settings cannot be a fleet standard: %1</source>
+        <translation>Queste impostazioni non possono costituire uno standard di flotta: %1</translation>
+    </message>
+    <message>
+        <source>Save as fleet standard</source>
+        <translation>Salva come standard di flotta</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 was not saved: %2</source>
+        <translation>Lo standard di flotta %1 non è stato salvato: %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>No Configure has been recorded yet. While a fleet standard is active, every Configure is recorded.</source>
+        <translation>Non è stata ancora registrata alcuna operazione &apos;Configura&apos;. Finché uno standard di flotta è attivo, ogni operazione &apos;Configura&apos; viene registrata.</translation>
+    </message>
+    <message>
+        <source>The record %1 could not be opened.</source>
+        <translation>Impossibile aprire il registro %1.</translation>
+    </message>
+</context>
+<context>
     <name>kordavel::FleetRecord</name>
     <message>
         <source>its folder cannot be made</source>
@@ -421,66 +490,6 @@ all&apos;uso con questo strumento di configurazione.</translation>
 <context>
     <name>kordavel::MainWindow</name>
     <message>
-        <source>Fleet standard (*.json);;All files (*)</source>
-        <translation>Standard di flotta (*.json);;Tutti i file (*)</translation>
-    </message>
-    <message>
-        <source>&amp;Open fleet standard…</source>
-        <translation>&amp;Apri standard di flotta…</translation>
-    </message>
-    <message>
-        <source>&amp;Save as fleet standard…</source>
-        <translation>&amp;Salva come standard di flotta…</translation>
-    </message>
-    <message>
-        <source>&amp;Apply standard</source>
-        <translation>Appl&amp;ica standard</translation>
-    </message>
-    <message>
-        <source>Apply the standard to &amp;every device read</source>
-        <translation>Applica lo standard a &amp;ogni dispositivo letto</translation>
-    </message>
-    <message>
-        <source>Open &amp;record</source>
-        <translation>Apri il &amp;registro</translation>
-    </message>
-    <message>
-        <source>S&amp;top using the standard</source>
-        <translation>&amp;Disattiva lo standard</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 could not be read: %2</source>
-        <translation>Impossibile leggere lo standard di flotta %1: %2</translation>
-    </message>
-    <message>
-        <source>Open fleet standard</source>
-        <translation>Apri standard di flotta</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 was not opened: %2</source>
-        <translation>Lo standard di flotta %1 non è stato aperto: %2</translation>
-    </message>
-    <message>
-        <source>These settings cannot be a fleet standard: %1</source>
-        <translation>Queste impostazioni non possono costituire uno standard di flotta: %1</translation>
-    </message>
-    <message>
-        <source>Save as fleet standard</source>
-        <translation>Salva come standard di flotta</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 was not saved: %2</source>
-        <translation>Lo standard di flotta %1 non è stato salvato: %2</translation>
-    </message>
-    <message>
-        <source>No Configure has been recorded yet. While a fleet standard is active, every Configure is recorded.</source>
-        <translation>Non è stata ancora registrata alcuna operazione &apos;Configura&apos;. Finché uno standard di flotta è attivo, ogni operazione &apos;Configura&apos; viene registrata.</translation>
-    </message>
-    <message>
-        <source>The record %1 could not be opened.</source>
-        <translation>Impossibile aprire il registro %1.</translation>
-    </message>
-    <message>
         <source>Rev. %1.%2.%3</source>
         <translation>Rev. %1.%2.%3</translation>
     </message>
@@ -507,14 +516,6 @@ all&apos;uso con questo strumento di configurazione.</translation>
     <message>
         <source>Success!</source>
         <translation>Riuscito!</translation>
-    </message>
-    <message>
-        <source>Drive %1 is attached but not mounted.</source>
-        <translation>L&apos;unità %1 è collegata ma non montata.</translation>
-    </message>
-    <message>
-        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
-        <translation>Un&apos;unità rimovibile (%1) è collegata ma non montata. Montarla per usarla qui.</translation>
     </message>
     <message>
         <source>Connect USB</source>
@@ -717,14 +718,19 @@ all&apos;uso con questo strumento di configurazione.</translation>
         <translation>Ricollegare il dispositivo</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 esiste già.
-Sostituirlo?</translation>
-    </message>
-    <message>
         <source>Finishing Configure…</source>
         <translation>Completamento di &apos;Configura&apos;…</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::MediaOffer</name>
+    <message>
+        <source>Drive %1 is attached but not mounted.</source>
+        <translation>L&apos;unità %1 è collegata ma non montata.</translation>
+    </message>
+    <message>
+        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
+        <translation>Un&apos;unità rimovibile (%1) è collegata ma non montata. Montarla per usarla qui.</translation>
     </message>
 </context>
 <context>

@@ -252,6 +252,75 @@ Er is geen configuratiebestand geschreven.</translation>
     </message>
 </context>
 <context>
+    <name>kordavel::FleetController</name>
+    <message>
+        <source>Fleet standard (*.json);;All files (*)</source>
+        <translation>Vlootstandaard (*.json);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Open fleet standard…</source>
+        <translation>Vlootstandaard &amp;openen…</translation>
+    </message>
+    <message>
+        <source>&amp;Save as fleet standard…</source>
+        <translation>Op&amp;slaan als vlootstandaard…</translation>
+    </message>
+    <message>
+        <source>&amp;Apply standard</source>
+        <translation>Standaard &amp;toepassen</translation>
+    </message>
+    <message>
+        <source>Apply the standard to &amp;every device read</source>
+        <translation>Standaard toepassen op &amp;elk gelezen apparaat</translation>
+    </message>
+    <message>
+        <source>Open &amp;record</source>
+        <translation>&amp;Logboek openen</translation>
+    </message>
+    <message>
+        <source>S&amp;top using the standard</source>
+        <translation>Standaard &amp;niet meer gebruiken</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 could not be read: %2</source>
+        <translation>De vlootstandaard %1 kon niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>Open fleet standard</source>
+        <translation>Vlootstandaard openen</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 was not opened: %2</source>
+        <translation>De vlootstandaard %1 is niet geopend: %2</translation>
+    </message>
+    <message>
+        <source>These settings cannot be a fleet standard: %1</source>
+        <translation>Deze instellingen kunnen geen vlootstandaard zijn: %1</translation>
+    </message>
+    <message>
+        <source>Save as fleet standard</source>
+        <translation>Opslaan als vlootstandaard</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 was not saved: %2</source>
+        <translation>De vlootstandaard %1 is niet opgeslagen: %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 bestaat al.
+Wilt u het vervangen?</translation>
+    </message>
+    <message>
+        <source>No Configure has been recorded yet. While a fleet standard is active, every Configure is recorded.</source>
+        <translation>Er is nog geen actie &apos;Instellen&apos; vastgelegd. Zolang een vlootstandaard actief is, wordt elke actie &apos;Instellen&apos; vastgelegd.</translation>
+    </message>
+    <message>
+        <source>The record %1 could not be opened.</source>
+        <translation>Het logboek %1 kon niet worden geopend.</translation>
+    </message>
+</context>
+<context>
     <name>kordavel::FleetRecord</name>
     <message>
         <source>its folder cannot be made</source>
@@ -421,66 +490,6 @@ voor gebruik met dit configuratieprogramma.</translation>
 <context>
     <name>kordavel::MainWindow</name>
     <message>
-        <source>Fleet standard (*.json);;All files (*)</source>
-        <translation>Vlootstandaard (*.json);;Alle bestanden (*)</translation>
-    </message>
-    <message>
-        <source>&amp;Open fleet standard…</source>
-        <translation>Vlootstandaard &amp;openen…</translation>
-    </message>
-    <message>
-        <source>&amp;Save as fleet standard…</source>
-        <translation>Op&amp;slaan als vlootstandaard…</translation>
-    </message>
-    <message>
-        <source>&amp;Apply standard</source>
-        <translation>Standaard &amp;toepassen</translation>
-    </message>
-    <message>
-        <source>Apply the standard to &amp;every device read</source>
-        <translation>Standaard toepassen op &amp;elk gelezen apparaat</translation>
-    </message>
-    <message>
-        <source>Open &amp;record</source>
-        <translation>&amp;Logboek openen</translation>
-    </message>
-    <message>
-        <source>S&amp;top using the standard</source>
-        <translation>Standaard &amp;niet meer gebruiken</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 could not be read: %2</source>
-        <translation>De vlootstandaard %1 kon niet worden gelezen: %2</translation>
-    </message>
-    <message>
-        <source>Open fleet standard</source>
-        <translation>Vlootstandaard openen</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 was not opened: %2</source>
-        <translation>De vlootstandaard %1 is niet geopend: %2</translation>
-    </message>
-    <message>
-        <source>These settings cannot be a fleet standard: %1</source>
-        <translation>Deze instellingen kunnen geen vlootstandaard zijn: %1</translation>
-    </message>
-    <message>
-        <source>Save as fleet standard</source>
-        <translation>Opslaan als vlootstandaard</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 was not saved: %2</source>
-        <translation>De vlootstandaard %1 is niet opgeslagen: %2</translation>
-    </message>
-    <message>
-        <source>No Configure has been recorded yet. While a fleet standard is active, every Configure is recorded.</source>
-        <translation>Er is nog geen actie &apos;Instellen&apos; vastgelegd. Zolang een vlootstandaard actief is, wordt elke actie &apos;Instellen&apos; vastgelegd.</translation>
-    </message>
-    <message>
-        <source>The record %1 could not be opened.</source>
-        <translation>Het logboek %1 kon niet worden geopend.</translation>
-    </message>
-    <message>
         <source>Rev. %1.%2.%3</source>
         <translation>Rev. %1.%2.%3</translation>
     </message>
@@ -507,14 +516,6 @@ voor gebruik met dit configuratieprogramma.</translation>
     <message>
         <source>Success!</source>
         <translation>Gelukt!</translation>
-    </message>
-    <message>
-        <source>Drive %1 is attached but not mounted.</source>
-        <translation>Station %1 is aangesloten maar niet aangekoppeld.</translation>
-    </message>
-    <message>
-        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
-        <translation>Station (%1) aangesloten maar niet aangekoppeld. Koppel het eerst aan.</translation>
     </message>
     <message>
         <source>Connect USB</source>
@@ -717,14 +718,19 @@ voor gebruik met dit configuratieprogramma.</translation>
         <translation>Apparaat opnieuw aansluiten</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 bestaat al.
-Wilt u het vervangen?</translation>
-    </message>
-    <message>
         <source>Finishing Configure…</source>
         <translation>&apos;Instellen&apos; wordt afgerond…</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::MediaOffer</name>
+    <message>
+        <source>Drive %1 is attached but not mounted.</source>
+        <translation>Station %1 is aangesloten maar niet aangekoppeld.</translation>
+    </message>
+    <message>
+        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
+        <translation>Station (%1) aangesloten maar niet aangekoppeld. Koppel het eerst aan.</translation>
     </message>
 </context>
 <context>

@@ -253,6 +253,75 @@ Nie zapisano pliku konfiguracyjnego.</translation>
     </message>
 </context>
 <context>
+    <name>kordavel::FleetController</name>
+    <message>
+        <source>Fleet standard (*.json);;All files (*)</source>
+        <translation>Standard floty (*.json);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Open fleet standard…</source>
+        <translation>&amp;Otwórz standard floty…</translation>
+    </message>
+    <message>
+        <source>&amp;Save as fleet standard…</source>
+        <translation>&amp;Zapisz jako standard floty…</translation>
+    </message>
+    <message>
+        <source>&amp;Apply standard</source>
+        <translation>Za&amp;stosuj standard</translation>
+    </message>
+    <message>
+        <source>Apply the standard to &amp;every device read</source>
+        <translation>Stosuj standard do &amp;każdego odczytanego urządzenia</translation>
+    </message>
+    <message>
+        <source>Open &amp;record</source>
+        <translation>Otwórz &amp;rejestr</translation>
+    </message>
+    <message>
+        <source>S&amp;top using the standard</source>
+        <translation>&amp;Przestań stosować standard</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 could not be read: %2</source>
+        <translation>Nie można odczytać standardu floty %1: %2</translation>
+    </message>
+    <message>
+        <source>Open fleet standard</source>
+        <translation>Otwórz standard floty</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 was not opened: %2</source>
+        <translation>Nie otwarto standardu floty %1: %2</translation>
+    </message>
+    <message>
+        <source>These settings cannot be a fleet standard: %1</source>
+        <translation>Te ustawienia nie mogą być standardem floty: %1</translation>
+    </message>
+    <message>
+        <source>Save as fleet standard</source>
+        <translation>Zapisz jako standard floty</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 was not saved: %2</source>
+        <translation>Nie zapisano standardu floty %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 już istnieje.
+Czy chcesz go zastąpić?</translation>
+    </message>
+    <message>
+        <source>No Configure has been recorded yet. While a fleet standard is active, every Configure is recorded.</source>
+        <translation>Nie zarejestrowano jeszcze żadnego użycia przycisku „Konfiguruj”. Gdy standard floty jest aktywny, każde użycie przycisku „Konfiguruj” jest rejestrowane.</translation>
+    </message>
+    <message>
+        <source>The record %1 could not be opened.</source>
+        <translation>Nie można otworzyć rejestru %1.</translation>
+    </message>
+</context>
+<context>
     <name>kordavel::FleetRecord</name>
     <message>
         <source>its folder cannot be made</source>
@@ -422,66 +491,6 @@ do użytku z tym narzędziem konfiguracyjnym.</translation>
 <context>
     <name>kordavel::MainWindow</name>
     <message>
-        <source>Fleet standard (*.json);;All files (*)</source>
-        <translation>Standard floty (*.json);;Wszystkie pliki (*)</translation>
-    </message>
-    <message>
-        <source>&amp;Open fleet standard…</source>
-        <translation>&amp;Otwórz standard floty…</translation>
-    </message>
-    <message>
-        <source>&amp;Save as fleet standard…</source>
-        <translation>&amp;Zapisz jako standard floty…</translation>
-    </message>
-    <message>
-        <source>&amp;Apply standard</source>
-        <translation>Za&amp;stosuj standard</translation>
-    </message>
-    <message>
-        <source>Apply the standard to &amp;every device read</source>
-        <translation>Stosuj standard do &amp;każdego odczytanego urządzenia</translation>
-    </message>
-    <message>
-        <source>Open &amp;record</source>
-        <translation>Otwórz &amp;rejestr</translation>
-    </message>
-    <message>
-        <source>S&amp;top using the standard</source>
-        <translation>&amp;Przestań stosować standard</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 could not be read: %2</source>
-        <translation>Nie można odczytać standardu floty %1: %2</translation>
-    </message>
-    <message>
-        <source>Open fleet standard</source>
-        <translation>Otwórz standard floty</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 was not opened: %2</source>
-        <translation>Nie otwarto standardu floty %1: %2</translation>
-    </message>
-    <message>
-        <source>These settings cannot be a fleet standard: %1</source>
-        <translation>Te ustawienia nie mogą być standardem floty: %1</translation>
-    </message>
-    <message>
-        <source>Save as fleet standard</source>
-        <translation>Zapisz jako standard floty</translation>
-    </message>
-    <message>
-        <source>The fleet standard %1 was not saved: %2</source>
-        <translation>Nie zapisano standardu floty %1: %2</translation>
-    </message>
-    <message>
-        <source>No Configure has been recorded yet. While a fleet standard is active, every Configure is recorded.</source>
-        <translation>Nie zarejestrowano jeszcze żadnego użycia przycisku „Konfiguruj”. Gdy standard floty jest aktywny, każde użycie przycisku „Konfiguruj” jest rejestrowane.</translation>
-    </message>
-    <message>
-        <source>The record %1 could not be opened.</source>
-        <translation>Nie można otworzyć rejestru %1.</translation>
-    </message>
-    <message>
         <source>Rev. %1.%2.%3</source>
         <translation>Wer. %1.%2.%3</translation>
     </message>
@@ -508,14 +517,6 @@ do użytku z tym narzędziem konfiguracyjnym.</translation>
     <message>
         <source>Success!</source>
         <translation>Sukces!</translation>
-    </message>
-    <message>
-        <source>Drive %1 is attached but not mounted.</source>
-        <translation>Dysk %1 jest podłączony, ale nie jest zamontowany.</translation>
-    </message>
-    <message>
-        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
-        <translation>Dysk (%1) podłączony, ale niezamontowany. Zamontuj go, aby go użyć.</translation>
     </message>
     <message>
         <source>Connect USB</source>
@@ -718,14 +719,19 @@ do użytku z tym narzędziem konfiguracyjnym.</translation>
         <translation>Podłącz ponownie urządzenie</translation>
     </message>
     <message>
-        <source>%1 already exists.
-Do you want to replace it?</source>
-        <translation>%1 już istnieje.
-Czy chcesz go zastąpić?</translation>
-    </message>
-    <message>
         <source>Finishing Configure…</source>
         <translation>Kończenie „Konfiguruj”…</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::MediaOffer</name>
+    <message>
+        <source>Drive %1 is attached but not mounted.</source>
+        <translation>Dysk %1 jest podłączony, ale nie jest zamontowany.</translation>
+    </message>
+    <message>
+        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
+        <translation>Dysk (%1) podłączony, ale niezamontowany. Zamontuj go, aby go użyć.</translation>
     </message>
 </context>
 <context>

@@ -1,24 +1,27 @@
 #include "mainwindow.h"
 
 #include "cycle/executor.h"
+#include "fleetcontroller.h"
+#include "helpwindows.h"
 #include "layout.h"
 #include "look/look.h"
+#include "mediaoffer.h"
 #include "pictures.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "platform/media.h"
 #include "platform/messagebox.h"
 #include "platform/program.h"
 #include "platform/ticker.h"
+#include "settingscontrols.h"
+#include "windowcontrols.h"
+#include "windowsize.h"
 
-#include <QAccessible>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateEdit>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
-#include <QPlainTextEdit>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -30,12 +33,26 @@ namespace kordavel {
 namespace {
 // The download start offered at start-up lies this many days before today.
 constexpr int kDefaultDaysBeforeToday = 366;
-// Gap between the main window and a help window opened beside it, in pixels.
-constexpr int kHelpWindowGap = 8;
 constexpr qreal kWindowFontPoints = 8.25;
+
+// Counts a report or a message box being performed: ticks that fall due
+// meanwhile (inside one of its message boxes) are skipped.
+class BusyScope
+{
+public:
+    explicit BusyScope(int &count) : m_count(count) { ++m_count; }
+    ~BusyScope() { --m_count; }
+    BusyScope(const BusyScope &) = delete;
+    BusyScope &operator=(const BusyScope &) = delete;
+
+private:
+    int &m_count;
+};
 } // namespace
 
-MainWindow::MainWindow(const Platform &platform, QWidget *parent) : QWidget(parent), m_p(platform)
+MainWindow::MainWindow(const Platform &platform, QWidget *parent)
+    : QWidget(parent), m_p(platform),
+      m_controls(std::make_unique<MainWindowControls>(buildMainWindowControls(this)))
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QLatin1String(kWindowCaption));
@@ -44,146 +61,144 @@ MainWindow::MainWindow(const Platform &platform, QWidget *parent) : QWidget(pare
     setPalette(pal);
     setAutoFillBackground(true);
     setFont(designFont(kWindowFontPoints));
-    m_controls = buildMainWindowControls(this);
-    m_controls.softwareVersionLabel->installEventFilter(this);
-    m_rules = new SettingsRules(m_controls, this);
-    // After the rules have moved the pages.
-    connect(m_controls.downloadPageButton, &QRadioButton::toggled, this,
-            &MainWindow::hideWhatLiesOutside);
-    connect(m_p.executor, &CycleExecutor::reported, this, &MainWindow::performReport);
-
-    connect(m_p.ticker, &Ticker::ticked, this, &MainWindow::onPollTick);
-    connect(m_controls.configureButton, &QPushButton::clicked, this, &MainWindow::configureDevice);
-    connect(m_controls.helpButton, &QPushButton::clicked, this, &MainWindow::openHelp);
-    connect(m_controls.mountButton, &QPushButton::clicked, this, &MainWindow::mountDrive);
-    connect(m_controls.safeRemoveButton, &QPushButton::clicked, this,
-            &MainWindow::safelyRemoveDevice);
-    connectMediaService();
-    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &MainWindow::onFocusWindowChanged);
-
-    buildFleetMenu();
+    m_rules = new SettingsRules(*m_controls, this);
+    const bool wide =
+        m_p.files->isFile(childPath(m_p.programFolder, QLatin1String(kWideLayoutMarker)));
+    m_size = std::make_unique<WindowSize>(*this, *m_controls, wide);
+    const MainWindowControls &c = *m_controls;
+    m_media = new MediaOffer(m_p.media, *m_p.executor,
+                             {c.mountNoticeLabel, c.mountButton, c.safeRemoveButton}, this);
+    m_fleet = new FleetController(m_p,
+                                  {this, c.fleetButton, c.fleetReport,
+                                   [this](const QString &text) { inform(text); },
+                                   [this](const QString &question) { return ask(question); },
+                                   [this] { return screenSettings(); }},
+                                  this);
+    m_help = new HelpWindows(
+        *this, [this] { restartFlow(); }, this);
+    connect(m_fleet, &FleetController::stripShownChanged, this,
+            [this] { m_size->setStripShown(m_fleet->stripShown()); });
+    connectControls();
     loadStartupState();
-    startFleet();
+    m_fleet->start();
     m_p.ticker->start();
     // The icon and the device picture (which the short window does not show)
     // take about as long to draw as all the controls take to build; they are
     // drawn once the window is on the screen, so that it appears sooner.
-    auto *drawSoon = new QTimer(this);
-    drawSoon->setSingleShot(true);
-    connect(drawSoon, &QTimer::timeout, this, &MainWindow::drawPictures);
-    connect(drawSoon, &QTimer::timeout, drawSoon, &QObject::deleteLater);
-    drawSoon->start(0);
-}
-
-void MainWindow::drawPictures()
-{
-    if (m_picturesDrawn)
-        return;
-    m_picturesDrawn = true;
-    setWindowIcon(programIcon());
-    drawDevicePicture(m_controls);
+    QTimer::singleShot(0, this, &MainWindow::drawPictures);
 }
 
 MainWindow::~MainWindow()
 {
-    if (m_help)
-        delete m_help.data();
-    for (; m_configuresPending > 0; --m_configuresPending) // answers that never came
+    for (; m_configure.pending > 0; --m_configure.pending) // answers that never came
         QGuiApplication::restoreOverrideCursor();
 }
 
-void MainWindow::connectMediaService()
+void MainWindow::connectControls()
 {
-    if (!m_p.media)
-        return;
-    QPushButton *mount = m_controls.mountButton;
-    QPushButton *remove = m_controls.safeRemoveButton;
-    connect(m_p.media, &MediaService::mounted, this, [this, mount] {
-        mount->setEnabled(true);
-        showMediaProblem({}); // the next tick finds the drive
+    const MainWindowControls &c = *m_controls;
+    c.softwareVersionLabel->installEventFilter(this);
+    // After the rules have moved the pages.
+    connect(c.downloadPageButton, &QRadioButton::toggled, this,
+            [this] { m_size->hideWhatLiesOutside(); });
+    connect(m_p.executor, &CycleExecutor::reported, this, &MainWindow::performReport);
+    connect(m_p.ticker, &Ticker::ticked, this, &MainWindow::onPollTick);
+    connect(c.configureButton, &QPushButton::clicked, this, &MainWindow::configureDevice);
+    connect(c.helpButton, &QPushButton::clicked, this, [this] {
+        drawPictures(); // the help window takes the main window's icon
+        m_help->open(helpTopic());
     });
-    connect(m_p.media, &MediaService::mountFailed, this,
-            [this, mount](const QString &, const QString &reason) {
-                mount->setEnabled(true);
-                showMediaProblem(reason);
-            });
-    connect(m_p.media, &MediaService::removed, this, [this, remove] {
-        remove->setEnabled(true);
-        remove->setVisible(false); // the next tick sees the drive gone
-        showMediaProblem({});
-    });
-    connect(m_p.media, &MediaService::removeFailed, this,
-            [this, remove](const QString &, const QString &reason) {
-                remove->setEnabled(true);
-                showMediaProblem(reason);
-            });
 }
 
 void MainWindow::loadStartupState()
 {
-    setOuterHeightTwips(kShortHeightTwips);
-    const QString marker = childPath(m_p.programFolder, QLatin1String(kWideLayoutMarker));
-    m_wide = m_p.files->isFile(marker);
-    m_outerWidthTwips = m_wide ? kWideClientWidthTwips + kDefaultDecoration.width() * kTwipsPerPixel
-                               : kNarrowWidthTwips;
-    applyOuterSize();
+    const MainWindowControls &c = *m_controls;
+    setHeightTwips(kShortHeightTwips);
     const QDate today = m_p.clock->today();
-    m_controls.downloadStartPicker->setDate(today.addDays(-kDefaultDaysBeforeToday));
-    m_controls.downloadEndPicker->setDate(today);
+    c.downloadStartPicker->setDate(today.addDays(-kDefaultDaysBeforeToday));
+    c.downloadEndPicker->setDate(today);
     move(twipsToPixels(kWindowPosTwips), twipsToPixels(kWindowPosTwips));
     const ProgramVersion v = programVersion();
-    m_controls.programVersionLabel->setText(
-        tr("Rev. %1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision));
-    m_controls.copyrightLabel->setText(QStringLiteral("\u00A9 %1 Kordavel").arg(today.year()));
-    m_controls.helpButton->move(m_controls.helpButton->x(), twipsToPixels(kHelpButtonTopTwips));
+    c.programVersionLabel->setText(tr("Rev. %1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision));
+    c.copyrightLabel->setText(QStringLiteral("\u00A9 %1 Kordavel").arg(today.year()));
+    c.helpButton->move(c.helpButton->x(), twipsToPixels(kHelpButtonTopTwips));
+}
+
+void MainWindow::drawPictures()
+{
+    if (!m_controls->devicePicture->pixmap().isNull())
+        return; // drawn already
+    setWindowIcon(programIcon());
+    drawDevicePicture(*m_controls);
+}
+
+void MainWindow::onPollTick()
+{
+    if (m_busy > 0)
+        return; // a message box is open: the tick after it scans instead
+    m_p.executor->requestTick();
+}
+
+void MainWindow::configureDevice()
+{
+    if (m_configure.pending > 0)
+        return; // one is on its way to the device
+    for (FlowAction a : planConfigureStart())
+        perform(a);
+    // The device may take a while; the window stays usable meanwhile.
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    ++m_configure.pending;
+    m_p.executor->requestConfigure(screenSettings());
+}
+
+void MainWindow::restartFlow()
+{
+    m_p.executor->requestRestart();
+}
+
+ScreenSettings MainWindow::screenSettings() const
+{
+    const MainWindowControls &c = *m_controls;
+    ScreenSettings s;
+    for (DownloadBox b : kAllDownloadBoxes)
+        s.setChecked(b, c.box(b)->checkState() == Qt::Checked);
+    s.daysBack = c.daysBackEdit->text();
+    s.downloadStart = c.downloadStartPicker->date();
+    s.downloadEnd = c.downloadEndPicker->date();
+    for (int f = 0; f < kFileNameFormatCount && s.fileNameFormat < 0; ++f)
+        if (c.fileNameFormatButtons[std::size_t(f)]->isChecked())
+            s.fileNameFormat = f;
+    s.kordavelPlus = c.modelKordavelPlusButton->isChecked();
+    return s;
 }
 
 void MainWindow::showStatus(Status status)
 {
-    QString text;
-    switch (status) {
-    case Status::None:
-        break;
-    case Status::ReadyForNext:
-        text = tr("Ready for next");
-        break;
-    case Status::KordavelFound:
-        text = tr("Kordavel found");
-        break;
-    case Status::ConfigurationRead:
-        text = tr("Configuration read");
-        break;
-    case Status::ConfigNotAvailable:
-        text = tr("Config. not available");
-        break;
-    case Status::NotSuitable:
-        text = tr("Not Suitable");
-        break;
-    case Status::Success:
-        text = tr("Success!");
-        break;
-    case Status::Finishing:
-        text = tr("Finishing Configure\u2026");
-        break;
-    }
+    static const char *const texts[] = {
+        "",
+        QT_TR_NOOP("Ready for next"),
+        QT_TR_NOOP("Kordavel found"),
+        QT_TR_NOOP("Configuration read"),
+        QT_TR_NOOP("Config. not available"),
+        QT_TR_NOOP("Not Suitable"),
+        QT_TR_NOOP("Success!"),
+        QT_TR_NOOP("Finishing Configure\u2026"),
+    };
+    static_assert(std::size(texts) == std::size_t(Status::Finishing) + 1);
     m_status = status;
-    m_controls.statusLabel->setText(text);
+    m_controls->statusLabel->setText(status == Status::None ? QString()
+                                                            : tr(texts[std::size_t(status)]));
 }
 
-void MainWindow::onFocusWindowChanged(QWindow *window)
+HelpTopic MainWindow::helpTopic() const
 {
-    if (!window)
-        return; // the program lost focus to another one: remember where it was
-    const bool isMain = window == windowHandle();
-    if (isMain && m_lastFocusWasHelp)
-        restartFlow();
-    m_lastFocusWasHelp = m_help && window == m_help->windowHandle();
+    return m_status == Status::NotSuitable ? HelpTopic::NotSuitable : HelpTopic::Instructions;
 }
 
 void MainWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    applyOuterSize();
+    m_size->apply();
     if (!m_activatedOnce) {
         m_activatedOnce = true;
         restartFlow();
@@ -197,155 +212,59 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // record row, its message answered) before the window goes, for as long
     // as a slow medium needs; a device that does not answer within the
     // budget is left to the end of the process.
-    if (m_configuresPending > 0 && !m_closeBudgetSpent) {
+    if (m_configure.pending > 0 && !m_configure.budgetSpent) {
         event->ignore();
-        if (!m_closeAfterConfigure) {
-            m_closeAfterConfigure = true;
-            showStatus(Status::Finishing);
-            // Nothing new is begun that the close would cut: no file dialog or
-            // question of the fleet's is open when it comes.
-            m_controls.fleetButton->setEnabled(false);
-            auto *budget = new QTimer(this);
-            budget->setSingleShot(true);
-            connect(budget, &QTimer::timeout, this, [this] {
-                if (m_configuresPending == 0)
-                    return; // its report is being shown: the close follows it
-                m_closeBudgetSpent = true;
-                close();
-            });
-            budget->start(m_p.configureCloseBudgetMs);
-        }
+        if (!m_configure.closeAfter)
+            holdClose();
         return;
     }
-    if (m_help)
-        m_help->close();
+    m_help->close();
     event->accept();
+}
+
+void MainWindow::holdClose()
+{
+    m_configure.closeAfter = true;
+    showStatus(Status::Finishing);
+    // Nothing new is begun that the close would cut: no file dialog or
+    // question of the fleet's is open when it comes.
+    m_controls->fleetButton->setEnabled(false);
+    QTimer::singleShot(m_p.configureCloseBudgetMs, this, [this] {
+        if (m_configure.pending == 0)
+            return; // its report is being shown: the close follows it
+        m_configure.budgetSpent = true;
+        close();
+    });
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_controls.softwareVersionLabel && event->type() == QEvent::MouseButtonRelease) {
-        showHelp();
+    if (watched == m_controls->softwareVersionLabel &&
+        event->type() == QEvent::MouseButtonRelease) {
+        drawPictures();
+        m_help->bringToFront(helpTopic());
         return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::setOuterHeightTwips(int twips)
+void MainWindow::setHeightTwips(int twips)
 {
     if (twips == kTallHeightTwips)
         drawPictures(); // the tall window shows the device
-    m_outerHeightTwips = twips;
-    applyOuterSize();
-}
-
-void MainWindow::applyOuterSize()
-{
-    // Sizes are given for the outer window; the client area is what remains
-    // after the window system's title bar and borders.
-    QSize client = clientSizeForOuterTwips(*this, m_outerWidthTwips, m_outerHeightTwips);
-    if (m_outerWidthTwips <= 0)
-        client.setWidth(twipsToPixels(kWideClientWidthTwips));
-    // What the controls can be seen in: the strip below covers whatever of
-    // them would reach into it.
-    m_inView = QRect(QPoint(0, 0), client);
-    // The fleet strip lies below everything else, across the whole window.
-    if (m_fleetStripShown) {
-        const int strip = twipsToPixels(kFleetStripTwips);
-        m_controls.fleetReport->setGeometry(0, client.height(), client.width(), strip);
-        client.rheight() += strip;
-    }
-    setFixedSize(client);
-    hideWhatLiesOutside();
-    // The arrow display (which the flow shows and hides) tells assistive
-    // technology itself whether it lies in view; that may have changed.
-    QAccessible::State inViewOrNot;
-    inViewOrNot.invisible = true;
-    inViewOrNot.offscreen = true;
-    QAccessibleStateChangeEvent changed(m_controls.arrowDisplay, inViewOrNot);
-    QAccessible::updateAccessibility(&changed);
-}
-
-void MainWindow::hideWhatLiesOutside()
-{
-    // Only controls that nothing else shows or hides: the others are shown
-    // by the flow only where the window reaches them.
-    const MainWindowControls &c = m_controls;
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             c.modelFrame, c.fileNamePage, c.downloadPage, c.driveLog, c.stateCaptionLabel,
-             c.stateLabel, c.devicePicture, c.instructionLabel}) {
-        const bool outside = !m_inView.intersects(w->geometry());
-        const qsizetype hiddenHere = m_outOfView.indexOf(w);
-        if (outside && hiddenHere < 0) {
-            w->setVisible(false);
-            m_outOfView.append(w);
-        } else if (!outside && hiddenHere >= 0) {
-            m_outOfView.removeAt(hiddenHere);
-            w->setVisible(true);
-        }
-    }
+    m_size->setHeightTwips(twips);
 }
 
 void MainWindow::inform(const QString &text)
 {
-    BusyScope busy(*this);
+    BusyScope busy(m_busy);
     m_p.messageBox->inform(this, QLatin1String(kProgramTitle), text);
 }
 
 bool MainWindow::ask(const QString &question)
 {
-    BusyScope busy(*this);
+    BusyScope busy(m_busy);
     return m_p.messageBox->ask(this, QLatin1String(kProgramTitle), question);
-}
-
-HelpWindow *MainWindow::newHelpWindow()
-{
-    drawPictures(); // the help window takes the main window's icon
-    auto *help = new HelpWindow(m_status == Status::NotSuitable ? HelpTopic::NotSuitable
-                                                                : HelpTopic::Instructions);
-    help->setWindowIcon(windowIcon());
-    help->move(frameGeometry().topRight() + QPoint(kHelpWindowGap, 0));
-    return help;
-}
-
-void MainWindow::openHelp()
-{
-    if (m_help)
-        delete m_help.data();
-    m_help = newHelpWindow();
-    m_help->show();
-}
-
-void MainWindow::showHelp()
-{
-    if (!m_help)
-        m_help = newHelpWindow();
-    m_help->show();
-    m_help->raise();
-    m_help->activateWindow();
-}
-
-void MainWindow::mountDrive()
-{
-    if (!m_p.media || m_unmountedDrives.isEmpty())
-        return;
-    showMediaProblem({});
-    m_controls.mountButton->setEnabled(false); // until the service has answered
-    m_p.media->mount(m_unmountedDrives.constFirst());
-}
-
-void MainWindow::safelyRemoveDevice()
-{
-    if (!m_p.media || m_safeRemovalRoot.isEmpty())
-        return;
-    showMediaProblem({});
-    m_controls.safeRemoveButton->setEnabled(false);
-    m_p.media->safelyRemove(m_safeRemovalRoot);
-}
-
-void MainWindow::showMediaProblem(const QString &text)
-{
-    m_p.executor->requestMediaProblem(text);
 }
 
 } // namespace kordavel

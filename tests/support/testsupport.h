@@ -8,6 +8,7 @@
 #include "app/widgets.h"
 #include "coresupport.h"
 #include "fleet/fleetfiles.h"
+#include "help/helpwindow.h"
 #include "inline_executor.h"
 #include "platform/desktop.h"
 #include "platform/files.h"

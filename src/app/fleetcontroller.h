@@ -1,0 +1,84 @@
+#pragma once
+
+#include "cycle/devicecycle.h"
+#include "cycle/report.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QAction;
+class QPlainTextEdit;
+class QToolButton;
+class QWidget;
+
+namespace kordavel {
+
+struct Platform;
+
+// The fleet features of the main window: the menu behind the fleet button,
+// the active standard and what is remembered of it for the next start, and
+// the strip below the window that shows how the device read last compares
+// with the standard. The check itself is the cycle's; what the user is told
+// goes through the window's message boxes.
+class FleetController : public QObject
+{
+    Q_OBJECT
+public:
+    // What the controller needs of the window it serves.
+    struct Window
+    {
+        QWidget *widget = nullptr; // parent of the menu and the dialogs
+        QToolButton *button = nullptr;
+        QPlainTextEdit *strip = nullptr;
+        std::function<void(const QString &)> inform;
+        std::function<bool(const QString &)> ask;
+        std::function<ScreenSettings()> screenSettings; // the settings on the screen
+    };
+    // platform must outlive the controller.
+    FleetController(const Platform &platform, Window window, QObject *parent = nullptr);
+
+    // Takes up the standard of the command line or the remembered one; the
+    // remembered file is read beside the window.
+    void start();
+    // Shows how the device read last compares with the standard (or nothing).
+    void showReport(const show::FleetReport &report);
+    bool stripShown() const { return m_stripShown; }
+
+Q_SIGNALS:
+    // The strip came or went: the window's height changes with it.
+    void stripShownChanged();
+
+private:
+    void buildMenu();
+    void informOfStart(const QString &problem);
+    void use(const std::optional<FleetStandard> &standard, const QString &path);
+    void adopt(const FleetStandard &standard, const QString &path);
+    void send();
+    void remember() const;
+    void openStandard();
+    void saveStandard();
+    void write(const QString &path, const FleetStandard &standard, bool replace);
+    void setApplyOnRead(bool on);
+    void openRecord();
+    void stopUsingStandard();
+
+    const Platform &m_platform;
+    Window m_window;
+    // What the fleet settings file keeps for the next start: only what the
+    // user chose in the menu, never a choice of the command line.
+    struct Remembered
+    {
+        QString standardPath;
+        bool applyOnRead = false;
+    };
+    Remembered m_remembered;
+    FleetOptions m_options; // what the cycle was told last
+    QString m_standardPath; // the active standard's file; empty when none or for this run only
+    bool m_stripShown = false;
+    QAction *m_applyAction = nullptr;
+    QAction *m_applyOnReadAction = nullptr;
+    QAction *m_stopAction = nullptr;
+};
+
+} // namespace kordavel

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "fleet/standard.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace kordavel {
+
+class Clock;
+class CycleExecutor;
+class Desktop;
+class FleetFiles;
+class Files;
+class MediaService;
+class MessageBox;
+class Ticker;
+
+// What the main window needs from the machine.
+struct Platform
+{
+    // Runs the plug/unplug cycle on the drives and files of the device.
+    CycleExecutor *executor = nullptr;
+    Files *files = nullptr; // the program's own folder
+    Clock *clock = nullptr;
+    Ticker *ticker = nullptr; // the poll's beat; the window starts it
+    MessageBox *messageBox = nullptr;
+    // Mounting and safe removal through the desktop's disk service; none on
+    // systems that mount media themselves.
+    MediaService *media = nullptr;
+    QString programFolder;
+
+    // The fleet features. Without a settings file they keep nothing and
+    // start with nothing remembered.
+    Desktop *desktop = nullptr;       // file dialogs, opening the record
+    FleetFiles *fleetFiles = nullptr; // reads and writes the standard's files
+    QString fleetSettingsFile;        // INI in the user's configuration folder
+    QString recordFile;               // the record of every Configure, in the user's data folder
+    QString pendingRecordFile;        // its rows not added yet, in the program's local data folder
+    std::optional<FleetStandard> standardForThisRun; // from the command line; not remembered
+    bool applyStandardForThisRun = false;
+
+    // How long a close waits for a Configure on its way, in milliseconds.
+    int configureCloseBudgetMs = 10000;
+};
+
+// Caption of every message box; the window itself is captioned kWindowCaption.
+inline constexpr char kProgramTitle[] = "Kordavel - Set 'Latest VU' settings";
+inline constexpr char kWindowCaption[] = "Kordavel Configuration";
+// A file of this name in the program's folder opens the wide layout.
+inline constexpr char kWideLayoutMarker[] = "DuzudodeVizuriRedi.txt";
+// The interval of the program's poll ticks.
+inline constexpr int kPollIntervalMs = 500;
+
+} // namespace kordavel
