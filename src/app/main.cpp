@@ -54,13 +54,12 @@ kordavel::CommandLine readCommandLine(int argc, char *argv[])
     return kordavel::parseCommandLine(arguments, version);
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// What the command line asks for besides running: its answer, and the status
+// to end with; nothing when the program is to run.
+std::optional<int> answerCommandLine(const kordavel::CommandLine &line)
 {
     using kordavel::CommandLine;
     using kordavel::ConsoleStream;
-    const CommandLine line = readCommandLine(argc, argv);
     switch (line.action) {
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:
@@ -72,18 +71,69 @@ int main(int argc, char *argv[])
     case CommandLine::Action::Run:
         break;
     }
-    std::optional<kordavel::FleetStandard> standard;
-    if (!line.standardPath.isEmpty()) {
-        auto loaded = kordavel::loadFleetStandard(kordavel::systemFiles(), line.standardPath);
-        if (const QString *problem = std::get_if<QString>(&loaded)) {
-            kordavel::writeToConsole(
-                QStringLiteral("%1: %2: %3\n")
-                    .arg(kProgramName, QDir::toNativeSeparators(line.standardPath), *problem),
-                ConsoleStream::Error);
-            return kordavel::kBadUsageStatus;
-        }
-        standard = std::get<kordavel::FleetStandard>(loaded);
+    return std::nullopt;
+}
+
+// The standard the command line names, checked before any window: a file it
+// cannot use ends the program with the reason on the console.
+std::variant<std::optional<kordavel::FleetStandard>, int>
+standardOfCommandLine(const kordavel::CommandLine &line)
+{
+    if (line.standardPath.isEmpty())
+        return std::optional<kordavel::FleetStandard>();
+    auto loaded = kordavel::loadFleetStandard(kordavel::systemFiles(), line.standardPath);
+    if (const QString *problem = std::get_if<QString>(&loaded)) {
+        kordavel::writeToConsole(
+            QStringLiteral("%1: %2: %3\n")
+                .arg(kProgramName, QDir::toNativeSeparators(line.standardPath), *problem),
+            kordavel::ConsoleStream::Error);
+        return kordavel::kBadUsageStatus;
     }
+    return std::optional(std::get<kordavel::FleetStandard>(loaded));
+}
+
+// A file of the program's in the user's folder of the given kind.
+QString userFile(QStandardPaths::StandardLocation kind, const char *name)
+{
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(kind) + QLatin1Char('/') +
+                                    QLatin1String(name));
+}
+
+// What the window is given of the machine: the machine's own services, with
+// the worker, the standard's files and the ticker made here.
+kordavel::Platform machinePlatform(kordavel::CycleExecutor &executor,
+                                   kordavel::FleetFiles &fleetFiles, kordavel::Ticker &ticker,
+                                   kordavel::MediaService *media)
+{
+    kordavel::Platform platform;
+    platform.executor = &executor;
+    platform.files = &kordavel::systemFiles();
+    platform.clock = &kordavel::systemClock();
+    platform.ticker = &ticker;
+    platform.messageBox = &kordavel::systemMessageBox();
+    platform.media = media;
+    platform.programFolder = kordavel::programFolder();
+    platform.desktop = &kordavel::systemDesktop();
+    platform.fleetFiles = &fleetFiles;
+    platform.fleetSettingsFile =
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+        QStringLiteral("/fleet.ini");
+    platform.recordFile = userFile(QStandardPaths::AppDataLocation, "configure-record.csv");
+    platform.pendingRecordFile =
+        userFile(QStandardPaths::AppLocalDataLocation, "pending-record-rows.txt");
+    return platform;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const kordavel::CommandLine line = readCommandLine(argc, argv);
+    if (const std::optional<int> answered = answerCommandLine(line))
+        return *answered;
+    auto standard = standardOfCommandLine(line);
+    if (const int *refused = std::get_if<int>(&standard))
+        return *refused;
 
     QApplication app(argc, argv);
     // No display name: the toolkit would append it to every window caption.
@@ -99,28 +149,10 @@ int main(int argc, char *argv[])
     const std::unique_ptr<kordavel::Drives> drives = makeDrives();
     kordavel::WorkerExecutor executor(*drives, kordavel::systemFiles());
     kordavel::FleetFiles fleetFiles(kordavel::systemFiles());
-    kordavel::Platform platform;
-    platform.executor = &executor;
-    platform.files = &kordavel::systemFiles();
-    platform.clock = &kordavel::systemClock();
     kordavel::TimerTicker ticker(kordavel::kPollIntervalMs);
-    platform.ticker = &ticker;
-    platform.messageBox = &kordavel::systemMessageBox();
     const std::unique_ptr<kordavel::MediaService> media = kordavel::makeMediaService();
-    platform.media = media.get();
-    platform.programFolder = kordavel::programFolder();
-    platform.desktop = &kordavel::systemDesktop();
-    platform.fleetFiles = &fleetFiles;
-    platform.fleetSettingsFile =
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-        QStringLiteral("/fleet.ini");
-    platform.recordFile =
-        QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                                 QStringLiteral("/configure-record.csv"));
-    platform.pendingRecordFile = QDir::toNativeSeparators(
-        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
-        QStringLiteral("/pending-record-rows.txt"));
-    platform.standardForThisRun = standard;
+    kordavel::Platform platform = machinePlatform(executor, fleetFiles, ticker, media.get());
+    platform.standardForThisRun = std::get<std::optional<kordavel::FleetStandard>>(standard);
     platform.applyStandardForThisRun = line.applyStandard;
 
     int status = 0;

@@ -74,6 +74,7 @@ private:
     // Performing a report's steps (report.cpp)
     void performReport(const kordavel::CycleReport &report);
     void perform(FlowAction action);
+    bool showStatusOf(FlowAction action); // false for an action that is no message
     void setLogRows(const QStringList &rows);
     void showArrow(const PictureBox *arrow);
 

@@ -66,31 +66,32 @@ void MainWindow::setLogRows(const QStringList &rows)
     log->addItems(rows);
 }
 
+bool MainWindow::showStatusOf(FlowAction action)
+{
+    static const std::pair<FlowAction, Status> statuses[] = {
+        {FlowAction::MessageNone, Status::None},
+        {FlowAction::MessageReady, Status::ReadyForNext},
+        {FlowAction::MessageFound, Status::KordavelFound},
+        {FlowAction::MessageConfigRead, Status::ConfigurationRead},
+        {FlowAction::MessageNotSuitable, Status::NotSuitable},
+        {FlowAction::MessageSuccess, Status::Success},
+        {FlowAction::MessageConfigNotAvailable, Status::ConfigNotAvailable},
+    };
+    for (const auto &[message, status] : statuses) {
+        if (message == action) {
+            showStatus(status);
+            return true;
+        }
+    }
+    return false;
+}
+
 void MainWindow::perform(FlowAction action)
 {
+    if (showStatusOf(action))
+        return;
     const MainWindowControls &c = *m_controls;
     switch (action) {
-    case FlowAction::MessageNone:
-        showStatus(Status::None);
-        break;
-    case FlowAction::MessageReady:
-        showStatus(Status::ReadyForNext);
-        break;
-    case FlowAction::MessageFound:
-        showStatus(Status::KordavelFound);
-        break;
-    case FlowAction::MessageConfigRead:
-        showStatus(Status::ConfigurationRead);
-        break;
-    case FlowAction::MessageNotSuitable:
-        showStatus(Status::NotSuitable);
-        break;
-    case FlowAction::MessageSuccess:
-        showStatus(Status::Success);
-        break;
-    case FlowAction::MessageConfigNotAvailable:
-        showStatus(Status::ConfigNotAvailable);
-        break;
     case FlowAction::ShowSWVersion:
     case FlowAction::HideSWVersion:
         c.softwareVersionLabel->setVisible(action == FlowAction::ShowSWVersion);
@@ -126,6 +127,8 @@ void MainWindow::perform(FlowAction action)
     case FlowAction::PollAgain:
         if (!m_p.ticker->isActive())
             m_p.ticker->start();
+        break;
+    default: // the messages, shown above
         break;
     }
 }

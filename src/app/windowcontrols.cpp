@@ -296,6 +296,62 @@ void buildFleetControls(MainWindowControls &c, QWidget *window)
     c.fleetReport->setVisible(false);
 }
 
+// Tab follows the reading order: the title row, then each page down its left
+// column and its right one, the dates below them, then the buttons.
+void setReadingOrder(const MainWindowControls &c)
+{
+    const auto &formats = c.fileNameFormatButtons;
+    const std::initializer_list<QWidget *> readingOrder = {c.downloadPageButton,
+                                                           c.fileNamePageButton,
+                                                           c.fleetButton,
+                                                           c.helpButton,
+                                                           c.modelKordavelButton,
+                                                           c.modelKordavelPlusButton,
+                                                           formats[0],
+                                                           formats[1],
+                                                           formats[2],
+                                                           formats[3],
+                                                           formats[4],
+                                                           c.overviewBox,
+                                                           c.activitiesBox,
+                                                           c.daysBackEdit,
+                                                           c.eventsFaultsBox,
+                                                           c.detailedSpeedBox,
+                                                           c.technicalDataBox,
+                                                           c.driverCardBox,
+                                                           c.saveCardDateBox,
+                                                           c.speed168hBox,
+                                                           c.speed4HzBox,
+                                                           c.otherVdoDataBox,
+                                                           c.useDatesBox,
+                                                           c.downloadStartPicker,
+                                                           c.downloadEndPicker,
+                                                           c.mountButton,
+                                                           c.configureButton,
+                                                           c.safeRemoveButton,
+                                                           c.driveLog,
+                                                           c.fleetReport};
+    QWidget *previous = nullptr;
+    for (QWidget *w : readingOrder) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+// What a screen reader says where a control's own text says too little: the
+// help button's caption is a sign, the pictures have none, and the days and
+// date boxes would otherwise take the name of their page.
+void nameForScreenReaders(const MainWindowControls &c)
+{
+    c.helpButton->setAccessibleName(Text::tr("Help"));
+    c.driveLog->setAccessibleName(Text::tr("Drive log"));
+    c.daysBackEdit->setAccessibleName(Text::tr("Days back"));
+    c.downloadStartPicker->setAccessibleName(Text::tr("Download start"));
+    c.downloadEndPicker->setAccessibleName(Text::tr("Download end"));
+    nameDevicePictures(c, true);
+}
+
 } // namespace
 
 MainWindowControls buildMainWindowControls(QWidget *window)
@@ -326,55 +382,8 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     // the picture's lower left corner.
     c.instructionLabel->raise();
     c.arrowDisplay->raise();
-
-    // Tab follows the reading order: the title row, then each page down its
-    // left column and its right one, the dates below them, then the buttons.
-    const std::initializer_list<QWidget *> readingOrder = {c.downloadPageButton,
-                                                           c.fileNamePageButton,
-                                                           c.fleetButton,
-                                                           c.helpButton,
-                                                           c.modelKordavelButton,
-                                                           c.modelKordavelPlusButton,
-                                                           c.fileNameFormatButtons[0],
-                                                           c.fileNameFormatButtons[1],
-                                                           c.fileNameFormatButtons[2],
-                                                           c.fileNameFormatButtons[3],
-                                                           c.fileNameFormatButtons[4],
-                                                           c.overviewBox,
-                                                           c.activitiesBox,
-                                                           c.daysBackEdit,
-                                                           c.eventsFaultsBox,
-                                                           c.detailedSpeedBox,
-                                                           c.technicalDataBox,
-                                                           c.driverCardBox,
-                                                           c.saveCardDateBox,
-                                                           c.speed168hBox,
-                                                           c.speed4HzBox,
-                                                           c.otherVdoDataBox,
-                                                           c.useDatesBox,
-                                                           c.downloadStartPicker,
-                                                           c.downloadEndPicker,
-                                                           c.mountButton,
-                                                           c.configureButton,
-                                                           c.safeRemoveButton,
-                                                           c.driveLog,
-                                                           c.fleetReport};
-    const QWidget *previous = nullptr;
-    for (QWidget *w : readingOrder) {
-        if (previous)
-            QWidget::setTabOrder(const_cast<QWidget *>(previous), w);
-        previous = w;
-    }
-
-    // What a screen reader says where a control's own text says too little:
-    // the help button's caption is a sign, the pictures have none, and the
-    // days and date boxes would otherwise take the name of their page.
-    c.helpButton->setAccessibleName(Text::tr("Help"));
-    c.driveLog->setAccessibleName(Text::tr("Drive log"));
-    c.daysBackEdit->setAccessibleName(Text::tr("Days back"));
-    c.downloadStartPicker->setAccessibleName(Text::tr("Download start"));
-    c.downloadEndPicker->setAccessibleName(Text::tr("Download end"));
-    nameDevicePictures(c, true);
+    setReadingOrder(c);
+    nameForScreenReaders(c);
     return c;
 }
 

@@ -5,70 +5,91 @@ namespace kordavel {
 using A = FlowAction;
 using S = FlowState;
 
+namespace {
+
+FlowStep withNext(FlowState next, std::vector<FlowAction> actions = {})
+{
+    FlowStep s;
+    s.nextState = next;
+    s.actions = std::move(actions);
+    return s;
+}
+
+FlowStep planWaitingForDevice(qint32 deviceCount)
+{
+    if (deviceCount == 0)
+        return withNext(S::WaitingForDevice, {A::MessageReady, A::HideSWVersion});
+    FlowStep s = withNext(S::WaitingForDevice);
+    if (deviceCount == 1) {
+        s.actions = {A::MessageFound};
+        s.readDevice = true;
+    }
+    return s;
+}
+
+FlowStep planSettingsShown(qint32 deviceCount, qint32 previousCount)
+{
+    // Two devices at once: Configure waits, with the user's edits kept, until
+    // one device is left; Configure itself checks that it is the one read.
+    const bool many = deviceCount >= 2;
+    if (deviceCount == 0)
+        return withNext(S::WaitingForDevice, {A::DisableConfigure});
+    if (many && previousCount < 2)
+        return withNext(S::SettingsShown, {A::DisableConfigure});
+    if (!many && previousCount != 1) // one device again after two, or after a press that found none
+        return withNext(S::SettingsShown, {A::EnableConfigure});
+    return withNext(S::SettingsShown);
+}
+
+FlowStep planWaitingForUnplug(qint32 deviceCount)
+{
+    if (deviceCount == 0)
+        return withNext(S::WaitingForReplug, {A::ArrowIn, A::InstructionConnect});
+    if (deviceCount == 1)
+        return withNext(S::WaitingForUnplug, {A::ArrowOut});
+    return withNext(S::WaitingForUnplug);
+}
+
+FlowStep planWaitingForReplug(qint32 deviceCount)
+{
+    if (deviceCount == 0)
+        return withNext(S::WaitingForReplug, {A::ArrowIn, A::InstructionConnect});
+    if (deviceCount >= 2)
+        return withNext(S::WaitingForReplug);
+    FlowStep s = withNext(
+        S::Configured, {A::InstructionDisconnect, A::MessageSuccess, A::ArrowNone, A::WindowShort});
+    s.deleteTakenUpFile = true;
+    return s;
+}
+
+FlowStep planConfigured(qint32 deviceCount)
+{
+    if (deviceCount == 0)
+        return withNext(S::WaitingForDevice, {A::ArrowNone, A::WindowShort, A::HideArrowDisplay});
+    return withNext(S::Configured, {A::HideArrowDisplay});
+}
+
+} // namespace
+
 FlowStep planTick(FlowState state, qint32 deviceCount, qint32 previousCount)
 {
     // Two devices at once make every state wait: the flow cannot tell which
-    // one the user means. Configure waits too, with the user's edits kept,
-    // until one device is left; Configure itself checks that it is the one read.
-    FlowStep s;
-    const bool many = deviceCount >= 2;
-    const bool manyBefore = previousCount >= 2;
+    // one the user means.
     switch (state) {
     case S::WaitingForDevice:
-        s.nextState = S::WaitingForDevice;
-        if (deviceCount == 0) {
-            s.actions = {A::MessageReady, A::HideSWVersion};
-        } else if (deviceCount == 1) {
-            s.actions = {A::MessageFound};
-            s.readDevice = true;
-        }
-        break;
+        return planWaitingForDevice(deviceCount);
     case S::SettingsShown:
-        s.nextState = S::SettingsShown;
-        if (deviceCount == 0) {
-            s.actions = {A::DisableConfigure};
-            s.nextState = S::WaitingForDevice;
-        } else if (many && !manyBefore) {
-            s.actions = {A::DisableConfigure};
-        } else if (!many && previousCount != 1) {
-            // One device again after two, or after a press that found none.
-            s.actions = {A::EnableConfigure};
-        }
-        break;
+        return planSettingsShown(deviceCount, previousCount);
     case S::WaitingForUnplug:
-        s.nextState = S::WaitingForUnplug;
-        if (deviceCount == 0) {
-            s.actions = {A::ArrowIn, A::InstructionConnect};
-            s.nextState = S::WaitingForReplug;
-        } else if (!many) {
-            s.actions = {A::ArrowOut};
-        }
-        break;
+        return planWaitingForUnplug(deviceCount);
     case S::WaitingForReplug:
-        s.nextState = S::WaitingForReplug;
-        if (deviceCount == 0) {
-            s.actions = {A::ArrowIn, A::InstructionConnect};
-        } else if (!many) {
-            s.actions = {A::InstructionDisconnect, A::MessageSuccess, A::ArrowNone, A::WindowShort};
-            s.deleteTakenUpFile = true;
-            s.nextState = S::Configured;
-        }
-        break;
+        return planWaitingForReplug(deviceCount);
     case S::Configured:
-        if (deviceCount == 0) {
-            s.actions = {A::ArrowNone, A::WindowShort, A::HideArrowDisplay};
-            s.nextState = S::WaitingForDevice;
-        } else {
-            s.actions = {A::HideArrowDisplay};
-            s.nextState = S::Configured;
-        }
-        break;
+        return planConfigured(deviceCount);
     case S::ReadAgain:
     default: // any unexpected value
-        s.nextState = S::WaitingForDevice;
-        break;
+        return withNext(S::WaitingForDevice);
     }
-    return s;
 }
 
 FlowStep planAfterRead(ReadOutcome outcome, const QString &familyCode, qint32 version)

@@ -165,6 +165,76 @@ int FleetCheck::differences() const
     }));
 }
 
+namespace {
+
+void addItem(FleetCheck &check, CheckItemKind kind, const QString &text)
+{
+    check.items.push_back({kind, text});
+}
+
+// A setting the device may not hold: not supported where the standard sets
+// it, else a difference where the device's value is not the standard's.
+void compareSetting(FleetCheck &check, const QString &name, bool held, bool setByStandard,
+                    bool differs, const QString &onDevice, const QString &inStandard)
+{
+    if (!held) {
+        if (setByStandard)
+            addItem(check, CheckItemKind::NotSupported, notSupportedText(name));
+    } else if (differs) {
+        addItem(check, CheckItemKind::Difference, differenceText(name, onDevice, inStandard));
+    }
+}
+
+void checkDownloads(FleetCheck &check, const FleetSettings &want, const FleetSettings &device,
+                    const DeviceCapabilities &can)
+{
+    for (int i = 0; i < kFleetDownloadCount; ++i) {
+        const D d = D(i);
+        if (d == D::Speed4Hz && can.holds(d) && can.vdoAnd4HzTied) {
+            // The device's box follows the VDO box; only the standard can differ in itself.
+            if (want.isOn(d) != want.isOn(D::VdoData))
+                addItem(check, CheckItemKind::Tied,
+                        Text::tr("4Hz Data goes with Other VDO Specific Data on this device: "
+                                 "it is %1 as the VDO data is")
+                            .arg(onOff(device.isOn(D::VdoData))));
+            continue;
+        }
+        compareSetting(check, nameOf(d), can.holds(d), want.isOn(d), device.isOn(d) != want.isOn(d),
+                       onOff(device.isOn(d)), onOff(want.isOn(d)));
+    }
+}
+
+void checkValues(FleetCheck &check, const FleetSettings &want, const FleetSettings &device,
+                 const DeviceCapabilities &can)
+{
+    compareSetting(check, Text::tr("Days back"), can.daysBack, want.daysBack != 0,
+                   device.daysBack != want.daysBack, QString::number(device.daysBack),
+                   QString::number(want.daysBack));
+    compareSetting(check, Text::tr("Start and end dates"), can.dates, want.dates.has_value(),
+                   device.dates != want.dates, datesText(device.dates), datesText(want.dates));
+    // A device that does not report the byte back cannot differ in it.
+    const bool reported = !can.byteUnreported;
+    compareSetting(check, Text::tr("Save Card Download Date"), can.saveCardDownloadDate,
+                   want.saveCardDownloadDate,
+                   reported && device.saveCardDownloadDate != want.saveCardDownloadDate,
+                   yesNo(device.saveCardDownloadDate), yesNo(want.saveCardDownloadDate));
+    if (!can.holds(want.fileNameFormat)) {
+        addItem(check, CheckItemKind::NotSupported,
+                //: Followed by a file-name format's name, such as "Spanish (TGD)".
+                notSupportedText(Text::tr("File names ") + nameOf(want.fileNameFormat)));
+    } else if (reported && device.fileNameFormat != want.fileNameFormat) {
+        addItem(check, CheckItemKind::Difference,
+                differenceText(Text::tr("File names"), nameOf(device.fileNameFormat),
+                               nameOf(want.fileNameFormat)));
+    }
+    if (!reported)
+        addItem(check, CheckItemKind::NotReported,
+                Text::tr("File names and Save Card Download Date: written by Configure, but "
+                         "this device does not report them back"));
+}
+
+} // namespace
+
 FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettings &device,
                                 const DeviceCapabilities &can)
 {
@@ -178,69 +248,8 @@ FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettin
                             .arg(quoted);
         return check;
     }
-    const FleetSettings &want = standard.settings;
-    auto add = [&check](CheckItemKind kind, const QString &text) {
-        check.items.push_back({kind, text});
-    };
-
-    for (int i = 0; i < kFleetDownloadCount; ++i) {
-        const D d = D(i);
-        if (!can.holds(d)) {
-            if (want.isOn(d))
-                add(CheckItemKind::NotSupported, notSupportedText(nameOf(d)));
-            continue;
-        }
-        if (d == D::Speed4Hz && can.vdoAnd4HzTied) {
-            // The device's box follows the VDO box; only the standard can differ in itself.
-            if (want.isOn(d) != want.isOn(D::VdoData))
-                add(CheckItemKind::Tied,
-                    Text::tr("4Hz Data goes with Other VDO Specific Data on this device: "
-                             "it is %1 as the VDO data is")
-                        .arg(onOff(device.isOn(D::VdoData))));
-            continue;
-        }
-        if (device.isOn(d) != want.isOn(d))
-            add(CheckItemKind::Difference,
-                differenceText(nameOf(d), onOff(device.isOn(d)), onOff(want.isOn(d))));
-    }
-    if (!can.daysBack) {
-        if (want.daysBack != 0)
-            add(CheckItemKind::NotSupported, notSupportedText(Text::tr("Days back")));
-    } else if (device.daysBack != want.daysBack) {
-        add(CheckItemKind::Difference,
-            differenceText(Text::tr("Days back"), QString::number(device.daysBack),
-                           QString::number(want.daysBack)));
-    }
-    if (!can.dates) {
-        if (want.dates)
-            add(CheckItemKind::NotSupported, notSupportedText(Text::tr("Start and end dates")));
-    } else if (device.dates != want.dates) {
-        add(CheckItemKind::Difference,
-            differenceText(Text::tr("Start and end dates"), datesText(device.dates),
-                           datesText(want.dates)));
-    }
-    if (!can.saveCardDownloadDate) {
-        if (want.saveCardDownloadDate)
-            add(CheckItemKind::NotSupported, notSupportedText(Text::tr("Save Card Download Date")));
-    } else if (!can.byteUnreported && device.saveCardDownloadDate != want.saveCardDownloadDate) {
-        add(CheckItemKind::Difference,
-            differenceText(Text::tr("Save Card Download Date"), yesNo(device.saveCardDownloadDate),
-                           yesNo(want.saveCardDownloadDate)));
-    }
-    if (!can.holds(want.fileNameFormat)) {
-        add(CheckItemKind::NotSupported,
-            //: Followed by a file-name format's name, such as "Spanish (TGD)".
-            notSupportedText(Text::tr("File names ") + nameOf(want.fileNameFormat)));
-    } else if (!can.byteUnreported && device.fileNameFormat != want.fileNameFormat) {
-        add(CheckItemKind::Difference,
-            differenceText(Text::tr("File names"), nameOf(device.fileNameFormat),
-                           nameOf(want.fileNameFormat)));
-    }
-    if (can.byteUnreported)
-        add(CheckItemKind::NotReported,
-            Text::tr("File names and Save Card Download Date: written by Configure, but "
-                     "this device does not report them back"));
-
+    checkDownloads(check, standard.settings, device, can);
+    checkValues(check, standard.settings, device, can);
     const int differences = check.differences();
     check.verdict = differences == 0 ? FleetVerdict::Matches : FleetVerdict::Differs;
     // The name is put in last and once: a name holding "%1" shows as typed.
