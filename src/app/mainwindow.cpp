@@ -3,6 +3,7 @@
 #include "cycle/executor.h"
 #include "fleetcontroller.h"
 #include "helpwindows.h"
+#include "later.h"
 #include "layout.h"
 #include "look/look.h"
 #include "mediaoffer.h"
@@ -24,7 +25,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 
@@ -85,7 +85,7 @@ MainWindow::MainWindow(const Platform &platform, QWidget *parent)
     // The icon and the device picture (which the short window does not show)
     // take about as long to draw as all the controls take to build; they are
     // drawn once the window is on the screen, so that it appears sooner.
-    QTimer::singleShot(0, this, &MainWindow::drawPictures);
+    callLater(this, 0, [this] { drawPictures(); });
 }
 
 MainWindow::~MainWindow()
@@ -229,7 +229,7 @@ void MainWindow::holdClose()
     // Nothing new is begun that the close would cut: no file dialog or
     // question of the fleet's is open when it comes.
     m_controls->fleetButton->setEnabled(false);
-    QTimer::singleShot(m_p.configureCloseBudgetMs, this, [this] {
+    callLater(this, m_p.configureCloseBudgetMs, [this] {
         if (m_configure.pending == 0)
             return; // its report is being shown: the close follows it
         m_configure.budgetSpent = true;

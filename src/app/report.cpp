@@ -1,5 +1,6 @@
 // Performing the cycle's reports: each step changes what one control shows.
 #include "fleetcontroller.h"
+#include "later.h"
 #include "layout.h"
 #include "mainwindow.h"
 #include "mediaoffer.h"
@@ -50,7 +51,7 @@ void MainWindow::performReport(const CycleReport &report)
         std::visit(perform, step);
     --m_busy;
     if (m_configure.closeAfter && m_configure.pending == 0)
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+        callLater(this, 0, [this] { close(); });
 }
 
 void MainWindow::setLogRows(const QStringList &rows)

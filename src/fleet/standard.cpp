@@ -165,6 +165,53 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
     return std::nullopt;
 }
 
+// The character an escape stands for (json[i] follows the backslash); i is
+// left on the escape's last character.
+QString unescaped(const QByteArray &json, qsizetype &i)
+{
+    switch (json[i]) {
+    case 'b':
+        return QString(u'\b');
+    case 'f':
+        return QString(u'\f');
+    case 'n':
+        return QString(u'\n');
+    case 'r':
+        return QString(u'\r');
+    case 't':
+        return QString(u'\t');
+    case 'u': {
+        bool ok = false;
+        const ushort unit = json.mid(i + 1, 4).toUShort(&ok, 16);
+        i += 4;
+        return ok ? QString(QChar(unit)) : QString();
+    }
+    default:
+        return QString(QLatin1Char(json[i])); // " \ /
+    }
+}
+
+// The string that starts after the quote at json[i], escapes decoded; i is
+// left on its closing quote.
+QString stringAt(const QByteArray &json, qsizetype &i)
+{
+    const qsizetype n = json.size();
+    QString text;
+    QByteArray raw;
+    for (++i; i < n && json[i] != '"'; ++i) {
+        if (json[i] != '\\') {
+            raw += json[i];
+            continue;
+        }
+        text += QString::fromUtf8(raw);
+        raw.clear();
+        if (++i >= n)
+            break;
+        text += unescaped(json, i);
+    }
+    return text + QString::fromUtf8(raw);
+}
+
 // The first key that an object of json (valid JSON, as Qt's parser found
 // it) holds twice, its escapes decoded; nullopt when none. Qt's parser keeps
 // the last of such keys without a word, so the text is scanned itself.
@@ -177,15 +224,11 @@ std::optional<QString> firstDuplicateKey(const QByteArray &json)
         QSet<QString> keys;
     };
     std::vector<Level> levels;
-    const qsizetype n = json.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = json[i];
-        switch (c) {
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        switch (json[i]) {
         case '{':
-            levels.push_back({true, true, {}});
-            break;
         case '[':
-            levels.push_back({false, false, {}});
+            levels.push_back({json[i] == '{', json[i] == '{', {}});
             break;
         case '}':
         case ']':
@@ -197,48 +240,7 @@ std::optional<QString> firstDuplicateKey(const QByteArray &json)
                 levels.back().expectingKey = true;
             break;
         case '"': {
-            // The string up to its closing quote, escapes decoded.
-            QString text;
-            QByteArray raw;
-            for (++i; i < n && json[i] != '"'; ++i) {
-                if (json[i] != '\\') {
-                    raw += json[i];
-                    continue;
-                }
-                text += QString::fromUtf8(raw);
-                raw.clear();
-                if (++i >= n)
-                    break;
-                switch (json[i]) {
-                case 'b':
-                    text += u'\b';
-                    break;
-                case 'f':
-                    text += u'\f';
-                    break;
-                case 'n':
-                    text += u'\n';
-                    break;
-                case 'r':
-                    text += u'\r';
-                    break;
-                case 't':
-                    text += u'\t';
-                    break;
-                case 'u': {
-                    bool ok = false;
-                    const ushort unit = json.mid(i + 1, 4).toUShort(&ok, 16);
-                    if (ok)
-                        text += QChar(unit);
-                    i += 4;
-                    break;
-                }
-                default:
-                    text += QLatin1Char(json[i]);
-                    break; // " \ /
-                }
-            }
-            text += QString::fromUtf8(raw);
+            const QString text = stringAt(json, i);
             if (!levels.empty() && levels.back().expectingKey) {
                 Level &level = levels.back();
                 level.expectingKey = false;

@@ -221,18 +221,33 @@ private:
     ReadResult read(const QString &path, qint64 maxBytes, bool fromMedium)
     {
         ReadResult r;
-        // Only an ordinary file is read; any other entry counts as no file at
-        // all, so it is neither read nor deleted as a bad one. It is looked at
-        // before it is opened (a device node may act on being opened), and
-        // then opened without waiting and without following a link, in case it
-        // was swapped meanwhile: a FIFO would block the open until a writer
-        // came, and a link leads off the device.
+        qint64 size = 0;
+        const int fd = openOrdinaryFile(path, r, size);
+        if (fd < 0)
+            return r;
+        if (fromMedium) {
+            ::fdatasync(fd);
+            ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        }
+        readAll(fd, maxBytes, size, r);
+        ::close(fd);
+        return r;
+    }
+
+    // Opens path for reading if it is an ordinary file; else -1, with r saying
+    // why. Any other entry counts as no file at all, so it is neither read nor
+    // deleted as a bad one. It is looked at before it is opened (a device node
+    // may act on being opened), and then opened without waiting and without
+    // following a link, in case it was swapped meanwhile: a FIFO would block
+    // the open until a writer came, and a link leads off the device.
+    static int openOrdinaryFile(const QString &path, ReadResult &r, qint64 &size)
+    {
         struct stat entry
         {
         };
         if (::lstat(enc(path).constData(), &entry) == 0 && !S_ISREG(entry.st_mode)) {
             r.status = ReadStatus::Missing;
-            return r;
+            return -1;
         }
         const int fd =
             ::open(enc(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
@@ -242,29 +257,28 @@ private:
             r.status = errno == ENOENT || errno == ENOTDIR || errno == ELOOP || errno == ENXIO
                            ? ReadStatus::Missing
                            : ReadStatus::Error;
-            return r;
+            return -1;
         }
         struct stat st
         {
         };
-        if (::fstat(fd, &st) != 0) {
-            r.nativeError = errno;
+        const bool known = ::fstat(fd, &st) == 0;
+        if (!known || !S_ISREG(st.st_mode)) {
+            r.nativeError = known ? 0 : errno;
+            r.status = known ? ReadStatus::Missing : ReadStatus::Error;
             ::close(fd);
-            r.status = ReadStatus::Error;
-            return r;
+            return -1;
         }
-        if (!S_ISREG(st.st_mode)) {
-            ::close(fd);
-            r.status = ReadStatus::Missing;
-            return r;
-        }
-        if (fromMedium) {
-            ::fdatasync(fd);
-            ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-        }
-        // Read at most one byte past the limit: enough to know the file is too large.
+        size = st.st_size;
+        return fd;
+    }
+
+    // Reads fd to its end into r, at most one byte past maxBytes: enough to
+    // know the file is too large.
+    static void readAll(int fd, qint64 maxBytes, qint64 size, ReadResult &r)
+    {
         const qint64 cap = maxBytes + 1;
-        r.data.resize(int(std::min<qint64>(cap, st.st_size > 0 ? st.st_size + 1 : 4096)));
+        r.data.resize(int(std::min<qint64>(cap, size > 0 ? size + 1 : 4096)));
         qint64 got = 0;
         for (;;) {
             if (got == r.data.size()) {
@@ -277,24 +291,18 @@ private:
                 continue;
             if (n < 0) {
                 r.nativeError = errno;
-                ::close(fd);
                 r.data.clear();
                 r.status = ReadStatus::Error;
-                return r;
+                return;
             }
             if (n == 0)
                 break;
             got += n;
         }
-        ::close(fd);
         r.data.truncate(int(got));
-        if (got > maxBytes) {
+        r.status = got > maxBytes ? ReadStatus::TooLarge : ReadStatus::Ok;
+        if (got > maxBytes)
             r.data.clear();
-            r.status = ReadStatus::TooLarge;
-            return r;
-        }
-        r.status = ReadStatus::Ok;
-        return r;
     }
 };
 

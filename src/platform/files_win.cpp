@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace kordavel {
 
@@ -294,21 +295,37 @@ private:
                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT |
                                     (unbuffered ? FILE_FLAG_NO_BUFFERING : 0),
                                 nullptr));
-        if (!file.valid()) {
-            const DWORD code = GetLastError();
-            if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND)
+        if (!file.valid())
+            return openFailure(name);
+        qint64 size = 0;
+        if (const std::optional<ReadResult> notAFile = ordinaryFileSize(file, size))
+            return *notAFile;
+        if (size > maxBytes)
+            return readFailure(ReadStatus::TooLarge);
+        return readAll(file, size, maxBytes, unbuffered);
+    }
+
+    // Why the file name could not be opened for reading.
+    static ReadResult openFailure(const std::wstring &name)
+    {
+        const DWORD code = GetLastError();
+        if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND)
+            return readFailure(ReadStatus::Missing, code);
+        // A folder, or a link or junction to one, opens only with
+        // FILE_FLAG_BACKUP_SEMANTICS; without it the open is refused as
+        // access denied, the same answer a file in use gets.
+        if (code == ERROR_ACCESS_DENIED) {
+            const DWORD a = GetFileAttributesW(name.c_str());
+            if (a != kInvalidAttributes &&
+                (a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
                 return readFailure(ReadStatus::Missing, code);
-            // A folder, or a link or junction to one, opens only with
-            // FILE_FLAG_BACKUP_SEMANTICS; without it the open is refused as
-            // access denied, the same answer a file in use gets.
-            if (code == ERROR_ACCESS_DENIED) {
-                const DWORD a = GetFileAttributesW(name.c_str());
-                if (a != kInvalidAttributes &&
-                    (a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
-                    return readFailure(ReadStatus::Missing, code);
-            }
-            return readFailure(ReadStatus::Error, code);
         }
+        return readFailure(ReadStatus::Error, code);
+    }
+
+    // The size of the ordinary file open as file; else what the read ends with.
+    static std::optional<ReadResult> ordinaryFileSize(const Handle &file, qint64 &size)
+    {
         // A device opened under the name (NUL, COM1, a pipe) is of another type.
         // FILE_TYPE_UNKNOWN is also the answer of a failed call, which alone
         // leaves an error code.
@@ -324,11 +341,15 @@ private:
         // A folder, or a link or junction opened as itself.
         if (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
             return readFailure(ReadStatus::Missing);
-        const qint64 size = qint64(info.nFileSizeHigh) << 32 | info.nFileSizeLow;
-        if (size > maxBytes)
-            return readFailure(ReadStatus::TooLarge);
-        // One byte past the size shows a file that grew meanwhile; unbuffered
-        // reads need whole sectors into an aligned buffer.
+        size = qint64(info.nFileSizeHigh) << 32 | info.nFileSizeLow;
+        return std::nullopt;
+    }
+
+    // Reads the file of the given size: one byte past the size shows a file
+    // that grew meanwhile; unbuffered reads need whole sectors into an
+    // aligned buffer.
+    static ReadResult readAll(const Handle &file, qint64 size, qint64 maxBytes, bool unbuffered)
+    {
         qint64 want = size + 1;
         if (unbuffered)
             want = (want + kSectorAlign - 1) / kSectorAlign * kSectorAlign;

@@ -23,7 +23,7 @@ public:
     // powers its drive off where the drive can be.
     virtual void safelyRemove(const QString &root) = 0;
 
-signals:
+Q_SIGNALS:
     void mounted(const QString &blockName);
     void mountFailed(const QString &blockName, const QString &reason);
     void removed(const QString &root);

@@ -10,11 +10,11 @@ public:
     bool available() const override { return false; }
     void mount(const QString &blockName) override
     {
-        emit mountFailed(blockName, QStringLiteral("Mounting is left to the system here."));
+        Q_EMIT mountFailed(blockName, QStringLiteral("Mounting is left to the system here."));
     }
     void safelyRemove(const QString &root) override
     {
-        emit removeFailed(root, QStringLiteral("Removing is left to the system here."));
+        Q_EMIT removeFailed(root, QStringLiteral("Removing is left to the system here."));
     }
 };
 } // namespace

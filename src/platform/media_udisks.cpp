@@ -132,9 +132,9 @@ public:
             if (reply.type() == QDBusMessage::ErrorMessage &&
                 !e.name().contains(QLatin1String("AlreadyMounted")))
                 //: Put in "Could not %1 ..." and "You are not allowed to %1."; %1 is a drive.
-                emit mountFailed(blockName, reasonOf(e, Text::tr("mount %1").arg(blockName)));
+                Q_EMIT mountFailed(blockName, reasonOf(e, Text::tr("mount %1").arg(blockName)));
             else
-                emit mounted(blockName);
+                Q_EMIT mounted(blockName);
         });
     }
 
@@ -149,7 +149,7 @@ public:
         send(m, [this, root, mountPoint](const QDBusMessage &reply) {
             const QString what = Text::tr("remove the drive");
             if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-                emit removeFailed(root, reasonOf(QDBusError(reply), what));
+                Q_EMIT removeFailed(root, reasonOf(QDBusError(reply), what));
                 return;
             }
             ManagedObjects objects;
@@ -173,9 +173,9 @@ public:
                 }
             }
             if (block.isEmpty()) {
-                emit removeFailed(root, Text::tr("Could not remove the drive: the desktop's "
-                                                 "disk service does not know %1.")
-                                            .arg(mountPoint));
+                Q_EMIT removeFailed(root, Text::tr("Could not remove the drive: the desktop's "
+                                                   "disk service does not know %1.")
+                                              .arg(mountPoint));
                 return;
             }
             const bool canPowerOff = !drive.isEmpty() && drive != QLatin1String("/") &&
@@ -195,11 +195,12 @@ private:
         m << QVariantMap();
         send(m, [this, root, drive](const QDBusMessage &reply) {
             if (reply.type() == QDBusMessage::ErrorMessage) {
-                emit removeFailed(root, reasonOf(QDBusError(reply), Text::tr("unmount the drive")));
+                Q_EMIT removeFailed(root,
+                                    reasonOf(QDBusError(reply), Text::tr("unmount the drive")));
                 return;
             }
             if (drive.isEmpty()) {
-                emit removed(root); // unmounted; this drive cannot be powered off
+                Q_EMIT removed(root); // unmounted; this drive cannot be powered off
                 return;
             }
             QDBusMessage off =
@@ -207,10 +208,10 @@ private:
             off << QVariantMap();
             send(off, [this, root](const QDBusMessage &offReply) {
                 if (offReply.type() == QDBusMessage::ErrorMessage)
-                    emit removeFailed(
+                    Q_EMIT removeFailed(
                         root, reasonOf(QDBusError(offReply), Text::tr("power the drive off")));
                 else
-                    emit removed(root);
+                    Q_EMIT removed(root);
             });
         });
     }

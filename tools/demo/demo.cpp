@@ -95,13 +95,19 @@ public:
         window.show();
         m_window = &window;
         m_cycle = &executor.cycle();
+        return configure() && unplugAndReplug() ? 0 : 1;
+    }
 
+private:
+    // The device plugged in and read, new settings written to it.
+    bool configure()
+    {
         tick("no device");
         plug();
         tick("device plugged in");
-        if (executor.cycle().state() != FlowState::SettingsShown) {
+        if (m_cycle->state() != FlowState::SettingsShown) {
             std::fprintf(stderr, "the device was not read\n");
-            return 1;
+            return false;
         }
         std::printf("  settings read: days '%s', %s\n",
                     qPrintable(control<QLineEdit>("daysBackEdit")->text()),
@@ -116,12 +122,18 @@ public:
         QByteArray hex = readFile(m_device + QStringLiteral("/UPDATES/DI999000.HEX"));
         if (hex.isEmpty()) {
             std::fprintf(stderr, "no configuration file was written\n");
-            return 1;
+            return false;
         }
         std::printf("  configuration file UPDATES/DI999000.HEX:\n");
         for (const QByteArray &line : hex.split('\n'))
             if (!line.trimmed().isEmpty())
                 std::printf("    %s\n", line.trimmed().constData());
+        return true;
+    }
+
+    // The user's unplug and replug, twice, and the settings read back.
+    bool unplugAndReplug()
+    {
         tick("device still plugged in");
         unplug();
         tick("device unplugged");
@@ -131,19 +143,17 @@ public:
         tick("device unplugged again");
         plug();
         tick("device plugged in: settings read back");
+        const QString days = control<QLineEdit>("daysBackEdit")->text();
+        const bool speed = control<QCheckBox>("detailedSpeedBox")->isChecked();
+        const bool speed168h = control<QCheckBox>("speed168hBox")->isChecked();
         std::printf("  read back: days '%s', Detailed Speed %s, 168h Detailed Speed %s\n",
-                    qPrintable(control<QLineEdit>("daysBackEdit")->text()),
-                    control<QCheckBox>("detailedSpeedBox")->isChecked() ? "on" : "off",
-                    control<QCheckBox>("speed168hBox")->isChecked() ? "on" : "off");
-        const bool ok = control<QLineEdit>("daysBackEdit")->text() == QLatin1String(" 28") &&
-                        control<QCheckBox>("detailedSpeedBox")->isChecked() &&
-                        control<QCheckBox>("speed168hBox")->isChecked();
+                    qPrintable(days), speed ? "on" : "off", speed168h ? "on" : "off");
+        const bool ok = days == QLatin1String(" 28") && speed && speed168h;
         std::printf(ok ? "The device holds the new settings.\n"
                        : "The settings read back differ!\n");
-        return ok ? 0 : 1;
+        return ok;
     }
 
-private:
     static QByteArray readFile(const QString &path)
     {
         QFile f(path);

@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cctype>
+#include <variant>
+
 namespace kordavel::sim {
 
 namespace {
@@ -110,6 +113,61 @@ QByteArray makeVersionFile(const DeviceSettings &s)
     return d;
 }
 
+namespace {
+
+// One record's bytes (count, address, type, data, checksum), or the reason
+// the line holds none.
+std::variant<QByteArray, QString> recordBytes(const QByteArray &line)
+{
+    if (!line.startsWith(':') || line.size() < 11 || (line.size() - 1) % 2 != 0)
+        return QStringLiteral("not an Intel HEX record");
+    const QByteArray hex = line.mid(1);
+    for (char c : hex)
+        if (!std::isxdigit(static_cast<unsigned char>(c)))
+            return QStringLiteral("not a hex digit");
+    const QByteArray raw = QByteArray::fromHex(hex);
+    const int count = quint8(raw[0]);
+    if (raw.size() != count + 5)
+        return QStringLiteral("length %1 does not match the record (truncated?)").arg(count);
+    int sum = 0;
+    for (char c : raw)
+        sum += quint8(c);
+    if (sum % 256 != 0)
+        return QStringLiteral("bad checksum");
+    return raw;
+}
+
+// Takes a record into r: data and (non-zero) segment records are kept; an
+// address outside the configuration area or an unknown type is an error.
+QString takeRecord(const HexRecord &rec, HexParse &r, bool &ended)
+{
+    const bool zeroAddress = rec.data == QByteArray(2, 0);
+    switch (rec.type) {
+    case 0x01:
+        ended = true;
+        return {};
+    case 0x00:
+        r.records.append(rec);
+        return {};
+    case 0x02:
+        if (rec.data.size() != 2)
+            r.records.append(rec);
+        else if (!zeroAddress)
+            return QStringLiteral("segment address outside the configuration area");
+        return {};
+    case 0x04:
+        return zeroAddress ? QString()
+                           : QStringLiteral("linear address outside the configuration area");
+    case 0x03:
+    case 0x05:
+        return {}; // start addresses mean nothing to the device
+    default:
+        return QStringLiteral("unknown record type %1").arg(rec.type);
+    }
+}
+
+} // namespace
+
 HexParse parseIntelHex(const QByteArray &text)
 {
     HexParse r;
@@ -126,64 +184,18 @@ HexParse parseIntelHex(const QByteArray &text)
             r.error = where + QStringLiteral("data after the end record");
             return r;
         }
-        if (!line.startsWith(':') || line.size() < 11 || (line.size() - 1) % 2 != 0) {
-            r.error = where + QStringLiteral("not an Intel HEX record");
+        const auto bytes = recordBytes(line);
+        if (const QString *problem = std::get_if<QString>(&bytes)) {
+            r.error = where + *problem;
             return r;
         }
-        const QByteArray hex = line.mid(1);
-        for (char c : hex) {
-            if (!std::isxdigit(static_cast<unsigned char>(c))) {
-                r.error = where + QStringLiteral("not a hex digit");
-                return r;
-            }
-        }
-        const QByteArray raw = QByteArray::fromHex(hex);
-        const int count = quint8(raw[0]);
-        if (raw.size() != count + 5) {
-            r.error = where +
-                      QStringLiteral("length %1 does not match the record (truncated?)").arg(count);
-            return r;
-        }
-        int sum = 0;
-        for (char c : raw)
-            sum += quint8(c);
-        if (sum % 256 != 0) {
-            r.error = where + QStringLiteral("bad checksum");
-            return r;
-        }
+        const QByteArray &raw = std::get<QByteArray>(bytes);
         HexRecord rec;
         rec.address = quint16(quint8(raw[1]) << 8 | quint8(raw[2]));
         rec.type = quint8(raw[3]);
-        rec.data = raw.mid(4, count);
-        switch (rec.type) {
-        case 0x01:
-            ended = true;
-            break;
-        case 0x00:
-            r.records.append(rec);
-            break;
-        case 0x02:
-            if (rec.data.size() == 2) {
-                if (rec.data != QByteArray(2, 0)) {
-                    r.error =
-                        where + QStringLiteral("segment address outside the configuration area");
-                    return r;
-                }
-            } else {
-                r.records.append(rec);
-            }
-            break;
-        case 0x04:
-            if (rec.data != QByteArray(2, 0)) {
-                r.error = where + QStringLiteral("linear address outside the configuration area");
-                return r;
-            }
-            break;
-        case 0x03:
-        case 0x05:
-            break; // start addresses mean nothing to the device
-        default:
-            r.error = where + QStringLiteral("unknown record type %1").arg(rec.type);
+        rec.data = raw.mid(4, quint8(raw[0]));
+        if (const QString problem = takeRecord(rec, r, ended); !problem.isEmpty()) {
+            r.error = where + problem;
             return r;
         }
     }

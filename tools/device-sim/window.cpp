@@ -61,7 +61,16 @@ public:
         m_files->setFont(QFont(QStringLiteral("monospace")));
         m_files->setMinimumSize(460, 200);
         layout->addWidget(m_files);
+        connectButtons(plugButton, unplugButton, recreate);
+        auto *timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this] { refresh(); });
+        timer->start(1000);
+        refresh();
+    }
 
+private:
+    void connectButtons(QPushButton *plugButton, QPushButton *unplugButton, QPushButton *recreate)
+    {
         connect(plugButton, &QPushButton::clicked, this, [this] {
             QString report;
             plug(m_table, m_dir, QStringLiteral("KORDAVEL"), &report);
@@ -85,13 +94,8 @@ public:
             m_takeUp->setText(QStringLiteral("Last take-up: none"));
             refresh();
         });
-        auto *timer = new QTimer(this);
-        connect(timer, &QTimer::timeout, this, [this] { refresh(); });
-        timer->start(1000);
-        refresh();
     }
 
-private:
     void refresh()
     {
         m_status->setText(isPlugged(m_table, m_dir) ? QStringLiteral("Device: plugged in")

@@ -291,7 +291,7 @@ int readOp(const char *path, char *buffer, size_t size, off_t offset, fuse_file_
     if (offset >= off_t(data.size()))
         return 0;
     const size_t count = std::min(size, data.size() - size_t(offset));
-    std::memcpy(buffer, data.data() + offset, count);
+    std::copy_n(data.data() + offset, count, buffer);
     return int(count);
 }
 
