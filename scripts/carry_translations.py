@@ -7,35 +7,70 @@ the vanished entry's translation to each unfinished entry with the same source
 text and comment; lupdate with -no-obsolete then drops the vanished entries.
 Usage: carry_translations.py FILE.ts...
 """
+import copy
 import sys
 import xml.etree.ElementTree as ET
 
 
+def content(element):
+    """An element's whole content: its text and its children (a carriage
+    return is a <byte value="xd"/> element), as written in the file."""
+    if element is None:
+        return None
+    return (element.text or "") + "".join(ET.tostring(child, encoding="unicode") for child in element)
+
+
 def key(message):
-    return (message.findtext("source"), message.findtext("comment"), message.get("numerus"))
+    return (content(message.find("source")), content(message.find("comment")),
+            message.get("numerus"))
+
+
+def text_of(translation):
+    return content(translation)
+
+
+def copy_into(translation, old):
+    translation.text = old.text
+    for child in list(translation):
+        translation.remove(child)
+    for child in old:
+        translation.append(copy.deepcopy(child))
+    del translation.attrib["type"]
 
 
 def carry(path):
     tree = ET.parse(path)
-    messages = list(tree.getroot().iter("message"))
-    gone = {}
-    for m in messages:
-        t = m.find("translation")
-        if t is not None and t.get("type") in ("vanished", "obsolete"):
-            gone.setdefault(key(m), t)
+    gone = {}  # key -> [(old context, translation)]
+    moved = []  # (new context, message) still unfinished
+    for context in tree.getroot().iter("context"):
+        name = context.findtext("name")
+        for m in context.iter("message"):
+            t = m.find("translation")
+            if t is None:
+                continue
+            if t.get("type") in ("vanished", "obsolete"):
+                gone.setdefault(key(m), []).append((name, t))
+            elif t.get("type") == "unfinished":
+                moved.append((name, m))
+    # A text that left one context has one translation to take; a text that
+    # left several (merged into one) takes the one of the context most of
+    # the new context's other texts came from.
+    votes = {}
+    pending = []
     carried = 0
-    for m in messages:
-        t = m.find("translation")
-        if t is None or t.get("type") != "unfinished" or key(m) not in gone:
-            continue
-        old = gone[key(m)]
-        t.text = old.text
-        for child in list(t):
-            t.remove(child)
-        for child in old:
-            copy = ET.SubElement(t, child.tag, child.attrib)
-            copy.text = child.text
-        del t.attrib["type"]
+    for name, m in moved:
+        candidates = gone.get(key(m), [])
+        if len({text_of(t) for _, t in candidates}) == 1:
+            copy_into(m.find("translation"), candidates[0][1])
+            votes.setdefault(name, {}).setdefault(candidates[0][0], 0)
+            votes[name][candidates[0][0]] += 1
+            carried += 1
+        elif candidates:
+            pending.append((name, m, candidates))
+    for name, m, candidates in pending:
+        counts = votes.get(name, {})
+        _, best = max(candidates, key=lambda c: counts.get(c[0], 0))
+        copy_into(m.find("translation"), best)
         carried += 1
     if carried:
         tree.write(path, encoding="utf-8", xml_declaration=True)

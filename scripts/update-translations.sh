@@ -19,5 +19,8 @@ for lang in $languages; do
     src -ts "$ts"
 done
 # English is the source text; its catalogue holds only the plural forms.
+"$lupdate" -silent -locations none -pluralonly -source-language en -target-language en \
+  src -ts translations/kordavel_en.ts
+python3 scripts/carry_translations.py translations/kordavel_en.ts
 "$lupdate" -silent -locations none -no-obsolete -pluralonly -source-language en -target-language en \
   src -ts translations/kordavel_en.ts

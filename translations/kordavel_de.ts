@@ -2,257 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
-    <name>kordavel::ConfigWrite</name>
-    <message>
-        <source>The Kordavel is write-protected.</source>
-        <translation>Der Kordavel ist schreibgeschützt.</translation>
-    </message>
-    <message>
-        <source>There is not enough space on the Kordavel.</source>
-        <translation>Auf dem Kordavel ist nicht genügend Speicherplatz frei.</translation>
-    </message>
-    <message>
-        <source>%1 on the Kordavel is in use by another program or locked; close that program and try again.</source>
-        <translation>%1 auf dem Kordavel wird von einem anderen Programm verwendet oder ist gesperrt. Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
-    </message>
-    <message>
-        <source>The Kordavel refuses new files; it may be write-protected or locked by another program.</source>
-        <translation>Der Kordavel nimmt keine neuen Dateien an; er ist möglicherweise schreibgeschützt oder von einem anderen Programm gesperrt.</translation>
-    </message>
-    <message>
-        <source>The configuration file could not be written (%1).</source>
-        <translation>Die Konfigurationsdatei konnte nicht geschrieben werden (%1).</translation>
-    </message>
-    <message>
-        <source>The configuration file read back from the Kordavel differs from what was written.</source>
-        <translation>Die vom Kordavel zurückgelesene Konfigurationsdatei weicht von der geschriebenen ab.</translation>
-    </message>
-    <message>
-        <source>The files in the UPDATES folder of the Kordavel could not be listed.</source>
-        <translation>Die Dateien im Ordner UPDATES auf dem Kordavel konnten nicht aufgelistet werden.</translation>
-    </message>
-    <message>
-        <source>The old file %1 could not be deleted (%2).</source>
-        <translation>Die alte Datei %1 konnte nicht gelöscht werden (%2).</translation>
-    </message>
-    <message>
-        <source>The configuration file could not be put in place (%1).</source>
-        <translation>Die Konfigurationsdatei konnte nicht an ihren endgültigen Platz verschoben werden (%1).</translation>
-    </message>
-    <message>
-        <source>The configuration file could not be flushed to the Kordavel (%1).</source>
-        <translation>Die Konfigurationsdatei konnte nicht vollständig auf den Kordavel geschrieben werden (%1).</translation>
-    </message>
-    <message>
-        <source>The configuration file %1 could not be confirmed on the Kordavel (%2).</source>
-        <translation>Die Konfigurationsdatei %1 konnte auf dem Kordavel nicht bestätigt werden (%2).</translation>
-    </message>
-    <message>
-        <source>The Kordavel has no UPDATES folder.</source>
-        <translation>Der Kordavel hat keinen Ordner UPDATES.</translation>
-    </message>
-    <message>
-        <source>The number of days must be between %1 and %2.</source>
-        <translation>Die Anzahl der Tage muss zwischen %1 und %2 liegen.</translation>
-    </message>
-    <message>
-        <source>The date %1 cannot be stored in the Kordavel: dates must lie between %2 and %3.</source>
-        <translation>Das Datum %1 kann im Kordavel nicht gespeichert werden: Daten müssen zwischen %2 und %3 liegen.</translation>
-    </message>
-    <message>
-        <source>Unknown Kordavel type</source>
-        <translation>Unbekannter Kordavel-Typ</translation>
-    </message>
-</context>
-<context>
-    <name>kordavel::DeviceCycle</name>
-    <message>
-        <source>Disconnect and reconnect Kordavel.<byte value="xd"/>
-Wait a moment then click &apos;Current Settings&apos;.</source>
-        <translation>Trennen Sie den Kordavel und verbinden Sie ihn erneut.<byte value="xd"/>
-Warten Sie einen Moment und klicken Sie dann auf „Aktuelle Einstellungen“.</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>
-No configuration file was written.</source>
-        <translation><byte value="xd"/>
-Es wurde keine Konfigurationsdatei geschrieben.</translation>
-    </message>
-    <message>
-        <source>Configuration file missing.<byte value="xd"/>
-</source>
-        <translation>Konfigurationsdatei fehlt.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source>Configuration file error.<byte value="xd"/>
-</source>
-        <translation>Fehler in der Konfigurationsdatei.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source>SW Version - TQ</source>
-        <translation>SW-Version - TQ</translation>
-    </message>
-    <message>
-        <source>SW Version - CR</source>
-        <translation>SW-Version - CR</translation>
-    </message>
-    <message>
-        <source> - Unexpected software version</source>
-        <translation> - Unerwartete Softwareversion</translation>
-    </message>
-    <message>
-        <source>Kordavel software version value wrong</source>
-        <translation>Wert der Kordavel-Softwareversion fehlerhaft</translation>
-    </message>
-    <message>
-        <source>The settings of this device could not be read: it was not compared with the fleet standard &quot;%1&quot;.</source>
-        <translation>Die Einstellungen dieses Geräts konnten nicht gelesen werden: Es wurde nicht mit dem Flottenstandard „%1“ verglichen.</translation>
-    </message>
-    <message>
-        <source>Plug in a Kordavel that can be configured first: the standard is applied to the settings the device can hold.</source>
-        <translation>Schließen Sie zuerst einen konfigurierbaren Kordavel an: Der Standard wird auf die Einstellungen angewendet, die das Gerät speichern kann.</translation>
-    </message>
-    <message>
-        <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
-        <translation>Dieser „Übertragen“-Vorgang konnte nicht in das Protokoll %1 eingetragen werden (%2). Er wird mit dem nächsten eingetragen, sobald das Protokoll geschrieben werden kann.</translation>
-    </message>
-    <message>
-        <source>No configuration file was written: more than one Kordavel is plugged in, so unplug those that are not to be configured.</source>
-        <translation>Es wurde keine Konfigurationsdatei geschrieben: Es ist mehr als ein Kordavel eingesteckt; ziehen Sie die ab, die nicht eingestellt werden sollen.</translation>
-    </message>
-    <message>
-        <source>No configuration file was written: the Kordavel plugged in is not the one whose settings are shown, or its settings have changed, so it is read again.</source>
-        <translation>Es wurde keine Konfigurationsdatei geschrieben: Der eingesteckte Kordavel ist nicht der, dessen Einstellungen angezeigt werden, oder seine Einstellungen haben sich geändert; er wird daher neu gelesen.</translation>
-    </message>
-</context>
-<context>
-    <name>kordavel::FleetCheck</name>
-    <message>
-        <source>on</source>
-        <extracomment>A download&apos;s setting, put in &quot;%1: %2 on the device, %3 in the standard&quot;.</extracomment>
-        <translation>ein</translation>
-    </message>
-    <message>
-        <source>off</source>
-        <translation>aus</translation>
-    </message>
-    <message>
-        <source>yes</source>
-        <extracomment>Whether the card download date is saved, put in &quot;%1: %2 on the device, ...&quot;.</extracomment>
-        <translation>ja</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>nein</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <extracomment>No start and end dates, put in &quot;%1: %2 on the device, ...&quot;.</extracomment>
-        <translation>keine</translation>
-    </message>
-    <message>
-        <source> to </source>
-        <extracomment>Between the first and the last date of a range, both written YYYY-MM-DD.</extracomment>
-        <translation> bis </translation>
-    </message>
-    <message>
-        <source>%1: %2 on the device, %3 in the standard</source>
-        <translation>%1: %2 am Gerät, %3 im Standard</translation>
-    </message>
-    <message>
-        <source>: not supported by this device</source>
-        <extracomment>After the name of a setting, as in &quot;Days back: not supported by this device&quot;.</extracomment>
-        <translation>: von diesem Gerät nicht unterstützt</translation>
-    </message>
-    <message>
-        <source>This device reports no settings to compare with the fleet standard %1.</source>
-        <translation>Dieses Gerät meldet keine Einstellungen, die mit dem Flottenstandard %1 verglichen werden können.</translation>
-    </message>
-    <message>
-        <source>4Hz Data goes with Other VDO Specific Data on this device: it is %1 as the VDO data is</source>
-        <translation>4Hz-Daten sind auf diesem Gerät an „Weitere VDO-Daten“ gekoppelt: %1, wie die VDO-Daten</translation>
-    </message>
-    <message>
-        <source>Days back</source>
-        <translation>Tage zurück</translation>
-    </message>
-    <message>
-        <source>Start and end dates</source>
-        <translation>Start- und Enddatum</translation>
-    </message>
-    <message>
-        <source>Save Card Download Date</source>
-        <translation>Kartendownload-Datum speichern</translation>
-    </message>
-    <message>
-        <source>File names </source>
-        <extracomment>Followed by a file-name format&apos;s name, such as &quot;Spanish (TGD)&quot;.</extracomment>
-        <translation>Dateinamen </translation>
-    </message>
-    <message>
-        <source>File names</source>
-        <translation>Dateinamen</translation>
-    </message>
-    <message>
-        <source>File names and Save Card Download Date: written by Configure, but this device does not report them back</source>
-        <translation>Dateinamen und „Kartendownload-Datum speichern“: werden von „Übertragen“ geschrieben, aber von diesem Gerät nicht zurückgemeldet</translation>
-    </message>
-    <message>
-        <source>This device matches the fleet standard %1.</source>
-        <translation>Dieses Gerät entspricht dem Flottenstandard %1.</translation>
-    </message>
-    <message>
-        <source>Fleet standard &quot;%1&quot; is active. A device read is compared with it.</source>
-        <translation>Flottenstandard „%1“ ist aktiv. Jedes gelesene Gerät wird damit verglichen.</translation>
-    </message>
-    <message>
-        <source>The standard&apos;s settings are on the screen: Configure writes them to the device.</source>
-        <translation>Die Einstellungen des Standards werden angezeigt: „Übertragen“ schreibt sie auf das Gerät.</translation>
-    </message>
-    <message>
-        <source>Daily Activity Records</source>
-        <translation>Tägliche Tätigkeiten</translation>
-    </message>
-    <message>
-        <source>Events &amp; Faults</source>
-        <translation>Ereign./Störungen</translation>
-    </message>
-    <message>
-        <source>Detailed Speed (24h)</source>
-        <translation>Geschw. (24h)</translation>
-    </message>
-    <message>
-        <source>Technical Data</source>
-        <translation>Techn. Daten</translation>
-    </message>
-    <message>
-        <source>Driver Card in VU</source>
-        <translation>Fahrerkarte in VU</translation>
-    </message>
-    <message>
-        <source>Other VDO Specific Data</source>
-        <translation>Weitere VDO-Daten</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed</source>
-        <translation>168h-Geschwindigkeit</translation>
-    </message>
-    <message>
-        <source>4Hz Data</source>
-        <translation>4Hz-Daten</translation>
-    </message>
-    <message numerus="yes">
-        <source>This device differs from the fleet standard %1 in %n setting(s):</source>
-        <translation>
-            <numerusform>Dieses Gerät weicht in einer Einstellung vom Flottenstandard %1 ab:</numerusform>
-            <numerusform>Dieses Gerät weicht in %n Einstellungen vom Flottenstandard %1 ab:</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>kordavel::FleetController</name>
+    <name>kordavel::app</name>
     <message>
         <source>Fleet standard (*.json);;All files (*)</source>
         <translation>Flottenstandard (*.json);;Alle Dateien (*)</translation>
@@ -319,176 +69,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>The record %1 could not be opened.</source>
         <translation>Das Protokoll %1 konnte nicht geöffnet werden.</translation>
     </message>
-</context>
-<context>
-    <name>kordavel::FleetRecord</name>
-    <message>
-        <source>its folder cannot be made</source>
-        <translation>sein Ordner kann nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>it cannot be read</source>
-        <translation>es kann nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>the rows waiting for it cannot be read</source>
-        <translation>die darauf wartenden Zeilen können nicht gelesen werden</translation>
-    </message>
-</context>
-<context>
-    <name>kordavel::FleetStandard</name>
-    <message>
-        <source>&quot;downloads&quot; must be a list of download names such as &quot;activities&quot;.</source>
-        <translation>&quot;downloads&quot; muss eine Liste von Download-Namen wie &quot;activities&quot; sein.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; in &quot;downloads&quot; is not a download this program knows.</source>
-        <translation>&quot;%1&quot; in &quot;downloads&quot; ist kein Download, den dieses Programm kennt.</translation>
-    </message>
-    <message>
-        <source>&quot;dates&quot; must hold &quot;start&quot; and &quot;end&quot;, each a date written YYYY-MM-DD.</source>
-        <translation>&quot;dates&quot; muss &quot;start&quot; und &quot;end&quot; enthalten, jeweils ein Datum im Format YYYY-MM-DD.</translation>
-    </message>
-    <message>
-        <source>&quot;dates&quot; holds &quot;%1&quot;, which a standard file does not have.</source>
-        <translation>&quot;dates&quot; enthält &quot;%1&quot;, das in einer Standarddatei nicht vorgesehen ist.</translation>
-    </message>
-    <message>
-        <source>The file holds %1, which a fleet standard does not have.</source>
-        <translation>Die Datei enthält %1, das in einem Flottenstandard nicht vorgesehen ist.</translation>
-    </message>
-    <message>
-        <source>The file is not a fleet standard: its &quot;format&quot; is not &quot;%1&quot;.</source>
-        <translation>Die Datei ist kein Flottenstandard: ihr &quot;format&quot; ist nicht &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>The file is a fleet standard of a version this program does not read (it reads version %1).</source>
-        <translation>Die Datei ist ein Flottenstandard in einer Version, die dieses Programm nicht lesen kann (es liest Version %1).</translation>
-    </message>
-    <message>
-        <source>The file has no &quot;%1&quot;.</source>
-        <translation>In der Datei fehlt &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>&quot;name&quot; must be a text.</source>
-        <translation>&quot;name&quot; muss ein Text sein.</translation>
-    </message>
-    <message>
-        <source>&quot;daysBack&quot; must be a whole number of days between %1 and %2.</source>
-        <translation>&quot;daysBack&quot; muss eine ganze Zahl von Tagen zwischen %1 und %2 sein.</translation>
-    </message>
-    <message>
-        <source>&quot;saveCardDownloadDate&quot; must be true or false.</source>
-        <translation>&quot;saveCardDownloadDate&quot; muss true oder false sein.</translation>
-    </message>
-    <message>
-        <source>&quot;fileNameFormat&quot; must be one of &quot;short-esm-crd&quot;, &quot;european-ddd&quot;, &quot;french-c1b-v1b&quot;, &quot;spanish-tgd&quot; and &quot;duvado-rirozo-ddd&quot;.</source>
-        <translation>&quot;fileNameFormat&quot; muss einer der Werte &quot;short-esm-crd&quot;, &quot;european-ddd&quot;, &quot;french-c1b-v1b&quot;, &quot;spanish-tgd&quot; oder &quot;duvado-rirozo-ddd&quot; sein.</translation>
-    </message>
-    <message>
-        <source>The end date %1 lies before the start date %2.</source>
-        <translation>Das Enddatum %1 liegt vor dem Startdatum %2.</translation>
-    </message>
-    <message>
-        <source>The file is too large to be a fleet standard.</source>
-        <translation>Die Datei ist zu groß für einen Flottenstandard.</translation>
-    </message>
-    <message>
-        <source>The file is not valid JSON (%1 at byte %2).</source>
-        <translation>Die Datei ist kein gültiges JSON (%1 bei Byte %2).</translation>
-    </message>
-    <message>
-        <source>The file is not a fleet standard: it holds no JSON object.</source>
-        <translation>Die Datei ist kein Flottenstandard: In ihr steht kein JSON-Objekt.</translation>
-    </message>
-    <message>
-        <source>The file cannot be read (%1).</source>
-        <translation>Die Datei kann nicht gelesen werden (%1).</translation>
-    </message>
-    <message>
-        <source>The file holds &quot;%1&quot; twice in one place; a key may be given once.</source>
-        <translation>Die Datei enthält „%1“ zweimal an derselben Stelle; ein Schlüssel darf nur einmal vorkommen.</translation>
-    </message>
-    <message>
-        <source>The name of a fleet standard may have at most %1 characters.</source>
-        <translation>Der Name eines Flottenstandards darf höchstens %1 Zeichen haben.</translation>
-    </message>
-    <message>
-        <source>The name of a fleet standard may not hold line breaks, tabs or other invisible characters.</source>
-        <translation>Der Name eines Flottenstandards darf keine Zeilenumbrüche, Tabulatoren oder andere unsichtbare Zeichen enthalten.</translation>
-    </message>
-    <message>
-        <source>There is no such file.</source>
-        <translation>Diese Datei gibt es nicht.</translation>
-    </message>
-</context>
-<context>
-    <name>kordavel::HelpWindow</name>
-    <message>
-        <source>The software version of this Kordavel is not suitable<byte value="xd"/>
-for use with this configuration tool.</source>
-        <translation>Die Softwareversion dieses Kordavel ist für die Verwendung<byte value="xd"/>
-mit diesem Konfigurationsprogramm nicht geeignet.</translation>
-    </message>
-    <message>
-        <source>Instructions</source>
-        <translation>Anleitung</translation>
-    </message>
-    <message>
-        <source>Connect your Kordavel/Plus/Blue with memory card or Kordavel CR to your computer. Use this utility to adjust the configuration settings. Click &apos;Configure&apos;,  then follow the disconnect and reconnect instructions.</source>
-        <translation>Schließen Sie Ihren Kordavel/Plus/Blue mit Speicherkarte oder Ihren Kordavel CR an den Computer an. Passen Sie mit diesem Programm die Konfigurationseinstellungen an. Klicken Sie auf „Übertragen“ und folgen Sie dann den Anweisungen zum Trennen und erneuten Verbinden.</translation>
-    </message>
-    <message>
-        <source>Latest VU download setting options</source>
-        <translation>Latest VU – Optionen für das Herunterladen</translation>
-    </message>
-    <message>
-        <source>Before SW 27 - Download only standard VU data</source>
-        <translation>Vor SW 27 – nur Standarddaten der VU herunterladen</translation>
-    </message>
-    <message>
-        <source>SW 27 and later - Also download manufacturer-specific data</source>
-        <translation>Ab SW 27 – zusätzlich herstellerspezifische Daten herunterladen</translation>
-    </message>
-    <message>
-        <source>Download Start and End dates supported from SW 54</source>
-        <translation>Start- und Enddatum für das Herunterladen ab SW 54 unterstützt</translation>
-    </message>
-    <message>
-        <source>Kordavel Latest VU/Configuration settings are not relevant for the DoziziveDE.</source>
-        <translation>Die Kordavel-Einstellungen Latest VU/Konfiguration sind für den DoziziveDE nicht relevant.</translation>
-    </message>
-    <message>
-        <source>Downloaded File Names</source>
-        <translation>Namen der heruntergeladenen Dateien</translation>
-    </message>
-    <message>
-        <source>SW 23 and later - Short file names, ESM/CRD or DDD</source>
-        <translation>Ab SW 23 – kurze Dateinamen, ESM/CRD oder DDD</translation>
-    </message>
-    <message>
-        <source>SW 27 and later - Long or short file names.</source>
-        <translation>Ab SW 27 – lange oder kurze Dateinamen.</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Hinweise</translation>
-    </message>
-    <message>
-        <source>Kordavel and Kordavel Plus units with software prior to SW 23 are not suitable for use with this configuration utility.</source>
-        <translation>Geräte vom Typ Kordavel und Kordavel Plus mit einer Software vor SW 23 sind für dieses Konfigurationsprogramm nicht geeignet.</translation>
-    </message>
-    <message>
-        <source>Irrespective of software version, Kordavel units prior to serial number 26000 do not support long file names.</source>
-        <translation>Unabhängig von der Softwareversion unterstützen Kordavel-Geräte mit einer Seriennummer unter 26000 keine langen Dateinamen.</translation>
-    </message>
-    <message>
-        <source>Kordavel Configuration Help</source>
-        <translation>Kordavel Configuration – Hilfe</translation>
-    </message>
-</context>
-<context>
-    <name>kordavel::MainWindow</name>
     <message>
         <source>Rev. %1.%2.%3</source>
         <translation>Rev. %1.%2.%3</translation>
@@ -518,12 +98,24 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
         <translation>Erfolg!</translation>
     </message>
     <message>
-        <source>Connect USB</source>
-        <translation>Einstecken</translation>
+        <source>Finishing Configure…</source>
+        <translation>„Übertragen“ wird abgeschlossen…</translation>
+    </message>
+    <message>
+        <source>Drive %1 is attached but not mounted.</source>
+        <translation>Laufwerk %1 erkannt, aber nicht gemountet.</translation>
+    </message>
+    <message>
+        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
+        <translation>Laufwerk (%1) angeschlossen, aber nicht gemountet. Zum Nutzen mounten.</translation>
     </message>
     <message>
         <source>Disconnect USB</source>
         <translation>Abziehen</translation>
+    </message>
+    <message>
+        <source>Connect USB</source>
+        <translation>Einstecken</translation>
     </message>
     <message>
         <source>File Name</source>
@@ -682,14 +274,6 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
         <translation>Prüfung gegen Flottenstandard</translation>
     </message>
     <message>
-        <source>&amp;?</source>
-        <translation>&amp;?</translation>
-    </message>
-    <message>
-        <source>&amp;Configure</source>
-        <translation>Über&amp;tragen</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
@@ -710,6 +294,14 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
         <translation>Download-Ende</translation>
     </message>
     <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>&amp;Configure</source>
+        <translation>Über&amp;tragen</translation>
+    </message>
+    <message>
         <source>Unplug the device</source>
         <translation>Gerät abziehen</translation>
     </message>
@@ -717,24 +309,357 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
         <source>Plug the device in again</source>
         <translation>Gerät wieder einstecken</translation>
     </message>
+</context>
+<context>
+    <name>kordavel::cycle</name>
     <message>
-        <source>Finishing Configure…</source>
-        <translation>„Übertragen“ wird abgeschlossen…</translation>
+        <source>Disconnect and reconnect Kordavel.<byte value="xd"/>
+Wait a moment then click &apos;Current Settings&apos;.</source>
+        <translation>Trennen Sie den Kordavel und verbinden Sie ihn erneut.<byte value="xd"/>
+Warten Sie einen Moment und klicken Sie dann auf „Aktuelle Einstellungen“.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+No configuration file was written.</source>
+        <translation><byte value="xd"/>
+Es wurde keine Konfigurationsdatei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Configuration file missing.<byte value="xd"/>
+</source>
+        <translation>Konfigurationsdatei fehlt.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Configuration file error.<byte value="xd"/>
+</source>
+        <translation>Fehler in der Konfigurationsdatei.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>SW Version - TQ</source>
+        <translation>SW-Version - TQ</translation>
+    </message>
+    <message>
+        <source>SW Version - CR</source>
+        <translation>SW-Version - CR</translation>
+    </message>
+    <message>
+        <source> - Unexpected software version</source>
+        <translation> - Unerwartete Softwareversion</translation>
+    </message>
+    <message>
+        <source>Kordavel software version value wrong</source>
+        <translation>Wert der Kordavel-Softwareversion fehlerhaft</translation>
+    </message>
+    <message>
+        <source>No configuration file was written: more than one Kordavel is plugged in, so unplug those that are not to be configured.</source>
+        <translation>Es wurde keine Konfigurationsdatei geschrieben: Es ist mehr als ein Kordavel eingesteckt; ziehen Sie die ab, die nicht eingestellt werden sollen.</translation>
+    </message>
+    <message>
+        <source>No configuration file was written: the Kordavel plugged in is not the one whose settings are shown, or its settings have changed, so it is read again.</source>
+        <translation>Es wurde keine Konfigurationsdatei geschrieben: Der eingesteckte Kordavel ist nicht der, dessen Einstellungen angezeigt werden, oder seine Einstellungen haben sich geändert; er wird daher neu gelesen.</translation>
+    </message>
+    <message>
+        <source>The settings of this device could not be read: it was not compared with the fleet standard &quot;%1&quot;.</source>
+        <translation>Die Einstellungen dieses Geräts konnten nicht gelesen werden: Es wurde nicht mit dem Flottenstandard „%1“ verglichen.</translation>
+    </message>
+    <message>
+        <source>Plug in a Kordavel that can be configured first: the standard is applied to the settings the device can hold.</source>
+        <translation>Schließen Sie zuerst einen konfigurierbaren Kordavel an: Der Standard wird auf die Einstellungen angewendet, die das Gerät speichern kann.</translation>
+    </message>
+    <message>
+        <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
+        <translation>Dieser „Übertragen“-Vorgang konnte nicht in das Protokoll %1 eingetragen werden (%2). Er wird mit dem nächsten eingetragen, sobald das Protokoll geschrieben werden kann.</translation>
     </message>
 </context>
 <context>
-    <name>kordavel::MediaOffer</name>
+    <name>kordavel::fleet</name>
     <message>
-        <source>Drive %1 is attached but not mounted.</source>
-        <translation>Laufwerk %1 erkannt, aber nicht gemountet.</translation>
+        <source>Daily Activity Records</source>
+        <translation>Tägliche Tätigkeiten</translation>
     </message>
     <message>
-        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
-        <translation>Laufwerk (%1) angeschlossen, aber nicht gemountet. Zum Nutzen mounten.</translation>
+        <source>Events &amp; Faults</source>
+        <translation>Ereign./Störungen</translation>
+    </message>
+    <message>
+        <source>Detailed Speed (24h)</source>
+        <translation>Geschw. (24h)</translation>
+    </message>
+    <message>
+        <source>Technical Data</source>
+        <translation>Techn. Daten</translation>
+    </message>
+    <message>
+        <source>Driver Card in VU</source>
+        <translation>Fahrerkarte in VU</translation>
+    </message>
+    <message>
+        <source>Other VDO Specific Data</source>
+        <translation>Weitere VDO-Daten</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed</source>
+        <translation>168h-Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>4Hz Data</source>
+        <translation>4Hz-Daten</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <extracomment>A download&apos;s setting, put in &quot;%1: %2 on the device, %3 in the standard&quot;.</extracomment>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>Whether the card download date is saved, put in &quot;%1: %2 on the device, ...&quot;.</extracomment>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>No start and end dates, put in &quot;%1: %2 on the device, ...&quot;.</extracomment>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <extracomment>Between the first and the last date of a range, both written YYYY-MM-DD.</extracomment>
+        <translation> bis </translation>
+    </message>
+    <message>
+        <source>%1: %2 on the device, %3 in the standard</source>
+        <translation>%1: %2 am Gerät, %3 im Standard</translation>
+    </message>
+    <message>
+        <source>: not supported by this device</source>
+        <extracomment>After the name of a setting, as in &quot;Days back: not supported by this device&quot;.</extracomment>
+        <translation>: von diesem Gerät nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>4Hz Data goes with Other VDO Specific Data on this device: it is %1 as the VDO data is</source>
+        <translation>4Hz-Daten sind auf diesem Gerät an „Weitere VDO-Daten“ gekoppelt: %1, wie die VDO-Daten</translation>
+    </message>
+    <message>
+        <source>Days back</source>
+        <translation>Tage zurück</translation>
+    </message>
+    <message>
+        <source>Start and end dates</source>
+        <translation>Start- und Enddatum</translation>
+    </message>
+    <message>
+        <source>Save Card Download Date</source>
+        <translation>Kartendownload-Datum speichern</translation>
+    </message>
+    <message>
+        <source>File names </source>
+        <extracomment>Followed by a file-name format&apos;s name, such as &quot;Spanish (TGD)&quot;.</extracomment>
+        <translation>Dateinamen </translation>
+    </message>
+    <message>
+        <source>File names</source>
+        <translation>Dateinamen</translation>
+    </message>
+    <message>
+        <source>File names and Save Card Download Date: written by Configure, but this device does not report them back</source>
+        <translation>Dateinamen und „Kartendownload-Datum speichern“: werden von „Übertragen“ geschrieben, aber von diesem Gerät nicht zurückgemeldet</translation>
+    </message>
+    <message>
+        <source>This device reports no settings to compare with the fleet standard %1.</source>
+        <translation>Dieses Gerät meldet keine Einstellungen, die mit dem Flottenstandard %1 verglichen werden können.</translation>
+    </message>
+    <message>
+        <source>This device matches the fleet standard %1.</source>
+        <translation>Dieses Gerät entspricht dem Flottenstandard %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This device differs from the fleet standard %1 in %n setting(s):</source>
+        <translation>
+            <numerusform>Dieses Gerät weicht in einer Einstellung vom Flottenstandard %1 ab:</numerusform>
+            <numerusform>Dieses Gerät weicht in %n Einstellungen vom Flottenstandard %1 ab:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fleet standard &quot;%1&quot; is active. A device read is compared with it.</source>
+        <translation>Flottenstandard „%1“ ist aktiv. Jedes gelesene Gerät wird damit verglichen.</translation>
+    </message>
+    <message>
+        <source>The standard&apos;s settings are on the screen: Configure writes them to the device.</source>
+        <translation>Die Einstellungen des Standards werden angezeigt: „Übertragen“ schreibt sie auf das Gerät.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>sein Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>es kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the rows waiting for it cannot be read</source>
+        <translation>die darauf wartenden Zeilen können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>&quot;downloads&quot; must be a list of download names such as &quot;activities&quot;.</source>
+        <translation>&quot;downloads&quot; muss eine Liste von Download-Namen wie &quot;activities&quot; sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;downloads&quot; is not a download this program knows.</source>
+        <translation>&quot;%1&quot; in &quot;downloads&quot; ist kein Download, den dieses Programm kennt.</translation>
+    </message>
+    <message>
+        <source>&quot;dates&quot; must hold &quot;start&quot; and &quot;end&quot;, each a date written YYYY-MM-DD.</source>
+        <translation>&quot;dates&quot; muss &quot;start&quot; und &quot;end&quot; enthalten, jeweils ein Datum im Format YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>&quot;dates&quot; holds &quot;%1&quot;, which a standard file does not have.</source>
+        <translation>&quot;dates&quot; enthält &quot;%1&quot;, das in einer Standarddatei nicht vorgesehen ist.</translation>
+    </message>
+    <message>
+        <source>The file holds %1, which a fleet standard does not have.</source>
+        <translation>Die Datei enthält %1, das in einem Flottenstandard nicht vorgesehen ist.</translation>
+    </message>
+    <message>
+        <source>The file is not a fleet standard: its &quot;format&quot; is not &quot;%1&quot;.</source>
+        <translation>Die Datei ist kein Flottenstandard: ihr &quot;format&quot; ist nicht &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The file is a fleet standard of a version this program does not read (it reads version %1).</source>
+        <translation>Die Datei ist ein Flottenstandard in einer Version, die dieses Programm nicht lesen kann (es liest Version %1).</translation>
+    </message>
+    <message>
+        <source>The file has no &quot;%1&quot;.</source>
+        <translation>In der Datei fehlt &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; must be a text.</source>
+        <translation>&quot;name&quot; muss ein Text sein.</translation>
+    </message>
+    <message>
+        <source>&quot;daysBack&quot; must be a whole number of days between %1 and %2.</source>
+        <translation>&quot;daysBack&quot; muss eine ganze Zahl von Tagen zwischen %1 und %2 sein.</translation>
+    </message>
+    <message>
+        <source>&quot;saveCardDownloadDate&quot; must be true or false.</source>
+        <translation>&quot;saveCardDownloadDate&quot; muss true oder false sein.</translation>
+    </message>
+    <message>
+        <source>&quot;fileNameFormat&quot; must be one of &quot;short-esm-crd&quot;, &quot;european-ddd&quot;, &quot;french-c1b-v1b&quot;, &quot;spanish-tgd&quot; and &quot;duvado-rirozo-ddd&quot;.</source>
+        <translation>&quot;fileNameFormat&quot; muss einer der Werte &quot;short-esm-crd&quot;, &quot;european-ddd&quot;, &quot;french-c1b-v1b&quot;, &quot;spanish-tgd&quot; oder &quot;duvado-rirozo-ddd&quot; sein.</translation>
+    </message>
+    <message>
+        <source>The end date %1 lies before the start date %2.</source>
+        <translation>Das Enddatum %1 liegt vor dem Startdatum %2.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a fleet standard.</source>
+        <translation>Die Datei ist zu groß für einen Flottenstandard.</translation>
+    </message>
+    <message>
+        <source>The file is not valid JSON (%1 at byte %2).</source>
+        <translation>Die Datei ist kein gültiges JSON (%1 bei Byte %2).</translation>
+    </message>
+    <message>
+        <source>The file is not a fleet standard: it holds no JSON object.</source>
+        <translation>Die Datei ist kein Flottenstandard: In ihr steht kein JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot; twice in one place; a key may be given once.</source>
+        <translation>Die Datei enthält „%1“ zweimal an derselben Stelle; ein Schlüssel darf nur einmal vorkommen.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may have at most %1 characters.</source>
+        <translation>Der Name eines Flottenstandards darf höchstens %1 Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may not hold line breaks, tabs or other invisible characters.</source>
+        <translation>Der Name eines Flottenstandards darf keine Zeilenumbrüche, Tabulatoren oder andere unsichtbare Zeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>Diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (%1).</source>
+        <translation>Die Datei kann nicht gelesen werden (%1).</translation>
     </message>
 </context>
 <context>
-    <name>kordavel::MediaService</name>
+    <name>kordavel::help</name>
+    <message>
+        <source>The software version of this Kordavel is not suitable<byte value="xd"/>
+for use with this configuration tool.</source>
+        <translation>Die Softwareversion dieses Kordavel ist für die Verwendung<byte value="xd"/>
+mit diesem Konfigurationsprogramm nicht geeignet.</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>Connect your Kordavel/Plus/Blue with memory card or Kordavel CR to your computer. Use this utility to adjust the configuration settings. Click &apos;Configure&apos;,  then follow the disconnect and reconnect instructions.</source>
+        <translation>Schließen Sie Ihren Kordavel/Plus/Blue mit Speicherkarte oder Ihren Kordavel CR an den Computer an. Passen Sie mit diesem Programm die Konfigurationseinstellungen an. Klicken Sie auf „Übertragen“ und folgen Sie dann den Anweisungen zum Trennen und erneuten Verbinden.</translation>
+    </message>
+    <message>
+        <source>Latest VU download setting options</source>
+        <translation>Latest VU – Optionen für das Herunterladen</translation>
+    </message>
+    <message>
+        <source>Before SW 27 - Download only standard VU data</source>
+        <translation>Vor SW 27 – nur Standarddaten der VU herunterladen</translation>
+    </message>
+    <message>
+        <source>SW 27 and later - Also download manufacturer-specific data</source>
+        <translation>Ab SW 27 – zusätzlich herstellerspezifische Daten herunterladen</translation>
+    </message>
+    <message>
+        <source>Download Start and End dates supported from SW 54</source>
+        <translation>Start- und Enddatum für das Herunterladen ab SW 54 unterstützt</translation>
+    </message>
+    <message>
+        <source>Kordavel Latest VU/Configuration settings are not relevant for the DoziziveDE.</source>
+        <translation>Die Kordavel-Einstellungen Latest VU/Konfiguration sind für den DoziziveDE nicht relevant.</translation>
+    </message>
+    <message>
+        <source>Downloaded File Names</source>
+        <translation>Namen der heruntergeladenen Dateien</translation>
+    </message>
+    <message>
+        <source>SW 23 and later - Short file names, ESM/CRD or DDD</source>
+        <translation>Ab SW 23 – kurze Dateinamen, ESM/CRD oder DDD</translation>
+    </message>
+    <message>
+        <source>SW 27 and later - Long or short file names.</source>
+        <translation>Ab SW 27 – lange oder kurze Dateinamen.</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Kordavel and Kordavel Plus units with software prior to SW 23 are not suitable for use with this configuration utility.</source>
+        <translation>Geräte vom Typ Kordavel und Kordavel Plus mit einer Software vor SW 23 sind für dieses Konfigurationsprogramm nicht geeignet.</translation>
+    </message>
+    <message>
+        <source>Irrespective of software version, Kordavel units prior to serial number 26000 do not support long file names.</source>
+        <translation>Unabhängig von der Softwareversion unterstützen Kordavel-Geräte mit einer Seriennummer unter 26000 keine langen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>Kordavel Configuration Help</source>
+        <translation>Kordavel Configuration – Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::platform</name>
     <message>
         <source>You are not allowed to %1.</source>
         <extracomment>%1 is what was asked: &quot;mount sdb1&quot;, &quot;remove the drive&quot;, ...</extracomment>
@@ -775,6 +700,69 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
     <message>
         <source>power the drive off</source>
         <translation>Ausschalten des Laufwerks</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::writer</name>
+    <message>
+        <source>The Kordavel is write-protected.</source>
+        <translation>Der Kordavel ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>There is not enough space on the Kordavel.</source>
+        <translation>Auf dem Kordavel ist nicht genügend Speicherplatz frei.</translation>
+    </message>
+    <message>
+        <source>%1 on the Kordavel is in use by another program or locked; close that program and try again.</source>
+        <translation>%1 auf dem Kordavel wird von einem anderen Programm verwendet oder ist gesperrt. Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The Kordavel refuses new files; it may be write-protected or locked by another program.</source>
+        <translation>Der Kordavel nimmt keine neuen Dateien an; er ist möglicherweise schreibgeschützt oder von einem anderen Programm gesperrt.</translation>
+    </message>
+    <message>
+        <source>The configuration file could not be written (%1).</source>
+        <translation>Die Konfigurationsdatei konnte nicht geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>The configuration file read back from the Kordavel differs from what was written.</source>
+        <translation>Die vom Kordavel zurückgelesene Konfigurationsdatei weicht von der geschriebenen ab.</translation>
+    </message>
+    <message>
+        <source>The files in the UPDATES folder of the Kordavel could not be listed.</source>
+        <translation>Die Dateien im Ordner UPDATES auf dem Kordavel konnten nicht aufgelistet werden.</translation>
+    </message>
+    <message>
+        <source>The old file %1 could not be deleted (%2).</source>
+        <translation>Die alte Datei %1 konnte nicht gelöscht werden (%2).</translation>
+    </message>
+    <message>
+        <source>The configuration file could not be put in place (%1).</source>
+        <translation>Die Konfigurationsdatei konnte nicht an ihren endgültigen Platz verschoben werden (%1).</translation>
+    </message>
+    <message>
+        <source>The configuration file could not be flushed to the Kordavel (%1).</source>
+        <translation>Die Konfigurationsdatei konnte nicht vollständig auf den Kordavel geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 could not be confirmed on the Kordavel (%2).</source>
+        <translation>Die Konfigurationsdatei %1 konnte auf dem Kordavel nicht bestätigt werden (%2).</translation>
+    </message>
+    <message>
+        <source>The Kordavel has no UPDATES folder.</source>
+        <translation>Der Kordavel hat keinen Ordner UPDATES.</translation>
+    </message>
+    <message>
+        <source>Unknown Kordavel type</source>
+        <translation>Unbekannter Kordavel-Typ</translation>
+    </message>
+    <message>
+        <source>The number of days must be between %1 and %2.</source>
+        <translation>Die Anzahl der Tage muss zwischen %1 und %2 liegen.</translation>
+    </message>
+    <message>
+        <source>The date %1 cannot be stored in the Kordavel: dates must lie between %2 and %3.</source>
+        <translation>Das Datum %1 kann im Kordavel nicht gespeichert werden: Daten müssen zwischen %2 und %3 liegen.</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
-    <name>kordavel::FleetCheck</name>
+    <name>kordavel::fleet</name>
     <message numerus="yes">
         <source>This device differs from the fleet standard %1 in %n setting(s):</source>
         <translation>

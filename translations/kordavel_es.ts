@@ -2,257 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
-    <name>kordavel::ConfigWrite</name>
-    <message>
-        <source>The Kordavel is write-protected.</source>
-        <translation>El Kordavel está protegido contra escritura.</translation>
-    </message>
-    <message>
-        <source>There is not enough space on the Kordavel.</source>
-        <translation>No hay espacio suficiente en el Kordavel.</translation>
-    </message>
-    <message>
-        <source>%1 on the Kordavel is in use by another program or locked; close that program and try again.</source>
-        <translation>El archivo %1 del Kordavel está en uso por otro programa o bloqueado; cierre ese programa e inténtelo de nuevo.</translation>
-    </message>
-    <message>
-        <source>The Kordavel refuses new files; it may be write-protected or locked by another program.</source>
-        <translation>El Kordavel no acepta archivos nuevos; puede que esté protegido contra escritura o bloqueado por otro programa.</translation>
-    </message>
-    <message>
-        <source>The configuration file could not be written (%1).</source>
-        <translation>No se pudo escribir el archivo de configuración (%1).</translation>
-    </message>
-    <message>
-        <source>The configuration file read back from the Kordavel differs from what was written.</source>
-        <translation>El archivo de configuración leído de nuevo del Kordavel no coincide con lo que se escribió.</translation>
-    </message>
-    <message>
-        <source>The files in the UPDATES folder of the Kordavel could not be listed.</source>
-        <translation>No se pudieron listar los archivos de la carpeta UPDATES del Kordavel.</translation>
-    </message>
-    <message>
-        <source>The old file %1 could not be deleted (%2).</source>
-        <translation>No se pudo eliminar el archivo antiguo %1 (%2).</translation>
-    </message>
-    <message>
-        <source>The configuration file could not be put in place (%1).</source>
-        <translation>No se pudo colocar el archivo de configuración en su sitio (%1).</translation>
-    </message>
-    <message>
-        <source>The configuration file could not be flushed to the Kordavel (%1).</source>
-        <translation>No se pudo volcar el archivo de configuración al Kordavel (%1).</translation>
-    </message>
-    <message>
-        <source>The configuration file %1 could not be confirmed on the Kordavel (%2).</source>
-        <translation>No se pudo confirmar el archivo de configuración %1 en el Kordavel (%2).</translation>
-    </message>
-    <message>
-        <source>The Kordavel has no UPDATES folder.</source>
-        <translation>El Kordavel no tiene carpeta UPDATES.</translation>
-    </message>
-    <message>
-        <source>The number of days must be between %1 and %2.</source>
-        <translation>El número de días debe estar entre %1 y %2.</translation>
-    </message>
-    <message>
-        <source>The date %1 cannot be stored in the Kordavel: dates must lie between %2 and %3.</source>
-        <translation>La fecha %1 no se puede guardar en el Kordavel: las fechas deben estar entre %2 y %3.</translation>
-    </message>
-    <message>
-        <source>Unknown Kordavel type</source>
-        <translation>Tipo de Kordavel desconocido</translation>
-    </message>
-</context>
-<context>
-    <name>kordavel::DeviceCycle</name>
-    <message>
-        <source>Disconnect and reconnect Kordavel.<byte value="xd"/>
-Wait a moment then click &apos;Current Settings&apos;.</source>
-        <translation>Desconecte y vuelva a conectar el Kordavel.<byte value="xd"/>
-Espere un momento y haga clic en «Configuración actual».</translation>
-    </message>
-    <message>
-        <source><byte value="xd"/>
-No configuration file was written.</source>
-        <translation><byte value="xd"/>
-No se ha escrito ningún archivo de configuración.</translation>
-    </message>
-    <message>
-        <source>Configuration file missing.<byte value="xd"/>
-</source>
-        <translation>Falta el archivo de configuración.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source>Configuration file error.<byte value="xd"/>
-</source>
-        <translation>Error en el archivo de configuración.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source>SW Version - TQ</source>
-        <translation>Versión SW - TQ</translation>
-    </message>
-    <message>
-        <source>SW Version - CR</source>
-        <translation>Versión SW - CR</translation>
-    </message>
-    <message>
-        <source> - Unexpected software version</source>
-        <translation> - Versión de software inesperada</translation>
-    </message>
-    <message>
-        <source>Kordavel software version value wrong</source>
-        <translation>Valor incorrecto de la versión de software del Kordavel</translation>
-    </message>
-    <message>
-        <source>The settings of this device could not be read: it was not compared with the fleet standard &quot;%1&quot;.</source>
-        <translation>No se pudieron leer los ajustes de este dispositivo: no se ha comparado con el estándar de flota &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Plug in a Kordavel that can be configured first: the standard is applied to the settings the device can hold.</source>
-        <translation>Conecte primero un Kordavel configurable: el estándar se aplica a los ajustes que admite el dispositivo.</translation>
-    </message>
-    <message>
-        <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
-        <translation>Esta operación «Configurar» no se pudo añadir al registro %1 (%2). Se añadirá con la siguiente, cuando se pueda escribir en el registro.</translation>
-    </message>
-    <message>
-        <source>No configuration file was written: more than one Kordavel is plugged in, so unplug those that are not to be configured.</source>
-        <translation>No se ha escrito ningún archivo de configuración: hay más de un Kordavel conectado, así que desconecte los que no se deban configurar.</translation>
-    </message>
-    <message>
-        <source>No configuration file was written: the Kordavel plugged in is not the one whose settings are shown, or its settings have changed, so it is read again.</source>
-        <translation>No se ha escrito ningún archivo de configuración: el Kordavel conectado no es aquel cuyos ajustes se muestran, o sus ajustes han cambiado, así que se vuelve a leer.</translation>
-    </message>
-</context>
-<context>
-    <name>kordavel::FleetCheck</name>
-    <message>
-        <source>on</source>
-        <extracomment>A download&apos;s setting, put in &quot;%1: %2 on the device, %3 in the standard&quot;.</extracomment>
-        <translation>activado</translation>
-    </message>
-    <message>
-        <source>off</source>
-        <translation>desactivado</translation>
-    </message>
-    <message>
-        <source>yes</source>
-        <extracomment>Whether the card download date is saved, put in &quot;%1: %2 on the device, ...&quot;.</extracomment>
-        <translation>sí</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>no</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <extracomment>No start and end dates, put in &quot;%1: %2 on the device, ...&quot;.</extracomment>
-        <translation>ninguna</translation>
-    </message>
-    <message>
-        <source> to </source>
-        <extracomment>Between the first and the last date of a range, both written YYYY-MM-DD.</extracomment>
-        <translation> a </translation>
-    </message>
-    <message>
-        <source>%1: %2 on the device, %3 in the standard</source>
-        <translation>%1: %2 en el dispositivo, %3 en el estándar</translation>
-    </message>
-    <message>
-        <source>: not supported by this device</source>
-        <extracomment>After the name of a setting, as in &quot;Days back: not supported by this device&quot;.</extracomment>
-        <translation>: este dispositivo no lo admite</translation>
-    </message>
-    <message>
-        <source>This device reports no settings to compare with the fleet standard %1.</source>
-        <translation>Este dispositivo no comunica ningún ajuste que comparar con el estándar de flota %1.</translation>
-    </message>
-    <message>
-        <source>4Hz Data goes with Other VDO Specific Data on this device: it is %1 as the VDO data is</source>
-        <translation>En este dispositivo, «Datos 4Hz» va unido a «Otros datos propios VDO»: está %1, igual que los datos VDO</translation>
-    </message>
-    <message>
-        <source>Days back</source>
-        <translation>Días atrás</translation>
-    </message>
-    <message>
-        <source>Start and end dates</source>
-        <translation>Fechas de inicio y fin</translation>
-    </message>
-    <message>
-        <source>Save Card Download Date</source>
-        <translation>Guardar fecha de descarga de tarjeta</translation>
-    </message>
-    <message>
-        <source>File names </source>
-        <extracomment>Followed by a file-name format&apos;s name, such as &quot;Spanish (TGD)&quot;.</extracomment>
-        <translation>Nombres de archivo </translation>
-    </message>
-    <message>
-        <source>File names</source>
-        <translation>Nombres de archivo</translation>
-    </message>
-    <message>
-        <source>File names and Save Card Download Date: written by Configure, but this device does not report them back</source>
-        <translation>Nombres de archivo y «Guardar fecha de descarga de tarjeta»: «Configurar» los escribe, pero este dispositivo no los devuelve</translation>
-    </message>
-    <message>
-        <source>This device matches the fleet standard %1.</source>
-        <translation>Este dispositivo coincide con el estándar de flota %1.</translation>
-    </message>
-    <message>
-        <source>Fleet standard &quot;%1&quot; is active. A device read is compared with it.</source>
-        <translation>El estándar de flota &quot;%1&quot; está activo. Cada dispositivo leído se compara con él.</translation>
-    </message>
-    <message>
-        <source>The standard&apos;s settings are on the screen: Configure writes them to the device.</source>
-        <translation>Los ajustes del estándar se muestran en pantalla: «Configurar» los escribe en el dispositivo.</translation>
-    </message>
-    <message>
-        <source>Daily Activity Records</source>
-        <translation>Actividades diarias</translation>
-    </message>
-    <message>
-        <source>Events &amp; Faults</source>
-        <translation>Incid. y fallos</translation>
-    </message>
-    <message>
-        <source>Detailed Speed (24h)</source>
-        <translation>Veloc. det. (24h)</translation>
-    </message>
-    <message>
-        <source>Technical Data</source>
-        <translation>Datos técnicos</translation>
-    </message>
-    <message>
-        <source>Driver Card in VU</source>
-        <translation>Tarjeta en VU</translation>
-    </message>
-    <message>
-        <source>Other VDO Specific Data</source>
-        <translation>Otros datos propios VDO</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed</source>
-        <translation>Veloc. detallada 168h</translation>
-    </message>
-    <message>
-        <source>4Hz Data</source>
-        <translation>Datos 4Hz</translation>
-    </message>
-    <message numerus="yes">
-        <source>This device differs from the fleet standard %1 in %n setting(s):</source>
-        <translation>
-            <numerusform>Este dispositivo difiere del estándar de flota %1 en un ajuste:</numerusform>
-            <numerusform>Este dispositivo difiere del estándar de flota %1 en %n ajustes:</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>kordavel::FleetController</name>
+    <name>kordavel::app</name>
     <message>
         <source>Fleet standard (*.json);;All files (*)</source>
         <translation>Estándar de flota (*.json);;Todos los archivos (*)</translation>
@@ -319,176 +69,6 @@ Do you want to replace it?</source>
         <source>The record %1 could not be opened.</source>
         <translation>No se pudo abrir el registro %1.</translation>
     </message>
-</context>
-<context>
-    <name>kordavel::FleetRecord</name>
-    <message>
-        <source>its folder cannot be made</source>
-        <translation>no se puede crear su carpeta</translation>
-    </message>
-    <message>
-        <source>it cannot be read</source>
-        <translation>no se puede leer</translation>
-    </message>
-    <message>
-        <source>the rows waiting for it cannot be read</source>
-        <translation>no se pueden leer las filas que esperan para él</translation>
-    </message>
-</context>
-<context>
-    <name>kordavel::FleetStandard</name>
-    <message>
-        <source>&quot;downloads&quot; must be a list of download names such as &quot;activities&quot;.</source>
-        <translation>&quot;downloads&quot; debe ser una lista de nombres de descarga, como &quot;activities&quot;.</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; in &quot;downloads&quot; is not a download this program knows.</source>
-        <translation>&quot;%1&quot; en &quot;downloads&quot; no es una descarga que este programa conozca.</translation>
-    </message>
-    <message>
-        <source>&quot;dates&quot; must hold &quot;start&quot; and &quot;end&quot;, each a date written YYYY-MM-DD.</source>
-        <translation>&quot;dates&quot; debe contener &quot;start&quot; y &quot;end&quot;, cada uno una fecha con el formato YYYY-MM-DD.</translation>
-    </message>
-    <message>
-        <source>&quot;dates&quot; holds &quot;%1&quot;, which a standard file does not have.</source>
-        <translation>&quot;dates&quot; contiene &quot;%1&quot;, que no forma parte de un archivo de estándar.</translation>
-    </message>
-    <message>
-        <source>The file holds %1, which a fleet standard does not have.</source>
-        <translation>El archivo contiene %1, que no forma parte de un estándar de flota.</translation>
-    </message>
-    <message>
-        <source>The file is not a fleet standard: its &quot;format&quot; is not &quot;%1&quot;.</source>
-        <translation>El archivo no es un estándar de flota: su &quot;format&quot; no es &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>The file is a fleet standard of a version this program does not read (it reads version %1).</source>
-        <translation>El archivo es un estándar de flota de una versión que este programa no lee (lee la versión %1).</translation>
-    </message>
-    <message>
-        <source>The file has no &quot;%1&quot;.</source>
-        <translation>El archivo no contiene &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>&quot;name&quot; must be a text.</source>
-        <translation>&quot;name&quot; debe ser un texto.</translation>
-    </message>
-    <message>
-        <source>&quot;daysBack&quot; must be a whole number of days between %1 and %2.</source>
-        <translation>&quot;daysBack&quot; debe ser un número entero de días entre %1 y %2.</translation>
-    </message>
-    <message>
-        <source>&quot;saveCardDownloadDate&quot; must be true or false.</source>
-        <translation>&quot;saveCardDownloadDate&quot; debe ser true o false.</translation>
-    </message>
-    <message>
-        <source>&quot;fileNameFormat&quot; must be one of &quot;short-esm-crd&quot;, &quot;european-ddd&quot;, &quot;french-c1b-v1b&quot;, &quot;spanish-tgd&quot; and &quot;duvado-rirozo-ddd&quot;.</source>
-        <translation>&quot;fileNameFormat&quot; debe ser uno de estos valores: &quot;short-esm-crd&quot;, &quot;european-ddd&quot;, &quot;french-c1b-v1b&quot;, &quot;spanish-tgd&quot; o &quot;duvado-rirozo-ddd&quot;.</translation>
-    </message>
-    <message>
-        <source>The end date %1 lies before the start date %2.</source>
-        <translation>La fecha de fin %1 es anterior a la fecha de inicio %2.</translation>
-    </message>
-    <message>
-        <source>The file is too large to be a fleet standard.</source>
-        <translation>El archivo es demasiado grande para ser un estándar de flota.</translation>
-    </message>
-    <message>
-        <source>The file is not valid JSON (%1 at byte %2).</source>
-        <translation>El archivo no es un JSON válido (%1 en el byte %2).</translation>
-    </message>
-    <message>
-        <source>The file is not a fleet standard: it holds no JSON object.</source>
-        <translation>El archivo no es un estándar de flota: no contiene ningún objeto JSON.</translation>
-    </message>
-    <message>
-        <source>The file cannot be read (%1).</source>
-        <translation>No se puede leer el archivo (%1).</translation>
-    </message>
-    <message>
-        <source>The file holds &quot;%1&quot; twice in one place; a key may be given once.</source>
-        <translation>El archivo contiene «%1» dos veces en el mismo lugar; una clave solo puede aparecer una vez.</translation>
-    </message>
-    <message>
-        <source>The name of a fleet standard may have at most %1 characters.</source>
-        <translation>El nombre de un estándar de flota puede tener como máximo %1 caracteres.</translation>
-    </message>
-    <message>
-        <source>The name of a fleet standard may not hold line breaks, tabs or other invisible characters.</source>
-        <translation>El nombre de un estándar de flota no puede contener saltos de línea, tabulaciones ni otros caracteres invisibles.</translation>
-    </message>
-    <message>
-        <source>There is no such file.</source>
-        <translation>El archivo no existe.</translation>
-    </message>
-</context>
-<context>
-    <name>kordavel::HelpWindow</name>
-    <message>
-        <source>The software version of this Kordavel is not suitable<byte value="xd"/>
-for use with this configuration tool.</source>
-        <translation>La versión de software de este Kordavel no es apta<byte value="xd"/>
-para esta herramienta de configuración.</translation>
-    </message>
-    <message>
-        <source>Instructions</source>
-        <translation>Instrucciones</translation>
-    </message>
-    <message>
-        <source>Connect your Kordavel/Plus/Blue with memory card or Kordavel CR to your computer. Use this utility to adjust the configuration settings. Click &apos;Configure&apos;,  then follow the disconnect and reconnect instructions.</source>
-        <translation>Conecte al ordenador su Kordavel/Plus/Blue con tarjeta de memoria o su Kordavel CR. Use esta utilidad para ajustar la configuración. Haga clic en «Configurar» y siga las instrucciones para desconectar y volver a conectar.</translation>
-    </message>
-    <message>
-        <source>Latest VU download setting options</source>
-        <translation>Opciones de descarga de la VU (Latest VU)</translation>
-    </message>
-    <message>
-        <source>Before SW 27 - Download only standard VU data</source>
-        <translation>Antes de SW 27 - Solo se descargan los datos estándar de la VU</translation>
-    </message>
-    <message>
-        <source>SW 27 and later - Also download manufacturer-specific data</source>
-        <translation>SW 27 y posteriores - También se descargan los datos específicos del fabricante</translation>
-    </message>
-    <message>
-        <source>Download Start and End dates supported from SW 54</source>
-        <translation>Fechas de inicio y fin de descarga admitidas desde SW 54</translation>
-    </message>
-    <message>
-        <source>Kordavel Latest VU/Configuration settings are not relevant for the DoziziveDE.</source>
-        <translation>Los ajustes Latest VU/Configuración del Kordavel no se aplican al DoziziveDE.</translation>
-    </message>
-    <message>
-        <source>Downloaded File Names</source>
-        <translation>Nombres de los archivos descargados</translation>
-    </message>
-    <message>
-        <source>SW 23 and later - Short file names, ESM/CRD or DDD</source>
-        <translation>SW 23 y posteriores - Nombres de archivo cortos, ESM/CRD o DDD</translation>
-    </message>
-    <message>
-        <source>SW 27 and later - Long or short file names.</source>
-        <translation>SW 27 y posteriores - Nombres de archivo largos o cortos.</translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation>Notas</translation>
-    </message>
-    <message>
-        <source>Kordavel and Kordavel Plus units with software prior to SW 23 are not suitable for use with this configuration utility.</source>
-        <translation>Las unidades Kordavel y Kordavel Plus con software anterior a SW 23 no son aptas para esta utilidad de configuración.</translation>
-    </message>
-    <message>
-        <source>Irrespective of software version, Kordavel units prior to serial number 26000 do not support long file names.</source>
-        <translation>Independientemente de la versión de software, las unidades Kordavel con número de serie anterior a 26000 no admiten nombres de archivo largos.</translation>
-    </message>
-    <message>
-        <source>Kordavel Configuration Help</source>
-        <translation>Ayuda de Kordavel Configuration</translation>
-    </message>
-</context>
-<context>
-    <name>kordavel::MainWindow</name>
     <message>
         <source>Rev. %1.%2.%3</source>
         <translation>Rev. %1.%2.%3</translation>
@@ -518,12 +98,24 @@ para esta herramienta de configuración.</translation>
         <translation>¡Éxito!</translation>
     </message>
     <message>
-        <source>Connect USB</source>
-        <translation>Conecte USB</translation>
+        <source>Finishing Configure…</source>
+        <translation>Terminando «Configurar»…</translation>
+    </message>
+    <message>
+        <source>Drive %1 is attached but not mounted.</source>
+        <translation>Unidad %1 conectada sin montar.</translation>
+    </message>
+    <message>
+        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
+        <translation>Unidad extraíble (%1) conectada sin montar. Móntela para usarla.</translation>
     </message>
     <message>
         <source>Disconnect USB</source>
         <translation>Retire USB</translation>
+    </message>
+    <message>
+        <source>Connect USB</source>
+        <translation>Conecte USB</translation>
     </message>
     <message>
         <source>File Name</source>
@@ -682,14 +274,6 @@ para esta herramienta de configuración.</translation>
         <translation>Comprobación del estándar de flota</translation>
     </message>
     <message>
-        <source>&amp;?</source>
-        <translation>&amp;?</translation>
-    </message>
-    <message>
-        <source>&amp;Configure</source>
-        <translation>&amp;Configurar</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
@@ -710,6 +294,14 @@ para esta herramienta de configuración.</translation>
         <translation>Fin de descarga</translation>
     </message>
     <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>&amp;Configure</source>
+        <translation>&amp;Configurar</translation>
+    </message>
+    <message>
         <source>Unplug the device</source>
         <translation>Desconecte el dispositivo</translation>
     </message>
@@ -717,24 +309,357 @@ para esta herramienta de configuración.</translation>
         <source>Plug the device in again</source>
         <translation>Vuelva a conectar el dispositivo</translation>
     </message>
+</context>
+<context>
+    <name>kordavel::cycle</name>
     <message>
-        <source>Finishing Configure…</source>
-        <translation>Terminando «Configurar»…</translation>
+        <source>Disconnect and reconnect Kordavel.<byte value="xd"/>
+Wait a moment then click &apos;Current Settings&apos;.</source>
+        <translation>Desconecte y vuelva a conectar el Kordavel.<byte value="xd"/>
+Espere un momento y haga clic en «Configuración actual».</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+No configuration file was written.</source>
+        <translation><byte value="xd"/>
+No se ha escrito ningún archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>Configuration file missing.<byte value="xd"/>
+</source>
+        <translation>Falta el archivo de configuración.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Configuration file error.<byte value="xd"/>
+</source>
+        <translation>Error en el archivo de configuración.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>SW Version - TQ</source>
+        <translation>Versión SW - TQ</translation>
+    </message>
+    <message>
+        <source>SW Version - CR</source>
+        <translation>Versión SW - CR</translation>
+    </message>
+    <message>
+        <source> - Unexpected software version</source>
+        <translation> - Versión de software inesperada</translation>
+    </message>
+    <message>
+        <source>Kordavel software version value wrong</source>
+        <translation>Valor incorrecto de la versión de software del Kordavel</translation>
+    </message>
+    <message>
+        <source>No configuration file was written: more than one Kordavel is plugged in, so unplug those that are not to be configured.</source>
+        <translation>No se ha escrito ningún archivo de configuración: hay más de un Kordavel conectado, así que desconecte los que no se deban configurar.</translation>
+    </message>
+    <message>
+        <source>No configuration file was written: the Kordavel plugged in is not the one whose settings are shown, or its settings have changed, so it is read again.</source>
+        <translation>No se ha escrito ningún archivo de configuración: el Kordavel conectado no es aquel cuyos ajustes se muestran, o sus ajustes han cambiado, así que se vuelve a leer.</translation>
+    </message>
+    <message>
+        <source>The settings of this device could not be read: it was not compared with the fleet standard &quot;%1&quot;.</source>
+        <translation>No se pudieron leer los ajustes de este dispositivo: no se ha comparado con el estándar de flota &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Plug in a Kordavel that can be configured first: the standard is applied to the settings the device can hold.</source>
+        <translation>Conecte primero un Kordavel configurable: el estándar se aplica a los ajustes que admite el dispositivo.</translation>
+    </message>
+    <message>
+        <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
+        <translation>Esta operación «Configurar» no se pudo añadir al registro %1 (%2). Se añadirá con la siguiente, cuando se pueda escribir en el registro.</translation>
     </message>
 </context>
 <context>
-    <name>kordavel::MediaOffer</name>
+    <name>kordavel::fleet</name>
     <message>
-        <source>Drive %1 is attached but not mounted.</source>
-        <translation>Unidad %1 conectada sin montar.</translation>
+        <source>Daily Activity Records</source>
+        <translation>Actividades diarias</translation>
     </message>
     <message>
-        <source>A removable drive (%1) is attached but not mounted. Mount it to use it here.</source>
-        <translation>Unidad extraíble (%1) conectada sin montar. Móntela para usarla.</translation>
+        <source>Events &amp; Faults</source>
+        <translation>Incid. y fallos</translation>
+    </message>
+    <message>
+        <source>Detailed Speed (24h)</source>
+        <translation>Veloc. det. (24h)</translation>
+    </message>
+    <message>
+        <source>Technical Data</source>
+        <translation>Datos técnicos</translation>
+    </message>
+    <message>
+        <source>Driver Card in VU</source>
+        <translation>Tarjeta en VU</translation>
+    </message>
+    <message>
+        <source>Other VDO Specific Data</source>
+        <translation>Otros datos propios VDO</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed</source>
+        <translation>Veloc. detallada 168h</translation>
+    </message>
+    <message>
+        <source>4Hz Data</source>
+        <translation>Datos 4Hz</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <extracomment>A download&apos;s setting, put in &quot;%1: %2 on the device, %3 in the standard&quot;.</extracomment>
+        <translation>activado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivado</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>Whether the card download date is saved, put in &quot;%1: %2 on the device, ...&quot;.</extracomment>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>No start and end dates, put in &quot;%1: %2 on the device, ...&quot;.</extracomment>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source> to </source>
+        <extracomment>Between the first and the last date of a range, both written YYYY-MM-DD.</extracomment>
+        <translation> a </translation>
+    </message>
+    <message>
+        <source>%1: %2 on the device, %3 in the standard</source>
+        <translation>%1: %2 en el dispositivo, %3 en el estándar</translation>
+    </message>
+    <message>
+        <source>: not supported by this device</source>
+        <extracomment>After the name of a setting, as in &quot;Days back: not supported by this device&quot;.</extracomment>
+        <translation>: este dispositivo no lo admite</translation>
+    </message>
+    <message>
+        <source>4Hz Data goes with Other VDO Specific Data on this device: it is %1 as the VDO data is</source>
+        <translation>En este dispositivo, «Datos 4Hz» va unido a «Otros datos propios VDO»: está %1, igual que los datos VDO</translation>
+    </message>
+    <message>
+        <source>Days back</source>
+        <translation>Días atrás</translation>
+    </message>
+    <message>
+        <source>Start and end dates</source>
+        <translation>Fechas de inicio y fin</translation>
+    </message>
+    <message>
+        <source>Save Card Download Date</source>
+        <translation>Guardar fecha de descarga de tarjeta</translation>
+    </message>
+    <message>
+        <source>File names </source>
+        <extracomment>Followed by a file-name format&apos;s name, such as &quot;Spanish (TGD)&quot;.</extracomment>
+        <translation>Nombres de archivo </translation>
+    </message>
+    <message>
+        <source>File names</source>
+        <translation>Nombres de archivo</translation>
+    </message>
+    <message>
+        <source>File names and Save Card Download Date: written by Configure, but this device does not report them back</source>
+        <translation>Nombres de archivo y «Guardar fecha de descarga de tarjeta»: «Configurar» los escribe, pero este dispositivo no los devuelve</translation>
+    </message>
+    <message>
+        <source>This device reports no settings to compare with the fleet standard %1.</source>
+        <translation>Este dispositivo no comunica ningún ajuste que comparar con el estándar de flota %1.</translation>
+    </message>
+    <message>
+        <source>This device matches the fleet standard %1.</source>
+        <translation>Este dispositivo coincide con el estándar de flota %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This device differs from the fleet standard %1 in %n setting(s):</source>
+        <translation>
+            <numerusform>Este dispositivo difiere del estándar de flota %1 en un ajuste:</numerusform>
+            <numerusform>Este dispositivo difiere del estándar de flota %1 en %n ajustes:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fleet standard &quot;%1&quot; is active. A device read is compared with it.</source>
+        <translation>El estándar de flota &quot;%1&quot; está activo. Cada dispositivo leído se compara con él.</translation>
+    </message>
+    <message>
+        <source>The standard&apos;s settings are on the screen: Configure writes them to the device.</source>
+        <translation>Los ajustes del estándar se muestran en pantalla: «Configurar» los escribe en el dispositivo.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>no se puede crear su carpeta</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>the rows waiting for it cannot be read</source>
+        <translation>no se pueden leer las filas que esperan para él</translation>
+    </message>
+    <message>
+        <source>&quot;downloads&quot; must be a list of download names such as &quot;activities&quot;.</source>
+        <translation>&quot;downloads&quot; debe ser una lista de nombres de descarga, como &quot;activities&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in &quot;downloads&quot; is not a download this program knows.</source>
+        <translation>&quot;%1&quot; en &quot;downloads&quot; no es una descarga que este programa conozca.</translation>
+    </message>
+    <message>
+        <source>&quot;dates&quot; must hold &quot;start&quot; and &quot;end&quot;, each a date written YYYY-MM-DD.</source>
+        <translation>&quot;dates&quot; debe contener &quot;start&quot; y &quot;end&quot;, cada uno una fecha con el formato YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>&quot;dates&quot; holds &quot;%1&quot;, which a standard file does not have.</source>
+        <translation>&quot;dates&quot; contiene &quot;%1&quot;, que no forma parte de un archivo de estándar.</translation>
+    </message>
+    <message>
+        <source>The file holds %1, which a fleet standard does not have.</source>
+        <translation>El archivo contiene %1, que no forma parte de un estándar de flota.</translation>
+    </message>
+    <message>
+        <source>The file is not a fleet standard: its &quot;format&quot; is not &quot;%1&quot;.</source>
+        <translation>El archivo no es un estándar de flota: su &quot;format&quot; no es &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The file is a fleet standard of a version this program does not read (it reads version %1).</source>
+        <translation>El archivo es un estándar de flota de una versión que este programa no lee (lee la versión %1).</translation>
+    </message>
+    <message>
+        <source>The file has no &quot;%1&quot;.</source>
+        <translation>El archivo no contiene &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;name&quot; must be a text.</source>
+        <translation>&quot;name&quot; debe ser un texto.</translation>
+    </message>
+    <message>
+        <source>&quot;daysBack&quot; must be a whole number of days between %1 and %2.</source>
+        <translation>&quot;daysBack&quot; debe ser un número entero de días entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>&quot;saveCardDownloadDate&quot; must be true or false.</source>
+        <translation>&quot;saveCardDownloadDate&quot; debe ser true o false.</translation>
+    </message>
+    <message>
+        <source>&quot;fileNameFormat&quot; must be one of &quot;short-esm-crd&quot;, &quot;european-ddd&quot;, &quot;french-c1b-v1b&quot;, &quot;spanish-tgd&quot; and &quot;duvado-rirozo-ddd&quot;.</source>
+        <translation>&quot;fileNameFormat&quot; debe ser uno de estos valores: &quot;short-esm-crd&quot;, &quot;european-ddd&quot;, &quot;french-c1b-v1b&quot;, &quot;spanish-tgd&quot; o &quot;duvado-rirozo-ddd&quot;.</translation>
+    </message>
+    <message>
+        <source>The end date %1 lies before the start date %2.</source>
+        <translation>La fecha de fin %1 es anterior a la fecha de inicio %2.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be a fleet standard.</source>
+        <translation>El archivo es demasiado grande para ser un estándar de flota.</translation>
+    </message>
+    <message>
+        <source>The file is not valid JSON (%1 at byte %2).</source>
+        <translation>El archivo no es un JSON válido (%1 en el byte %2).</translation>
+    </message>
+    <message>
+        <source>The file is not a fleet standard: it holds no JSON object.</source>
+        <translation>El archivo no es un estándar de flota: no contiene ningún objeto JSON.</translation>
+    </message>
+    <message>
+        <source>The file holds &quot;%1&quot; twice in one place; a key may be given once.</source>
+        <translation>El archivo contiene «%1» dos veces en el mismo lugar; una clave solo puede aparecer una vez.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may have at most %1 characters.</source>
+        <translation>El nombre de un estándar de flota puede tener como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The name of a fleet standard may not hold line breaks, tabs or other invisible characters.</source>
+        <translation>El nombre de un estándar de flota no puede contener saltos de línea, tabulaciones ni otros caracteres invisibles.</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read (%1).</source>
+        <translation>No se puede leer el archivo (%1).</translation>
     </message>
 </context>
 <context>
-    <name>kordavel::MediaService</name>
+    <name>kordavel::help</name>
+    <message>
+        <source>The software version of this Kordavel is not suitable<byte value="xd"/>
+for use with this configuration tool.</source>
+        <translation>La versión de software de este Kordavel no es apta<byte value="xd"/>
+para esta herramienta de configuración.</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instrucciones</translation>
+    </message>
+    <message>
+        <source>Connect your Kordavel/Plus/Blue with memory card or Kordavel CR to your computer. Use this utility to adjust the configuration settings. Click &apos;Configure&apos;,  then follow the disconnect and reconnect instructions.</source>
+        <translation>Conecte al ordenador su Kordavel/Plus/Blue con tarjeta de memoria o su Kordavel CR. Use esta utilidad para ajustar la configuración. Haga clic en «Configurar» y siga las instrucciones para desconectar y volver a conectar.</translation>
+    </message>
+    <message>
+        <source>Latest VU download setting options</source>
+        <translation>Opciones de descarga de la VU (Latest VU)</translation>
+    </message>
+    <message>
+        <source>Before SW 27 - Download only standard VU data</source>
+        <translation>Antes de SW 27 - Solo se descargan los datos estándar de la VU</translation>
+    </message>
+    <message>
+        <source>SW 27 and later - Also download manufacturer-specific data</source>
+        <translation>SW 27 y posteriores - También se descargan los datos específicos del fabricante</translation>
+    </message>
+    <message>
+        <source>Download Start and End dates supported from SW 54</source>
+        <translation>Fechas de inicio y fin de descarga admitidas desde SW 54</translation>
+    </message>
+    <message>
+        <source>Kordavel Latest VU/Configuration settings are not relevant for the DoziziveDE.</source>
+        <translation>Los ajustes Latest VU/Configuración del Kordavel no se aplican al DoziziveDE.</translation>
+    </message>
+    <message>
+        <source>Downloaded File Names</source>
+        <translation>Nombres de los archivos descargados</translation>
+    </message>
+    <message>
+        <source>SW 23 and later - Short file names, ESM/CRD or DDD</source>
+        <translation>SW 23 y posteriores - Nombres de archivo cortos, ESM/CRD o DDD</translation>
+    </message>
+    <message>
+        <source>SW 27 and later - Long or short file names.</source>
+        <translation>SW 27 y posteriores - Nombres de archivo largos o cortos.</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Kordavel and Kordavel Plus units with software prior to SW 23 are not suitable for use with this configuration utility.</source>
+        <translation>Las unidades Kordavel y Kordavel Plus con software anterior a SW 23 no son aptas para esta utilidad de configuración.</translation>
+    </message>
+    <message>
+        <source>Irrespective of software version, Kordavel units prior to serial number 26000 do not support long file names.</source>
+        <translation>Independientemente de la versión de software, las unidades Kordavel con número de serie anterior a 26000 no admiten nombres de archivo largos.</translation>
+    </message>
+    <message>
+        <source>Kordavel Configuration Help</source>
+        <translation>Ayuda de Kordavel Configuration</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::platform</name>
     <message>
         <source>You are not allowed to %1.</source>
         <extracomment>%1 is what was asked: &quot;mount sdb1&quot;, &quot;remove the drive&quot;, ...</extracomment>
@@ -775,6 +700,69 @@ para esta herramienta de configuración.</translation>
     <message>
         <source>power the drive off</source>
         <translation>apagar la unidad</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::writer</name>
+    <message>
+        <source>The Kordavel is write-protected.</source>
+        <translation>El Kordavel está protegido contra escritura.</translation>
+    </message>
+    <message>
+        <source>There is not enough space on the Kordavel.</source>
+        <translation>No hay espacio suficiente en el Kordavel.</translation>
+    </message>
+    <message>
+        <source>%1 on the Kordavel is in use by another program or locked; close that program and try again.</source>
+        <translation>El archivo %1 del Kordavel está en uso por otro programa o bloqueado; cierre ese programa e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The Kordavel refuses new files; it may be write-protected or locked by another program.</source>
+        <translation>El Kordavel no acepta archivos nuevos; puede que esté protegido contra escritura o bloqueado por otro programa.</translation>
+    </message>
+    <message>
+        <source>The configuration file could not be written (%1).</source>
+        <translation>No se pudo escribir el archivo de configuración (%1).</translation>
+    </message>
+    <message>
+        <source>The configuration file read back from the Kordavel differs from what was written.</source>
+        <translation>El archivo de configuración leído de nuevo del Kordavel no coincide con lo que se escribió.</translation>
+    </message>
+    <message>
+        <source>The files in the UPDATES folder of the Kordavel could not be listed.</source>
+        <translation>No se pudieron listar los archivos de la carpeta UPDATES del Kordavel.</translation>
+    </message>
+    <message>
+        <source>The old file %1 could not be deleted (%2).</source>
+        <translation>No se pudo eliminar el archivo antiguo %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The configuration file could not be put in place (%1).</source>
+        <translation>No se pudo colocar el archivo de configuración en su sitio (%1).</translation>
+    </message>
+    <message>
+        <source>The configuration file could not be flushed to the Kordavel (%1).</source>
+        <translation>No se pudo volcar el archivo de configuración al Kordavel (%1).</translation>
+    </message>
+    <message>
+        <source>The configuration file %1 could not be confirmed on the Kordavel (%2).</source>
+        <translation>No se pudo confirmar el archivo de configuración %1 en el Kordavel (%2).</translation>
+    </message>
+    <message>
+        <source>The Kordavel has no UPDATES folder.</source>
+        <translation>El Kordavel no tiene carpeta UPDATES.</translation>
+    </message>
+    <message>
+        <source>Unknown Kordavel type</source>
+        <translation>Tipo de Kordavel desconocido</translation>
+    </message>
+    <message>
+        <source>The number of days must be between %1 and %2.</source>
+        <translation>El número de días debe estar entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>The date %1 cannot be stored in the Kordavel: dates must lie between %2 and %3.</source>
+        <translation>La fecha %1 no se puede guardar en el Kordavel: las fechas deben estar entre %2 y %3.</translation>
     </message>
 </context>
 </TS>

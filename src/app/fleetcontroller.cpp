@@ -1,4 +1,5 @@
 #include "fleetcontroller.h"
+#include "apptext.h"
 
 #include "cycle/executor.h"
 #include "fleet/fleetfiles.h"
@@ -24,7 +25,7 @@ const QString kApplyOnReadKey = QStringLiteral("fleet/applyToEveryDeviceRead");
 
 QString standardFileFilter()
 {
-    return FleetController::tr("Fleet standard (*.json);;All files (*)");
+    return AppText::tr("Fleet standard (*.json);;All files (*)");
 }
 
 } // namespace
@@ -46,21 +47,23 @@ void FleetController::buildMenu()
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add(tr("&Open fleet standard\u2026"), "openStandardAction", &FleetController::openStandard);
-    add(tr("&Save as fleet standard\u2026"), "saveStandardAction", &FleetController::saveStandard);
+    add(AppText::tr("&Open fleet standard\u2026"), "openStandardAction",
+        &FleetController::openStandard);
+    add(AppText::tr("&Save as fleet standard\u2026"), "saveStandardAction",
+        &FleetController::saveStandard);
     menu->addSeparator();
-    m_applyAction = menu->addAction(tr("&Apply standard"));
+    m_applyAction = menu->addAction(AppText::tr("&Apply standard"));
     m_applyAction->setObjectName(QStringLiteral("applyStandardAction"));
     connect(m_applyAction, &QAction::triggered, this,
             [this] { m_platform.executor->requestApplyStandard(); });
-    m_applyOnReadAction = menu->addAction(tr("Apply the standard to &every device read"));
+    m_applyOnReadAction = menu->addAction(AppText::tr("Apply the standard to &every device read"));
     m_applyOnReadAction->setObjectName(QStringLiteral("applyOnReadAction"));
     m_applyOnReadAction->setCheckable(true);
     connect(m_applyOnReadAction, &QAction::toggled, this, &FleetController::setApplyOnRead);
     menu->addSeparator();
-    add(tr("Open &record"), "openRecordAction", &FleetController::openRecord);
+    add(AppText::tr("Open &record"), "openRecordAction", &FleetController::openRecord);
     menu->addSeparator();
-    m_stopAction = add(tr("S&top using the standard"), "stopStandardAction",
+    m_stopAction = add(AppText::tr("S&top using the standard"), "stopStandardAction",
                        &FleetController::stopUsingStandard);
     // The menu opens below the button; the button draws no menu arrow, which
     // would not fit beside the sign.
@@ -99,7 +102,7 @@ void FleetController::start()
             // The remembered file stays remembered.
             m_options.applyOnRead = false;
             send();
-            informOfStart(tr("The fleet standard %1 could not be read: %2")
+            informOfStart(AppText::tr("The fleet standard %1 could not be read: %2")
                               .arg(QDir::toNativeSeparators(path), *problem));
             return;
         }
@@ -152,12 +155,12 @@ void FleetController::openStandard()
     if (!m_platform.desktop || !m_platform.fleetFiles)
         return;
     const QString path = m_platform.desktop->chooseFileToOpen(
-        m_window.widget, tr("Open fleet standard"), standardFileFilter());
+        m_window.widget, AppText::tr("Open fleet standard"), standardFileFilter());
     if (path.isEmpty())
         return;
     m_platform.fleetFiles->loadStandard(path, this, [this, path](const StandardLoad &loaded) {
         if (const QString *problem = std::get_if<QString>(&loaded)) {
-            m_window.inform(tr("The fleet standard %1 was not opened: %2")
+            m_window.inform(AppText::tr("The fleet standard %1 was not opened: %2")
                                 .arg(QDir::toNativeSeparators(path), *problem));
             return;
         }
@@ -172,11 +175,11 @@ void FleetController::saveStandard()
     const std::variant<FleetSettings, QString> settings =
         fleetSettingsOf(m_window.screenSettings());
     if (const QString *problem = std::get_if<QString>(&settings)) {
-        m_window.inform(tr("These settings cannot be a fleet standard: %1").arg(*problem));
+        m_window.inform(AppText::tr("These settings cannot be a fleet standard: %1").arg(*problem));
         return;
     }
     QString path = m_platform.desktop->chooseFileToSave(
-        m_window.widget, tr("Save as fleet standard"), standardFileFilter());
+        m_window.widget, AppText::tr("Save as fleet standard"), standardFileFilter());
     if (path.isEmpty())
         return;
     // The dialog asked before replacing the file chosen; with the suffix
@@ -190,7 +193,7 @@ void FleetController::saveStandard()
     const FleetStandard standard{QFileInfo(path).completeBaseName(),
                                  std::get<FleetSettings>(settings)};
     if (const std::optional<QString> problem = standardNameProblem(standard.name)) {
-        m_window.inform(tr("The fleet standard %1 was not saved: %2")
+        m_window.inform(AppText::tr("The fleet standard %1 was not saved: %2")
                             .arg(QDir::toNativeSeparators(path), *problem));
         return;
     }
@@ -208,11 +211,13 @@ void FleetController::write(const QString &path, const FleetStandard &standard, 
                 adopt(standard, path);
                 break;
             case StandardSave::Exists:
-                if (m_window.ask(tr("%1 already exists.\nDo you want to replace it?").arg(shown)))
+                if (m_window.ask(
+                        AppText::tr("%1 already exists.\nDo you want to replace it?").arg(shown)))
                     write(path, standard, true);
                 break;
             case StandardSave::Failed:
-                m_window.inform(tr("The fleet standard %1 was not saved: %2").arg(shown, problem));
+                m_window.inform(
+                    AppText::tr("The fleet standard %1 was not saved: %2").arg(shown, problem));
                 break;
             }
         });
@@ -241,12 +246,12 @@ void FleetController::openRecord()
     if (!m_platform.desktop)
         return;
     if (m_platform.recordFile.isEmpty() || !QFileInfo::exists(m_platform.recordFile)) {
-        m_window.inform(tr("No Configure has been recorded yet. While a fleet standard is "
-                           "active, every Configure is recorded."));
+        m_window.inform(AppText::tr("No Configure has been recorded yet. While a fleet standard is "
+                                    "active, every Configure is recorded."));
         return;
     }
     if (!m_platform.desktop->openInDefaultProgram(m_platform.recordFile))
-        m_window.inform(tr("The record %1 could not be opened.")
+        m_window.inform(AppText::tr("The record %1 could not be opened.")
                             .arg(QDir::toNativeSeparators(m_platform.recordFile)));
 }
 

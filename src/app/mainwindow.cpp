@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "apptext.h"
 
 #include "cycle/executor.h"
 #include "fleetcontroller.h"
@@ -119,7 +120,8 @@ void MainWindow::loadStartupState()
     c.downloadEndPicker->setDate(today);
     move(twipsToPixels(kWindowPosTwips), twipsToPixels(kWindowPosTwips));
     const ProgramVersion v = programVersion();
-    c.programVersionLabel->setText(tr("Rev. %1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision));
+    c.programVersionLabel->setText(
+        AppText::tr("Rev. %1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision));
     c.copyrightLabel->setText(QStringLiteral("\u00A9 %1 Kordavel").arg(today.year()));
     c.helpButton->move(c.helpButton->x(), twipsToPixels(kHelpButtonTopTwips));
 }
@@ -176,18 +178,18 @@ void MainWindow::showStatus(Status status)
 {
     static const char *const texts[] = {
         "",
-        QT_TR_NOOP("Ready for next"),
-        QT_TR_NOOP("Kordavel found"),
-        QT_TR_NOOP("Configuration read"),
-        QT_TR_NOOP("Config. not available"),
-        QT_TR_NOOP("Not Suitable"),
-        QT_TR_NOOP("Success!"),
-        QT_TR_NOOP("Finishing Configure\u2026"),
+        QT_TRANSLATE_NOOP("kordavel::app", "Ready for next"),
+        QT_TRANSLATE_NOOP("kordavel::app", "Kordavel found"),
+        QT_TRANSLATE_NOOP("kordavel::app", "Configuration read"),
+        QT_TRANSLATE_NOOP("kordavel::app", "Config. not available"),
+        QT_TRANSLATE_NOOP("kordavel::app", "Not Suitable"),
+        QT_TRANSLATE_NOOP("kordavel::app", "Success!"),
+        QT_TRANSLATE_NOOP("kordavel::app", "Finishing Configure\u2026"),
     };
     static_assert(std::size(texts) == std::size_t(Status::Finishing) + 1);
     m_status = status;
-    m_controls->statusLabel->setText(status == Status::None ? QString()
-                                                            : tr(texts[std::size_t(status)]));
+    m_controls->statusLabel->setText(
+        status == Status::None ? QString() : AppText::tr(texts[std::size_t(status)]));
 }
 
 HelpTopic MainWindow::helpTopic() const

@@ -1,4 +1,5 @@
 #include "mediaoffer.h"
+#include "apptext.h"
 
 #include "cycle/executor.h"
 #include "layout.h"
@@ -56,9 +57,9 @@ void MediaOffer::showNotice(const show::MediaNotice &media)
     if (!media.problem.isEmpty()) {
         notice = media.problem;
     } else if (!m_unmountedDrives.isEmpty()) {
-        notice = canMount ? tr("Drive %1 is attached but not mounted.")
-                          : tr("A removable drive (%1) is attached but not "
-                               "mounted. Mount it to use it here.");
+        notice = canMount ? AppText::tr("Drive %1 is attached but not mounted.")
+                          : AppText::tr("A removable drive (%1) is attached but not "
+                                        "mounted. Mount it to use it here.");
         notice = notice.arg(m_unmountedDrives.join(QStringLiteral(", ")));
     }
     const bool offerMount = canMount && !m_unmountedDrives.isEmpty();

@@ -1,4 +1,5 @@
 // Performing the cycle's reports: each step changes what one control shows.
+#include "apptext.h"
 #include "fleetcontroller.h"
 #include "later.h"
 #include "layout.h"
@@ -117,7 +118,8 @@ void MainWindow::perform(FlowAction action)
     case FlowAction::InstructionConnect:
     case FlowAction::InstructionDisconnect: {
         const bool unplug = action == FlowAction::InstructionDisconnect;
-        c.instructionLabel->setText(unplug ? tr("Disconnect USB") : tr("Connect USB"));
+        c.instructionLabel->setText(unplug ? AppText::tr("Disconnect USB")
+                                           : AppText::tr("Connect USB"));
         nameDevicePictures(c, unplug);
         break;
     }

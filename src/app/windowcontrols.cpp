@@ -1,4 +1,5 @@
 #include "windowcontrols.h"
+#include "apptext.h"
 
 #include "arrows.h"
 #include "layout.h"
@@ -22,12 +23,6 @@
 namespace kordavel {
 
 namespace {
-
-// The window's texts, translated in the main window's context.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(kordavel::MainWindow)
-};
 
 template <typename T> T *place(T *w, const char *name)
 {
@@ -67,18 +62,18 @@ void buildModelChoice(MainWindowControls &c, QWidget *window)
 void buildPages(MainWindowControls &c, QWidget *window)
 {
     c.fileNamePageButton =
-        place(new WrapRadioButton(Text::tr("File Name"), window), "fileNamePageButton");
+        place(new WrapRadioButton(AppText::tr("File Name"), window), "fileNamePageButton");
     c.downloadPageButton =
-        place(new WrapRadioButton(Text::tr("Configuration"), window), "downloadPageButton");
+        place(new WrapRadioButton(AppText::tr("Configuration"), window), "downloadPageButton");
     for (QRadioButton *b : {c.downloadPageButton, c.fileNamePageButton})
         b->setFont(designFont(kLargePoints));
     c.downloadPageButton->setChecked(true);
     exclusiveGroup(c.downloadPageButton, c.fileNamePageButton);
 
     c.fileNamePage =
-        place(new QGroupBox(Text::tr("Select File Name Format"), window), "fileNamePage");
+        place(new QGroupBox(AppText::tr("Select File Name Format"), window), "fileNamePage");
     c.downloadPage =
-        place(new QGroupBox(Text::tr("Select Files to download"), window), "downloadPage");
+        place(new QGroupBox(AppText::tr("Select Files to download"), window), "downloadPage");
     for (QGroupBox *page : {c.fileNamePage, c.downloadPage}) {
         page->setFont(designFont(kSmallPoints));
         useDesignFrameLook(page);
@@ -124,45 +119,41 @@ void addDownloadBoxes(MainWindowControls &c)
     };
     using C = MainWindowControls;
     static const BoxDef boxes[] = {
-        {&C::useDatesBox, "useDatesBox",
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Use Start/End Dates"),
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Available from firmware version 55")},
+        {&C::useDatesBox, "useDatesBox", QT_TRANSLATE_NOOP("kordavel::app", "Use Start/End Dates"),
+         QT_TRANSLATE_NOOP("kordavel::app", "Available from firmware version 55")},
         {&C::driverCardBox, "driverCardBox",
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Driver Card in VU (if there is one)"),
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "TREP 06")},
+         QT_TRANSLATE_NOOP("kordavel::app", "Driver Card in VU (if there is one)"),
+         QT_TRANSLATE_NOOP("kordavel::app", "TREP 06")},
         {&C::technicalDataBox, "technicalDataBox",
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Technical Data"),
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "TREP 05")},
+         QT_TRANSLATE_NOOP("kordavel::app", "Technical Data"),
+         QT_TRANSLATE_NOOP("kordavel::app", "TREP 05")},
         {&C::eventsFaultsBox, "eventsFaultsBox",
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Events && Faults"),
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "TREP 03")},
+         QT_TRANSLATE_NOOP("kordavel::app", "Events && Faults"),
+         QT_TRANSLATE_NOOP("kordavel::app", "TREP 03")},
         {&C::detailedSpeedBox, "detailedSpeedBox",
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Detailed Speed (24h)"),
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "TREP 04")},
+         QT_TRANSLATE_NOOP("kordavel::app", "Detailed Speed (24h)"),
+         QT_TRANSLATE_NOOP("kordavel::app", "TREP 04")},
         {&C::activitiesBox, "activitiesBox",
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Daily Activity Records"),
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "TREP 02")},
-        {&C::overviewBox, "overviewBox",
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Overview (Mandatory)"),
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "TREP 01")},
+         QT_TRANSLATE_NOOP("kordavel::app", "Daily Activity Records"),
+         QT_TRANSLATE_NOOP("kordavel::app", "TREP 02")},
+        {&C::overviewBox, "overviewBox", QT_TRANSLATE_NOOP("kordavel::app", "Overview (Mandatory)"),
+         QT_TRANSLATE_NOOP("kordavel::app", "TREP 01")},
         {&C::saveCardDateBox, "saveCardDateBox",
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Save Card Download Date"),
-         QT_TRANSLATE_NOOP("kordavel::MainWindow",
+         QT_TRANSLATE_NOOP("kordavel::app", "Save Card Download Date"),
+         QT_TRANSLATE_NOOP("kordavel::app",
                            "For card downloaded direct into Kordavel Plus or Blue")},
         {&C::speed168hBox, "speed168hBox",
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "168h Detailed Speed"),
-         QT_TRANSLATE_NOOP("kordavel::MainWindow",
-                           "168h Detailed Speed available from VDO tachographs")},
+         QT_TRANSLATE_NOOP("kordavel::app", "168h Detailed Speed"),
+         QT_TRANSLATE_NOOP("kordavel::app", "168h Detailed Speed available from VDO tachographs")},
         {&C::otherVdoDataBox, "otherVdoDataBox",
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Other VDO Specific Data"),
-         QT_TRANSLATE_NOOP("kordavel::MainWindow", "Available from VDO tachographs")},
-        {&C::speed4HzBox, "speed4HzBox", QT_TRANSLATE_NOOP("kordavel::MainWindow", "4Hz Data"),
-         QT_TRANSLATE_NOOP("kordavel::MainWindow",
-                           "4Hz Speed Data available from VDO tachographs")},
+         QT_TRANSLATE_NOOP("kordavel::app", "Other VDO Specific Data"),
+         QT_TRANSLATE_NOOP("kordavel::app", "Available from VDO tachographs")},
+        {&C::speed4HzBox, "speed4HzBox", QT_TRANSLATE_NOOP("kordavel::app", "4Hz Data"),
+         QT_TRANSLATE_NOOP("kordavel::app", "4Hz Speed Data available from VDO tachographs")},
     };
     for (const BoxDef &d : boxes) {
-        c.*d.box = place(new WrapCheckBox(Text::tr(d.caption), c.downloadPage), d.name);
-        (c.*d.box)->setToolTip(Text::tr(d.tip));
+        c.*d.box = place(new WrapCheckBox(AppText::tr(d.caption), c.downloadPage), d.name);
+        (c.*d.box)->setToolTip(AppText::tr(d.tip));
     }
     // The overview is always downloaded.
     c.overviewBox->setChecked(true);
@@ -175,7 +166,7 @@ void fillDownloadPage(MainWindowControls &c)
     addDownloadBoxes(c);
     c.daysBackEdit = place(new QLineEdit(QStringLiteral("92"), c.downloadPage), "daysBackEdit");
     c.daysBackEdit->setFont(designFont(kLargePoints));
-    c.daysBackEdit->setToolTip(Text::tr("Set to zero for 'download since last download'"));
+    c.daysBackEdit->setToolTip(AppText::tr("Set to zero for 'download since last download'"));
 
     for (QDateEdit **picker : {&c.downloadEndPicker, &c.downloadStartPicker}) {
         *picker =
@@ -186,10 +177,10 @@ void fillDownloadPage(MainWindowControls &c)
         (*picker)->setCalendarPopup(true);
     }
     c.downloadEndLabel =
-        place(new QLabel(Text::tr("Download End"), c.downloadPage), "downloadEndLabel");
+        place(new QLabel(AppText::tr("Download End"), c.downloadPage), "downloadEndLabel");
     c.downloadStartLabel =
-        place(new QLabel(Text::tr("Download Start"), c.downloadPage), "downloadStartLabel");
-    c.daysLabel = place(new QLabel(Text::tr("Days"), c.downloadPage), "daysLabel");
+        place(new QLabel(AppText::tr("Download Start"), c.downloadPage), "downloadStartLabel");
+    c.daysLabel = place(new QLabel(AppText::tr("Days"), c.downloadPage), "daysLabel");
     c.daysLabel->setFont(designFont(kLargePoints));
     for (QWidget *w : std::initializer_list<QWidget *>{c.downloadEndPicker, c.downloadStartPicker,
                                                        c.downloadEndLabel, c.downloadStartLabel})
@@ -221,7 +212,7 @@ void buildArrowPictures(MainWindowControls &c, QWidget *window)
 // lies beyond the narrow window's right edge.
 void buildStateDisplay(MainWindowControls &c, QWidget *window)
 {
-    c.stateCaptionLabel = place(new QLabel(Text::tr("State"), window), "stateCaptionLabel");
+    c.stateCaptionLabel = place(new QLabel(AppText::tr("State"), window), "stateCaptionLabel");
     c.stateLabel = place(new QLabel(QStringLiteral("0"), window), "stateLabel");
     c.stateLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
 }
@@ -231,7 +222,7 @@ void buildStateDisplay(MainWindowControls &c, QWidget *window)
 void buildStatusArea(MainWindowControls &c, QWidget *window)
 {
     c.softwareVersionLabel =
-        place(new QLabel(Text::tr("SW Version - "), window), "softwareVersionLabel");
+        place(new QLabel(AppText::tr("SW Version - "), window), "softwareVersionLabel");
     c.softwareVersionLabel->setFont(designFont(kSmallPoints));
     c.statusLabel = place(new StatusText(window), "statusLabel");
     c.statusLabel->setFont(designFont(kHeadlinePoints));
@@ -239,7 +230,7 @@ void buildStatusArea(MainWindowControls &c, QWidget *window)
     c.devicePicture = place(new QLabel(window), "devicePicture");
     c.devicePicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     c.instructionLabel = place(new StatusText(window), "instructionLabel");
-    c.instructionLabel->setText(Text::tr("Disconnect USB"));
+    c.instructionLabel->setText(AppText::tr("Disconnect USB"));
     c.instructionLabel->setFont(designFont(kHeadlinePoints));
     c.instructionLabel->setWordWrap(true);
     c.instructionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -255,14 +246,14 @@ void buildDiskServiceControls(MainWindowControls &c, QWidget *window)
     c.mountNoticeLabel = place(new QLabel(window), "mountNoticeLabel");
     c.mountNoticeLabel->setWordWrap(true);
     c.mountNoticeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    c.mountButton = place(new QPushButton(Text::tr("&Mount"), window), "mountButton");
+    c.mountButton = place(new QPushButton(AppText::tr("&Mount"), window), "mountButton");
     c.mountButton->setToolTip(
-        Text::tr("Mount the attached drive through the desktop's disk service"));
+        AppText::tr("Mount the attached drive through the desktop's disk service"));
     c.mountButton->setVisible(false);
     c.safeRemoveButton =
-        place(new QPushButton(Text::tr("&Safely remove"), window), "safeRemoveButton");
+        place(new QPushButton(AppText::tr("&Safely remove"), window), "safeRemoveButton");
     c.safeRemoveButton->setToolTip(
-        Text::tr("Unmount the Kordavel and power it off, ready to be unplugged"));
+        AppText::tr("Unmount the Kordavel and power it off, ready to be unplugged"));
     c.safeRemoveButton->setVisible(false);
 }
 
@@ -288,11 +279,11 @@ void buildFleetControls(MainWindowControls &c, QWidget *window)
     const int side = std::min(c.fleetButton->width(), c.fleetButton->height()) - 6;
     c.fleetButton->setIcon(menuIcon(side, window->devicePixelRatioF()));
     c.fleetButton->setIconSize(QSize(side, side));
-    c.fleetButton->setToolTip(Text::tr("Fleet standard and record of every Configure"));
-    c.fleetButton->setAccessibleName(Text::tr("Fleet"));
+    c.fleetButton->setToolTip(AppText::tr("Fleet standard and record of every Configure"));
+    c.fleetButton->setAccessibleName(AppText::tr("Fleet"));
     c.fleetReport = place(new QPlainTextEdit(window), "fleetReport");
     c.fleetReport->setReadOnly(true);
-    c.fleetReport->setAccessibleName(Text::tr("Fleet standard check"));
+    c.fleetReport->setAccessibleName(AppText::tr("Fleet standard check"));
     c.fleetReport->setVisible(false);
 }
 
@@ -344,11 +335,11 @@ void setReadingOrder(const MainWindowControls &c)
 // date boxes would otherwise take the name of their page.
 void nameForScreenReaders(const MainWindowControls &c)
 {
-    c.helpButton->setAccessibleName(Text::tr("Help"));
-    c.driveLog->setAccessibleName(Text::tr("Drive log"));
-    c.daysBackEdit->setAccessibleName(Text::tr("Days back"));
-    c.downloadStartPicker->setAccessibleName(Text::tr("Download start"));
-    c.downloadEndPicker->setAccessibleName(Text::tr("Download end"));
+    c.helpButton->setAccessibleName(AppText::tr("Help"));
+    c.driveLog->setAccessibleName(AppText::tr("Drive log"));
+    c.daysBackEdit->setAccessibleName(AppText::tr("Days back"));
+    c.downloadStartPicker->setAccessibleName(AppText::tr("Download start"));
+    c.downloadEndPicker->setAccessibleName(AppText::tr("Download end"));
     nameDevicePictures(c, true);
 }
 
@@ -359,7 +350,7 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     // Creation order is stacking order: later controls lie above earlier ones.
     // It is also the order the Tab key follows.
     MainWindowControls c;
-    c.helpButton = place(new QPushButton(Text::tr("&?"), window), "helpButton");
+    c.helpButton = place(new QPushButton(AppText::tr("&?"), window), "helpButton");
     buildFleetControls(c, window);
     buildModelChoice(c, window);
     buildPages(c, window);
@@ -367,7 +358,8 @@ MainWindowControls buildMainWindowControls(QWidget *window)
     fillDownloadPage(c);
     buildArrowPictures(c, window);
     c.driveLog = place(new QListWidget(window), "driveLog");
-    c.configureButton = place(new QPushButton(Text::tr("&Configure"), window), "configureButton");
+    c.configureButton =
+        place(new QPushButton(AppText::tr("&Configure"), window), "configureButton");
     c.configureButton->setEnabled(false);
     buildStateDisplay(c, window);
     buildStatusArea(c, window);
@@ -390,7 +382,7 @@ MainWindowControls buildMainWindowControls(QWidget *window)
 void nameDevicePictures(const MainWindowControls &controls, bool unplug)
 {
     const QString what =
-        unplug ? Text::tr("Unplug the device") : Text::tr("Plug the device in again");
+        unplug ? AppText::tr("Unplug the device") : AppText::tr("Plug the device in again");
     controls.devicePicture->setAccessibleName(what);
     controls.arrowDisplay->setAccessibleName(what);
 }

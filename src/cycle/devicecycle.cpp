@@ -1,4 +1,5 @@
 #include "devicecycle.h"
+#include "cycletext.h"
 
 #include "platform/drives.h"
 #include "platform/files.h"
@@ -13,13 +14,7 @@
 
 namespace kordavel {
 
-namespace {
-// The texts the user reads, translated in this part's own context.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(kordavel::DeviceCycle)
-};
-} // namespace
+namespace {} // namespace
 
 namespace {
 // How long a rejected version file may take to disappear after its deletion.
@@ -28,13 +23,13 @@ constexpr int kDeleteWaitStepMs = 50;
 
 QString reconnectLines()
 {
-    return Text::tr("Disconnect and reconnect Kordavel.\r\n"
-                    "Wait a moment then click 'Current Settings'.");
+    return CycleText::tr("Disconnect and reconnect Kordavel.\r\n"
+                         "Wait a moment then click 'Current Settings'.");
 }
 
 QString nothingWritten()
 {
-    return Text::tr("\r\nNo configuration file was written.");
+    return CycleText::tr("\r\nNo configuration file was written.");
 }
 } // namespace
 
@@ -124,7 +119,7 @@ CycleReport DeviceCycle::restart()
 
 ReadOutcome DeviceCycle::missingVersionFile(CycleReport &report)
 {
-    report.add(show::Message{Text::tr("Configuration file missing.\r\n") + reconnectLines()});
+    report.add(show::Message{CycleText::tr("Configuration file missing.\r\n") + reconnectLines()});
     return ReadOutcome::Failed;
 }
 
@@ -148,7 +143,7 @@ ReadOutcome DeviceCycle::rejectVersionFile(CycleReport &report, const QString &p
     while (!m_files.resolve(entry.path(), entry.fileName()).isEmpty() &&
            waited.elapsed() < kDeleteWaitMs && m_pause.wait(kDeleteWaitStepMs)) {
     }
-    report.add(show::Message{Text::tr("Configuration file error.\r\n") + reconnectLines()});
+    report.add(show::Message{CycleText::tr("Configuration file error.\r\n") + reconnectLines()});
     return ReadOutcome::Failed;
 }
 
@@ -164,14 +159,15 @@ void DeviceCycle::identify(CycleReport &report, const Identification &id)
                                    ? QString::number(m_softwareVersion)
                                    : QLatin1Char(' ') + QString::number(m_softwareVersion);
         report.add(show::VersionLabel{
-            (tq ? Text::tr("SW Version - TQ") : Text::tr("SW Version - CR")) + number});
+            (tq ? CycleText::tr("SW Version - TQ") : CycleText::tr("SW Version - CR")) + number});
         report.add(show::LogRows{{(tq ? QStringLiteral("Kordavel Software Version: ")
                                       : QStringLiteral("DoziziveDE Software Version: ")) +
                                   QString::number(m_softwareVersion)}});
         break;
     }
     case Family::Unknown:
-        report.add(show::VersionLabel{id.familyCode + Text::tr(" - Unexpected software version")});
+        report.add(
+            show::VersionLabel{id.familyCode + CycleText::tr(" - Unexpected software version")});
         break;
     }
 }
@@ -198,7 +194,7 @@ ReadOutcome DeviceCycle::read(CycleReport &report)
 
     const VersionAssessment a = assessVersionFile(m_versionData, m_softwareVersion);
     if (a.verdict == VersionVerdict::BadHeader) {
-        report.add(show::Message{Text::tr("Kordavel software version value wrong")});
+        report.add(show::Message{CycleText::tr("Kordavel software version value wrong")});
         return rejectVersionFile(report, path, WhenUndeletable::CountsAsMissing);
     }
     identify(report, a.id);
@@ -243,9 +239,9 @@ bool DeviceCycle::isTheDeviceRead(CycleReport &report, qint32 devicesFound, cons
 {
     if (devicesFound > 1) {
         // The ticks keep Configure disabled until one of them is unplugged.
-        report.add(show::Message{Text::tr("No configuration file was written: more than one "
-                                          "Kordavel is plugged in, so unplug those that are "
-                                          "not to be configured.")});
+        report.add(show::Message{CycleText::tr("No configuration file was written: more than one "
+                                               "Kordavel is plugged in, so unplug those that are "
+                                               "not to be configured.")});
         return false;
     }
     // The same device gives the same version file, whatever drive it is on
@@ -253,9 +249,10 @@ bool DeviceCycle::isTheDeviceRead(CycleReport &report, qint32 devicesFound, cons
     // read, gives another (or none that can be read).
     if (m_shownVersionData && versionDataNow(root) == m_shownVersionData)
         return true;
-    report.add(show::Message{Text::tr("No configuration file was written: the Kordavel plugged "
-                                      "in is not the one whose settings are shown, or its "
-                                      "settings have changed, so it is read again.")});
+    report.add(
+        show::Message{CycleText::tr("No configuration file was written: the Kordavel plugged "
+                                    "in is not the one whose settings are shown, or its "
+                                    "settings have changed, so it is read again.")});
     m_shownVersionData.reset();
     dropComparedDevice(report);
     const FlowStep again = planRestart();
@@ -297,8 +294,7 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
         buildConfigurationFile(screen, familyCode, m_softwareVersion, newConfigByte);
     bool written = false;
     if (built.status == BuildStatus::UnknownFamily) {
-        report.add(show::Message{
-            QCoreApplication::translate("kordavel::ConfigWrite", kUnknownFamilyProblem)});
+        report.add(show::Message{built.problem});
     } else if (built.status != BuildStatus::Ok) {
         report.add(show::Message{built.problem + nothingWritten()});
     } else {
@@ -358,8 +354,8 @@ show::FleetReport DeviceCycle::fleetReport(bool applied, bool readFailed) const
     } else if (readFailed) {
         FleetCheck notRead;
         notRead.standardName = m_fleet.standard->name;
-        notRead.summary = Text::tr("The settings of this device could not be read: it was "
-                                   "not compared with the fleet standard \"%1\".")
+        notRead.summary = CycleText::tr("The settings of this device could not be read: it was "
+                                        "not compared with the fleet standard \"%1\".")
                               .arg(m_fleet.standard->name);
         fleet.check = notRead;
     }
@@ -427,9 +423,9 @@ CycleReport DeviceCycle::applyStandard()
     if (!m_fleet.standard)
         return report;
     if (!m_compared || m_state != FlowState::SettingsShown) {
-        report.add(show::Message{
-            Text::tr("Plug in a Kordavel that can be configured first: the standard is applied to "
-                     "the settings the device can hold.")});
+        report.add(show::Message{CycleText::tr(
+            "Plug in a Kordavel that can be configured first: the standard is applied to "
+            "the settings the device can hold.")});
         return report;
     }
     report.add(show::Settings{settingsForStandard(*m_fleet.standard, m_compared->can)});
@@ -447,8 +443,8 @@ void DeviceCycle::record(CycleReport &report, const RecordEntry &entry)
     if (added.recorded)
         return;
     report.add(show::Message{
-        Text::tr("This Configure could not be added to the record %1 (%2). It is added "
-                 "with the next one, once the record can be written.")
+        CycleText::tr("This Configure could not be added to the record %1 (%2). It is added "
+                      "with the next one, once the record can be written.")
             .arg(QDir::toNativeSeparators(m_fleet.record.record), added.problem)});
 }
 

@@ -1,17 +1,12 @@
 #include "fleetcheck.h"
+#include "fleettext.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 
 namespace kordavel {
 
-namespace {
-// The texts the user reads, translated in this part's own context.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(kordavel::FleetCheck)
-};
-} // namespace
+namespace {} // namespace
 
 namespace {
 
@@ -21,16 +16,16 @@ using D = FleetDownload;
 QString nameOf(FleetDownload d)
 {
     static const char *const names[kFleetDownloadCount] = {
-        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "Daily Activity Records"),
-        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "Events & Faults"),
-        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "Detailed Speed (24h)"),
-        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "Technical Data"),
-        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "Driver Card in VU"),
-        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "Other VDO Specific Data"),
-        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "168h Detailed Speed"),
-        QT_TRANSLATE_NOOP("kordavel::FleetCheck", "4Hz Data"),
+        QT_TRANSLATE_NOOP("kordavel::fleet", "Daily Activity Records"),
+        QT_TRANSLATE_NOOP("kordavel::fleet", "Events & Faults"),
+        QT_TRANSLATE_NOOP("kordavel::fleet", "Detailed Speed (24h)"),
+        QT_TRANSLATE_NOOP("kordavel::fleet", "Technical Data"),
+        QT_TRANSLATE_NOOP("kordavel::fleet", "Driver Card in VU"),
+        QT_TRANSLATE_NOOP("kordavel::fleet", "Other VDO Specific Data"),
+        QT_TRANSLATE_NOOP("kordavel::fleet", "168h Detailed Speed"),
+        QT_TRANSLATE_NOOP("kordavel::fleet", "4Hz Data"),
     };
-    return Text::tr(names[int(d)]);
+    return FleetText::tr(names[int(d)]);
 }
 
 QString nameOf(FileNameFormat f)
@@ -45,34 +40,34 @@ QString nameOf(FileNameFormat f)
 QString onOff(bool on)
 {
     //: A download's setting, put in "%1: %2 on the device, %3 in the standard".
-    return on ? Text::tr("on") : Text::tr("off");
+    return on ? FleetText::tr("on") : FleetText::tr("off");
 }
 
 QString yesNo(bool on)
 {
     //: Whether the card download date is saved, put in "%1: %2 on the device, ...".
-    return on ? Text::tr("yes") : Text::tr("no");
+    return on ? FleetText::tr("yes") : FleetText::tr("no");
 }
 
 QString datesText(const std::optional<DateRange> &dates)
 {
     if (!dates)
         //: No start and end dates, put in "%1: %2 on the device, ...".
-        return Text::tr("none");
+        return FleetText::tr("none");
     const QString f = QStringLiteral("yyyy-MM-dd");
     //: Between the first and the last date of a range, both written YYYY-MM-DD.
-    return dates->start.toString(f) + Text::tr(" to ") + dates->end.toString(f);
+    return dates->start.toString(f) + FleetText::tr(" to ") + dates->end.toString(f);
 }
 
 QString differenceText(const QString &what, const QString &device, const QString &standard)
 {
-    return Text::tr("%1: %2 on the device, %3 in the standard").arg(what, device, standard);
+    return FleetText::tr("%1: %2 on the device, %3 in the standard").arg(what, device, standard);
 }
 
 QString notSupportedText(const QString &what)
 {
     //: After the name of a setting, as in "Days back: not supported by this device".
-    return what + Text::tr(": not supported by this device");
+    return what + FleetText::tr(": not supported by this device");
 }
 
 } // namespace
@@ -194,8 +189,8 @@ void checkDownloads(FleetCheck &check, const FleetSettings &want, const FleetSet
             // The device's box follows the VDO box; only the standard can differ in itself.
             if (want.isOn(d) != want.isOn(D::VdoData))
                 addItem(check, CheckItemKind::Tied,
-                        Text::tr("4Hz Data goes with Other VDO Specific Data on this device: "
-                                 "it is %1 as the VDO data is")
+                        FleetText::tr("4Hz Data goes with Other VDO Specific Data on this device: "
+                                      "it is %1 as the VDO data is")
                             .arg(onOff(device.isOn(D::VdoData))));
             continue;
         }
@@ -207,30 +202,30 @@ void checkDownloads(FleetCheck &check, const FleetSettings &want, const FleetSet
 void checkValues(FleetCheck &check, const FleetSettings &want, const FleetSettings &device,
                  const DeviceCapabilities &can)
 {
-    compareSetting(check, Text::tr("Days back"), can.daysBack, want.daysBack != 0,
+    compareSetting(check, FleetText::tr("Days back"), can.daysBack, want.daysBack != 0,
                    device.daysBack != want.daysBack, QString::number(device.daysBack),
                    QString::number(want.daysBack));
-    compareSetting(check, Text::tr("Start and end dates"), can.dates, want.dates.has_value(),
+    compareSetting(check, FleetText::tr("Start and end dates"), can.dates, want.dates.has_value(),
                    device.dates != want.dates, datesText(device.dates), datesText(want.dates));
     // A device that does not report the byte back cannot differ in it.
     const bool reported = !can.byteUnreported;
-    compareSetting(check, Text::tr("Save Card Download Date"), can.saveCardDownloadDate,
+    compareSetting(check, FleetText::tr("Save Card Download Date"), can.saveCardDownloadDate,
                    want.saveCardDownloadDate,
                    reported && device.saveCardDownloadDate != want.saveCardDownloadDate,
                    yesNo(device.saveCardDownloadDate), yesNo(want.saveCardDownloadDate));
     if (!can.holds(want.fileNameFormat)) {
         addItem(check, CheckItemKind::NotSupported,
                 //: Followed by a file-name format's name, such as "Spanish (TGD)".
-                notSupportedText(Text::tr("File names ") + nameOf(want.fileNameFormat)));
+                notSupportedText(FleetText::tr("File names ") + nameOf(want.fileNameFormat)));
     } else if (reported && device.fileNameFormat != want.fileNameFormat) {
         addItem(check, CheckItemKind::Difference,
-                differenceText(Text::tr("File names"), nameOf(device.fileNameFormat),
+                differenceText(FleetText::tr("File names"), nameOf(device.fileNameFormat),
                                nameOf(want.fileNameFormat)));
     }
     if (!reported)
         addItem(check, CheckItemKind::NotReported,
-                Text::tr("File names and Save Card Download Date: written by Configure, but "
-                         "this device does not report them back"));
+                FleetText::tr("File names and Save Card Download Date: written by Configure, but "
+                              "this device does not report them back"));
 }
 
 } // namespace
@@ -243,8 +238,8 @@ FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettin
     const QString quoted = QLatin1Char('"') + standard.name + QLatin1Char('"');
     if (!can.publishesSettings) {
         check.verdict = FleetVerdict::NotComparable;
-        check.summary = Text::tr("This device reports no settings to compare with the fleet "
-                                 "standard %1.")
+        check.summary = FleetText::tr("This device reports no settings to compare with the fleet "
+                                      "standard %1.")
                             .arg(quoted);
         return check;
     }
@@ -254,10 +249,10 @@ FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettin
     check.verdict = differences == 0 ? FleetVerdict::Matches : FleetVerdict::Differs;
     // The name is put in last and once: a name holding "%1" shows as typed.
     check.summary = differences == 0
-                        ? Text::tr("This device matches the fleet standard %1.").arg(quoted)
-                        : Text::tr("This device differs from the fleet standard %1 in %n "
-                                   "setting(s):",
-                                   nullptr, differences)
+                        ? FleetText::tr("This device matches the fleet standard %1.").arg(quoted)
+                        : FleetText::tr("This device differs from the fleet standard %1 in %n "
+                                        "setting(s):",
+                                        nullptr, differences)
                               .arg(quoted);
     return check;
 }
@@ -294,13 +289,13 @@ QString fleetReportText(const QString &standardName, const std::optional<FleetCh
                         bool applied)
 {
     if (!check)
-        return Text::tr("Fleet standard \"%1\" is active. A device read is compared with "
-                        "it.")
+        return FleetText::tr("Fleet standard \"%1\" is active. A device read is compared with "
+                             "it.")
             .arg(standardName);
     QStringList lines{check->summary};
     if (applied && check->verdict == FleetVerdict::Differs)
-        lines.append(Text::tr("The standard's settings are on the screen: Configure writes "
-                              "them to the device."));
+        lines.append(FleetText::tr("The standard's settings are on the screen: Configure writes "
+                                   "them to the device."));
     // The differences first: they are what the user acts on.
     for (const CheckItem &item : check->items)
         if (item.kind == CheckItemKind::Difference)

@@ -1,4 +1,5 @@
 #include "record.h"
+#include "fleettext.h"
 
 #include "fleet/standard.h"
 #include "platform/files.h"
@@ -13,13 +14,7 @@
 
 namespace kordavel {
 
-namespace {
-// The texts the user reads, translated in this part's own context.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(kordavel::FleetRecord)
-};
-} // namespace
+namespace {} // namespace
 
 namespace {
 
@@ -215,10 +210,10 @@ std::optional<QString> appendLines(Files &files, const QString &path, const QStr
     const QString target = fileBehind(path);
     const QString folder = folderOf(target);
     if (!QDir().mkpath(folder))
-        return Text::tr("its folder cannot be made");
+        return FleetText::tr("its folder cannot be made");
     const Files::ReadResult read = files.readFile(target, kMaxRecordBytes);
     if (read.status == Files::ReadStatus::Error)
-        return Text::tr("it cannot be read");
+        return FleetText::tr("it cannot be read");
     std::optional<QString> text =
         read.status == Files::ReadStatus::Ok ? recordText(read.data) : QString();
     if (read.status == Files::ReadStatus::TooLarge || !text) {
@@ -262,7 +257,7 @@ RecordResult addToRecord(Files &files, const RecordPaths &paths,
     }
     if (read.status != Files::ReadStatus::Ok && read.status != Files::ReadStatus::Missing) {
         // The rows before these cannot be had now, and these must not pass them.
-        result.problem = Text::tr("the rows waiting for it cannot be read");
+        result.problem = FleetText::tr("the rows waiting for it cannot be read");
         return result;
     }
     QStringList lines = parsePending(read.data);

@@ -1,4 +1,5 @@
 #include "standard.h"
+#include "fleettext.h"
 
 #include "platform/files.h"
 #include "settings/devicedate.h"
@@ -17,13 +18,7 @@
 
 namespace kordavel {
 
-namespace {
-// The texts the user reads, translated in this part's own context.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(kordavel::FleetStandard)
-};
-} // namespace
+namespace {} // namespace
 
 namespace {
 
@@ -64,7 +59,7 @@ std::optional<QDate> strictDate(const QJsonValue &v)
 std::optional<Problem> readDownloads(const QJsonValue &v, FleetSettings &s)
 {
     const QString wrong =
-        Text::tr("\"downloads\" must be a list of download names such as \"activities\".");
+        FleetText::tr("\"downloads\" must be a list of download names such as \"activities\".");
     if (!v.isArray())
         return wrong;
     const QJsonArray items = v.toArray();
@@ -79,7 +74,7 @@ std::optional<Problem> readDownloads(const QJsonValue &v, FleetSettings &s)
             }
         }
         if (!known)
-            return Text::tr("\"%1\" in \"downloads\" is not a download this program knows.")
+            return FleetText::tr("\"%1\" in \"downloads\" is not a download this program knows.")
                 .arg(item.toString().left(40));
     }
     return std::nullopt;
@@ -88,13 +83,13 @@ std::optional<Problem> readDownloads(const QJsonValue &v, FleetSettings &s)
 std::optional<Problem> readDates(const QJsonValue &v, FleetSettings &s)
 {
     const QString wrong =
-        Text::tr("\"dates\" must hold \"start\" and \"end\", each a date written YYYY-MM-DD.");
+        FleetText::tr("\"dates\" must hold \"start\" and \"end\", each a date written YYYY-MM-DD.");
     if (!v.isObject())
         return wrong;
     const QJsonObject o = v.toObject();
     for (const QString &key : o.keys())
         if (key != QLatin1String("start") && key != QLatin1String("end"))
-            return Text::tr("\"dates\" holds \"%1\", which a standard file does not have.")
+            return FleetText::tr("\"dates\" holds \"%1\", which a standard file does not have.")
                 .arg(key.left(40));
     const std::optional<QDate> start = strictDate(o.value(QLatin1String("start")));
     const std::optional<QDate> end = strictDate(o.value(QLatin1String("end")));
@@ -114,23 +109,23 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
                          [&](const char *k) { return key == QLatin1String(k); }) == std::end(kKeys))
             unknown.append(QLatin1Char('"') + key.left(40) + QLatin1Char('"'));
     if (!unknown.isEmpty())
-        return Text::tr("The file holds %1, which a fleet standard does not have.")
+        return FleetText::tr("The file holds %1, which a fleet standard does not have.")
             .arg(unknown.join(QLatin1String(", ")));
     if (o.value(QLatin1String("format")).toString() != QLatin1String(kFleetStandardFormat))
-        return Text::tr("The file is not a fleet standard: its \"format\" is not \"%1\".")
+        return FleetText::tr("The file is not a fleet standard: its \"format\" is not \"%1\".")
             .arg(QLatin1String(kFleetStandardFormat));
     if (wholeNumber(o.value(QLatin1String("version"))) != kFleetStandardVersion)
-        return Text::tr("The file is a fleet standard of a version this program does not "
-                        "read (it reads version %1).")
+        return FleetText::tr("The file is a fleet standard of a version this program does not "
+                             "read (it reads version %1).")
             .arg(kFleetStandardVersion);
     for (const char *required :
          {"name", "downloads", "daysBack", "saveCardDownloadDate", "fileNameFormat"})
         if (!o.contains(QLatin1String(required)))
-            return Text::tr("The file has no \"%1\".").arg(QLatin1String(required));
+            return FleetText::tr("The file has no \"%1\".").arg(QLatin1String(required));
 
     const QJsonValue name = o.value(QLatin1String("name"));
     if (!name.isString())
-        return Text::tr("\"name\" must be a text.");
+        return FleetText::tr("\"name\" must be a text.");
     standard.name = name.toString();
     if (std::optional<Problem> p = standardNameProblem(standard.name))
         return p;
@@ -139,7 +134,7 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
         return p;
     const std::optional<qint64> days = wholeNumber(o.value(QLatin1String("daysBack")));
     if (!days || *days < -kMaxDaysBack || *days > kMaxDaysBack)
-        return Text::tr("\"daysBack\" must be a whole number of days between %1 and %2.")
+        return FleetText::tr("\"daysBack\" must be a whole number of days between %1 and %2.")
             .arg(-kMaxDaysBack)
             .arg(kMaxDaysBack);
     s.daysBack = qint32(*days);
@@ -148,7 +143,7 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
             return p;
     const QJsonValue save = o.value(QLatin1String("saveCardDownloadDate"));
     if (!save.isBool())
-        return Text::tr("\"saveCardDownloadDate\" must be true or false.");
+        return FleetText::tr("\"saveCardDownloadDate\" must be true or false.");
     s.saveCardDownloadDate = save.toBool();
     const QString format = o.value(QLatin1String("fileNameFormat")).toString();
     bool knownFormat = false;
@@ -159,9 +154,9 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
         }
     }
     if (!knownFormat)
-        return Text::tr("\"fileNameFormat\" must be one of \"short-esm-crd\", "
-                        "\"european-ddd\", \"french-c1b-v1b\", \"spanish-tgd\" and "
-                        "\"duvado-rirozo-ddd\".");
+        return FleetText::tr("\"fileNameFormat\" must be one of \"short-esm-crd\", "
+                             "\"european-ddd\", \"french-c1b-v1b\", \"spanish-tgd\" and "
+                             "\"duvado-rirozo-ddd\".");
     return std::nullopt;
 }
 
@@ -262,7 +257,7 @@ std::optional<QString> firstDuplicateKey(const QByteArray &json)
 std::optional<QString> datesProblem(const DateRange &dates)
 {
     if (dates.end < dates.start)
-        return Text::tr("The end date %1 lies before the start date %2.")
+        return FleetText::tr("The end date %1 lies before the start date %2.")
             .arg(dates.end.toString(kDateFormat), dates.start.toString(kDateFormat));
     for (const QDate &day : {dates.start, dates.end})
         if (!deviceSeconds(QDateTime(day, QTime(0, 0))))
@@ -293,16 +288,16 @@ QString keyOf(FileNameFormat format)
 std::variant<FleetStandard, QString> parseFleetStandard(const QByteArray &json)
 {
     if (json.size() > kMaxFleetStandardBytes)
-        return Text::tr("The file is too large to be a fleet standard.");
+        return FleetText::tr("The file is too large to be a fleet standard.");
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        return Text::tr("The file is not valid JSON (%1 at byte %2).")
+        return FleetText::tr("The file is not valid JSON (%1 at byte %2).")
             .arg(error.errorString(), QString::number(error.offset));
     if (!doc.isObject())
-        return Text::tr("The file is not a fleet standard: it holds no JSON object.");
+        return FleetText::tr("The file is not a fleet standard: it holds no JSON object.");
     if (const std::optional<QString> twice = firstDuplicateKey(json))
-        return Text::tr("The file holds \"%1\" twice in one place; a key may be given once.")
+        return FleetText::tr("The file holds \"%1\" twice in one place; a key may be given once.")
             .arg(twice->left(40));
     FleetStandard standard;
     if (const std::optional<Problem> p = readStandard(doc.object(), standard))
@@ -336,7 +331,7 @@ std::optional<QString> standardNameProblem(const QString &name)
 {
     const QList<uint> points = name.toUcs4();
     if (points.size() > kMaxStandardNameLength)
-        return Text::tr("The name of a fleet standard may have at most %1 characters.")
+        return FleetText::tr("The name of a fleet standard may have at most %1 characters.")
             .arg(kMaxStandardNameLength);
     // Half a surrogate pair would become U+FFFD in the record and in a file.
     bool invisible = !name.isValidUtf16();
@@ -353,8 +348,8 @@ std::optional<QString> standardNameProblem(const QString &name)
         }
     }
     if (invisible)
-        return Text::tr("The name of a fleet standard may not hold line breaks, tabs or "
-                        "other invisible characters.");
+        return FleetText::tr("The name of a fleet standard may not hold line breaks, tabs or "
+                             "other invisible characters.");
     return std::nullopt;
 }
 
@@ -365,13 +360,13 @@ std::variant<FleetStandard, QString> loadFleetStandard(Files &files, const QStri
     case Files::ReadStatus::Ok:
         return parseFleetStandard(read.data);
     case Files::ReadStatus::TooLarge:
-        return Text::tr("The file is too large to be a fleet standard.");
+        return FleetText::tr("The file is too large to be a fleet standard.");
     case Files::ReadStatus::Missing:
-        return Text::tr("There is no such file.");
+        return FleetText::tr("There is no such file.");
     case Files::ReadStatus::Error:
         break;
     }
-    return Text::tr("The file cannot be read (%1).")
+    return FleetText::tr("The file cannot be read (%1).")
         .arg(fileFailure("read", read.nativeError).text);
 }
 

@@ -1,6 +1,7 @@
 #include "helpwindow.h"
 
 #include "helptext.h"
+#include "helptr.h"
 #include "look/look.h"
 #include "look/units.h"
 
@@ -20,7 +21,7 @@ HelpWindow::HelpWindow(HelpTopic topic)
 {
     setObjectName(QStringLiteral("helpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Kordavel Configuration Help"));
+    setWindowTitle(HelpText::tr("Kordavel Configuration Help"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kBackground);
     setPalette(pal);

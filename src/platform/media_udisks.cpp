@@ -2,6 +2,7 @@
 // (what file managers use); unprivileged users may mount and power off
 // removable media through it under the default polkit rules.
 #include "media.h"
+#include "platformtext.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -17,13 +18,7 @@
 
 namespace kordavel {
 
-namespace {
-// The texts the user reads, translated in this part's own context.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(kordavel::MediaService)
-};
-} // namespace
+namespace {} // namespace
 
 namespace {
 
@@ -74,16 +69,19 @@ QString reasonOf(const QDBusError &e, const QString &what)
     const QString name = e.name();
     if (name.contains(QLatin1String("NotAuthorized")))
         //: %1 is what was asked: "mount sdb1", "remove the drive", ...
-        return Text::tr("You are not allowed to %1.").arg(what);
+        return PlatformText::tr("You are not allowed to %1.").arg(what);
     if (name.contains(QLatin1String("Busy")))
-        return Text::tr("Could not %1: the drive is busy. Close what uses it and try again.")
+        return PlatformText::tr(
+                   "Could not %1: the drive is busy. Close what uses it and try again.")
             .arg(what);
     if (e.type() == QDBusError::NoReply || e.type() == QDBusError::Timeout ||
         e.type() == QDBusError::TimedOut)
-        return Text::tr("Could not %1: the desktop's disk service did not answer.").arg(what);
+        return PlatformText::tr("Could not %1: the desktop's disk service did not answer.")
+            .arg(what);
     if (e.type() == QDBusError::ServiceUnknown || e.type() == QDBusError::Disconnected)
-        return Text::tr("Could not %1: the desktop's disk service is not running.").arg(what);
-    return Text::tr("Could not %1 (%2).").arg(what, e.message());
+        return PlatformText::tr("Could not %1: the desktop's disk service is not running.")
+            .arg(what);
+    return PlatformText::tr("Could not %1 (%2).").arg(what, e.message());
 }
 
 class UDisks2Service : public MediaService
@@ -132,7 +130,8 @@ public:
             if (reply.type() == QDBusMessage::ErrorMessage &&
                 !e.name().contains(QLatin1String("AlreadyMounted")))
                 //: Put in "Could not %1 ..." and "You are not allowed to %1."; %1 is a drive.
-                Q_EMIT mountFailed(blockName, reasonOf(e, Text::tr("mount %1").arg(blockName)));
+                Q_EMIT mountFailed(blockName,
+                                   reasonOf(e, PlatformText::tr("mount %1").arg(blockName)));
             else
                 Q_EMIT mounted(blockName);
         });
@@ -147,7 +146,7 @@ public:
             kService, kRoot, QStringLiteral("org.freedesktop.DBus.ObjectManager"),
             QStringLiteral("GetManagedObjects"));
         send(m, [this, root, mountPoint](const QDBusMessage &reply) {
-            const QString what = Text::tr("remove the drive");
+            const QString what = PlatformText::tr("remove the drive");
             if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
                 Q_EMIT removeFailed(root, reasonOf(QDBusError(reply), what));
                 return;
@@ -173,9 +172,10 @@ public:
                 }
             }
             if (block.isEmpty()) {
-                Q_EMIT removeFailed(root, Text::tr("Could not remove the drive: the desktop's "
-                                                   "disk service does not know %1.")
-                                              .arg(mountPoint));
+                Q_EMIT removeFailed(root,
+                                    PlatformText::tr("Could not remove the drive: the desktop's "
+                                                     "disk service does not know %1.")
+                                        .arg(mountPoint));
                 return;
             }
             const bool canPowerOff = !drive.isEmpty() && drive != QLatin1String("/") &&
@@ -195,8 +195,8 @@ private:
         m << QVariantMap();
         send(m, [this, root, drive](const QDBusMessage &reply) {
             if (reply.type() == QDBusMessage::ErrorMessage) {
-                Q_EMIT removeFailed(root,
-                                    reasonOf(QDBusError(reply), Text::tr("unmount the drive")));
+                Q_EMIT removeFailed(
+                    root, reasonOf(QDBusError(reply), PlatformText::tr("unmount the drive")));
                 return;
             }
             if (drive.isEmpty()) {
@@ -208,8 +208,8 @@ private:
             off << QVariantMap();
             send(off, [this, root](const QDBusMessage &offReply) {
                 if (offReply.type() == QDBusMessage::ErrorMessage)
-                    Q_EMIT removeFailed(
-                        root, reasonOf(QDBusError(offReply), Text::tr("power the drive off")));
+                    Q_EMIT removeFailed(root, reasonOf(QDBusError(offReply),
+                                                       PlatformText::tr("power the drive off")));
                 else
                     Q_EMIT removed(root);
             });

@@ -1,4 +1,5 @@
 #include "configwrite.h"
+#include "writertext.h"
 
 #include "platform/files.h"
 #include "platform/pause.h"
@@ -10,13 +11,7 @@
 
 namespace kordavel {
 
-namespace {
-// The texts the user reads, translated in this part's own context.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(kordavel::ConfigWrite)
-};
-} // namespace
+namespace {} // namespace
 
 namespace {
 
@@ -42,12 +37,12 @@ QString describeFileProblem(const FileResult &failure, const QString &fileName,
 {
     switch (failure.problem) {
     case FileProblem::WriteProtected:
-        return Text::tr("The Kordavel is write-protected.");
+        return WriterText::tr("The Kordavel is write-protected.");
     case FileProblem::Full:
-        return Text::tr("There is not enough space on the Kordavel.");
+        return WriterText::tr("There is not enough space on the Kordavel.");
     case FileProblem::InUse:
-        return Text::tr("%1 on the Kordavel is in use by another program or locked; "
-                        "close that program and try again.")
+        return WriterText::tr("%1 on the Kordavel is in use by another program or locked; "
+                              "close that program and try again.")
             .arg(fileName);
     case FileProblem::None:
     case FileProblem::Other:
@@ -83,13 +78,14 @@ public:
             // No one holds a name that does not exist yet: a new file refused
             // for this long means a locked folder or a read-only medium that
             // says so only as access denied (as wine does for a read-only mount).
-            return Text::tr("The Kordavel refuses new files; it may be write-protected "
-                            "or locked by another program.");
+            return WriterText::tr("The Kordavel refuses new files; it may be write-protected "
+                                  "or locked by another program.");
         }
         if (!created) {
             return describeFileProblem(
                 created, QLatin1String(kTemporaryName),
-                Text::tr("The configuration file could not be written (%1).").arg(created.text));
+                WriterText::tr("The configuration file could not be written (%1).")
+                    .arg(created.text));
         }
         return std::nullopt;
     }
@@ -100,8 +96,8 @@ public:
         if (back.status == Files::ReadStatus::Ok && back.data == text)
             return std::nullopt;
         m_files.remove(m_temp);
-        return Text::tr("The configuration file read back from the Kordavel differs from "
-                        "what was written.");
+        return WriterText::tr("The configuration file read back from the Kordavel differs from "
+                              "what was written.");
     }
 
     // An old HEX file left behind would be taken up by the device as well, so
@@ -114,8 +110,8 @@ public:
         const auto names = m_files.listFiles(m_updates);
         if (!names) {
             m_files.remove(m_temp);
-            return Text::tr("The files in the UPDATES folder of the Kordavel could not be "
-                            "listed.");
+            return WriterText::tr("The files in the UPDATES folder of the Kordavel could not be "
+                                  "listed.");
         }
         m_target = fileName;
         if (!names->contains(fileName)) {
@@ -133,7 +129,8 @@ public:
                 m_files.remove(m_temp);
                 return describeFileProblem(
                     removed, name,
-                    Text::tr("The old file %1 could not be deleted (%2).").arg(name, removed.text));
+                    WriterText::tr("The old file %1 could not be deleted (%2).")
+                        .arg(name, removed.text));
             }
         }
         return std::nullopt;
@@ -145,10 +142,11 @@ public:
         const FileResult renamed = retried([&] { return m_files.rename(m_temp, target); });
         if (!renamed) {
             m_files.remove(m_temp);
-            return describeFileProblem(renamed, fileName,
-                                       Text::tr("The configuration file could not be put in place "
-                                                "(%1).")
-                                           .arg(renamed.text));
+            return describeFileProblem(
+                renamed, fileName,
+                WriterText::tr("The configuration file could not be put in place "
+                               "(%1).")
+                    .arg(renamed.text));
         }
         // The new file replaced one of the final name in other letters; it
         // takes the name's own. Should that fail, the complete file is there
@@ -170,13 +168,13 @@ public:
         if (!placed.isEmpty() && m_files.remove(placed) && m_files.syncDir(m_updates)) {
             return {InstallStatus::NothingWritten,
                     describeFileProblem(synced, fileName,
-                                        Text::tr("The configuration file could not be "
-                                                 "flushed to the Kordavel (%1).")
+                                        WriterText::tr("The configuration file could not be "
+                                                       "flushed to the Kordavel (%1).")
                                             .arg(synced.text))};
         }
         return {InstallStatus::Unconfirmed,
-                Text::tr("The configuration file %1 could not be confirmed on the Kordavel "
-                         "(%2).")
+                WriterText::tr("The configuration file %1 could not be confirmed on the Kordavel "
+                               "(%2).")
                     .arg(fileName, synced.text)};
     }
 
@@ -212,7 +210,7 @@ InstallResult installConfigurationFile(Files &files, const QString &root, const 
     InstallResult r;
     const QString updates = files.resolve(root, QStringLiteral("UPDATES"));
     if (updates.isEmpty() || !files.isDir(updates)) {
-        r.problem = Text::tr("The Kordavel has no UPDATES folder.");
+        r.problem = WriterText::tr("The Kordavel has no UPDATES folder.");
         return r;
     }
     Installation installation(files, updates, pause, retry);

@@ -1,4 +1,5 @@
 #include "hexfile.h"
+#include "writertext.h"
 
 #include "settings/devicedate.h"
 #include "settings/versionfile.h"
@@ -11,13 +12,7 @@
 
 namespace kordavel {
 
-namespace {
-// The texts the user reads, translated in the configuration file's context.
-struct Text
-{
-    Q_DECLARE_TR_FUNCTIONS(kordavel::ConfigWrite)
-};
-} // namespace
+namespace {} // namespace
 
 namespace {
 
@@ -175,9 +170,14 @@ BuildResult tqConfigurationFile(const ScreenSettings &s, qint32 softwareVersion,
 
 } // namespace
 
+QString unknownFamilyProblem()
+{
+    return WriterText::tr("Unknown Kordavel type");
+}
+
 QString daysOutOfRangeProblem()
 {
-    return Text::tr("The number of days must be between %1 and %2.")
+    return WriterText::tr("The number of days must be between %1 and %2.")
         .arg(-kMaxDaysBack)
         .arg(kMaxDaysBack);
 }
@@ -188,8 +188,8 @@ QString dateOutOfRangeProblem(const QDate &day)
     const QString format = QStringLiteral("yyyy-MM-dd");
     const QDate first = deviceDateTime(0).date();
     const QDate last = deviceDateTime(quint32(kDeviceSecondsLimit - 1)).date();
-    return Text::tr("The date %1 cannot be stored in the Kordavel: dates must lie "
-                    "between %2 and %3.")
+    return WriterText::tr("The date %1 cannot be stored in the Kordavel: dates must lie "
+                          "between %2 and %3.")
         .arg(day.toString(format), first.toString(format), last.toString(format));
 }
 
@@ -268,7 +268,7 @@ BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &famil
     case Family::Unknown:
         break;
     }
-    return refused(BuildStatus::UnknownFamily, QLatin1String(kUnknownFamilyProblem));
+    return refused(BuildStatus::UnknownFamily, unknownFamilyProblem());
 }
 
 } // namespace kordavel

@@ -64,8 +64,7 @@ inline constexpr char kCrConfigurationFileName[] = "ZA999000.HEX";
 enum class BuildStatus { Ok, UnknownFamily, DaysOutOfRange, DateOutOfRange };
 // What the user is told when the device's family is neither TQ nor CR: the
 // problem of a BuildResult with status UnknownFamily.
-inline constexpr char kUnknownFamilyProblem[] =
-    QT_TRANSLATE_NOOP("kordavel::ConfigWrite", "Unknown Kordavel type");
+QString unknownFamilyProblem();
 
 // What the user is told of a day count beyond +-kMaxDaysBack, and of a date
 // the device cannot hold (it names the range the device's count reaches).

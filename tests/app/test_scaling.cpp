@@ -219,7 +219,7 @@ namespace {
 
 QString inWindow(const char *text)
 {
-    return QCoreApplication::translate("kordavel::MainWindow", text);
+    return QCoreApplication::translate("kordavel::app", text);
 }
 
 // A window of the layout as the texts of the language are measured in it:
@@ -242,7 +242,7 @@ QStringList clippedInLanguage(bool wide)
     createUnshown(h, wide);
     const WindowControls &c = controlsOf(*h.window);
     QStringList clipped = clippedCaptions(h.window.get());
-    const QString version = QCoreApplication::translate("kordavel::DeviceCycle", "SW Version - TQ");
+    const QString version = QCoreApplication::translate("kordavel::cycle", "SW Version - TQ");
     const QList<std::pair<QLabel *, QStringList>> shown = {
         {c.statusLabel,
          {inWindow("Ready for next"), inWindow("Kordavel found"), inWindow("Configuration read"),
