@@ -21,6 +21,9 @@ HelpWindows::HelpWindows(QWidget &mainWindow, std::function<void()> returned, QO
 
 HelpWindows::~HelpWindows()
 {
+    // The main window is going: the focus its help window leaves behind
+    // starts nothing.
+    disconnect(qGuiApp, nullptr, this, nullptr);
     if (m_help)
         delete m_help.data();
 }
