@@ -27,7 +27,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
-#include <QWindow>
 
 namespace kordavel {
 
@@ -35,20 +34,6 @@ namespace {
 // The download start offered at start-up lies this many days before today.
 constexpr int kDefaultDaysBeforeToday = 366;
 constexpr qreal kWindowFontPoints = 8.25;
-
-// Counts a report or a message box being performed: ticks that fall due
-// meanwhile (inside one of its message boxes) are skipped.
-class BusyScope
-{
-public:
-    explicit BusyScope(int &count) : m_count(count) { ++m_count; }
-    ~BusyScope() { --m_count; }
-    BusyScope(const BusyScope &) = delete;
-    BusyScope &operator=(const BusyScope &) = delete;
-
-private:
-    int &m_count;
-};
 } // namespace
 
 MainWindow::MainWindow(const Platform &platform, QWidget *parent)
@@ -259,14 +244,17 @@ void MainWindow::setHeightTwips(int twips)
 
 void MainWindow::inform(const QString &text)
 {
-    BusyScope busy(m_busy);
+    ++m_busy; // ticks that fall due while the box is open are skipped
     m_p.messageBox->inform(this, QLatin1String(kProgramTitle), text);
+    --m_busy;
 }
 
 bool MainWindow::ask(const QString &question)
 {
-    BusyScope busy(m_busy);
-    return m_p.messageBox->ask(this, QLatin1String(kProgramTitle), question);
+    ++m_busy;
+    const bool yes = m_p.messageBox->ask(this, QLatin1String(kProgramTitle), question);
+    --m_busy;
+    return yes;
 }
 
 } // namespace kordavel
