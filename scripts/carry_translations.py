@@ -48,7 +48,9 @@ def carry(path):
             t = m.find("translation")
             if t is None:
                 continue
-            if t.get("type") in ("vanished", "obsolete"):
+            # Only a finished translation that left: an "obsolete" one was
+            # still a draft when its text went.
+            if t.get("type") == "vanished":
                 gone.setdefault(key(m), []).append((name, t))
             elif t.get("type") == "unfinished":
                 moved.append((name, m))
@@ -69,6 +71,11 @@ def carry(path):
             pending.append((name, m, candidates))
     for name, m, candidates in pending:
         counts = votes.get(name, {})
+        ranked = sorted((counts.get(c[0], 0) for c in candidates), reverse=True)
+        if ranked[0] == 0 or (len(ranked) > 1 and ranked[0] == ranked[1]):
+            print(f"{path}: {name}: {m.findtext('source')!r} left unfinished: "
+                  "its old contexts disagree and none is the clear source")
+            continue
         _, best = max(candidates, key=lambda c: counts.get(c[0], 0))
         copy_into(m.find("translation"), best)
         carried += 1
