@@ -17,14 +17,14 @@ mkdir -p "$work/device/KORDAVEL/CARD" "$work/device/UPDATES"
 
 if [ "$mode" = windows ]; then
     winroot="Z:${work//\//\\}\\device\\"
-    printf '%s\t2\tKORD\n' "$winroot" > "$work/drives.table"
+    printf '%s\t2\tKORD\n' "$winroot" > "$work/drives.plugged"
     "$build/wine-run.sh" cmd /c exit      # makes the prefix
     export WINEPREFIX=${KORDAVEL_WINEPREFIX:-$build/wineprefix} WINEDEBUG=-all
     export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
     export KORDAVEL_DRIVE_TABLE="Z:${work//\//\\}\\drives.table"
     start=(/usr/lib/wine/wine64 "$build/deploy/kordavel-config.exe" --lang en)
 else
-    printf '%s/device/\t2\tKORD\n' "$work" > "$work/drives.table"
+    printf '%s/device/\t2\tKORD\n' "$work" > "$work/drives.plugged"
     export KORDAVEL_DRIVE_TABLE="$work/drives.table" QT_QPA_PLATFORM=xcb
     start=("$build/kordavel-config" --lang en)
 fi
@@ -33,6 +33,8 @@ fi
 cat > "$work/inner.sh" <<INNER
 #!/usr/bin/env bash
 set -u
+# Every attempt starts with the device plugged in (an earlier one unplugs it).
+cp "$work/drives.plugged" "$work/drives.table"
 "\$@" >"$work/program.log" 2>&1 &
 pid=\$!
 names() { for id in \$(xdotool search --onlyvisible --name '.' 2>/dev/null); do xdotool getwindowname "\$id"; done | sort -u; }
