@@ -8,8 +8,9 @@ cd "$(dirname "$0")/.."
 # Qt 6's own lupdate before whatever an unversioned name on PATH is.
 lupdate=/usr/lib/qt6/bin/lupdate
 [ -x "$lupdate" ] || lupdate=$(command -v lupdate-qt6 || command -v lupdate)
-# The languages of the build (KORDAVEL_LANGUAGES in CMakeLists.txt).
-languages=$(sed -n 's/^set(KORDAVEL_LANGUAGES \(.*\))$/\1/p' CMakeLists.txt)
+# The translated languages of the build (KORDAVEL_LANGUAGES in CMakeLists.txt,
+# English the source text first).
+languages=$(sed -n 's/^set(KORDAVEL_LANGUAGES en \(.*\))$/\1/p' CMakeLists.txt)
 [ -n "$languages" ] || { echo "no KORDAVEL_LANGUAGES in CMakeLists.txt" >&2; exit 1; }
 for lang in $languages; do
   ts="translations/kordavel_${lang}.ts"

@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "language.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -62,10 +63,13 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     const QCommandLineOption apply(QStringLiteral("apply-standard"),
                                    QStringLiteral("Applies the active fleet standard to every "
                                                   "device read."));
+    QStringList codes = supportedLanguages();
+    codes.sort();
     const QCommandLineOption language(
         QStringLiteral("lang"),
-        QStringLiteral("Shows the window in <code>'s language for this run (de, en, es, fr, it, "
-                       "nl, pl); any other code gives English."),
+        QStringLiteral("Shows the window in <code>'s language for this run (%1); any other code "
+                       "gives English.")
+            .arg(codes.join(QStringLiteral(", "))),
         QStringLiteral("code"));
     parser.addOptions({help, versionOption, standard, apply, language});
 

@@ -8,8 +8,8 @@ namespace kordavel {
 
 QStringList supportedLanguages()
 {
-    return {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
-            QStringLiteral("it"), QStringLiteral("nl"), QStringLiteral("pl")};
+    // The build's list, with English first (CMakeLists.txt).
+    return QStringLiteral(KORDAVEL_LANGUAGE_CODES).split(QLatin1Char(','));
 }
 
 QString chooseLanguage(const QString &asked, const QStringList &systemLanguages)

@@ -10,8 +10,8 @@
 
 namespace kordavel {
 
-// The languages the window speaks, as two-letter codes; English is the
-// program's own text and needs no translation.
+// The languages the window speaks, as two-letter codes, English (the
+// program's own text, which needs no translation) first.
 QStringList supportedLanguages();
 
 // The language to show: the one asked for on the command line when given,
