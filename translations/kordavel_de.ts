@@ -545,10 +545,6 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
         <translation>&quot;name&quot; muss ein Text sein.</translation>
     </message>
     <message>
-        <source>&quot;daysBack&quot; must be a whole number of days between %1 and %2.</source>
-        <translation>&quot;daysBack&quot; muss eine ganze Zahl von Tagen zwischen %1 und %2 sein.</translation>
-    </message>
-    <message>
         <source>&quot;saveCardDownloadDate&quot; must be true or false.</source>
         <translation>&quot;saveCardDownloadDate&quot; muss true oder false sein.</translation>
     </message>
@@ -591,6 +587,10 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     <message>
         <source>The file cannot be read (%1).</source>
         <translation>Die Datei kann nicht gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;daysBack&quot; must be a whole number of days.</source>
+        <translation>&quot;daysBack&quot; muss eine ganze Zahl von Tagen sein.</translation>
     </message>
 </context>
 <context>

@@ -545,10 +545,6 @@ No se ha escrito ningún archivo de configuración.</translation>
         <translation>&quot;name&quot; debe ser un texto.</translation>
     </message>
     <message>
-        <source>&quot;daysBack&quot; must be a whole number of days between %1 and %2.</source>
-        <translation>&quot;daysBack&quot; debe ser un número entero de días entre %1 y %2.</translation>
-    </message>
-    <message>
         <source>&quot;saveCardDownloadDate&quot; must be true or false.</source>
         <translation>&quot;saveCardDownloadDate&quot; debe ser true o false.</translation>
     </message>
@@ -591,6 +587,10 @@ No se ha escrito ningún archivo de configuración.</translation>
     <message>
         <source>The file cannot be read (%1).</source>
         <translation>No se puede leer el archivo (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;daysBack&quot; must be a whole number of days.</source>
+        <translation>&quot;daysBack&quot; debe ser un número entero de días.</translation>
     </message>
 </context>
 <context>

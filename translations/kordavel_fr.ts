@@ -545,10 +545,6 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
         <translation>&quot;name&quot; doit être un texte.</translation>
     </message>
     <message>
-        <source>&quot;daysBack&quot; must be a whole number of days between %1 and %2.</source>
-        <translation>&quot;daysBack&quot; doit être un nombre entier de jours compris entre %1 et %2.</translation>
-    </message>
-    <message>
         <source>&quot;saveCardDownloadDate&quot; must be true or false.</source>
         <translation>&quot;saveCardDownloadDate&quot; doit valoir true ou false.</translation>
     </message>
@@ -591,6 +587,10 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
     <message>
         <source>The file cannot be read (%1).</source>
         <translation>Le fichier ne peut pas être lu (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;daysBack&quot; must be a whole number of days.</source>
+        <translation>&quot;daysBack&quot; doit être un nombre entier de jours.</translation>
     </message>
 </context>
 <context>

@@ -545,10 +545,6 @@ Nessun file di configurazione è stato scritto.</translation>
         <translation>&quot;name&quot; deve essere un testo.</translation>
     </message>
     <message>
-        <source>&quot;daysBack&quot; must be a whole number of days between %1 and %2.</source>
-        <translation>&quot;daysBack&quot; deve essere un numero intero di giorni compreso tra %1 e %2.</translation>
-    </message>
-    <message>
         <source>&quot;saveCardDownloadDate&quot; must be true or false.</source>
         <translation>&quot;saveCardDownloadDate&quot; deve essere true o false.</translation>
     </message>
@@ -591,6 +587,10 @@ Nessun file di configurazione è stato scritto.</translation>
     <message>
         <source>The file cannot be read (%1).</source>
         <translation>Impossibile leggere il file (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;daysBack&quot; must be a whole number of days.</source>
+        <translation>&quot;daysBack&quot; deve essere un numero intero di giorni.</translation>
     </message>
 </context>
 <context>

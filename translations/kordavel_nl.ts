@@ -545,10 +545,6 @@ Er is geen configuratiebestand geschreven.</translation>
         <translation>&quot;name&quot; moet een tekst zijn.</translation>
     </message>
     <message>
-        <source>&quot;daysBack&quot; must be a whole number of days between %1 and %2.</source>
-        <translation>&quot;daysBack&quot; moet een geheel aantal dagen tussen %1 en %2 zijn.</translation>
-    </message>
-    <message>
         <source>&quot;saveCardDownloadDate&quot; must be true or false.</source>
         <translation>&quot;saveCardDownloadDate&quot; moet true of false zijn.</translation>
     </message>
@@ -591,6 +587,10 @@ Er is geen configuratiebestand geschreven.</translation>
     <message>
         <source>The file cannot be read (%1).</source>
         <translation>Het bestand kan niet worden gelezen (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;daysBack&quot; must be a whole number of days.</source>
+        <translation>&quot;daysBack&quot; moet een geheel aantal dagen zijn.</translation>
     </message>
 </context>
 <context>

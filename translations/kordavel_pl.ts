@@ -546,10 +546,6 @@ Nie zapisano pliku konfiguracyjnego.</translation>
         <translation>&quot;name&quot; musi być tekstem.</translation>
     </message>
     <message>
-        <source>&quot;daysBack&quot; must be a whole number of days between %1 and %2.</source>
-        <translation>&quot;daysBack&quot; musi być całkowitą liczbą dni od %1 do %2.</translation>
-    </message>
-    <message>
         <source>&quot;saveCardDownloadDate&quot; must be true or false.</source>
         <translation>&quot;saveCardDownloadDate&quot; musi mieć wartość true lub false.</translation>
     </message>
@@ -592,6 +588,10 @@ Nie zapisano pliku konfiguracyjnego.</translation>
     <message>
         <source>The file cannot be read (%1).</source>
         <translation>Nie można odczytać pliku (%1).</translation>
+    </message>
+    <message>
+        <source>&quot;daysBack&quot; must be a whole number of days.</source>
+        <translation>&quot;daysBack&quot; musi być całkowitą liczbą dni.</translation>
     </message>
 </context>
 <context>

@@ -138,8 +138,8 @@ std::variant<FleetSettings, QString> fleetSettingsOf(const ScreenSettings &scree
     for (int d = 0; d < kFleetDownloadCount; ++d)
         s.downloads[std::size_t(d)] = screen.isChecked(boxOf(D(d)));
     const qint64 days = leadingWholeNumber(screen.daysBack);
-    if (days < -kMaxDaysBack || days > kMaxDaysBack)
-        return daysOutOfRangeProblem();
+    if (std::optional<QString> problem = daysBackProblem(days))
+        return *problem;
     s.daysBack = qint32(days);
     if (screen.isChecked(DownloadBox::UseDates)) {
         const DateRange dates{screen.downloadStart, screen.downloadEnd};

@@ -133,10 +133,10 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
     if (std::optional<Problem> p = readDownloads(o.value(QLatin1String("downloads")), s))
         return p;
     const std::optional<qint64> days = wholeNumber(o.value(QLatin1String("daysBack")));
-    if (!days || *days < -kMaxDaysBack || *days > kMaxDaysBack)
-        return FleetText::tr("\"daysBack\" must be a whole number of days between %1 and %2.")
-            .arg(-kMaxDaysBack)
-            .arg(kMaxDaysBack);
+    if (!days)
+        return FleetText::tr("\"daysBack\" must be a whole number of days.");
+    if (std::optional<Problem> p = daysBackProblem(*days))
+        return p;
     s.daysBack = qint32(*days);
     if (o.contains(QLatin1String("dates")))
         if (std::optional<Problem> p = readDates(o.value(QLatin1String("dates")), s))

@@ -146,8 +146,8 @@ std::variant<QByteArray, QDate> datesData(const ScreenSettings &s)
 BuildResult tqConfigurationFile(const ScreenSettings &s, qint32 softwareVersion, int configByte)
 {
     const qint64 days = leadingWholeNumber(s.daysBack);
-    if (days > kMaxDaysBack || days < -kMaxDaysBack)
-        return refused(BuildStatus::DaysOutOfRange, daysOutOfRangeProblem());
+    if (std::optional<QString> problem = daysBackProblem(days))
+        return refused(BuildStatus::DaysOutOfRange, *problem);
     QByteArray text = hexRecord(RecordAddress::Header, kDataRecord,
                                 headerData(configByte, "TQ", periodData(days))) +
                       kLineEnd;
@@ -175,8 +175,10 @@ QString unknownFamilyProblem()
     return WriterText::tr("Unknown Kordavel type");
 }
 
-QString daysOutOfRangeProblem()
+std::optional<QString> daysBackProblem(qint64 days)
 {
+    if (days >= -kMaxDaysBack && days <= kMaxDaysBack)
+        return std::nullopt;
     return WriterText::tr("The number of days must be between %1 and %2.")
         .arg(-kMaxDaysBack)
         .arg(kMaxDaysBack);

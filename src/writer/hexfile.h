@@ -66,9 +66,12 @@ enum class BuildStatus { Ok, UnknownFamily, DaysOutOfRange, DateOutOfRange };
 // problem of a BuildResult with status UnknownFamily.
 QString unknownFamilyProblem();
 
-// What the user is told of a day count beyond +-kMaxDaysBack, and of a date
-// the device cannot hold (it names the range the device's count reaches).
-QString daysOutOfRangeProblem();
+// Why the device cannot take a days-back count of days (one beyond
+// +-kMaxDaysBack), for the user; nullopt when it can. Every check of the
+// count goes through here, so the limit has one sentence.
+std::optional<QString> daysBackProblem(qint64 days);
+// What the user is told of a date the device cannot hold (it names the range
+// the device's count reaches).
 QString dateOutOfRangeProblem(const QDate &day);
 
 struct BuildResult
