@@ -65,7 +65,7 @@ test-stall: test-deps
 
 # libFuzzer runs of the version-file parser, the simulated device's HEX reader,
 # the drive-table parser, the mountinfo parser and the fleet standard's
-# parser, FUZZ_SECONDS each.
+# parser, FUZZ_SECONDS each, JOBS at a time.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = versionfile hexreader drivetable mountinfo fleetstandard
@@ -75,14 +75,7 @@ fuzz-build: test-deps
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS)) -- --no-print-directory -s
 
 fuzz: fuzz-build
-	@for t in $(FUZZ_TARGETS); do \
-	  mkdir -p $(FUZZ_BUILD)/corpus-$$t && cp -n fuzz/corpus/$$t/* $(FUZZ_BUILD)/corpus-$$t/ ; \
-	  echo "fuzzing $$t for $(FUZZ_SECONDS) s"; \
-	  ASAN_OPTIONS=detect_leaks=0 $(FUZZ_BUILD)/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	    -artifact_prefix=$(FUZZ_BUILD)/ $(FUZZ_BUILD)/corpus-$$t > $(FUZZ_BUILD)/fuzz-$$t.log 2>&1; \
-	  rc=$$?; grep -E "^(Done|stat::number_of_executed_units|stat::new_units_added)|ERROR|SUMMARY" $(FUZZ_BUILD)/fuzz-$$t.log; \
-	  if [ $$rc -ne 0 ]; then tail -n 40 $(FUZZ_BUILD)/fuzz-$$t.log; exit 1; fi; \
-	done
+	@bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(JOBS) $(FUZZ_TARGETS)
 
 # Each fuzz target to FUZZ_RUNS executions (10 million), with the coverage it
 # reached and any finding; the corpus grows in $(FUZZ_BUILD)/corpus-<target>.
