@@ -142,84 +142,12 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Verfügbar ab Firmware-Version 55</translation>
     </message>
     <message>
-        <source>Driver Card in VU (if there is one)</source>
-        <translation>Fahrerkarte in VU (falls vorhanden)</translation>
-    </message>
-    <message>
-        <source>TREP 06</source>
-        <translation>TREP 06 – Herunterladen der Karte</translation>
-    </message>
-    <message>
-        <source>Technical Data</source>
-        <translation>Techn. Daten</translation>
-    </message>
-    <message>
-        <source>TREP 05</source>
-        <translation>TREP 05 – Technische Daten</translation>
-    </message>
-    <message>
-        <source>Events &amp;&amp; Faults</source>
-        <translation>Ereign./Störungen</translation>
-    </message>
-    <message>
-        <source>TREP 03</source>
-        <translation>TREP 03 – Ereignisse und Störungen</translation>
-    </message>
-    <message>
-        <source>Detailed Speed (24h)</source>
-        <translation>Geschw. (24h)</translation>
-    </message>
-    <message>
-        <source>TREP 04</source>
-        <translation>TREP 04 – Genaue Geschwindigkeitsangaben</translation>
-    </message>
-    <message>
-        <source>Daily Activity Records</source>
-        <translation>Tägliche Tätigkeiten</translation>
-    </message>
-    <message>
-        <source>TREP 02</source>
-        <translation>TREP 02 – Tätigkeiten</translation>
-    </message>
-    <message>
-        <source>Overview (Mandatory)</source>
-        <translation>Überblick (Pflicht)</translation>
-    </message>
-    <message>
-        <source>TREP 01</source>
-        <translation>TREP 01 – Überblick</translation>
-    </message>
-    <message>
         <source>Save Card Download Date</source>
         <translation>Kartendownload-Datum speichern</translation>
     </message>
     <message>
         <source>For card downloaded direct into Kordavel Plus or Blue</source>
         <translation>Für Fahrerkarten, die direkt in den Kordavel Plus oder Blue heruntergeladen werden</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed</source>
-        <translation>168h-Geschwindigkeit</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed available from VDO tachographs</source>
-        <translation>Genaue Geschwindigkeitsangaben über 168h, verfügbar bei VDO-Fahrtenschreibern</translation>
-    </message>
-    <message>
-        <source>Other VDO Specific Data</source>
-        <translation>Weitere VDO-Daten</translation>
-    </message>
-    <message>
-        <source>Available from VDO tachographs</source>
-        <translation>Verfügbar bei VDO-Fahrtenschreibern</translation>
-    </message>
-    <message>
-        <source>4Hz Data</source>
-        <translation>4Hz-Daten</translation>
-    </message>
-    <message>
-        <source>4Hz Speed Data available from VDO tachographs</source>
-        <translation>4Hz-Geschwindigkeitsdaten, verfügbar bei VDO-Fahrtenschreibern</translation>
     </message>
     <message>
         <source>Set to zero for &apos;download since last download&apos;</source>
@@ -375,38 +303,6 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
 </context>
 <context>
     <name>kordavel::fleet</name>
-    <message>
-        <source>Daily Activity Records</source>
-        <translation>Tägliche Tätigkeiten</translation>
-    </message>
-    <message>
-        <source>Events &amp; Faults</source>
-        <translation>Ereign./Störungen</translation>
-    </message>
-    <message>
-        <source>Detailed Speed (24h)</source>
-        <translation>Geschw. (24h)</translation>
-    </message>
-    <message>
-        <source>Technical Data</source>
-        <translation>Techn. Daten</translation>
-    </message>
-    <message>
-        <source>Driver Card in VU</source>
-        <translation>Fahrerkarte in VU</translation>
-    </message>
-    <message>
-        <source>Other VDO Specific Data</source>
-        <translation>Weitere VDO-Daten</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed</source>
-        <translation>168h-Geschwindigkeit</translation>
-    </message>
-    <message>
-        <source>4Hz Data</source>
-        <translation>4Hz-Daten</translation>
-    </message>
     <message>
         <source>on</source>
         <extracomment>A download&apos;s setting, put in &quot;%1: %2 on the device, %3 in the standard&quot;.</extracomment>
@@ -700,6 +596,121 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
     <message>
         <source>power the drive off</source>
         <translation>Ausschalten des Laufwerks</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::settings</name>
+    <message>
+        <source>Overview (Mandatory)</source>
+        <translation>Überblick (Pflicht)</translation>
+    </message>
+    <message>
+        <source>TREP 01</source>
+        <translation>TREP 01 – Überblick</translation>
+    </message>
+    <message>
+        <source>Daily Activity Records</source>
+        <translation>Tägliche Tätigkeiten</translation>
+    </message>
+    <message>
+        <source>Daily Activity Records</source>
+        <comment>a download, in full</comment>
+        <translation>Tägliche Tätigkeiten</translation>
+    </message>
+    <message>
+        <source>TREP 02</source>
+        <translation>TREP 02 – Tätigkeiten</translation>
+    </message>
+    <message>
+        <source>Events &amp;&amp; Faults</source>
+        <translation>Ereign./Störungen</translation>
+    </message>
+    <message>
+        <source>Events &amp; Faults</source>
+        <comment>a download, in full</comment>
+        <translation>Ereignisse und Störungen</translation>
+    </message>
+    <message>
+        <source>TREP 03</source>
+        <translation>TREP 03 – Ereignisse und Störungen</translation>
+    </message>
+    <message>
+        <source>Detailed Speed (24h)</source>
+        <translation>Geschw. (24h)</translation>
+    </message>
+    <message>
+        <source>Detailed Speed (24h)</source>
+        <comment>a download, in full</comment>
+        <translation>Genaue Geschwindigkeit (24h)</translation>
+    </message>
+    <message>
+        <source>TREP 04</source>
+        <translation>TREP 04 – Genaue Geschwindigkeitsangaben</translation>
+    </message>
+    <message>
+        <source>Technical Data</source>
+        <translation>Techn. Daten</translation>
+    </message>
+    <message>
+        <source>Technical Data</source>
+        <comment>a download, in full</comment>
+        <translation>Technische Daten</translation>
+    </message>
+    <message>
+        <source>TREP 05</source>
+        <translation>TREP 05 – Technische Daten</translation>
+    </message>
+    <message>
+        <source>Driver Card in VU (if there is one)</source>
+        <translation>Fahrerkarte in VU (falls vorhanden)</translation>
+    </message>
+    <message>
+        <source>Driver Card in VU</source>
+        <comment>a download, in full</comment>
+        <translation>Fahrerkarte in VU</translation>
+    </message>
+    <message>
+        <source>TREP 06</source>
+        <translation>TREP 06 – Herunterladen der Karte</translation>
+    </message>
+    <message>
+        <source>Other VDO Specific Data</source>
+        <translation>Weitere VDO-Daten</translation>
+    </message>
+    <message>
+        <source>Other VDO Specific Data</source>
+        <comment>a download, in full</comment>
+        <translation>Weitere VDO-Daten</translation>
+    </message>
+    <message>
+        <source>Available from VDO tachographs</source>
+        <translation>Verfügbar bei VDO-Fahrtenschreibern</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed</source>
+        <translation>168h-Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed</source>
+        <comment>a download, in full</comment>
+        <translation>Genaue Geschwindigkeit (168h)</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed available from VDO tachographs</source>
+        <translation>Genaue Geschwindigkeitsangaben über 168h, verfügbar bei VDO-Fahrtenschreibern</translation>
+    </message>
+    <message>
+        <source>4Hz Data</source>
+        <translation>4Hz-Daten</translation>
+    </message>
+    <message>
+        <source>4Hz Data</source>
+        <comment>a download, in full</comment>
+        <translation>4Hz-Daten</translation>
+    </message>
+    <message>
+        <source>4Hz Speed Data available from VDO tachographs</source>
+        <translation>4Hz-Geschwindigkeitsdaten, verfügbar bei VDO-Fahrtenschreibern</translation>
     </message>
 </context>
 <context>

@@ -142,84 +142,12 @@ Do you want to replace it?</source>
         <translation>Disponible desde la versión de firmware 55</translation>
     </message>
     <message>
-        <source>Driver Card in VU (if there is one)</source>
-        <translation>Tarjeta en VU (si hay)</translation>
-    </message>
-    <message>
-        <source>TREP 06</source>
-        <translation>TREP 06 – Descarga de la tarjeta</translation>
-    </message>
-    <message>
-        <source>Technical Data</source>
-        <translation>Datos técnicos</translation>
-    </message>
-    <message>
-        <source>TREP 05</source>
-        <translation>TREP 05 – Datos técnicos</translation>
-    </message>
-    <message>
-        <source>Events &amp;&amp; Faults</source>
-        <translation>Incid. y fallos</translation>
-    </message>
-    <message>
-        <source>TREP 03</source>
-        <translation>TREP 03 – Incidentes y fallos</translation>
-    </message>
-    <message>
-        <source>Detailed Speed (24h)</source>
-        <translation>Veloc. det. (24h)</translation>
-    </message>
-    <message>
-        <source>TREP 04</source>
-        <translation>TREP 04 – Velocidad detallada</translation>
-    </message>
-    <message>
-        <source>Daily Activity Records</source>
-        <translation>Actividades diarias</translation>
-    </message>
-    <message>
-        <source>TREP 02</source>
-        <translation>TREP 02 – Actividades</translation>
-    </message>
-    <message>
-        <source>Overview (Mandatory)</source>
-        <translation>Resumen (obligatorio)</translation>
-    </message>
-    <message>
-        <source>TREP 01</source>
-        <translation>TREP 01 – Resumen</translation>
-    </message>
-    <message>
         <source>Save Card Download Date</source>
         <translation>Guardar fecha descarga tarjeta</translation>
     </message>
     <message>
         <source>For card downloaded direct into Kordavel Plus or Blue</source>
         <translation>Para tarjetas descargadas directamente en Kordavel Plus o Blue</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed</source>
-        <translation>Veloc. detallada 168h</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed available from VDO tachographs</source>
-        <translation>Velocidad detallada de 168h disponible en tacógrafos VDO</translation>
-    </message>
-    <message>
-        <source>Other VDO Specific Data</source>
-        <translation>Otros datos propios VDO</translation>
-    </message>
-    <message>
-        <source>Available from VDO tachographs</source>
-        <translation>Disponible en tacógrafos VDO</translation>
-    </message>
-    <message>
-        <source>4Hz Data</source>
-        <translation>Datos 4Hz</translation>
-    </message>
-    <message>
-        <source>4Hz Speed Data available from VDO tachographs</source>
-        <translation>Datos de velocidad a 4Hz disponibles en tacógrafos VDO</translation>
     </message>
     <message>
         <source>Set to zero for &apos;download since last download&apos;</source>
@@ -375,38 +303,6 @@ No se ha escrito ningún archivo de configuración.</translation>
 </context>
 <context>
     <name>kordavel::fleet</name>
-    <message>
-        <source>Daily Activity Records</source>
-        <translation>Actividades diarias</translation>
-    </message>
-    <message>
-        <source>Events &amp; Faults</source>
-        <translation>Incid. y fallos</translation>
-    </message>
-    <message>
-        <source>Detailed Speed (24h)</source>
-        <translation>Veloc. det. (24h)</translation>
-    </message>
-    <message>
-        <source>Technical Data</source>
-        <translation>Datos técnicos</translation>
-    </message>
-    <message>
-        <source>Driver Card in VU</source>
-        <translation>Tarjeta en VU</translation>
-    </message>
-    <message>
-        <source>Other VDO Specific Data</source>
-        <translation>Otros datos propios VDO</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed</source>
-        <translation>Veloc. detallada 168h</translation>
-    </message>
-    <message>
-        <source>4Hz Data</source>
-        <translation>Datos 4Hz</translation>
-    </message>
     <message>
         <source>on</source>
         <extracomment>A download&apos;s setting, put in &quot;%1: %2 on the device, %3 in the standard&quot;.</extracomment>
@@ -700,6 +596,121 @@ para esta herramienta de configuración.</translation>
     <message>
         <source>power the drive off</source>
         <translation>apagar la unidad</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::settings</name>
+    <message>
+        <source>Overview (Mandatory)</source>
+        <translation>Resumen (obligatorio)</translation>
+    </message>
+    <message>
+        <source>TREP 01</source>
+        <translation>TREP 01 – Resumen</translation>
+    </message>
+    <message>
+        <source>Daily Activity Records</source>
+        <translation>Actividades diarias</translation>
+    </message>
+    <message>
+        <source>Daily Activity Records</source>
+        <comment>a download, in full</comment>
+        <translation>Actividades diarias</translation>
+    </message>
+    <message>
+        <source>TREP 02</source>
+        <translation>TREP 02 – Actividades</translation>
+    </message>
+    <message>
+        <source>Events &amp;&amp; Faults</source>
+        <translation>Incid. y fallos</translation>
+    </message>
+    <message>
+        <source>Events &amp; Faults</source>
+        <comment>a download, in full</comment>
+        <translation>Incidentes y fallos</translation>
+    </message>
+    <message>
+        <source>TREP 03</source>
+        <translation>TREP 03 – Incidentes y fallos</translation>
+    </message>
+    <message>
+        <source>Detailed Speed (24h)</source>
+        <translation>Veloc. det. (24h)</translation>
+    </message>
+    <message>
+        <source>Detailed Speed (24h)</source>
+        <comment>a download, in full</comment>
+        <translation>Velocidad detallada (24h)</translation>
+    </message>
+    <message>
+        <source>TREP 04</source>
+        <translation>TREP 04 – Velocidad detallada</translation>
+    </message>
+    <message>
+        <source>Technical Data</source>
+        <translation>Datos técnicos</translation>
+    </message>
+    <message>
+        <source>Technical Data</source>
+        <comment>a download, in full</comment>
+        <translation>Datos técnicos</translation>
+    </message>
+    <message>
+        <source>TREP 05</source>
+        <translation>TREP 05 – Datos técnicos</translation>
+    </message>
+    <message>
+        <source>Driver Card in VU (if there is one)</source>
+        <translation>Tarjeta en VU (si hay)</translation>
+    </message>
+    <message>
+        <source>Driver Card in VU</source>
+        <comment>a download, in full</comment>
+        <translation>Tarjeta del conductor en VU</translation>
+    </message>
+    <message>
+        <source>TREP 06</source>
+        <translation>TREP 06 – Descarga de la tarjeta</translation>
+    </message>
+    <message>
+        <source>Other VDO Specific Data</source>
+        <translation>Otros datos propios VDO</translation>
+    </message>
+    <message>
+        <source>Other VDO Specific Data</source>
+        <comment>a download, in full</comment>
+        <translation>Otros datos propios VDO</translation>
+    </message>
+    <message>
+        <source>Available from VDO tachographs</source>
+        <translation>Disponible en tacógrafos VDO</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed</source>
+        <translation>Veloc. detallada 168h</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed</source>
+        <comment>a download, in full</comment>
+        <translation>Velocidad detallada (168h)</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed available from VDO tachographs</source>
+        <translation>Velocidad detallada de 168h disponible en tacógrafos VDO</translation>
+    </message>
+    <message>
+        <source>4Hz Data</source>
+        <translation>Datos 4Hz</translation>
+    </message>
+    <message>
+        <source>4Hz Data</source>
+        <comment>a download, in full</comment>
+        <translation>Datos de velocidad a 4Hz</translation>
+    </message>
+    <message>
+        <source>4Hz Speed Data available from VDO tachographs</source>
+        <translation>Datos de velocidad a 4Hz disponibles en tacógrafos VDO</translation>
     </message>
 </context>
 <context>

@@ -142,84 +142,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Disponible à partir de la version 55 du micrologiciel</translation>
     </message>
     <message>
-        <source>Driver Card in VU (if there is one)</source>
-        <translation>Carte conducteur en VU (si insérée)</translation>
-    </message>
-    <message>
-        <source>TREP 06</source>
-        <translation>TREP 06 – Téléchargement de carte</translation>
-    </message>
-    <message>
-        <source>Technical Data</source>
-        <translation>Données techn.</translation>
-    </message>
-    <message>
-        <source>TREP 05</source>
-        <translation>TREP 05 – Données techniques</translation>
-    </message>
-    <message>
-        <source>Events &amp;&amp; Faults</source>
-        <translation>Incid. &amp;&amp; anom.</translation>
-    </message>
-    <message>
-        <source>TREP 03</source>
-        <translation>TREP 03 – Incidents et anomalies</translation>
-    </message>
-    <message>
-        <source>Detailed Speed (24h)</source>
-        <translation>Vitesse détaillée 24&#xa0;h</translation>
-    </message>
-    <message>
-        <source>TREP 04</source>
-        <translation>TREP 04 – Vitesse détaillée</translation>
-    </message>
-    <message>
-        <source>Daily Activity Records</source>
-        <translation>Activités journalières</translation>
-    </message>
-    <message>
-        <source>TREP 02</source>
-        <translation>TREP 02 – Activités</translation>
-    </message>
-    <message>
-        <source>Overview (Mandatory)</source>
-        <translation>Aperçu (obligatoire)</translation>
-    </message>
-    <message>
-        <source>TREP 01</source>
-        <translation>TREP 01 – Aperçu</translation>
-    </message>
-    <message>
         <source>Save Card Download Date</source>
         <translation>Enreg. date téléch. carte</translation>
     </message>
     <message>
         <source>For card downloaded direct into Kordavel Plus or Blue</source>
         <translation>Pour une carte téléchargée directement dans le Kordavel Plus ou Blue</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed</source>
-        <translation>Vit. détaillée 168&#xa0;h</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed available from VDO tachographs</source>
-        <translation>Vitesse détaillée sur 168&#xa0;h disponible sur les tachygraphes VDO</translation>
-    </message>
-    <message>
-        <source>Other VDO Specific Data</source>
-        <translation>Autres données VDO</translation>
-    </message>
-    <message>
-        <source>Available from VDO tachographs</source>
-        <translation>Disponible sur les tachygraphes VDO</translation>
-    </message>
-    <message>
-        <source>4Hz Data</source>
-        <translation>Vit. 4Hz</translation>
-    </message>
-    <message>
-        <source>4Hz Speed Data available from VDO tachographs</source>
-        <translation>Données de vitesse 4&#xa0;Hz disponibles sur les tachygraphes VDO</translation>
     </message>
     <message>
         <source>Set to zero for &apos;download since last download&apos;</source>
@@ -375,38 +303,6 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
 </context>
 <context>
     <name>kordavel::fleet</name>
-    <message>
-        <source>Daily Activity Records</source>
-        <translation>Activités journalières</translation>
-    </message>
-    <message>
-        <source>Events &amp; Faults</source>
-        <translation>Incid. &amp; anom.</translation>
-    </message>
-    <message>
-        <source>Detailed Speed (24h)</source>
-        <translation>Vitesse détaillée 24&#xa0;h</translation>
-    </message>
-    <message>
-        <source>Technical Data</source>
-        <translation>Données techn.</translation>
-    </message>
-    <message>
-        <source>Driver Card in VU</source>
-        <translation>Carte conducteur en VU</translation>
-    </message>
-    <message>
-        <source>Other VDO Specific Data</source>
-        <translation>Autres données VDO</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed</source>
-        <translation>Vit. détaillée 168&#xa0;h</translation>
-    </message>
-    <message>
-        <source>4Hz Data</source>
-        <translation>Vit. 4Hz</translation>
-    </message>
     <message>
         <source>on</source>
         <extracomment>A download&apos;s setting, put in &quot;%1: %2 on the device, %3 in the standard&quot;.</extracomment>
@@ -700,6 +596,121 @@ avec cet outil de configuration.</translation>
     <message>
         <source>power the drive off</source>
         <translation>mettre le lecteur hors tension</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::settings</name>
+    <message>
+        <source>Overview (Mandatory)</source>
+        <translation>Aperçu (obligatoire)</translation>
+    </message>
+    <message>
+        <source>TREP 01</source>
+        <translation>TREP 01 – Aperçu</translation>
+    </message>
+    <message>
+        <source>Daily Activity Records</source>
+        <translation>Activités journalières</translation>
+    </message>
+    <message>
+        <source>Daily Activity Records</source>
+        <comment>a download, in full</comment>
+        <translation>Activités journalières</translation>
+    </message>
+    <message>
+        <source>TREP 02</source>
+        <translation>TREP 02 – Activités</translation>
+    </message>
+    <message>
+        <source>Events &amp;&amp; Faults</source>
+        <translation>Incid. &amp;&amp; anom.</translation>
+    </message>
+    <message>
+        <source>Events &amp; Faults</source>
+        <comment>a download, in full</comment>
+        <translation>Incidents et anomalies</translation>
+    </message>
+    <message>
+        <source>TREP 03</source>
+        <translation>TREP 03 – Incidents et anomalies</translation>
+    </message>
+    <message>
+        <source>Detailed Speed (24h)</source>
+        <translation>Vitesse détaillée 24&#xa0;h</translation>
+    </message>
+    <message>
+        <source>Detailed Speed (24h)</source>
+        <comment>a download, in full</comment>
+        <translation>Vitesse détaillée (24&#xa0;h)</translation>
+    </message>
+    <message>
+        <source>TREP 04</source>
+        <translation>TREP 04 – Vitesse détaillée</translation>
+    </message>
+    <message>
+        <source>Technical Data</source>
+        <translation>Données techn.</translation>
+    </message>
+    <message>
+        <source>Technical Data</source>
+        <comment>a download, in full</comment>
+        <translation>Données techniques</translation>
+    </message>
+    <message>
+        <source>TREP 05</source>
+        <translation>TREP 05 – Données techniques</translation>
+    </message>
+    <message>
+        <source>Driver Card in VU (if there is one)</source>
+        <translation>Carte conducteur en VU (si insérée)</translation>
+    </message>
+    <message>
+        <source>Driver Card in VU</source>
+        <comment>a download, in full</comment>
+        <translation>Carte conducteur en VU</translation>
+    </message>
+    <message>
+        <source>TREP 06</source>
+        <translation>TREP 06 – Téléchargement de carte</translation>
+    </message>
+    <message>
+        <source>Other VDO Specific Data</source>
+        <translation>Autres données VDO</translation>
+    </message>
+    <message>
+        <source>Other VDO Specific Data</source>
+        <comment>a download, in full</comment>
+        <translation>Autres données VDO</translation>
+    </message>
+    <message>
+        <source>Available from VDO tachographs</source>
+        <translation>Disponible sur les tachygraphes VDO</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed</source>
+        <translation>Vit. détaillée 168&#xa0;h</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed</source>
+        <comment>a download, in full</comment>
+        <translation>Vitesse détaillée (168&#xa0;h)</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed available from VDO tachographs</source>
+        <translation>Vitesse détaillée sur 168&#xa0;h disponible sur les tachygraphes VDO</translation>
+    </message>
+    <message>
+        <source>4Hz Data</source>
+        <translation>Vit. 4Hz</translation>
+    </message>
+    <message>
+        <source>4Hz Data</source>
+        <comment>a download, in full</comment>
+        <translation>Données de vitesse 4&#xa0;Hz</translation>
+    </message>
+    <message>
+        <source>4Hz Speed Data available from VDO tachographs</source>
+        <translation>Données de vitesse 4&#xa0;Hz disponibles sur les tachygraphes VDO</translation>
     </message>
 </context>
 <context>

@@ -142,84 +142,12 @@ Sostituirlo?</translation>
         <translation>Disponibile dalla versione firmware 55</translation>
     </message>
     <message>
-        <source>Driver Card in VU (if there is one)</source>
-        <translation>Carta del conducente in VU</translation>
-    </message>
-    <message>
-        <source>TREP 06</source>
-        <translation>TREP 06 – Scaricamento della carta</translation>
-    </message>
-    <message>
-        <source>Technical Data</source>
-        <translation>Dati tecnici</translation>
-    </message>
-    <message>
-        <source>TREP 05</source>
-        <translation>TREP 05 – Dati tecnici</translation>
-    </message>
-    <message>
-        <source>Events &amp;&amp; Faults</source>
-        <translation>Anomalie e guasti</translation>
-    </message>
-    <message>
-        <source>TREP 03</source>
-        <translation>TREP 03 – Anomalie e guasti</translation>
-    </message>
-    <message>
-        <source>Detailed Speed (24h)</source>
-        <translation>Velocità dett. (24h)</translation>
-    </message>
-    <message>
-        <source>TREP 04</source>
-        <translation>TREP 04 – Velocità dettagliata</translation>
-    </message>
-    <message>
-        <source>Daily Activity Records</source>
-        <translation>Attività giornaliere</translation>
-    </message>
-    <message>
-        <source>TREP 02</source>
-        <translation>TREP 02 – Attività</translation>
-    </message>
-    <message>
-        <source>Overview (Mandatory)</source>
-        <translation>Panoramica (obblig.)</translation>
-    </message>
-    <message>
-        <source>TREP 01</source>
-        <translation>TREP 01 – Panoramica</translation>
-    </message>
-    <message>
         <source>Save Card Download Date</source>
         <translation>Salva data scarico carta</translation>
     </message>
     <message>
         <source>For card downloaded direct into Kordavel Plus or Blue</source>
         <translation>Per carte scaricate direttamente in Kordavel Plus o Blue</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed</source>
-        <translation>Velocità dett. 168h</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed available from VDO tachographs</source>
-        <translation>Velocità dettagliata di 168h disponibile dai tachigrafi VDO</translation>
-    </message>
-    <message>
-        <source>Other VDO Specific Data</source>
-        <translation>Altri dati specifici VDO</translation>
-    </message>
-    <message>
-        <source>Available from VDO tachographs</source>
-        <translation>Disponibile dai tachigrafi VDO</translation>
-    </message>
-    <message>
-        <source>4Hz Data</source>
-        <translation>Dati 4Hz</translation>
-    </message>
-    <message>
-        <source>4Hz Speed Data available from VDO tachographs</source>
-        <translation>Dati di velocità a 4Hz disponibili dai tachigrafi VDO</translation>
     </message>
     <message>
         <source>Set to zero for &apos;download since last download&apos;</source>
@@ -375,38 +303,6 @@ Nessun file di configurazione è stato scritto.</translation>
 </context>
 <context>
     <name>kordavel::fleet</name>
-    <message>
-        <source>Daily Activity Records</source>
-        <translation>Attività giornaliere</translation>
-    </message>
-    <message>
-        <source>Events &amp; Faults</source>
-        <translation>Anomalie e guasti</translation>
-    </message>
-    <message>
-        <source>Detailed Speed (24h)</source>
-        <translation>Velocità dett. (24h)</translation>
-    </message>
-    <message>
-        <source>Technical Data</source>
-        <translation>Dati tecnici</translation>
-    </message>
-    <message>
-        <source>Driver Card in VU</source>
-        <translation>Carta del conducente nella VU</translation>
-    </message>
-    <message>
-        <source>Other VDO Specific Data</source>
-        <translation>Altri dati specifici VDO</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed</source>
-        <translation>Velocità dett. 168h</translation>
-    </message>
-    <message>
-        <source>4Hz Data</source>
-        <translation>Dati 4Hz</translation>
-    </message>
     <message>
         <source>on</source>
         <extracomment>A download&apos;s setting, put in &quot;%1: %2 on the device, %3 in the standard&quot;.</extracomment>
@@ -700,6 +596,121 @@ all&apos;uso con questo strumento di configurazione.</translation>
     <message>
         <source>power the drive off</source>
         <translation>spegnere l&apos;unità</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::settings</name>
+    <message>
+        <source>Overview (Mandatory)</source>
+        <translation>Panoramica (obblig.)</translation>
+    </message>
+    <message>
+        <source>TREP 01</source>
+        <translation>TREP 01 – Panoramica</translation>
+    </message>
+    <message>
+        <source>Daily Activity Records</source>
+        <translation>Attività giornaliere</translation>
+    </message>
+    <message>
+        <source>Daily Activity Records</source>
+        <comment>a download, in full</comment>
+        <translation>Attività giornaliere</translation>
+    </message>
+    <message>
+        <source>TREP 02</source>
+        <translation>TREP 02 – Attività</translation>
+    </message>
+    <message>
+        <source>Events &amp;&amp; Faults</source>
+        <translation>Anomalie e guasti</translation>
+    </message>
+    <message>
+        <source>Events &amp; Faults</source>
+        <comment>a download, in full</comment>
+        <translation>Anomalie e guasti</translation>
+    </message>
+    <message>
+        <source>TREP 03</source>
+        <translation>TREP 03 – Anomalie e guasti</translation>
+    </message>
+    <message>
+        <source>Detailed Speed (24h)</source>
+        <translation>Velocità dett. (24h)</translation>
+    </message>
+    <message>
+        <source>Detailed Speed (24h)</source>
+        <comment>a download, in full</comment>
+        <translation>Velocità dettagliata (24h)</translation>
+    </message>
+    <message>
+        <source>TREP 04</source>
+        <translation>TREP 04 – Velocità dettagliata</translation>
+    </message>
+    <message>
+        <source>Technical Data</source>
+        <translation>Dati tecnici</translation>
+    </message>
+    <message>
+        <source>Technical Data</source>
+        <comment>a download, in full</comment>
+        <translation>Dati tecnici</translation>
+    </message>
+    <message>
+        <source>TREP 05</source>
+        <translation>TREP 05 – Dati tecnici</translation>
+    </message>
+    <message>
+        <source>Driver Card in VU (if there is one)</source>
+        <translation>Carta del conducente in VU</translation>
+    </message>
+    <message>
+        <source>Driver Card in VU</source>
+        <comment>a download, in full</comment>
+        <translation>Carta del conducente nella VU</translation>
+    </message>
+    <message>
+        <source>TREP 06</source>
+        <translation>TREP 06 – Scaricamento della carta</translation>
+    </message>
+    <message>
+        <source>Other VDO Specific Data</source>
+        <translation>Altri dati specifici VDO</translation>
+    </message>
+    <message>
+        <source>Other VDO Specific Data</source>
+        <comment>a download, in full</comment>
+        <translation>Altri dati specifici VDO</translation>
+    </message>
+    <message>
+        <source>Available from VDO tachographs</source>
+        <translation>Disponibile dai tachigrafi VDO</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed</source>
+        <translation>Velocità dett. 168h</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed</source>
+        <comment>a download, in full</comment>
+        <translation>Velocità dettagliata (168h)</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed available from VDO tachographs</source>
+        <translation>Velocità dettagliata di 168h disponibile dai tachigrafi VDO</translation>
+    </message>
+    <message>
+        <source>4Hz Data</source>
+        <translation>Dati 4Hz</translation>
+    </message>
+    <message>
+        <source>4Hz Data</source>
+        <comment>a download, in full</comment>
+        <translation>Dati di velocità a 4Hz</translation>
+    </message>
+    <message>
+        <source>4Hz Speed Data available from VDO tachographs</source>
+        <translation>Dati di velocità a 4Hz disponibili dai tachigrafi VDO</translation>
     </message>
 </context>
 <context>

@@ -142,84 +142,12 @@ Wilt u het vervangen?</translation>
         <translation>Beschikbaar vanaf firmwareversie 55</translation>
     </message>
     <message>
-        <source>Driver Card in VU (if there is one)</source>
-        <translation>Kaart in VU (zo aanwezig)</translation>
-    </message>
-    <message>
-        <source>TREP 06</source>
-        <translation>TREP 06 – Downloaden van de kaart</translation>
-    </message>
-    <message>
-        <source>Technical Data</source>
-        <translation>Techn. gegevens</translation>
-    </message>
-    <message>
-        <source>TREP 05</source>
-        <translation>TREP 05 – Technische gegevens</translation>
-    </message>
-    <message>
-        <source>Events &amp;&amp; Faults</source>
-        <translation>Voorvallen en fouten</translation>
-    </message>
-    <message>
-        <source>TREP 03</source>
-        <translation>TREP 03 – Gebeurtenissen en fouten</translation>
-    </message>
-    <message>
-        <source>Detailed Speed (24h)</source>
-        <translation>Gedet. snelheid (24h)</translation>
-    </message>
-    <message>
-        <source>TREP 04</source>
-        <translation>TREP 04 – Gedetailleerde snelheid</translation>
-    </message>
-    <message>
-        <source>Daily Activity Records</source>
-        <translation>Dagelijkse activiteiten</translation>
-    </message>
-    <message>
-        <source>TREP 02</source>
-        <translation>TREP 02 – Activiteiten</translation>
-    </message>
-    <message>
-        <source>Overview (Mandatory)</source>
-        <translation>Overzicht (verplicht)</translation>
-    </message>
-    <message>
-        <source>TREP 01</source>
-        <translation>TREP 01 – Overzicht</translation>
-    </message>
-    <message>
         <source>Save Card Download Date</source>
         <translation>Kaartdatum opslaan</translation>
     </message>
     <message>
         <source>For card downloaded direct into Kordavel Plus or Blue</source>
         <translation>Voor een kaart die rechtstreeks in de Kordavel Plus of Blue is gedownload</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed</source>
-        <translation>168h gedet. snelheid</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed available from VDO tachographs</source>
-        <translation>Gedetailleerde snelheid over 168h beschikbaar bij VDO-tachografen</translation>
-    </message>
-    <message>
-        <source>Other VDO Specific Data</source>
-        <translation>Overige VDO-gegevens</translation>
-    </message>
-    <message>
-        <source>Available from VDO tachographs</source>
-        <translation>Beschikbaar bij VDO-tachografen</translation>
-    </message>
-    <message>
-        <source>4Hz Data</source>
-        <translation>4Hz-data</translation>
-    </message>
-    <message>
-        <source>4Hz Speed Data available from VDO tachographs</source>
-        <translation>4Hz-snelheidsgegevens beschikbaar bij VDO-tachografen</translation>
     </message>
     <message>
         <source>Set to zero for &apos;download since last download&apos;</source>
@@ -375,38 +303,6 @@ Er is geen configuratiebestand geschreven.</translation>
 </context>
 <context>
     <name>kordavel::fleet</name>
-    <message>
-        <source>Daily Activity Records</source>
-        <translation>Dagelijkse activiteiten</translation>
-    </message>
-    <message>
-        <source>Events &amp; Faults</source>
-        <translation>Gebeurtenissen en fouten</translation>
-    </message>
-    <message>
-        <source>Detailed Speed (24h)</source>
-        <translation>Gedet. snelheid (24h)</translation>
-    </message>
-    <message>
-        <source>Technical Data</source>
-        <translation>Techn. gegevens</translation>
-    </message>
-    <message>
-        <source>Driver Card in VU</source>
-        <translation>Kaart in VU</translation>
-    </message>
-    <message>
-        <source>Other VDO Specific Data</source>
-        <translation>Overige VDO-gegevens</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed</source>
-        <translation>168h gedet. snelheid</translation>
-    </message>
-    <message>
-        <source>4Hz Data</source>
-        <translation>4Hz-data</translation>
-    </message>
     <message>
         <source>on</source>
         <extracomment>A download&apos;s setting, put in &quot;%1: %2 on the device, %3 in the standard&quot;.</extracomment>
@@ -700,6 +596,121 @@ voor gebruik met dit configuratieprogramma.</translation>
     <message>
         <source>power the drive off</source>
         <translation>uitschakelen van het station</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::settings</name>
+    <message>
+        <source>Overview (Mandatory)</source>
+        <translation>Overzicht (verplicht)</translation>
+    </message>
+    <message>
+        <source>TREP 01</source>
+        <translation>TREP 01 – Overzicht</translation>
+    </message>
+    <message>
+        <source>Daily Activity Records</source>
+        <translation>Dagelijkse activiteiten</translation>
+    </message>
+    <message>
+        <source>Daily Activity Records</source>
+        <comment>a download, in full</comment>
+        <translation>Dagelijkse activiteiten</translation>
+    </message>
+    <message>
+        <source>TREP 02</source>
+        <translation>TREP 02 – Activiteiten</translation>
+    </message>
+    <message>
+        <source>Events &amp;&amp; Faults</source>
+        <translation>Voorvallen en fouten</translation>
+    </message>
+    <message>
+        <source>Events &amp; Faults</source>
+        <comment>a download, in full</comment>
+        <translation>Gebeurtenissen en fouten</translation>
+    </message>
+    <message>
+        <source>TREP 03</source>
+        <translation>TREP 03 – Gebeurtenissen en fouten</translation>
+    </message>
+    <message>
+        <source>Detailed Speed (24h)</source>
+        <translation>Gedet. snelheid (24h)</translation>
+    </message>
+    <message>
+        <source>Detailed Speed (24h)</source>
+        <comment>a download, in full</comment>
+        <translation>Gedetailleerde snelheid (24h)</translation>
+    </message>
+    <message>
+        <source>TREP 04</source>
+        <translation>TREP 04 – Gedetailleerde snelheid</translation>
+    </message>
+    <message>
+        <source>Technical Data</source>
+        <translation>Techn. gegevens</translation>
+    </message>
+    <message>
+        <source>Technical Data</source>
+        <comment>a download, in full</comment>
+        <translation>Technische gegevens</translation>
+    </message>
+    <message>
+        <source>TREP 05</source>
+        <translation>TREP 05 – Technische gegevens</translation>
+    </message>
+    <message>
+        <source>Driver Card in VU (if there is one)</source>
+        <translation>Kaart in VU (zo aanwezig)</translation>
+    </message>
+    <message>
+        <source>Driver Card in VU</source>
+        <comment>a download, in full</comment>
+        <translation>Bestuurderskaart in VU</translation>
+    </message>
+    <message>
+        <source>TREP 06</source>
+        <translation>TREP 06 – Downloaden van de kaart</translation>
+    </message>
+    <message>
+        <source>Other VDO Specific Data</source>
+        <translation>Overige VDO-gegevens</translation>
+    </message>
+    <message>
+        <source>Other VDO Specific Data</source>
+        <comment>a download, in full</comment>
+        <translation>Overige VDO-gegevens</translation>
+    </message>
+    <message>
+        <source>Available from VDO tachographs</source>
+        <translation>Beschikbaar bij VDO-tachografen</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed</source>
+        <translation>168h gedet. snelheid</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed</source>
+        <comment>a download, in full</comment>
+        <translation>Gedetailleerde snelheid (168h)</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed available from VDO tachographs</source>
+        <translation>Gedetailleerde snelheid over 168h beschikbaar bij VDO-tachografen</translation>
+    </message>
+    <message>
+        <source>4Hz Data</source>
+        <translation>4Hz-data</translation>
+    </message>
+    <message>
+        <source>4Hz Data</source>
+        <comment>a download, in full</comment>
+        <translation>Snelheidsgegevens 4Hz</translation>
+    </message>
+    <message>
+        <source>4Hz Speed Data available from VDO tachographs</source>
+        <translation>4Hz-snelheidsgegevens beschikbaar bij VDO-tachografen</translation>
     </message>
 </context>
 <context>

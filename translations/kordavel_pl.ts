@@ -142,84 +142,12 @@ Czy chcesz go zastąpić?</translation>
         <translation>Dostępne od wersji oprogramowania 55</translation>
     </message>
     <message>
-        <source>Driver Card in VU (if there is one)</source>
-        <translation>Karta kierowcy w VU (jeśli jest)</translation>
-    </message>
-    <message>
-        <source>TREP 06</source>
-        <translation>TREP 06 – Pobieranie danych z karty</translation>
-    </message>
-    <message>
-        <source>Technical Data</source>
-        <translation>Dane techniczne</translation>
-    </message>
-    <message>
-        <source>TREP 05</source>
-        <translation>TREP 05 – Dane techniczne</translation>
-    </message>
-    <message>
-        <source>Events &amp;&amp; Faults</source>
-        <translation>Zdarzenia i usterki</translation>
-    </message>
-    <message>
-        <source>TREP 03</source>
-        <translation>TREP 03 – Zdarzenia i usterki</translation>
-    </message>
-    <message>
-        <source>Detailed Speed (24h)</source>
-        <translation>Prędk. szczeg. (24h)</translation>
-    </message>
-    <message>
-        <source>TREP 04</source>
-        <translation>TREP 04 – Szczegółowe dane dotyczące prędkości</translation>
-    </message>
-    <message>
-        <source>Daily Activity Records</source>
-        <translation>Czynności dzienne</translation>
-    </message>
-    <message>
-        <source>TREP 02</source>
-        <translation>TREP 02 – Czynności</translation>
-    </message>
-    <message>
-        <source>Overview (Mandatory)</source>
-        <translation>Przegląd (wymagany)</translation>
-    </message>
-    <message>
-        <source>TREP 01</source>
-        <translation>TREP 01 – Przegląd</translation>
-    </message>
-    <message>
         <source>Save Card Download Date</source>
         <translation>Zapisz datę pobrania karty</translation>
     </message>
     <message>
         <source>For card downloaded direct into Kordavel Plus or Blue</source>
         <translation>Dla karty, z której dane pobrano bezpośrednio do Kordavel Plus lub Blue</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed</source>
-        <translation>Prędk. szczeg. 168h</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed available from VDO tachographs</source>
-        <translation>Szczegółowe dane o prędkości z 168h dostępne w tachografach VDO</translation>
-    </message>
-    <message>
-        <source>Other VDO Specific Data</source>
-        <translation>Inne dane VDO</translation>
-    </message>
-    <message>
-        <source>Available from VDO tachographs</source>
-        <translation>Dostępne w tachografach VDO</translation>
-    </message>
-    <message>
-        <source>4Hz Data</source>
-        <translation>Dane 4Hz</translation>
-    </message>
-    <message>
-        <source>4Hz Speed Data available from VDO tachographs</source>
-        <translation>Dane o prędkości 4Hz dostępne w tachografach VDO</translation>
     </message>
     <message>
         <source>Set to zero for &apos;download since last download&apos;</source>
@@ -375,38 +303,6 @@ Nie zapisano pliku konfiguracyjnego.</translation>
 </context>
 <context>
     <name>kordavel::fleet</name>
-    <message>
-        <source>Daily Activity Records</source>
-        <translation>Czynności dzienne</translation>
-    </message>
-    <message>
-        <source>Events &amp; Faults</source>
-        <translation>Zdarzenia i usterki</translation>
-    </message>
-    <message>
-        <source>Detailed Speed (24h)</source>
-        <translation>Prędk. szczeg. (24h)</translation>
-    </message>
-    <message>
-        <source>Technical Data</source>
-        <translation>Dane techniczne</translation>
-    </message>
-    <message>
-        <source>Driver Card in VU</source>
-        <translation>Karta kierowcy w VU</translation>
-    </message>
-    <message>
-        <source>Other VDO Specific Data</source>
-        <translation>Inne dane VDO</translation>
-    </message>
-    <message>
-        <source>168h Detailed Speed</source>
-        <translation>Prędk. szczeg. 168h</translation>
-    </message>
-    <message>
-        <source>4Hz Data</source>
-        <translation>Dane 4Hz</translation>
-    </message>
     <message>
         <source>on</source>
         <extracomment>A download&apos;s setting, put in &quot;%1: %2 on the device, %3 in the standard&quot;.</extracomment>
@@ -701,6 +597,121 @@ do użytku z tym narzędziem konfiguracyjnym.</translation>
     <message>
         <source>power the drive off</source>
         <translation>wyłączenie zasilania dysku</translation>
+    </message>
+</context>
+<context>
+    <name>kordavel::settings</name>
+    <message>
+        <source>Overview (Mandatory)</source>
+        <translation>Przegląd (wymagany)</translation>
+    </message>
+    <message>
+        <source>TREP 01</source>
+        <translation>TREP 01 – Przegląd</translation>
+    </message>
+    <message>
+        <source>Daily Activity Records</source>
+        <translation>Czynności dzienne</translation>
+    </message>
+    <message>
+        <source>Daily Activity Records</source>
+        <comment>a download, in full</comment>
+        <translation>Czynności dzienne</translation>
+    </message>
+    <message>
+        <source>TREP 02</source>
+        <translation>TREP 02 – Czynności</translation>
+    </message>
+    <message>
+        <source>Events &amp;&amp; Faults</source>
+        <translation>Zdarzenia i usterki</translation>
+    </message>
+    <message>
+        <source>Events &amp; Faults</source>
+        <comment>a download, in full</comment>
+        <translation>Zdarzenia i usterki</translation>
+    </message>
+    <message>
+        <source>TREP 03</source>
+        <translation>TREP 03 – Zdarzenia i usterki</translation>
+    </message>
+    <message>
+        <source>Detailed Speed (24h)</source>
+        <translation>Prędk. szczeg. (24h)</translation>
+    </message>
+    <message>
+        <source>Detailed Speed (24h)</source>
+        <comment>a download, in full</comment>
+        <translation>Szczegółowe dane o prędkości (24h)</translation>
+    </message>
+    <message>
+        <source>TREP 04</source>
+        <translation>TREP 04 – Szczegółowe dane dotyczące prędkości</translation>
+    </message>
+    <message>
+        <source>Technical Data</source>
+        <translation>Dane techniczne</translation>
+    </message>
+    <message>
+        <source>Technical Data</source>
+        <comment>a download, in full</comment>
+        <translation>Dane techniczne</translation>
+    </message>
+    <message>
+        <source>TREP 05</source>
+        <translation>TREP 05 – Dane techniczne</translation>
+    </message>
+    <message>
+        <source>Driver Card in VU (if there is one)</source>
+        <translation>Karta kierowcy w VU (jeśli jest)</translation>
+    </message>
+    <message>
+        <source>Driver Card in VU</source>
+        <comment>a download, in full</comment>
+        <translation>Karta kierowcy w VU</translation>
+    </message>
+    <message>
+        <source>TREP 06</source>
+        <translation>TREP 06 – Pobieranie danych z karty</translation>
+    </message>
+    <message>
+        <source>Other VDO Specific Data</source>
+        <translation>Inne dane VDO</translation>
+    </message>
+    <message>
+        <source>Other VDO Specific Data</source>
+        <comment>a download, in full</comment>
+        <translation>Inne dane VDO</translation>
+    </message>
+    <message>
+        <source>Available from VDO tachographs</source>
+        <translation>Dostępne w tachografach VDO</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed</source>
+        <translation>Prędk. szczeg. 168h</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed</source>
+        <comment>a download, in full</comment>
+        <translation>Szczegółowe dane o prędkości (168h)</translation>
+    </message>
+    <message>
+        <source>168h Detailed Speed available from VDO tachographs</source>
+        <translation>Szczegółowe dane o prędkości z 168h dostępne w tachografach VDO</translation>
+    </message>
+    <message>
+        <source>4Hz Data</source>
+        <translation>Dane 4Hz</translation>
+    </message>
+    <message>
+        <source>4Hz Data</source>
+        <comment>a download, in full</comment>
+        <translation>Dane o prędkości 4Hz</translation>
+    </message>
+    <message>
+        <source>4Hz Speed Data available from VDO tachographs</source>
+        <translation>Dane o prędkości 4Hz dostępne w tachografach VDO</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "layout.h"
 #include "look/look.h"
 #include "pictures.h"
+#include "settings/downloaditems.h"
 #include "widgets.h"
 
 #include <QButtonGroup>
@@ -107,53 +108,44 @@ void fillFileNamePage(MainWindowControls &c)
     exclusiveGroup(fb[0], fb[1], fb[2], fb[3], fb[4]);
 }
 
-// A box per kind of data on the download page.
+// The download page's boxes, in the order they are made (the tab order). A
+// box that asks for a download takes its caption and tooltip from the
+// download's own row; the other two have their own.
 void addDownloadBoxes(MainWindowControls &c)
 {
     struct BoxDef
     {
-        QCheckBox *MainWindowControls::*box;
+        DownloadBox box;
+        QCheckBox *MainWindowControls::*member;
         const char *name;
-        const char *caption;
-        const char *tip;
+        const char *caption = nullptr;
+        const char *tip = nullptr;
     };
     using C = MainWindowControls;
+    using B = DownloadBox;
     static const BoxDef boxes[] = {
-        {&C::useDatesBox, "useDatesBox", QT_TRANSLATE_NOOP("kordavel::app", "Use Start/End Dates"),
+        {B::UseDates, &C::useDatesBox, "useDatesBox",
+         QT_TRANSLATE_NOOP("kordavel::app", "Use Start/End Dates"),
          QT_TRANSLATE_NOOP("kordavel::app", "Available from firmware version 55")},
-        {&C::driverCardBox, "driverCardBox",
-         QT_TRANSLATE_NOOP("kordavel::app", "Driver Card in VU (if there is one)"),
-         QT_TRANSLATE_NOOP("kordavel::app", "TREP 06")},
-        {&C::technicalDataBox, "technicalDataBox",
-         QT_TRANSLATE_NOOP("kordavel::app", "Technical Data"),
-         QT_TRANSLATE_NOOP("kordavel::app", "TREP 05")},
-        {&C::eventsFaultsBox, "eventsFaultsBox",
-         QT_TRANSLATE_NOOP("kordavel::app", "Events && Faults"),
-         QT_TRANSLATE_NOOP("kordavel::app", "TREP 03")},
-        {&C::detailedSpeedBox, "detailedSpeedBox",
-         QT_TRANSLATE_NOOP("kordavel::app", "Detailed Speed (24h)"),
-         QT_TRANSLATE_NOOP("kordavel::app", "TREP 04")},
-        {&C::activitiesBox, "activitiesBox",
-         QT_TRANSLATE_NOOP("kordavel::app", "Daily Activity Records"),
-         QT_TRANSLATE_NOOP("kordavel::app", "TREP 02")},
-        {&C::overviewBox, "overviewBox", QT_TRANSLATE_NOOP("kordavel::app", "Overview (Mandatory)"),
-         QT_TRANSLATE_NOOP("kordavel::app", "TREP 01")},
-        {&C::saveCardDateBox, "saveCardDateBox",
+        {B::DriverCard, &C::driverCardBox, "driverCardBox"},
+        {B::TechnicalData, &C::technicalDataBox, "technicalDataBox"},
+        {B::EventsFaults, &C::eventsFaultsBox, "eventsFaultsBox"},
+        {B::DetailedSpeed, &C::detailedSpeedBox, "detailedSpeedBox"},
+        {B::Activities, &C::activitiesBox, "activitiesBox"},
+        {B::Overview, &C::overviewBox, "overviewBox"},
+        {B::SaveCardDate, &C::saveCardDateBox, "saveCardDateBox",
          QT_TRANSLATE_NOOP("kordavel::app", "Save Card Download Date"),
          QT_TRANSLATE_NOOP("kordavel::app",
                            "For card downloaded direct into Kordavel Plus or Blue")},
-        {&C::speed168hBox, "speed168hBox",
-         QT_TRANSLATE_NOOP("kordavel::app", "168h Detailed Speed"),
-         QT_TRANSLATE_NOOP("kordavel::app", "168h Detailed Speed available from VDO tachographs")},
-        {&C::otherVdoDataBox, "otherVdoDataBox",
-         QT_TRANSLATE_NOOP("kordavel::app", "Other VDO Specific Data"),
-         QT_TRANSLATE_NOOP("kordavel::app", "Available from VDO tachographs")},
-        {&C::speed4HzBox, "speed4HzBox", QT_TRANSLATE_NOOP("kordavel::app", "4Hz Data"),
-         QT_TRANSLATE_NOOP("kordavel::app", "4Hz Speed Data available from VDO tachographs")},
+        {B::Speed168h, &C::speed168hBox, "speed168hBox"},
+        {B::OtherVdoData, &C::otherVdoDataBox, "otherVdoDataBox"},
+        {B::Speed4Hz, &C::speed4HzBox, "speed4HzBox"},
     };
     for (const BoxDef &d : boxes) {
-        c.*d.box = place(new WrapCheckBox(AppText::tr(d.caption), c.downloadPage), d.name);
-        (c.*d.box)->setToolTip(AppText::tr(d.tip));
+        const DownloadItem *item = downloadItemOf(d.box);
+        const QString caption = item ? captionOf(*item) : AppText::tr(d.caption);
+        c.*d.member = place(new WrapCheckBox(caption, c.downloadPage), d.name);
+        (c.*d.member)->setToolTip(item ? termOf(*item) : AppText::tr(d.tip));
     }
     // The overview is always downloaded.
     c.overviewBox->setChecked(true);

@@ -6,27 +6,9 @@
 
 namespace kordavel {
 
-namespace {} // namespace
-
 namespace {
 
-using D = FleetDownload;
-
-// The names the window's controls carry, so that a line points at a control.
-QString nameOf(FleetDownload d)
-{
-    static const char *const names[kFleetDownloadCount] = {
-        QT_TRANSLATE_NOOP("kordavel::fleet", "Daily Activity Records"),
-        QT_TRANSLATE_NOOP("kordavel::fleet", "Events & Faults"),
-        QT_TRANSLATE_NOOP("kordavel::fleet", "Detailed Speed (24h)"),
-        QT_TRANSLATE_NOOP("kordavel::fleet", "Technical Data"),
-        QT_TRANSLATE_NOOP("kordavel::fleet", "Driver Card in VU"),
-        QT_TRANSLATE_NOOP("kordavel::fleet", "Other VDO Specific Data"),
-        QT_TRANSLATE_NOOP("kordavel::fleet", "168h Detailed Speed"),
-        QT_TRANSLATE_NOOP("kordavel::fleet", "4Hz Data"),
-    };
-    return FleetText::tr(names[int(d)]);
-}
+using D = DownloadBox;
 
 QString nameOf(FileNameFormat f)
 {
@@ -98,20 +80,15 @@ DeviceCapabilities capabilitiesOf(Family family, qint32 softwareVersion)
     if (layout == Layout::None)
         return can; // "Config. not available": nothing to compare with
     can.publishesSettings = true;
-    for (D d : {D::Activities, D::EventsFaults, D::DetailedSpeed, D::TechnicalData, D::DriverCard})
-        can.downloads[std::size_t(d)] = true;
+    for (const DownloadItem &item : settableDownloadItems())
+        can.downloads[std::size_t(item.box)] = layout >= item.firstLayout;
     can.daysBack = true;
     can.saveCardDownloadDate = true;
     holdFormats(softwareVersion >= kFirstVersionWithAllFormats);
     can.byteUnreported = layout == Layout::A;
-    // Layout A has no room for VDO-specific codes; up to software 35 one code
-    // (in the standard list) stands for all of them.
-    if (layout != Layout::A) {
-        can.downloads[std::size_t(D::VdoData)] = true;
-        can.downloads[std::size_t(D::Speed4Hz)] = true;
-        can.vdoAnd4HzTied = sharesSpeed4HzCode(softwareVersion);
-    }
-    can.downloads[std::size_t(D::DetailedSpeed168h)] = layout == Layout::C;
+    // Up to software 35 one code (in the standard list) stands for all the
+    // VDO-specific data.
+    can.vdoAnd4HzTied = can.holds(D::Speed4Hz) && sharesSpeed4HzCode(softwareVersion);
     // The dates record is written from software 36 on, but only software 54
     // and later downloads by it.
     can.dates = softwareVersion >= kFirstVersionWithDates;
@@ -121,8 +98,8 @@ DeviceCapabilities capabilitiesOf(Family family, qint32 softwareVersion)
 FleetSettings fleetSettingsOf(const DecodedSettings &decoded)
 {
     FleetSettings s;
-    for (int d = 0; d < kFleetDownloadCount; ++d)
-        s.downloads[std::size_t(d)] = decoded.box(boxOf(D(d))).checked.value_or(false);
+    for (const DownloadItem &item : settableDownloadItems())
+        s.setOn(item.box, decoded.box(item.box).checked.value_or(false));
     s.daysBack = qint32(leadingWholeNumber(decoded.daysBack.value_or(QString())));
     if (decoded.box(DownloadBox::UseDates).checked.value_or(false) && decoded.downloadStart &&
         decoded.downloadEnd)
@@ -135,8 +112,8 @@ FleetSettings fleetSettingsOf(const DecodedSettings &decoded)
 std::variant<FleetSettings, QString> fleetSettingsOf(const ScreenSettings &screen)
 {
     FleetSettings s;
-    for (int d = 0; d < kFleetDownloadCount; ++d)
-        s.downloads[std::size_t(d)] = screen.isChecked(boxOf(D(d)));
+    for (const DownloadItem &item : settableDownloadItems())
+        s.setOn(item.box, screen.isChecked(item.box));
     const qint64 days = leadingWholeNumber(screen.daysBack);
     if (std::optional<QString> problem = daysBackProblem(days))
         return *problem;
@@ -183,19 +160,19 @@ void compareSetting(FleetCheck &check, const QString &name, bool held, bool setB
 void checkDownloads(FleetCheck &check, const FleetSettings &want, const FleetSettings &device,
                     const DeviceCapabilities &can)
 {
-    for (int i = 0; i < kFleetDownloadCount; ++i) {
-        const D d = D(i);
+    for (const DownloadItem &item : settableDownloadItems()) {
+        const D d = item.box;
         if (d == D::Speed4Hz && can.holds(d) && can.vdoAnd4HzTied) {
             // The device's box follows the VDO box; only the standard can differ in itself.
-            if (want.isOn(d) != want.isOn(D::VdoData))
+            if (want.isOn(d) != want.isOn(D::OtherVdoData))
                 addItem(check, CheckItemKind::Tied,
                         FleetText::tr("4Hz Data goes with Other VDO Specific Data on this device: "
                                       "it is %1 as the VDO data is")
-                            .arg(onOff(device.isOn(D::VdoData))));
+                            .arg(onOff(device.isOn(D::OtherVdoData))));
             continue;
         }
-        compareSetting(check, nameOf(d), can.holds(d), want.isOn(d), device.isOn(d) != want.isOn(d),
-                       onOff(device.isOn(d)), onOff(want.isOn(d)));
+        compareSetting(check, nameOf(item), can.holds(d), want.isOn(d),
+                       device.isOn(d) != want.isOn(d), onOff(device.isOn(d)), onOff(want.isOn(d)));
     }
 }
 
@@ -263,11 +240,11 @@ DecodedSettings settingsForStandard(const FleetStandard &standard, const DeviceC
     const FleetSettings &want = standard.settings;
     if (!can.publishesSettings)
         return view;
-    for (int i = 0; i < kFleetDownloadCount; ++i) {
-        const D d = D(i);
+    for (const DownloadItem &item : settableDownloadItems()) {
+        const D d = item.box;
         if (!can.holds(d) || (d == D::Speed4Hz && can.vdoAnd4HzTied))
             continue;
-        view.box(boxOf(d)).checked = want.isOn(d);
+        view.box(d).checked = want.isOn(d);
     }
     if (can.daysBack)
         view.daysBack = daysBackText(want.daysBack);

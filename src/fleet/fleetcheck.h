@@ -20,7 +20,7 @@ namespace kordavel {
 struct DeviceCapabilities
 {
     bool publishesSettings = false; // the version file carries settings to compare with
-    std::array<bool, kFleetDownloadCount> downloads{}; // by FleetDownload
+    std::array<bool, kDownloadBoxCount> downloads{}; // by DownloadBox, as FleetSettings
     bool daysBack = false;
     bool dates = false;
     bool saveCardDownloadDate = false;
@@ -31,7 +31,7 @@ struct DeviceCapabilities
     // One code stands for the VDO data and the 4 Hz data (software 35 or older).
     bool vdoAnd4HzTied = false;
 
-    bool holds(FleetDownload d) const { return downloads[std::size_t(d)]; }
+    bool holds(DownloadBox d) const { return downloads[std::size_t(d)]; }
     bool holds(FileNameFormat f) const { return formats[std::size_t(f)]; }
 };
 

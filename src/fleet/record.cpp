@@ -14,8 +14,6 @@
 
 namespace kordavel {
 
-namespace {} // namespace
-
 namespace {
 
 constexpr char16_t kByteOrderMark = u'\xFEFF';
@@ -88,9 +86,9 @@ QStringList recordCells(const RecordEntry &e)
 {
     const ScreenSettings &s = e.written;
     QStringList downloads;
-    for (int d = 0; d < kFleetDownloadCount; ++d)
-        if (s.isChecked(boxOf(FleetDownload(d))))
-            downloads.append(keyOf(FleetDownload(d)));
+    for (const DownloadItem &item : settableDownloadItems())
+        if (s.isChecked(item.box))
+            downloads.append(QLatin1String(item.key));
     const bool dates = s.isChecked(DownloadBox::UseDates);
     const QString dateFormat = QStringLiteral("yyyy-MM-dd");
     const bool formatChosen = s.fileNameFormat >= 0 && s.fileNameFormat < kFileNameFormatCount;

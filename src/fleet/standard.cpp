@@ -18,14 +18,8 @@
 
 namespace kordavel {
 
-namespace {} // namespace
-
 namespace {
 
-const char *const kDownloadKeys[kFleetDownloadCount] = {
-    "activities",  "events-faults", "detailed-speed",      "technical-data",
-    "driver-card", "vdo-data",      "detailed-speed-168h", "speed-4hz",
-};
 const char *const kFormatKeys[kFileNameFormatCount] = {
     "short-esm-crd", "european-ddd", "french-c1b-v1b", "spanish-tgd", "duvado-rirozo-ddd",
 };
@@ -67,9 +61,9 @@ std::optional<Problem> readDownloads(const QJsonValue &v, FleetSettings &s)
         if (!item.isString())
             return wrong;
         bool known = false;
-        for (int d = 0; d < kFleetDownloadCount; ++d) {
-            if (item.toString() == QLatin1String(kDownloadKeys[d])) {
-                s.downloads[std::size_t(d)] = true;
+        for (const DownloadItem &download : settableDownloadItems()) {
+            if (item.toString() == QLatin1String(download.key)) {
+                s.setOn(download.box, true);
                 known = true;
             }
         }
@@ -265,21 +259,6 @@ std::optional<QString> datesProblem(const DateRange &dates)
     return std::nullopt;
 }
 
-DownloadBox boxOf(FleetDownload download)
-{
-    constexpr DownloadBox boxes[kFleetDownloadCount] = {
-        DownloadBox::Activities,    DownloadBox::EventsFaults, DownloadBox::DetailedSpeed,
-        DownloadBox::TechnicalData, DownloadBox::DriverCard,   DownloadBox::OtherVdoData,
-        DownloadBox::Speed168h,     DownloadBox::Speed4Hz,
-    };
-    return boxes[int(download)];
-}
-
-QString keyOf(FleetDownload download)
-{
-    return QLatin1String(kDownloadKeys[int(download)]);
-}
-
 QString keyOf(FileNameFormat format)
 {
     return QLatin1String(kFormatKeys[int(format)]);
@@ -313,9 +292,9 @@ QByteArray fleetStandardFile(const FleetStandard &standard)
     o.insert(QLatin1String("version"), kFleetStandardVersion);
     o.insert(QLatin1String("name"), standard.name);
     QJsonArray downloads;
-    for (int d = 0; d < kFleetDownloadCount; ++d)
-        if (s.downloads[std::size_t(d)])
-            downloads.append(QLatin1String(kDownloadKeys[d]));
+    for (const DownloadItem &item : settableDownloadItems())
+        if (s.isOn(item.box))
+            downloads.append(QLatin1String(item.key));
     o.insert(QLatin1String("downloads"), downloads);
     o.insert(QLatin1String("daysBack"), s.daysBack);
     if (s.dates)

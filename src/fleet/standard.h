@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/downloaditems.h"
 #include "settings/settingcodes.h"
 
 #include <QByteArray>
@@ -14,24 +15,6 @@ namespace kordavel {
 
 class Files;
 
-// The download requests a fleet standard may switch on, in the order of the
-// download page. The overview is always requested and is not among them.
-enum class FleetDownload {
-    Activities,
-    EventsFaults,
-    DetailedSpeed,
-    TechnicalData,
-    DriverCard,
-    VdoData,
-    DetailedSpeed168h,
-    Speed4Hz,
-};
-inline constexpr int kFleetDownloadCount = 8;
-
-// The download page's box for a request.
-DownloadBox boxOf(FleetDownload download);
-// The request's key in a standard file ("activities", "speed-4hz", ...).
-QString keyOf(FleetDownload download);
 // The file-name format's key in a standard file ("short-esm-crd", ...).
 QString keyOf(FileNameFormat format);
 
@@ -50,14 +33,15 @@ std::optional<QString> datesProblem(const DateRange &dates);
 // own hardware and never part of them.
 struct FleetSettings
 {
-    std::array<bool, kFleetDownloadCount> downloads{}; // by FleetDownload
+    // By DownloadBox: the boxes of settableDownloadItems() switched on.
+    std::array<bool, kDownloadBoxCount> downloads{};
     qint32 daysBack = 0;            // whole days, -kMaxDaysBack..kMaxDaysBack; 0: since the last
     std::optional<DateRange> dates; // none: the days back count
     bool saveCardDownloadDate = false;
     FileNameFormat fileNameFormat = FileNameFormat::ShortNames;
 
-    bool isOn(FleetDownload d) const { return downloads[std::size_t(d)]; }
-    void setOn(FleetDownload d, bool on) { downloads[std::size_t(d)] = on; }
+    bool isOn(DownloadBox d) const { return downloads[std::size_t(d)]; }
+    void setOn(DownloadBox d, bool on) { downloads[std::size_t(d)] = on; }
     bool operator==(const FleetSettings &) const = default;
 };
 

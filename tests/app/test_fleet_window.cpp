@@ -26,13 +26,13 @@ using namespace kordavel::test;
 
 namespace {
 
-using D = FleetDownload;
+using D = DownloadBox;
 
 FleetStandard northDepot()
 {
     FleetStandard s{QStringLiteral("North depot"), {}};
-    for (D d : {D::Activities, D::EventsFaults, D::TechnicalData, D::VdoData, D::Speed4Hz,
-                D::DetailedSpeed168h})
+    for (D d : {D::Activities, D::EventsFaults, D::TechnicalData, D::OtherVdoData, D::Speed4Hz,
+                D::Speed168h})
         s.settings.setOn(d, true);
     s.settings.daysBack = 28;
     s.settings.dates = DateRange{QDate(2025, 3, 1), QDate(2025, 3, 31)};
@@ -62,9 +62,9 @@ void trigger(const Harness &h, const char *action)
 void setByHand(MainWindow &w, const FleetSettings &s)
 {
     const WindowControls &c = controlsOf(w);
-    for (int i = 0; i < kFleetDownloadCount; ++i) {
-        QCheckBox *box = c.box(boxOf(D(i)));
-        if (box->isEnabled() && box->isChecked() != s.isOn(D(i)))
+    for (const DownloadItem &item : settableDownloadItems()) {
+        QCheckBox *box = c.box(item.box);
+        if (box->isEnabled() && box->isChecked() != s.isOn(item.box))
             box->click();
     }
     c.daysBackEdit->setText(QString::number(s.daysBack));

@@ -22,12 +22,13 @@ using namespace kordavel::test;
 
 namespace {
 
-using D = FleetDownload;
+using D = DownloadBox;
 
 FleetStandard everythingOn()
 {
     FleetStandard s{QStringLiteral("All of it"), {}};
-    s.settings.downloads.fill(true);
+    for (const DownloadItem &item : settableDownloadItems())
+        s.settings.setOn(item.box, true);
     s.settings.daysBack = 28;
     s.settings.dates = DateRange{QDate(2024, 1, 1), QDate(2024, 12, 31)};
     s.settings.saveCardDownloadDate = true;
@@ -115,8 +116,8 @@ TEST(FleetStandardFile, EveryStandardReadsBackAsWritten)
     const FleetStandard documented = parsed(example.captured(1).toUtf8());
     EXPECT_EQ(documented.name, QStringLiteral("North depot"));
     EXPECT_EQ(documented.settings.daysBack, 28);
-    EXPECT_TRUE(documented.settings.isOn(D::VdoData));
-    EXPECT_FALSE(documented.settings.isOn(D::DetailedSpeed168h));
+    EXPECT_TRUE(documented.settings.isOn(D::OtherVdoData));
+    EXPECT_FALSE(documented.settings.isOn(D::Speed168h));
     EXPECT_EQ(documented.settings.fileNameFormat, FileNameFormat::European);
 }
 
@@ -269,7 +270,7 @@ TEST(FleetCheck, TiedBoxesAreNamedNotCountedAndAppliedThroughTheVdoBox)
     const ReadDevice tq30 = readDevice(everyKindOfDevice()[2].versionFile);
     ASSERT_TRUE(tq30.can.vdoAnd4HzTied);
     FleetStandard standard{QStringLiteral("Tied"), fleetSettingsOf(tq30.decoded)};
-    ASSERT_TRUE(standard.settings.isOn(D::VdoData)) << "the device asks for code 11";
+    ASSERT_TRUE(standard.settings.isOn(D::OtherVdoData)) << "the device asks for code 11";
     standard.settings.setOn(D::Speed4Hz, false);
     const FleetCheck check =
         checkAgainstStandard(standard, fleetSettingsOf(tq30.decoded), tq30.can);

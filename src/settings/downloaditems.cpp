@@ -1,0 +1,87 @@
+#include "downloaditems.h"
+#include "settingstext.h"
+
+#include <algorithm>
+
+namespace kordavel {
+
+namespace {
+
+constexpr DownloadItem kItems[] = {
+    {DownloadBox::Overview,
+     nullptr,
+     QT_TRANSLATE_NOOP("kordavel::settings", "Overview (Mandatory)"),
+     {nullptr, nullptr},
+     QT_TRANSLATE_NOOP("kordavel::settings", "TREP 01"),
+     Layout::A},
+    {DownloadBox::Activities, "activities",
+     QT_TRANSLATE_NOOP("kordavel::settings", "Daily Activity Records"),
+     QT_TRANSLATE_NOOP3("kordavel::settings", "Daily Activity Records", "a download, in full"),
+     QT_TRANSLATE_NOOP("kordavel::settings", "TREP 02"), Layout::A},
+    {DownloadBox::EventsFaults, "events-faults",
+     QT_TRANSLATE_NOOP("kordavel::settings", "Events && Faults"),
+     QT_TRANSLATE_NOOP3("kordavel::settings", "Events & Faults", "a download, in full"),
+     QT_TRANSLATE_NOOP("kordavel::settings", "TREP 03"), Layout::A},
+    {DownloadBox::DetailedSpeed, "detailed-speed",
+     QT_TRANSLATE_NOOP("kordavel::settings", "Detailed Speed (24h)"),
+     QT_TRANSLATE_NOOP3("kordavel::settings", "Detailed Speed (24h)", "a download, in full"),
+     QT_TRANSLATE_NOOP("kordavel::settings", "TREP 04"), Layout::A},
+    {DownloadBox::TechnicalData, "technical-data",
+     QT_TRANSLATE_NOOP("kordavel::settings", "Technical Data"),
+     QT_TRANSLATE_NOOP3("kordavel::settings", "Technical Data", "a download, in full"),
+     QT_TRANSLATE_NOOP("kordavel::settings", "TREP 05"), Layout::A},
+    {DownloadBox::DriverCard, "driver-card",
+     QT_TRANSLATE_NOOP("kordavel::settings", "Driver Card in VU (if there is one)"),
+     QT_TRANSLATE_NOOP3("kordavel::settings", "Driver Card in VU", "a download, in full"),
+     QT_TRANSLATE_NOOP("kordavel::settings", "TREP 06"), Layout::A},
+    // Layout A has no room for VDO-specific codes.
+    {DownloadBox::OtherVdoData, "vdo-data",
+     QT_TRANSLATE_NOOP("kordavel::settings", "Other VDO Specific Data"),
+     QT_TRANSLATE_NOOP3("kordavel::settings", "Other VDO Specific Data", "a download, in full"),
+     QT_TRANSLATE_NOOP("kordavel::settings", "Available from VDO tachographs"), Layout::B},
+    {DownloadBox::Speed168h, "detailed-speed-168h",
+     QT_TRANSLATE_NOOP("kordavel::settings", "168h Detailed Speed"),
+     QT_TRANSLATE_NOOP3("kordavel::settings", "168h Detailed Speed", "a download, in full"),
+     QT_TRANSLATE_NOOP("kordavel::settings", "168h Detailed Speed available from VDO tachographs"),
+     Layout::C},
+    {DownloadBox::Speed4Hz, "speed-4hz", QT_TRANSLATE_NOOP("kordavel::settings", "4Hz Data"),
+     QT_TRANSLATE_NOOP3("kordavel::settings", "4Hz Data", "a download, in full"),
+     QT_TRANSLATE_NOOP("kordavel::settings", "4Hz Speed Data available from VDO tachographs"),
+     Layout::B},
+};
+
+} // namespace
+
+std::span<const DownloadItem> downloadItems()
+{
+    return kItems;
+}
+
+std::span<const DownloadItem> settableDownloadItems()
+{
+    return downloadItems().subspan(1);
+}
+
+const DownloadItem *downloadItemOf(DownloadBox box)
+{
+    const auto it = std::find_if(std::begin(kItems), std::end(kItems),
+                                 [box](const DownloadItem &item) { return item.box == box; });
+    return it == std::end(kItems) ? nullptr : &*it;
+}
+
+QString captionOf(const DownloadItem &item)
+{
+    return SettingsText::tr(item.caption);
+}
+
+QString nameOf(const DownloadItem &item)
+{
+    return item.name.source ? SettingsText::tr(item.name.source, item.name.comment) : QString();
+}
+
+QString termOf(const DownloadItem &item)
+{
+    return SettingsText::tr(item.term);
+}
+
+} // namespace kordavel

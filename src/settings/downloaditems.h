@@ -1,0 +1,44 @@
+#pragma once
+
+#include "settings/settingcodes.h"
+#include "settings/versionfile.h"
+
+#include <QString>
+
+#include <span>
+
+namespace kordavel {
+
+// A kind of vehicle-unit data the device downloads, asked for by one box of
+// the download page.
+struct DownloadItem
+{
+    DownloadBox box;
+    // Its name in a standard file and in the record ("activities", ...); null
+    // for the overview, which is always downloaded and never set.
+    const char *key;
+    const char *caption; // the box's caption, "&&" for "&"; a language may shorten it
+    // In full, as a sentence names it; a null source for the overview.
+    struct
+    {
+        const char *source;
+        const char *comment; // tells it from a caption of the same English text
+    } name;
+    const char *term;   // the box's tooltip: the regulation's term, or where the data comes from
+    Layout firstLayout; // the first TQ configuration layout whose file holds it
+};
+
+// Every item, in the order of the download page's codes.
+std::span<const DownloadItem> downloadItems();
+// The items a standard may switch on: all but the overview.
+std::span<const DownloadItem> settableDownloadItems();
+// The item a box asks for; nullptr for a box that asks for none (the card
+// download date, the start and end dates).
+const DownloadItem *downloadItemOf(DownloadBox box);
+
+// An item's texts in the user's language.
+QString captionOf(const DownloadItem &item);
+QString nameOf(const DownloadItem &item);
+QString termOf(const DownloadItem &item);
+
+} // namespace kordavel
