@@ -63,9 +63,7 @@ void SettingsRules::apply(const DecodedSettings &settings)
             m_c.fileNameFormatButtons[std::size_t(f)]->setVisible(*visible);
     if (settings.europeanFormatName)
         m_c.formatButton(FileNameFormat::European)
-            ->setText(*settings.europeanFormatName == EuropeanFormatName::EuropeanVdo
-                          ? QStringLiteral("European/VDO(DDD)")
-                          : QStringLiteral("Short file name DDD"));
+            ->setText(captionOf(*settings.europeanFormatName));
     if (settings.daysBack)
         m_c.daysBackEdit->setText(*settings.daysBack);
     for (DownloadBox b : kAllDownloadBoxes) {

@@ -84,22 +84,13 @@ void buildPages(MainWindowControls &c, QWidget *window)
 // The file-name page: one button per format of the downloaded files' names.
 void fillFileNamePage(MainWindowControls &c)
 {
-    struct FormatDef
-    {
-        FileNameFormat format;
-        const char *name;
-        const char *caption;
-    };
-    static const FormatDef formats[] = {
-        {FileNameFormat::ShortNames, "shortNamesButton", "Short File Names (esm/crd)"},
-        {FileNameFormat::European, "europeanNamesButton", "European/VDO (DDD)"},
-        {FileNameFormat::French, "frenchNamesButton", "French (C1B/V1B)"},
-        {FileNameFormat::Spanish, "spanishNamesButton", "Spanish (TGD)"},
-        {FileNameFormat::DuvadoRirozo, "duvadoRirozoNamesButton", "Duvado Rirozo (DDD)"},
-    };
-    for (const FormatDef &f : formats) {
-        QRadioButton *b =
-            place(new WrapRadioButton(QLatin1String(f.caption), c.fileNamePage), f.name);
+    // The buttons' object names, by FileNameFormat.
+    static const char *const names[kFileNameFormatCount] = {
+        "shortNamesButton", "europeanNamesButton", "frenchNamesButton", "spanishNamesButton",
+        "duvadoRirozoNamesButton"};
+    for (const FileNameFormatItem &f : fileNameFormats()) {
+        QRadioButton *b = place(new WrapRadioButton(QLatin1String(f.caption), c.fileNamePage),
+                                names[int(f.format)]);
         b->setFont(designFont(kLargePoints));
         c.fileNameFormatButtons[std::size_t(f.format)] = b;
     }

@@ -12,11 +12,7 @@ using D = DownloadBox;
 
 QString nameOf(FileNameFormat f)
 {
-    static const char *const names[kFileNameFormatCount] = {
-        "Short File Names (esm/crd)", "European/VDO (DDD)", "French (C1B/V1B)", "Spanish (TGD)",
-        "Duvado Rirozo (DDD)",
-    };
-    return QLatin1String(names[int(f)]);
+    return QLatin1String(itemOf(f).caption);
 }
 
 QString onOff(bool on)

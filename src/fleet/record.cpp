@@ -103,7 +103,7 @@ QStringList recordCells(const RecordEntry &e)
             dates ? s.downloadStart.toString(dateFormat) : QString(),
             dates ? s.downloadEnd.toString(dateFormat) : QString(),
             s.isChecked(DownloadBox::SaveCardDate) ? QStringLiteral("yes") : QStringLiteral("no"),
-            formatChosen ? keyOf(FileNameFormat(s.fileNameFormat)) : QString(),
+            formatChosen ? QLatin1String(itemOf(FileNameFormat(s.fileNameFormat)).key) : QString(),
             s.kordavelPlus ? QStringLiteral("Kordavel Plus") : QStringLiteral("Kordavel")};
 }
 

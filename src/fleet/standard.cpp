@@ -20,9 +20,6 @@ namespace kordavel {
 
 namespace {
 
-const char *const kFormatKeys[kFileNameFormatCount] = {
-    "short-esm-crd", "european-ddd", "french-c1b-v1b", "spanish-tgd", "duvado-rirozo-ddd",
-};
 const char *const kKeys[] = {
     "format",        "version", "name", "downloads", "daysBack", "dates", "saveCardDownloadDate",
     "fileNameFormat"};
@@ -141,9 +138,9 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
     s.saveCardDownloadDate = save.toBool();
     const QString format = o.value(QLatin1String("fileNameFormat")).toString();
     bool knownFormat = false;
-    for (int f = 0; f < kFileNameFormatCount; ++f) {
-        if (format == QLatin1String(kFormatKeys[f])) {
-            s.fileNameFormat = FileNameFormat(f);
+    for (const FileNameFormatItem &item : fileNameFormats()) {
+        if (format == QLatin1String(item.key)) {
+            s.fileNameFormat = item.format;
             knownFormat = true;
         }
     }
@@ -259,11 +256,6 @@ std::optional<QString> datesProblem(const DateRange &dates)
     return std::nullopt;
 }
 
-QString keyOf(FileNameFormat format)
-{
-    return QLatin1String(kFormatKeys[int(format)]);
-}
-
 std::variant<FleetStandard, QString> parseFleetStandard(const QByteArray &json)
 {
     if (json.size() > kMaxFleetStandardBytes)
@@ -302,7 +294,7 @@ QByteArray fleetStandardFile(const FleetStandard &standard)
                  QJsonObject{{QLatin1String("start"), s.dates->start.toString(kDateFormat)},
                              {QLatin1String("end"), s.dates->end.toString(kDateFormat)}});
     o.insert(QLatin1String("saveCardDownloadDate"), s.saveCardDownloadDate);
-    o.insert(QLatin1String("fileNameFormat"), keyOf(s.fileNameFormat));
+    o.insert(QLatin1String("fileNameFormat"), QLatin1String(itemOf(s.fileNameFormat).key));
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 

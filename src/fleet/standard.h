@@ -15,9 +15,6 @@ namespace kordavel {
 
 class Files;
 
-// The file-name format's key in a standard file ("short-esm-crd", ...).
-QString keyOf(FileNameFormat format);
-
 struct DateRange
 {
     QDate start;

@@ -27,19 +27,36 @@ std::optional<DownloadBox> boxForDownloadCode(int code)
 }
 
 namespace {
-constexpr int kFieldOfFormat[kFileNameFormatCount] = {7, 3, 2, 1, 0};
+// In the order of FileNameFormat.
+constexpr FileNameFormatItem kFormats[kFileNameFormatCount] = {
+    {FileNameFormat::ShortNames, 7, "short-esm-crd", "Short File Names (esm/crd)"},
+    {FileNameFormat::European, 3, "european-ddd", "European/VDO (DDD)"},
+    {FileNameFormat::French, 2, "french-c1b-v1b", "French (C1B/V1B)"},
+    {FileNameFormat::Spanish, 1, "spanish-tgd", "Spanish (TGD)"},
+    {FileNameFormat::DuvadoRirozo, 0, "duvado-rirozo-ddd", "Duvado Rirozo (DDD)"},
+};
 } // namespace
+
+std::span<const FileNameFormatItem> fileNameFormats()
+{
+    return kFormats;
+}
+
+const FileNameFormatItem &itemOf(FileNameFormat format)
+{
+    return kFormats[int(format)];
+}
 
 int formatField(FileNameFormat format)
 {
-    return kFieldOfFormat[int(format)];
+    return itemOf(format).field;
 }
 
 FileNameFormat formatOfField(int field)
 {
-    for (int f = 0; f < kFileNameFormatCount; ++f)
-        if (kFieldOfFormat[f] == field)
-            return FileNameFormat(f);
+    for (const FileNameFormatItem &item : kFormats)
+        if (item.field == field)
+            return item.format;
     return FileNameFormat::ShortNames;
 }
 

@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <optional>
+#include <span>
 
 namespace kordavel {
 
@@ -76,8 +77,22 @@ inline constexpr int Unused = 0x05;        // bits 2 and 0 mean nothing; written
 inline constexpr int AllOff = KordavelModel | SaveCardDate | ClockDisabled | Unused;
 } // namespace ConfigBit
 
-// Value of the format field for a file-name format (7 for short names, 3 to 0
-// for the others); field values 4 to 7 all read as short names.
+// A file-name format's row: the value of the configuration byte's format
+// field that selects it, its key in a standard file and in the record, and
+// its caption (a name, the same in every language).
+struct FileNameFormatItem
+{
+    FileNameFormat format;
+    int field; // 7 for short names, 3 to 0 for the others
+    const char *key;
+    const char *caption;
+};
+// Every format, in the order of the file-name page.
+std::span<const FileNameFormatItem> fileNameFormats();
+const FileNameFormatItem &itemOf(FileNameFormat format);
+
+// Value of the format field for a file-name format; field values 4 to 7 all
+// read as short names.
 int formatField(FileNameFormat format);
 FileNameFormat formatOfField(int field);
 

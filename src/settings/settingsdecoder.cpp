@@ -132,4 +132,10 @@ void SettingsDecoder::showDates(DecodedSettings &view, const QByteArray &data) c
     view.downloadEnd = deviceDateTime(dates.end).date();
 }
 
+QString captionOf(EuropeanFormatName name)
+{
+    return name == EuropeanFormatName::EuropeanVdo ? QStringLiteral("European/VDO(DDD)")
+                                                   : QStringLiteral("Short file name DDD");
+}
+
 } // namespace kordavel

@@ -37,8 +37,11 @@ struct ControlState
     std::optional<bool> visible;
 };
 
-// How the European format's button is captioned.
+// How the European format's button is captioned once a device is read.
 enum class EuropeanFormatName { EuropeanVdo, ShortDdd };
+// That caption: "European/VDO(DDD)" or "Short file name DDD"; before any
+// read the button shows the format's own caption (itemOf).
+QString captionOf(EuropeanFormatName name);
 
 // What the settings controls show after a read of a version file. Every
 // field that is empty is left as the screen had it; a box's enabled state
