@@ -27,24 +27,23 @@ HelpWindow::HelpWindow(HelpTopic topic)
     setPalette(pal);
     setAutoFillBackground(true);
 
-    m_textLabel = new QLabel(this);
-    m_textLabel->setObjectName(QStringLiteral("helpTextLabel"));
+    auto *label = new QLabel(this);
+    label->setObjectName(QStringLiteral("helpTextLabel"));
     QFont f = designFont(kSmallPoints);
     f.setWeight(QFont::Normal);
-    m_textLabel->setFont(f);
-    m_textLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_textLabel->setWordWrap(true);
-    m_textLabel->setTextFormat(Qt::PlainText);
-    m_textLabel->setGeometry(twipsToPixels(kLabelLeft), twipsToPixels(kLabelTop),
-                             twipsToPixels(kLabelWidth), twipsToPixels(kLabelHeight));
-    m_textLabel->setText(helpText(topic));
-    m_outerHeightTwips = kLabelHeight;
+    label->setFont(f);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(twipsToPixels(kLabelLeft), twipsToPixels(kLabelTop),
+                       twipsToPixels(kLabelWidth), twipsToPixels(kLabelHeight));
+    label->setText(helpText(topic));
     applyOuterHeight();
 }
 
 void HelpWindow::applyOuterHeight()
 {
-    resize(twipsToPixels(kClientWidthTwips), clientHeightForOuterTwips(*this, m_outerHeightTwips));
+    resize(twipsToPixels(kClientWidthTwips), clientHeightForOuterTwips(*this, kLabelHeight));
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent *event)

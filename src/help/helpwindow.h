@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-class QLabel;
-
 namespace kordavel {
 
 // The help window. Its text is chosen once, when it is created; it deletes
@@ -15,18 +13,15 @@ class HelpWindow : public QWidget
     Q_OBJECT
 public:
     explicit HelpWindow(HelpTopic topic);
-    QLabel *textLabel() const { return m_textLabel; }
-    // Outer height set at load, in twips (title bar and borders included).
-    int outerHeightTwips() const { return m_outerHeightTwips; }
 
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The outer height set at load (title bar and borders included) is the
+    // label's: it holds once the window system has decorated the window.
     void applyOuterHeight();
-    QLabel *m_textLabel;
-    int m_outerHeightTwips = 0;
 };
 
 } // namespace kordavel
