@@ -12,6 +12,8 @@ WorkerExecutor::WorkerExecutor(Drives &drives, Files &files, QObject *parent)
 {
     m_thread->setParent(this);
     m_thread->setObjectName(QStringLiteral("deviceWorker"));
+    connect(this, &WorkerExecutor::reportWaiting, this, &WorkerExecutor::deliver,
+            Qt::QueuedConnection);
     m_thread->start();
 }
 
@@ -85,7 +87,7 @@ void WorkerExecutor::work()
             m_done = std::move(report);
         }
         // Only a wake-up: the report waits in the mailbox.
-        QMetaObject::invokeMethod(this, "deliver", Qt::QueuedConnection);
+        Q_EMIT reportWaiting(QPrivateSignal());
     }
 }
 
