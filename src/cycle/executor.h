@@ -68,11 +68,6 @@ public:
     // the process ends. No request is taken after a stop.
     bool stop(int budgetMs);
 
-Q_SIGNALS:
-    // On the worker's thread: a report waits in the mailbox. A queued
-    // connection hands it on from this object's thread.
-    void reportWaiting(QPrivateSignal);
-
 private:
     struct Request
     {
@@ -83,8 +78,8 @@ private:
     };
 
     void post(Request request);
-    void work();    // the worker's loop
-    void deliver(); // on the executor's thread
+    void work();                // the worker's loop
+    Q_INVOKABLE void deliver(); // on the executor's thread
     CycleReport run(const Request &request);
 
     DeviceCycle m_cycle;
