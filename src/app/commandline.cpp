@@ -45,6 +45,19 @@ QStringList withoutToolkitOptions(const QStringList &arguments)
     return kept;
 }
 
+// --lang, naming the build's languages in alphabetical order.
+QCommandLineOption languageOption()
+{
+    QStringList codes = supportedLanguages();
+    codes.sort();
+    return QCommandLineOption(
+        QStringLiteral("lang"),
+        QStringLiteral("Shows the window in <code>'s language for this run (%1); any other code "
+                       "gives English.")
+            .arg(codes.join(QStringLiteral(", "))),
+        QStringLiteral("code"));
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments, const QString &version)
@@ -63,14 +76,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     const QCommandLineOption apply(QStringLiteral("apply-standard"),
                                    QStringLiteral("Applies the active fleet standard to every "
                                                   "device read."));
-    QStringList codes = supportedLanguages();
-    codes.sort();
-    const QCommandLineOption language(
-        QStringLiteral("lang"),
-        QStringLiteral("Shows the window in <code>'s language for this run (%1); any other code "
-                       "gives English.")
-            .arg(codes.join(QStringLiteral(", "))),
-        QStringLiteral("code"));
+    const QCommandLineOption language = languageOption();
     parser.addOptions({help, versionOption, standard, apply, language});
 
     CommandLine line;

@@ -14,6 +14,7 @@ namespace kordavel {
 struct DownloadItem
 {
     DownloadBox box;
+    Layout firstLayout; // the first TQ configuration layout whose file holds it
     // Its name in a standard file and in the record ("activities", ...); null
     // for the overview, which is always downloaded and never set.
     const char *key;
@@ -24,8 +25,7 @@ struct DownloadItem
         const char *source;
         const char *comment; // tells it from a caption of the same English text
     } name;
-    const char *term;   // the box's tooltip: the regulation's term, or where the data comes from
-    Layout firstLayout; // the first TQ configuration layout whose file holds it
+    const char *term; // the box's tooltip: the regulation's term, or where the data comes from
 };
 
 // Every item, in the order of the download page's codes.
