@@ -641,7 +641,7 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
     <message>
         <source>Detailed Speed (24h)</source>
         <comment>a download, in full</comment>
-        <translation>Genaue Geschwindigkeit (24h)</translation>
+        <translation>Genaue Geschwindigkeitsangaben (24h)</translation>
     </message>
     <message>
         <source>TREP 04</source>
@@ -667,7 +667,7 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
     <message>
         <source>Driver Card in VU</source>
         <comment>a download, in full</comment>
-        <translation>Fahrerkarte in VU</translation>
+        <translation>Fahrerkarte in der VU</translation>
     </message>
     <message>
         <source>TREP 06</source>
@@ -680,7 +680,7 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
     <message>
         <source>Other VDO Specific Data</source>
         <comment>a download, in full</comment>
-        <translation>Weitere VDO-Daten</translation>
+        <translation>Weitere VDO-spezifische Daten</translation>
     </message>
     <message>
         <source>Available from VDO tachographs</source>
@@ -693,7 +693,7 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
     <message>
         <source>168h Detailed Speed</source>
         <comment>a download, in full</comment>
-        <translation>Genaue Geschwindigkeit (168h)</translation>
+        <translation>Genaue Geschwindigkeitsangaben (168h)</translation>
     </message>
     <message>
         <source>168h Detailed Speed available from VDO tachographs</source>
@@ -706,7 +706,7 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
     <message>
         <source>4Hz Data</source>
         <comment>a download, in full</comment>
-        <translation>4Hz-Daten</translation>
+        <translation>4Hz-Geschwindigkeitsdaten</translation>
     </message>
     <message>
         <source>4Hz Speed Data available from VDO tachographs</source>

@@ -667,7 +667,7 @@ para esta herramienta de configuración.</translation>
     <message>
         <source>Driver Card in VU</source>
         <comment>a download, in full</comment>
-        <translation>Tarjeta del conductor en VU</translation>
+        <translation>Tarjeta de conductor en la VU</translation>
     </message>
     <message>
         <source>TREP 06</source>
@@ -680,7 +680,7 @@ para esta herramienta de configuración.</translation>
     <message>
         <source>Other VDO Specific Data</source>
         <comment>a download, in full</comment>
-        <translation>Otros datos propios VDO</translation>
+        <translation>Otros datos propios de VDO</translation>
     </message>
     <message>
         <source>Available from VDO tachographs</source>

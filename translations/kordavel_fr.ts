@@ -667,7 +667,7 @@ avec cet outil de configuration.</translation>
     <message>
         <source>Driver Card in VU</source>
         <comment>a download, in full</comment>
-        <translation>Carte conducteur en VU</translation>
+        <translation>Carte de conducteur dans la VU</translation>
     </message>
     <message>
         <source>TREP 06</source>
@@ -680,7 +680,7 @@ avec cet outil de configuration.</translation>
     <message>
         <source>Other VDO Specific Data</source>
         <comment>a download, in full</comment>
-        <translation>Autres données VDO</translation>
+        <translation>Autres données spécifiques VDO</translation>
     </message>
     <message>
         <source>Available from VDO tachographs</source>

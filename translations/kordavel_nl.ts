@@ -667,7 +667,7 @@ voor gebruik met dit configuratieprogramma.</translation>
     <message>
         <source>Driver Card in VU</source>
         <comment>a download, in full</comment>
-        <translation>Bestuurderskaart in VU</translation>
+        <translation>Bestuurderskaart in de VU</translation>
     </message>
     <message>
         <source>TREP 06</source>

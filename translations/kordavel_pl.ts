@@ -642,7 +642,7 @@ do użytku z tym narzędziem konfiguracyjnym.</translation>
     <message>
         <source>Detailed Speed (24h)</source>
         <comment>a download, in full</comment>
-        <translation>Szczegółowe dane o prędkości (24h)</translation>
+        <translation>Szczegółowe dane dotyczące prędkości (24h)</translation>
     </message>
     <message>
         <source>TREP 04</source>
@@ -681,7 +681,7 @@ do użytku z tym narzędziem konfiguracyjnym.</translation>
     <message>
         <source>Other VDO Specific Data</source>
         <comment>a download, in full</comment>
-        <translation>Inne dane VDO</translation>
+        <translation>Inne dane specyficzne dla VDO</translation>
     </message>
     <message>
         <source>Available from VDO tachographs</source>
@@ -694,7 +694,7 @@ do użytku z tym narzędziem konfiguracyjnym.</translation>
     <message>
         <source>168h Detailed Speed</source>
         <comment>a download, in full</comment>
-        <translation>Szczegółowe dane o prędkości (168h)</translation>
+        <translation>Szczegółowe dane dotyczące prędkości (168h)</translation>
     </message>
     <message>
         <source>168h Detailed Speed available from VDO tachographs</source>
