@@ -37,7 +37,7 @@ constexpr qreal kWindowFontPoints = 8.25;
 } // namespace
 
 MainWindow::MainWindow(const Platform &platform, QWidget *parent)
-    : QWidget(parent), m_p(platform),
+    : QWidget(parent), m_platform(platform),
       m_controls(std::make_unique<MainWindowControls>(buildMainWindowControls(this)))
 {
     setObjectName(QStringLiteral("mainWindow"));
@@ -48,13 +48,13 @@ MainWindow::MainWindow(const Platform &platform, QWidget *parent)
     setAutoFillBackground(true);
     setFont(designFont(kWindowFontPoints));
     m_rules = new SettingsRules(*m_controls, this);
-    const bool wide =
-        m_p.files->isFile(childPath(m_p.programFolder, QLatin1String(kWideLayoutMarker)));
+    const bool wide = m_platform.files->isFile(
+        childPath(m_platform.programFolder, QLatin1String(kWideLayoutMarker)));
     m_size = std::make_unique<WindowSize>(*this, *m_controls, wide);
     const MainWindowControls &c = *m_controls;
-    m_media = new MediaOffer(m_p.media, *m_p.executor,
+    m_media = new MediaOffer(m_platform.media, *m_platform.executor,
                              {c.mountNoticeLabel, c.mountButton, c.safeRemoveButton}, this);
-    m_fleet = new FleetController(m_p,
+    m_fleet = new FleetController(m_platform,
                                   {this, c.fleetButton, c.fleetReport,
                                    [this](const QString &text) { inform(text); },
                                    [this](const QString &question) { return ask(question); },
@@ -67,7 +67,7 @@ MainWindow::MainWindow(const Platform &platform, QWidget *parent)
     connectControls();
     loadStartupState();
     m_fleet->start();
-    m_p.ticker->start();
+    m_platform.ticker->start();
     // The icon and the device picture (which the short window does not show)
     // take about as long to draw as all the controls take to build; they are
     // drawn once the window is on the screen, so that it appears sooner.
@@ -87,8 +87,8 @@ void MainWindow::connectControls()
     // After the rules have moved the pages.
     connect(c.downloadPageButton, &QRadioButton::toggled, this,
             [this] { m_size->hideWhatLiesOutside(); });
-    connect(m_p.executor, &CycleExecutor::reported, this, &MainWindow::performReport);
-    connect(m_p.ticker, &Ticker::ticked, this, &MainWindow::onPollTick);
+    connect(m_platform.executor, &CycleExecutor::reported, this, &MainWindow::performReport);
+    connect(m_platform.ticker, &Ticker::ticked, this, &MainWindow::onPollTick);
     connect(c.configureButton, &QPushButton::clicked, this, &MainWindow::configureDevice);
     connect(c.helpButton, &QPushButton::clicked, this, [this] {
         drawPictures(); // the help window takes the main window's icon
@@ -100,7 +100,7 @@ void MainWindow::loadStartupState()
 {
     const MainWindowControls &c = *m_controls;
     setHeightTwips(kShortHeightTwips);
-    const QDate today = m_p.clock->today();
+    const QDate today = m_platform.clock->today();
     c.downloadStartPicker->setDate(today.addDays(-kDefaultDaysBeforeToday));
     c.downloadEndPicker->setDate(today);
     move(twipsToPixels(kWindowPosTwips), twipsToPixels(kWindowPosTwips));
@@ -123,7 +123,7 @@ void MainWindow::onPollTick()
 {
     if (m_busy > 0)
         return; // a message box is open: the tick after it scans instead
-    m_p.executor->requestTick();
+    m_platform.executor->requestTick();
 }
 
 void MainWindow::configureDevice()
@@ -135,12 +135,12 @@ void MainWindow::configureDevice()
     // The device may take a while; the window stays usable meanwhile.
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     ++m_configure.pending;
-    m_p.executor->requestConfigure(screenSettings());
+    m_platform.executor->requestConfigure(screenSettings());
 }
 
 void MainWindow::restartFlow()
 {
-    m_p.executor->requestRestart();
+    m_platform.executor->requestRestart();
 }
 
 ScreenSettings MainWindow::screenSettings() const
@@ -194,7 +194,7 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    m_p.ticker->stop();
+    m_platform.ticker->stop();
     // A Configure on its way is carried to its end (the file in place, its
     // record row, its message answered) before the window goes, for as long
     // as a slow medium needs; a device that does not answer within the
@@ -216,7 +216,7 @@ void MainWindow::holdClose()
     // Nothing new is begun that the close would cut: no file dialog or
     // question of the fleet's is open when it comes.
     m_controls->fleetButton->setEnabled(false);
-    callLater(this, m_p.configureCloseBudgetMs, [this] {
+    callLater(this, m_platform.configureCloseBudgetMs, [this] {
         if (m_configure.pending == 0)
             return; // its report is being shown: the close follows it
         m_configure.budgetSpent = true;
@@ -245,14 +245,14 @@ void MainWindow::setHeightTwips(int twips)
 void MainWindow::inform(const QString &text)
 {
     ++m_busy; // ticks that fall due while the box is open are skipped
-    m_p.messageBox->inform(this, QLatin1String(kProgramTitle), text);
+    m_platform.messageBox->inform(this, QLatin1String(kProgramTitle), text);
     --m_busy;
 }
 
 bool MainWindow::ask(const QString &question)
 {
     ++m_busy;
-    const bool yes = m_p.messageBox->ask(this, QLatin1String(kProgramTitle), question);
+    const bool yes = m_platform.messageBox->ask(this, QLatin1String(kProgramTitle), question);
     --m_busy;
     return yes;
 }

@@ -78,7 +78,7 @@ private:
     void setLogRows(const QStringList &rows);
     void showArrow(const PictureBox *arrow);
 
-    Platform m_p;
+    Platform m_platform;
     std::unique_ptr<MainWindowControls> m_controls;
     SettingsRules *m_rules = nullptr;
     FleetController *m_fleet = nullptr;

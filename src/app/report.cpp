@@ -128,8 +128,8 @@ void MainWindow::perform(FlowAction action)
         setHeightTwips(action == FlowAction::WindowTall ? kTallHeightTwips : kShortHeightTwips);
         break;
     case FlowAction::PollAgain:
-        if (!m_p.ticker->isActive())
-            m_p.ticker->start();
+        if (!m_platform.ticker->isActive())
+            m_platform.ticker->start();
         break;
     default: // the messages, shown above
         break;

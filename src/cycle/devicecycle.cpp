@@ -350,7 +350,7 @@ show::FleetReport DeviceCycle::fleetReport(bool applied, bool readFailed) const
     fleet.standardName = m_fleet.standard->name;
     if (m_compared) {
         fleet.check =
-            checkAgainstStandard(*m_fleet.standard, m_compared->settings, m_compared->can);
+            checkAgainstStandard(*m_fleet.standard, m_compared->settings, m_compared->capabilities);
     } else if (readFailed) {
         FleetCheck notRead;
         notRead.standardName = m_fleet.standard->name;
@@ -369,7 +369,8 @@ void DeviceCycle::addFleetSteps(CycleReport &report)
     // Only a device the flow goes on to configure takes the standard.
     const bool apply = m_fleet.applyOnRead && m_compared && m_state == FlowState::SettingsShown;
     if (apply)
-        report.add(show::Settings{settingsForStandard(*m_fleet.standard, m_compared->can)});
+        report.add(
+            show::Settings{settingsForStandard(*m_fleet.standard, m_compared->capabilities)});
     report.add(fleetReport(apply, !m_compared));
 }
 
@@ -428,7 +429,7 @@ CycleReport DeviceCycle::applyStandard()
             "the settings the device can hold.")});
         return report;
     }
-    report.add(show::Settings{settingsForStandard(*m_fleet.standard, m_compared->can)});
+    report.add(show::Settings{settingsForStandard(*m_fleet.standard, m_compared->capabilities)});
     report.add(fleetReport(true));
     return report;
 }

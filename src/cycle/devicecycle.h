@@ -136,7 +136,7 @@ private:
     // The device read last, as the fleet check sees it, while it is there.
     struct ComparedDevice
     {
-        DeviceCapabilities can;
+        DeviceCapabilities capabilities;
         FleetSettings settings;
     };
     FleetOptions m_fleet;

@@ -2,9 +2,6 @@
 
 namespace kordavel {
 
-using A = FlowAction;
-using S = FlowState;
-
 namespace {
 
 FlowStep withNext(FlowState next, std::vector<FlowAction> actions = {})
@@ -18,10 +15,11 @@ FlowStep withNext(FlowState next, std::vector<FlowAction> actions = {})
 FlowStep planWaitingForDevice(qint32 deviceCount)
 {
     if (deviceCount == 0)
-        return withNext(S::WaitingForDevice, {A::MessageReady, A::HideSWVersion});
-    FlowStep s = withNext(S::WaitingForDevice);
+        return withNext(FlowState::WaitingForDevice,
+                        {FlowAction::MessageReady, FlowAction::HideSWVersion});
+    FlowStep s = withNext(FlowState::WaitingForDevice);
     if (deviceCount == 1) {
-        s.actions = {A::MessageFound};
+        s.actions = {FlowAction::MessageFound};
         s.readDevice = true;
     }
     return s;
@@ -33,31 +31,34 @@ FlowStep planSettingsShown(qint32 deviceCount, qint32 previousCount)
     // one device is left; Configure itself checks that it is the one read.
     const bool many = deviceCount >= 2;
     if (deviceCount == 0)
-        return withNext(S::WaitingForDevice, {A::DisableConfigure});
+        return withNext(FlowState::WaitingForDevice, {FlowAction::DisableConfigure});
     if (many && previousCount < 2)
-        return withNext(S::SettingsShown, {A::DisableConfigure});
+        return withNext(FlowState::SettingsShown, {FlowAction::DisableConfigure});
     if (!many && previousCount != 1) // one device again after two, or after a press that found none
-        return withNext(S::SettingsShown, {A::EnableConfigure});
-    return withNext(S::SettingsShown);
+        return withNext(FlowState::SettingsShown, {FlowAction::EnableConfigure});
+    return withNext(FlowState::SettingsShown);
 }
 
 FlowStep planWaitingForUnplug(qint32 deviceCount)
 {
     if (deviceCount == 0)
-        return withNext(S::WaitingForReplug, {A::ArrowIn, A::InstructionConnect});
+        return withNext(FlowState::WaitingForReplug,
+                        {FlowAction::ArrowIn, FlowAction::InstructionConnect});
     if (deviceCount == 1)
-        return withNext(S::WaitingForUnplug, {A::ArrowOut});
-    return withNext(S::WaitingForUnplug);
+        return withNext(FlowState::WaitingForUnplug, {FlowAction::ArrowOut});
+    return withNext(FlowState::WaitingForUnplug);
 }
 
 FlowStep planWaitingForReplug(qint32 deviceCount)
 {
     if (deviceCount == 0)
-        return withNext(S::WaitingForReplug, {A::ArrowIn, A::InstructionConnect});
+        return withNext(FlowState::WaitingForReplug,
+                        {FlowAction::ArrowIn, FlowAction::InstructionConnect});
     if (deviceCount >= 2)
-        return withNext(S::WaitingForReplug);
-    FlowStep s = withNext(
-        S::Configured, {A::InstructionDisconnect, A::MessageSuccess, A::ArrowNone, A::WindowShort});
+        return withNext(FlowState::WaitingForReplug);
+    FlowStep s = withNext(FlowState::Configured,
+                          {FlowAction::InstructionDisconnect, FlowAction::MessageSuccess,
+                           FlowAction::ArrowNone, FlowAction::WindowShort});
     s.deleteTakenUpFile = true;
     return s;
 }
@@ -65,8 +66,10 @@ FlowStep planWaitingForReplug(qint32 deviceCount)
 FlowStep planConfigured(qint32 deviceCount)
 {
     if (deviceCount == 0)
-        return withNext(S::WaitingForDevice, {A::ArrowNone, A::WindowShort, A::HideArrowDisplay});
-    return withNext(S::Configured, {A::HideArrowDisplay});
+        return withNext(
+            FlowState::WaitingForDevice,
+            {FlowAction::ArrowNone, FlowAction::WindowShort, FlowAction::HideArrowDisplay});
+    return withNext(FlowState::Configured, {FlowAction::HideArrowDisplay});
 }
 
 } // namespace
@@ -76,19 +79,19 @@ FlowStep planTick(FlowState state, qint32 deviceCount, qint32 previousCount)
     // Two devices at once make every state wait: the flow cannot tell which
     // one the user means.
     switch (state) {
-    case S::WaitingForDevice:
+    case FlowState::WaitingForDevice:
         return planWaitingForDevice(deviceCount);
-    case S::SettingsShown:
+    case FlowState::SettingsShown:
         return planSettingsShown(deviceCount, previousCount);
-    case S::WaitingForUnplug:
+    case FlowState::WaitingForUnplug:
         return planWaitingForUnplug(deviceCount);
-    case S::WaitingForReplug:
+    case FlowState::WaitingForReplug:
         return planWaitingForReplug(deviceCount);
-    case S::Configured:
+    case FlowState::Configured:
         return planConfigured(deviceCount);
-    case S::ReadAgain:
+    case FlowState::ReadAgain:
     default: // any unexpected value
-        return withNext(S::WaitingForDevice);
+        return withNext(FlowState::WaitingForDevice);
     }
 }
 
@@ -97,37 +100,40 @@ FlowStep planAfterRead(ReadOutcome outcome, const QString &familyCode, qint32 ve
     FlowStep s;
     if (outcome == ReadOutcome::Failed) {
         // Nothing was read: offer nothing, read again on the tick after next.
-        s.nextState = S::ReadAgain;
+        s.nextState = FlowState::ReadAgain;
         return s;
     }
-    s.actions = {A::MessageConfigRead, A::ShowSWVersion};
+    s.actions = {FlowAction::MessageConfigRead, FlowAction::ShowSWVersion};
     if (familyCode == QLatin1String("CR")) {
-        s.nextState = S::WaitingForDevice;
+        s.nextState = FlowState::WaitingForDevice;
     } else if (version < kMinSuitableVersion) {
-        s.actions.insert(s.actions.end(), {A::MessageNotSuitable, A::ShowArrowDisplay, A::ArrowOut,
-                                           A::InstructionDisconnect, A::WindowTall});
-        s.nextState = S::ReadAgain;
+        s.actions.insert(s.actions.end(),
+                         {FlowAction::MessageNotSuitable, FlowAction::ShowArrowDisplay,
+                          FlowAction::ArrowOut, FlowAction::InstructionDisconnect,
+                          FlowAction::WindowTall});
+        s.nextState = FlowState::ReadAgain;
     } else {
-        s.actions.insert(s.actions.end(), {A::EnableConfigure, A::WindowShort});
-        s.nextState = S::SettingsShown;
+        s.actions.insert(s.actions.end(), {FlowAction::EnableConfigure, FlowAction::WindowShort});
+        s.nextState = FlowState::SettingsShown;
     }
     return s;
 }
 
 std::vector<FlowAction> planConfigureStart()
 {
-    return {A::DisableConfigure, A::MessageNone};
+    return {FlowAction::DisableConfigure, FlowAction::MessageNone};
 }
 
 FlowStep planConfigureEnd(bool written)
 {
     FlowStep s;
     if (written) {
-        s.actions = {A::MessageNone, A::InstructionDisconnect, A::WindowTall, A::PollAgain};
-        s.nextState = S::WaitingForUnplug;
+        s.actions = {FlowAction::MessageNone, FlowAction::InstructionDisconnect,
+                     FlowAction::WindowTall, FlowAction::PollAgain};
+        s.nextState = FlowState::WaitingForUnplug;
     } else {
-        s.actions = {A::EnableConfigure, A::MessageNone};
-        s.nextState = S::SettingsShown;
+        s.actions = {FlowAction::EnableConfigure, FlowAction::MessageNone};
+        s.nextState = FlowState::SettingsShown;
     }
     return s;
 }
@@ -135,8 +141,8 @@ FlowStep planConfigureEnd(bool written)
 FlowStep planRestart()
 {
     FlowStep s;
-    s.actions = {A::MessageNone};
-    s.nextState = S::WaitingForDevice;
+    s.actions = {FlowAction::MessageNone};
+    s.nextState = FlowState::WaitingForDevice;
     return s;
 }
 

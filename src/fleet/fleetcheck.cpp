@@ -8,8 +8,6 @@ namespace kordavel {
 
 namespace {
 
-using D = DownloadBox;
-
 QString nameOf(FileNameFormat f)
 {
     return QLatin1String(itemOf(f).caption);
@@ -52,43 +50,44 @@ QString notSupportedText(const QString &what)
 
 DeviceCapabilities capabilitiesOf(Family family, qint32 softwareVersion)
 {
-    DeviceCapabilities can;
-    auto holdFormats = [&can](bool all) {
-        can.formats[std::size_t(FileNameFormat::ShortNames)] = true;
-        can.formats[std::size_t(FileNameFormat::European)] = true;
+    DeviceCapabilities capabilities;
+    auto holdFormats = [&capabilities](bool all) {
+        capabilities.formats[std::size_t(FileNameFormat::ShortNames)] = true;
+        capabilities.formats[std::size_t(FileNameFormat::European)] = true;
         for (FileNameFormat f :
              {FileNameFormat::French, FileNameFormat::Spanish, FileNameFormat::DuvadoRirozo})
-            can.formats[std::size_t(f)] = all;
+            capabilities.formats[std::size_t(f)] = all;
     };
     switch (family) {
     case Family::Unknown:
-        return can;
+        return capabilities;
     case Family::CR:
         // A CR unit takes its configuration byte only.
-        can.publishesSettings = true;
-        can.saveCardDownloadDate = true;
+        capabilities.publishesSettings = true;
+        capabilities.saveCardDownloadDate = true;
         holdFormats(true);
-        return can;
+        return capabilities;
     case Family::TQ:
         break;
     }
     const Layout layout = selectLayout(Family::TQ, softwareVersion, 0).layout;
     if (layout == Layout::None)
-        return can; // "Config. not available": nothing to compare with
-    can.publishesSettings = true;
+        return capabilities; // "Config. not available": nothing to compare with
+    capabilities.publishesSettings = true;
     for (const DownloadItem &item : settableDownloadItems())
-        can.downloads[std::size_t(item.box)] = layout >= item.firstLayout;
-    can.daysBack = true;
-    can.saveCardDownloadDate = true;
+        capabilities.downloads[std::size_t(item.box)] = layout >= item.firstLayout;
+    capabilities.daysBack = true;
+    capabilities.saveCardDownloadDate = true;
     holdFormats(softwareVersion >= kFirstVersionWithAllFormats);
-    can.byteUnreported = layout == Layout::A;
+    capabilities.byteUnreported = layout == Layout::A;
     // Up to software 35 one code (in the standard list) stands for all the
     // VDO-specific data.
-    can.vdoAnd4HzTied = can.holds(D::Speed4Hz) && sharesSpeed4HzCode(softwareVersion);
+    capabilities.vdoAnd4HzTied =
+        capabilities.holds(DownloadBox::Speed4Hz) && sharesSpeed4HzCode(softwareVersion);
     // The dates record is written from software 36 on, but only software 54
     // and later downloads by it.
-    can.dates = softwareVersion >= kFirstVersionWithDates;
-    return can;
+    capabilities.dates = softwareVersion >= kFirstVersionWithDates;
+    return capabilities;
 }
 
 FleetSettings fleetSettingsOf(const DecodedSettings &decoded)
@@ -154,39 +153,40 @@ void compareSetting(FleetCheck &check, const QString &name, bool held, bool setB
 }
 
 void checkDownloads(FleetCheck &check, const FleetSettings &want, const FleetSettings &device,
-                    const DeviceCapabilities &can)
+                    const DeviceCapabilities &capabilities)
 {
     for (const DownloadItem &item : settableDownloadItems()) {
-        const D d = item.box;
-        if (d == D::Speed4Hz && can.holds(d) && can.vdoAnd4HzTied) {
+        const DownloadBox d = item.box;
+        if (d == DownloadBox::Speed4Hz && capabilities.holds(d) && capabilities.vdoAnd4HzTied) {
             // The device's box follows the VDO box; only the standard can differ in itself.
-            if (want.isOn(d) != want.isOn(D::OtherVdoData))
+            if (want.isOn(d) != want.isOn(DownloadBox::OtherVdoData))
                 addItem(check, CheckItemKind::Tied,
                         FleetText::tr("4Hz Data goes with Other VDO Specific Data on this device: "
                                       "it is %1 as the VDO data is")
-                            .arg(onOff(device.isOn(D::OtherVdoData))));
+                            .arg(onOff(device.isOn(DownloadBox::OtherVdoData))));
             continue;
         }
-        compareSetting(check, nameOf(item), can.holds(d), want.isOn(d),
+        compareSetting(check, nameOf(item), capabilities.holds(d), want.isOn(d),
                        device.isOn(d) != want.isOn(d), onOff(device.isOn(d)), onOff(want.isOn(d)));
     }
 }
 
 void checkValues(FleetCheck &check, const FleetSettings &want, const FleetSettings &device,
-                 const DeviceCapabilities &can)
+                 const DeviceCapabilities &capabilities)
 {
-    compareSetting(check, FleetText::tr("Days back"), can.daysBack, want.daysBack != 0,
+    compareSetting(check, FleetText::tr("Days back"), capabilities.daysBack, want.daysBack != 0,
                    device.daysBack != want.daysBack, QString::number(device.daysBack),
                    QString::number(want.daysBack));
-    compareSetting(check, FleetText::tr("Start and end dates"), can.dates, want.dates.has_value(),
-                   device.dates != want.dates, datesText(device.dates), datesText(want.dates));
+    compareSetting(check, FleetText::tr("Start and end dates"), capabilities.dates,
+                   want.dates.has_value(), device.dates != want.dates, datesText(device.dates),
+                   datesText(want.dates));
     // A device that does not report the byte back cannot differ in it.
-    const bool reported = !can.byteUnreported;
-    compareSetting(check, FleetText::tr("Save Card Download Date"), can.saveCardDownloadDate,
-                   want.saveCardDownloadDate,
+    const bool reported = !capabilities.byteUnreported;
+    compareSetting(check, FleetText::tr("Save Card Download Date"),
+                   capabilities.saveCardDownloadDate, want.saveCardDownloadDate,
                    reported && device.saveCardDownloadDate != want.saveCardDownloadDate,
                    yesNo(device.saveCardDownloadDate), yesNo(want.saveCardDownloadDate));
-    if (!can.holds(want.fileNameFormat)) {
+    if (!capabilities.holds(want.fileNameFormat)) {
         addItem(check, CheckItemKind::NotSupported,
                 //: Followed by a file-name format's name, such as "Spanish (TGD)".
                 notSupportedText(FleetText::tr("File names ") + nameOf(want.fileNameFormat)));
@@ -204,20 +204,20 @@ void checkValues(FleetCheck &check, const FleetSettings &want, const FleetSettin
 } // namespace
 
 FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettings &device,
-                                const DeviceCapabilities &can)
+                                const DeviceCapabilities &capabilities)
 {
     FleetCheck check;
     check.standardName = standard.name;
     const QString quoted = QLatin1Char('"') + standard.name + QLatin1Char('"');
-    if (!can.publishesSettings) {
+    if (!capabilities.publishesSettings) {
         check.verdict = FleetVerdict::NotComparable;
         check.summary = FleetText::tr("This device reports no settings to compare with the fleet "
                                       "standard %1.")
                             .arg(quoted);
         return check;
     }
-    checkDownloads(check, standard.settings, device, can);
-    checkValues(check, standard.settings, device, can);
+    checkDownloads(check, standard.settings, device, capabilities);
+    checkValues(check, standard.settings, device, capabilities);
     const int differences = check.differences();
     check.verdict = differences == 0 ? FleetVerdict::Matches : FleetVerdict::Differs;
     // The name is put in last and once: a name holding "%1" shows as typed.
@@ -230,30 +230,31 @@ FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettin
     return check;
 }
 
-DecodedSettings settingsForStandard(const FleetStandard &standard, const DeviceCapabilities &can)
+DecodedSettings settingsForStandard(const FleetStandard &standard,
+                                    const DeviceCapabilities &capabilities)
 {
     DecodedSettings view;
     const FleetSettings &want = standard.settings;
-    if (!can.publishesSettings)
+    if (!capabilities.publishesSettings)
         return view;
     for (const DownloadItem &item : settableDownloadItems()) {
-        const D d = item.box;
-        if (!can.holds(d) || (d == D::Speed4Hz && can.vdoAnd4HzTied))
+        const DownloadBox d = item.box;
+        if (!capabilities.holds(d) || (d == DownloadBox::Speed4Hz && capabilities.vdoAnd4HzTied))
             continue;
         view.box(d).checked = want.isOn(d);
     }
-    if (can.daysBack)
+    if (capabilities.daysBack)
         view.daysBack = daysBackText(want.daysBack);
-    if (can.dates) {
+    if (capabilities.dates) {
         view.box(DownloadBox::UseDates).checked = want.dates.has_value();
         if (want.dates) {
             view.downloadStart = want.dates->start;
             view.downloadEnd = want.dates->end;
         }
     }
-    if (can.saveCardDownloadDate)
+    if (capabilities.saveCardDownloadDate)
         view.box(DownloadBox::SaveCardDate).checked = want.saveCardDownloadDate;
-    if (can.holds(want.fileNameFormat))
+    if (capabilities.holds(want.fileNameFormat))
         view.fileNameFormat = want.fileNameFormat;
     return view;
 }

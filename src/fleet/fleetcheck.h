@@ -82,13 +82,14 @@ struct FleetCheck
 // Compares a device's settings with a standard, setting by setting, over
 // what the device can hold.
 FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettings &device,
-                                const DeviceCapabilities &can);
+                                const DeviceCapabilities &capabilities);
 
 // What applying the standard puts on the controls of a device with these
 // capabilities: the settings it holds; the rest stays as read. Where the VDO
 // and 4 Hz boxes are tied, only the VDO box is set and the screen's rule
 // carries the other.
-DecodedSettings settingsForStandard(const FleetStandard &standard, const DeviceCapabilities &can);
+DecodedSettings settingsForStandard(const FleetStandard &standard,
+                                    const DeviceCapabilities &capabilities);
 
 // What the fleet strip says: the check's summary and its lines, notes after
 // differences, and whether the standard is on the screen for Configure to
