@@ -13,7 +13,7 @@ fuzz_one() {
     mkdir -p "$build/corpus-$target"
     cp -n fuzz/corpus/"$target"/* "$build/corpus-$target/"
     ASAN_OPTIONS=detect_leaks=0 "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
-        -artifact_prefix="$build/" "$build/corpus-$target" >"$build/fuzz-$target.log" 2>&1
+        -artifact_prefix="$build/" "$build/corpus-$target" >"$build/fuzz-$target.log" 2>&1 || return 1
 }
 export -f fuzz_one
 

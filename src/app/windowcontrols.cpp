@@ -113,24 +113,23 @@ void addDownloadBoxes(MainWindowControls &c)
         const char *tip = nullptr;
     };
     using C = MainWindowControls;
-    using B = DownloadBox;
     static const BoxDef boxes[] = {
-        {B::UseDates, &C::useDatesBox, "useDatesBox",
+        {DownloadBox::UseDates, &C::useDatesBox, "useDatesBox",
          QT_TRANSLATE_NOOP("kordavel::app", "Use Start/End Dates"),
          QT_TRANSLATE_NOOP("kordavel::app", "Available from firmware version 55")},
-        {B::DriverCard, &C::driverCardBox, "driverCardBox"},
-        {B::TechnicalData, &C::technicalDataBox, "technicalDataBox"},
-        {B::EventsFaults, &C::eventsFaultsBox, "eventsFaultsBox"},
-        {B::DetailedSpeed, &C::detailedSpeedBox, "detailedSpeedBox"},
-        {B::Activities, &C::activitiesBox, "activitiesBox"},
-        {B::Overview, &C::overviewBox, "overviewBox"},
-        {B::SaveCardDate, &C::saveCardDateBox, "saveCardDateBox",
+        {DownloadBox::DriverCard, &C::driverCardBox, "driverCardBox"},
+        {DownloadBox::TechnicalData, &C::technicalDataBox, "technicalDataBox"},
+        {DownloadBox::EventsFaults, &C::eventsFaultsBox, "eventsFaultsBox"},
+        {DownloadBox::DetailedSpeed, &C::detailedSpeedBox, "detailedSpeedBox"},
+        {DownloadBox::Activities, &C::activitiesBox, "activitiesBox"},
+        {DownloadBox::Overview, &C::overviewBox, "overviewBox"},
+        {DownloadBox::SaveCardDate, &C::saveCardDateBox, "saveCardDateBox",
          QT_TRANSLATE_NOOP("kordavel::app", "Save Card Download Date"),
          QT_TRANSLATE_NOOP("kordavel::app",
                            "For card downloaded direct into Kordavel Plus or Blue")},
-        {B::Speed168h, &C::speed168hBox, "speed168hBox"},
-        {B::OtherVdoData, &C::otherVdoDataBox, "otherVdoDataBox"},
-        {B::Speed4Hz, &C::speed4HzBox, "speed4HzBox"},
+        {DownloadBox::Speed168h, &C::speed168hBox, "speed168hBox"},
+        {DownloadBox::OtherVdoData, &C::otherVdoDataBox, "otherVdoDataBox"},
+        {DownloadBox::Speed4Hz, &C::speed4HzBox, "speed4HzBox"},
     };
     for (const BoxDef &d : boxes) {
         const DownloadItem *item = downloadItemOf(d.box);

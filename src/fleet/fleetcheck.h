@@ -31,7 +31,11 @@ struct DeviceCapabilities
     // One code stands for the VDO data and the 4 Hz data (software 35 or older).
     bool vdoAnd4HzTied = false;
 
-    bool holds(DownloadBox d) const { return downloads[std::size_t(d)]; }
+    bool holds(DownloadBox d) const
+    {
+        Q_ASSERT(isSettableDownload(d));
+        return downloads[std::size_t(d)];
+    }
     bool holds(FileNameFormat f) const { return formats[std::size_t(f)]; }
 };
 

@@ -58,17 +58,12 @@ public:
     // the process ends. No request is taken after a stop.
     bool stop(int budgetMs);
 
-Q_SIGNALS:
-    // On the thread: an answer waits. A queued connection hands it on from
-    // this object's thread.
-    void answerWaiting(QPrivateSignal);
-
 private:
     // Runs on the thread; what it returns runs on this object's thread.
     using Job = std::function<std::function<void()>()>;
     void post(QObject *context, Job job);
     void work();
-    void deliver(); // on this object's thread
+    Q_INVOKABLE void deliver(); // on this object's thread
 
     Files &m_files;
     QThread *m_thread = nullptr;

@@ -37,8 +37,16 @@ struct FleetSettings
     bool saveCardDownloadDate = false;
     FileNameFormat fileNameFormat = FileNameFormat::ShortNames;
 
-    bool isOn(DownloadBox d) const { return downloads[std::size_t(d)]; }
-    void setOn(DownloadBox d, bool on) { downloads[std::size_t(d)] = on; }
+    bool isOn(DownloadBox d) const
+    {
+        Q_ASSERT(isSettableDownload(d));
+        return downloads[std::size_t(d)];
+    }
+    void setOn(DownloadBox d, bool on)
+    {
+        Q_ASSERT(isSettableDownload(d));
+        downloads[std::size_t(d)] = on;
+    }
     bool operator==(const FleetSettings &) const = default;
 };
 

@@ -51,14 +51,9 @@ constexpr DownloadItem kItems[] = {
 
 } // namespace
 
-std::span<const DownloadItem> downloadItems()
-{
-    return kItems;
-}
-
 std::span<const DownloadItem> settableDownloadItems()
 {
-    return downloadItems().subspan(1);
+    return std::span<const DownloadItem>(kItems).subspan(1);
 }
 
 const DownloadItem *downloadItemOf(DownloadBox box)
@@ -66,6 +61,12 @@ const DownloadItem *downloadItemOf(DownloadBox box)
     const auto it = std::find_if(std::begin(kItems), std::end(kItems),
                                  [box](const DownloadItem &item) { return item.box == box; });
     return it == std::end(kItems) ? nullptr : &*it;
+}
+
+bool isSettableDownload(DownloadBox box)
+{
+    const DownloadItem *item = downloadItemOf(box);
+    return item && item->key;
 }
 
 QString captionOf(const DownloadItem &item)

@@ -28,10 +28,12 @@ struct DownloadItem
     const char *term; // the box's tooltip: the regulation's term, or where the data comes from
 };
 
-// Every item, in the order of the download page's codes.
-std::span<const DownloadItem> downloadItems();
-// The items a standard may switch on: all but the overview.
+// The items a standard may switch on: all but the overview. Their order is
+// the order in which a standard file and the record list their keys, which
+// files already written rely on.
 std::span<const DownloadItem> settableDownloadItems();
+// Whether box asks for a download a standard may switch on.
+bool isSettableDownload(DownloadBox box);
 // The item a box asks for; nullptr for a box that asks for none (the card
 // download date, the start and end dates).
 const DownloadItem *downloadItemOf(DownloadBox box);

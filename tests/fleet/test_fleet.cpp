@@ -72,7 +72,7 @@ std::vector<DeviceKind> everyKindOfDevice()
 struct ReadDevice
 {
     DecodedSettings decoded;
-    DeviceCapabilities can;
+    DeviceCapabilities capabilities;
 };
 ReadDevice readDevice(const QByteArray &file)
 {
@@ -211,7 +211,7 @@ TEST(FleetCheck, EachKindOfDeviceIsComparedOverWhatItCanHold)
         SCOPED_TRACE(devices[i].name);
         const ReadDevice read = readDevice(devices[i].versionFile);
         const FleetSettings own = fleetSettingsOf(read.decoded);
-        const FleetCheck check = checkAgainstStandard(everythingOn(), own, read.can);
+        const FleetCheck check = checkAgainstStandard(everythingOn(), own, read.capabilities);
         EXPECT_EQ(check.verdict, expected[i].verdict) << check.summary.toStdString();
         QStringList notSupported = itemsOf(check, CheckItemKind::NotSupported);
         for (QString &t : notSupported)
@@ -223,8 +223,8 @@ TEST(FleetCheck, EachKindOfDeviceIsComparedOverWhatItCanHold)
             EXPECT_TRUE(d.contains(QStringLiteral(" on the device, "))) << d.toStdString();
 
         const FleetStandard ownStandard = parsed(fleetStandardFile({QStringLiteral("own"), own}));
-        const FleetCheck self = checkAgainstStandard(ownStandard, own, read.can);
-        if (read.can.publishesSettings) {
+        const FleetCheck self = checkAgainstStandard(ownStandard, own, read.capabilities);
+        if (read.capabilities.publishesSettings) {
             EXPECT_EQ(self.verdict, FleetVerdict::Matches)
                 << itemsOf(self, CheckItemKind::Difference).join('|').toStdString();
         }
@@ -240,7 +240,7 @@ TEST(FleetCheck, DifferencesAreSaidInPlainWords)
     standard.settings.dates.reset();
     standard.settings.fileNameFormat = FileNameFormat::Spanish;
     const FleetCheck check =
-        checkAgainstStandard(standard, fleetSettingsOf(tq54.decoded), tq54.can);
+        checkAgainstStandard(standard, fleetSettingsOf(tq54.decoded), tq54.capabilities);
     EXPECT_EQ(check.summary,
               "This device differs from the fleet standard \"North\" in 4 settings:");
     EXPECT_EQ(itemsOf(check, CheckItemKind::Difference),
@@ -257,8 +257,9 @@ TEST(FleetCheck, DifferencesAreSaidInPlainWords)
     // One difference, and a name holding what looks like a placeholder: as typed.
     standard = FleetStandard{QStringLiteral("50% %1 %n"), fleetSettingsOf(tq54.decoded)};
     standard.settings.daysBack = 28;
-    EXPECT_EQ(checkAgainstStandard(standard, fleetSettingsOf(tq54.decoded), tq54.can).summary,
-              "This device differs from the fleet standard \"50% %1 %n\" in one setting:");
+    EXPECT_EQ(
+        checkAgainstStandard(standard, fleetSettingsOf(tq54.decoded), tq54.capabilities).summary,
+        "This device differs from the fleet standard \"50% %1 %n\" in one setting:");
 }
 
 // Up to software 35 one code stands for the VDO data and the 4 Hz data: a
@@ -268,17 +269,17 @@ TEST(FleetCheck, DifferencesAreSaidInPlainWords)
 TEST(FleetCheck, TiedBoxesAreNamedNotCountedAndAppliedThroughTheVdoBox)
 {
     const ReadDevice tq30 = readDevice(everyKindOfDevice()[2].versionFile);
-    ASSERT_TRUE(tq30.can.vdoAnd4HzTied);
+    ASSERT_TRUE(tq30.capabilities.vdoAnd4HzTied);
     FleetStandard standard{QStringLiteral("Tied"), fleetSettingsOf(tq30.decoded)};
     ASSERT_TRUE(standard.settings.isOn(D::OtherVdoData)) << "the device asks for code 11";
     standard.settings.setOn(D::Speed4Hz, false);
     const FleetCheck check =
-        checkAgainstStandard(standard, fleetSettingsOf(tq30.decoded), tq30.can);
+        checkAgainstStandard(standard, fleetSettingsOf(tq30.decoded), tq30.capabilities);
     EXPECT_EQ(check.verdict, FleetVerdict::Matches);
     EXPECT_EQ(itemsOf(check, CheckItemKind::Tied),
               QStringList{"4Hz Data goes with Other VDO Specific Data on this device: it is on as "
                           "the VDO data is"});
-    const DecodedSettings applied = settingsForStandard(standard, tq30.can);
+    const DecodedSettings applied = settingsForStandard(standard, tq30.capabilities);
     EXPECT_EQ(applied.box(DownloadBox::OtherVdoData).checked, true);
     EXPECT_FALSE(applied.box(DownloadBox::Speed4Hz).checked.has_value());
     EXPECT_FALSE(applied.box(DownloadBox::Speed168h).checked.has_value()) << "not held: as read";

@@ -45,6 +45,7 @@ TEST(HelpWindow, TheWholeTextIsShown)
     EXPECT_EQ(w.windowTitle(), "Kordavel Configuration Help");
     w.show();
     const QLabel *label = textOf(w);
+    ASSERT_NE(label, nullptr);
     EXPECT_LE(label->x() + label->width(), w.width());
     EXPECT_LE(label->y() + label->heightForWidth(label->width()), w.height());
     const int decoration = w.frameGeometry().height() - w.geometry().height();
