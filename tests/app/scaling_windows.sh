@@ -5,7 +5,9 @@
 # must see. With KORDAVEL_SHOTS_DIR set, the screenshots are kept there as
 # windows-<percent>.png.
 # Usage: scaling_windows.sh BUILD_DIR
-set -euo pipefail
+set -Eeuo pipefail
+# wine and its tools often fail without a word: the failing command is named.
+trap 'echo "failed (status $?) at line $LINENO: $BASH_COMMAND" >&2' ERR
 build=$(realpath "$1")
 command -v xvfb-run >/dev/null || { echo "xvfb-run is missing (Debian package xvfb)"; exit 1; }
 export KORDAVEL_WINEPREFIX="$build/wineprefix-scaling"

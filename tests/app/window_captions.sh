@@ -4,7 +4,9 @@
 # Usage: window_captions.sh linux BUILD_DIR | windows BUILD_DIR
 # On Windows the deploy folder's program runs under wine with nothing but its
 # own folder: that also proves the folder is complete.
-set -euo pipefail
+set -Eeuo pipefail
+# wine and its tools often fail without a word: the failing command is named.
+trap 'echo "failed (status $?) at line $LINENO: $BASH_COMMAND" >&2' ERR
 mode=$1
 build=$(realpath "$2")
 for tool in xvfb-run xdotool; do

@@ -10,7 +10,9 @@
 # Usage: fleet_e2e.sh linux BUILD_DIR | windows BUILD_DIR
 # On Windows the deploy folder's program runs under wine (its own prefix,
 # KORDAVEL_WINEPREFIX), and the simulator's Windows build plugs the device.
-set -euo pipefail
+set -Eeuo pipefail
+# wine and its tools often fail without a word: the failing command is named.
+trap 'echo "failed (status $?) at line $LINENO: $BASH_COMMAND" >&2' ERR
 mode=$1
 build=$(realpath "$2")
 fail() { echo "FAILED: $*" >&2; exit 1; }

@@ -5,7 +5,9 @@
 # of its own (tests/support/own_mount_namespace.sh), where it may mount without
 # root; run by hand it needs root. A volume that cannot be made fails the test.
 # Usage: media_volumes.sh BUILD_DIR
-set -euo pipefail
+set -Eeuo pipefail
+# wine and its tools often fail without a word: the failing command is named.
+trap 'echo "failed (status $?) at line $LINENO: $BASH_COMMAND" >&2' ERR
 build=$(realpath "$1")
 export KORDAVEL_WINEPREFIX="$build/wineprefix-volumes"
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8

@@ -5,7 +5,9 @@
 # a folder reached through a link, and such a link named like the version file.
 # Drive F: beside E: bears a label in Greek and Cyrillic letters.
 # Usage: wine_mapping.sh BUILD_DIR
-set -euo pipefail
+set -Eeuo pipefail
+# wine and its tools often fail without a word: the failing command is named.
+trap 'echo "failed (status $?) at line $LINENO: $BASH_COMMAND" >&2' ERR
 build=$(realpath "$1")
 run="$build/wine-run.sh"
 export KORDAVEL_WINEPREFIX="$build/wineprefix-mapping"

@@ -3,7 +3,9 @@
 # the configuration file reaches the medium: on Linux with strace (system
 # calls), on Windows under wine with its relay trace of kernel32 calls.
 # Usage: install_trace.sh linux|windows BUILD_DIR
-set -euo pipefail
+set -Eeuo pipefail
+# wine and its tools often fail without a word: the failing command is named.
+trap 'echo "failed (status $?) at line $LINENO: $BASH_COMMAND" >&2' ERR
 platform=$1
 build=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
