@@ -185,8 +185,8 @@ BENCHMARK(BM_ParseVersionFile)->UseRealTime();
 
 void BM_BuildTqFile(benchmark::State &state)
 {
-    ScreenSettings s;
-    s.fileNameFormat = int(FileNameFormat::European);
+    DeviceSettings s;
+    s.fileNameFormat = FileNameFormat::European;
     s.daysBack = "28";
     for (DownloadBox b : kAllDownloadBoxes)
         s.setChecked(b, b != DownloadBox::SaveCardDate);

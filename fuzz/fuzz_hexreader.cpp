@@ -9,9 +9,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const QByteArray versionC =
-        kordavel::sim::makeVersionFile(kordavel::sim::DeviceSettings{});
+        kordavel::sim::makeVersionFile(kordavel::sim::VersionFileFields{});
     static const QByteArray versionA = [] {
-        kordavel::sim::DeviceSettings s;
+        kordavel::sim::VersionFileFields s;
         s.version = 20;
         return kordavel::sim::makeVersionFile(s);
     }();

@@ -712,6 +712,10 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
         <source>4Hz Speed Data available from VDO tachographs</source>
         <translation>4Hz-Geschwindigkeitsdaten, verfügbar bei VDO-Fahrtenschreibern</translation>
     </message>
+    <message>
+        <source>The number of days must be between %1 and %2.</source>
+        <translation>Die Anzahl der Tage muss zwischen %1 und %2 liegen.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::writer</name>
@@ -766,10 +770,6 @@ mit diesem Konfigurationsprogramm nicht geeignet.</translation>
     <message>
         <source>Unknown Kordavel type</source>
         <translation>Unbekannter Kordavel-Typ</translation>
-    </message>
-    <message>
-        <source>The number of days must be between %1 and %2.</source>
-        <translation>Die Anzahl der Tage muss zwischen %1 und %2 liegen.</translation>
     </message>
     <message>
         <source>The date %1 cannot be stored in the Kordavel: dates must lie between %2 and %3.</source>

@@ -712,6 +712,10 @@ para esta herramienta de configuración.</translation>
         <source>4Hz Speed Data available from VDO tachographs</source>
         <translation>Datos de velocidad a 4Hz disponibles en tacógrafos VDO</translation>
     </message>
+    <message>
+        <source>The number of days must be between %1 and %2.</source>
+        <translation>El número de días debe estar entre %1 y %2.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::writer</name>
@@ -766,10 +770,6 @@ para esta herramienta de configuración.</translation>
     <message>
         <source>Unknown Kordavel type</source>
         <translation>Tipo de Kordavel desconocido</translation>
-    </message>
-    <message>
-        <source>The number of days must be between %1 and %2.</source>
-        <translation>El número de días debe estar entre %1 y %2.</translation>
     </message>
     <message>
         <source>The date %1 cannot be stored in the Kordavel: dates must lie between %2 and %3.</source>

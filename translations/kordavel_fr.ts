@@ -712,6 +712,10 @@ avec cet outil de configuration.</translation>
         <source>4Hz Speed Data available from VDO tachographs</source>
         <translation>Données de vitesse 4&#xa0;Hz disponibles sur les tachygraphes VDO</translation>
     </message>
+    <message>
+        <source>The number of days must be between %1 and %2.</source>
+        <translation>Le nombre de jours doit être compris entre %1 et %2.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::writer</name>
@@ -766,10 +770,6 @@ avec cet outil de configuration.</translation>
     <message>
         <source>Unknown Kordavel type</source>
         <translation>Type de Kordavel inconnu</translation>
-    </message>
-    <message>
-        <source>The number of days must be between %1 and %2.</source>
-        <translation>Le nombre de jours doit être compris entre %1 et %2.</translation>
     </message>
     <message>
         <source>The date %1 cannot be stored in the Kordavel: dates must lie between %2 and %3.</source>

@@ -712,6 +712,10 @@ all&apos;uso con questo strumento di configurazione.</translation>
         <source>4Hz Speed Data available from VDO tachographs</source>
         <translation>Dati di velocità a 4Hz disponibili dai tachigrafi VDO</translation>
     </message>
+    <message>
+        <source>The number of days must be between %1 and %2.</source>
+        <translation>Il numero di giorni deve essere compreso tra %1 e %2.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::writer</name>
@@ -766,10 +770,6 @@ all&apos;uso con questo strumento di configurazione.</translation>
     <message>
         <source>Unknown Kordavel type</source>
         <translation>Tipo di Kordavel sconosciuto</translation>
-    </message>
-    <message>
-        <source>The number of days must be between %1 and %2.</source>
-        <translation>Il numero di giorni deve essere compreso tra %1 e %2.</translation>
     </message>
     <message>
         <source>The date %1 cannot be stored in the Kordavel: dates must lie between %2 and %3.</source>

@@ -712,6 +712,10 @@ voor gebruik met dit configuratieprogramma.</translation>
         <source>4Hz Speed Data available from VDO tachographs</source>
         <translation>4Hz-snelheidsgegevens beschikbaar bij VDO-tachografen</translation>
     </message>
+    <message>
+        <source>The number of days must be between %1 and %2.</source>
+        <translation>Het aantal dagen moet tussen %1 en %2 liggen.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::writer</name>
@@ -766,10 +770,6 @@ voor gebruik met dit configuratieprogramma.</translation>
     <message>
         <source>Unknown Kordavel type</source>
         <translation>Onbekend Kordavel-type</translation>
-    </message>
-    <message>
-        <source>The number of days must be between %1 and %2.</source>
-        <translation>Het aantal dagen moet tussen %1 en %2 liggen.</translation>
     </message>
     <message>
         <source>The date %1 cannot be stored in the Kordavel: dates must lie between %2 and %3.</source>

@@ -713,6 +713,10 @@ do użytku z tym narzędziem konfiguracyjnym.</translation>
         <source>4Hz Speed Data available from VDO tachographs</source>
         <translation>Dane o prędkości 4Hz dostępne w tachografach VDO</translation>
     </message>
+    <message>
+        <source>The number of days must be between %1 and %2.</source>
+        <translation>Liczba dni musi mieścić się w zakresie od %1 do %2.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::writer</name>
@@ -767,10 +771,6 @@ do użytku z tym narzędziem konfiguracyjnym.</translation>
     <message>
         <source>Unknown Kordavel type</source>
         <translation>Nieznany typ urządzenia Kordavel</translation>
-    </message>
-    <message>
-        <source>The number of days must be between %1 and %2.</source>
-        <translation>Liczba dni musi mieścić się w zakresie od %1 do %2.</translation>
     </message>
     <message>
         <source>The date %1 cannot be stored in the Kordavel: dates must lie between %2 and %3.</source>

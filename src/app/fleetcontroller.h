@@ -33,7 +33,7 @@ public:
         QPlainTextEdit *strip = nullptr;
         std::function<void(const QString &)> inform;
         std::function<bool(const QString &)> ask;
-        std::function<ScreenSettings()> screenSettings; // the settings on the screen
+        std::function<DeviceSettings()> screenSettings; // the settings on the screen
     };
     // platform must outlive the controller.
     FleetController(const Platform &platform, Window window, QObject *parent = nullptr);

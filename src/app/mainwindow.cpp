@@ -143,18 +143,18 @@ void MainWindow::restartFlow()
     m_platform.executor->requestRestart();
 }
 
-ScreenSettings MainWindow::screenSettings() const
+DeviceSettings MainWindow::screenSettings() const
 {
     const MainWindowControls &c = *m_controls;
-    ScreenSettings s;
+    DeviceSettings s;
     for (DownloadBox b : kAllDownloadBoxes)
         s.setChecked(b, c.box(b)->checkState() == Qt::Checked);
     s.daysBack = c.daysBackEdit->text();
     s.downloadStart = c.downloadStartPicker->date();
     s.downloadEnd = c.downloadEndPicker->date();
-    for (int f = 0; f < kFileNameFormatCount && s.fileNameFormat < 0; ++f)
+    for (int f = 0; f < kFileNameFormatCount && !s.fileNameFormat; ++f)
         if (c.fileNameFormatButtons[std::size_t(f)]->isChecked())
-            s.fileNameFormat = f;
+            s.fileNameFormat = FileNameFormat(f);
     s.kordavelPlus = c.modelKordavelPlusButton->isChecked();
     return s;
 }

@@ -67,7 +67,7 @@ private:
     void setHeightTwips(int twips);
     void inform(const QString &text);
     bool ask(const QString &question);
-    ScreenSettings screenSettings() const;
+    DeviceSettings screenSettings() const;
 
     HelpTopic helpTopic() const; // the help for the current status
 

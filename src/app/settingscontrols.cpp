@@ -52,41 +52,82 @@ SettingsRules::SettingsRules(const SettingsControls &controls, QObject *parent)
     connect(m_c.downloadPageButton, &QRadioButton::toggled, this, [this] { showSelectedPage(); });
 }
 
-void SettingsRules::apply(const DecodedSettings &settings)
+OfferedControls controlsOffered(const ReadDevice &device)
 {
-    // The version comes first: the coupling rules that run while the boxes
+    using B = DownloadBox;
+    using F = FileNameFormat;
+    OfferedControls offered;
+    auto showAllFormats = [&offered](bool all) {
+        for (F f : {F::French, F::Spanish, F::DuvadoRirozo})
+            offered.formatVisible[std::size_t(f)] = all;
+    };
+    const QString europeanVdo = QStringLiteral("European/VDO(DDD)");
+    switch (device.family) {
+    case Family::TQ:
+        offered.boxEnabled[std::size_t(B::UseDates)] =
+            device.softwareVersion >= kFirstVersionWithDates;
+        showAllFormats(device.softwareVersion >= kFirstVersionWithAllFormats);
+        offered.europeanCaption = device.softwareVersion >= kFirstVersionWithEuropeanNames
+                                      ? europeanVdo
+                                      : QStringLiteral("Short file name DDD");
+        break;
+    case Family::CR:
+        showAllFormats(true);
+        offered.europeanCaption = europeanVdo;
+        break;
+    case Family::Unknown:
+        offered.formatVisible.fill(false);
+        break;
+    }
+    for (B b : {B::OtherVdoData, B::Speed168h, B::Speed4Hz})
+        offered.boxVisible[std::size_t(b)] = true;
+    // Known once the settings are read: layout A devices know no VDO-specific
+    // data, and only layout C has 168 h speed.
+    if (device.settingsLayout != Layout::None) {
+        const bool vdo = device.settingsLayout >= Layout::B;
+        offered.boxEnabled[std::size_t(B::OtherVdoData)] = vdo;
+        offered.boxEnabled[std::size_t(B::Speed4Hz)] = vdo;
+        offered.boxEnabled[std::size_t(B::Speed168h)] = device.settingsLayout == Layout::C;
+    }
+    return offered;
+}
+
+void SettingsRules::apply(const SettingsChange &change)
+{
+    // The device comes first: the coupling rules that run while the boxes
     // change follow the device shown.
-    if (settings.softwareVersion)
-        m_softwareVersion = *settings.softwareVersion;
+    OfferedControls offered;
+    if (change.device) {
+        m_softwareVersion = change.device->softwareVersion;
+        offered = controlsOffered(*change.device);
+    }
     for (int f = 0; f < kFileNameFormatCount; ++f)
-        if (const std::optional<bool> visible = settings.formatVisible[std::size_t(f)])
+        if (const std::optional<bool> visible = offered.formatVisible[std::size_t(f)])
             m_c.fileNameFormatButtons[std::size_t(f)]->setVisible(*visible);
-    if (settings.europeanFormatName)
-        m_c.formatButton(FileNameFormat::European)
-            ->setText(captionOf(*settings.europeanFormatName));
-    if (settings.daysBack)
-        m_c.daysBackEdit->setText(*settings.daysBack);
+    if (offered.europeanCaption)
+        m_c.formatButton(FileNameFormat::European)->setText(*offered.europeanCaption);
+    if (change.daysBack)
+        m_c.daysBackEdit->setText(*change.daysBack);
     for (DownloadBox b : kAllDownloadBoxes) {
-        const ControlState &state = settings.box(b);
         QCheckBox *box = m_c.box(b);
-        if (state.checked)
-            box->setChecked(*state.checked);
-        if (state.visible)
-            box->setVisible(*state.visible);
-        if (state.enabled)
-            box->setEnabled(*state.enabled);
+        if (const std::optional<bool> checked = change.box(b))
+            box->setChecked(*checked);
+        if (const std::optional<bool> visible = offered.boxVisible[std::size_t(b)])
+            box->setVisible(*visible);
+        if (const std::optional<bool> enabled = offered.boxEnabled[std::size_t(b)])
+            box->setEnabled(*enabled);
     }
-    if (settings.kordavelPlus)
-        (*settings.kordavelPlus ? m_c.modelKordavelPlusButton : m_c.modelKordavelButton)
+    if (change.kordavelPlus)
+        (*change.kordavelPlus ? m_c.modelKordavelPlusButton : m_c.modelKordavelButton)
             ->setChecked(true);
-    if (settings.fileNameFormat) {
+    if (change.fileNameFormat) {
         deselectFileNameFormats();
-        m_c.formatButton(*settings.fileNameFormat)->setChecked(true);
+        m_c.formatButton(*change.fileNameFormat)->setChecked(true);
     }
-    if (settings.downloadStart)
-        m_c.downloadStartPicker->setDate(*settings.downloadStart);
-    if (settings.downloadEnd)
-        m_c.downloadEndPicker->setDate(*settings.downloadEnd);
+    if (change.downloadStart)
+        m_c.downloadStartPicker->setDate(*change.downloadStart);
+    if (change.downloadEnd)
+        m_c.downloadEndPicker->setDate(*change.downloadEnd);
 }
 
 void SettingsRules::deselectFileNameFormats()

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QDateEdit;
@@ -59,7 +60,20 @@ struct SettingsControls
     }
 };
 
-// Shows decoded device settings on the controls and keeps the controls
+// What the controls offer once a device is read, by its family, software
+// version and layout: an empty field stays as the screen had it.
+struct OfferedControls
+{
+    std::array<std::optional<bool>, kDownloadBoxCount> boxEnabled{}; // by DownloadBox
+    std::array<std::optional<bool>, kDownloadBoxCount> boxVisible{};
+    std::array<std::optional<bool>, kFileNameFormatCount> formatVisible{}; // by FileNameFormat
+    // The European format's caption: "European/VDO(DDD)" or "Short file name
+    // DDD"; before any read the button shows the format's own caption.
+    std::optional<QString> europeanCaption;
+};
+OfferedControls controlsOffered(const ReadDevice &device);
+
+// Shows a change of the settings on the controls and keeps the controls
 // consistent with each other. The coupling rules run on every change of
 // state, by the user or by the program, and not when a box is set to the state
 // it already has.
@@ -71,8 +85,9 @@ public:
 
     const SettingsControls &controls() const { return m_c; }
 
-    // Puts what a read decoded on the controls; what it leaves empty stays.
-    void apply(const DecodedSettings &settings);
+    // Puts a change on the controls (with what they offer, when it names the
+    // device read); what it leaves empty stays.
+    void apply(const SettingsChange &change);
 
     // Clears every file-name format button (none selected).
     void deselectFileNameFormats();

@@ -208,7 +208,7 @@ ReadOutcome DeviceCycle::read(CycleReport &report)
     report.add(show::LogRows{rows});
     // What the file shows is decoded before a wrong length rejects it: the
     // screen shows the identification, the days and cleared boxes meanwhile.
-    const DecodedSettings decoded = m_decoder.decode(m_versionData, a);
+    const SettingsChange decoded = m_decoder.decode(m_versionData, a);
     report.add(show::Settings{decoded});
     if (a.verdict == VersionVerdict::Accepted || a.verdict == VersionVerdict::ConfigNotAvailable)
         m_compared =
@@ -261,7 +261,7 @@ bool DeviceCycle::isTheDeviceRead(CycleReport &report, qint32 devicesFound, cons
     return false;
 }
 
-CycleReport DeviceCycle::configure(const ScreenSettings &screen)
+CycleReport DeviceCycle::configure(const DeviceSettings &screen)
 {
     CycleReport report(CycleRequest::Configure);
     // The window showed these at the press already; a report that came in
@@ -322,7 +322,7 @@ CycleReport DeviceCycle::configure(const ScreenSettings &screen)
     return report;
 }
 
-void DeviceCycle::recordConfigure(CycleReport &report, const ScreenSettings &screen,
+void DeviceCycle::recordConfigure(CycleReport &report, const DeviceSettings &screen,
                                   const QString &root, bool confirmed)
 {
     m_awaitingSuccess.reset();

@@ -58,7 +58,7 @@ public:
     // from, builds the configuration file from screen and installs it there.
     // Another device, or the same one changed, gets nothing: the user is told
     // and the device is read again.
-    CycleReport configure(const ScreenSettings &screen);
+    CycleReport configure(const DeviceSettings &screen);
     // Starts the flow over: the next tick reads a device that is there.
     CycleReport restart();
     // Mounting or safely removing a medium failed for the reason given (empty:
@@ -99,7 +99,7 @@ private:
     // Whether the screen's settings may go to the device the last search
     // found; when not, says why and starts the flow over.
     bool isTheDeviceRead(CycleReport &report, qint32 devicesFound, const QString &root);
-    void recordConfigure(CycleReport &report, const ScreenSettings &screen, const QString &root,
+    void recordConfigure(CycleReport &report, const DeviceSettings &screen, const QString &root,
                          bool confirmed);
     void deleteTakenUpConfiguration();
     void retryTakenUpDeletion();

@@ -25,7 +25,7 @@ void WorkerExecutor::requestTick()
     post({CycleRequest::Tick, {}, {}, {}});
 }
 
-void WorkerExecutor::requestConfigure(const ScreenSettings &screen)
+void WorkerExecutor::requestConfigure(const DeviceSettings &screen)
 {
     post({CycleRequest::Configure, screen, {}, {}});
 }

@@ -23,7 +23,7 @@ public:
     using QObject::QObject;
 
     virtual void requestTick() = 0;
-    virtual void requestConfigure(const ScreenSettings &screen) = 0;
+    virtual void requestConfigure(const DeviceSettings &screen) = 0;
     virtual void requestRestart() = 0;
     // Mounting or safely removing a medium failed for reason (empty: no
     // longer); see DeviceCycle::noteMediaProblem.
@@ -55,7 +55,7 @@ public:
     ~WorkerExecutor() override;
 
     void requestTick() override;
-    void requestConfigure(const ScreenSettings &screen) override;
+    void requestConfigure(const DeviceSettings &screen) override;
     void requestRestart() override;
     void requestMediaProblem(const QString &reason) override;
     void requestFleet(const FleetOptions &options) override;
@@ -72,7 +72,7 @@ private:
     struct Request
     {
         CycleRequest kind = CycleRequest::Tick;
-        ScreenSettings screen;
+        DeviceSettings screen;
         QString reason;
         FleetOptions fleet;
     };

@@ -48,7 +48,7 @@ struct VersionLabel
 // What a version file's settings put on the controls.
 struct Settings
 {
-    DecodedSettings settings;
+    SettingsChange settings;
 };
 // A message box; the next step waits until the user has closed it.
 struct Message

@@ -90,26 +90,26 @@ DeviceCapabilities capabilitiesOf(Family family, qint32 softwareVersion)
     return capabilities;
 }
 
-FleetSettings fleetSettingsOf(const DecodedSettings &decoded)
+FleetSettings fleetSettingsOf(const SettingsChange &decoded)
 {
     FleetSettings s;
     for (const DownloadItem &item : settableDownloadItems())
-        s.setOn(item.box, decoded.box(item.box).checked.value_or(false));
+        s.setOn(item.box, decoded.box(item.box).value_or(false));
     s.daysBack = qint32(leadingWholeNumber(decoded.daysBack.value_or(QString())));
-    if (decoded.box(DownloadBox::UseDates).checked.value_or(false) && decoded.downloadStart &&
+    if (decoded.box(DownloadBox::UseDates).value_or(false) && decoded.downloadStart &&
         decoded.downloadEnd)
         s.dates = DateRange{*decoded.downloadStart, *decoded.downloadEnd};
-    s.saveCardDownloadDate = decoded.box(DownloadBox::SaveCardDate).checked.value_or(false);
+    s.saveCardDownloadDate = decoded.box(DownloadBox::SaveCardDate).value_or(false);
     s.fileNameFormat = decoded.fileNameFormat.value_or(FileNameFormat::ShortNames);
     return s;
 }
 
-std::variant<FleetSettings, QString> fleetSettingsOf(const ScreenSettings &screen)
+std::variant<FleetSettings, QString> fleetSettingsOf(const DeviceSettings &screen)
 {
     FleetSettings s;
     for (const DownloadItem &item : settableDownloadItems())
         s.setOn(item.box, screen.isChecked(item.box));
-    const qint64 days = leadingWholeNumber(screen.daysBack);
+    const qint64 days = screen.daysBackCount();
     if (std::optional<QString> problem = daysBackProblem(days))
         return *problem;
     s.daysBack = qint32(days);
@@ -120,8 +120,8 @@ std::variant<FleetSettings, QString> fleetSettingsOf(const ScreenSettings &scree
         s.dates = dates;
     }
     s.saveCardDownloadDate = screen.isChecked(DownloadBox::SaveCardDate);
-    if (screen.fileNameFormat >= 0 && screen.fileNameFormat < kFileNameFormatCount)
-        s.fileNameFormat = FileNameFormat(screen.fileNameFormat);
+    if (screen.fileNameFormat)
+        s.fileNameFormat = *screen.fileNameFormat;
     return s;
 }
 
@@ -230,10 +230,10 @@ FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettin
     return check;
 }
 
-DecodedSettings settingsForStandard(const FleetStandard &standard,
-                                    const DeviceCapabilities &capabilities)
+SettingsChange settingsForStandard(const FleetStandard &standard,
+                                   const DeviceCapabilities &capabilities)
 {
-    DecodedSettings view;
+    SettingsChange view;
     const FleetSettings &want = standard.settings;
     if (!capabilities.publishesSettings)
         return view;
@@ -241,19 +241,19 @@ DecodedSettings settingsForStandard(const FleetStandard &standard,
         const DownloadBox d = item.box;
         if (!capabilities.holds(d) || (d == DownloadBox::Speed4Hz && capabilities.vdoAnd4HzTied))
             continue;
-        view.box(d).checked = want.isOn(d);
+        view.box(d) = want.isOn(d);
     }
     if (capabilities.daysBack)
         view.daysBack = daysBackText(want.daysBack);
     if (capabilities.dates) {
-        view.box(DownloadBox::UseDates).checked = want.dates.has_value();
+        view.box(DownloadBox::UseDates) = want.dates.has_value();
         if (want.dates) {
             view.downloadStart = want.dates->start;
             view.downloadEnd = want.dates->end;
         }
     }
     if (capabilities.saveCardDownloadDate)
-        view.box(DownloadBox::SaveCardDate).checked = want.saveCardDownloadDate;
+        view.box(DownloadBox::SaveCardDate) = want.saveCardDownloadDate;
     if (capabilities.holds(want.fileNameFormat))
         view.fileNameFormat = want.fileNameFormat;
     return view;

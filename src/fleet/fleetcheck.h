@@ -46,12 +46,12 @@ DeviceCapabilities capabilitiesOf(Family family, qint32 softwareVersion);
 // The settings a read left on the screen, as a fleet standard names them.
 // Meaningful for an accepted version file, where every field is set; fields
 // a read left empty count as off (and such a device holds none of them).
-FleetSettings fleetSettingsOf(const DecodedSettings &decoded);
+FleetSettings fleetSettingsOf(const SettingsChange &decoded);
 
 // The settings on the screen as a standard; or, when the screen holds what a
 // standard cannot (a day count out of range, dates in the wrong order), the
 // sentence that says so.
-std::variant<FleetSettings, QString> fleetSettingsOf(const ScreenSettings &screen);
+std::variant<FleetSettings, QString> fleetSettingsOf(const DeviceSettings &screen);
 
 enum class FleetVerdict {
     Matches,       // every setting the device holds is as the standard has it
@@ -92,8 +92,8 @@ FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettin
 // capabilities: the settings it holds; the rest stays as read. Where the VDO
 // and 4 Hz boxes are tied, only the VDO box is set and the screen's rule
 // carries the other.
-DecodedSettings settingsForStandard(const FleetStandard &standard,
-                                    const DeviceCapabilities &capabilities);
+SettingsChange settingsForStandard(const FleetStandard &standard,
+                                   const DeviceCapabilities &capabilities);
 
 // What the fleet strip says: the check's summary and its lines, notes after
 // differences, and whether the standard is on the screen for Configure to

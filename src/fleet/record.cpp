@@ -84,14 +84,13 @@ QStringList recordHeader()
 
 QStringList recordCells(const RecordEntry &e)
 {
-    const ScreenSettings &s = e.written;
+    const DeviceSettings &s = e.written;
     QStringList downloads;
     for (const DownloadItem &item : settableDownloadItems())
         if (s.isChecked(item.box))
             downloads.append(QLatin1String(item.key));
     const bool dates = s.isChecked(DownloadBox::UseDates);
     const QString dateFormat = QStringLiteral("yyyy-MM-dd");
-    const bool formatChosen = s.fileNameFormat >= 0 && s.fileNameFormat < kFileNameFormatCount;
     return {isoWithOffset(e.when),
             eventText(e.event),
             e.driveLabel,
@@ -99,11 +98,11 @@ QStringList recordCells(const RecordEntry &e)
             QString::number(e.softwareVersion),
             e.standardName,
             downloads.join(QLatin1Char(' ')),
-            QString::number(leadingWholeNumber(s.daysBack)),
+            QString::number(s.daysBackCount()),
             dates ? s.downloadStart.toString(dateFormat) : QString(),
             dates ? s.downloadEnd.toString(dateFormat) : QString(),
             s.isChecked(DownloadBox::SaveCardDate) ? QStringLiteral("yes") : QStringLiteral("no"),
-            formatChosen ? QLatin1String(itemOf(FileNameFormat(s.fileNameFormat)).key) : QString(),
+            s.fileNameFormat ? QLatin1String(itemOf(*s.fileNameFormat).key) : QString(),
             s.kordavelPlus ? QStringLiteral("Kordavel Plus") : QStringLiteral("Kordavel")};
 }
 

@@ -33,7 +33,7 @@ struct RecordEntry
     QString familyCode; // "TQ", "CR"
     qint32 softwareVersion = 0;
     QString standardName; // empty without an active standard
-    ScreenSettings written;
+    DeviceSettings written;
 };
 
 // The column headers, in English.

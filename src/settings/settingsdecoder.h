@@ -29,38 +29,32 @@ inline bool sharesSpeed4HzCode(qint32 softwareVersion)
     return softwareVersion <= kLastVersionSharing4HzCode;
 }
 
-// One control's state as a read leaves it; an empty field is left as it was.
-struct ControlState
+// The device a read identified, whose rules the screen follows from then on.
+struct ReadDevice
 {
-    std::optional<bool> checked;
-    std::optional<bool> enabled;
-    std::optional<bool> visible;
+    Family family = Family::Unknown;
+    qint32 softwareVersion = 0; // an unknown family keeps the version read before
+    // The layout whose settings the file carried; None when the read shows
+    // the identification and the days only (old software, a wrong length).
+    Layout settingsLayout = Layout::None;
 };
 
-// How the European format's button is captioned once a device is read.
-enum class EuropeanFormatName { EuropeanVdo, ShortDdd };
-// That caption: "European/VDO(DDD)" or "Short file name DDD"; before any
-// read the button shows the format's own caption (itemOf).
-QString captionOf(EuropeanFormatName name);
-
-// What the settings controls show after a read of a version file. Every
-// field that is empty is left as the screen had it; a box's enabled state
-// that follows the dates box (activities, the days) is the screen's own rule.
-struct DecodedSettings
+// A change to the settings on the screen, from a read of a device's version
+// file or from a fleet standard. Every field that is empty is left as the
+// screen had it; a box's enabled state that follows the dates box (activities,
+// the days) is the screen's own rule.
+struct SettingsChange
 {
-    // The version the rules between the boxes follow from now on.
-    std::optional<qint32> softwareVersion;
-    std::array<ControlState, kDownloadBoxCount> boxes{};                   // by DownloadBox
-    std::optional<QString> daysBack;                                       // as periodText gives it
-    std::optional<bool> kordavelPlus;                                      // the model
-    std::optional<FileNameFormat> fileNameFormat;                          // the one selected
-    std::array<std::optional<bool>, kFileNameFormatCount> formatVisible{}; // by FileNameFormat
-    std::optional<EuropeanFormatName> europeanFormatName;
-    std::optional<QDate> downloadStart; // shown only when the file switches the dates on
+    std::optional<ReadDevice> device; // set by a read that shows anything
+    std::array<std::optional<bool>, kDownloadBoxCount> checked{}; // by DownloadBox
+    std::optional<QString> daysBack;                              // as periodText gives it
+    std::optional<bool> kordavelPlus;                             // the model
+    std::optional<FileNameFormat> fileNameFormat;                 // the one selected
+    std::optional<QDate> downloadStart; // set only when the file switches the dates on
     std::optional<QDate> downloadEnd;
 
-    const ControlState &box(DownloadBox b) const { return boxes[std::size_t(b)]; }
-    ControlState &box(DownloadBox b) { return boxes[std::size_t(b)]; }
+    const std::optional<bool> &box(DownloadBox b) const { return checked[std::size_t(b)]; }
+    std::optional<bool> &box(DownloadBox b) { return checked[std::size_t(b)]; }
 };
 
 // Turns the version files of successive reads into what the screen shows.
@@ -74,14 +68,13 @@ public:
     // A file without a valid header shows nothing; one whose layout is unknown
     // or whose length does not fit shows its identification, the days back and
     // cleared boxes only.
-    DecodedSettings decode(const QByteArray &data, const VersionAssessment &assessment);
+    SettingsChange decode(const QByteArray &data, const VersionAssessment &assessment);
 
 private:
-    void applyIdentification(DecodedSettings &view, const Identification &id) const;
-    void clearDownloadBoxes(DecodedSettings &view) const;
-    void showConfigurationByte(DecodedSettings &view, int configByte) const;
-    void checkCodeList(DecodedSettings &view, const QByteArray &data, int first, int last);
-    void showDates(DecodedSettings &view, const QByteArray &data) const;
+    void clearDownloadBoxes(SettingsChange &view) const;
+    void showConfigurationByte(SettingsChange &view, int configByte) const;
+    void checkCodeList(SettingsChange &view, const QByteArray &data, int first, int last);
+    void showDates(SettingsChange &view, const QByteArray &data) const;
 
     bool m_previousCodeWasEnd = false;
 };

@@ -6,13 +6,10 @@
 
 #include <QCoreApplication>
 
-#include <cmath>
 #include <utility>
 #include <variant>
 
 namespace kordavel {
-
-namespace {} // namespace
 
 namespace {
 
@@ -27,7 +24,7 @@ QByteArray bytes(std::initializer_list<int> list)
 // The VDO-specific record: groups of codes, each opened by the overview code
 // and ended by a group end; the whole ends with one more group end. Empty when
 // no VDO-specific box is checked.
-QByteArray vdoCodesData(const ScreenSettings &s)
+QByteArray vdoCodesData(const DeviceSettings &s)
 {
     using namespace DownloadCode;
     const QByteArray opened = bytes({Overview});
@@ -108,7 +105,7 @@ QByteArray periodData(qint64 days)
 }
 
 // The standard codes: the overview always, then one code per checked box.
-QByteArray standardCodesData(const ScreenSettings &s, qint32 softwareVersion)
+QByteArray standardCodesData(const DeviceSettings &s, qint32 softwareVersion)
 {
     using namespace DownloadCode;
     QByteArray standard = bytes({Overview});
@@ -130,7 +127,7 @@ QByteArray standardCodesData(const ScreenSettings &s, qint32 softwareVersion)
 // The dates record's data: the marker, then the start and the end as device
 // counts, most significant byte first. Returns the first date the device
 // cannot hold instead, when there is one.
-std::variant<QByteArray, QDate> datesData(const ScreenSettings &s)
+std::variant<QByteArray, QDate> datesData(const DeviceSettings &s)
 {
     QByteArray dates = bytes({s.isChecked(DownloadBox::UseDates) ? kUseDatesMarker : 0xFF});
     for (const QDate &day : {s.downloadStart, s.downloadEnd}) {
@@ -143,9 +140,9 @@ std::variant<QByteArray, QDate> datesData(const ScreenSettings &s)
     return dates;
 }
 
-BuildResult tqConfigurationFile(const ScreenSettings &s, qint32 softwareVersion, int configByte)
+BuildResult tqConfigurationFile(const DeviceSettings &s, qint32 softwareVersion, int configByte)
 {
-    const qint64 days = leadingWholeNumber(s.daysBack);
+    const qint64 days = s.daysBackCount();
     if (std::optional<QString> problem = daysBackProblem(days))
         return refused(BuildStatus::DaysOutOfRange, *problem);
     QByteArray text = hexRecord(RecordAddress::Header, kDataRecord,
@@ -175,15 +172,6 @@ QString unknownFamilyProblem()
     return WriterText::tr("Unknown Kordavel type");
 }
 
-std::optional<QString> daysBackProblem(qint64 days)
-{
-    if (days >= -kMaxDaysBack && days <= kMaxDaysBack)
-        return std::nullopt;
-    return WriterText::tr("The number of days must be between %1 and %2.")
-        .arg(-kMaxDaysBack)
-        .arg(kMaxDaysBack);
-}
-
 // The range is named by the first and the last day the device's count reaches.
 QString dateOutOfRangeProblem(const QDate &day)
 {
@@ -195,14 +183,13 @@ QString dateOutOfRangeProblem(const QDate &day)
         .arg(day.toString(format), first.toString(format), last.toString(format));
 }
 
-int configurationByte(const ScreenSettings &s, int previousByte, bool clockEnabled)
+int configurationByte(const DeviceSettings &s, int previousByte, bool clockEnabled)
 {
     // A format rebuilds the byte: the model bit and all other flags set (off),
     // the format field in bits 4-6.
     int byte = previousByte;
-    if (s.fileNameFormat >= 0 && s.fileNameFormat < kFileNameFormatCount)
-        byte = ConfigBit::AllOff | formatField(FileNameFormat(s.fileNameFormat))
-                                       << ConfigBit::FormatShift;
+    if (s.fileNameFormat)
+        byte = ConfigBit::AllOff | formatField(*s.fileNameFormat) << ConfigBit::FormatShift;
     if (s.isChecked(DownloadBox::SaveCardDate))
         byte &= ~ConfigBit::SaveCardDate;
     if (s.kordavelPlus)
@@ -210,38 +197,6 @@ int configurationByte(const ScreenSettings &s, int previousByte, bool clockEnabl
     if (clockEnabled)
         byte &= ~ConfigBit::ClockDisabled;
     return byte & 0xFF;
-}
-
-qint64 leadingWholeNumber(const QString &text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
-        ++i;
-    qsizetype start = i;
-    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
-        ++i;
-    qsizetype digits = 0;
-    while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) {
-        ++i;
-        ++digits;
-    }
-    if (i < text.size() && text[i] == QLatin1Char('.')) {
-        ++i;
-        while (i < text.size() && text[i].isDigit() && text[i].unicode() < 128) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0)
-        return 0;
-    bool ok = false;
-    const double v = text.mid(start, i - start).toDouble(&ok);
-    if (!ok || !std::isfinite(v))
-        return 0;
-    // Clamp far beyond any valid day count; the caller rejects out-of-range
-    // values.
-    const double r = std::nearbyint(std::fmax(std::fmin(v, 1e15), -1e15));
-    return qint64(r);
 }
 
 QByteArray hexRecord(quint16 address, quint8 type, const QByteArray &data)
@@ -259,7 +214,7 @@ QByteArray hexRecord(quint16 address, quint8 type, const QByteArray &data)
     return ':' + raw.toHex().toUpper();
 }
 
-BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &familyCode,
+BuildResult buildConfigurationFile(const DeviceSettings &s, const QString &familyCode,
                                    qint32 softwareVersion, int configByte)
 {
     switch (familyOf(familyCode.left(2).toUpper())) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/devicesettings.h"
 #include "settings/settingcodes.h"
 #include "settings/versionfile.h"
 
@@ -13,30 +14,11 @@
 
 namespace kordavel {
 
-// The settings as the window shows them. A grayed box counts as unchecked;
-// disabled and hidden controls count as they stand.
-struct ScreenSettings
-{
-    std::array<bool, kDownloadBoxCount> boxes{}; // in DownloadBox order
-    QString daysBack;                            // the days-back box's text
-    QDate downloadStart;
-    QDate downloadEnd;
-    int fileNameFormat = -1;   // FileNameFormat of the selected button, -1 when none is
-    bool kordavelPlus = false; // the Kordavel Plus model is selected
-
-    bool isChecked(DownloadBox b) const { return boxes[std::size_t(b)]; }
-    void setChecked(DownloadBox b, bool on) { boxes[std::size_t(b)] = on; }
-};
-
 // The configuration byte to send, built on the one the device sent: the
 // selected file-name format replaces the whole byte, then the flags of the
 // model, the save-date box and the device's clock are cleared as they apply.
 // Returns 0-255.
-int configurationByte(const ScreenSettings &s, int previousByte, bool clockEnabled);
-
-// Leading decimal number of a text (blanks skipped, halves rounded to even);
-// 0 when the text does not start with a number.
-qint64 leadingWholeNumber(const QString &text);
+int configurationByte(const DeviceSettings &s, int previousByte, bool clockEnabled);
 
 // One Intel HEX record: ":" length address type data checksum, upper case.
 QByteArray hexRecord(quint16 address, quint8 type, const QByteArray &data);
@@ -53,8 +35,6 @@ inline constexpr quint8 kDataRecord = 0x00;
 // CR units take their records with type 02.
 inline constexpr quint8 kCrRecord = 0x02;
 inline constexpr char kEndOfFileRecord[] = ":00000001FF";
-// The days-back box holds at most the days of 2^31 - 1 seconds.
-inline constexpr qint64 kMaxDaysBack = 24855;
 // Layout C holds VDO codes and dates: only its devices take them.
 inline constexpr qint32 kFirstVersionWithVdoRecords = kFirstLayoutCVersion;
 // File names the device takes up from UPDATES.
@@ -66,10 +46,6 @@ enum class BuildStatus { Ok, UnknownFamily, DaysOutOfRange, DateOutOfRange };
 // problem of a BuildResult with status UnknownFamily.
 QString unknownFamilyProblem();
 
-// Why the device cannot take a days-back count of days (one beyond
-// +-kMaxDaysBack), for the user; nullopt when it can. Every check of the
-// count goes through here, so the limit has one sentence.
-std::optional<QString> daysBackProblem(qint64 days);
 // What the user is told of a date the device cannot hold (it names the range
 // the device's count reaches).
 QString dateOutOfRangeProblem(const QDate &day);
@@ -85,7 +61,7 @@ struct BuildResult
 // Builds the configuration file for a family code ("TQ"/"CR", any case),
 // software version and configuration byte. Nothing is built for an unknown
 // family, a day count beyond +-kMaxDaysBack or a date the device cannot hold.
-BuildResult buildConfigurationFile(const ScreenSettings &s, const QString &familyCode,
+BuildResult buildConfigurationFile(const DeviceSettings &s, const QString &familyCode,
                                    qint32 softwareVersion, int configByte);
 
 } // namespace kordavel

@@ -31,10 +31,10 @@ public:
     bool refuse = false;
 };
 
-ScreenSettings twentyEightDays()
+DeviceSettings twentyEightDays()
 {
-    ScreenSettings s;
-    s.fileNameFormat = int(FileNameFormat::European);
+    DeviceSettings s;
+    s.fileNameFormat = FileNameFormat::European;
     s.daysBack = QStringLiteral("28");
     s.setChecked(DownloadBox::Activities, true);
     s.setChecked(DownloadBox::DetailedSpeed, true);
@@ -43,15 +43,15 @@ ScreenSettings twentyEightDays()
 
 // Settings with no file-name format chosen: the file then carries the
 // device's own configuration byte, as the cycle holds it.
-ScreenSettings keepingTheByte()
+DeviceSettings keepingTheByte()
 {
-    ScreenSettings s = twentyEightDays();
-    s.fileNameFormat = -1;
+    DeviceSettings s = twentyEightDays();
+    s.fileNameFormat = std::nullopt;
     return s;
 }
 
 // The TQ 54 file the cycle must write for screen with configuration byte.
-QByteArray tqFile(const ScreenSettings &screen, int configByte)
+QByteArray tqFile(const DeviceSettings &screen, int configByte)
 {
     return buildConfigurationFile(screen, QStringLiteral("TQ"), 54, configByte).text;
 }
@@ -227,7 +227,7 @@ TEST_F(Cycle, MissingAndOldFilesAreKept)
 
 TEST_F(Cycle, ConfigureThatWritesNothingKeepsTheDeviceAndTheByte)
 {
-    ScreenSettings tooFar = keepingTheByte();
+    DeviceSettings tooFar = keepingTheByte();
     tooFar.daysBack = QStringLiteral("99999");
 
     // No device: nothing found, the flow stays where it was; what the press

@@ -79,7 +79,7 @@ protected:
             mapDrive(l);
     }
 
-    void makeDevice(const sim::DeviceSettings &s)
+    void makeDevice(const sim::VersionFileFields &s)
     {
         QString error;
         ASSERT_TRUE(sim::createDevice(device, sim::makeVersionFile(s), &error))
@@ -183,7 +183,7 @@ TEST_F(WindowsEndToEnd, TqDeviceWholeCycleOnDriveE)
 // The flow never enables Configure for a CR device; its command is run directly.
 TEST_F(WindowsEndToEnd, CrDeviceIsReadOnEveryTickAndTakesItsFile)
 {
-    sim::DeviceSettings s;
+    sim::VersionFileFields s;
     s.family = "CR";
     s.version = 7;
     makeDevice(s);

@@ -69,12 +69,12 @@ std::vector<DeviceKind> everyKindOfDevice()
     };
 }
 
-struct ReadDevice
+struct DeviceAsRead
 {
-    DecodedSettings decoded;
+    SettingsChange decoded;
     DeviceCapabilities capabilities;
 };
-ReadDevice readDevice(const QByteArray &file)
+DeviceAsRead readDevice(const QByteArray &file)
 {
     const VersionAssessment a = assessVersionFile(file, 0);
     SettingsDecoder decoder;
@@ -209,7 +209,7 @@ TEST(FleetCheck, EachKindOfDeviceIsComparedOverWhatItCanHold)
     ASSERT_EQ(devices.size(), std::size(expected));
     for (std::size_t i = 0; i < devices.size(); ++i) {
         SCOPED_TRACE(devices[i].name);
-        const ReadDevice read = readDevice(devices[i].versionFile);
+        const DeviceAsRead read = readDevice(devices[i].versionFile);
         const FleetSettings own = fleetSettingsOf(read.decoded);
         const FleetCheck check = checkAgainstStandard(everythingOn(), own, read.capabilities);
         EXPECT_EQ(check.verdict, expected[i].verdict) << check.summary.toStdString();
@@ -233,7 +233,7 @@ TEST(FleetCheck, EachKindOfDeviceIsComparedOverWhatItCanHold)
 
 TEST(FleetCheck, DifferencesAreSaidInPlainWords)
 {
-    const ReadDevice tq54 = readDevice(exampleLayoutC());
+    const DeviceAsRead tq54 = readDevice(exampleLayoutC());
     FleetStandard standard{QStringLiteral("North"), fleetSettingsOf(tq54.decoded)};
     standard.settings.daysBack = 28;
     standard.settings.setOn(D::TechnicalData, false);
@@ -268,7 +268,7 @@ TEST(FleetCheck, DifferencesAreSaidInPlainWords)
 // carries the other).
 TEST(FleetCheck, TiedBoxesAreNamedNotCountedAndAppliedThroughTheVdoBox)
 {
-    const ReadDevice tq30 = readDevice(everyKindOfDevice()[2].versionFile);
+    const DeviceAsRead tq30 = readDevice(everyKindOfDevice()[2].versionFile);
     ASSERT_TRUE(tq30.capabilities.vdoAnd4HzTied);
     FleetStandard standard{QStringLiteral("Tied"), fleetSettingsOf(tq30.decoded)};
     ASSERT_TRUE(standard.settings.isOn(D::OtherVdoData)) << "the device asks for code 11";
@@ -279,11 +279,11 @@ TEST(FleetCheck, TiedBoxesAreNamedNotCountedAndAppliedThroughTheVdoBox)
     EXPECT_EQ(itemsOf(check, CheckItemKind::Tied),
               QStringList{"4Hz Data goes with Other VDO Specific Data on this device: it is on as "
                           "the VDO data is"});
-    const DecodedSettings applied = settingsForStandard(standard, tq30.capabilities);
-    EXPECT_EQ(applied.box(DownloadBox::OtherVdoData).checked, true);
-    EXPECT_FALSE(applied.box(DownloadBox::Speed4Hz).checked.has_value());
-    EXPECT_FALSE(applied.box(DownloadBox::Speed168h).checked.has_value()) << "not held: as read";
-    EXPECT_FALSE(applied.box(DownloadBox::UseDates).checked.has_value());
+    const SettingsChange applied = settingsForStandard(standard, tq30.capabilities);
+    EXPECT_EQ(applied.box(DownloadBox::OtherVdoData), true);
+    EXPECT_FALSE(applied.box(DownloadBox::Speed4Hz).has_value());
+    EXPECT_FALSE(applied.box(DownloadBox::Speed168h).has_value()) << "not held: as read";
+    EXPECT_FALSE(applied.box(DownloadBox::UseDates).has_value());
     EXPECT_FALSE(applied.kordavelPlus.has_value()) << "the model is the device's own";
 }
 
@@ -328,12 +328,12 @@ class FleetCycle : public ::testing::Test
 protected:
     void plug() { drives.entries.append({dev.root(), KindRemovable, label}); }
     void unplug() { drives.entries.clear(); }
-    ScreenSettings screen() const
+    DeviceSettings screen() const
     {
-        ScreenSettings s;
+        DeviceSettings s;
         s.daysBack = QStringLiteral("28");
         s.setChecked(DownloadBox::Activities, true);
-        s.fileNameFormat = int(FileNameFormat::European);
+        s.fileNameFormat = FileNameFormat::European;
         return s;
     }
 
@@ -450,7 +450,7 @@ TEST_F(FleetCycle, RowsTheRecordCannotTakeOutliveARestartAndGoInOnceInOrder)
     const FleetOptions fleet{
         FleetStandard{QStringLiteral("North"), {}}, false, {recordPath, pendingPath}};
     auto configureWith = [&](DeviceCycle &c, const char *days) {
-        ScreenSettings s = screen();
+        DeviceSettings s = screen();
         s.daysBack = QLatin1String(days);
         return c.configure(s);
     };

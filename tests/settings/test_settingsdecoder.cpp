@@ -1,6 +1,5 @@
-// What a read of a version file puts on the settings controls, decoded
-// without a window: layouts, versions, the code lists and the configuration
-// byte.
+// What a read of a version file changes of the settings, decoded without a
+// window: the device it names, the code lists and the configuration byte.
 #include "coresupport.h"
 #include "settings/settingsdecoder.h"
 
@@ -14,23 +13,26 @@ namespace {
 using B = DownloadBox;
 using F = FileNameFormat;
 
-DecodedSettings decodeOnce(const QByteArray &data, qint32 previousVersion = 0)
+SettingsChange decodeOnce(const QByteArray &data, qint32 previousVersion = 0)
 {
     SettingsDecoder decoder;
     return decoder.decode(data, assessVersionFile(data, previousVersion));
 }
 
-bool checked(const DecodedSettings &d, B box)
+bool checked(const SettingsChange &d, B box)
 {
-    return d.box(box).checked.value_or(false);
+    return d.box(box).value_or(false);
 }
 
 } // namespace
 
 TEST(SettingsDecoder, CompleteLayoutC)
 {
-    const DecodedSettings d = decodeOnce(exampleLayoutC());
-    EXPECT_EQ(d.softwareVersion, 54);
+    const SettingsChange d = decodeOnce(exampleLayoutC());
+    ASSERT_TRUE(d.device);
+    EXPECT_EQ(d.device->family, Family::TQ);
+    EXPECT_EQ(d.device->softwareVersion, 54);
+    EXPECT_EQ(d.device->settingsLayout, Layout::C);
     EXPECT_EQ(d.daysBack, " 92");
     for (B b : kAllDownloadBoxes) {
         if (b != B::Overview && b != B::Speed4Hz) {
@@ -38,69 +40,52 @@ TEST(SettingsDecoder, CompleteLayoutC)
         }
     }
     EXPECT_FALSE(checked(d, B::Speed4Hz));
-    EXPECT_FALSE(d.box(B::Overview).checked) << "the overview box is never touched";
-    EXPECT_EQ(d.box(B::UseDates).enabled, true);
+    EXPECT_FALSE(d.box(B::Overview)) << "the overview box is never touched";
     EXPECT_EQ(d.kordavelPlus, false);
     EXPECT_EQ(d.fileNameFormat, F::European);
-    EXPECT_EQ(d.europeanFormatName, EuropeanFormatName::EuropeanVdo);
     EXPECT_EQ(d.downloadStart, QDate(2020, 1, 1));
     EXPECT_EQ(d.downloadEnd, QDate(2020, 2, 1)) << "13:00 is dropped";
 }
 
-TEST(SettingsDecoder, WhatEachLayoutAndVersionOffers)
+TEST(SettingsDecoder, TheDeviceEachFileNames)
 {
     struct Case
     {
         const char *header;
         int length;
-        bool vdo, speed168h, dates, allFormats;
-        EuropeanFormatName european;
+        Family family;
+        Layout layout;
     };
-    const EuropeanFormatName eu = EuropeanFormatName::EuropeanVdo;
-    for (const Case &c :
-         {Case{"TQ000016HEX", 21, false, false, false, false, EuropeanFormatName::ShortDdd},
-          Case{"TQ000020HEX", 21, false, false, false, false, eu},
-          Case{"TQ000027HEX", 21, false, false, false, true, eu},
-          Case{"TQ000030HEX", 25, true, false, false, true, eu},
-          Case{"TQ000040HEX", 80, true, true, false, true, eu},
-          Case{"TQ000054HEX", 80, true, true, true, true, eu},
-          Case{"CR000012HEX", 80, true, true, false, true, eu}}) {
+    for (const Case &c : {Case{"TQ000020HEX", 21, Family::TQ, Layout::A},
+                          Case{"TQ000030HEX", 25, Family::TQ, Layout::B},
+                          Case{"TQ000040HEX", 80, Family::TQ, Layout::C},
+                          Case{"CR000012HEX", 80, Family::CR, Layout::C},
+                          Case{"TQ000030HEX", 21, Family::TQ, Layout::None}}) {
         SCOPED_TRACE(c.header);
-        const DecodedSettings d = decodeOnce(versionFile(c.header, c.length));
-        EXPECT_EQ(d.box(B::OtherVdoData).enabled, c.vdo);
-        EXPECT_EQ(d.box(B::Speed4Hz).enabled, c.vdo);
-        EXPECT_EQ(d.box(B::Speed168h).enabled, c.speed168h);
-        for (B b : {B::OtherVdoData, B::Speed168h, B::Speed4Hz})
-            EXPECT_EQ(d.box(b).visible, true);
-        if (QByteArray(c.header).startsWith("TQ")) {
-            EXPECT_EQ(d.box(B::UseDates).enabled, c.dates);
-            if (!c.dates) {
-                EXPECT_EQ(d.box(B::UseDates).checked, false);
-            }
-        } else {
-            EXPECT_FALSE(d.box(B::UseDates).enabled) << "a CR unit leaves the dates box alone";
-        }
-        for (F f : {F::French, F::Spanish, F::DuvadoRirozo})
-            EXPECT_EQ(d.formatVisible[std::size_t(f)], c.allFormats);
-        EXPECT_FALSE(d.formatVisible[std::size_t(F::European)]);
-        EXPECT_EQ(d.europeanFormatName, c.european);
+        const SettingsChange d = decodeOnce(versionFile(c.header, c.length));
+        ASSERT_TRUE(d.device);
+        EXPECT_EQ(d.device->family, c.family);
+        EXPECT_EQ(d.device->settingsLayout, c.layout);
+        // Kordavel software before 54 takes no dates, even where the file
+        // stops short of its settings; a layout C file says so itself.
+        EXPECT_EQ(d.box(B::UseDates), false);
     }
 }
 
 TEST(SettingsDecoder, LayoutAHoldsFourCodesAndNoByte)
 {
-    const DecodedSettings d =
+    const SettingsChange d =
         decodeOnce(versionFile("TQ000020HEX", 21, {{16, QByteArray::fromHex("0102FFFF03")}}));
     EXPECT_TRUE(checked(d, B::Activities));
     EXPECT_FALSE(checked(d, B::EventsFaults)) << "the list ended at the second FF";
     EXPECT_EQ(d.fileNameFormat, F::ShortNames);
     EXPECT_EQ(d.kordavelPlus, false);
-    EXPECT_EQ(d.box(B::SaveCardDate).checked, false);
+    EXPECT_EQ(d.box(B::SaveCardDate), false);
 }
 
 TEST(SettingsDecoder, TheSharedCodeCouplesTheBoxesUpToVersion35)
 {
-    const DecodedSettings b = decodeOnce(
+    const SettingsChange b = decodeOnce(
         versionFile("TQ000030HEX", 25,
                     {{16, QByteArray::fromHex("0211FFFF")}, {24, QByteArray::fromHex("F7")}}));
     EXPECT_TRUE(checked(b, B::Speed4Hz));
@@ -109,11 +94,11 @@ TEST(SettingsDecoder, TheSharedCodeCouplesTheBoxesUpToVersion35)
 
     EXPECT_TRUE(sharesSpeed4HzCode(35));
     EXPECT_FALSE(sharesSpeed4HzCode(36));
-    const DecodedSettings c =
+    const SettingsChange c =
         decodeOnce(versionFile("TQ000040HEX", 80, {{32, QByteArray::fromHex("11FFFF")}}));
     EXPECT_TRUE(checked(c, B::Speed4Hz));
     EXPECT_FALSE(checked(c, B::OtherVdoData));
-    const DecodedSettings all =
+    const SettingsChange all =
         decodeOnce(versionFile("TQ000040HEX", 80, {{32, QByteArray::fromHex("121911FFFF")}}));
     EXPECT_TRUE(checked(all, B::OtherVdoData));
     EXPECT_TRUE(checked(all, B::Speed168h));
@@ -156,7 +141,7 @@ TEST(SettingsDecoder, ConfigurationBytes)
          {Case{"BF", F::European, false, false}, Case{"77", F::ShortNames, true, true},
           Case{"8F", F::DuvadoRirozo, false, false}, Case{"02", F::DuvadoRirozo, true, true}}) {
         SCOPED_TRACE(c.hex);
-        const DecodedSettings d =
+        const SettingsChange d =
             decodeOnce(versionFile("TQ000054HEX", 80, {{31, QByteArray::fromHex(c.hex)}}));
         EXPECT_EQ(d.fileNameFormat, c.format);
         EXPECT_EQ(d.kordavelPlus, c.kordavelPlus);
@@ -167,28 +152,28 @@ TEST(SettingsDecoder, ConfigurationBytes)
 TEST(SettingsDecoder, FilesThatShowLittleOrNothing)
 {
     // A bad header shows nothing at all.
-    const DecodedSettings bad = decodeOnce(versionFile("TQ100054HEX", 80));
-    EXPECT_FALSE(bad.softwareVersion);
+    const SettingsChange bad = decodeOnce(versionFile("TQ100054HEX", 80));
+    EXPECT_FALSE(bad.device);
     EXPECT_FALSE(bad.daysBack);
     for (B b : kAllDownloadBoxes)
-        EXPECT_FALSE(bad.box(b).checked);
+        EXPECT_FALSE(bad.box(b));
 
     // Old software and wrong lengths: the days and cleared boxes, nothing loaded.
     for (const QByteArray &file :
          {versionFile("TQ000008HEX", 21, {{16, QByteArray::fromHex("02")}}),
           versionFile("TQ000030HEX", 21, {{16, QByteArray::fromHex("02")}})}) {
-        const DecodedSettings d = decodeOnce(file);
+        const SettingsChange d = decodeOnce(file);
         EXPECT_TRUE(d.daysBack);
-        EXPECT_EQ(d.box(B::Activities).checked, false);
+        EXPECT_EQ(d.box(B::Activities), false);
         EXPECT_FALSE(d.fileNameFormat);
         EXPECT_FALSE(d.kordavelPlus);
-        EXPECT_FALSE(d.box(B::OtherVdoData).enabled);
+        ASSERT_TRUE(d.device);
+        EXPECT_EQ(d.device->settingsLayout, Layout::None);
     }
 
-    // An unknown family keeps the version read before and hides every format.
-    const DecodedSettings unknown = decodeOnce(versionFile("XY000054HEX", 80), 30);
-    EXPECT_EQ(unknown.softwareVersion, 30);
-    for (const std::optional<bool> &visible : unknown.formatVisible)
-        EXPECT_EQ(visible, false);
-    EXPECT_FALSE(unknown.europeanFormatName);
+    // An unknown family keeps the version read before.
+    const SettingsChange unknown = decodeOnce(versionFile("XY000054HEX", 80), 30);
+    ASSERT_TRUE(unknown.device);
+    EXPECT_EQ(unknown.device->family, Family::Unknown);
+    EXPECT_EQ(unknown.device->softwareVersion, 30);
 }

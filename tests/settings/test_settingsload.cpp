@@ -1,6 +1,7 @@
 // A device's version file read by a tick and shown in the main window: what
 // the decoded settings look like on the controls, the rules between them, and
 // files that are rejected.
+#include "app/settingscontrols.h"
 #include "support/testsupport.h"
 
 #include <QCheckBox>
@@ -64,6 +65,50 @@ protected:
 };
 
 } // namespace
+
+TEST(ControlsOffered, WhatEachLayoutAndVersionOffers)
+{
+    using B = DownloadBox;
+    using F = FileNameFormat;
+    struct Case
+    {
+        const char *header;
+        int length;
+        bool vdo, speed168h, dates, allFormats;
+        const char *european;
+    };
+    const char *eu = "European/VDO(DDD)";
+    for (const Case &c :
+         {Case{"TQ000016HEX", 21, false, false, false, false, "Short file name DDD"},
+          Case{"TQ000020HEX", 21, false, false, false, false, eu},
+          Case{"TQ000027HEX", 21, false, false, false, true, eu},
+          Case{"TQ000030HEX", 25, true, false, false, true, eu},
+          Case{"TQ000040HEX", 80, true, true, false, true, eu},
+          Case{"TQ000054HEX", 80, true, true, true, true, eu},
+          Case{"CR000012HEX", 80, true, true, false, true, eu}}) {
+        SCOPED_TRACE(c.header);
+        const QByteArray file = versionFile(c.header, c.length);
+        const std::optional<ReadDevice> device =
+            SettingsDecoder().decode(file, assessVersionFile(file, 0)).device;
+        ASSERT_TRUE(device);
+        const OfferedControls o = controlsOffered(*device);
+        EXPECT_EQ(o.boxEnabled[std::size_t(B::OtherVdoData)], c.vdo);
+        EXPECT_EQ(o.boxEnabled[std::size_t(B::Speed4Hz)], c.vdo);
+        EXPECT_EQ(o.boxEnabled[std::size_t(B::Speed168h)], c.speed168h);
+        for (B b : {B::OtherVdoData, B::Speed168h, B::Speed4Hz})
+            EXPECT_EQ(o.boxVisible[std::size_t(b)], true);
+        if (device->family == Family::TQ) {
+            EXPECT_EQ(o.boxEnabled[std::size_t(B::UseDates)], c.dates);
+        } else {
+            EXPECT_FALSE(o.boxEnabled[std::size_t(B::UseDates)])
+                << "a CR unit leaves the dates box alone";
+        }
+        for (F f : {F::French, F::Spanish, F::DuvadoRirozo})
+            EXPECT_EQ(o.formatVisible[std::size_t(f)], c.allFormats);
+        EXPECT_FALSE(o.formatVisible[std::size_t(F::European)]);
+        EXPECT_EQ(o.europeanCaption, QString::fromLatin1(c.european));
+    }
+}
 
 TEST_F(Load, CompleteLayoutCExample)
 {

@@ -68,7 +68,7 @@ TEST(SimHexReader, RejectsDamagedFiles)
 
 TEST(SimTakeUp, RecordOutsideTheAreaIsNotTakenUp)
 {
-    const QByteArray version = makeVersionFile(DeviceSettings{});
+    const QByteArray version = makeVersionFile(VersionFileFields{});
     const TakeUpResult r = applyConfiguration(version, ":01300000557A\r\n:00000001FF\r\n");
     EXPECT_TRUE(r.error.contains("outside the configuration area")) << qPrintable(r.error);
 }
@@ -76,7 +76,7 @@ TEST(SimTakeUp, RecordOutsideTheAreaIsNotTakenUp)
 TEST(SimTakeUp, NoRecordOverwritesTheIdentification)
 {
     // Found by fuzzing: a record starting at 0x3A02 reached offsets 2-10.
-    const QByteArray version = makeVersionFile(DeviceSettings{});
+    const QByteArray version = makeVersionFile(VersionFileFields{});
     const TakeUpResult r = applyConfiguration(
         version, ":103A02003F4352303030303037484558FFFFFFFFD8\r\n:00000001FF\r\n");
     ASSERT_TRUE(r.error.isEmpty()) << qPrintable(r.error);
@@ -85,7 +85,7 @@ TEST(SimTakeUp, NoRecordOverwritesTheIdentification)
 
 TEST(SimTakeUp, AppliesTqRecordsAtTheirOffsets)
 {
-    DeviceSettings s;
+    VersionFileFields s;
     s.secondCodes = QByteArray::fromHex("12FFFF");
     const QByteArray version = makeVersionFile(s);
     ASSERT_EQ(version.size(), 80);
@@ -111,7 +111,7 @@ TEST(SimTakeUp, LayoutsAAndBClipAndCrKeepsItsConfigurationByte)
     const QByteArray recordB = hexRecord(0x3A10, 0, QByteArray::fromHex("01020304050611FF"));
     const QByteArray hex = recordA + "\r\n" + recordB + "\r\n:00000001FF\r\n";
 
-    DeviceSettings a;
+    VersionFileFields a;
     a.version = 20;
     const QByteArray fileA = makeVersionFile(a);
     ASSERT_EQ(fileA.size(), 21);
@@ -122,7 +122,7 @@ TEST(SimTakeUp, LayoutsAAndBClipAndCrKeepsItsConfigurationByte)
     EXPECT_EQ(r.versionFile.mid(11, 4), QByteArray::fromHex("803A0900"));
     EXPECT_EQ(r.versionFile.left(11), "TQ000020HEX");
 
-    DeviceSettings b;
+    VersionFileFields b;
     b.version = 30;
     b.configByte = 0xFF;
     const QByteArray fileB = makeVersionFile(b);
@@ -132,7 +132,7 @@ TEST(SimTakeUp, LayoutsAAndBClipAndCrKeepsItsConfigurationByte)
     EXPECT_EQ(r.versionFile.mid(16, 8), QByteArray::fromHex("01020304050611FF"));
     EXPECT_EQ(quint8(r.versionFile[24]), 0x37);
 
-    DeviceSettings cr;
+    VersionFileFields cr;
     cr.family = "CR";
     cr.version = 12;
     cr.configByte = 0xFF;
@@ -151,7 +151,7 @@ TEST(SimDevice, PlugTakesUpOnlyAfterAnUnplug)
     const QString dev = dir.filePath("dev");
     const QString table = dir.filePath("table");
     QString msg;
-    ASSERT_TRUE(createDevice(dev, makeVersionFile(DeviceSettings{}), &msg));
+    ASSERT_TRUE(createDevice(dev, makeVersionFile(VersionFileFields{}), &msg));
     ASSERT_TRUE(plug(table, dev, "KORD", &msg));
     EXPECT_TRUE(isPlugged(table, dev));
     EXPECT_EQ(readAll(table), (dev + "/\t2\tKORD\n").toUtf8());

@@ -88,7 +88,7 @@ public:
     RoundTrip(const QByteArray &family, int version)
         : family(family), version(version), drives(dir.filePath("table"))
     {
-        sim::DeviceSettings s;
+        sim::VersionFileFields s;
         s.family = family;
         s.version = version;
         QString err;

@@ -14,10 +14,10 @@ using namespace kordavel;
 
 namespace {
 
-ScreenSettings workedExample()
+DeviceSettings workedExample()
 {
-    ScreenSettings s;
-    s.fileNameFormat = int(FileNameFormat::European);
+    DeviceSettings s;
+    s.fileNameFormat = FileNameFormat::European;
     s.kordavelPlus = true;
     s.daysBack = "28";
     for (DownloadBox b :
@@ -69,16 +69,16 @@ void expectValidIntelHex(const QByteArray &text)
 TEST(ConfigByte, FromTheScreen)
 {
     EXPECT_EQ(configurationByte(workedExample(), 0, false), 0x3F);
-    ScreenSettings s;
-    s.fileNameFormat = int(FileNameFormat::ShortNames);
+    DeviceSettings s;
+    s.fileNameFormat = FileNameFormat::ShortNames;
     EXPECT_EQ(configurationByte(s, 0, false), 0xFF);
     s.setChecked(DownloadBox::SaveCardDate, true);
     EXPECT_EQ(configurationByte(s, 0, true), 0xF5);
-    s.fileNameFormat = int(FileNameFormat::DuvadoRirozo);
+    s.fileNameFormat = FileNameFormat::DuvadoRirozo;
     s.setChecked(DownloadBox::SaveCardDate, false);
     EXPECT_EQ(configurationByte(s, 0, false), 0x8F);
     // Nothing selected: the high bits stay; flags can only be cleared.
-    s.fileNameFormat = -1;
+    s.fileNameFormat = std::nullopt;
     EXPECT_EQ(configurationByte(s, 0x20, false), 0x20);
     s.kordavelPlus = true;
     EXPECT_EQ(configurationByte(s, 0xA5, false), 0x25);
@@ -105,7 +105,7 @@ TEST(HexFile, CrFileDependsOnlyOnTheConfigByte)
     EXPECT_EQ(r.text, QByteArray(":103A00023F4352303030303037484558FFFFFFFFD8\r\n"
                                  ":103A1002FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFB4\r\n"
                                  ":00000001FF\r\n"));
-    ScreenSettings other;
+    DeviceSettings other;
     other.daysBack = "5";
     other.setChecked(DownloadBox::Speed168h, true);
     EXPECT_EQ(buildConfigurationFile(other, "cr", 10, 0x3F).text, r.text);
@@ -129,7 +129,7 @@ TEST(HexFile, VdoRecordForEveryCombination)
         {true, true, true, "0111FF011213141516FF0119FFFF"},
     };
     for (const Case &c : cases) {
-        ScreenSettings s = workedExample();
+        DeviceSettings s = workedExample();
         s.setChecked(DownloadBox::Speed4Hz, c.speed4Hz);
         s.setChecked(DownloadBox::OtherVdoData, c.otherVdoData);
         s.setChecked(DownloadBox::Speed168h, c.speed168h);
@@ -149,7 +149,7 @@ TEST(HexFile, VdoRecordForEveryCombination)
 
 TEST(HexFile, Version35And36Split)
 {
-    ScreenSettings s = workedExample();
+    DeviceSettings s = workedExample();
     for (DownloadBox b :
          {DownloadBox::Activities, DownloadBox::EventsFaults, DownloadBox::DetailedSpeed,
           DownloadBox::TechnicalData, DownloadBox::DriverCard})
@@ -166,7 +166,7 @@ TEST(HexFile, Version35And36Split)
 TEST(HexFile, DayCounts)
 {
     const auto period = [](const QString &days) {
-        ScreenSettings s;
+        DeviceSettings s;
         s.daysBack = days;
         const BuildResult r = buildConfigurationFile(s, "tq", 30, 0xFF);
         return r.status == BuildStatus::Ok ? lines(r.text)[0].mid(33, 8) : QByteArray("none");
@@ -204,7 +204,7 @@ TEST(DeviceDates, CountsOfWallClockInstantsAtTheRangeEdges)
 
 TEST(HexFile, DatesTheDeviceCannotHoldAreRefused)
 {
-    ScreenSettings s = workedExample();
+    DeviceSettings s = workedExample();
     s.downloadStart = QDate(1969, 12, 31);
     BuildResult r = buildConfigurationFile(s, "TQ", 54, 0x3F);
     EXPECT_EQ(r.status, BuildStatus::DateOutOfRange);
@@ -233,7 +233,7 @@ TEST(HexFile, UnknownFamilyBuildsNothing)
 // The user reads these in full; they name the limits the code enforces.
 TEST(HexFile, RefusalsTellTheUserWhy)
 {
-    ScreenSettings s = workedExample();
+    DeviceSettings s = workedExample();
     for (const char *days : {"24856", "-24856"}) {
         s.daysBack = days;
         const BuildResult r = buildConfigurationFile(s, "TQ", 54, 0x3F);
@@ -288,7 +288,7 @@ TEST(HexFile, DocumentedFormatsMatchTheCode)
     for (auto it = row.globalMatch(text); it.hasNext(); ++rows) {
         const QRegularExpressionMatch m = it.next();
         const auto on = [&](int i) { return m.captured(i) != QLatin1String("-"); };
-        ScreenSettings s = workedExample();
+        DeviceSettings s = workedExample();
         s.setChecked(DownloadBox::Speed4Hz, on(1));
         s.setChecked(DownloadBox::OtherVdoData, on(2));
         s.setChecked(DownloadBox::Speed168h, on(3));

@@ -73,7 +73,7 @@ public:
     {
         QDir(m_out).removeRecursively();
         QDir().mkpath(m_out);
-        sim::DeviceSettings s; // a TQ unit with software 54
+        sim::VersionFileFields s; // a TQ unit with software 54
         QString error;
         if (!sim::createDevice(m_device, sim::makeVersionFile(s), &error)) {
             std::fprintf(stderr, "%s\n", qPrintable(error));

@@ -86,7 +86,7 @@ int configByteOffset(int length)
     return -1;
 }
 
-QByteArray makeVersionFile(const DeviceSettings &s)
+QByteArray makeVersionFile(const VersionFileFields &s)
 {
     const int length = versionFileLength(s.family, s.version);
     QByteArray d(length, char(0xFF));

@@ -9,7 +9,7 @@
 namespace kordavel::sim {
 
 // What a simulated device holds in its version file.
-struct DeviceSettings
+struct VersionFileFields
 {
     QByteArray family = "TQ";                            // two letters
     int version = 54;                                    // 0-999999
@@ -28,7 +28,7 @@ int versionFileLength(const QByteArray &family, int version);
 int configByteOffset(int length);
 
 // A version file for the settings, in the layout of their family and version.
-QByteArray makeVersionFile(const DeviceSettings &s);
+QByteArray makeVersionFile(const VersionFileFields &s);
 
 struct HexRecord
 {

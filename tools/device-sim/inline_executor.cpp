@@ -11,7 +11,7 @@ void InlineExecutor::requestTick()
     Q_EMIT reported(m_cycle.tick());
 }
 
-void InlineExecutor::requestConfigure(const ScreenSettings &screen)
+void InlineExecutor::requestConfigure(const DeviceSettings &screen)
 {
     Q_EMIT reported(m_cycle.configure(screen));
 }

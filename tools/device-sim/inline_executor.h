@@ -14,7 +14,7 @@ public:
     InlineExecutor(Drives &drives, Files &files, QObject *parent = nullptr);
 
     void requestTick() override;
-    void requestConfigure(const ScreenSettings &screen) override;
+    void requestConfigure(const DeviceSettings &screen) override;
     void requestRestart() override;
     void requestMediaProblem(const QString &reason) override;
     void requestFleet(const FleetOptions &options) override;

@@ -40,12 +40,12 @@ QString optionValue(const QStringList &args, const QString &name)
 }
 
 // The version file's settings as the options of create give them.
-DeviceSettings settingsFromOptions(const QStringList &args)
+VersionFileFields settingsFromOptions(const QStringList &args)
 {
     const auto option = [&args](const char *name) {
         return optionValue(args, QLatin1String(name));
     };
-    DeviceSettings s;
+    VersionFileFields s;
     if (const QString v = option("--family"); !v.isEmpty())
         s.family = v.toLatin1();
     if (const QString v = option("--version"); !v.isEmpty())

@@ -87,7 +87,7 @@ private:
             QString error;
             unplug(m_table, m_dir, &error);
             QDir(m_dir).removeRecursively();
-            DeviceSettings s;
+            VersionFileFields s;
             s.family = m_family->currentText().toLatin1();
             s.version = m_version->value();
             createDevice(m_dir, makeVersionFile(s), &error);
