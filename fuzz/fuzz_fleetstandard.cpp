@@ -22,10 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             __builtin_trap(); // a refusal always says why
         return 0;
     }
-    const kordavel::FleetSettings &s = standard->settings;
-    if (s.daysBack < -kordavel::kMaxDaysBack || s.daysBack > kordavel::kMaxDaysBack)
+    const kordavel::DeviceSettings &s = standard->settings;
+    if (s.daysBackCount() < -kordavel::kMaxDaysBack || s.daysBackCount() > kordavel::kMaxDaysBack)
         __builtin_trap();
-    if (s.dates && (!s.dates->start.isValid() || s.dates->end < s.dates->start))
+    const auto dates = s.usedDates();
+    if (dates && (!dates->start.isValid() || dates->end < dates->start))
         __builtin_trap();
     const auto again = kordavel::parseFleetStandard(kordavel::fleetStandardFile(*standard));
     const auto *same = std::get_if<kordavel::FleetStandard>(&again);

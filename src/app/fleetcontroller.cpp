@@ -172,7 +172,7 @@ void FleetController::saveStandard()
 {
     if (!m_platform.desktop || !m_platform.fleetFiles)
         return;
-    const std::variant<FleetSettings, QString> settings =
+    const std::variant<DeviceSettings, QString> settings =
         fleetSettingsOf(m_window.screenSettings());
     if (const QString *problem = std::get_if<QString>(&settings)) {
         m_window.inform(AppText::tr("These settings cannot be a fleet standard: %1").arg(*problem));
@@ -191,7 +191,7 @@ void FleetController::saveStandard()
     }
     // The file's name names the standard, as the user chose it.
     const FleetStandard standard{QFileInfo(path).completeBaseName(),
-                                 std::get<FleetSettings>(settings)};
+                                 std::get<DeviceSettings>(settings)};
     if (const std::optional<QString> problem = standardNameProblem(standard.name)) {
         m_window.inform(AppText::tr("The fleet standard %1 was not saved: %2")
                             .arg(QDir::toNativeSeparators(path), *problem));

@@ -137,7 +137,7 @@ private:
     struct ComparedDevice
     {
         DeviceCapabilities capabilities;
-        FleetSettings settings;
+        DeviceSettings settings;
     };
     FleetOptions m_fleet;
     std::optional<ComparedDevice> m_compared;

@@ -90,38 +90,36 @@ DeviceCapabilities capabilitiesOf(Family family, qint32 softwareVersion)
     return capabilities;
 }
 
-FleetSettings fleetSettingsOf(const SettingsChange &decoded)
+DeviceSettings fleetSettingsOf(const SettingsChange &decoded)
 {
-    FleetSettings s;
+    DeviceSettings s;
     for (const DownloadItem &item : settableDownloadItems())
-        s.setOn(item.box, decoded.box(item.box).value_or(false));
-    s.daysBack = qint32(leadingWholeNumber(decoded.daysBack.value_or(QString())));
+        s.setChecked(item.box, decoded.box(item.box).value_or(false));
+    s.daysBack = daysBackText(qint32(leadingWholeNumber(decoded.daysBack.value_or(QString()))));
     if (decoded.box(DownloadBox::UseDates).value_or(false) && decoded.downloadStart &&
         decoded.downloadEnd)
-        s.dates = DateRange{*decoded.downloadStart, *decoded.downloadEnd};
-    s.saveCardDownloadDate = decoded.box(DownloadBox::SaveCardDate).value_or(false);
+        s.useDates(DateRange{*decoded.downloadStart, *decoded.downloadEnd});
+    s.setChecked(DownloadBox::SaveCardDate, decoded.box(DownloadBox::SaveCardDate).value_or(false));
     s.fileNameFormat = decoded.fileNameFormat.value_or(FileNameFormat::ShortNames);
     return s;
 }
 
-std::variant<FleetSettings, QString> fleetSettingsOf(const DeviceSettings &screen)
+std::variant<DeviceSettings, QString> fleetSettingsOf(const DeviceSettings &screen)
 {
-    FleetSettings s;
+    DeviceSettings s;
     for (const DownloadItem &item : settableDownloadItems())
-        s.setOn(item.box, screen.isChecked(item.box));
+        s.setChecked(item.box, screen.isChecked(item.box));
     const qint64 days = screen.daysBackCount();
     if (std::optional<QString> problem = daysBackProblem(days))
         return *problem;
-    s.daysBack = qint32(days);
-    if (screen.isChecked(DownloadBox::UseDates)) {
-        const DateRange dates{screen.downloadStart, screen.downloadEnd};
-        if (std::optional<QString> problem = datesProblem(dates))
+    s.daysBack = daysBackText(qint32(days));
+    if (const std::optional<DateRange> dates = screen.usedDates()) {
+        if (std::optional<QString> problem = datesProblem(*dates))
             return *problem;
-        s.dates = dates;
+        s.useDates(dates);
     }
-    s.saveCardDownloadDate = screen.isChecked(DownloadBox::SaveCardDate);
-    if (screen.fileNameFormat)
-        s.fileNameFormat = *screen.fileNameFormat;
+    s.setChecked(DownloadBox::SaveCardDate, screen.isChecked(DownloadBox::SaveCardDate));
+    s.fileNameFormat = screen.fileNameFormat.value_or(FileNameFormat::ShortNames);
     return s;
 }
 
@@ -133,6 +131,13 @@ int FleetCheck::differences() const
 }
 
 namespace {
+
+// A standard and a device read always name a format; short names is the
+// byte's own default.
+FileNameFormat formatOf(const DeviceSettings &s)
+{
+    return s.fileNameFormat.value_or(FileNameFormat::ShortNames);
+}
 
 void addItem(FleetCheck &check, CheckItemKind kind, const QString &text)
 {
@@ -152,48 +157,55 @@ void compareSetting(FleetCheck &check, const QString &name, bool held, bool setB
     }
 }
 
-void checkDownloads(FleetCheck &check, const FleetSettings &want, const FleetSettings &device,
+void checkDownloads(FleetCheck &check, const DeviceSettings &want, const DeviceSettings &device,
                     const DeviceCapabilities &capabilities)
 {
     for (const DownloadItem &item : settableDownloadItems()) {
         const DownloadBox d = item.box;
         if (d == DownloadBox::Speed4Hz && capabilities.holds(d) && capabilities.vdoAnd4HzTied) {
             // The device's box follows the VDO box; only the standard can differ in itself.
-            if (want.isOn(d) != want.isOn(DownloadBox::OtherVdoData))
+            if (want.isChecked(d) != want.isChecked(DownloadBox::OtherVdoData))
                 addItem(check, CheckItemKind::Tied,
                         FleetText::tr("4Hz Data goes with Other VDO Specific Data on this device: "
                                       "it is %1 as the VDO data is")
-                            .arg(onOff(device.isOn(DownloadBox::OtherVdoData))));
+                            .arg(onOff(device.isChecked(DownloadBox::OtherVdoData))));
             continue;
         }
-        compareSetting(check, nameOf(item), capabilities.holds(d), want.isOn(d),
-                       device.isOn(d) != want.isOn(d), onOff(device.isOn(d)), onOff(want.isOn(d)));
+        compareSetting(check, nameOf(item), capabilities.holds(d), want.isChecked(d),
+                       device.isChecked(d) != want.isChecked(d), onOff(device.isChecked(d)),
+                       onOff(want.isChecked(d)));
     }
 }
 
-void checkValues(FleetCheck &check, const FleetSettings &want, const FleetSettings &device,
+void checkValues(FleetCheck &check, const DeviceSettings &want, const DeviceSettings &device,
                  const DeviceCapabilities &capabilities)
 {
-    compareSetting(check, FleetText::tr("Days back"), capabilities.daysBack, want.daysBack != 0,
-                   device.daysBack != want.daysBack, QString::number(device.daysBack),
-                   QString::number(want.daysBack));
+    const qint64 wantDays = want.daysBackCount();
+    const qint64 deviceDays = device.daysBackCount();
+    compareSetting(check, FleetText::tr("Days back"), capabilities.daysBack, wantDays != 0,
+                   deviceDays != wantDays, QString::number(deviceDays), QString::number(wantDays));
+    const std::optional<DateRange> wantDates = want.usedDates();
+    const std::optional<DateRange> deviceDates = device.usedDates();
     compareSetting(check, FleetText::tr("Start and end dates"), capabilities.dates,
-                   want.dates.has_value(), device.dates != want.dates, datesText(device.dates),
-                   datesText(want.dates));
+                   wantDates.has_value(), deviceDates != wantDates, datesText(deviceDates),
+                   datesText(wantDates));
     // A device that does not report the byte back cannot differ in it.
     const bool reported = !capabilities.byteUnreported;
+    const bool wantSave = want.isChecked(DownloadBox::SaveCardDate);
+    const bool deviceSave = device.isChecked(DownloadBox::SaveCardDate);
     compareSetting(check, FleetText::tr("Save Card Download Date"),
-                   capabilities.saveCardDownloadDate, want.saveCardDownloadDate,
-                   reported && device.saveCardDownloadDate != want.saveCardDownloadDate,
-                   yesNo(device.saveCardDownloadDate), yesNo(want.saveCardDownloadDate));
-    if (!capabilities.holds(want.fileNameFormat)) {
+                   capabilities.saveCardDownloadDate, wantSave, reported && deviceSave != wantSave,
+                   yesNo(deviceSave), yesNo(wantSave));
+    const FileNameFormat wantFormat = formatOf(want);
+    const FileNameFormat deviceFormat = formatOf(device);
+    if (!capabilities.holds(wantFormat)) {
         addItem(check, CheckItemKind::NotSupported,
                 //: Followed by a file-name format's name, such as "Spanish (TGD)".
-                notSupportedText(FleetText::tr("File names ") + nameOf(want.fileNameFormat)));
-    } else if (reported && device.fileNameFormat != want.fileNameFormat) {
-        addItem(check, CheckItemKind::Difference,
-                differenceText(FleetText::tr("File names"), nameOf(device.fileNameFormat),
-                               nameOf(want.fileNameFormat)));
+                notSupportedText(FleetText::tr("File names ") + nameOf(wantFormat)));
+    } else if (reported && deviceFormat != wantFormat) {
+        addItem(
+            check, CheckItemKind::Difference,
+            differenceText(FleetText::tr("File names"), nameOf(deviceFormat), nameOf(wantFormat)));
     }
     if (!reported)
         addItem(check, CheckItemKind::NotReported,
@@ -203,7 +215,7 @@ void checkValues(FleetCheck &check, const FleetSettings &want, const FleetSettin
 
 } // namespace
 
-FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettings &device,
+FleetCheck checkAgainstStandard(const FleetStandard &standard, const DeviceSettings &device,
                                 const DeviceCapabilities &capabilities)
 {
     FleetCheck check;
@@ -234,28 +246,29 @@ SettingsChange settingsForStandard(const FleetStandard &standard,
                                    const DeviceCapabilities &capabilities)
 {
     SettingsChange view;
-    const FleetSettings &want = standard.settings;
+    const DeviceSettings &want = standard.settings;
     if (!capabilities.publishesSettings)
         return view;
     for (const DownloadItem &item : settableDownloadItems()) {
         const DownloadBox d = item.box;
         if (!capabilities.holds(d) || (d == DownloadBox::Speed4Hz && capabilities.vdoAnd4HzTied))
             continue;
-        view.box(d) = want.isOn(d);
+        view.box(d) = want.isChecked(d);
     }
     if (capabilities.daysBack)
-        view.daysBack = daysBackText(want.daysBack);
+        view.daysBack = daysBackText(qint32(want.daysBackCount()));
     if (capabilities.dates) {
-        view.box(DownloadBox::UseDates) = want.dates.has_value();
-        if (want.dates) {
-            view.downloadStart = want.dates->start;
-            view.downloadEnd = want.dates->end;
+        const std::optional<DateRange> dates = want.usedDates();
+        view.box(DownloadBox::UseDates) = dates.has_value();
+        if (dates) {
+            view.downloadStart = dates->start;
+            view.downloadEnd = dates->end;
         }
     }
     if (capabilities.saveCardDownloadDate)
-        view.box(DownloadBox::SaveCardDate) = want.saveCardDownloadDate;
-    if (capabilities.holds(want.fileNameFormat))
-        view.fileNameFormat = want.fileNameFormat;
+        view.box(DownloadBox::SaveCardDate) = want.isChecked(DownloadBox::SaveCardDate);
+    if (capabilities.holds(formatOf(want)))
+        view.fileNameFormat = formatOf(want);
     return view;
 }
 
@@ -278,12 +291,6 @@ QString fleetReportText(const QString &standardName, const std::optional<FleetCh
         if (item.kind != CheckItemKind::Difference)
             lines.append(QStringLiteral("\u2013 ") + item.text);
     return lines.join(QLatin1Char('\n'));
-}
-
-QString daysBackText(qint32 days)
-{
-    // 0 is written as "since the last download", which the device reads back as "0".
-    return days == 0 ? QStringLiteral("0") : daysText(days);
 }
 
 } // namespace kordavel

@@ -20,7 +20,7 @@ namespace kordavel {
 struct DeviceCapabilities
 {
     bool publishesSettings = false; // the version file carries settings to compare with
-    std::array<bool, kDownloadBoxCount> downloads{}; // by DownloadBox, as FleetSettings
+    std::array<bool, kDownloadBoxCount> downloads{}; // by DownloadBox, settable ones only
     bool daysBack = false;
     bool dates = false;
     bool saveCardDownloadDate = false;
@@ -46,12 +46,12 @@ DeviceCapabilities capabilitiesOf(Family family, qint32 softwareVersion);
 // The settings a read left on the screen, as a fleet standard names them.
 // Meaningful for an accepted version file, where every field is set; fields
 // a read left empty count as off (and such a device holds none of them).
-FleetSettings fleetSettingsOf(const SettingsChange &decoded);
+DeviceSettings fleetSettingsOf(const SettingsChange &decoded);
 
 // The settings on the screen as a standard; or, when the screen holds what a
 // standard cannot (a day count out of range, dates in the wrong order), the
 // sentence that says so.
-std::variant<FleetSettings, QString> fleetSettingsOf(const DeviceSettings &screen);
+std::variant<DeviceSettings, QString> fleetSettingsOf(const DeviceSettings &screen);
 
 enum class FleetVerdict {
     Matches,       // every setting the device holds is as the standard has it
@@ -85,7 +85,7 @@ struct FleetCheck
 
 // Compares a device's settings with a standard, setting by setting, over
 // what the device can hold.
-FleetCheck checkAgainstStandard(const FleetStandard &standard, const FleetSettings &device,
+FleetCheck checkAgainstStandard(const FleetStandard &standard, const DeviceSettings &device,
                                 const DeviceCapabilities &capabilities);
 
 // What applying the standard puts on the controls of a device with these
@@ -100,8 +100,5 @@ SettingsChange settingsForStandard(const FleetStandard &standard,
 // write; before any device is read, that the standard is active.
 QString fleetReportText(const QString &standardName, const std::optional<FleetCheck> &check,
                         bool applied);
-
-// Days as the days-back box shows them: a blank before a non-negative count.
-QString daysBackText(qint32 days);
 
 } // namespace kordavel

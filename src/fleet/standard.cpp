@@ -47,7 +47,7 @@ std::optional<QDate> strictDate(const QJsonValue &v)
     return d.isValid() ? std::optional(d) : std::nullopt;
 }
 
-std::optional<Problem> readDownloads(const QJsonValue &v, FleetSettings &s)
+std::optional<Problem> readDownloads(const QJsonValue &v, DeviceSettings &s)
 {
     const QString wrong =
         FleetText::tr("\"downloads\" must be a list of download names such as \"activities\".");
@@ -60,7 +60,7 @@ std::optional<Problem> readDownloads(const QJsonValue &v, FleetSettings &s)
         bool known = false;
         for (const DownloadItem &download : settableDownloadItems()) {
             if (item.toString() == QLatin1String(download.key)) {
-                s.setOn(download.box, true);
+                s.setChecked(download.box, true);
                 known = true;
             }
         }
@@ -71,7 +71,7 @@ std::optional<Problem> readDownloads(const QJsonValue &v, FleetSettings &s)
     return std::nullopt;
 }
 
-std::optional<Problem> readDates(const QJsonValue &v, FleetSettings &s)
+std::optional<Problem> readDates(const QJsonValue &v, DeviceSettings &s)
 {
     const QString wrong =
         FleetText::tr("\"dates\" must hold \"start\" and \"end\", each a date written YYYY-MM-DD.");
@@ -88,7 +88,7 @@ std::optional<Problem> readDates(const QJsonValue &v, FleetSettings &s)
         return wrong;
     if (std::optional<Problem> problem = datesProblem({*start, *end}))
         return problem;
-    s.dates = DateRange{*start, *end};
+    s.useDates(DateRange{*start, *end});
     return std::nullopt;
 }
 
@@ -120,7 +120,7 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
     standard.name = name.toString();
     if (std::optional<Problem> p = standardNameProblem(standard.name))
         return p;
-    FleetSettings &s = standard.settings;
+    DeviceSettings &s = standard.settings;
     if (std::optional<Problem> p = readDownloads(o.value(QLatin1String("downloads")), s))
         return p;
     const std::optional<qint64> days = wholeNumber(o.value(QLatin1String("daysBack")));
@@ -128,14 +128,14 @@ std::optional<Problem> readStandard(const QJsonObject &o, FleetStandard &standar
         return FleetText::tr("\"daysBack\" must be a whole number of days.");
     if (std::optional<Problem> p = daysBackProblem(*days))
         return p;
-    s.daysBack = qint32(*days);
+    s.daysBack = daysBackText(qint32(*days));
     if (o.contains(QLatin1String("dates")))
         if (std::optional<Problem> p = readDates(o.value(QLatin1String("dates")), s))
             return p;
     const QJsonValue save = o.value(QLatin1String("saveCardDownloadDate"));
     if (!save.isBool())
         return FleetText::tr("\"saveCardDownloadDate\" must be true or false.");
-    s.saveCardDownloadDate = save.toBool();
+    s.setChecked(DownloadBox::SaveCardDate, save.toBool());
     const QString format = o.value(QLatin1String("fileNameFormat")).toString();
     bool knownFormat = false;
     for (const FileNameFormatItem &item : fileNameFormats()) {
@@ -278,23 +278,24 @@ std::variant<FleetStandard, QString> parseFleetStandard(const QByteArray &json)
 
 QByteArray fleetStandardFile(const FleetStandard &standard)
 {
-    const FleetSettings &s = standard.settings;
+    const DeviceSettings &s = standard.settings;
     QJsonObject o;
     o.insert(QLatin1String("format"), QLatin1String(kFleetStandardFormat));
     o.insert(QLatin1String("version"), kFleetStandardVersion);
     o.insert(QLatin1String("name"), standard.name);
     QJsonArray downloads;
     for (const DownloadItem &item : settableDownloadItems())
-        if (s.isOn(item.box))
+        if (s.isChecked(item.box))
             downloads.append(QLatin1String(item.key));
     o.insert(QLatin1String("downloads"), downloads);
-    o.insert(QLatin1String("daysBack"), s.daysBack);
-    if (s.dates)
+    o.insert(QLatin1String("daysBack"), s.daysBackCount());
+    if (const std::optional<DateRange> dates = s.usedDates())
         o.insert(QLatin1String("dates"),
-                 QJsonObject{{QLatin1String("start"), s.dates->start.toString(kDateFormat)},
-                             {QLatin1String("end"), s.dates->end.toString(kDateFormat)}});
-    o.insert(QLatin1String("saveCardDownloadDate"), s.saveCardDownloadDate);
-    o.insert(QLatin1String("fileNameFormat"), QLatin1String(itemOf(s.fileNameFormat).key));
+                 QJsonObject{{QLatin1String("start"), dates->start.toString(kDateFormat)},
+                             {QLatin1String("end"), dates->end.toString(kDateFormat)}});
+    o.insert(QLatin1String("saveCardDownloadDate"), s.isChecked(DownloadBox::SaveCardDate));
+    const FileNameFormat format = s.fileNameFormat.value_or(FileNameFormat::ShortNames);
+    o.insert(QLatin1String("fileNameFormat"), QLatin1String(itemOf(format).key));
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/devicesettings.h"
 #include "settings/downloaditems.h"
 #include "settings/settingcodes.h"
 
@@ -15,45 +16,19 @@ namespace kordavel {
 
 class Files;
 
-struct DateRange
-{
-    QDate start;
-    QDate end; // never before start
-    bool operator==(const DateRange &) const = default;
-};
-
 // Why the device cannot take these dates (the end before the start, a date
 // beyond what its count reaches); nullopt when it can.
 std::optional<QString> datesProblem(const DateRange &dates);
 
-// The settings a fleet wants on every device. The device model is the unit's
-// own hardware and never part of them.
-struct FleetSettings
-{
-    // By DownloadBox: the boxes of settableDownloadItems() switched on.
-    std::array<bool, kDownloadBoxCount> downloads{};
-    qint32 daysBack = 0;            // whole days, -kMaxDaysBack..kMaxDaysBack; 0: since the last
-    std::optional<DateRange> dates; // none: the days back count
-    bool saveCardDownloadDate = false;
-    FileNameFormat fileNameFormat = FileNameFormat::ShortNames;
-
-    bool isOn(DownloadBox d) const
-    {
-        Q_ASSERT(isSettableDownload(d));
-        return downloads[std::size_t(d)];
-    }
-    void setOn(DownloadBox d, bool on)
-    {
-        Q_ASSERT(isSettableDownload(d));
-        downloads[std::size_t(d)] = on;
-    }
-    bool operator==(const FleetSettings &) const = default;
-};
-
 struct FleetStandard
 {
     QString name; // free text, shown to the user; see standardNameProblem
-    FleetSettings settings;
+    // What the fleet wants on every device, in one form: only settable
+    // download boxes, SaveCardDate and UseDates checked; the days as
+    // daysBackText writes them, within +-kMaxDaysBack; the dates set only
+    // when used; a format always. The model is the unit's own hardware and
+    // never part of a standard.
+    DeviceSettings settings;
     bool operator==(const FleetStandard &) const = default;
 };
 

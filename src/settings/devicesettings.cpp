@@ -1,5 +1,6 @@
 #include "devicesettings.h"
 #include "settingstext.h"
+#include "versionfile.h"
 
 #include <cmath>
 
@@ -8,6 +9,26 @@ namespace kordavel {
 qint64 DeviceSettings::daysBackCount() const
 {
     return leadingWholeNumber(daysBack);
+}
+
+std::optional<DateRange> DeviceSettings::usedDates() const
+{
+    if (!isChecked(DownloadBox::UseDates))
+        return std::nullopt;
+    return DateRange{downloadStart, downloadEnd};
+}
+
+void DeviceSettings::useDates(const std::optional<DateRange> &dates)
+{
+    setChecked(DownloadBox::UseDates, dates.has_value());
+    downloadStart = dates ? dates->start : QDate();
+    downloadEnd = dates ? dates->end : QDate();
+}
+
+QString daysBackText(qint32 days)
+{
+    // 0 is written as "since the last download", which the device reads back as "0".
+    return days == 0 ? QStringLiteral("0") : daysText(days);
 }
 
 std::optional<QString> daysBackProblem(qint64 days)

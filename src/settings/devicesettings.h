@@ -10,9 +10,17 @@
 
 namespace kordavel {
 
-// The download settings of one device as the user sets them: what Configure
-// writes, what the record keeps and what the fleet check compares. A box the
-// screen grays out counts as unchecked; a hidden one counts as it stands.
+struct DateRange
+{
+    QDate start;
+    QDate end; // never before start
+    bool operator==(const DateRange &) const = default;
+};
+
+// The download settings of one device: as the screen has them, which
+// Configure writes and the record keeps, as a device's read shows them, and
+// as a fleet standard wants them. A box the screen grays out counts as
+// unchecked; a hidden one counts as it stands.
 struct DeviceSettings
 {
     std::array<bool, kDownloadBoxCount> boxes{}; // in DownloadBox order
@@ -26,7 +34,17 @@ struct DeviceSettings
     void setChecked(DownloadBox b, bool on) { boxes[std::size_t(b)] = on; }
     // The whole days the days-back box stands for (leadingWholeNumber).
     qint64 daysBackCount() const;
+    // The dates when the UseDates box is checked, else none.
+    std::optional<DateRange> usedDates() const;
+    // Checks the UseDates box and sets the dates, or clears all three.
+    void useDates(const std::optional<DateRange> &dates);
+
+    bool operator==(const DeviceSettings &) const = default;
 };
+
+// A day count as the days-back box shows it: "0" (since the last download),
+// else a blank or minus sign before the count (" 28", "-7").
+QString daysBackText(qint32 days);
 
 // The days-back box holds at most the days of 2^31 - 1 seconds.
 inline constexpr qint64 kMaxDaysBack = 24855;

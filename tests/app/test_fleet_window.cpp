@@ -33,10 +33,10 @@ FleetStandard northDepot()
     FleetStandard s{QStringLiteral("North depot"), {}};
     for (D d : {D::Activities, D::EventsFaults, D::TechnicalData, D::OtherVdoData, D::Speed4Hz,
                 D::Speed168h})
-        s.settings.setOn(d, true);
-    s.settings.daysBack = 28;
-    s.settings.dates = DateRange{QDate(2025, 3, 1), QDate(2025, 3, 31)};
-    s.settings.saveCardDownloadDate = true;
+        s.settings.setChecked(d, true);
+    s.settings.daysBack = daysBackText(28);
+    s.settings.useDates(DateRange{QDate(2025, 3, 1), QDate(2025, 3, 31)});
+    s.settings.setChecked(DownloadBox::SaveCardDate, true);
     s.settings.fileNameFormat = FileNameFormat::Spanish;
     return s;
 }
@@ -59,27 +59,28 @@ void trigger(const Harness &h, const char *action)
 }
 
 // What a user sets by hand for a standard: only the controls they can reach.
-void setByHand(MainWindow &w, const FleetSettings &s)
+void setByHand(MainWindow &w, const DeviceSettings &s)
 {
     const WindowControls &c = controlsOf(w);
     for (const DownloadItem &item : settableDownloadItems()) {
         QCheckBox *box = c.box(item.box);
-        if (box->isEnabled() && box->isChecked() != s.isOn(item.box))
+        if (box->isEnabled() && box->isChecked() != s.isChecked(item.box))
             box->click();
     }
-    c.daysBackEdit->setText(QString::number(s.daysBack));
+    c.daysBackEdit->setText(QString::number(s.daysBackCount()));
     if (c.useDatesBox->isEnabled()) {
-        if (c.useDatesBox->isChecked() != s.dates.has_value())
+        if (c.useDatesBox->isChecked() != s.isChecked(DownloadBox::UseDates))
             c.useDatesBox->click();
-        if (s.dates) {
-            c.downloadStartPicker->setDate(s.dates->start);
-            c.downloadEndPicker->setDate(s.dates->end);
+        if (s.isChecked(DownloadBox::UseDates)) {
+            c.downloadStartPicker->setDate(s.downloadStart);
+            c.downloadEndPicker->setDate(s.downloadEnd);
         }
     }
-    if (c.saveCardDateBox->isChecked() != s.saveCardDownloadDate)
+    if (c.saveCardDateBox->isChecked() != s.isChecked(DownloadBox::SaveCardDate))
         c.saveCardDateBox->click();
-    if (c.formatButton(s.fileNameFormat)->isVisibleTo(c.fileNamePage))
-        c.formatButton(s.fileNameFormat)->click();
+    QRadioButton *format = c.formatButton(s.fileNameFormat.value());
+    if (format->isVisibleTo(c.fileNamePage))
+        format->click();
 }
 
 } // namespace

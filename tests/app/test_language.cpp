@@ -55,7 +55,7 @@ Trace configureIn(const QString &language)
     Trace t;
     QTemporaryDir data;
     FleetStandard standard{QStringLiteral("Depot"), {}};
-    standard.settings.daysBack = 28;
+    standard.settings.daysBack = daysBackText(28);
     const QString standardFile = data.filePath("depot.json");
     QString problem;
     EXPECT_TRUE(saveFleetStandard(systemFiles(), standardFile, standard, &problem));

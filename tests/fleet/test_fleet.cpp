@@ -28,10 +28,10 @@ FleetStandard everythingOn()
 {
     FleetStandard s{QStringLiteral("All of it"), {}};
     for (const DownloadItem &item : settableDownloadItems())
-        s.settings.setOn(item.box, true);
-    s.settings.daysBack = 28;
-    s.settings.dates = DateRange{QDate(2024, 1, 1), QDate(2024, 12, 31)};
-    s.settings.saveCardDownloadDate = true;
+        s.settings.setChecked(item.box, true);
+    s.settings.daysBack = daysBackText(28);
+    s.settings.useDates(DateRange{QDate(2024, 1, 1), QDate(2024, 12, 31)});
+    s.settings.setChecked(DownloadBox::SaveCardDate, true);
     s.settings.fileNameFormat = FileNameFormat::French;
     return s;
 }
@@ -96,7 +96,7 @@ QStringList itemsOf(const FleetCheck &check, CheckItemKind kind)
 TEST(FleetStandardFile, EveryStandardReadsBackAsWritten)
 {
     FleetStandard none{QStringLiteral("Nothing but the overview"), {}};
-    none.settings.daysBack = -24855;
+    none.settings.daysBack = daysBackText(-24855);
     FleetStandard one = everythingOn();
     one.name = QStringLiteral("Dépôt Nord \"A\" / Ελλάδα");
     for (int f = 0; f < kFileNameFormatCount; ++f) {
@@ -115,9 +115,9 @@ TEST(FleetStandardFile, EveryStandardReadsBackAsWritten)
     ASSERT_TRUE(example.hasMatch());
     const FleetStandard documented = parsed(example.captured(1).toUtf8());
     EXPECT_EQ(documented.name, QStringLiteral("North depot"));
-    EXPECT_EQ(documented.settings.daysBack, 28);
-    EXPECT_TRUE(documented.settings.isOn(D::OtherVdoData));
-    EXPECT_FALSE(documented.settings.isOn(D::Speed168h));
+    EXPECT_EQ(documented.settings.daysBackCount(), 28);
+    EXPECT_TRUE(documented.settings.isChecked(D::OtherVdoData));
+    EXPECT_FALSE(documented.settings.isChecked(D::Speed168h));
     EXPECT_EQ(documented.settings.fileNameFormat, FileNameFormat::European);
 }
 
@@ -210,7 +210,7 @@ TEST(FleetCheck, EachKindOfDeviceIsComparedOverWhatItCanHold)
     for (std::size_t i = 0; i < devices.size(); ++i) {
         SCOPED_TRACE(devices[i].name);
         const DeviceAsRead read = readDevice(devices[i].versionFile);
-        const FleetSettings own = fleetSettingsOf(read.decoded);
+        const DeviceSettings own = fleetSettingsOf(read.decoded);
         const FleetCheck check = checkAgainstStandard(everythingOn(), own, read.capabilities);
         EXPECT_EQ(check.verdict, expected[i].verdict) << check.summary.toStdString();
         QStringList notSupported = itemsOf(check, CheckItemKind::NotSupported);
@@ -235,9 +235,9 @@ TEST(FleetCheck, DifferencesAreSaidInPlainWords)
 {
     const DeviceAsRead tq54 = readDevice(exampleLayoutC());
     FleetStandard standard{QStringLiteral("North"), fleetSettingsOf(tq54.decoded)};
-    standard.settings.daysBack = 28;
-    standard.settings.setOn(D::TechnicalData, false);
-    standard.settings.dates.reset();
+    standard.settings.daysBack = daysBackText(28);
+    standard.settings.setChecked(D::TechnicalData, false);
+    standard.settings.useDates(std::nullopt);
     standard.settings.fileNameFormat = FileNameFormat::Spanish;
     const FleetCheck check =
         checkAgainstStandard(standard, fleetSettingsOf(tq54.decoded), tq54.capabilities);
@@ -256,7 +256,7 @@ TEST(FleetCheck, DifferencesAreSaidInPlainWords)
 
     // One difference, and a name holding what looks like a placeholder: as typed.
     standard = FleetStandard{QStringLiteral("50% %1 %n"), fleetSettingsOf(tq54.decoded)};
-    standard.settings.daysBack = 28;
+    standard.settings.daysBack = daysBackText(28);
     EXPECT_EQ(
         checkAgainstStandard(standard, fleetSettingsOf(tq54.decoded), tq54.capabilities).summary,
         "This device differs from the fleet standard \"50% %1 %n\" in one setting:");
@@ -271,8 +271,8 @@ TEST(FleetCheck, TiedBoxesAreNamedNotCountedAndAppliedThroughTheVdoBox)
     const DeviceAsRead tq30 = readDevice(everyKindOfDevice()[2].versionFile);
     ASSERT_TRUE(tq30.capabilities.vdoAnd4HzTied);
     FleetStandard standard{QStringLiteral("Tied"), fleetSettingsOf(tq30.decoded)};
-    ASSERT_TRUE(standard.settings.isOn(D::OtherVdoData)) << "the device asks for code 11";
-    standard.settings.setOn(D::Speed4Hz, false);
+    ASSERT_TRUE(standard.settings.isChecked(D::OtherVdoData)) << "the device asks for code 11";
+    standard.settings.setChecked(D::Speed4Hz, false);
     const FleetCheck check =
         checkAgainstStandard(standard, fleetSettingsOf(tq30.decoded), tq30.capabilities);
     EXPECT_EQ(check.verdict, FleetVerdict::Matches);
@@ -362,7 +362,7 @@ TEST_F(FleetCycle, WithoutAStandardNothingIsReported)
 TEST_F(FleetCycle, EveryReadIsCheckedAndTheStandardAppliedWhereTheFlowConfigures)
 {
     FleetStandard standard{QStringLiteral("North"), {}};
-    standard.settings.daysBack = 28;
+    standard.settings.daysBack = daysBackText(28);
     const CycleReport chosen = cycle.setFleet({standard, true, {}});
     ASSERT_EQ(stepsOf<show::FleetReport>(chosen).size(), 1u);
     EXPECT_EQ(lastOf<show::FleetReport>(chosen)->standardName, "North");
