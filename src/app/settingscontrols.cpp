@@ -84,7 +84,7 @@ OfferedControls controlsOffered(const ReadDevice &device)
     // Known once the settings are read: layout A devices know no VDO-specific
     // data, and only layout C has 168 h speed.
     if (device.settingsLayout != Layout::None) {
-        const bool vdo = device.settingsLayout >= Layout::B;
+        const bool vdo = device.settingsLayout == Layout::B || device.settingsLayout == Layout::C;
         offered.boxEnabled[std::size_t(B::OtherVdoData)] = vdo;
         offered.boxEnabled[std::size_t(B::Speed4Hz)] = vdo;
         offered.boxEnabled[std::size_t(B::Speed168h)] = device.settingsLayout == Layout::C;

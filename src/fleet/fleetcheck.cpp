@@ -256,7 +256,9 @@ SettingsChange settingsForStandard(const FleetStandard &standard,
         view.box(d) = want.isChecked(d);
     }
     if (capabilities.daysBack)
-        view.daysBack = daysBackText(qint32(want.daysBackCount()));
+        // A standard's days lie within the limit (parsing and saving check it).
+        view.daysBack =
+            daysBackText(qint32(std::clamp(want.daysBackCount(), -kMaxDaysBack, kMaxDaysBack)));
     if (capabilities.dates) {
         const std::optional<DateRange> dates = want.usedDates();
         view.box(DownloadBox::UseDates) = dates.has_value();

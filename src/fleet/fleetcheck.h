@@ -1,9 +1,9 @@
 #pragma once
 
 #include "fleet/standard.h"
+#include "settings/devicesettings.h"
 #include "settings/settingsdecoder.h"
 #include "settings/versionfile.h"
-#include "writer/hexfile.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "writer/hexfile.h"
+#include "settings/devicesettings.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -276,6 +276,11 @@ std::variant<FleetStandard, QString> parseFleetStandard(const QByteArray &json)
     return standard;
 }
 
+bool FleetStandard::operator==(const FleetStandard &other) const
+{
+    return fleetStandardFile(*this) == fleetStandardFile(other);
+}
+
 QByteArray fleetStandardFile(const FleetStandard &standard)
 {
     const DeviceSettings &s = standard.settings;

@@ -29,7 +29,9 @@ struct FleetStandard
     // when used; a format always. The model is the unit's own hardware and
     // never part of a standard.
     DeviceSettings settings;
-    bool operator==(const FleetStandard &) const = default;
+    // Alike when their files would be: by meaning, whatever form the
+    // settings were given in (" 28" or "28" days, dates kept while unused).
+    bool operator==(const FleetStandard &other) const;
 };
 
 // The standard file's identification.

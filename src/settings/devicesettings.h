@@ -19,8 +19,8 @@ struct DateRange
 
 // The download settings of one device: as the screen has them, which
 // Configure writes and the record keeps, as a device's read shows them, and
-// as a fleet standard wants them. A box the screen grays out counts as
-// unchecked; a hidden one counts as it stands.
+// as a fleet standard wants them. A box counts as checked only when it is
+// fully checked; disabled and hidden boxes count as they stand.
 struct DeviceSettings
 {
     std::array<bool, kDownloadBoxCount> boxes{}; // in DownloadBox order
@@ -32,7 +32,8 @@ struct DeviceSettings
 
     bool isChecked(DownloadBox b) const { return boxes[std::size_t(b)]; }
     void setChecked(DownloadBox b, bool on) { boxes[std::size_t(b)] = on; }
-    // The whole days the days-back box stands for (leadingWholeNumber).
+    // The whole days the days-back box stands for (leadingWholeNumber): not
+    // checked against the limit, so it goes through daysBackProblem first.
     qint64 daysBackCount() const;
     // The dates when the UseDates box is checked, else none.
     std::optional<DateRange> usedDates() const;

@@ -71,10 +71,10 @@ public:
     SettingsChange decode(const QByteArray &data, const VersionAssessment &assessment);
 
 private:
-    void clearDownloadBoxes(SettingsChange &view) const;
-    void showConfigurationByte(SettingsChange &view, int configByte) const;
-    void checkCodeList(SettingsChange &view, const QByteArray &data, int first, int last);
-    void showDates(SettingsChange &view, const QByteArray &data) const;
+    void clearDownloadBoxes(SettingsChange &change) const;
+    void showConfigurationByte(SettingsChange &change, int configByte) const;
+    void checkCodeList(SettingsChange &change, const QByteArray &data, int first, int last);
+    void showDates(SettingsChange &change, const QByteArray &data) const;
 
     bool m_previousCodeWasEnd = false;
 };

@@ -108,6 +108,22 @@ TEST(ControlsOffered, WhatEachLayoutAndVersionOffers)
         EXPECT_FALSE(o.formatVisible[std::size_t(F::European)]);
         EXPECT_EQ(o.europeanCaption, QString::fromLatin1(c.european));
     }
+
+    // A file that shows only its identification leaves the boxes' enabled
+    // state alone; an unknown family hides every format and keeps the caption.
+    auto offeredFor = [](const QByteArray &file) {
+        return controlsOffered(*SettingsDecoder().decode(file, assessVersionFile(file, 30)).device);
+    };
+    const OfferedControls shortFile = offeredFor(versionFile("TQ000030HEX", 21));
+    for (B b : {B::OtherVdoData, B::Speed168h, B::Speed4Hz}) {
+        EXPECT_FALSE(shortFile.boxEnabled[std::size_t(b)]);
+        EXPECT_EQ(shortFile.boxVisible[std::size_t(b)], true);
+    }
+    const OfferedControls unknown = offeredFor(versionFile("XY000054HEX", 80));
+    for (const std::optional<bool> &visible : unknown.formatVisible)
+        EXPECT_EQ(visible, false);
+    EXPECT_FALSE(unknown.europeanCaption);
+    EXPECT_FALSE(unknown.boxEnabled[std::size_t(B::UseDates)]);
 }
 
 TEST_F(Load, CompleteLayoutCExample)
