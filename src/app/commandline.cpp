@@ -60,24 +60,38 @@ QCommandLineOption languageOption()
 
 } // namespace
 
+namespace {
+
+// The program's own options.
+struct Options
+{
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Shows this help and ends.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Shows the program's version and ends.")};
+    QCommandLineOption standard{
+        QStringLiteral("standard"),
+        QStringLiteral("Makes the fleet standard in <file> the active one for this run."),
+        QStringLiteral("file")};
+    QCommandLineOption apply{QStringLiteral("apply-standard"),
+                             QStringLiteral("Applies the active fleet standard to every "
+                                            "device read.")};
+    QCommandLineOption language = languageOption();
+    QCommandLineOption policy{
+        QStringLiteral("policy"),
+        QStringLiteral("Shows the policy your organisation set for this program, each value with "
+                       "where it was set, and ends.")};
+};
+
+} // namespace
+
 CommandLine parseCommandLine(const QStringList &arguments, const QString &version)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Kordavel Configuration: sets how a Kordavel device downloads the 'Latest VU'."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help and ends."));
-    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                           QStringLiteral("Shows the program's version and ends."));
-    const QCommandLineOption standard(
-        QStringLiteral("standard"),
-        QStringLiteral("Makes the fleet standard in <file> the active one for this run."),
-        QStringLiteral("file"));
-    const QCommandLineOption apply(QStringLiteral("apply-standard"),
-                                   QStringLiteral("Applies the active fleet standard to every "
-                                                  "device read."));
-    const QCommandLineOption language = languageOption();
-    parser.addOptions({help, versionOption, standard, apply, language});
+    const Options o;
+    parser.addOptions({o.help, o.version, o.standard, o.apply, o.language, o.policy});
 
     CommandLine line;
     const QString program = QStringLiteral("kordavel-config");
@@ -92,27 +106,31 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     if (!parser.positionalArguments().isEmpty())
         return refuse(QStringLiteral("unexpected argument '%1'.")
                           .arg(parser.positionalArguments().constFirst()));
-    if (parser.isSet(help)) {
+    if (parser.isSet(o.help)) {
         line.action = CommandLine::Action::ShowHelp;
         // The usage line names the program as users start it.
         line.text = parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
                                               QStringLiteral("Usage: ") + program);
         return line;
     }
-    if (parser.isSet(versionOption)) {
+    if (parser.isSet(o.version)) {
         line.action = CommandLine::Action::ShowVersion;
         line.text = program + QLatin1Char(' ') + version + QLatin1Char('\n');
         return line;
     }
-    if (parser.values(standard).size() > 1)
+    if (parser.isSet(o.policy)) {
+        line.action = CommandLine::Action::ShowPolicy;
+        return line;
+    }
+    if (parser.values(o.standard).size() > 1)
         return refuse(QStringLiteral("--standard is given more than once."));
-    line.standardPath = parser.value(standard);
-    if (parser.isSet(standard) && line.standardPath.isEmpty())
+    line.standardPath = parser.value(o.standard);
+    if (parser.isSet(o.standard) && line.standardPath.isEmpty())
         return refuse(QStringLiteral("--standard needs the file of a fleet standard."));
-    line.applyStandard = parser.isSet(apply);
+    line.applyStandard = parser.isSet(o.apply);
     // The last one given holds, as a script that adds its own would expect.
-    if (parser.isSet(language)) {
-        line.language = parser.values(language).constLast();
+    if (parser.isSet(o.language)) {
+        line.language = parser.values(o.language).constLast();
         if (line.language.isEmpty())
             return refuse(QStringLiteral("--lang needs a language code such as de."));
     }

@@ -12,6 +12,7 @@ struct CommandLine
         Run,         // start the window
         ShowHelp,    // print text and end with status 0
         ShowVersion, // print text and end with status 0
+        ShowPolicy,  // print the policy in force and end with status 0
         Refuse,      // print text (the error, then how to get help) and end with kBadUsageStatus
     };
     Action action = Action::Run;

@@ -12,6 +12,7 @@
 #include "platform/messagebox.h"
 #include "platform/program.h"
 #include "platform/ticker.h"
+#include "policy.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -56,7 +57,8 @@ kordavel::CommandLine readCommandLine(int argc, char *argv[])
 
 // What the command line asks for besides running: its answer, and the status
 // to end with; nothing when the program is to run.
-std::optional<int> answerCommandLine(const kordavel::CommandLine &line)
+std::optional<int> answerCommandLine(const kordavel::CommandLine &line,
+                                     const kordavel::MachinePolicy &policy)
 {
     using kordavel::CommandLine;
     using kordavel::ConsoleStream;
@@ -65,6 +67,9 @@ std::optional<int> answerCommandLine(const kordavel::CommandLine &line)
     case CommandLine::Action::ShowVersion:
         kordavel::writeToConsole(line.text, ConsoleStream::Output);
         return 0;
+    case CommandLine::Action::ShowPolicy:
+        kordavel::writeToConsole(kordavel::policyReport(policy), ConsoleStream::Output);
+        return 0;
     case CommandLine::Action::Refuse:
         kordavel::writeToConsole(line.text, ConsoleStream::Error);
         return kordavel::kBadUsageStatus;
@@ -72,6 +77,15 @@ std::optional<int> answerCommandLine(const kordavel::CommandLine &line)
         break;
     }
     return std::nullopt;
+}
+
+// Each policy value the program cannot use, named once per start.
+void namePolicyProblems(const kordavel::MachinePolicy &policy)
+{
+    for (const QString &problem : policy.problems)
+        kordavel::writeToConsole(kProgramName + QStringLiteral(": policy: ") + problem +
+                                     QLatin1Char('\n'),
+                                 kordavel::ConsoleStream::Error);
 }
 
 // The standard the command line names, checked before any window: a file it
@@ -129,8 +143,16 @@ kordavel::Platform machinePlatform(kordavel::CycleExecutor &executor,
 int main(int argc, char *argv[])
 {
     const kordavel::CommandLine line = readCommandLine(argc, argv);
-    if (const std::optional<int> answered = answerCommandLine(line))
+    const kordavel::MachinePolicy policy =
+        kordavel::policyInForce(kordavel::readMachinePolicy(), kordavel::supportedLanguages());
+    if (const std::optional<int> answered = answerCommandLine(line, policy))
         return *answered;
+    namePolicyProblems(policy);
+    const kordavel::AskedLanguage language = kordavel::askedLanguage(line.language, policy);
+    if (!language.overridden.isEmpty())
+        kordavel::writeToConsole(kProgramName + QStringLiteral(": ") + language.overridden +
+                                     QLatin1Char('\n'),
+                                 kordavel::ConsoleStream::Error);
     auto standard = standardOfCommandLine(line);
     if (const int *refused = std::get_if<int>(&standard))
         return *refused;
@@ -142,7 +164,7 @@ int main(int argc, char *argv[])
     // beside the program (the Windows folder ships them), then in the
     // toolkit's folder (Debian's, on Linux).
     const auto translators = kordavel::installLanguage(
-        kordavel::chooseLanguage(line.language, QLocale::system().uiLanguages()),
+        kordavel::chooseLanguage(language.code, QLocale::system().uiLanguages()),
         {kordavel::programFolder() + QStringLiteral("/translations"),
          QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
 

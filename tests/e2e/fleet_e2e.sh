@@ -78,6 +78,31 @@ status=0
 grep -q "Unknown option 'no-such-option'" "$work/err.txt" || fail "no error text: $(cat "$work/err.txt")"
 echo "command line: --version '$version', --help, a wrong argument: status 2 with its text ($mode)"
 
+# The organisation's policy as --policy shows it: the machine's Language over
+# the user's, a switch of the wrong type and an unknown name each named once.
+if [ "$mode" = windows ]; then
+    machine_key='HKLM\SOFTWARE\Policies\Kordavel\Configuration'
+    user_key='HKCU\SOFTWARE\Policies\Kordavel\Configuration'
+    policy() { /usr/lib/wine/wine64 reg add "$1" /v "$2" /d "$3" /f >/dev/null; }
+    policy "$machine_key" Language de
+    policy "$user_key" Language fr
+    policy "$machine_key" LockStandard yes
+    policy "$user_key" Colour red
+    "${program[@]}" --policy 2>/dev/null | tr -d '\r' > "$work/policy.txt"
+    for key in "$machine_key" "$user_key"; do /usr/lib/wine/wine64 reg delete "$key" /f >/dev/null; done
+else
+    mkdir -p "$work/xdg/kordavel-config"
+    printf '{"Language": "de", "LockStandard": "yes", "Colour": "red"}\n' \
+        > "$work/xdg/kordavel-config/policies.json"
+    XDG_CONFIG_DIRS="$work/none:$work/xdg" "${program[@]}" --policy > "$work/policy.txt" 2>/dev/null
+fi
+cat "$work/policy.txt"
+grep -q '^  Language = de    (' "$work/policy.txt" || fail "--policy does not show the machine's language"
+[ "$(grep -c 'is not used' "$work/policy.txt")" -eq 2 ] || fail "--policy names not exactly the two wrong values"
+grep -q '^  Colour (.*) is not used: the program has no such policy\.$' "$work/policy.txt" ||
+    fail "--policy does not name the unknown value"
+echo "command line: --policy shows the policy in force and names what it does not use ($mode)"
+
 cat > "$work/inner.sh" <<INNER
 #!/usr/bin/env bash
 set -u

@@ -1,0 +1,132 @@
+#include "policy.h"
+
+namespace kordavel {
+
+namespace {
+
+// The value names, as the templates and policies.json spell them.
+const QString kFleetStandard = QStringLiteral("FleetStandard");
+const QString kApplyStandard = QStringLiteral("ApplyStandard");
+const QString kLockStandard = QStringLiteral("LockStandard");
+const QString kRecordFolder = QStringLiteral("RecordFolder");
+const QString kLanguage = QStringLiteral("Language");
+
+QString notUsed(const PolicyValue &value, const QString &why)
+{
+    return QStringLiteral("%1 (%2) is not used: %3.").arg(value.name, value.origin, why);
+}
+
+// A switch: REG_DWORD 1 or 0, JSON true or false.
+std::optional<bool> switchOf(const PolicyValue &value)
+{
+    if (value.kind == PolicyValue::Kind::TrueOrFalse)
+        return value.truth;
+    if (value.kind == PolicyValue::Kind::Number && (value.number == 0 || value.number == 1))
+        return value.number == 1;
+    return std::nullopt;
+}
+
+} // namespace
+
+MachinePolicy policyInForce(const PolicyRead &read, const QStringList &languages)
+{
+    MachinePolicy policy;
+    policy.problems = read.problems;
+    auto is = [](const PolicyValue &value, const QString &name) {
+        return value.name.compare(name, Qt::CaseInsensitive) == 0;
+    };
+    for (const PolicyValue &value : read.values) {
+        const bool path = is(value, kFleetStandard) || is(value, kRecordFolder);
+        const bool onOff = is(value, kApplyStandard) || is(value, kLockStandard);
+        if (path) {
+            if (value.kind != PolicyValue::Kind::Text) {
+                policy.problems.append(
+                    notUsed(value, QStringLiteral("it must be a path (a text)")));
+                continue;
+            }
+            if (const std::optional<QString> problem = pathFormProblem(value.text)) {
+                policy.problems.append(
+                    notUsed(value, QStringLiteral("the path is wrong: ") + *problem));
+                continue;
+            }
+            (is(value, kFleetStandard) ? policy.fleetStandard : policy.recordFolder) =
+                PolicySetting<QString>{value.text, value.origin};
+        } else if (onOff) {
+            const std::optional<bool> on = switchOf(value);
+            if (!on) {
+                policy.problems.append(notUsed(
+                    value, QStringLiteral("it must be 1 or 0 (REG_DWORD), or true or false")));
+                continue;
+            }
+            (is(value, kApplyStandard) ? policy.applyStandard : policy.lockStandard) =
+                PolicySetting<bool>{*on, value.origin};
+        } else if (is(value, kLanguage)) {
+            const QString code = value.text.trimmed().toLower();
+            if (value.kind != PolicyValue::Kind::Text || !languages.contains(code)) {
+                QStringList codes = languages;
+                codes.sort();
+                policy.problems.append(notUsed(
+                    value,
+                    QStringLiteral("it must be one of %1").arg(codes.join(QStringLiteral(", ")))));
+                continue;
+            }
+            policy.language = PolicySetting<QString>{code, value.origin};
+        } else {
+            policy.problems.append(
+                notUsed(value, QStringLiteral("the program has no such policy")));
+        }
+    }
+    return policy;
+}
+
+AskedLanguage askedLanguage(const QString &commandLine, const MachinePolicy &policy)
+{
+    if (!policy.language)
+        return {commandLine, QString()};
+    AskedLanguage asked{policy.language->value, QString()};
+    if (!commandLine.isEmpty())
+        asked.overridden =
+            QStringLiteral("--lang %1 is not used: your organisation's policy sets the language "
+                           "to %2 (%3).")
+                .arg(commandLine, policy.language->value, policy.language->origin);
+    return asked;
+}
+
+QString policyReport(const MachinePolicy &policy)
+{
+    if (policy.isEmpty())
+        return QStringLiteral("No policy is set for this program.\n");
+    QStringList inForce;
+    auto line = [&inForce](const QString &name, const QString &value, const QString &origin,
+                           bool applied) {
+        // The fleet values are read and checked now; the program acts on them
+        // in a later version, and says so rather than seem to obey them.
+        inForce.append(
+            QStringLiteral("  %1 = %2    (%3)%4\n")
+                .arg(name, value, origin,
+                     applied ? QString() : QStringLiteral(" - not applied by this version yet")));
+    };
+    auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
+    if (policy.fleetStandard)
+        line(kFleetStandard, policy.fleetStandard->value, policy.fleetStandard->origin, false);
+    if (policy.applyStandard)
+        line(kApplyStandard, onOff(policy.applyStandard->value), policy.applyStandard->origin,
+             false);
+    if (policy.lockStandard)
+        line(kLockStandard, onOff(policy.lockStandard->value), policy.lockStandard->origin, false);
+    if (policy.recordFolder)
+        line(kRecordFolder, policy.recordFolder->value, policy.recordFolder->origin, false);
+    if (policy.language)
+        line(kLanguage, policy.language->value, policy.language->origin, true);
+    QString report = inForce.isEmpty()
+                         ? QStringLiteral("No value of the policy is in force.\n")
+                         : QStringLiteral("Policy in force:\n") + inForce.join(QString());
+    if (!policy.problems.isEmpty()) {
+        report += QStringLiteral("Not used:\n");
+        for (const QString &problem : policy.problems)
+            report += QStringLiteral("  ") + problem + QLatin1Char('\n');
+    }
+    return report;
+}
+
+} // namespace kordavel

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace kordavel {
+
+// One value an organisation set for this program, as the system holds it.
+struct PolicyValue
+{
+    enum class Kind {
+        Text,        // a registry string (REG_SZ, REG_EXPAND_SZ unexpanded), a JSON string
+        Number,      // a REG_DWORD, a JSON number
+        TrueOrFalse, // JSON true or false
+        Other,       // any other registry type or JSON value
+    };
+    QString name; // as the store spells it
+    Kind kind = Kind::Other;
+    QString text;       // Kind::Text
+    qint64 number = 0;  // Kind::Number
+    bool truth = false; // Kind::TrueOrFalse
+    QString origin;     // where it was set, for people: a registry key or a file
+};
+
+// What the policy store holds, and one sentence for each part of it that
+// could not be read (a policy file that is unreadable or not a JSON object).
+struct PolicyRead
+{
+    std::vector<PolicyValue> values; // each name once
+    QStringList problems;
+};
+
+// The machine's policy for this program. Windows: the values under
+// HKLM\SOFTWARE\Policies\Kordavel\Configuration, then those under the same
+// key of HKCU that HKLM does not set (names compared as the registry does,
+// ignoring case). Elsewhere: kordavel-config/policies.json in the first
+// folder of $XDG_CONFIG_DIRS (default /etc/xdg) that has it. Nothing set:
+// no values and no problems. Reads only local stores, in well under a second.
+PolicyRead readMachinePolicy();
+
+// A policy file's values: its text must be one JSON object, each member a
+// value; origin is the file's name as people read it.
+PolicyRead parsePolicyFile(const QByteArray &json, const QString &origin);
+
+// Why path cannot name a file or folder on this system by its form alone
+// (empty, relative, or holding a character the system never allows); nullopt
+// when it can. Whether it exists or can be reached is not looked at: a share
+// that is away now may be back later.
+std::optional<QString> pathFormProblem(const QString &path);
+
+} // namespace kordavel

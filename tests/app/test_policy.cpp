@@ -1,0 +1,213 @@
+// The organisation's policy: what the machine's store holds, which of it is
+// in force, and what --policy says of it.
+#include "app/policy.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <map>
+
+#include <gtest/gtest.h>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+using namespace kordavel;
+
+namespace {
+
+PolicyValue policyValue(const char *name, PolicyValue::Kind kind, const QString &text = {},
+                        qint64 number = 0, bool truth = false)
+{
+    return {QLatin1String(name), kind, text, number, truth, QStringLiteral("the test's store")};
+}
+PolicyValue policyText(const char *name, const QString &text)
+{
+    return policyValue(name, PolicyValue::Kind::Text, text);
+}
+PolicyValue policyNumber(const char *name, qint64 number)
+{
+    return policyValue(name, PolicyValue::Kind::Number, {}, number);
+}
+
+#ifdef Q_OS_WIN
+const QString kPolicySharePath = QStringLiteral("\\\\depot-server\\fleet\\north.json");
+#else
+const QString kPolicySharePath = QStringLiteral("/srv/fleet/north.json");
+#endif
+
+const QStringList kPolicyLanguages{"en", "de", "fr"};
+
+} // namespace
+
+TEST(Policy, WhatIsInForceAndWhatIsNamedAndIgnored)
+{
+    PolicyRead read;
+    read.values = {policyText("FleetStandard", kPolicySharePath),
+                   policyNumber("ApplyStandard", 1),
+                   policyValue("lockstandard", PolicyValue::Kind::TrueOrFalse, {}, 0, false),
+                   policyText("RecordFolder", QStringLiteral("records")),
+                   policyText("Language", QStringLiteral("DE")),
+                   policyText("Colour", QStringLiteral("red"))};
+    read.problems = {QStringLiteral("a file that could not be read")};
+    const MachinePolicy policy = policyInForce(read, kPolicyLanguages);
+    ASSERT_TRUE(policy.fleetStandard);
+    EXPECT_EQ(policy.fleetStandard->value, kPolicySharePath)
+        << "a path that cannot be reached is not bad";
+    EXPECT_EQ(policy.fleetStandard->origin, "the test's store");
+    ASSERT_TRUE(policy.applyStandard && policy.lockStandard);
+    EXPECT_TRUE(policy.applyStandard->value);
+    EXPECT_FALSE(policy.lockStandard->value) << "names are matched ignoring case";
+    EXPECT_FALSE(policy.recordFolder) << "a relative path is bad by its form";
+    ASSERT_TRUE(policy.language);
+    EXPECT_EQ(policy.language->value, "de");
+    ASSERT_EQ(policy.problems.size(), 3) << policy.problems.join('\n').toStdString();
+    EXPECT_EQ(policy.problems[0], "a file that could not be read");
+    EXPECT_TRUE(policy.problems[1].startsWith("RecordFolder (the test's store) is not used"));
+    EXPECT_TRUE(policy.problems[2].startsWith("Colour (the test's store) is not used"));
+
+    // Values of the wrong type or out of their range: each named once, none in force.
+    PolicyRead wrong;
+    wrong.values = {
+        policyNumber("FleetStandard", 1),      policyText("ApplyStandard", QStringLiteral("1")),
+        policyNumber("LockStandard", 2),       policyText("Language", QStringLiteral("pt")),
+        policyText("RecordFolder", QString()), policyNumber("Language", 1)};
+    const MachinePolicy none = policyInForce(wrong, kPolicyLanguages);
+    EXPECT_FALSE(none.fleetStandard || none.applyStandard || none.lockStandard ||
+                 none.recordFolder || none.language);
+    EXPECT_EQ(none.problems.size(), qsizetype(wrong.values.size()));
+    EXPECT_TRUE(none.problems[3].contains("de, en, fr")) << none.problems[3].toStdString();
+}
+
+TEST(Policy, TheReportNamesEachValueWithWhereItWasSet)
+{
+    EXPECT_EQ(policyReport(policyInForce({}, kPolicyLanguages)),
+              "No policy is set for this program.\n");
+    PolicyRead read;
+    read.values = {policyText("Language", QStringLiteral("fr")), policyNumber("LockStandard", 1),
+                   policyNumber("Size", 3)};
+    const QString report = policyReport(policyInForce(read, kPolicyLanguages));
+    EXPECT_EQ(report,
+              "Policy in force:\n"
+              "  LockStandard = on    (the test's store) - not applied by this version yet\n"
+              "  Language = fr    (the test's store)\n"
+              "Not used:\n"
+              "  Size (the test's store) is not used: the program has no such policy.\n");
+}
+
+TEST(Policy, ThePolicysLanguageBeatsTheCommandLine)
+{
+    PolicyRead read;
+    EXPECT_EQ(askedLanguage("fr", policyInForce(read, kPolicyLanguages)).code, "fr");
+    read.values = {policyText("Language", QStringLiteral("de"))};
+    const MachinePolicy policy = policyInForce(read, kPolicyLanguages);
+    const AskedLanguage asked = askedLanguage("fr", policy);
+    EXPECT_EQ(asked.code, "de");
+    EXPECT_EQ(asked.overridden, "--lang fr is not used: your organisation's policy sets the "
+                                "language to de (the test's store).");
+    EXPECT_TRUE(askedLanguage(QString(), policy).overridden.isEmpty());
+}
+
+TEST(Policy, APolicyFileAndPathsBadByTheirForm)
+{
+    const PolicyRead file = parsePolicyFile(
+        R"({"Language": "de", "ApplyStandard": true, "LockStandard": 1, "RecordFolder": ["x"]})",
+        QStringLiteral("/etc/xdg/kordavel-config/policies.json"));
+    ASSERT_EQ(file.values.size(), 4u);
+    EXPECT_TRUE(file.problems.isEmpty());
+    std::map<QString, PolicyValue::Kind> kinds;
+    for (const PolicyValue &v : file.values) {
+        kinds[v.name] = v.kind;
+        EXPECT_EQ(v.origin, "/etc/xdg/kordavel-config/policies.json");
+    }
+    EXPECT_EQ(kinds["Language"], PolicyValue::Kind::Text);
+    EXPECT_EQ(kinds["ApplyStandard"], PolicyValue::Kind::TrueOrFalse);
+    EXPECT_EQ(kinds["LockStandard"], PolicyValue::Kind::Number);
+    EXPECT_EQ(kinds["RecordFolder"], PolicyValue::Kind::Other);
+    for (const char *notAnObject : {"[1, 2]", "{\"Language\": ", ""}) {
+        const PolicyRead bad = parsePolicyFile(notAnObject, QStringLiteral("policies.json"));
+        EXPECT_TRUE(bad.values.empty());
+        EXPECT_EQ(bad.problems.size(), 1) << notAnObject;
+    }
+
+#ifdef Q_OS_WIN
+    for (const char *good : {"C:\\Fleet\\north.json", "d:/fleet", "\\\\server\\share\\x.json"})
+        EXPECT_FALSE(pathFormProblem(QLatin1String(good))) << good;
+    for (const char *bad : {"", "fleet\\north.json", "C:fleet", "C:\\a|b", "C:\\a:b", "\\x"})
+        EXPECT_TRUE(pathFormProblem(QLatin1String(bad))) << bad;
+#else
+    for (const char *good : {"/srv/fleet/north.json", "/mnt/share/records/"})
+        EXPECT_FALSE(pathFormProblem(QLatin1String(good))) << good;
+    for (const char *bad : {"", "fleet/north.json", "~/fleet"})
+        EXPECT_TRUE(pathFormProblem(QLatin1String(bad))) << bad;
+#endif
+}
+
+#ifdef Q_OS_WIN
+namespace {
+// Sets (or with no data, removes) a text value under the policy key of a hive.
+void setPolicy(HKEY hive, const wchar_t *name, const wchar_t *data)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(hive, L"SOFTWARE\\Policies\\Kordavel\\Configuration", 0, nullptr, 0,
+                              KEY_SET_VALUE, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    if (data)
+        RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(data),
+                       DWORD((wcslen(data) + 1) * sizeof(wchar_t)));
+    else
+        RegDeleteValueW(key, name);
+    RegCloseKey(key);
+}
+} // namespace
+
+TEST(Policy, TheMachineWinsOverTheUserValueByValue)
+{
+    setPolicy(HKEY_LOCAL_MACHINE, L"Language", L"de");
+    setPolicy(HKEY_CURRENT_USER, L"LANGUAGE", L"fr");
+    setPolicy(HKEY_CURRENT_USER, L"RecordFolder", L"C:\\Records");
+    const PolicyRead read = readMachinePolicy();
+    setPolicy(HKEY_LOCAL_MACHINE, L"Language", nullptr);
+    setPolicy(HKEY_CURRENT_USER, L"LANGUAGE", nullptr);
+    setPolicy(HKEY_CURRENT_USER, L"RecordFolder", nullptr);
+
+    const MachinePolicy policy = policyInForce(read, kPolicyLanguages);
+    ASSERT_TRUE(policy.language && policy.recordFolder) << policyReport(policy).toStdString();
+    EXPECT_EQ(policy.language->value, "de");
+    EXPECT_EQ(policy.language->origin, "HKLM\\SOFTWARE\\Policies\\Kordavel\\Configuration");
+    EXPECT_EQ(policy.recordFolder->value, "C:\\Records");
+    EXPECT_EQ(policy.recordFolder->origin, "HKCU\\SOFTWARE\\Policies\\Kordavel\\Configuration");
+    EXPECT_TRUE(policy.problems.isEmpty())
+        << "the user's Language is not named: the machine's holds";
+}
+#else
+TEST(Policy, TheFirstConfigurationFolderThatHasTheFileHolds)
+{
+    QTemporaryDir dirs;
+    auto write = [&](const QString &folder, const QByteArray &json) {
+        ASSERT_TRUE(QDir().mkpath(dirs.filePath(folder + "/kordavel-config")));
+        QFile f(dirs.filePath(folder + "/kordavel-config/policies.json"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(json);
+    };
+    write("second", R"({"Language": "de"})");
+    write("third", R"({"Language": "fr"})");
+    const QByteArray saved = qgetenv("XDG_CONFIG_DIRS");
+    qputenv("XDG_CONFIG_DIRS", (dirs.filePath("first") + ":relative:" + dirs.filePath("second") +
+                                ":" + dirs.filePath("third"))
+                                   .toLocal8Bit());
+    const PolicyRead read = readMachinePolicy();
+    // A folder named like the file cannot be read: said once, nothing used.
+    ASSERT_TRUE(QDir().mkpath(dirs.filePath("first/kordavel-config/policies.json")));
+    const PolicyRead unreadable = readMachinePolicy();
+    qputenv("XDG_CONFIG_DIRS", saved);
+
+    ASSERT_EQ(read.values.size(), 1u);
+    EXPECT_EQ(read.values[0].text, "de");
+    EXPECT_EQ(read.values[0].origin, dirs.filePath("second/kordavel-config/policies.json"));
+    EXPECT_TRUE(unreadable.values.empty());
+    EXPECT_EQ(unreadable.problems.size(), 1);
+}
+#endif
