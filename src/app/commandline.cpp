@@ -90,8 +90,9 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Kordavel Configuration: sets how a Kordavel device downloads the 'Latest VU'."));
-    const Options o;
-    parser.addOptions({o.help, o.version, o.standard, o.apply, o.language, o.policy});
+    const Options options;
+    parser.addOptions({options.help, options.version, options.standard, options.apply,
+                       options.language, options.policy});
 
     CommandLine line;
     const QString program = QStringLiteral("kordavel-config");
@@ -106,31 +107,31 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     if (!parser.positionalArguments().isEmpty())
         return refuse(QStringLiteral("unexpected argument '%1'.")
                           .arg(parser.positionalArguments().constFirst()));
-    if (parser.isSet(o.help)) {
+    if (parser.isSet(options.help)) {
         line.action = CommandLine::Action::ShowHelp;
         // The usage line names the program as users start it.
         line.text = parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
                                               QStringLiteral("Usage: ") + program);
         return line;
     }
-    if (parser.isSet(o.version)) {
+    if (parser.isSet(options.version)) {
         line.action = CommandLine::Action::ShowVersion;
         line.text = program + QLatin1Char(' ') + version + QLatin1Char('\n');
         return line;
     }
-    if (parser.isSet(o.policy)) {
+    if (parser.isSet(options.policy)) {
         line.action = CommandLine::Action::ShowPolicy;
         return line;
     }
-    if (parser.values(o.standard).size() > 1)
+    if (parser.values(options.standard).size() > 1)
         return refuse(QStringLiteral("--standard is given more than once."));
-    line.standardPath = parser.value(o.standard);
-    if (parser.isSet(o.standard) && line.standardPath.isEmpty())
+    line.standardPath = parser.value(options.standard);
+    if (parser.isSet(options.standard) && line.standardPath.isEmpty())
         return refuse(QStringLiteral("--standard needs the file of a fleet standard."));
-    line.applyStandard = parser.isSet(o.apply);
+    line.applyStandard = parser.isSet(options.apply);
     // The last one given holds, as a script that adds its own would expect.
-    if (parser.isSet(o.language)) {
-        line.language = parser.values(o.language).constLast();
+    if (parser.isSet(options.language)) {
+        line.language = parser.values(options.language).constLast();
         if (line.language.isEmpty())
             return refuse(QStringLiteral("--lang needs a language code such as de."));
     }

@@ -35,7 +35,15 @@ MachinePolicy policyInForce(const PolicyRead &read, const QStringList &languages
     auto is = [](const PolicyValue &value, const QString &name) {
         return value.name.compare(name, Qt::CaseInsensitive) == 0;
     };
+    QStringList seen;
     for (const PolicyValue &value : read.values) {
+        // Two values of one name (a file may spell it twice in other cases):
+        // the first holds, and the second is named.
+        if (seen.contains(value.name, Qt::CaseInsensitive)) {
+            policy.problems.append(notUsed(value, QStringLiteral("the name is set once before")));
+            continue;
+        }
+        seen.append(value.name);
         const bool path = is(value, kFleetStandard) || is(value, kRecordFolder);
         const bool onOff = is(value, kApplyStandard) || is(value, kLockStandard);
         if (path) {
@@ -84,7 +92,8 @@ AskedLanguage askedLanguage(const QString &commandLine, const MachinePolicy &pol
     if (!policy.language)
         return {commandLine, QString()};
     AskedLanguage asked{policy.language->value, QString()};
-    if (!commandLine.isEmpty())
+    if (!commandLine.isEmpty() &&
+        commandLine.compare(policy.language->value, Qt::CaseInsensitive) != 0)
         asked.overridden =
             QStringLiteral("--lang %1 is not used: your organisation's policy sets the language "
                            "to %2 (%3).")
@@ -118,9 +127,8 @@ QString policyReport(const MachinePolicy &policy)
         line(kRecordFolder, policy.recordFolder->value, policy.recordFolder->origin, false);
     if (policy.language)
         line(kLanguage, policy.language->value, policy.language->origin, true);
-    QString report = inForce.isEmpty()
-                         ? QStringLiteral("No value of the policy is in force.\n")
-                         : QStringLiteral("Policy in force:\n") + inForce.join(QString());
+    QString report = inForce.isEmpty() ? QStringLiteral("No value of the policy can be used.\n")
+                                       : QStringLiteral("Policy set:\n") + inForce.join(QString());
     if (!policy.problems.isEmpty()) {
         report += QStringLiteral("Not used:\n");
         for (const QString &problem : policy.problems)

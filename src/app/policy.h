@@ -17,7 +17,8 @@ template <typename T> struct PolicySetting
 };
 
 // The policy in force: what the organisation set that the program can use.
-// Each value beats the user's own choice and the command line's.
+// Language beats the user's own choice and --lang; the fleet values are
+// checked and shown, and not acted on yet.
 struct MachinePolicy
 {
     std::optional<PolicySetting<QString>> fleetStandard; // a full path, a share's allowed
@@ -26,8 +27,9 @@ struct MachinePolicy
     std::optional<PolicySetting<QString>> recordFolder; // a full path, a share's allowed
     std::optional<PolicySetting<QString>> language;     // a code of the language list, lower case
     // One sentence for each value the program cannot use (an unknown name,
-    // the wrong type, a path bad by its form, a language it does not speak)
-    // and each store it could not read: such values are ignored.
+    // the wrong type, a path bad by its form, a language it does not speak,
+    // a second value of a name already set) and each store it could not
+    // read: such values are ignored.
     QStringList problems;
 
     bool isEmpty() const
@@ -42,8 +44,8 @@ struct MachinePolicy
 MachinePolicy policyInForce(const PolicyRead &read, const QStringList &languages);
 
 // The language asked for: the policy's, which beats --lang, else --lang's
-// (empty: the system's); and when the policy beat --lang, a line for the
-// console that says so.
+// (empty: the system's); and when the policy beat a different --lang, a line
+// for the console that says so.
 struct AskedLanguage
 {
     QString code;
@@ -51,8 +53,9 @@ struct AskedLanguage
 };
 AskedLanguage askedLanguage(const QString &commandLine, const MachinePolicy &policy);
 
-// What --policy prints: each value in force with where it was set, then the
-// values not used and why; a line saying so when nothing is set.
+// What --policy prints: each value set with where it was set (the fleet
+// values marked as not applied yet), then the values not used and why; a
+// line saying so when nothing is set.
 QString policyReport(const MachinePolicy &policy);
 
 } // namespace kordavel

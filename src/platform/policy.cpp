@@ -4,8 +4,6 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
-#include <cmath>
-
 namespace kordavel {
 
 PolicyRead parsePolicyFile(const QByteArray &json, const QString &origin)
@@ -31,11 +29,8 @@ PolicyRead parsePolicyFile(const QByteArray &json, const QString &origin)
         } else if (v.isBool()) {
             value.kind = PolicyValue::Kind::TrueOrFalse;
             value.truth = v.toBool();
-        } else if (v.isDouble() && v.toDouble() == std::trunc(v.toDouble()) &&
-                   std::fabs(v.toDouble()) < 1e15) {
-            value.kind = PolicyValue::Kind::Number;
-            value.number = qint64(v.toDouble());
         }
+        // Numbers, lists and objects are no policy file's kind of value.
         read.values.push_back(value);
     }
     return read;

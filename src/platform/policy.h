@@ -13,10 +13,10 @@ namespace kordavel {
 struct PolicyValue
 {
     enum class Kind {
-        Text,        // a registry string (REG_SZ, REG_EXPAND_SZ unexpanded), a JSON string
-        Number,      // a REG_DWORD, a JSON number
+        Text,        // a REG_SZ, a REG_EXPAND_SZ with its variables put in, a JSON string
+        Number,      // a REG_DWORD, 0 to 4294967295
         TrueOrFalse, // JSON true or false
-        Other,       // any other registry type or JSON value
+        Other,       // any other registry type or JSON value (a number, a list, an object)
     };
     QString name; // as the store spells it
     Kind kind = Kind::Other;
@@ -43,11 +43,14 @@ struct PolicyRead
 PolicyRead readMachinePolicy();
 
 // A policy file's values: its text must be one JSON object, each member a
-// value; origin is the file's name as people read it.
+// value (of two members of one name, the last); origin is the file's name as
+// people read it.
 PolicyRead parsePolicyFile(const QByteArray &json, const QString &origin);
 
 // Why path cannot name a file or folder on this system by its form alone
-// (empty, relative, or holding a character the system never allows); nullopt
+// (empty, relative, a blank at either end, or a character the system never
+// allows; on Windows a share needs its server and share, and a \\?\ prefix
+// is allowed); nullopt
 // when it can. Whether it exists or can be reached is not looked at: a share
 // that is away now may be back later.
 std::optional<QString> pathFormProblem(const QString &path);

@@ -23,12 +23,20 @@ PolicyRead readMachinePolicy()
         const QString path = dir + QStringLiteral("/kordavel-config/policies.json");
         if (!QFileInfo::exists(path))
             continue;
+        PolicyRead refused;
+        if (QFileInfo(path).size() > kMaxPolicyFileBytes) {
+            refused.problems.append(
+                QStringLiteral("%1 is larger than %2 KiB, which no policy file is; none of it "
+                               "is used.")
+                    .arg(path)
+                    .arg(kMaxPolicyFileBytes / 1024));
+            return refused;
+        }
         QFile file(path);
-        if (QFileInfo(path).size() > kMaxPolicyFileBytes || !file.open(QIODevice::ReadOnly)) {
-            PolicyRead read;
-            read.problems.append(
+        if (!file.open(QIODevice::ReadOnly)) {
+            refused.problems.append(
                 QStringLiteral("%1 cannot be read; none of it is used.").arg(path));
-            return read;
+            return refused;
         }
         return parsePolicyFile(file.read(kMaxPolicyFileBytes), path);
     }
@@ -39,6 +47,8 @@ std::optional<QString> pathFormProblem(const QString &path)
 {
     if (path.isEmpty())
         return QStringLiteral("it is empty");
+    if (path.front().isSpace() || path.back().isSpace())
+        return QStringLiteral("it begins or ends with a blank");
     if (!path.startsWith(QLatin1Char('/')))
         return QStringLiteral("it is not a full path (one that starts with /)");
     if (path.contains(QChar(u'\0')))

@@ -90,7 +90,7 @@ TEST(Policy, TheReportNamesEachValueWithWhereItWasSet)
                    policyNumber("Size", 3)};
     const QString report = policyReport(policyInForce(read, kPolicyLanguages));
     EXPECT_EQ(report,
-              "Policy in force:\n"
+              "Policy set:\n"
               "  LockStandard = on    (the test's store) - not applied by this version yet\n"
               "  Language = fr    (the test's store)\n"
               "Not used:\n"
@@ -108,6 +108,14 @@ TEST(Policy, ThePolicysLanguageBeatsTheCommandLine)
     EXPECT_EQ(asked.overridden, "--lang fr is not used: your organisation's policy sets the "
                                 "language to de (the test's store).");
     EXPECT_TRUE(askedLanguage(QString(), policy).overridden.isEmpty());
+    EXPECT_TRUE(askedLanguage("DE", policy).overridden.isEmpty()) << "nothing was overridden";
+
+    // A name given twice (a file may spell it in other cases): the first holds.
+    read.values.push_back(policyText("LANGUAGE", QStringLiteral("fr")));
+    const MachinePolicy twice = policyInForce(read, kPolicyLanguages);
+    EXPECT_EQ(twice.language->value, "de");
+    ASSERT_EQ(twice.problems.size(), 1);
+    EXPECT_TRUE(twice.problems[0].startsWith("LANGUAGE (the test's store) is not used"));
 }
 
 TEST(Policy, APolicyFileAndPathsBadByTheirForm)
@@ -124,7 +132,7 @@ TEST(Policy, APolicyFileAndPathsBadByTheirForm)
     }
     EXPECT_EQ(kinds["Language"], PolicyValue::Kind::Text);
     EXPECT_EQ(kinds["ApplyStandard"], PolicyValue::Kind::TrueOrFalse);
-    EXPECT_EQ(kinds["LockStandard"], PolicyValue::Kind::Number);
+    EXPECT_EQ(kinds["LockStandard"], PolicyValue::Kind::Other) << "a switch is true or false";
     EXPECT_EQ(kinds["RecordFolder"], PolicyValue::Kind::Other);
     for (const char *notAnObject : {"[1, 2]", "{\"Language\": ", ""}) {
         const PolicyRead bad = parsePolicyFile(notAnObject, QStringLiteral("policies.json"));
@@ -133,54 +141,73 @@ TEST(Policy, APolicyFileAndPathsBadByTheirForm)
     }
 
 #ifdef Q_OS_WIN
-    for (const char *good : {"C:\\Fleet\\north.json", "d:/fleet", "\\\\server\\share\\x.json"})
+    for (const char *good : {"C:\\Fleet\\north.json", "d:/fleet", "\\\\server\\share\\x.json",
+                             "\\\\?\\C:\\Fleet", "\\\\?\\UNC\\server\\share"})
         EXPECT_FALSE(pathFormProblem(QLatin1String(good))) << good;
-    for (const char *bad : {"", "fleet\\north.json", "C:fleet", "C:\\a|b", "C:\\a:b", "\\x"})
+    for (const char *bad : {"", "fleet\\north.json", "C:fleet", "C:\\a|b", "C:\\a:b", "\\x",
+                            "\\\\server", "\\\\", " C:\\Fleet", "C:\\Fleet "})
         EXPECT_TRUE(pathFormProblem(QLatin1String(bad))) << bad;
 #else
     for (const char *good : {"/srv/fleet/north.json", "/mnt/share/records/"})
         EXPECT_FALSE(pathFormProblem(QLatin1String(good))) << good;
-    for (const char *bad : {"", "fleet/north.json", "~/fleet"})
+    for (const char *bad : {"", "fleet/north.json", "~/fleet", "/srv/fleet ", " /srv/fleet"})
         EXPECT_TRUE(pathFormProblem(QLatin1String(bad))) << bad;
 #endif
 }
 
 #ifdef Q_OS_WIN
 namespace {
-// Sets (or with no data, removes) a text value under the policy key of a hive.
-void setPolicy(HKEY hive, const wchar_t *name, const wchar_t *data)
+// Sets (or with no data, removes) a value under the policy key of a hive.
+// Names the program does not know, so that no real policy is touched.
+void setPolicy(HKEY hive, const wchar_t *name, DWORD type, const void *data, DWORD size)
 {
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyExW(hive, L"SOFTWARE\\Policies\\Kordavel\\Configuration", 0, nullptr, 0,
                               KEY_SET_VALUE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     if (data)
-        RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(data),
-                       DWORD((wcslen(data) + 1) * sizeof(wchar_t)));
+        RegSetValueExW(key, name, 0, type, static_cast<const BYTE *>(data), size);
     else
         RegDeleteValueW(key, name);
     RegCloseKey(key);
+}
+void setText(HKEY hive, const wchar_t *name, const wchar_t *text, DWORD type = REG_SZ)
+{
+    // Stored without its NUL, as some tools store strings.
+    setPolicy(hive, name, type, text, text ? DWORD(wcslen(text) * sizeof(wchar_t)) : 0);
 }
 } // namespace
 
 TEST(Policy, TheMachineWinsOverTheUserValueByValue)
 {
-    setPolicy(HKEY_LOCAL_MACHINE, L"Language", L"de");
-    setPolicy(HKEY_CURRENT_USER, L"LANGUAGE", L"fr");
-    setPolicy(HKEY_CURRENT_USER, L"RecordFolder", L"C:\\Records");
+    const DWORD one = 1;
+    SetEnvironmentVariableW(L"KORDAVEL_POLICY_TEST", L"fleet");
+    ASSERT_NO_FATAL_FAILURE(setText(HKEY_LOCAL_MACHINE, L"TestShared", L"machine"));
+    ASSERT_NO_FATAL_FAILURE(setText(HKEY_CURRENT_USER, L"TESTSHARED", L"user"));
+    ASSERT_NO_FATAL_FAILURE(
+        setText(HKEY_CURRENT_USER, L"TestExpanded", L"C:\\%KORDAVEL_POLICY_TEST%", REG_EXPAND_SZ));
+    ASSERT_NO_FATAL_FAILURE(
+        setPolicy(HKEY_LOCAL_MACHINE, L"TestSwitch", REG_DWORD, &one, sizeof one));
     const PolicyRead read = readMachinePolicy();
-    setPolicy(HKEY_LOCAL_MACHINE, L"Language", nullptr);
-    setPolicy(HKEY_CURRENT_USER, L"LANGUAGE", nullptr);
-    setPolicy(HKEY_CURRENT_USER, L"RecordFolder", nullptr);
+    setText(HKEY_LOCAL_MACHINE, L"TestShared", nullptr);
+    setText(HKEY_CURRENT_USER, L"TESTSHARED", nullptr);
+    setText(HKEY_CURRENT_USER, L"TestExpanded", nullptr);
+    setText(HKEY_LOCAL_MACHINE, L"TestSwitch", nullptr);
 
-    const MachinePolicy policy = policyInForce(read, kPolicyLanguages);
-    ASSERT_TRUE(policy.language && policy.recordFolder) << policyReport(policy).toStdString();
-    EXPECT_EQ(policy.language->value, "de");
-    EXPECT_EQ(policy.language->origin, "HKLM\\SOFTWARE\\Policies\\Kordavel\\Configuration");
-    EXPECT_EQ(policy.recordFolder->value, "C:\\Records");
-    EXPECT_EQ(policy.recordFolder->origin, "HKCU\\SOFTWARE\\Policies\\Kordavel\\Configuration");
-    EXPECT_TRUE(policy.problems.isEmpty())
-        << "the user's Language is not named: the machine's holds";
+    const QString machine = QStringLiteral("HKLM\\SOFTWARE\\Policies\\Kordavel\\Configuration");
+    const QString user = QStringLiteral("HKCU\\SOFTWARE\\Policies\\Kordavel\\Configuration");
+    std::map<QString, PolicyValue> byName;
+    for (const PolicyValue &v : read.values)
+        if (v.name.startsWith("Test", Qt::CaseInsensitive))
+            byName[v.name.toLower()] = v;
+    ASSERT_EQ(byName.size(), 3u) << "the user's TESTSHARED is not read: the machine's holds";
+    EXPECT_EQ(byName["testshared"].text, "machine");
+    EXPECT_EQ(byName["testshared"].origin, machine);
+    EXPECT_EQ(byName["testexpanded"].text, "C:\\fleet");
+    EXPECT_EQ(byName["testexpanded"].origin, user);
+    EXPECT_EQ(byName["testswitch"].kind, PolicyValue::Kind::Number);
+    EXPECT_EQ(byName["testswitch"].number, 1);
+    EXPECT_TRUE(read.problems.isEmpty()) << read.problems.join('\n').toStdString();
 }
 #else
 TEST(Policy, TheFirstConfigurationFolderThatHasTheFileHolds)

@@ -101,7 +101,7 @@ grep -q '^  Language = de    (' "$work/policy.txt" || fail "--policy does not sh
 [ "$(grep -c 'is not used' "$work/policy.txt")" -eq 2 ] || fail "--policy names not exactly the two wrong values"
 grep -q '^  Colour (.*) is not used: the program has no such policy\.$' "$work/policy.txt" ||
     fail "--policy does not name the unknown value"
-echo "command line: --policy shows the policy in force and names what it does not use ($mode)"
+echo "command line: --policy shows the policy set and names what it does not use ($mode)"
 
 cat > "$work/inner.sh" <<INNER
 #!/usr/bin/env bash
