@@ -237,6 +237,41 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Plug the device in again</source>
         <translation>Gerät wieder einstecken</translation>
     </message>
+    <message numerus="yes">
+        <source>It has not answered within %n seconds.</source>
+        <translation>
+            <numerusform>Innerhalb von %n Sekunde kam keine Antwort.</numerusform>
+            <numerusform>Innerhalb von %n Sekunden kam keine Antwort.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (set by your organisation)</source>
+        <translation>%1 (von Ihrer Organisation festgelegt)</translation>
+    </message>
+    <message>
+        <source>Your organisation&apos;s policy sets %1 in a way this program cannot use, so it is ignored; kordavel-config --policy says why.</source>
+        <translation>Die Richtlinie Ihrer Organisation setzt %1 auf eine Weise, die dieses Programm nicht verwenden kann; das wird ignoriert. Den Grund nennt kordavel-config --policy.</translation>
+    </message>
+    <message>
+        <source>Part of your organisation&apos;s policy cannot be read and is ignored; kordavel-config --policy says why.</source>
+        <translation>Ein Teil der Richtlinie Ihrer Organisation kann nicht gelesen werden und wird ignoriert; den Grund nennt kordavel-config --policy.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 The copy taken from it on %3 is in force.</source>
+        <translation>Der Flottenstandard %1 kann gerade nicht verwendet werden: %2 Es gilt die Kopie davon vom %3.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 The one read from it before is in force.</source>
+        <translation>Der Flottenstandard %1 kann gerade nicht verwendet werden: %2 Es gilt der zuvor daraus gelesene Standard.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 No copy of it has been taken on this computer yet.</source>
+        <translation>Der Flottenstandard %1 kann gerade nicht verwendet werden: %2 Auf diesem Computer gibt es noch keine Kopie davon.</translation>
+    </message>
+    <message>
+        <source>Your organisation&apos;s fleet standard sets these settings.</source>
+        <translation>Diese Einstellungen legt der Flottenstandard Ihrer Organisation fest.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::cycle</name>
@@ -299,6 +334,10 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     <message>
         <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
         <translation>Dieser „Übertragen“-Vorgang konnte nicht in das Protokoll %1 eingetragen werden (%2). Er wird mit dem nächsten eingetragen, sobald das Protokoll geschrieben werden kann.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: your organisation allows only its fleet standard on a device, and it could not be read yet.</source>
+        <translation>Es wurde nichts geschrieben: Ihre Organisation lässt auf einem Gerät nur ihren Flottenstandard zu, und dieser konnte noch nicht gelesen werden.</translation>
     </message>
 </context>
 <context>

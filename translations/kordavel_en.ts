@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>kordavel::app</name>
+    <message numerus="yes">
+        <source>It has not answered within %n seconds.</source>
+        <translation>
+            <numerusform>It has not answered within %n second.</numerusform>
+            <numerusform>It has not answered within %n seconds.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>kordavel::fleet</name>
     <message numerus="yes">
         <source>This device differs from the fleet standard %1 in %n setting(s):</source>

@@ -237,6 +237,41 @@ Do you want to replace it?</source>
         <source>Plug the device in again</source>
         <translation>Vuelva a conectar el dispositivo</translation>
     </message>
+    <message numerus="yes">
+        <source>It has not answered within %n seconds.</source>
+        <translation>
+            <numerusform>No hubo respuesta en %n segundo.</numerusform>
+            <numerusform>No hubo respuesta en %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (set by your organisation)</source>
+        <translation>%1 (establecido por su organización)</translation>
+    </message>
+    <message>
+        <source>Your organisation&apos;s policy sets %1 in a way this program cannot use, so it is ignored; kordavel-config --policy says why.</source>
+        <translation>La directiva de su organización establece %1 de un modo que este programa no puede usar, por lo que se ignora; kordavel-config --policy indica el motivo.</translation>
+    </message>
+    <message>
+        <source>Part of your organisation&apos;s policy cannot be read and is ignored; kordavel-config --policy says why.</source>
+        <translation>Parte de la directiva de su organización no se puede leer y se ignora; kordavel-config --policy indica el motivo.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 The copy taken from it on %3 is in force.</source>
+        <translation>El estándar de flota %1 no se puede usar ahora: %2 Rige la copia que se hizo de él el %3.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 The one read from it before is in force.</source>
+        <translation>El estándar de flota %1 no se puede usar ahora: %2 Rige el estándar leído antes.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 No copy of it has been taken on this computer yet.</source>
+        <translation>El estándar de flota %1 no se puede usar ahora: %2 Todavía no hay ninguna copia de él en este equipo.</translation>
+    </message>
+    <message>
+        <source>Your organisation&apos;s fleet standard sets these settings.</source>
+        <translation>Estos ajustes los fija el estándar de flota de su organización.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::cycle</name>
@@ -299,6 +334,10 @@ No se ha escrito ningún archivo de configuración.</translation>
     <message>
         <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
         <translation>Esta operación «Configurar» no se pudo añadir al registro %1 (%2). Se añadirá con la siguiente, cuando se pueda escribir en el registro.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: your organisation allows only its fleet standard on a device, and it could not be read yet.</source>
+        <translation>No se ha escrito nada: su organización solo permite su estándar de flota en un dispositivo, y todavía no se ha podido leer.</translation>
     </message>
 </context>
 <context>

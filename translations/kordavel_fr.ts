@@ -237,6 +237,41 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Plug the device in again</source>
         <translation>Rebranchez l&apos;appareil</translation>
     </message>
+    <message numerus="yes">
+        <source>It has not answered within %n seconds.</source>
+        <translation>
+            <numerusform>Aucune réponse en %n seconde.</numerusform>
+            <numerusform>Aucune réponse en %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (set by your organisation)</source>
+        <translation>%1 (défini par votre organisation)</translation>
+    </message>
+    <message>
+        <source>Your organisation&apos;s policy sets %1 in a way this program cannot use, so it is ignored; kordavel-config --policy says why.</source>
+        <translation>La stratégie de votre organisation définit %1 d&apos;une manière que ce programme ne peut pas utiliser&#xa0;; ce réglage est ignoré. kordavel-config --policy en donne la raison.</translation>
+    </message>
+    <message>
+        <source>Part of your organisation&apos;s policy cannot be read and is ignored; kordavel-config --policy says why.</source>
+        <translation>Une partie de la stratégie de votre organisation ne peut pas être lue et est ignorée&#xa0;; kordavel-config --policy en donne la raison.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 The copy taken from it on %3 is in force.</source>
+        <translation>Le standard de flotte %1 ne peut pas être utilisé pour l&apos;instant&#xa0;: %2 La copie qui en a été faite le %3 s&apos;applique.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 The one read from it before is in force.</source>
+        <translation>Le standard de flotte %1 ne peut pas être utilisé pour l&apos;instant&#xa0;: %2 Le standard lu auparavant s&apos;applique.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 No copy of it has been taken on this computer yet.</source>
+        <translation>Le standard de flotte %1 ne peut pas être utilisé pour l&apos;instant&#xa0;: %2 Aucune copie n&apos;en a encore été faite sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Your organisation&apos;s fleet standard sets these settings.</source>
+        <translation>Ces paramètres sont fixés par le standard de flotte de votre organisation.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::cycle</name>
@@ -299,6 +334,10 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
     <message>
         <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
         <translation>Cette opération «&#xa0;Configurer&#xa0;» n&apos;a pas pu être ajoutée au registre %1 (%2). Elle sera ajoutée avec la suivante, dès que le registre pourra être écrit.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: your organisation allows only its fleet standard on a device, and it could not be read yet.</source>
+        <translation>Rien n&apos;a été écrit&#xa0;: votre organisation n&apos;autorise que son standard de flotte sur un appareil, et il n&apos;a pas encore pu être lu.</translation>
     </message>
 </context>
 <context>

@@ -237,6 +237,41 @@ Sostituirlo?</translation>
         <source>Plug the device in again</source>
         <translation>Ricollegare il dispositivo</translation>
     </message>
+    <message numerus="yes">
+        <source>It has not answered within %n seconds.</source>
+        <translation>
+            <numerusform>Nessuna risposta entro %n secondo.</numerusform>
+            <numerusform>Nessuna risposta entro %n secondi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (set by your organisation)</source>
+        <translation>%1 (impostato dall&apos;organizzazione)</translation>
+    </message>
+    <message>
+        <source>Your organisation&apos;s policy sets %1 in a way this program cannot use, so it is ignored; kordavel-config --policy says why.</source>
+        <translation>I criteri dell&apos;organizzazione impostano %1 in un modo che questo programma non può usare, quindi l&apos;impostazione viene ignorata; kordavel-config --policy ne indica il motivo.</translation>
+    </message>
+    <message>
+        <source>Part of your organisation&apos;s policy cannot be read and is ignored; kordavel-config --policy says why.</source>
+        <translation>Una parte dei criteri dell&apos;organizzazione non può essere letta e viene ignorata; kordavel-config --policy ne indica il motivo.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 The copy taken from it on %3 is in force.</source>
+        <translation>Lo standard di flotta %1 non può essere usato ora: %2 È in vigore la copia fatta il %3.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 The one read from it before is in force.</source>
+        <translation>Lo standard di flotta %1 non può essere usato ora: %2 È in vigore lo standard letto in precedenza.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 No copy of it has been taken on this computer yet.</source>
+        <translation>Lo standard di flotta %1 non può essere usato ora: %2 Su questo computer non ne è ancora stata fatta una copia.</translation>
+    </message>
+    <message>
+        <source>Your organisation&apos;s fleet standard sets these settings.</source>
+        <translation>Queste impostazioni sono fissate dallo standard di flotta dell&apos;organizzazione.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::cycle</name>
@@ -299,6 +334,10 @@ Nessun file di configurazione è stato scritto.</translation>
     <message>
         <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
         <translation>Questa operazione &apos;Configura&apos; non è stata aggiunta al registro %1 (%2). Verrà aggiunta insieme alla successiva, non appena sarà possibile scrivere il registro.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: your organisation allows only its fleet standard on a device, and it could not be read yet.</source>
+        <translation>Non è stato scritto nulla: l&apos;organizzazione consente su un dispositivo solo il proprio standard di flotta, che non è ancora stato possibile leggere.</translation>
     </message>
 </context>
 <context>

@@ -237,6 +237,41 @@ Wilt u het vervangen?</translation>
         <source>Plug the device in again</source>
         <translation>Apparaat opnieuw aansluiten</translation>
     </message>
+    <message numerus="yes">
+        <source>It has not answered within %n seconds.</source>
+        <translation>
+            <numerusform>Geen antwoord binnen %n seconde.</numerusform>
+            <numerusform>Geen antwoord binnen %n seconden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (set by your organisation)</source>
+        <translation>%1 (ingesteld door uw organisatie)</translation>
+    </message>
+    <message>
+        <source>Your organisation&apos;s policy sets %1 in a way this program cannot use, so it is ignored; kordavel-config --policy says why.</source>
+        <translation>Het beleid van uw organisatie stelt %1 zo in dat dit programma het niet kan gebruiken; het wordt genegeerd. kordavel-config --policy zegt waarom.</translation>
+    </message>
+    <message>
+        <source>Part of your organisation&apos;s policy cannot be read and is ignored; kordavel-config --policy says why.</source>
+        <translation>Een deel van het beleid van uw organisatie kan niet worden gelezen en wordt genegeerd; kordavel-config --policy zegt waarom.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 The copy taken from it on %3 is in force.</source>
+        <translation>De vlootstandaard %1 kan nu niet worden gebruikt: %2 De kopie ervan van %3 geldt.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 The one read from it before is in force.</source>
+        <translation>De vlootstandaard %1 kan nu niet worden gebruikt: %2 De eerder gelezen standaard geldt.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 No copy of it has been taken on this computer yet.</source>
+        <translation>De vlootstandaard %1 kan nu niet worden gebruikt: %2 Er is op deze computer nog geen kopie van gemaakt.</translation>
+    </message>
+    <message>
+        <source>Your organisation&apos;s fleet standard sets these settings.</source>
+        <translation>Deze instellingen worden bepaald door de vlootstandaard van uw organisatie.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::cycle</name>
@@ -299,6 +334,10 @@ Er is geen configuratiebestand geschreven.</translation>
     <message>
         <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
         <translation>Deze actie &apos;Instellen&apos; kon niet aan het logboek %1 worden toegevoegd (%2). Ze wordt samen met de volgende toegevoegd zodra het logboek kan worden geschreven.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: your organisation allows only its fleet standard on a device, and it could not be read yet.</source>
+        <translation>Er is niets geschreven: uw organisatie staat op een apparaat alleen haar vlootstandaard toe, en die kon nog niet worden gelezen.</translation>
     </message>
 </context>
 <context>

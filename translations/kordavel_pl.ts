@@ -237,6 +237,42 @@ Czy chcesz go zastąpić?</translation>
         <source>Plug the device in again</source>
         <translation>Podłącz ponownie urządzenie</translation>
     </message>
+    <message numerus="yes">
+        <source>It has not answered within %n seconds.</source>
+        <translation>
+            <numerusform>Brak odpowiedzi w ciągu %n sekundy.</numerusform>
+            <numerusform>Brak odpowiedzi w ciągu %n sekund.</numerusform>
+            <numerusform>Brak odpowiedzi w ciągu %n sekund.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (set by your organisation)</source>
+        <translation>%1 (ustawione przez Twoją organizację)</translation>
+    </message>
+    <message>
+        <source>Your organisation&apos;s policy sets %1 in a way this program cannot use, so it is ignored; kordavel-config --policy says why.</source>
+        <translation>Zasady Twojej organizacji ustawiają %1 w sposób, którego ten program nie może użyć, więc to ustawienie jest pomijane; powód podaje kordavel-config --policy.</translation>
+    </message>
+    <message>
+        <source>Part of your organisation&apos;s policy cannot be read and is ignored; kordavel-config --policy says why.</source>
+        <translation>Części zasad Twojej organizacji nie można odczytać, więc jest pomijana; powód podaje kordavel-config --policy.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 The copy taken from it on %3 is in force.</source>
+        <translation>Standardu floty %1 nie można teraz użyć: %2 Obowiązuje jego kopia z %3.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 The one read from it before is in force.</source>
+        <translation>Standardu floty %1 nie można teraz użyć: %2 Obowiązuje standard odczytany wcześniej.</translation>
+    </message>
+    <message>
+        <source>The fleet standard %1 cannot be used now: %2 No copy of it has been taken on this computer yet.</source>
+        <translation>Standardu floty %1 nie można teraz użyć: %2 Na tym komputerze nie ma jeszcze jego kopii.</translation>
+    </message>
+    <message>
+        <source>Your organisation&apos;s fleet standard sets these settings.</source>
+        <translation>Te ustawienia określa standard floty Twojej organizacji.</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::cycle</name>
@@ -299,6 +335,10 @@ Nie zapisano pliku konfiguracyjnego.</translation>
     <message>
         <source>This Configure could not be added to the record %1 (%2). It is added with the next one, once the record can be written.</source>
         <translation>Tego użycia przycisku „Konfiguruj” nie można było dopisać do rejestru %1 (%2). Zostanie dopisane razem z następnym, gdy tylko zapis do rejestru będzie możliwy.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: your organisation allows only its fleet standard on a device, and it could not be read yet.</source>
+        <translation>Nic nie zapisano: Twoja organizacja dopuszcza na urządzeniu tylko swój standard floty, a nie udało się go jeszcze odczytać.</translation>
     </message>
 </context>
 <context>

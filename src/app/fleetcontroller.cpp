@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSettings>
@@ -20,6 +21,14 @@
 namespace kordavel {
 
 namespace {
+// Marks a menu entry whose state the organisation's policy decides.
+constexpr char kDecidedProperty[] = "setByOrganisation";
+
+bool decided(const QAction *action)
+{
+    return action->property(kDecidedProperty).toBool();
+}
+
 const QString kStandardKey = QStringLiteral("fleet/standard");
 const QString kApplyOnReadKey = QStringLiteral("fleet/applyToEveryDeviceRead");
 
@@ -47,8 +56,8 @@ void FleetController::buildMenu()
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add(AppText::tr("&Open fleet standard\u2026"), "openStandardAction",
-        &FleetController::openStandard);
+    m_openAction = add(AppText::tr("&Open fleet standard\u2026"), "openStandardAction",
+                       &FleetController::openStandard);
     add(AppText::tr("&Save as fleet standard\u2026"), "saveStandardAction",
         &FleetController::saveStandard);
     menu->addSeparator();
@@ -70,7 +79,32 @@ void FleetController::buildMenu()
     QToolButton *button = m_window.button;
     connect(button, &QToolButton::clicked, this,
             [button, menu] { menu->popup(button->mapToGlobal(button->rect().bottomLeft())); });
+    markSetByOrganisation();
     use(std::nullopt, {});
+    m_checkWait = new QTimer(this);
+    m_checkWait->setSingleShot(true);
+    connect(m_checkWait, &QTimer::timeout, this, [this] {
+        m_keptProblem = AppText::tr("It has not answered within %n seconds.", nullptr,
+                                    (m_platform.standardCheckBudgetMs + 999) / 1000);
+        endStandardWait();
+    });
+}
+
+void FleetController::markSetByOrganisation()
+{
+    // What the policy decides is shown, and cannot be changed, in the menu;
+    // the entry's text says why, for screen readers too.
+    const MachinePolicy &policy = m_platform.policy;
+    std::vector<QAction *> decided;
+    if (policy.fleetStandard)
+        decided = {m_openAction, m_stopAction};
+    if (policy.applyStandard || policy.lockStandard)
+        decided.push_back(m_applyOnReadAction);
+    for (QAction *action : decided) {
+        action->setText(AppText::tr("%1 (set by your organisation)")
+                            .arg(QString(action->text()).remove(QLatin1Char('&'))));
+        action->setProperty(kDecidedProperty, true);
+    }
 }
 
 void FleetController::start()
@@ -81,7 +115,15 @@ void FleetController::start()
         m_remembered.applyOnRead = ini.value(kApplyOnReadKey, false).toBool();
     }
     // The command line's choices hold for this run; what is remembered stays.
-    m_options.applyOnRead = m_remembered.applyOnRead || m_platform.applyStandardForThisRun;
+    // The organisation's beat both.
+    const MachinePolicy &policy = m_platform.policy;
+    m_options.applyOnRead = policy.applyStandard
+                                ? policy.applyStandard->value
+                                : m_remembered.applyOnRead || m_platform.applyStandardForThisRun;
+    if (policy.fleetStandard) {
+        startPolicyStandard();
+        return;
+    }
     if (m_platform.standardForThisRun) {
         use(m_platform.standardForThisRun, {});
         send();
@@ -111,6 +153,68 @@ void FleetController::start()
     });
 }
 
+void FleetController::startPolicyStandard()
+{
+    m_options.checkedOnEveryDevice = true;
+    m_options.locked = m_platform.policy.lockStandard && m_platform.policy.lockStandard->value;
+    if (m_options.locked)
+        m_window.lockSettings(true);
+    if (!m_platform.fleetFiles)
+        return;
+    // The local copy first: it is at hand when the share is slow to answer.
+    m_platform.fleetFiles->readKeptCopy(m_platform.standardCopyFile, this,
+                                        [this](const KeptStandard &copy) {
+                                            if (copy.standard && !m_options.standard) {
+                                                m_copyTaken = copy.copyTaken;
+                                                use(copy.standard, {});
+                                            }
+                                        });
+    checkStandardAgain();
+    send();
+}
+
+void FleetController::checkStandardAgain()
+{
+    if (!m_platform.policy.fleetStandard || !m_platform.fleetFiles)
+        return;
+    // The cycle holds Configure from the device's read on; the options sent
+    // meanwhile must hold it too.
+    m_options.standardArriving = true;
+    if (!m_checkWait->isActive())
+        m_checkWait->start(m_platform.standardCheckBudgetMs);
+    // One check at a time: a share that stalls holds one request, not one
+    // for every device plugged meanwhile.
+    if (m_checking)
+        return;
+    m_checking = true;
+    m_platform.fleetFiles->checkKeptStandard(m_platform.policy.fleetStandard->value,
+                                             m_platform.standardCopyFile, this,
+                                             [this](const KeptStandard &kept) {
+                                                 m_checking = false;
+                                                 keep(kept);
+                                             });
+}
+
+void FleetController::keep(const KeptStandard &kept)
+{
+    m_keptProblem = kept.problem;
+    // Without the file and its copy, the standard read this run stays.
+    if (kept.standard) {
+        m_copyTaken = kept.copyTaken;
+        if (kept.standard != m_options.standard)
+            use(kept.standard, {});
+    }
+    endStandardWait();
+}
+
+void FleetController::endStandardWait()
+{
+    m_checkWait->stop();
+    m_options.standardArriving = false;
+    send();
+    showStrip();
+}
+
 void FleetController::informOfStart(const QString &problem)
 {
     // A run that a script started with its own fleet options is never held by a box.
@@ -130,10 +234,11 @@ void FleetController::use(const std::optional<FleetStandard> &standard, const QS
         standard ? RecordPaths{m_platform.recordFile, m_platform.pendingRecordFile} : RecordPaths{};
     const bool active = standard.has_value();
     m_applyAction->setEnabled(active);
-    m_applyOnReadAction->setEnabled(active);
-    m_stopAction->setEnabled(active);
+    m_applyOnReadAction->setEnabled(active && !decided(m_applyOnReadAction));
+    m_stopAction->setEnabled(active && !decided(m_stopAction));
+    m_openAction->setEnabled(!decided(m_openAction));
     const QSignalBlocker quiet(m_applyOnReadAction);
-    m_applyOnReadAction->setChecked(m_options.applyOnRead);
+    m_applyOnReadAction->setChecked(m_options.applyOnRead || m_options.locked);
 }
 
 void FleetController::send()
@@ -152,7 +257,7 @@ void FleetController::remember() const
 
 void FleetController::openStandard()
 {
-    if (!m_platform.desktop || !m_platform.fleetFiles)
+    if (!m_platform.desktop || !m_platform.fleetFiles || decided(m_openAction))
         return;
     const QString path = m_platform.desktop->chooseFileToOpen(
         m_window.widget, AppText::tr("Open fleet standard"), standardFileFilter());
@@ -234,6 +339,8 @@ void FleetController::adopt(const FleetStandard &standard, const QString &path)
 
 void FleetController::setApplyOnRead(bool on)
 {
+    if (decided(m_applyOnReadAction))
+        return;
     // The user's own choice in the menu: kept for the next start too.
     m_options.applyOnRead = on;
     m_remembered.applyOnRead = on;
@@ -257,6 +364,8 @@ void FleetController::openRecord()
 
 void FleetController::stopUsingStandard()
 {
+    if (decided(m_stopAction))
+        return;
     // A standard for this run only leaves the remembered one as it was.
     if (!m_standardPath.isEmpty()) {
         m_remembered.standardPath.clear();
@@ -268,11 +377,43 @@ void FleetController::stopUsingStandard()
 
 void FleetController::showReport(const show::FleetReport &fleet)
 {
-    const bool shown = fleet.standardName.has_value();
+    m_report = fleet;
+    showStrip();
+}
+
+void FleetController::showStrip()
+{
+    const MachinePolicy &policy = m_platform.policy;
+    QStringList lines;
+    if (!policy.notUsed.isEmpty())
+        lines.append(AppText::tr("Your organisation's policy sets %1 in a way this program cannot "
+                                 "use, so it is ignored; kordavel-config --policy says why.")
+                         .arg(policy.notUsed.join(QStringLiteral(", "))));
+    if (policy.storeUnreadable)
+        lines.append(AppText::tr("Part of your organisation's policy cannot be read and is "
+                                 "ignored; kordavel-config --policy says why."));
+    if (!m_keptProblem.isEmpty()) {
+        const QString path = QDir::toNativeSeparators(policy.fleetStandard->value);
+        lines.append(
+            m_options.standard && m_copyTaken.isValid()
+                ? AppText::tr("The fleet standard %1 cannot be used now: %2 The copy taken "
+                              "from it on %3 is in force.")
+                      .arg(path, m_keptProblem,
+                           QLocale().toString(m_copyTaken, QLocale::ShortFormat))
+            : m_options.standard
+                ? AppText::tr("The fleet standard %1 cannot be used now: %2 The one read from "
+                              "it before is in force.")
+                      .arg(path, m_keptProblem)
+                : AppText::tr("The fleet standard %1 cannot be used now: %2 No copy of it has "
+                              "been taken on this computer yet.")
+                      .arg(path, m_keptProblem));
+    }
+    if (m_report.standardName)
+        lines.append(fleetReportText(*m_report.standardName, m_report.check, m_report.applied));
+    const bool shown = !lines.isEmpty();
     // A CR unit is read on every tick: the same text again would reset the
     // strip's scrolling each time.
-    const QString text =
-        shown ? fleetReportText(*fleet.standardName, fleet.check, fleet.applied) : QString();
+    const QString text = lines.join(QLatin1Char('\n'));
     if (shown && text != m_window.strip->toPlainText())
         m_window.strip->setPlainText(text);
     if (shown == m_stripShown)

@@ -2,6 +2,7 @@
 
 #include "cycle/devicecycle.h"
 #include "cycle/report.h"
+#include "fleet/fleetfiles.h"
 
 #include <QObject>
 
@@ -9,6 +10,7 @@
 
 class QAction;
 class QPlainTextEdit;
+class QTimer;
 class QToolButton;
 class QWidget;
 
@@ -34,13 +36,20 @@ public:
         std::function<void(const QString &)> inform;
         std::function<bool(const QString &)> ask;
         std::function<DeviceSettings()> screenSettings; // the settings on the screen
+        // Keeps the settings a locked standard sets from being changed on the
+        // screen, whatever the rules between the controls do.
+        std::function<void(bool)> lockSettings;
     };
     // platform must outlive the controller.
     FleetController(const Platform &platform, Window window, QObject *parent = nullptr);
 
-    // Takes up the standard of the command line or the remembered one; the
-    // remembered file is read beside the window.
+    // Takes up the standard of the organisation's policy, else of the command
+    // line, else the remembered one; a file is read beside the window.
     void start();
+    // A device appeared while the policy's standard is kept on a share: it is
+    // read again, and Configure waits for it for at most the platform's
+    // standardCheckBudgetMs, then the standard at hand holds.
+    void checkStandardAgain();
     // Shows how the device read last compares with the standard (or nothing).
     void showReport(const show::FleetReport &report);
     bool stripShown() const { return m_stripShown; }
@@ -51,6 +60,7 @@ Q_SIGNALS:
 
 private:
     void buildMenu();
+    void markSetByOrganisation();
     void informOfStart(const QString &problem);
     void use(const std::optional<FleetStandard> &standard, const QString &path);
     void adopt(const FleetStandard &standard, const QString &path);
@@ -62,6 +72,10 @@ private:
     void setApplyOnRead(bool on);
     void openRecord();
     void stopUsingStandard();
+    void startPolicyStandard();
+    void keep(const KeptStandard &kept);
+    void endStandardWait();
+    void showStrip();
 
     const Platform &m_platform;
     Window m_window;
@@ -76,6 +90,14 @@ private:
     FleetOptions m_options; // what the cycle was told last
     QString m_standardPath; // the active standard's file; empty when none or for this run only
     bool m_stripShown = false;
+    show::FleetReport m_report; // the cycle's last
+    // The policy's standard kept on a share: why its file is not in force
+    // (empty when it is), whether a check is on its way, and the wait for it.
+    QString m_keptProblem;
+    QDateTime m_copyTaken;
+    bool m_checking = false;
+    QTimer *m_checkWait = nullptr;
+    QAction *m_openAction = nullptr;
     QAction *m_applyAction = nullptr;
     QAction *m_applyOnReadAction = nullptr;
     QAction *m_stopAction = nullptr;

@@ -88,12 +88,29 @@ void namePolicyProblems(const kordavel::MachinePolicy &policy)
                                  kordavel::ConsoleStream::Error);
 }
 
-// The standard the command line names, checked before any window: a file it
-// cannot use ends the program with the reason on the console.
-std::variant<std::optional<kordavel::FleetStandard>, int>
-standardOfCommandLine(const kordavel::CommandLine &line)
+// A line on the console for each fleet option of the command line that the
+// organisation's policy decides instead.
+void nameOverriddenOptions(const kordavel::CommandLine &line, const kordavel::MachinePolicy &policy)
 {
-    if (line.standardPath.isEmpty())
+    auto say = [](const QString &option, const QString &origin) {
+        kordavel::writeToConsole(
+            QStringLiteral("%1: %2 is not used: your organisation's policy decides it (%3).\n")
+                .arg(kProgramName, option, origin),
+            kordavel::ConsoleStream::Error);
+    };
+    if (!line.standardPath.isEmpty() && policy.fleetStandard)
+        say(QStringLiteral("--standard"), policy.fleetStandard->origin);
+    if (line.applyStandard && policy.applyStandard)
+        say(QStringLiteral("--apply-standard"), policy.applyStandard->origin);
+}
+
+// The standard the command line names, checked before any window: a file it
+// cannot use ends the program with the reason on the console. The policy's
+// standard beats it, unread.
+std::variant<std::optional<kordavel::FleetStandard>, int>
+standardOfCommandLine(const kordavel::CommandLine &line, const kordavel::MachinePolicy &policy)
+{
+    if (line.standardPath.isEmpty() || policy.fleetStandard)
         return std::optional<kordavel::FleetStandard>();
     auto loaded = kordavel::loadFleetStandard(kordavel::systemFiles(), line.standardPath);
     if (const QString *problem = std::get_if<QString>(&loaded)) {
@@ -135,6 +152,8 @@ kordavel::Platform machinePlatform(kordavel::CycleExecutor &executor,
     platform.recordFile = userFile(QStandardPaths::AppDataLocation, "configure-record.csv");
     platform.pendingRecordFile =
         userFile(QStandardPaths::AppLocalDataLocation, "pending-record-rows.txt");
+    platform.standardCopyFile =
+        userFile(QStandardPaths::AppLocalDataLocation, "organisation-standard-copy.json");
     return platform;
 }
 
@@ -153,7 +172,8 @@ int main(int argc, char *argv[])
         kordavel::writeToConsole(kProgramName + QStringLiteral(": ") + language.overridden +
                                      QLatin1Char('\n'),
                                  kordavel::ConsoleStream::Error);
-    auto standard = standardOfCommandLine(line);
+    nameOverriddenOptions(line, policy);
+    auto standard = standardOfCommandLine(line, policy);
     if (const int *refused = std::get_if<int>(&standard))
         return *refused;
 
@@ -176,6 +196,7 @@ int main(int argc, char *argv[])
     kordavel::Platform platform = machinePlatform(executor, fleetFiles, ticker, media.get());
     platform.standardForThisRun = std::get<std::optional<kordavel::FleetStandard>>(standard);
     platform.applyStandardForThisRun = line.applyStandard;
+    platform.policy = policy;
 
     int status = 0;
     {

@@ -54,12 +54,12 @@ MainWindow::MainWindow(const Platform &platform, QWidget *parent)
     const MainWindowControls &c = *m_controls;
     m_media = new MediaOffer(m_platform.media, *m_platform.executor,
                              {c.mountNoticeLabel, c.mountButton, c.safeRemoveButton}, this);
-    m_fleet = new FleetController(m_platform,
-                                  {this, c.fleetButton, c.fleetReport,
-                                   [this](const QString &text) { inform(text); },
-                                   [this](const QString &question) { return ask(question); },
-                                   [this] { return screenSettings(); }},
-                                  this);
+    m_fleet = new FleetController(
+        m_platform,
+        {this, c.fleetButton, c.fleetReport, [this](const QString &text) { inform(text); },
+         [this](const QString &question) { return ask(question); },
+         [this] { return screenSettings(); }, [this](bool locked) { m_rules->lock(locked); }},
+        this);
     m_help = new HelpWindows(
         *this, [this] { restartFlow(); }, this);
     connect(m_fleet, &FleetController::stripShownChanged, this,

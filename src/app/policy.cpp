@@ -32,15 +32,21 @@ MachinePolicy policyInForce(const PolicyRead &read, const QStringList &languages
 {
     MachinePolicy policy;
     policy.problems = read.problems;
+    policy.storeUnreadable = !read.problems.isEmpty();
     auto is = [](const PolicyValue &value, const QString &name) {
         return value.name.compare(name, Qt::CaseInsensitive) == 0;
     };
     QStringList seen;
+    auto refuse = [&policy](const PolicyValue &value, const QString &why) {
+        policy.problems.append(notUsed(value, why));
+        if (!policy.notUsed.contains(value.name, Qt::CaseInsensitive))
+            policy.notUsed.append(value.name);
+    };
     for (const PolicyValue &value : read.values) {
         // Two values of one name (a file may spell it twice in other cases):
         // the first holds, and the second is named.
         if (seen.contains(value.name, Qt::CaseInsensitive)) {
-            policy.problems.append(notUsed(value, QStringLiteral("the name is set once before")));
+            refuse(value, QStringLiteral("the name is set once before"));
             continue;
         }
         seen.append(value.name);
@@ -48,13 +54,11 @@ MachinePolicy policyInForce(const PolicyRead &read, const QStringList &languages
         const bool onOff = is(value, kApplyStandard) || is(value, kLockStandard);
         if (path) {
             if (value.kind != PolicyValue::Kind::Text) {
-                policy.problems.append(
-                    notUsed(value, QStringLiteral("it must be a path (a text)")));
+                refuse(value, QStringLiteral("it must be a path (a text)"));
                 continue;
             }
             if (const std::optional<QString> problem = pathFormProblem(value.text)) {
-                policy.problems.append(
-                    notUsed(value, QStringLiteral("the path is wrong: ") + *problem));
+                refuse(value, QStringLiteral("the path is wrong: ") + *problem);
                 continue;
             }
             (is(value, kFleetStandard) ? policy.fleetStandard : policy.recordFolder) =
@@ -62,8 +66,7 @@ MachinePolicy policyInForce(const PolicyRead &read, const QStringList &languages
         } else if (onOff) {
             const std::optional<bool> on = switchOf(value);
             if (!on) {
-                policy.problems.append(notUsed(
-                    value, QStringLiteral("it must be 1 or 0 (REG_DWORD), or true or false")));
+                refuse(value, QStringLiteral("it must be 1 or 0 (REG_DWORD), or true or false"));
                 continue;
             }
             (is(value, kApplyStandard) ? policy.applyStandard : policy.lockStandard) =
@@ -73,16 +76,24 @@ MachinePolicy policyInForce(const PolicyRead &read, const QStringList &languages
             if (value.kind != PolicyValue::Kind::Text || !languages.contains(code)) {
                 QStringList codes = languages;
                 codes.sort();
-                policy.problems.append(notUsed(
+                refuse(
                     value,
-                    QStringLiteral("it must be one of %1").arg(codes.join(QStringLiteral(", ")))));
+                    QStringLiteral("it must be one of %1").arg(codes.join(QStringLiteral(", "))));
                 continue;
             }
             policy.language = PolicySetting<QString>{code, value.origin};
         } else {
-            policy.problems.append(
-                notUsed(value, QStringLiteral("the program has no such policy")));
+            refuse(value, QStringLiteral("the program has no such policy"));
         }
+    }
+    // A lock holds the organisation's own standard, never one a user chose.
+    if (policy.lockStandard && !policy.fleetStandard) {
+        PolicyValue lock;
+        lock.name = kLockStandard;
+        lock.origin = policy.lockStandard->origin;
+        refuse(lock,
+               QStringLiteral("it locks only a FleetStandard the policy sets, and none is set"));
+        policy.lockStandard.reset();
     }
     return policy;
 }
@@ -108,8 +119,8 @@ QString policyReport(const MachinePolicy &policy)
     QStringList inForce;
     auto line = [&inForce](const QString &name, const QString &value, const QString &origin,
                            bool applied) {
-        // The fleet values are read and checked now; the program acts on them
-        // in a later version, and says so rather than seem to obey them.
+        // The record folder is read and checked now; the program acts on it
+        // in a later version, and says so rather than seem to obey it.
         inForce.append(
             QStringLiteral("  %1 = %2    (%3)%4\n")
                 .arg(name, value, origin,
@@ -117,12 +128,12 @@ QString policyReport(const MachinePolicy &policy)
     };
     auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
     if (policy.fleetStandard)
-        line(kFleetStandard, policy.fleetStandard->value, policy.fleetStandard->origin, false);
+        line(kFleetStandard, policy.fleetStandard->value, policy.fleetStandard->origin, true);
     if (policy.applyStandard)
         line(kApplyStandard, onOff(policy.applyStandard->value), policy.applyStandard->origin,
-             false);
+             true);
     if (policy.lockStandard)
-        line(kLockStandard, onOff(policy.lockStandard->value), policy.lockStandard->origin, false);
+        line(kLockStandard, onOff(policy.lockStandard->value), policy.lockStandard->origin, true);
     if (policy.recordFolder)
         line(kRecordFolder, policy.recordFolder->value, policy.recordFolder->origin, false);
     if (policy.language)

@@ -17,8 +17,9 @@ template <typename T> struct PolicySetting
 };
 
 // The policy in force: what the organisation set that the program can use.
-// Language beats the user's own choice and --lang; the fleet values are
-// checked and shown, and not acted on yet.
+// Each value beats the user's own choice and the command line; RecordFolder
+// is checked and shown, and not acted on yet. LockStandard holds only the
+// policy's own FleetStandard.
 struct MachinePolicy
 {
     std::optional<PolicySetting<QString>> fleetStandard; // a full path, a share's allowed
@@ -31,6 +32,8 @@ struct MachinePolicy
     // a second value of a name already set) and each store it could not
     // read: such values are ignored.
     QStringList problems;
+    QStringList notUsed;          // the names of the values not used, each once
+    bool storeUnreadable = false; // a store (a file, a key) could not be read
 
     bool isEmpty() const
     {

@@ -1,5 +1,6 @@
 #include "settingscontrols.h"
 
+#include "apptext.h"
 #include "look/units.h"
 
 #include <QButtonGroup>
@@ -128,6 +129,19 @@ void SettingsRules::apply(const SettingsChange &change)
         m_c.downloadStartPicker->setDate(*change.downloadStart);
     if (change.downloadEnd)
         m_c.downloadEndPicker->setDate(*change.downloadEnd);
+}
+
+void SettingsRules::lock(bool locked)
+{
+    // A disabled page keeps every control on it disabled, also one a rule
+    // enables, and gives it back its own state when it is enabled again.
+    const QString why =
+        locked ? AppText::tr("Your organisation's fleet standard sets these settings.") : QString();
+    for (QGroupBox *page : {m_c.downloadPage, m_c.fileNamePage}) {
+        page->setEnabled(!locked);
+        page->setToolTip(why);
+        page->setAccessibleDescription(why);
+    }
 }
 
 void SettingsRules::deselectFileNameFormats()

@@ -89,6 +89,10 @@ public:
     // device read); what it leaves empty stays.
     void apply(const SettingsChange &change);
 
+    // Locked, the settings pages take no change from the user, whatever the
+    // rules enable on them; the model and the page selectors stay free.
+    void lock(bool locked);
+
     // Clears every file-name format button (none selected).
     void deselectFileNameFormats();
 

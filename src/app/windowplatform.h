@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fleet/standard.h"
+#include "policy.h"
 
 #include <QString>
 
@@ -40,6 +41,14 @@ struct Platform
     QString pendingRecordFile;        // its rows not added yet, in the program's local data folder
     std::optional<FleetStandard> standardForThisRun; // from the command line; not remembered
     bool applyStandardForThisRun = false;
+    // What the organisation set: its fleet values beat the user's and the
+    // command line's; the values it could not use are named in the strip.
+    MachinePolicy policy;
+    QString
+        standardCopyFile; // the last good copy of the policy's standard, in the local data folder
+    // How long a device that appears waits for the policy's standard to be
+    // checked again before the copy at hand holds for it, in milliseconds.
+    int standardCheckBudgetMs = 5000;
 
     // How long a close waits for a Configure on its way, in milliseconds.
     int configureCloseBudgetMs = 10000;

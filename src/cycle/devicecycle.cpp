@@ -89,6 +89,11 @@ CycleReport DeviceCycle::tick()
     } else if (m_deviceCount == 0) {
         dropComparedDevice(report); // the device has gone
     }
+    if (step.readDevice && m_fleet.checkedOnEveryDevice && previousCount != 1) {
+        // A standard edited elsewhere holds from the next device on.
+        m_fleet.standardArriving = true;
+        report.add(show::CheckStandard{});
+    }
     report.add(withoutConfigureWhileStandardArrives(step.actions));
     if (step.readDevice) {
         const ReadOutcome outcome = read(report);
@@ -287,11 +292,19 @@ CycleReport DeviceCycle::configure(const DeviceSettings &screen)
     }
     if (!isTheDeviceRead(report, found.deviceCount, root))
         return report;
+    const std::optional<DeviceSettings> settings = settingsToWrite(screen);
+    if (!settings) {
+        report.add(show::Message{
+            CycleText::tr("Nothing was written: your organisation allows only its fleet "
+                          "standard on a device, and it could not be read yet.")});
+        report.add(planConfigureEnd(false).actions);
+        return report;
+    }
     const QString familyCode = familyCodeOf(*m_shownVersionData);
     // The device keeps its byte until a file carrying the new one is in place.
-    const int newConfigByte = configurationByte(screen, m_configByte, m_clockEnabled);
+    const int newConfigByte = configurationByte(*settings, m_configByte, m_clockEnabled);
     const BuildResult built =
-        buildConfigurationFile(screen, familyCode, m_softwareVersion, newConfigByte);
+        buildConfigurationFile(*settings, familyCode, m_softwareVersion, newConfigByte);
     bool written = false;
     if (built.status == BuildStatus::UnknownFamily) {
         report.add(show::Message{built.problem});
@@ -306,10 +319,10 @@ CycleReport DeviceCycle::configure(const DeviceSettings &screen)
             // The new file waits for the device; an older one's deletion is moot.
             m_undeletedConfigurationRoot.reset();
             report.add(show::LogRows{{QStringLiteral("Configuration file created")}});
-            recordConfigure(report, screen, root, true);
+            recordConfigure(report, *settings, root, true);
         } else if (installed.status == InstallStatus::Unconfirmed) {
             report.add(show::Message{installed.problem}); // it may be there: say no more
-            recordConfigure(report, screen, root, false);
+            recordConfigure(report, *settings, root, false);
         } else {
             report.add(show::Message{installed.problem + nothingWritten()});
         }
@@ -320,6 +333,15 @@ CycleReport DeviceCycle::configure(const DeviceSettings &screen)
     if (written) // the device waits to be unplugged
         report.add(show::SafeRemoval{root});
     return report;
+}
+
+std::optional<DeviceSettings> DeviceCycle::settingsToWrite(const DeviceSettings &screen) const
+{
+    if (!m_fleet.locked)
+        return screen;
+    if (!m_fleet.standard || !m_compared)
+        return std::nullopt;
+    return withStandardEnforced(*m_fleet.standard, m_compared->capabilities, screen);
 }
 
 void DeviceCycle::recordConfigure(CycleReport &report, const DeviceSettings &screen,
@@ -367,7 +389,8 @@ void DeviceCycle::addFleetSteps(CycleReport &report)
     if (!m_fleet.standard)
         return;
     // Only a device the flow goes on to configure takes the standard.
-    const bool apply = m_fleet.applyOnRead && m_compared && m_state == FlowState::SettingsShown;
+    const bool apply = (m_fleet.applyOnRead || m_fleet.locked) && m_compared &&
+                       m_state == FlowState::SettingsShown;
     if (apply)
         report.add(
             show::Settings{settingsForStandard(*m_fleet.standard, m_compared->capabilities)});

@@ -33,6 +33,14 @@ struct FleetOptions
     // A standard that is to be put on the screen after every read is still
     // being read: Configure waits for it (or for its failure).
     bool standardArriving = false;
+    // The standard is kept where others change it (a share): a device that
+    // appears asks for it to be checked again (show::CheckStandard) and
+    // waits for it as for one arriving.
+    bool checkedOnEveryDevice = false;
+    // The organisation locked the standard: it goes on the screen after every
+    // read, Configure writes it whatever the screen shows, and with no
+    // standard at all Configure writes nothing.
+    bool locked = false;
 };
 
 // The plug/unplug cycle of one device: finds it on the drives, reads its
@@ -99,6 +107,9 @@ private:
     // Whether the screen's settings may go to the device the last search
     // found; when not, says why and starts the flow over.
     bool isTheDeviceRead(CycleReport &report, qint32 devicesFound, const QString &root);
+    // What Configure writes of screen: screen itself, unless a locked
+    // standard decides (nullopt: there is none to write).
+    std::optional<DeviceSettings> settingsToWrite(const DeviceSettings &screen) const;
     void recordConfigure(CycleReport &report, const DeviceSettings &screen, const QString &root,
                          bool confirmed);
     void deleteTakenUpConfiguration();

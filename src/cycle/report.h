@@ -69,11 +69,18 @@ struct FleetReport
     std::optional<FleetCheck> check;     // nullopt: no device compared since it became active
     bool applied = false; // the standard was just put on the screen, for Configure to write
 };
+// A device appeared while the standard is kept where others change it: it is
+// to be checked again, and Configure waits until the fleet options say it
+// has arrived (or the wait for it has ended).
+struct CheckStandard
+{
+};
 } // namespace show
 
-using ReportStep = std::variant<FlowAction, show::StateNumber, show::DriveLog, show::LogRows,
-                                show::MediaNotice, show::VersionLabel, show::Settings,
-                                show::Message, show::SafeRemoval, show::FleetReport>;
+using ReportStep =
+    std::variant<FlowAction, show::StateNumber, show::DriveLog, show::LogRows, show::MediaNotice,
+                 show::VersionLabel, show::Settings, show::Message, show::SafeRemoval,
+                 show::FleetReport, show::CheckStandard>;
 
 // The requests the window makes of the cycle.
 enum class CycleRequest { Tick, Configure, Restart, MediaProblem, Fleet, ApplyStandard };

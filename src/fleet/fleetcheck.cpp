@@ -274,6 +274,22 @@ SettingsChange settingsForStandard(const FleetStandard &standard,
     return view;
 }
 
+DeviceSettings withStandardEnforced(const FleetStandard &standard,
+                                    const DeviceCapabilities &capabilities, DeviceSettings screen)
+{
+    const SettingsChange change = settingsForStandard(standard, capabilities);
+    for (DownloadBox b : kAllDownloadBoxes)
+        if (const std::optional<bool> checked = change.box(b))
+            screen.setChecked(b, *checked);
+    if (capabilities.vdoAnd4HzTied)
+        screen.setChecked(DownloadBox::Speed4Hz, screen.isChecked(DownloadBox::OtherVdoData));
+    screen.daysBack = change.daysBack.value_or(screen.daysBack);
+    screen.fileNameFormat = change.fileNameFormat ? change.fileNameFormat : screen.fileNameFormat;
+    screen.downloadStart = change.downloadStart.value_or(screen.downloadStart);
+    screen.downloadEnd = change.downloadEnd.value_or(screen.downloadEnd);
+    return screen;
+}
+
 QString fleetReportText(const QString &standardName, const std::optional<FleetCheck> &check,
                         bool applied)
 {

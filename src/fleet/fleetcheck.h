@@ -95,6 +95,12 @@ FleetCheck checkAgainstStandard(const FleetStandard &standard, const DeviceSetti
 SettingsChange settingsForStandard(const FleetStandard &standard,
                                    const DeviceCapabilities &capabilities);
 
+// The settings a locked standard lets Configure write: screen, with every
+// setting the device holds as the standard has it (the 4 Hz box following the
+// VDO box where the two are tied), whatever the screen shows.
+DeviceSettings withStandardEnforced(const FleetStandard &standard,
+                                    const DeviceCapabilities &capabilities, DeviceSettings screen);
+
 // What the fleet strip says: the check's summary and its lines, notes after
 // differences, and whether the standard is on the screen for Configure to
 // write; before any device is read, that the standard is active.

@@ -3,6 +3,8 @@
 #include "platform/files.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
 #include <QPointer>
 #include <QThread>
 
@@ -44,6 +46,61 @@ void FleetFiles::saveStandard(const QString &path, const FleetStandard &standard
                                             : StandardSave::Failed;
              return [done, saved, problem] { done(saved, problem); };
          });
+}
+
+void FleetFiles::checkKeptStandard(const QString &path, const QString &copyPath, QObject *context,
+                                   std::function<void(const KeptStandard &)> done)
+{
+    post(context, [this, path, copyPath, done = std::move(done)]() -> std::function<void()> {
+        KeptStandard kept = keptStandard(path, copyPath);
+        return [done, kept = std::move(kept)] { done(kept); };
+    });
+}
+
+KeptStandard FleetFiles::keptStandard(const QString &path, const QString &copyPath)
+{
+    KeptStandard kept;
+    std::variant<QByteArray, QString> read = readFleetStandardFile(m_files, path);
+    if (const QByteArray *data = std::get_if<QByteArray>(&read)) {
+        std::variant<FleetStandard, QString> parsed = parseFleetStandard(*data);
+        if (FleetStandard *standard = std::get_if<FleetStandard>(&parsed)) {
+            kept.standard = std::move(*standard);
+            const std::variant<QByteArray, QString> copy = readFleetStandardFile(m_files, copyPath);
+            const QByteArray *copied = std::get_if<QByteArray>(&copy);
+            // A copy that cannot be kept leaves the file in force all the same;
+            // the next check tries again.
+            if ((!copied || *copied != *data) && QDir().mkpath(QFileInfo(copyPath).path()))
+                replaceInOneStep(m_files, copyPath, *data);
+            kept.copyTaken = QFileInfo(copyPath).lastModified();
+            return kept;
+        }
+        kept.problem = std::get<QString>(parsed);
+    } else {
+        kept.problem = std::get<QString>(read);
+    }
+    KeptStandard copy = keptCopy(copyPath);
+    copy.problem = kept.problem;
+    return copy;
+}
+
+KeptStandard FleetFiles::keptCopy(const QString &copyPath)
+{
+    KeptStandard kept;
+    std::variant<FleetStandard, QString> copy = loadFleetStandard(m_files, copyPath);
+    if (FleetStandard *standard = std::get_if<FleetStandard>(&copy)) {
+        kept.standard = std::move(*standard);
+        kept.copyTaken = QFileInfo(copyPath).lastModified();
+    }
+    return kept;
+}
+
+void FleetFiles::readKeptCopy(const QString &copyPath, QObject *context,
+                              std::function<void(const KeptStandard &)> done)
+{
+    post(context, [this, copyPath, done = std::move(done)]() -> std::function<void()> {
+        KeptStandard kept = keptCopy(copyPath);
+        return [done, kept = std::move(kept)] { done(kept); };
+    });
 }
 
 void FleetFiles::post(QObject *context, Job job)

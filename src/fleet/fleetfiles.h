@@ -2,6 +2,7 @@
 
 #include "fleet/standard.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -25,6 +26,20 @@ enum class StandardSave {
     Saved,  // the file holds the standard
     Exists, // a file is there and was not to be replaced: nothing was written
     Failed, // nothing was written, for the reason given
+};
+
+// What a check of a standard kept where others change it (a share) found.
+struct KeptStandard
+{
+    // The standard in force: the file's, else the last good copy's; nullopt
+    // when neither could be used.
+    std::optional<FleetStandard> standard;
+    // Why the file itself is not in force (it is away, missing or refused),
+    // in one sentence; empty when it is.
+    QString problem;
+    // When the copy was taken from the file (its last change); invalid when
+    // there is none.
+    QDateTime copyTaken;
 };
 
 // The fleet's own files are read and written on a thread of their own,
@@ -52,6 +67,17 @@ public:
     void saveStandard(const QString &path, const FleetStandard &standard, bool replace,
                       QObject *context, std::function<void(StandardSave, const QString &)> done);
 
+    // Reads the standard file at path (a share's allowed) afresh, as another
+    // computer may have changed it: when it holds a good standard that differs
+    // from the copy at copyPath (a local file of the program's), the copy is
+    // replaced by it; when it cannot be used, the copy is. Content is compared
+    // every time: an edit keeps neither the time nor the size apart.
+    void checkKeptStandard(const QString &path, const QString &copyPath, QObject *context,
+                           std::function<void(const KeptStandard &)> done);
+    // Reads only the copy at copyPath, as checkKeptStandard would use it.
+    void readKeptCopy(const QString &copyPath, QObject *context,
+                      std::function<void(const KeptStandard &)> done);
+
     // Drops the waiting requests and waits up to budgetMs milliseconds (-1:
     // without limit) for the running one. False when it is still inside a
     // call the system holds; this object then must not be destroyed before
@@ -62,6 +88,8 @@ private:
     // Runs on the thread; what it returns runs on this object's thread.
     using Job = std::function<std::function<void()>()>;
     void post(QObject *context, Job job);
+    KeptStandard keptStandard(const QString &path, const QString &copyPath);
+    KeptStandard keptCopy(const QString &copyPath);
     void work();
     Q_INVOKABLE void deliver(); // on this object's thread
 

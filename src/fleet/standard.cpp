@@ -330,12 +330,12 @@ std::optional<QString> standardNameProblem(const QString &name)
     return std::nullopt;
 }
 
-std::variant<FleetStandard, QString> loadFleetStandard(Files &files, const QString &path)
+std::variant<QByteArray, QString> readFleetStandardFile(Files &files, const QString &path)
 {
-    const Files::ReadResult read = files.readFile(fileBehind(path), kMaxFleetStandardBytes);
+    Files::ReadResult read = files.readFile(fileBehind(path), kMaxFleetStandardBytes);
     switch (read.status) {
     case Files::ReadStatus::Ok:
-        return parseFleetStandard(read.data);
+        return std::move(read.data);
     case Files::ReadStatus::TooLarge:
         return FleetText::tr("The file is too large to be a fleet standard.");
     case Files::ReadStatus::Missing:
@@ -345,6 +345,14 @@ std::variant<FleetStandard, QString> loadFleetStandard(Files &files, const QStri
     }
     return FleetText::tr("The file cannot be read (%1).")
         .arg(fileFailure("read", read.nativeError).text);
+}
+
+std::variant<FleetStandard, QString> loadFleetStandard(Files &files, const QString &path)
+{
+    std::variant<QByteArray, QString> read = readFleetStandardFile(files, path);
+    if (QString *problem = std::get_if<QString>(&read))
+        return std::move(*problem);
+    return parseFleetStandard(std::get<QByteArray>(read));
 }
 
 bool saveFleetStandard(Files &files, const QString &path, const FleetStandard &standard,

@@ -56,6 +56,9 @@ std::variant<FleetStandard, QString> parseFleetStandard(const QByteArray &json);
 // in alphabetical order, indented).
 QByteArray fleetStandardFile(const FleetStandard &standard);
 
+// The bytes of the standard file at path through files (a link is followed),
+// or why they cannot be read; a file over kMaxFleetStandardBytes is refused.
+std::variant<QByteArray, QString> readFleetStandardFile(Files &files, const QString &path);
 // Reads and parses the standard file at path through files (a link is
 // followed); the sentence says what is wrong.
 std::variant<FleetStandard, QString> loadFleetStandard(Files &files, const QString &path);

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -304,6 +305,85 @@ TEST(CommandLine, TakesItsOptionsLeavesTheToolkitsAndRefusesEverythingElse)
             EXPECT_TRUE(line.text.endsWith("Run kordavel-config --help to see what it takes.\n"));
         }
     }
+}
+
+// The organisation's policy as a user meets it: the entries it decides are
+// disabled and say why, a value it cannot use is named in the strip, its
+// locked standard's settings take no input, an edit on the share holds from
+// the next device on, and the local copy holds while the share is away.
+TEST(FleetWindow, ThePolicysLockedStandardHoldsFromTheShareOrItsCopy)
+{
+    QTemporaryDir share;
+    QTemporaryDir local;
+    const QString path = share.filePath("north.json");
+    QString problem;
+    ASSERT_TRUE(saveFleetStandard(systemFiles(), path, northDepot(), &problem));
+    Harness h;
+    h.adjustPlatform = [&](Platform &p) {
+        const QString key = QStringLiteral("HKLM\\SOFTWARE\\Policies\\Kordavel\\Configuration");
+        p.policy.fleetStandard = PolicySetting<QString>{path, key};
+        p.policy.lockStandard = PolicySetting<bool>{true, key};
+        p.policy.notUsed = {QStringLiteral("Colour")};
+        p.standardCopyFile = local.filePath("copy.json");
+        p.fleetSettingsFile = local.filePath("fleet.ini");
+    };
+    h.create();
+    const auto *menu = h.window->findChild<QMenu *>("fleetMenu");
+    for (const char *decided : {"openStandardAction", "stopStandardAction", "applyOnReadAction"}) {
+        const QAction *a = menu->findChild<QAction *>(decided);
+        EXPECT_FALSE(a->isEnabled()) << decided;
+        EXPECT_TRUE(a->text().endsWith(" (set by your organisation)")) << decided;
+    }
+    EXPECT_TRUE(menu->findChild<QAction *>("applyOnReadAction")->isChecked());
+    EXPECT_TRUE(menu->findChild<QAction *>("saveStandardAction")->isEnabled());
+    EXPECT_TRUE(stripOf(h).startsWith("Your organisation's policy sets Colour in a way"));
+    EXPECT_TRUE(stripOf(h).contains("\"North depot\" is active"));
+
+    const WindowControls &c = controlsOf(*h.window);
+    DeviceDir first(exampleLayoutC());
+    h.plug(first.root());
+    h.tick();
+    h.window.awaitFleetFiles();
+    EXPECT_TRUE(c.configureButton->isEnabled());
+    EXPECT_EQ(c.daysBackEdit->text(), " 28");
+    EXPECT_TRUE(c.downloadPage->accessibleDescription().contains("fleet standard"));
+    // After the read's own rules, nothing on the pages takes input.
+    for (QWidget *control :
+         c.downloadPage->findChildren<QWidget *>() + c.fileNamePage->findChildren<QWidget *>())
+        EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
+    const bool technicalData = c.technicalDataBox->isChecked();
+    QTest::mouseClick(c.technicalDataBox, Qt::LeftButton);
+    c.daysBackEdit->setFocus();
+    QTest::keyClicks(c.daysBackEdit, "5");
+    EXPECT_EQ(c.technicalDataBox->isChecked(), technicalData);
+    EXPECT_EQ(c.daysBackEdit->text(), " 28");
+
+    FleetStandard south = northDepot();
+    south.name = QStringLiteral("South depot");
+    south.settings.daysBack = daysBackText(14);
+    ASSERT_TRUE(saveFleetStandard(systemFiles(), path, south, &problem));
+    h.unplug(first.root());
+    h.tick();
+    DeviceDir second(exampleLayoutC());
+    h.plug(second.root());
+    h.tick();
+    h.window.awaitFleetFiles();
+    EXPECT_EQ(c.daysBackEdit->text(), " 14") << "the edit holds from the next device on";
+    EXPECT_TRUE(stripOf(h).contains("\"South depot\""));
+
+    ASSERT_TRUE(share.remove());
+    h.unplug(second.root());
+    h.tick();
+    DeviceDir third(exampleLayoutC());
+    h.plug(third.root());
+    h.tick();
+    h.window.awaitFleetFiles();
+    EXPECT_EQ(c.daysBackEdit->text(), " 14");
+    EXPECT_TRUE(c.configureButton->isEnabled());
+    EXPECT_TRUE(stripOf(h).contains(QDir::toNativeSeparators(path) +
+                                    " cannot be used now: There is no such file. The copy taken "
+                                    "from it on"))
+        << stripOf(h).toStdString();
 }
 
 // What is remembered for the next start is what the user chose in the menu,

@@ -34,8 +34,10 @@ PolicyValue policyNumber(const char *name, qint64 number)
 
 #ifdef Q_OS_WIN
 const QString kPolicySharePath = QStringLiteral("\\\\depot-server\\fleet\\north.json");
+#define kAbsolute "C:\\Fleet"
 #else
 const QString kPolicySharePath = QStringLiteral("/srv/fleet/north.json");
+#define kAbsolute "/srv/fleet"
 #endif
 
 const QStringList kPolicyLanguages{"en", "de", "fr"};
@@ -87,14 +89,22 @@ TEST(Policy, TheReportNamesEachValueWithWhereItWasSet)
               "No policy is set for this program.\n");
     PolicyRead read;
     read.values = {policyText("Language", QStringLiteral("fr")), policyNumber("LockStandard", 1),
-                   policyNumber("Size", 3)};
-    const QString report = policyReport(policyInForce(read, kPolicyLanguages));
-    EXPECT_EQ(report,
+                   policyNumber("Size", 3), policyText("RecordFolder", QStringLiteral(kAbsolute))};
+    const MachinePolicy lockAlone = policyInForce(read, kPolicyLanguages);
+    EXPECT_EQ(policyReport(lockAlone),
               "Policy set:\n"
-              "  LockStandard = on    (the test's store) - not applied by this version yet\n"
+              "  RecordFolder = " kAbsolute
+              "    (the test's store) - not applied by this version yet\n"
               "  Language = fr    (the test's store)\n"
               "Not used:\n"
-              "  Size (the test's store) is not used: the program has no such policy.\n");
+              "  Size (the test's store) is not used: the program has no such policy.\n"
+              "  LockStandard (the test's store) is not used: it locks only a FleetStandard the "
+              "policy sets, and none is set.\n");
+    EXPECT_EQ(lockAlone.notUsed, QStringList({"Size", "LockStandard"}));
+    read.values.push_back(policyText("FleetStandard", QStringLiteral(kAbsolute)));
+    const MachinePolicy locked = policyInForce(read, kPolicyLanguages);
+    EXPECT_TRUE(policyReport(locked).contains("  LockStandard = on    (the test's store)\n"));
+    EXPECT_EQ(locked.notUsed, QStringList({"Size"}));
 }
 
 TEST(Policy, ThePolicysLanguageBeatsTheCommandLine)

@@ -10,9 +10,11 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -482,6 +484,58 @@ TEST(WorkerHandOff, StandardFilesAreAnsweredInOrderOnTheAskingThread)
     EXPECT_EQ(answered, asked);
     EXPECT_TRUE(onThisThread);
     EXPECT_FALSE(answeredTheGone);
+    EXPECT_TRUE(fleet.stop(5000));
+}
+
+// A standard on a share, read afresh each time: an edit that keeps the size
+// is seen, the last good one is copied locally and holds, with its date,
+// while the share is away or the file there is refused.
+TEST(WorkerHandOff, AStandardOnAShareIsCopiedAndTheCopyHoldsWhileTheShareIsAway)
+{
+    QTemporaryDir share;
+    QTemporaryDir local;
+    const QString path = share.filePath("north.json");
+    const QString copy = local.filePath("data/copy.json");
+    FleetFiles fleet(systemFiles());
+    QObject context;
+    auto check = [&] {
+        std::optional<KeptStandard> answer;
+        fleet.checkKeptStandard(path, copy, &context,
+                                [&](const KeptStandard &kept) { answer = kept; });
+        EXPECT_TRUE(waitUntil([&] { return answer.has_value(); }));
+        return answer.value_or(KeptStandard{});
+    };
+    auto nameOf = [](const KeptStandard &kept) {
+        return kept.standard ? kept.standard->name : QStringLiteral("none");
+    };
+    KeptStandard none = check();
+    EXPECT_EQ(nameOf(none), "none");
+    EXPECT_EQ(none.problem, "There is no such file.");
+
+    QString problem;
+    ASSERT_TRUE(saveFleetStandard(systemFiles(), path, {QStringLiteral("North A"), {}}, &problem));
+    const KeptStandard first = check();
+    EXPECT_EQ(nameOf(first), "North A");
+    EXPECT_TRUE(first.problem.isEmpty());
+    EXPECT_EQ(readAll(copy), readAll(path));
+    const QDateTime fileTime = QFileInfo(path).lastModified();
+    ASSERT_TRUE(saveFleetStandard(systemFiles(), path, {QStringLiteral("North B"), {}}, &problem));
+    QFile(path).setFileTime(fileTime, QFileDevice::FileModificationTime);
+    EXPECT_EQ(nameOf(check()), "North B") << "same size, same time, other content";
+
+    writeFile(path, "{ not a standard");
+    const KeptStandard refused = check();
+    EXPECT_EQ(nameOf(refused), "North B");
+    EXPECT_FALSE(refused.problem.isEmpty());
+    EXPECT_EQ(refused.copyTaken, QFileInfo(copy).lastModified());
+    ASSERT_TRUE(share.remove());
+    const KeptStandard away = check();
+    EXPECT_EQ(nameOf(away), "North B");
+    EXPECT_EQ(away.problem, "There is no such file.");
+    std::optional<KeptStandard> copyOnly;
+    fleet.readKeptCopy(copy, &context, [&](const KeptStandard &kept) { copyOnly = kept; });
+    ASSERT_TRUE(waitUntil([&] { return copyOnly.has_value(); }));
+    EXPECT_EQ(nameOf(*copyOnly), "North B");
     EXPECT_TRUE(fleet.stop(5000));
 }
 

@@ -496,6 +496,77 @@ TEST_F(FleetCycle, RowsTheRecordCannotTakeOutliveARestartAndGoInOnceInOrder)
     EXPECT_FALSE(QFile::exists(pendingPath)) << "nothing waits any more";
 }
 
+// Under the organisation's lock the screen decides nothing: Configure writes
+// the standard whatever it shows, and with no standard read it writes nothing.
+TEST_F(FleetCycle, ALockedStandardIsWhatConfigureWritesAndWithoutOneNothingIs)
+{
+    FleetStandard north{QStringLiteral("North"), {}};
+    north.settings.daysBack = daysBackText(7);
+    north.settings.setChecked(DownloadBox::TechnicalData, true);
+    north.settings.fileNameFormat = FileNameFormat::Spanish;
+    DeviceSettings other = screen();
+    other.daysBack = QStringLiteral("300");
+    other.setChecked(DownloadBox::Overview, true);
+    other.fileNameFormat = FileNameFormat::French;
+    // A Configure on a device of its own: its messages and the file written.
+    auto configureOn = [&](const FleetOptions &options, const DeviceSettings &shown) {
+        DeviceDir device{exampleLayoutC()};
+        FakeDrives own;
+        own.entries.append({device.root(), KindRemovable, label});
+        DeviceCycle c(own, files);
+        c.setFleet(options);
+        c.tick();
+        const CycleReport report = c.configure(shown);
+        const QStringList hex = QDir(device.path("UPDATES")).entryList({"*.HEX"});
+        EXPECT_EQ(c.state(),
+                  hex.isEmpty() ? FlowState::SettingsShown : FlowState::WaitingForUnplug);
+        return std::pair(messagesOf(report).join('\n'),
+                         hex.isEmpty() ? QByteArray() : readAll(device.path("UPDATES/" + hex[0])));
+    };
+    FleetOptions locked;
+    locked.locked = true;
+    const auto refused = configureOn(locked, screen());
+    EXPECT_EQ(refused.first, "Nothing was written: your organisation allows only its fleet "
+                             "standard on a device, and it could not be read yet.");
+    EXPECT_TRUE(refused.second.isEmpty());
+
+    locked.standard = north;
+    const auto fromScreen = configureOn(locked, screen());
+    const auto fromOther = configureOn(locked, other);
+    EXPECT_TRUE(fromScreen.first.isEmpty()) << fromScreen.first.toStdString();
+    EXPECT_FALSE(fromScreen.second.isEmpty());
+    EXPECT_EQ(fromScreen.second, fromOther.second) << "the screen changes nothing";
+    FleetOptions unlocked = locked;
+    unlocked.locked = false;
+    EXPECT_NE(configureOn(unlocked, other).second, fromOther.second) << "unlocked, it would";
+}
+
+// A standard on a share is read again whenever a device appears: the device
+// waits for it (Configure stays off), then takes what arrived.
+TEST_F(FleetCycle, AStandardOnAShareIsCheckedAgainForEveryDeviceThatAppears)
+{
+    FleetOptions shared{FleetStandard{QStringLiteral("North"), {}}, true, {}};
+    shared.checkedOnEveryDevice = true;
+    shared.standard->settings.daysBack = daysBackText(28);
+    cycle.setFleet(shared);
+    plug();
+    const CycleReport read = cycle.tick();
+    EXPECT_EQ(stepsOf<show::CheckStandard>(read).size(), 1u);
+    EXPECT_FALSE(has(read, FlowAction::EnableConfigure));
+    EXPECT_TRUE(stepsOf<show::CheckStandard>(cycle.tick()).empty()) << "only when one appears";
+    shared.standard->settings.daysBack = daysBackText(7); // edited on the share meanwhile
+    const CycleReport arrived = cycle.setFleet(shared);
+    EXPECT_TRUE(has(arrived, FlowAction::EnableConfigure));
+    ASSERT_TRUE(lastOf<show::Settings>(arrived));
+    EXPECT_EQ(lastOf<show::Settings>(arrived)->settings.daysBack, " 7");
+
+    unplug();
+    cycle.tick();
+    plug();
+    EXPECT_EQ(stepsOf<show::CheckStandard>(cycle.tick()).size(), 1u)
+        << "the next device asks again";
+}
+
 TEST(FleetRecord, ACutOffRowGoesTheRowsBeforeStayAndAForeignFileIsSetAside)
 {
     RecordEntry entry;
