@@ -250,7 +250,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Your organisation&apos;s policy sets %1 in a way this program cannot use, so it is ignored; kordavel-config --policy says why.</source>
-        <translation>Die Richtlinie Ihrer Organisation setzt %1 auf eine Weise, die dieses Programm nicht verwenden kann; das wird ignoriert. Den Grund nennt kordavel-config --policy.</translation>
+        <translation>Die Richtlinie Ihrer Organisation legt %1 auf eine Weise fest, die dieses Programm nicht verwenden kann; dieser Teil der Richtlinie wird daher ignoriert. Den Grund nennt kordavel-config --policy.</translation>
     </message>
     <message>
         <source>Part of your organisation&apos;s policy cannot be read and is ignored; kordavel-config --policy says why.</source>
@@ -271,6 +271,13 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Your organisation&apos;s fleet standard sets these settings.</source>
         <translation>Diese Einstellungen legt der Flottenstandard Ihrer Organisation fest.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of the record wait to go to %1: %2.</source>
+        <translation>
+            <numerusform>%n Zeile des Protokolls wartet auf die Übertragung nach %1: %2.</numerusform>
+            <numerusform>%n Zeilen des Protokolls warten auf die Übertragung nach %1: %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -526,6 +533,14 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     <message>
         <source>&quot;daysBack&quot; must be a whole number of days.</source>
         <translation>&quot;daysBack&quot; muss eine ganze Zahl von Tagen sein.</translation>
+    </message>
+    <message>
+        <source>the folder is not there</source>
+        <translation>der Ordner ist nicht da</translation>
+    </message>
+    <message>
+        <source>another copy of this program is sending them</source>
+        <translation>eine andere Instanz dieses Programms überträgt sie gerade</translation>
     </message>
 </context>
 <context>

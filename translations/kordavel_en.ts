@@ -10,6 +10,13 @@
             <numerusform>It has not answered within %n seconds.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n row(s) of the record wait to go to %1: %2.</source>
+        <translation>
+            <numerusform>%n row of the record waits to go to %1: %2.</numerusform>
+            <numerusform>%n rows of the record wait to go to %1: %2.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kordavel::fleet</name>

@@ -240,8 +240,8 @@ Do you want to replace it?</source>
     <message numerus="yes">
         <source>It has not answered within %n seconds.</source>
         <translation>
-            <numerusform>No hubo respuesta en %n segundo.</numerusform>
-            <numerusform>No hubo respuesta en %n segundos.</numerusform>
+            <numerusform>No se ha recibido respuesta en %n segundo.</numerusform>
+            <numerusform>No se ha recibido respuesta en %n segundos.</numerusform>
         </translation>
     </message>
     <message>
@@ -250,7 +250,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Your organisation&apos;s policy sets %1 in a way this program cannot use, so it is ignored; kordavel-config --policy says why.</source>
-        <translation>La directiva de su organización establece %1 de un modo que este programa no puede usar, por lo que se ignora; kordavel-config --policy indica el motivo.</translation>
+        <translation>La directiva de su organización establece %1 de un modo que este programa no puede usar, por lo que esa parte de la directiva se ignora; kordavel-config --policy indica el motivo.</translation>
     </message>
     <message>
         <source>Part of your organisation&apos;s policy cannot be read and is ignored; kordavel-config --policy says why.</source>
@@ -258,7 +258,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>The fleet standard %1 cannot be used now: %2 The copy taken from it on %3 is in force.</source>
-        <translation>El estándar de flota %1 no se puede usar ahora: %2 Rige la copia que se hizo de él el %3.</translation>
+        <translation>El estándar de flota %1 no se puede usar ahora: %2 Rige la copia hecha el %3.</translation>
     </message>
     <message>
         <source>The fleet standard %1 cannot be used now: %2 The one read from it before is in force.</source>
@@ -266,11 +266,18 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>The fleet standard %1 cannot be used now: %2 No copy of it has been taken on this computer yet.</source>
-        <translation>El estándar de flota %1 no se puede usar ahora: %2 Todavía no hay ninguna copia de él en este equipo.</translation>
+        <translation>El estándar de flota %1 no se puede usar ahora: %2 Todavía no hay ninguna copia de él en este ordenador.</translation>
     </message>
     <message>
         <source>Your organisation&apos;s fleet standard sets these settings.</source>
         <translation>Estos ajustes los fija el estándar de flota de su organización.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of the record wait to go to %1: %2.</source>
+        <translation>
+            <numerusform>%n fila del registro espera a enviarse a %1: %2.</numerusform>
+            <numerusform>%n filas del registro esperan a enviarse a %1: %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -337,7 +344,7 @@ No se ha escrito ningún archivo de configuración.</translation>
     </message>
     <message>
         <source>Nothing was written: your organisation allows only its fleet standard on a device, and it could not be read yet.</source>
-        <translation>No se ha escrito nada: su organización solo permite su estándar de flota en un dispositivo, y todavía no se ha podido leer.</translation>
+        <translation>No se ha escrito nada: su organización solo permite en los dispositivos su propio estándar de flota, y todavía no se ha podido leer.</translation>
     </message>
 </context>
 <context>
@@ -526,6 +533,14 @@ No se ha escrito ningún archivo de configuración.</translation>
     <message>
         <source>&quot;daysBack&quot; must be a whole number of days.</source>
         <translation>&quot;daysBack&quot; debe ser un número entero de días.</translation>
+    </message>
+    <message>
+        <source>the folder is not there</source>
+        <translation>la carpeta no está disponible</translation>
+    </message>
+    <message>
+        <source>another copy of this program is sending them</source>
+        <translation>otra instancia de este programa las está enviando</translation>
     </message>
 </context>
 <context>

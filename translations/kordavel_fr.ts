@@ -240,8 +240,8 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message numerus="yes">
         <source>It has not answered within %n seconds.</source>
         <translation>
-            <numerusform>Aucune réponse en %n seconde.</numerusform>
-            <numerusform>Aucune réponse en %n secondes.</numerusform>
+            <numerusform>Aucune réponse dans un délai de %n seconde.</numerusform>
+            <numerusform>Aucune réponse dans un délai de %n secondes.</numerusform>
         </translation>
     </message>
     <message>
@@ -250,7 +250,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Your organisation&apos;s policy sets %1 in a way this program cannot use, so it is ignored; kordavel-config --policy says why.</source>
-        <translation>La stratégie de votre organisation définit %1 d&apos;une manière que ce programme ne peut pas utiliser&#xa0;; ce réglage est ignoré. kordavel-config --policy en donne la raison.</translation>
+        <translation>La stratégie de votre organisation définit %1 d&apos;une manière que ce programme ne peut pas utiliser, et cette partie de la stratégie est donc ignorée&#xa0;; kordavel-config --policy en donne la raison.</translation>
     </message>
     <message>
         <source>Part of your organisation&apos;s policy cannot be read and is ignored; kordavel-config --policy says why.</source>
@@ -271,6 +271,13 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Your organisation&apos;s fleet standard sets these settings.</source>
         <translation>Ces paramètres sont fixés par le standard de flotte de votre organisation.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of the record wait to go to %1: %2.</source>
+        <translation>
+            <numerusform>%n ligne du registre attend d&apos;être envoyée vers %1&#xa0;: %2.</numerusform>
+            <numerusform>%n lignes du registre attendent d&apos;être envoyées vers %1&#xa0;: %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -526,6 +533,14 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
     <message>
         <source>&quot;daysBack&quot; must be a whole number of days.</source>
         <translation>&quot;daysBack&quot; doit être un nombre entier de jours.</translation>
+    </message>
+    <message>
+        <source>the folder is not there</source>
+        <translation>le dossier est introuvable</translation>
+    </message>
+    <message>
+        <source>another copy of this program is sending them</source>
+        <translation>une autre instance de ce programme est en train de les envoyer</translation>
     </message>
 </context>
 <context>

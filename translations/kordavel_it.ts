@@ -250,7 +250,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <source>Your organisation&apos;s policy sets %1 in a way this program cannot use, so it is ignored; kordavel-config --policy says why.</source>
-        <translation>I criteri dell&apos;organizzazione impostano %1 in un modo che questo programma non può usare, quindi l&apos;impostazione viene ignorata; kordavel-config --policy ne indica il motivo.</translation>
+        <translation>I criteri dell&apos;organizzazione impostano %1 in un modo che questo programma non può usare, quindi questa parte dei criteri viene ignorata; kordavel-config --policy ne indica il motivo.</translation>
     </message>
     <message>
         <source>Part of your organisation&apos;s policy cannot be read and is ignored; kordavel-config --policy says why.</source>
@@ -271,6 +271,13 @@ Sostituirlo?</translation>
     <message>
         <source>Your organisation&apos;s fleet standard sets these settings.</source>
         <translation>Queste impostazioni sono fissate dallo standard di flotta dell&apos;organizzazione.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of the record wait to go to %1: %2.</source>
+        <translation>
+            <numerusform>%n riga del registro è in attesa di essere inviata a %1: %2.</numerusform>
+            <numerusform>%n righe del registro sono in attesa di essere inviate a %1: %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -526,6 +533,14 @@ Nessun file di configurazione è stato scritto.</translation>
     <message>
         <source>&quot;daysBack&quot; must be a whole number of days.</source>
         <translation>&quot;daysBack&quot; deve essere un numero intero di giorni.</translation>
+    </message>
+    <message>
+        <source>the folder is not there</source>
+        <translation>la cartella non è disponibile</translation>
+    </message>
+    <message>
+        <source>another copy of this program is sending them</source>
+        <translation>un&apos;altra istanza di questo programma le sta inviando</translation>
     </message>
 </context>
 <context>

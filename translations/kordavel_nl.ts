@@ -250,7 +250,7 @@ Wilt u het vervangen?</translation>
     </message>
     <message>
         <source>Your organisation&apos;s policy sets %1 in a way this program cannot use, so it is ignored; kordavel-config --policy says why.</source>
-        <translation>Het beleid van uw organisatie stelt %1 zo in dat dit programma het niet kan gebruiken; het wordt genegeerd. kordavel-config --policy zegt waarom.</translation>
+        <translation>Het beleid van uw organisatie stelt %1 in op een manier die dit programma niet kan gebruiken, dus dat deel van het beleid wordt genegeerd; kordavel-config --policy zegt waarom.</translation>
     </message>
     <message>
         <source>Part of your organisation&apos;s policy cannot be read and is ignored; kordavel-config --policy says why.</source>
@@ -258,11 +258,11 @@ Wilt u het vervangen?</translation>
     </message>
     <message>
         <source>The fleet standard %1 cannot be used now: %2 The copy taken from it on %3 is in force.</source>
-        <translation>De vlootstandaard %1 kan nu niet worden gebruikt: %2 De kopie ervan van %3 geldt.</translation>
+        <translation>De vlootstandaard %1 kan nu niet worden gebruikt: %2 De kopie die er op %3 van is gemaakt, is van kracht.</translation>
     </message>
     <message>
         <source>The fleet standard %1 cannot be used now: %2 The one read from it before is in force.</source>
-        <translation>De vlootstandaard %1 kan nu niet worden gebruikt: %2 De eerder gelezen standaard geldt.</translation>
+        <translation>De vlootstandaard %1 kan nu niet worden gebruikt: %2 De standaard die er eerder uit is gelezen, is van kracht.</translation>
     </message>
     <message>
         <source>The fleet standard %1 cannot be used now: %2 No copy of it has been taken on this computer yet.</source>
@@ -271,6 +271,13 @@ Wilt u het vervangen?</translation>
     <message>
         <source>Your organisation&apos;s fleet standard sets these settings.</source>
         <translation>Deze instellingen worden bepaald door de vlootstandaard van uw organisatie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of the record wait to go to %1: %2.</source>
+        <translation>
+            <numerusform>%n regel van het logboek wacht om naar %1 te gaan: %2.</numerusform>
+            <numerusform>%n regels van het logboek wachten om naar %1 te gaan: %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -526,6 +533,14 @@ Er is geen configuratiebestand geschreven.</translation>
     <message>
         <source>&quot;daysBack&quot; must be a whole number of days.</source>
         <translation>&quot;daysBack&quot; moet een geheel aantal dagen zijn.</translation>
+    </message>
+    <message>
+        <source>the folder is not there</source>
+        <translation>de map is er niet</translation>
+    </message>
+    <message>
+        <source>another copy of this program is sending them</source>
+        <translation>een ander exemplaar van dit programma verstuurt ze al</translation>
     </message>
 </context>
 <context>

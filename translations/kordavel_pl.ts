@@ -251,11 +251,11 @@ Czy chcesz go zastąpić?</translation>
     </message>
     <message>
         <source>Your organisation&apos;s policy sets %1 in a way this program cannot use, so it is ignored; kordavel-config --policy says why.</source>
-        <translation>Zasady Twojej organizacji ustawiają %1 w sposób, którego ten program nie może użyć, więc to ustawienie jest pomijane; powód podaje kordavel-config --policy.</translation>
+        <translation>Zasady Twojej organizacji ustawiają %1 w sposób, którego ten program nie może użyć, więc ta część zasad jest pomijana; powód podaje kordavel-config --policy.</translation>
     </message>
     <message>
         <source>Part of your organisation&apos;s policy cannot be read and is ignored; kordavel-config --policy says why.</source>
-        <translation>Części zasad Twojej organizacji nie można odczytać, więc jest pomijana; powód podaje kordavel-config --policy.</translation>
+        <translation>Część zasad Twojej organizacji nie daje się odczytać i jest pomijana; powód podaje kordavel-config --policy.</translation>
     </message>
     <message>
         <source>The fleet standard %1 cannot be used now: %2 The copy taken from it on %3 is in force.</source>
@@ -272,6 +272,14 @@ Czy chcesz go zastąpić?</translation>
     <message>
         <source>Your organisation&apos;s fleet standard sets these settings.</source>
         <translation>Te ustawienia określa standard floty Twojej organizacji.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of the record wait to go to %1: %2.</source>
+        <translation>
+            <numerusform>%n wiersz rejestru czeka na przesłanie do %1: %2.</numerusform>
+            <numerusform>%n wiersze rejestru czekają na przesłanie do %1: %2.</numerusform>
+            <numerusform>%n wierszy rejestru czeka na przesłanie do %1: %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -338,7 +346,7 @@ Nie zapisano pliku konfiguracyjnego.</translation>
     </message>
     <message>
         <source>Nothing was written: your organisation allows only its fleet standard on a device, and it could not be read yet.</source>
-        <translation>Nic nie zapisano: Twoja organizacja dopuszcza na urządzeniu tylko swój standard floty, a nie udało się go jeszcze odczytać.</translation>
+        <translation>Nic nie zapisano: Twoja organizacja dopuszcza w urządzeniu tylko swój standard floty, a nie udało się go jeszcze odczytać.</translation>
     </message>
 </context>
 <context>
@@ -528,6 +536,14 @@ Nie zapisano pliku konfiguracyjnego.</translation>
     <message>
         <source>&quot;daysBack&quot; must be a whole number of days.</source>
         <translation>&quot;daysBack&quot; musi być całkowitą liczbą dni.</translation>
+    </message>
+    <message>
+        <source>the folder is not there</source>
+        <translation>folder jest niedostępny</translation>
+    </message>
+    <message>
+        <source>another copy of this program is sending them</source>
+        <translation>inna kopia tego programu właśnie je wysyła</translation>
     </message>
 </context>
 <context>

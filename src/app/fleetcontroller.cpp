@@ -9,6 +9,7 @@
 #include "platform/program.h"
 
 #include <QAction>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -81,13 +82,12 @@ void FleetController::buildMenu()
             [button, menu] { menu->popup(button->mapToGlobal(button->rect().bottomLeft())); });
     markSetByOrganisation();
     use(std::nullopt, {});
+    m_sending.retry = new QTimer(this);
+    m_sending.retry->setSingleShot(true);
+    connect(m_sending.retry, &QTimer::timeout, this, &FleetController::sendRecordRows);
     m_checkWait = new QTimer(this);
     m_checkWait->setSingleShot(true);
-    connect(m_checkWait, &QTimer::timeout, this, [this] {
-        m_keptProblem = AppText::tr("It has not answered within %n seconds.", nullptr,
-                                    (m_platform.standardCheckBudgetMs + 999) / 1000);
-        endStandardWait();
-    });
+    connect(m_checkWait, &QTimer::timeout, this, &FleetController::endStandardWait);
 }
 
 void FleetController::markSetByOrganisation()
@@ -95,12 +95,12 @@ void FleetController::markSetByOrganisation()
     // What the policy decides is shown, and cannot be changed, in the menu;
     // the entry's text says why, for screen readers too.
     const MachinePolicy &policy = m_platform.policy;
-    std::vector<QAction *> decided;
+    std::vector<QAction *> decidedActions;
     if (policy.fleetStandard)
-        decided = {m_openAction, m_stopAction};
-    if (policy.applyStandard || policy.lockStandard)
-        decided.push_back(m_applyOnReadAction);
-    for (QAction *action : decided) {
+        decidedActions = {m_openAction, m_stopAction};
+    if (policy.applyStandard || (policy.lockStandard && policy.lockStandard->value))
+        decidedActions.push_back(m_applyOnReadAction);
+    for (QAction *action : decidedActions) {
         action->setText(AppText::tr("%1 (set by your organisation)")
                             .arg(QString(action->text()).remove(QLatin1Char('&'))));
         action->setProperty(kDecidedProperty, true);
@@ -109,6 +109,8 @@ void FleetController::markSetByOrganisation()
 
 void FleetController::start()
 {
+    // Rows an earlier run could not send go first.
+    sendRecordRows();
     if (!m_platform.fleetSettingsFile.isEmpty()) {
         const QSettings ini(m_platform.fleetSettingsFile, QSettings::IniFormat);
         m_remembered.standardPath = ini.value(kStandardKey).toString();
@@ -141,8 +143,10 @@ void FleetController::start()
     m_platform.fleetFiles->loadStandard(path, this, [this, path](const StandardLoad &loaded) {
         m_options.standardArriving = false;
         if (const QString *problem = std::get_if<QString>(&loaded)) {
-            // The remembered file stays remembered.
-            m_options.applyOnRead = false;
+            // The remembered file stays remembered; the organisation's choice
+            // holds for a standard opened later.
+            if (!m_platform.policy.applyStandard)
+                m_options.applyOnRead = false;
             send();
             informOfStart(AppText::tr("The fleet standard %1 could not be read: %2")
                               .arg(QDir::toNativeSeparators(path), *problem));
@@ -161,58 +165,121 @@ void FleetController::startPolicyStandard()
         m_window.lockSettings(true);
     if (!m_platform.fleetFiles)
         return;
-    // The local copy first: it is at hand when the share is slow to answer.
-    m_platform.fleetFiles->readKeptCopy(m_platform.standardCopyFile, this,
-                                        [this](const KeptStandard &copy) {
-                                            if (copy.standard && !m_options.standard) {
-                                                m_copyTaken = copy.copyTaken;
-                                                use(copy.standard, {});
-                                            }
-                                        });
-    checkStandardAgain();
+    // The local copy first: it is at hand when the share is slow to answer,
+    // and goes to the cycle with the answer or once the wait for it ends.
+    m_platform.fleetFiles->readKeptCopy(copyPath(), this, [this](const KeptStandard &copy) {
+        if (copy.standard && !m_options.standard) {
+            m_copyTaken = copy.copyTaken;
+            use(copy.standard, {});
+        }
+    });
+    // A device read before the first answer waits for it.
+    m_options.standardArriving = true;
+    m_checkWait->start(m_platform.standardCheckBudgetMs);
+    startCheck();
     send();
 }
 
-void FleetController::checkStandardAgain()
+QString FleetController::copyPath() const
+{
+    // One copy per path: a standard the organisation moved elsewhere is never
+    // stood in for by the copy of the one it replaced.
+    const QByteArray source =
+        QDir::toNativeSeparators(m_platform.policy.fleetStandard->value).toUtf8();
+    const QString tag = QString::fromLatin1(
+        QCryptographicHash::hash(source, QCryptographicHash::Sha256).toHex().left(16));
+    const QFileInfo base(m_platform.standardCopyFile);
+    return QDir::toNativeSeparators(base.dir().filePath(base.completeBaseName() + QLatin1Char('-') +
+                                                        tag + QLatin1Char('.') + base.suffix()));
+}
+
+void FleetController::checkStandardAgain(quint64 number)
 {
     if (!m_platform.policy.fleetStandard || !m_platform.fleetFiles)
         return;
-    // The cycle holds Configure from the device's read on; the options sent
-    // meanwhile must hold it too.
-    m_options.standardArriving = true;
+    m_check.wanted = std::max(m_check.wanted, number);
     if (!m_checkWait->isActive())
         m_checkWait->start(m_platform.standardCheckBudgetMs);
     // One check at a time: a share that stalls holds one request, not one
-    // for every device plugged meanwhile.
-    if (m_checking)
-        return;
-    m_checking = true;
-    m_platform.fleetFiles->checkKeptStandard(m_platform.policy.fleetStandard->value,
-                                             m_platform.standardCopyFile, this,
-                                             [this](const KeptStandard &kept) {
-                                                 m_checking = false;
-                                                 keep(kept);
-                                             });
+    // for every device plugged meanwhile. A device that came after the
+    // running check began gets a check of its own when that one ends.
+    if (!m_check.running)
+        startCheck();
+}
+
+void FleetController::startCheck()
+{
+    m_check.running = true;
+    m_check.covers = m_check.wanted;
+    m_platform.fleetFiles->checkKeptStandard(
+        m_platform.policy.fleetStandard->value, copyPath(), this, [this](const KeptStandard &kept) {
+            m_check.running = false;
+            keep(kept);
+            // The devices that asked before this check began have their answer.
+            m_options.checksAnswered = std::max(m_options.checksAnswered, m_check.covers);
+            m_options.standardArriving = false;
+            if (m_check.wanted > m_check.covers)
+                startCheck();
+            else
+                m_checkWait->stop();
+            send();
+            showStrip();
+        });
 }
 
 void FleetController::keep(const KeptStandard &kept)
 {
     m_keptProblem = kept.problem;
-    // Without the file and its copy, the standard read this run stays.
-    if (kept.standard) {
+    if (kept.problem.isEmpty()) {
+        m_readFromFile = true;
+        m_copyTaken = {};
+    } else if (m_readFromFile || !kept.standard) {
+        // What was read from the file this run stays: a copy that could not
+        // be renewed may be older.
+        return;
+    } else {
         m_copyTaken = kept.copyTaken;
-        if (kept.standard != m_options.standard)
-            use(kept.standard, {});
     }
-    endStandardWait();
+    if (kept.standard != m_options.standard)
+        use(kept.standard, {});
 }
 
 void FleetController::endStandardWait()
 {
-    m_checkWait->stop();
+    // The devices waiting take the standard at hand; the answer, when it
+    // comes, still holds for the device shown.
+    m_keptProblem = AppText::tr("It has not answered within %n seconds.", nullptr,
+                                (m_platform.standardCheckBudgetMs + 999) / 1000);
+    m_options.checksAnswered = m_check.wanted;
     m_options.standardArriving = false;
     send();
     showStrip();
+}
+
+void FleetController::sendRecordRows()
+{
+    const MachinePolicy &policy = m_platform.policy;
+    if (!policy.recordFolder || !m_platform.fleetFiles)
+        return;
+    if (m_sending.running) {
+        m_sending.again = true;
+        return;
+    }
+    m_sending.running = true;
+    m_sending.again = false;
+    m_sending.retry->stop();
+    const SharedRecord record{m_platform.recordOutbox, policy.recordFolder->value,
+                              m_platform.sharedRecordName};
+    m_platform.fleetFiles->sendRecordRows(record, this, [this](const SharedRecordResult &sent) {
+        m_sending.running = false;
+        m_sending.waiting = sent.waiting;
+        m_sending.problem = sent.problem;
+        showStrip();
+        if (m_sending.again)
+            sendRecordRows();
+        else if (sent.waiting > 0)
+            m_sending.retry->start(m_platform.recordRetryMs);
+    });
 }
 
 void FleetController::informOfStart(const QString &problem)
@@ -230,8 +297,10 @@ void FleetController::use(const std::optional<FleetStandard> &standard, const QS
     m_standardPath = path;
     // The record is kept while a standard is active: without one the program
     // writes no file of its own.
+    const QString outbox = m_platform.policy.recordFolder ? m_platform.recordOutbox : QString();
     m_options.record =
-        standard ? RecordPaths{m_platform.recordFile, m_platform.pendingRecordFile} : RecordPaths{};
+        standard ? RecordPaths{m_platform.recordFile, m_platform.pendingRecordFile, outbox}
+                 : RecordPaths{};
     const bool active = standard.has_value();
     m_applyAction->setEnabled(active);
     m_applyOnReadAction->setEnabled(active && !decided(m_applyOnReadAction));
@@ -313,7 +382,9 @@ void FleetController::write(const QString &path, const FleetStandard &standard, 
             const QString shown = QDir::toNativeSeparators(path);
             switch (saved) {
             case StandardSave::Saved:
-                adopt(standard, path);
+                // The organisation's standard stays the one in force.
+                if (!m_platform.policy.fleetStandard)
+                    adopt(standard, path);
                 break;
             case StandardSave::Exists:
                 if (m_window.ask(
@@ -408,6 +479,10 @@ void FleetController::showStrip()
                               "been taken on this computer yet.")
                       .arg(path, m_keptProblem));
     }
+    if (m_sending.waiting > 0)
+        lines.append(
+            AppText::tr("%n row(s) of the record wait to go to %1: %2.", nullptr, m_sending.waiting)
+                .arg(QDir::toNativeSeparators(policy.recordFolder->value), m_sending.problem));
     if (m_report.standardName)
         lines.append(fleetReportText(*m_report.standardName, m_report.check, m_report.applied));
     const bool shown = !lines.isEmpty();

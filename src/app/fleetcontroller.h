@@ -46,10 +46,14 @@ public:
     // Takes up the standard of the organisation's policy, else of the command
     // line, else the remembered one; a file is read beside the window.
     void start();
-    // A device appeared while the policy's standard is kept on a share: it is
-    // read again, and Configure waits for it for at most the platform's
-    // standardCheckBudgetMs, then the standard at hand holds.
-    void checkStandardAgain();
+    // A device appeared while the policy's standard is kept on a share (the
+    // cycle's show::CheckStandard of that number): it is read again, and
+    // Configure waits for it for at most the platform's standardCheckBudgetMs,
+    // then the standard at hand holds.
+    void checkStandardAgain(quint64 number);
+    // Rows wait in the outbox: they are sent to the policy's record folder
+    // on the fleet's thread, and again later while it cannot be reached.
+    void sendRecordRows();
     // Shows how the device read last compares with the standard (or nothing).
     void showReport(const show::FleetReport &report);
     bool stripShown() const { return m_stripShown; }
@@ -73,6 +77,8 @@ private:
     void openRecord();
     void stopUsingStandard();
     void startPolicyStandard();
+    QString copyPath() const;
+    void startCheck();
     void keep(const KeptStandard &kept);
     void endStandardWait();
     void showStrip();
@@ -94,9 +100,26 @@ private:
     // The policy's standard kept on a share: why its file is not in force
     // (empty when it is), whether a check is on its way, and the wait for it.
     QString m_keptProblem;
-    QDateTime m_copyTaken;
-    bool m_checking = false;
-    QTimer *m_checkWait = nullptr;
+    QDateTime m_copyTaken;       // of the copy in force; invalid when the file's is
+    bool m_readFromFile = false; // the file itself was read this run
+    struct Check
+    {
+        bool running = false;
+        quint64 wanted = 0; // the last check a device asked for
+        quint64 covers = 0; // the last one the running check answers
+    };
+    Check m_check;
+    QTimer *m_checkWait = nullptr; // ends the devices' wait for the check
+    // The rows on their way to the policy's record folder.
+    struct Sending
+    {
+        bool running = false;
+        bool again = false; // more rows came while it ran
+        int waiting = 0;    // rows the last send left waiting
+        QString problem;    // why
+        QTimer *retry = nullptr;
+    };
+    Sending m_sending;
     QAction *m_openAction = nullptr;
     QAction *m_applyAction = nullptr;
     QAction *m_applyOnReadAction = nullptr;

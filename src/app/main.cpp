@@ -20,6 +20,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 namespace {
 
@@ -130,6 +131,17 @@ QString userFile(QStandardPaths::StandardLocation kind, const char *name)
                                     QLatin1String(name));
 }
 
+// This computer's file in the organisation's record folder: its name, with
+// what a file name cannot hold made an underscore.
+QString sharedRecordName()
+{
+    QString name = QSysInfo::machineHostName();
+    for (QChar &c : name)
+        if (!c.isLetterOrNumber() && c != u'-' && c != u'_' && c != u'.')
+            c = u'_';
+    return (name.isEmpty() ? QStringLiteral("computer") : name) + QStringLiteral(".csv");
+}
+
 // What the window is given of the machine: the machine's own services, with
 // the worker, the standard's files and the ticker made here.
 kordavel::Platform machinePlatform(kordavel::CycleExecutor &executor,
@@ -154,6 +166,8 @@ kordavel::Platform machinePlatform(kordavel::CycleExecutor &executor,
         userFile(QStandardPaths::AppLocalDataLocation, "pending-record-rows.txt");
     platform.standardCopyFile =
         userFile(QStandardPaths::AppLocalDataLocation, "organisation-standard-copy.json");
+    platform.recordOutbox = userFile(QStandardPaths::AppLocalDataLocation, "record-outbox");
+    platform.sharedRecordName = sharedRecordName();
     return platform;
 }
 

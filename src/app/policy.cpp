@@ -46,7 +46,8 @@ MachinePolicy policyInForce(const PolicyRead &read, const QStringList &languages
         // Two values of one name (a file may spell it twice in other cases):
         // the first holds, and the second is named.
         if (seen.contains(value.name, Qt::CaseInsensitive)) {
-            refuse(value, QStringLiteral("the name is set once before"));
+            // Named by --policy only: the strip would call the first one ignored.
+            policy.problems.append(notUsed(value, QStringLiteral("the name is set once before")));
             continue;
         }
         seen.append(value.name);
@@ -117,27 +118,20 @@ QString policyReport(const MachinePolicy &policy)
     if (policy.isEmpty())
         return QStringLiteral("No policy is set for this program.\n");
     QStringList inForce;
-    auto line = [&inForce](const QString &name, const QString &value, const QString &origin,
-                           bool applied) {
-        // The record folder is read and checked now; the program acts on it
-        // in a later version, and says so rather than seem to obey it.
-        inForce.append(
-            QStringLiteral("  %1 = %2    (%3)%4\n")
-                .arg(name, value, origin,
-                     applied ? QString() : QStringLiteral(" - not applied by this version yet")));
+    auto line = [&inForce](const QString &name, const QString &value, const QString &origin) {
+        inForce.append(QStringLiteral("  %1 = %2    (%3)\n").arg(name, value, origin));
     };
     auto onOff = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
     if (policy.fleetStandard)
-        line(kFleetStandard, policy.fleetStandard->value, policy.fleetStandard->origin, true);
+        line(kFleetStandard, policy.fleetStandard->value, policy.fleetStandard->origin);
     if (policy.applyStandard)
-        line(kApplyStandard, onOff(policy.applyStandard->value), policy.applyStandard->origin,
-             true);
+        line(kApplyStandard, onOff(policy.applyStandard->value), policy.applyStandard->origin);
     if (policy.lockStandard)
-        line(kLockStandard, onOff(policy.lockStandard->value), policy.lockStandard->origin, true);
+        line(kLockStandard, onOff(policy.lockStandard->value), policy.lockStandard->origin);
     if (policy.recordFolder)
-        line(kRecordFolder, policy.recordFolder->value, policy.recordFolder->origin, false);
+        line(kRecordFolder, policy.recordFolder->value, policy.recordFolder->origin);
     if (policy.language)
-        line(kLanguage, policy.language->value, policy.language->origin, true);
+        line(kLanguage, policy.language->value, policy.language->origin);
     QString report = inForce.isEmpty() ? QStringLiteral("No value of the policy can be used.\n")
                                        : QStringLiteral("Policy set:\n") + inForce.join(QString());
     if (!policy.problems.isEmpty()) {

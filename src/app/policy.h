@@ -17,9 +17,8 @@ template <typename T> struct PolicySetting
 };
 
 // The policy in force: what the organisation set that the program can use.
-// Each value beats the user's own choice and the command line; RecordFolder
-// is checked and shown, and not acted on yet. LockStandard holds only the
-// policy's own FleetStandard.
+// Each value beats the user's own choice and the command line. LockStandard
+// holds only the policy's own FleetStandard.
 struct MachinePolicy
 {
     std::optional<PolicySetting<QString>> fleetStandard; // a full path, a share's allowed
@@ -56,9 +55,8 @@ struct AskedLanguage
 };
 AskedLanguage askedLanguage(const QString &commandLine, const MachinePolicy &policy);
 
-// What --policy prints: each value set with where it was set (the fleet
-// values marked as not applied yet), then the values not used and why; a
-// line saying so when nothing is set.
+// What --policy prints: each value set with where it was set, then the
+// values not used and why; a line saying so when nothing is set.
 QString policyReport(const MachinePolicy &policy);
 
 } // namespace kordavel

@@ -47,7 +47,8 @@ void MainWindow::performReport(const CycleReport &report)
         [this](const show::Message &message) { inform(message.text); },
         [this](const show::SafeRemoval &removal) { m_media->offerSafeRemoval(removal.root); },
         [this](const show::FleetReport &fleet) { m_fleet->showReport(fleet); },
-        [this](const show::CheckStandard &) { m_fleet->checkStandardAgain(); },
+        [this](const show::CheckStandard &check) { m_fleet->checkStandardAgain(check.number); },
+        [this](const show::SharedRecordRows &) { m_fleet->sendRecordRows(); },
     };
     for (const ReportStep &step : report.steps)
         std::visit(perform, step);

@@ -44,8 +44,13 @@ struct Platform
     // What the organisation set: its fleet values beat the user's and the
     // command line's; the values it could not use are named in the strip.
     MachinePolicy policy;
-    QString
-        standardCopyFile; // the last good copy of the policy's standard, in the local data folder
+    // The last good copy of the policy's standard, in the local data folder.
+    QString standardCopyFile;
+    QString recordOutbox;     // the rows on their way to the policy's record folder, local
+    QString sharedRecordName; // this computer's file in the policy's record folder
+    // How long rows that could not go to the record folder wait before they
+    // are sent again, in milliseconds.
+    int recordRetryMs = 60000;
     // How long a device that appears waits for the policy's standard to be
     // checked again before the copy at hand holds for it, in milliseconds.
     int standardCheckBudgetMs = 5000;

@@ -91,8 +91,7 @@ CycleReport DeviceCycle::tick()
     }
     if (step.readDevice && m_fleet.checkedOnEveryDevice && previousCount != 1) {
         // A standard edited elsewhere holds from the next device on.
-        m_fleet.standardArriving = true;
-        report.add(show::CheckStandard{});
+        report.add(show::CheckStandard{++m_checksAsked});
     }
     report.add(withoutConfigureWhileStandardArrives(step.actions));
     if (step.readDevice) {
@@ -297,7 +296,9 @@ CycleReport DeviceCycle::configure(const DeviceSettings &screen)
         report.add(show::Message{
             CycleText::tr("Nothing was written: your organisation allows only its fleet "
                           "standard on a device, and it could not be read yet.")});
-        report.add(planConfigureEnd(false).actions);
+        const FlowStep end = planConfigureEnd(false);
+        report.add(end.actions);
+        m_state = end.nextState;
         return report;
     }
     const QString familyCode = familyCodeOf(*m_shownVersionData);
@@ -406,18 +407,26 @@ void DeviceCycle::dropComparedDevice(CycleReport &report)
         report.add(fleetReport());
 }
 
+bool DeviceCycle::standardArriving() const
+{
+    return m_fleet.standardArriving ||
+           (m_fleet.checkedOnEveryDevice && m_fleet.checksAnswered < m_checksAsked);
+}
+
 std::vector<FlowAction>
 DeviceCycle::withoutConfigureWhileStandardArrives(std::vector<FlowAction> actions) const
 {
-    if (m_fleet.standardArriving)
+    if (standardArriving())
         std::erase(actions, FlowAction::EnableConfigure);
     return actions;
 }
 
 CycleReport DeviceCycle::setFleet(const FleetOptions &options)
 {
-    const bool arrived = m_fleet.standardArriving && !options.standardArriving;
+    const bool wasArriving = standardArriving();
+    const bool changed = m_fleet.standard != options.standard;
     m_fleet = options;
+    const bool arrived = wasArriving && !standardArriving();
     if (m_fleet.record.record.isEmpty()) {
         m_awaitingSuccess.reset();
     } else {
@@ -435,6 +444,13 @@ CycleReport DeviceCycle::setFleet(const FleetOptions &options)
         else
             report.add(fleetReport());
         report.add(FlowAction::EnableConfigure);
+        return report;
+    }
+    if (changed && m_fleet.checkedOnEveryDevice && m_fleet.standard && !standardArriving() &&
+        m_state == FlowState::SettingsShown && m_deviceCount == 1) {
+        // An answer that came after the device stopped waiting for it: the
+        // screen shows what Configure would write.
+        addFleetSteps(report);
         return report;
     }
     report.add(fleetReport());
@@ -459,6 +475,14 @@ CycleReport DeviceCycle::applyStandard()
 
 void DeviceCycle::record(CycleReport &report, const RecordEntry &entry)
 {
+    if (!m_fleet.record.outbox.isEmpty()) {
+        // The organisation's copy goes through the outbox, which the fleet's
+        // thread empties into its folder: the device never waits on a share.
+        m_unshared.push_back(entry);
+        const std::size_t kept = keepForSharedRecord(m_files, m_fleet.record.outbox, m_unshared);
+        m_unshared.erase(m_unshared.begin(), m_unshared.begin() + std::ptrdiff_t(kept));
+        report.add(show::SharedRecordRows{});
+    }
     // Rows the record could not take before go first, in their order.
     m_unrecorded.push_back(entry);
     const RecordResult added = addToRecord(m_files, m_fleet.record, m_unrecorded);

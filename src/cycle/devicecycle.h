@@ -34,9 +34,12 @@ struct FleetOptions
     // being read: Configure waits for it (or for its failure).
     bool standardArriving = false;
     // The standard is kept where others change it (a share): a device that
-    // appears asks for it to be checked again (show::CheckStandard) and
-    // waits for it as for one arriving.
+    // appears asks for it to be checked again (show::CheckStandard, numbered
+    // from 1) and waits for it as for one arriving, until checksAnswered
+    // reaches its number; a standard that changes meanwhile is put on the
+    // screen of the device shown, as after a read.
     bool checkedOnEveryDevice = false;
+    quint64 checksAnswered = 0;
     // The organisation locked the standard: it goes on the screen after every
     // read, Configure writes it whatever the screen shows, and with no
     // standard at all Configure writes nothing.
@@ -119,6 +122,7 @@ private:
     // device whose read failed is said to be not compared.
     show::FleetReport fleetReport(bool applied = false, bool readFailed = false) const;
     void addFleetSteps(CycleReport &report);
+    bool standardArriving() const;
     std::vector<FlowAction>
     withoutConfigureWhileStandardArrives(std::vector<FlowAction> actions) const;
     void dropComparedDevice(CycleReport &report);
@@ -151,9 +155,11 @@ private:
         DeviceSettings settings;
     };
     FleetOptions m_fleet;
+    quint64 m_checksAsked = 0; // show::CheckStandard reported so far
     std::optional<ComparedDevice> m_compared;
     std::optional<RecordEntry> m_awaitingSuccess; // its file is written; the device is not back yet
     std::vector<RecordEntry> m_unrecorded;        // rows not even the pending file could keep yet
+    std::vector<RecordEntry> m_unshared;          // rows the outbox could not keep yet
     RecordClock m_now;
 };
 

@@ -74,13 +74,18 @@ struct FleetReport
 // has arrived (or the wait for it has ended).
 struct CheckStandard
 {
+    quint64 number = 0; // FleetOptions::checksAnswered answers it
+};
+// Rows wait in the outbox for the organisation's record folder.
+struct SharedRecordRows
+{
 };
 } // namespace show
 
 using ReportStep =
     std::variant<FlowAction, show::StateNumber, show::DriveLog, show::LogRows, show::MediaNotice,
                  show::VersionLabel, show::Settings, show::Message, show::SafeRemoval,
-                 show::FleetReport, show::CheckStandard>;
+                 show::FleetReport, show::CheckStandard, show::SharedRecordRows>;
 
 // The requests the window makes of the cycle.
 enum class CycleRequest { Tick, Configure, Restart, MediaProblem, Fleet, ApplyStandard };

@@ -103,6 +103,15 @@ void FleetFiles::readKeptCopy(const QString &copyPath, QObject *context,
     });
 }
 
+void FleetFiles::sendRecordRows(const SharedRecord &record, QObject *context,
+                                std::function<void(const SharedRecordResult &)> done)
+{
+    post(context, [this, record, done = std::move(done)]() -> std::function<void()> {
+        const SharedRecordResult sent = sendToSharedRecord(m_files, record);
+        return [done, sent] { done(sent); };
+    });
+}
+
 void FleetFiles::post(QObject *context, Job job)
 {
     // The answer is given only while its context lives.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fleet/record.h"
 #include "fleet/standard.h"
 
 #include <QDateTime>
@@ -77,6 +78,11 @@ public:
     // Reads only the copy at copyPath, as checkKeptStandard would use it.
     void readKeptCopy(const QString &copyPath, QObject *context,
                       std::function<void(const KeptStandard &)> done);
+
+    // Sends the rows waiting in the outbox to the organisation's record
+    // folder (see sendToSharedRecord).
+    void sendRecordRows(const SharedRecord &record, QObject *context,
+                        std::function<void(const SharedRecordResult &)> done);
 
     // Drops the waiting requests and waits up to budgetMs milliseconds (-1:
     // without limit) for the running one. False when it is still inside a

@@ -7,8 +7,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QUuid>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <optional>
 
@@ -137,11 +140,12 @@ std::optional<QString> recordText(const QByteArray &existing)
     return text;
 }
 
-// The record with lines (each with its line end) appended.
-QByteArray recordWithLines(QString text, const QStringList &lines)
+// The record with lines (each with its line end) appended; a new one starts
+// with header.
+QByteArray recordWithLines(QString text, const QStringList &header, const QStringList &lines)
 {
     if (text.isEmpty())
-        text = QChar(kByteOrderMark) + line(recordHeader());
+        text = QChar(kByteOrderMark) + line(header);
     for (const QString &l : lines)
         text += l;
     return utf16le(text);
@@ -199,15 +203,27 @@ QString stampOf(const QString &recordLine)
     return stamp;
 }
 
-// Appends lines to the record at path, less those of the first mayBeHeld
-// that it ends with already; nullopt once they are in it.
-std::optional<QString> appendLines(Files &files, const QString &path, const QStringList &lines,
+// How a record file is begun and where it may be.
+struct RecordFile
+{
+    QString path;
+    QStringList header;
+    bool makeFolder = true; // a local folder is made; the organisation's never is
+    // Every row holds an id of its own: one the file holds anywhere is not
+    // added again. Otherwise only its end is looked at.
+    bool uniqueRows = false;
+};
+
+// Appends lines to the record file, less those of the first mayBeHeld that
+// it ends with already; nullopt once they are in it.
+std::optional<QString> appendLines(Files &files, const RecordFile &file, const QStringList &lines,
                                    qsizetype mayBeHeld)
 {
-    const QString target = fileBehind(path);
+    const QString target = fileBehind(file.path);
     const QString folder = folderOf(target);
-    if (!QDir().mkpath(folder))
-        return FleetText::tr("its folder cannot be made");
+    if (file.makeFolder ? !QDir().mkpath(folder) : !files.isDir(folder))
+        return file.makeFolder ? FleetText::tr("its folder cannot be made")
+                               : FleetText::tr("the folder is not there");
     const Files::ReadResult read = files.readFile(target, kMaxRecordBytes);
     if (read.status == Files::ReadStatus::Error)
         return FleetText::tr("it cannot be read");
@@ -223,11 +239,18 @@ std::optional<QString> appendLines(Files &files, const QString &path, const QStr
             return moved.text;
         text = QString();
     }
-    const qsizetype held = heldAtEnd(*text, lines.first(mayBeHeld));
-    if (held == lines.size())
+    QStringList added;
+    if (file.uniqueRows) {
+        for (const QString &l : lines)
+            if (!text->contains(l))
+                added.append(l);
+    } else {
+        added = lines.mid(heldAtEnd(*text, lines.first(mayBeHeld)));
+    }
+    if (added.isEmpty())
         return std::nullopt;
     if (const FileResult written =
-            replaceInOneStep(files, target, recordWithLines(*text, lines.mid(held)));
+            replaceInOneStep(files, target, recordWithLines(*text, file.header, added));
         !written)
         return written.text;
     return std::nullopt;
@@ -271,7 +294,7 @@ RecordResult addToRecord(Files &files, const RecordPaths &paths,
         result.kept = bool(replaceInOneStep(files, pending, pendingFile(lines)));
 
     if (const std::optional<QString> problem =
-            appendLines(files, paths.record, lines, fromBefore)) {
+            appendLines(files, {paths.record, recordHeader()}, lines, fromBefore)) {
         result.problem = *problem;
         return result;
     }
@@ -279,6 +302,94 @@ RecordResult addToRecord(Files &files, const RecordPaths &paths,
     // Should the file stay, the record's end tells next time that its rows are in.
     if (files.isFile(pending) && files.remove(pending))
         files.syncDir(folderOf(pending));
+    return result;
+}
+
+namespace {
+
+const QByteArray kRowHeading = "kordavel record row 1\n";
+const QString kRowPrefix = QStringLiteral("row-");
+const QString kRowSuffix = QStringLiteral(".txt");
+
+QStringList sharedRecordHeader()
+{
+    return recordHeader() << QStringLiteral("Row ID");
+}
+
+// A row's file in the outbox: named so that the names sort as the rows came
+// (the time in UTC, then the order in this run), and unique across runs and
+// copies of the program by the row's id.
+QString rowFileName(const RecordEntry &entry, const QString &id)
+{
+    static std::atomic<quint32> order{0};
+    return kRowPrefix + entry.when.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
+           QStringLiteral("-%1-").arg(order.fetch_add(1), 8, 10, QLatin1Char('0')) + id +
+           kRowSuffix;
+}
+
+} // namespace
+
+std::size_t keepForSharedRecord(Files &files, const QString &outbox,
+                                const std::vector<RecordEntry> &entries)
+{
+    if (entries.empty() || !QDir().mkpath(outbox))
+        return 0;
+    std::size_t kept = 0;
+    for (const RecordEntry &entry : entries) {
+        const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        const QByteArray row =
+            kRowHeading + line(recordCells(entry) << id).chopped(2).toUtf8() + '\n';
+        if (!files.createDurable(childPath(outbox, rowFileName(entry, id)), row))
+            break;
+        ++kept;
+    }
+    // The rows' names are on the disk too before they count as kept.
+    return kept > 0 && files.syncDir(outbox) ? kept : 0;
+}
+
+SharedRecordResult sendToSharedRecord(Files &files, const SharedRecord &record)
+{
+    SharedRecordResult result;
+    QStringList names = files.listFiles(record.outbox).value_or(QStringList());
+    names.removeIf(
+        [](const QString &n) { return !n.startsWith(kRowPrefix) || !n.endsWith(kRowSuffix); });
+    if (names.isEmpty())
+        return result;
+    names.sort();
+    result.waiting = int(names.size());
+    // Another copy of the program on this computer may be sending the same
+    // rows: one at a time. A lock left by a copy that ended is taken over.
+    QLockFile sending(childPath(record.outbox, QStringLiteral("sending.lock")));
+    sending.setStaleLockTime(0);
+    if (!sending.tryLock(0)) {
+        result.problem = FleetText::tr("another copy of this program is sending them");
+        return result;
+    }
+    QStringList lines;
+    QStringList sent;
+    for (const QString &name : names) {
+        const Files::ReadResult row =
+            files.readFile(childPath(record.outbox, name), kMaxPendingBytes);
+        // A file that is not a row of ours stays where it is, unsent.
+        if (row.status != Files::ReadStatus::Ok || !row.data.startsWith(kRowHeading))
+            continue;
+        QString text = QString::fromUtf8(row.data.mid(kRowHeading.size()));
+        if (text.endsWith(u'\n'))
+            text.chop(1);
+        lines.append(text + QStringLiteral("\r\n"));
+        sent.append(name);
+    }
+    const RecordFile file{childPath(record.folder, record.fileName), sharedRecordHeader(), false,
+                          true};
+    if (const std::optional<QString> problem = appendLines(files, file, lines, lines.size())) {
+        result.problem = *problem;
+        return result;
+    }
+    for (const QString &name : sent)
+        files.remove(childPath(record.outbox, name));
+    files.syncDir(record.outbox);
+    result.sent = int(sent.size());
+    result.waiting -= result.sent;
     return result;
 }
 

@@ -53,6 +53,9 @@ struct RecordPaths
 {
     QString record;  // the record the user opens; empty: no record is kept
     QString pending; // rows the record could not take yet, in the program's local data
+    // Rows on their way to the organisation's record folder, one file each, in
+    // the program's local data; empty: the rows go nowhere else.
+    QString outbox;
 };
 
 // What became of the rows handed to addToRecord.
@@ -76,5 +79,38 @@ struct RecordResult
 // only the pending rows are added.
 RecordResult addToRecord(Files &files, const RecordPaths &paths,
                          const std::vector<RecordEntry> &entries);
+
+// The organisation's record: each computer's rows in a file of its own in a
+// folder on a share, in the record's format with one more column, "Row ID",
+// that no other row anywhere holds.
+struct SharedRecord
+{
+    QString outbox;   // the rows on their way (RecordPaths::outbox)
+    QString folder;   // the organisation's folder; never made by the program
+    QString fileName; // this computer's file in it
+};
+
+// Puts entries in the outbox, each as a file of its own made in one step and
+// flushed, so that rows are never lost and never half there; it touches
+// nothing outside the outbox, which it makes when it is not there. Returns
+// how many of the entries, from the first, are kept.
+std::size_t keepForSharedRecord(Files &files, const QString &outbox,
+                                const std::vector<RecordEntry> &entries);
+
+// What sending the outbox's rows to the organisation's record did.
+struct SharedRecordResult
+{
+    int sent = 0;    // rows added to the folder's file (none twice)
+    int waiting = 0; // rows still in the outbox
+    QString problem; // why they wait; empty when none does
+};
+
+// Adds the outbox's rows to this computer's file in the folder, oldest first,
+// then removes them from the outbox. A row the file already ends with (the
+// program stopped between adding and removing it) is not added again. The
+// folder must be there; another copy of the program sending from the same
+// outbox meanwhile makes this one send nothing. A file in the folder that
+// is not one this program wrote is renamed aside, as the record is.
+SharedRecordResult sendToSharedRecord(Files &files, const SharedRecord &record);
 
 } // namespace kordavel

@@ -381,8 +381,16 @@ TEST(FleetWindow, ThePolicysLockedStandardHoldsFromTheShareOrItsCopy)
     EXPECT_EQ(c.daysBackEdit->text(), " 14");
     EXPECT_TRUE(c.configureButton->isEnabled());
     EXPECT_TRUE(stripOf(h).contains(QDir::toNativeSeparators(path) +
-                                    " cannot be used now: There is no such file. The copy taken "
-                                    "from it on"))
+                                    " cannot be used now: There is no such file. The one read "
+                                    "from it before is in force."))
+        << stripOf(h).toStdString();
+
+    h.create(); // started again while the share is away: the local copy holds
+    h.tick();
+    h.window.awaitFleetFiles();
+    EXPECT_EQ(controlsOf(*h.window).daysBackEdit->text(), " 14");
+    EXPECT_TRUE(stripOf(h).contains(" cannot be used now: There is no such file. The copy taken "
+                                    "from it on "))
         << stripOf(h).toStdString();
 }
 

@@ -93,8 +93,7 @@ TEST(Policy, TheReportNamesEachValueWithWhereItWasSet)
     const MachinePolicy lockAlone = policyInForce(read, kPolicyLanguages);
     EXPECT_EQ(policyReport(lockAlone),
               "Policy set:\n"
-              "  RecordFolder = " kAbsolute
-              "    (the test's store) - not applied by this version yet\n"
+              "  RecordFolder = " kAbsolute "    (the test's store)\n"
               "  Language = fr    (the test's store)\n"
               "Not used:\n"
               "  Size (the test's store) is not used: the program has no such policy.\n"

@@ -9,10 +9,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -304,7 +307,8 @@ public:
     // As if the program stopped right after the record took the pending rows.
     FileResult remove(const QString &p) override
     {
-        if (stopBeforeClearing && p.endsWith(QLatin1String("pending-record-rows.txt")))
+        if (stopBeforeClearing && (p.endsWith(QLatin1String("pending-record-rows.txt")) ||
+                                   p.contains(QLatin1String("row-"))))
             return {FileProblem::Other, QStringLiteral("stopped")};
         if (unconfirmable && p.endsWith(QLatin1String("DI999000.HEX")))
             return {FileProblem::Other, QStringLiteral("gone quiet")};
@@ -397,7 +401,8 @@ TEST_F(FleetCycle, EveryReadIsCheckedAndTheStandardAppliedWhereTheFlowConfigures
 
 TEST_F(FleetCycle, TheRecordHoldsARowForEachFileWrittenAndEachSuccessOnly)
 {
-    cycle.setFleet({FleetStandard{QStringLiteral("North"), {}}, false, {recordPath, pendingPath}});
+    cycle.setFleet(
+        {FleetStandard{QStringLiteral("North"), {}}, false, {recordPath, pendingPath, {}}});
     plug();
     cycle.tick();
     cycle.configure(screen());
@@ -448,7 +453,7 @@ TEST_F(FleetCycle, TheRecordHoldsARowForEachFileWrittenAndEachSuccessOnly)
 TEST_F(FleetCycle, RowsTheRecordCannotTakeOutliveARestartAndGoInOnceInOrder)
 {
     const FleetOptions fleet{
-        FleetStandard{QStringLiteral("North"), {}}, false, {recordPath, pendingPath}};
+        FleetStandard{QStringLiteral("North"), {}}, false, {recordPath, pendingPath, {}}};
     auto configureWith = [&](DeviceCycle &c, const char *days) {
         DeviceSettings s = screen();
         s.daysBack = QLatin1String(days);
@@ -542,7 +547,8 @@ TEST_F(FleetCycle, ALockedStandardIsWhatConfigureWritesAndWithoutOneNothingIs)
 }
 
 // A standard on a share is read again whenever a device appears: the device
-// waits for it (Configure stays off), then takes what arrived.
+// waits for the answer to its own check (Configure stays off), then takes
+// what arrived; an answer that comes after the wait still reaches its screen.
 TEST_F(FleetCycle, AStandardOnAShareIsCheckedAgainForEveryDeviceThatAppears)
 {
     FleetOptions shared{FleetStandard{QStringLiteral("North"), {}}, true, {}};
@@ -551,20 +557,100 @@ TEST_F(FleetCycle, AStandardOnAShareIsCheckedAgainForEveryDeviceThatAppears)
     cycle.setFleet(shared);
     plug();
     const CycleReport read = cycle.tick();
-    EXPECT_EQ(stepsOf<show::CheckStandard>(read).size(), 1u);
+    ASSERT_EQ(stepsOf<show::CheckStandard>(read).size(), 1u);
+    EXPECT_EQ(stepsOf<show::CheckStandard>(read)[0].number, 1u);
     EXPECT_FALSE(has(read, FlowAction::EnableConfigure));
     EXPECT_TRUE(stepsOf<show::CheckStandard>(cycle.tick()).empty()) << "only when one appears";
+    // Options sent before the window saw the check do not end the wait.
+    EXPECT_FALSE(has(cycle.setFleet(shared), FlowAction::EnableConfigure));
     shared.standard->settings.daysBack = daysBackText(7); // edited on the share meanwhile
+    shared.checksAnswered = 1;
     const CycleReport arrived = cycle.setFleet(shared);
     EXPECT_TRUE(has(arrived, FlowAction::EnableConfigure));
     ASSERT_TRUE(lastOf<show::Settings>(arrived));
     EXPECT_EQ(lastOf<show::Settings>(arrived)->settings.daysBack, " 7");
+    shared.standard->settings.daysBack = daysBackText(14); // a late answer
+    const CycleReport late = cycle.setFleet(shared);
+    ASSERT_TRUE(lastOf<show::Settings>(late));
+    EXPECT_EQ(lastOf<show::Settings>(late)->settings.daysBack, " 14");
 
     unplug();
     cycle.tick();
     plug();
-    EXPECT_EQ(stepsOf<show::CheckStandard>(cycle.tick()).size(), 1u)
-        << "the next device asks again";
+    const CycleReport next = cycle.tick();
+    ASSERT_EQ(stepsOf<show::CheckStandard>(next).size(), 1u) << "the next device asks again";
+    EXPECT_EQ(stepsOf<show::CheckStandard>(next)[0].number, 2u);
+}
+
+// The organisation's record: every row goes through the local outbox (the
+// device never waits on the share) and reaches this computer's file in the
+// folder once, in order, with an id of its own. A folder that is away is
+// never made, and its rows wait, also for the next run.
+TEST_F(FleetCycle, RowsReachTheOrganisationsFolderOnceAndInOrderWhenItIsThere)
+{
+    const QString outbox = data.filePath(QStringLiteral("local/outbox"));
+    const QString folder = data.filePath(QStringLiteral("share/records"));
+    const SharedRecord shared{outbox, folder, QStringLiteral("DEPOT-PC-7.csv")};
+    const FleetOptions fleet{
+        FleetStandard{QStringLiteral("North"), {}}, false, {recordPath, pendingPath, outbox}};
+    cycle.setFleet(fleet);
+    plug();
+    cycle.tick();
+    EXPECT_EQ(stepsOf<show::SharedRecordRows>(cycle.configure(screen())).size(), 1u);
+    unplug();
+    cycle.tick();
+    plug();
+    ASSERT_TRUE(has(cycle.tick(), FlowAction::MessageSuccess));
+
+    const SharedRecordResult away = sendToSharedRecord(files, shared);
+    EXPECT_EQ(away.sent, 0);
+    EXPECT_EQ(away.waiting, 2);
+    EXPECT_EQ(away.problem, "the folder is not there");
+    EXPECT_FALSE(QFileInfo::exists(folder)) << "a folder that is away is never made";
+    {
+        SCOPED_TRACE("the program started again; one more Configure");
+        DeviceCycle restarted(drives, files);
+        restarted.setFleet(fleet);
+        unplug();
+        restarted.tick();
+        plug();
+        restarted.tick();
+        restarted.configure(screen());
+    }
+    ASSERT_TRUE(QDir().mkpath(folder));
+    // It stops before it can take the rows out of the outbox: the next send
+    // finds them in the folder's file already.
+    files.stopBeforeClearing = true;
+    EXPECT_EQ(sendToSharedRecord(files, shared).sent, 3);
+    files.stopBeforeClearing = false;
+    const SharedRecordResult again = sendToSharedRecord(files, shared);
+    EXPECT_EQ(again.waiting, 0);
+    EXPECT_TRUE(again.problem.isEmpty());
+
+    const QList<QStringList> rows = recordRows(childPath(folder, shared.fileName));
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_EQ(rows[0], recordHeader() << "Row ID");
+    const QList<QStringList> local = recordRows(recordPath);
+    ASSERT_EQ(local.size(), 4);
+    QSet<QString> ids;
+    for (int i = 1; i < 4; ++i) {
+        EXPECT_EQ(rows[i].mid(0, rows[i].size() - 1), local[i]) << "as the local record, in order";
+        ids.insert(rows[i].last());
+    }
+    EXPECT_EQ(ids.size(), 3);
+    EXPECT_FALSE(ids.contains(QString()));
+
+    // Another copy of the program on this computer is sending: this one waits.
+    QLockFile other(childPath(outbox, QStringLiteral("sending.lock")));
+    ASSERT_TRUE(other.tryLock(0));
+    RecordEntry entry;
+    entry.when = QDateTime(QDate(2026, 12, 9), QTime(8, 0));
+    ASSERT_EQ(keepForSharedRecord(files, outbox, {entry}), 1u);
+    const SharedRecordResult busy = sendToSharedRecord(files, shared);
+    EXPECT_EQ(busy.sent, 0);
+    EXPECT_EQ(busy.waiting, 1);
+    other.unlock();
+    EXPECT_EQ(sendToSharedRecord(files, shared).sent, 1);
 }
 
 TEST(FleetRecord, ACutOffRowGoesTheRowsBeforeStayAndAForeignFileIsSetAside)
@@ -575,7 +661,7 @@ TEST(FleetRecord, ACutOffRowGoesTheRowsBeforeStayAndAForeignFileIsSetAside)
     entry.written.daysBack = QStringLiteral("-7");
     QTemporaryDir dir;
     const QString path = QDir::toNativeSeparators(dir.filePath(QStringLiteral("r.csv")));
-    const RecordPaths paths{path, dir.filePath(QStringLiteral("pending.txt"))};
+    const RecordPaths paths{path, dir.filePath(QStringLiteral("pending.txt")), {}};
     auto add = [&] { return addToRecord(systemFiles(), paths, {entry}).recorded; };
     ASSERT_TRUE(add());
     const QByteArray one = readAll(path);
