@@ -6,7 +6,9 @@
 # standard is plugged in; Configure is pressed; the device is unplugged and
 # plugged in again, taking the file up as a real one does. Then the device's
 # version file must hold the standard's settings and the record of every
-# Configure one row for the file written and one for the success.
+# Configure one row for the file written and one for the success. Then the
+# organisation's policy: a locked standard on a share and a record folder
+# (see the part at the end).
 # Usage: fleet_e2e.sh linux BUILD_DIR | windows BUILD_DIR
 # On Windows the deploy folder's program runs under wine (its own prefix,
 # KORDAVEL_WINEPREFIX), and the simulator's Windows build plugs the device.
@@ -180,3 +182,158 @@ assert first.startswith(bytes([0x01, 0x02, 0x04, 0xFF])), "activities and detail
 assert bytes([0x19]) in second and bytes([0x12]) not in second, "168 h speed, no VDO data"
 PY
 echo "fleet standard end to end: the device took the standard's settings, the record holds both rows ($mode)"
+
+# The organisation's policy end to end: a locked standard on a "share" (a
+# folder standing in for it) and a record folder there. The command line's
+# own standard is not used. The standard is edited on the share between two
+# devices: the second takes the edit without a restart. The record folder is
+# taken away for one Configure and (on Linux) a restart, then brought back:
+# every row is in this computer's file there once, in order.
+share=$work/share
+mkdir -p "$share/records"
+sed -e 's/"daysBack": 28/"daysBack": 21/' -e 's/North depot/Share depot/' "$standard" > "$share/north.json"
+if [ "$mode" = windows ]; then
+    machine_key='HKLM\SOFTWARE\Policies\Kordavel\Configuration'
+    /usr/lib/wine/wine64 reg add "$machine_key" /v FleetStandard /d "$(win "$share/north.json")" /f >/dev/null
+    /usr/lib/wine/wine64 reg add "$machine_key" /v LockStandard /t REG_DWORD /d 1 /f >/dev/null
+    /usr/lib/wine/wine64 reg add "$machine_key" /v RecordFolder /d "$(win "$share/records")" /f >/dev/null
+    unset_policy() { /usr/lib/wine/wine64 reg delete "$machine_key" /f >/dev/null; }
+else
+    mkdir -p "$work/xdg-policy/kordavel-config"
+    printf '{"FleetStandard": "%s", "LockStandard": true, "RecordFolder": "%s"}\n' \
+        "$share/north.json" "$share/records" > "$work/xdg-policy/kordavel-config/policies.json"
+    export XDG_CONFIG_DIRS=$work/xdg-policy
+    unset_policy() { :; }
+fi
+"${program[@]}" --policy 2>/dev/null | tr -d '\r' | sed 's/^/  /'
+
+cat > "$work/rounds.sh" <<INNER
+#!/usr/bin/env bash
+set -u
+"\$@" >>"$work/policy-program.log" 2>&1 &
+pid=\$!
+main=
+for _ in \$(seq 1 240); do
+    main=\$(xdotool search --onlyvisible --name '^Kordavel Configuration\$' 2>/dev/null | head -n 1)
+    [ -n "\$main" ] && break
+    sleep 0.25
+done
+if [ -z "\$main" ]; then
+    echo "no main window; the windows there:"
+    xdotool search --name '.' getwindowname %@ 2>/dev/null | sed 's/^/  /'
+    ps -ef | grep '[k]ordavel-config' | sed 's/^/  /'
+    kill \$pid
+    exit 1
+fi
+# Each round file asks for one Configure: pressed until the file is on the device.
+while [ ! -f "$work/stop" ]; do
+    round=\$(cat "$work/next-round")
+    if [ -f "$work/round.\$round" ]; then
+        for _ in \$(seq 1 60); do
+            [ -f "$device/UPDATES/DI999000.HEX" ] && break
+            xdotool mousemove --window "\$main" 236 448 click 1
+            sleep 0.5
+        done
+        [ -f "$device/UPDATES/DI999000.HEX" ] || { echo "Configure wrote no file in round \$round"; kill \$pid; exit 1; }
+        echo \$((round + 1)) > "$work/next-round"
+        touch "$work/configured.\$round"
+    fi
+    sleep 0.25
+done
+kill \$pid 2>/dev/null
+wait \$pid 2>/dev/null
+exit 0
+INNER
+
+echo 1 > "$work/next-round"
+start_policy_run() {
+    rm -f "$work/stop"
+    settle
+    timeout 300 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/rounds.sh" "${program[@]}" "$@" &
+    policy_runner=$!
+}
+stop_policy_run() {
+    touch "$work/stop"
+    wait "$policy_runner" || fail "the program's run failed: $(cat "$work/policy-program.log")"
+    # The program ends with its display; the next run starts once it has.
+    for _ in $(seq 1 40); do
+        pgrep -f 'kordavel-config(\.exe)?( |$)' >/dev/null || break
+        sleep 0.25
+    done
+}
+successes() { rows 2>/dev/null | grep -c $'\tsuccess\t' || true; }
+device_days() {
+    python3 -c 'import sys; d=open(sys.argv[1],"rb").read(); print(int.from_bytes(d[11:15],"little")//86400)' \
+        "$device/UPDATES/kordvers.ion"
+}
+# One Configure of the device plugged in, its take-up, and the device plugged
+# in afresh for the next round; the device must then hold days days back.
+policy_round() {
+    local n=$1 days=$2 before
+    before=$(successes)
+    touch "$work/round.$n"
+    for _ in $(seq 1 400); do
+        [ -f "$work/configured.$n" ] && break
+        kill -0 "$policy_runner" 2>/dev/null || break
+        sleep 0.25
+    done
+    [ -f "$work/configured.$n" ] || { cat "$work/policy-program.log"; fail "round $n: not configured"; }
+    unplug
+    sleep 2
+    plug # the device takes the file up as it starts
+    for _ in $(seq 1 80); do
+        [ "$(successes)" -gt "$before" ] && break
+        sleep 0.25
+    done
+    [ "$(successes)" -gt "$before" ] || fail "round $n: no success"
+    [ "$(device_days)" -eq "$days" ] || fail "round $n: the device holds $(device_days) days back, not $days"
+    echo "round $n: the device took the share's standard, $days days back"
+    unplug
+    sleep 1
+}
+
+unplug
+sim create --version 54 --period-days 92 >/dev/null
+plug
+start_policy_run --standard "$standard_arg"
+policy_round 1 21
+sed -i 's/"daysBack": 21/"daysBack": 14/' "$share/north.json" # edited centrally
+plug
+policy_round 2 14
+mv "$share/records" "$share/records.away" # the record folder is away
+plug
+policy_round 3 14
+[ ! -e "$share/records" ] || fail "the program made the record folder"
+if [ "$mode" = linux ]; then
+    # Started again while it is away. (Under wine a second start in one
+    # prefix shows its window on no display here: the rows' way across a
+    # restart is the same code on both systems.)
+    stop_policy_run
+    start_policy_run
+fi
+mv "$share/records.away" "$share/records"
+plug
+policy_round 4 14
+stop_policy_run
+unset_policy
+grep -q -- "--standard is not used: your organisation's policy decides it" "$work/policy-program.log" ||
+    fail "the console does not say that --standard is not used: $(cat "$work/policy-program.log")"
+
+shared_files=("$share"/records/*.csv)
+[ "${#shared_files[@]}" -eq 1 ] || fail "the record folder holds ${#shared_files[@]} files, not one"
+shared_rows() { iconv -f UTF-16 -t UTF-8 "${shared_files[0]}" | tr -d '\r'; }
+for _ in $(seq 1 40); do
+    [ "$(shared_rows | wc -l)" -ge 9 ] && break
+    sleep 0.25
+done
+echo "the record in the folder, $(basename "${shared_files[0]}"):"; shared_rows | sed 's/^/  /'
+shared_rows | head -1 | grep -q $'\tModel\tRow ID$' || fail "the folder's record has no Row ID column"
+[ "$(shared_rows | wc -l)" -eq 9 ] || fail "the folder's record holds $(shared_rows | wc -l) lines, not the header and 8 rows"
+[ "$(shared_rows | cut -f2 | tail -n 8 | tr '\n' ' ')" = \
+  "file written success file written success file written success file written success " ] ||
+    fail "the rows are not each once and in order"
+[ "$(shared_rows | tail -n 8 | awk -F'\t' '{print $NF}' | sort -u | wc -l)" -eq 8 ] ||
+    fail "the Row IDs are not unique"
+[ "$(shared_rows | tail -n 8 | cut -f8 | tr '\n' ' ')" = "21 21 14 14 14 14 14 14 " ] ||
+    fail "the days back of the rows"
+echo "policy end to end: a locked standard from the share, edited between two devices; the record folder away and back, every row there once, in order ($mode)"
