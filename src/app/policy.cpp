@@ -28,71 +28,78 @@ std::optional<bool> switchOf(const PolicyValue &value)
 
 } // namespace
 
+namespace {
+
+bool is(const PolicyValue &value, const QString &name)
+{
+    return value.name.compare(name, Qt::CaseInsensitive) == 0;
+}
+
+// Names value as not used, for --policy and the strip.
+void refuse(MachinePolicy &policy, const PolicyValue &value, const QString &why)
+{
+    policy.problems.append(notUsed(value, why));
+    if (!policy.notUsed.contains(value.name, Qt::CaseInsensitive))
+        policy.notUsed.append(value.name);
+}
+
+// Takes one value into policy, or names why not.
+void take(MachinePolicy &policy, const PolicyValue &value, const QStringList &languages)
+{
+    if (is(value, kFleetStandard) || is(value, kRecordFolder)) {
+        if (value.kind != PolicyValue::Kind::Text)
+            return refuse(policy, value, QStringLiteral("it must be a path (a text)"));
+        if (const std::optional<QString> problem = pathFormProblem(value.text))
+            return refuse(policy, value, QStringLiteral("the path is wrong: ") + *problem);
+        (is(value, kFleetStandard) ? policy.fleetStandard : policy.recordFolder) =
+            PolicySetting<QString>{value.text, value.origin};
+    } else if (is(value, kApplyStandard) || is(value, kLockStandard)) {
+        const std::optional<bool> on = switchOf(value);
+        if (!on)
+            return refuse(policy, value,
+                          QStringLiteral("it must be 1 or 0 (REG_DWORD), or true or false"));
+        (is(value, kApplyStandard) ? policy.applyStandard : policy.lockStandard) =
+            PolicySetting<bool>{*on, value.origin};
+    } else if (is(value, kLanguage)) {
+        const QString code = value.text.trimmed().toLower();
+        if (value.kind != PolicyValue::Kind::Text || !languages.contains(code)) {
+            QStringList codes = languages;
+            codes.sort();
+            return refuse(
+                policy, value,
+                QStringLiteral("it must be one of %1").arg(codes.join(QStringLiteral(", "))));
+        }
+        policy.language = PolicySetting<QString>{code, value.origin};
+    } else {
+        refuse(policy, value, QStringLiteral("the program has no such policy"));
+    }
+}
+
+} // namespace
+
 MachinePolicy policyInForce(const PolicyRead &read, const QStringList &languages)
 {
     MachinePolicy policy;
     policy.problems = read.problems;
     policy.storeUnreadable = !read.problems.isEmpty();
-    auto is = [](const PolicyValue &value, const QString &name) {
-        return value.name.compare(name, Qt::CaseInsensitive) == 0;
-    };
     QStringList seen;
-    auto refuse = [&policy](const PolicyValue &value, const QString &why) {
-        policy.problems.append(notUsed(value, why));
-        if (!policy.notUsed.contains(value.name, Qt::CaseInsensitive))
-            policy.notUsed.append(value.name);
-    };
     for (const PolicyValue &value : read.values) {
         // Two values of one name (a file may spell it twice in other cases):
-        // the first holds, and the second is named.
+        // the first holds, and the second is named by --policy only, as the
+        // strip would call the first one ignored.
         if (seen.contains(value.name, Qt::CaseInsensitive)) {
-            // Named by --policy only: the strip would call the first one ignored.
             policy.problems.append(notUsed(value, QStringLiteral("the name is set once before")));
             continue;
         }
         seen.append(value.name);
-        const bool path = is(value, kFleetStandard) || is(value, kRecordFolder);
-        const bool onOff = is(value, kApplyStandard) || is(value, kLockStandard);
-        if (path) {
-            if (value.kind != PolicyValue::Kind::Text) {
-                refuse(value, QStringLiteral("it must be a path (a text)"));
-                continue;
-            }
-            if (const std::optional<QString> problem = pathFormProblem(value.text)) {
-                refuse(value, QStringLiteral("the path is wrong: ") + *problem);
-                continue;
-            }
-            (is(value, kFleetStandard) ? policy.fleetStandard : policy.recordFolder) =
-                PolicySetting<QString>{value.text, value.origin};
-        } else if (onOff) {
-            const std::optional<bool> on = switchOf(value);
-            if (!on) {
-                refuse(value, QStringLiteral("it must be 1 or 0 (REG_DWORD), or true or false"));
-                continue;
-            }
-            (is(value, kApplyStandard) ? policy.applyStandard : policy.lockStandard) =
-                PolicySetting<bool>{*on, value.origin};
-        } else if (is(value, kLanguage)) {
-            const QString code = value.text.trimmed().toLower();
-            if (value.kind != PolicyValue::Kind::Text || !languages.contains(code)) {
-                QStringList codes = languages;
-                codes.sort();
-                refuse(
-                    value,
-                    QStringLiteral("it must be one of %1").arg(codes.join(QStringLiteral(", "))));
-                continue;
-            }
-            policy.language = PolicySetting<QString>{code, value.origin};
-        } else {
-            refuse(value, QStringLiteral("the program has no such policy"));
-        }
+        take(policy, value, languages);
     }
     // A lock holds the organisation's own standard, never one a user chose.
     if (policy.lockStandard && !policy.fleetStandard) {
         PolicyValue lock;
         lock.name = kLockStandard;
         lock.origin = policy.lockStandard->origin;
-        refuse(lock,
+        refuse(policy, lock,
                QStringLiteral("it locks only a FleetStandard the policy sets, and none is set"));
         policy.lockStandard.reset();
     }

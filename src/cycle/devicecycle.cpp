@@ -292,20 +292,27 @@ CycleReport DeviceCycle::configure(const DeviceSettings &screen)
     if (!isTheDeviceRead(report, found.deviceCount, root))
         return report;
     const std::optional<DeviceSettings> settings = settingsToWrite(screen);
-    if (!settings) {
+    if (!settings)
         report.add(show::Message{
             CycleText::tr("Nothing was written: your organisation allows only its fleet "
                           "standard on a device, and it could not be read yet.")});
-        const FlowStep end = planConfigureEnd(false);
-        report.add(end.actions);
-        m_state = end.nextState;
-        return report;
-    }
+    const bool written = settings && writeConfiguration(report, *settings, root);
+    const FlowStep end = planConfigureEnd(written);
+    report.add(end.actions);
+    m_state = end.nextState;
+    if (written) // the device waits to be unplugged
+        report.add(show::SafeRemoval{root});
+    return report;
+}
+
+bool DeviceCycle::writeConfiguration(CycleReport &report, const DeviceSettings &settings,
+                                     const QString &root)
+{
     const QString familyCode = familyCodeOf(*m_shownVersionData);
     // The device keeps its byte until a file carrying the new one is in place.
-    const int newConfigByte = configurationByte(*settings, m_configByte, m_clockEnabled);
+    const int newConfigByte = configurationByte(settings, m_configByte, m_clockEnabled);
     const BuildResult built =
-        buildConfigurationFile(*settings, familyCode, m_softwareVersion, newConfigByte);
+        buildConfigurationFile(settings, familyCode, m_softwareVersion, newConfigByte);
     bool written = false;
     if (built.status == BuildStatus::UnknownFamily) {
         report.add(show::Message{built.problem});
@@ -320,20 +327,15 @@ CycleReport DeviceCycle::configure(const DeviceSettings &screen)
             // The new file waits for the device; an older one's deletion is moot.
             m_undeletedConfigurationRoot.reset();
             report.add(show::LogRows{{QStringLiteral("Configuration file created")}});
-            recordConfigure(report, *settings, root, true);
+            recordConfigure(report, settings, root, true);
         } else if (installed.status == InstallStatus::Unconfirmed) {
             report.add(show::Message{installed.problem}); // it may be there: say no more
-            recordConfigure(report, *settings, root, false);
+            recordConfigure(report, settings, root, false);
         } else {
             report.add(show::Message{installed.problem + nothingWritten()});
         }
     }
-    const FlowStep end = planConfigureEnd(written);
-    report.add(end.actions);
-    m_state = end.nextState;
-    if (written) // the device waits to be unplugged
-        report.add(show::SafeRemoval{root});
-    return report;
+    return written;
 }
 
 std::optional<DeviceSettings> DeviceCycle::settingsToWrite(const DeviceSettings &screen) const

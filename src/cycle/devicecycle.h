@@ -113,6 +113,10 @@ private:
     // What Configure writes of screen: screen itself, unless a locked
     // standard decides (nullopt: there is none to write).
     std::optional<DeviceSettings> settingsToWrite(const DeviceSettings &screen) const;
+    // Builds the configuration file of settings and installs it on the
+    // device at root; true once it is there.
+    bool writeConfiguration(CycleReport &report, const DeviceSettings &settings,
+                            const QString &root);
     void recordConfigure(CycleReport &report, const DeviceSettings &screen, const QString &root,
                          bool confirmed);
     void deleteTakenUpConfiguration();
