@@ -1,8 +1,9 @@
 # Makes the portable zip and the installer from the deploy folder:
 #   <OUT>/kordavel-config-<VERSION>-windows-x64.zip   (the folder: unzip and run)
 #   <OUT>/kordavel-config-<VERSION>-setup.exe          (NSIS)
+#   <OUT>/policy-templates/                            (kordavel.admx, <culture>/kordavel.adml)
 # Run as: cmake -DDEPLOY=... -DOUT=... -DVERSION=... -DNSI=... -DICON=... -DMAKENSIS=...
-#   -P package-windows.cmake
+#   -DTEMPLATES=... -P package-windows.cmake
 set(name kordavel-config-${VERSION})
 
 # The installer's file list, from what the deploy folder holds.
@@ -43,6 +44,11 @@ endif()
 file(REMOVE_RECURSE ${OUT}/zip-staging)
 file(MAKE_DIRECTORY ${OUT}/zip-staging)
 file(COPY ${DEPLOY}/ DESTINATION ${OUT}/zip-staging/${name})
+# The administrative templates go with the zip, not into the program's folder:
+# an administrator copies them into the policy store.
+file(COPY ${TEMPLATES}/ DESTINATION ${OUT}/zip-staging/${name}/policy-templates)
+file(REMOVE_RECURSE ${OUT}/policy-templates)
+file(COPY ${TEMPLATES}/ DESTINATION ${OUT}/policy-templates)
 file(REMOVE ${OUT}/${name}-windows-x64.zip)
 execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${OUT}/${name}-windows-x64.zip --format=zip ${name}
                 WORKING_DIRECTORY ${OUT}/zip-staging RESULT_VARIABLE rc)

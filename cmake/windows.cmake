@@ -64,12 +64,14 @@ add_custom_target(deploy ALL
   COMMENT "Gathering the deploy folder"
   VERBATIM)
 
-# The portable zip and the installer (NSIS) in the build folder.
+# The portable zip and the installer (NSIS) in the build folder, and the
+# administrative templates beside them and in the zip.
 find_program(MAKENSIS makensis REQUIRED)
 add_custom_target(package-windows ALL
   COMMAND ${CMAKE_COMMAND} -DDEPLOY=${KORDAVEL_DEPLOY_DIR} -DOUT=${PROJECT_BINARY_DIR}
           -DVERSION=${PROJECT_VERSION} -DNSI=${PROJECT_SOURCE_DIR}/resources/windows/installer.nsi
           -DICON=${PROJECT_BINARY_DIR}/src/app/kordavel-config.ico -DMAKENSIS=${MAKENSIS}
+          -DTEMPLATES=${PROJECT_SOURCE_DIR}/resources/windows/policy
           -P ${PROJECT_SOURCE_DIR}/cmake/package-windows.cmake
   DEPENDS deploy
   COMMENT "Making the zip and the installer"

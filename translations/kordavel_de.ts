@@ -275,8 +275,8 @@ Möchten Sie die Datei ersetzen?</translation>
     <message numerus="yes">
         <source>%n row(s) of the record wait to go to %1: %2.</source>
         <translation>
-            <numerusform>%n Zeile des Protokolls wartet auf die Übertragung nach %1: %2.</numerusform>
-            <numerusform>%n Zeilen des Protokolls warten auf die Übertragung nach %1: %2.</numerusform>
+            <numerusform>%n Zeile des Protokolls wartet darauf, nach %1 geschrieben zu werden: %2.</numerusform>
+            <numerusform>%n Zeilen des Protokolls warten darauf, nach %1 geschrieben zu werden: %2.</numerusform>
         </translation>
     </message>
 </context>
@@ -536,11 +536,11 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
     </message>
     <message>
         <source>the folder is not there</source>
-        <translation>der Ordner ist nicht da</translation>
+        <translation>der Ordner ist nicht vorhanden</translation>
     </message>
     <message>
         <source>another copy of this program is sending them</source>
-        <translation>eine andere Instanz dieses Programms überträgt sie gerade</translation>
+        <translation>eine andere Instanz dieses Programms schreibt sie gerade</translation>
     </message>
 </context>
 <context>

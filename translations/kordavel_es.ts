@@ -275,8 +275,8 @@ Do you want to replace it?</source>
     <message numerus="yes">
         <source>%n row(s) of the record wait to go to %1: %2.</source>
         <translation>
-            <numerusform>%n fila del registro espera a enviarse a %1: %2.</numerusform>
-            <numerusform>%n filas del registro esperan a enviarse a %1: %2.</numerusform>
+            <numerusform>%n fila del registro está pendiente de enviarse a %1: %2.</numerusform>
+            <numerusform>%n filas del registro están pendientes de enviarse a %1: %2.</numerusform>
         </translation>
     </message>
 </context>

@@ -275,8 +275,8 @@ Wilt u het vervangen?</translation>
     <message numerus="yes">
         <source>%n row(s) of the record wait to go to %1: %2.</source>
         <translation>
-            <numerusform>%n regel van het logboek wacht om naar %1 te gaan: %2.</numerusform>
-            <numerusform>%n regels van het logboek wachten om naar %1 te gaan: %2.</numerusform>
+            <numerusform>%n regel van het logboek wacht op verzending naar %1: %2.</numerusform>
+            <numerusform>%n regels van het logboek wachten op verzending naar %1: %2.</numerusform>
         </translation>
     </message>
 </context>
@@ -536,7 +536,7 @@ Er is geen configuratiebestand geschreven.</translation>
     </message>
     <message>
         <source>the folder is not there</source>
-        <translation>de map is er niet</translation>
+        <translation>de map is niet beschikbaar</translation>
     </message>
     <message>
         <source>another copy of this program is sending them</source>

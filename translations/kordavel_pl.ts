@@ -543,7 +543,7 @@ Nie zapisano pliku konfiguracyjnego.</translation>
     </message>
     <message>
         <source>another copy of this program is sending them</source>
-        <translation>inna kopia tego programu właśnie je wysyła</translation>
+        <translation>inne wystąpienie tego programu właśnie je przesyła</translation>
     </message>
 </context>
 <context>

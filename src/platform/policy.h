@@ -34,6 +34,10 @@ struct PolicyRead
     QStringList problems;
 };
 
+// The registry key of the program's policy on Windows, under HKLM and HKCU;
+// the administrative templates name the same.
+inline constexpr char kPolicyKey[] = "SOFTWARE\\Policies\\Kordavel\\Configuration";
+
 // The machine's policy for this program. Windows: the values under
 // HKLM\SOFTWARE\Policies\Kordavel\Configuration, then those under the same
 // key of HKCU that HKLM does not set (names compared as the registry does,

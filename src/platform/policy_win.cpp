@@ -11,8 +11,6 @@ namespace kordavel {
 
 namespace {
 
-const wchar_t kPolicyKey[] = L"SOFTWARE\\Policies\\Kordavel\\Configuration";
-
 // A REG_EXPAND_SZ's text with the environment's variables put in, as policy
 // tools mean it (%ProgramData%\Fleet); unchanged when that fails.
 QString expanded(const QString &text)
@@ -57,7 +55,9 @@ PolicyValue valueFrom(const QString &name, DWORD type, const std::vector<BYTE> &
 void readValues(HKEY hive, const QString &origin, PolicyRead &read)
 {
     HKEY key = nullptr;
-    const LSTATUS opened = RegOpenKeyExW(hive, kPolicyKey, 0, KEY_QUERY_VALUE, &key);
+    const QString path = QLatin1String(kPolicyKey);
+    const LSTATUS opened = RegOpenKeyExW(hive, reinterpret_cast<const wchar_t *>(path.utf16()), 0,
+                                         KEY_QUERY_VALUE, &key);
     if (opened == ERROR_FILE_NOT_FOUND)
         return;
     const QString unreadable = QStringLiteral("%1 cannot be read (error %2); none of it is used.");
@@ -124,11 +124,9 @@ bool isSharePath(const QString &path)
 PolicyRead readMachinePolicy()
 {
     PolicyRead machine;
-    readValues(HKEY_LOCAL_MACHINE,
-               QStringLiteral("HKLM\\SOFTWARE\\Policies\\Kordavel\\Configuration"), machine);
+    readValues(HKEY_LOCAL_MACHINE, QStringLiteral("HKLM\\") + QLatin1String(kPolicyKey), machine);
     PolicyRead user;
-    readValues(HKEY_CURRENT_USER,
-               QStringLiteral("HKCU\\SOFTWARE\\Policies\\Kordavel\\Configuration"), user);
+    readValues(HKEY_CURRENT_USER, QStringLiteral("HKCU\\") + QLatin1String(kPolicyKey), user);
     PolicyRead read = machine;
     read.problems += user.problems;
     // The machine's value wins over the user's, one value at a time.

@@ -1,9 +1,14 @@
 // The organisation's policy: what the machine's store holds, which of it is
 // in force, and what --policy says of it.
+#include "app/language.h"
 #include "app/policy.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QSet>
+#include <QXmlStreamReader>
 #include <QTemporaryDir>
 
 #include <map>
@@ -247,3 +252,124 @@ TEST(Policy, TheFirstConfigurationFolderThatHasTheFileHolds)
     EXPECT_EQ(unreadable.problems.size(), 1);
 }
 #endif
+
+namespace {
+
+// What an administrative template file names: its root element and
+// namespace, the strings and presentations it refers to or defines, the
+// registry keys and value names it writes, and the values of its lists.
+struct TemplateFile
+{
+    QString error; // empty when the file is well-formed XML
+    QString root;
+    QString rootNamespace;
+    QMap<QString, QString> rootAttributes;
+    QSet<QString> refersTo;    // "string.X" and "presentation.X" in $(...) references
+    QSet<QString> defines;     // "string.X" and "presentation.X" an .adml defines, not empty
+    QSet<QString> keys;        // key="..."
+    QSet<QString> valueNames;  // valueName="..."
+    QStringList listValues;    // <string> in an <enum>'s <value>
+    bool hasSupportedOn = false;
+};
+
+TemplateFile readTemplate(const QString &path)
+{
+    TemplateFile t;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        t.error = QStringLiteral("cannot open ") + path;
+        return t;
+    }
+    QXmlStreamReader xml(&file);
+    const QRegularExpression reference(QStringLiteral("\\$\\((string|presentation)\\.([^)]+)\\)"));
+    QString inValue;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        const QString name = xml.name().toString();
+        if (t.root.isEmpty()) {
+            t.root = name;
+            t.rootNamespace = xml.namespaceUri().toString();
+            for (const QXmlStreamAttribute &a : xml.attributes())
+                t.rootAttributes.insert(a.name().toString(), a.value().toString());
+        }
+        for (const QXmlStreamAttribute &a : xml.attributes()) {
+            for (const auto &m : reference.globalMatch(a.value().toString()))
+                t.refersTo.insert(m.captured(1) + '.' + m.captured(2));
+            if (a.name() == u"key")
+                t.keys.insert(a.value().toString());
+            if (a.name() == u"valueName")
+                t.valueNames.insert(a.value().toString());
+        }
+        t.hasSupportedOn |= name == u"supportedOn";
+        if (name == u"string" && xml.attributes().hasAttribute(QStringLiteral("id"))) {
+            const QString id = xml.attributes().value(QStringLiteral("id")).toString();
+            if (!xml.readElementText().trimmed().isEmpty())
+                t.defines.insert(QStringLiteral("string.") + id);
+        } else if (name == u"string") {
+            t.listValues.append(xml.readElementText());
+        } else if (name == u"presentation") {
+            t.defines.insert(QStringLiteral("presentation.") +
+                             xml.attributes().value(QStringLiteral("id")).toString());
+        }
+    }
+    if (xml.hasError())
+        t.error = QStringLiteral("%1:%2: %3").arg(path).arg(xml.lineNumber()).arg(xml.errorString());
+    return t;
+}
+
+} // namespace
+
+// The administrative templates Windows loads: well-formed, in Group Policy's
+// namespace with the revision and support it needs, one .adml for each
+// language the program speaks holding every text the .admx names, and only
+// the registry key and value names the program reads, each of which it uses.
+TEST(Policy, TheTemplatesNameWhatTheProgramReadsInEveryLanguage)
+{
+    const QString folder = QStringLiteral(KORDAVEL_DOCS_DIR "/../resources/windows/policy");
+    const QString gpNamespace =
+        QStringLiteral("http://schemas.microsoft.com/GroupPolicy/2006/07/PolicyDefinitions");
+    const TemplateFile admx = readTemplate(folder + "/kordavel.admx");
+    ASSERT_TRUE(admx.error.isEmpty()) << admx.error.toStdString();
+    EXPECT_EQ(admx.root, "policyDefinitions");
+    EXPECT_EQ(admx.rootNamespace, gpNamespace);
+    EXPECT_TRUE(admx.rootAttributes.contains("revision") &&
+                admx.rootAttributes.contains("schemaVersion"));
+    EXPECT_TRUE(admx.hasSupportedOn);
+    EXPECT_EQ(admx.keys, QSet<QString>({QLatin1String(kPolicyKey)}));
+
+    // Every value the templates write is one the program takes, lists included.
+    PolicyRead read;
+    for (const QString &name : admx.valueNames) {
+        const bool path = name == "FleetStandard" || name == "RecordFolder";
+        read.values.push_back(name == "Language" ? policyText("Language", QStringLiteral("de"))
+                              : path ? policyText(qPrintable(name), QStringLiteral(kAbsolute))
+                                     : policyNumber(qPrintable(name), 1));
+    }
+    const MachinePolicy taken = policyInForce(read, supportedLanguages());
+    EXPECT_TRUE(taken.notUsed.isEmpty()) << taken.notUsed.join(' ').toStdString();
+    EXPECT_TRUE(taken.fleetStandard && taken.applyStandard && taken.lockStandard &&
+                taken.recordFolder && taken.language)
+        << "every value the program reads has its template";
+    QStringList listed = admx.listValues;
+    QStringList spoken = supportedLanguages();
+    listed.sort();
+    spoken.sort();
+    EXPECT_EQ(listed, spoken) << "the language list offers what the program speaks";
+
+    const QStringList cultures =
+        QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList cultureLanguages;
+    for (const QString &culture : cultures) {
+        SCOPED_TRACE(culture.toStdString());
+        cultureLanguages.append(culture.left(2));
+        const TemplateFile adml = readTemplate(folder + '/' + culture + "/kordavel.adml");
+        ASSERT_TRUE(adml.error.isEmpty()) << adml.error.toStdString();
+        EXPECT_EQ(adml.root, "policyDefinitionResources");
+        EXPECT_EQ(adml.rootNamespace, gpNamespace);
+        for (const QString &ref : admx.refersTo)
+            EXPECT_TRUE(adml.defines.contains(ref)) << ref.toStdString();
+    }
+    EXPECT_EQ(cultureLanguages, spoken) << "one .adml per language";
+}

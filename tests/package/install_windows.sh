@@ -57,6 +57,13 @@ unzip -q "$zip" -d "$drive_c/portable"
 shows_window "C:\\portable\\kordavel-config-$version\\kordavel-config.exe" ||
     fail "the program from the zip did not show its window"
 echo "the program from the zip started and showed \"Kordavel Configuration\""
+# The administrative templates: in the zip and beside the installers, one
+# .adml for each language (their content is checked by test_app).
+for templates in "$drive_c/portable/kordavel-config-$version/policy-templates" "$build/policy-templates"; do
+    [ -f "$templates/kordavel.admx" ] || fail "no kordavel.admx in $templates"
+    [ "$(find "$templates" -name kordavel.adml | wc -l)" -eq 7 ] || fail "not seven .adml files in $templates"
+done
+echo "the administrative templates are in the zip and beside the installers"
 rm -rf "$drive_c/portable"
 
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KordavelConfiguration'
