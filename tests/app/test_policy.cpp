@@ -8,8 +8,8 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
-#include <QXmlStreamReader>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <map>
 
@@ -264,11 +264,11 @@ struct TemplateFile
     QString root;
     QString rootNamespace;
     QMap<QString, QString> rootAttributes;
-    QSet<QString> refersTo;    // "string.X" and "presentation.X" in $(...) references
-    QSet<QString> defines;     // "string.X" and "presentation.X" an .adml defines, not empty
-    QSet<QString> keys;        // key="..."
-    QSet<QString> valueNames;  // valueName="..."
-    QStringList listValues;    // <string> in an <enum>'s <value>
+    QSet<QString> refersTo;   // "string.X" and "presentation.X" in $(...) references
+    QSet<QString> defines;    // "string.X" and "presentation.X" an .adml defines, not empty
+    QSet<QString> keys;       // key="..."
+    QSet<QString> valueNames; // valueName="..."
+    QStringList listValues;   // <string> in an <enum>'s <value>
     bool hasSupportedOn = false;
 };
 
@@ -315,7 +315,8 @@ TemplateFile readTemplate(const QString &path)
         }
     }
     if (xml.hasError())
-        t.error = QStringLiteral("%1:%2: %3").arg(path).arg(xml.lineNumber()).arg(xml.errorString());
+        t.error =
+            QStringLiteral("%1:%2: %3").arg(path).arg(xml.lineNumber()).arg(xml.errorString());
     return t;
 }
 
