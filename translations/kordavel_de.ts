@@ -542,6 +542,14 @@ Es wurde keine Konfigurationsdatei geschrieben.</translation>
         <source>another copy of this program is sending them</source>
         <translation>eine andere Instanz dieses Programms schreibt sie gerade</translation>
     </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>seine Sperrdatei kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>a row waiting cannot be read</source>
+        <translation>eine wartende Zeile kann nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::help</name>

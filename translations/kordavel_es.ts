@@ -542,6 +542,14 @@ No se ha escrito ningún archivo de configuración.</translation>
         <source>another copy of this program is sending them</source>
         <translation>otra instancia de este programa las está enviando</translation>
     </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>no se puede crear su archivo de bloqueo</translation>
+    </message>
+    <message>
+        <source>a row waiting cannot be read</source>
+        <translation>no se puede leer una fila pendiente</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::help</name>

@@ -542,6 +542,14 @@ Aucun fichier de configuration n&apos;a été écrit.</translation>
         <source>another copy of this program is sending them</source>
         <translation>une autre instance de ce programme est en train de les envoyer</translation>
     </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>son fichier de verrou ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>a row waiting cannot be read</source>
+        <translation>une ligne en attente ne peut pas être lue</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::help</name>

@@ -542,6 +542,14 @@ Nessun file di configurazione è stato scritto.</translation>
         <source>another copy of this program is sending them</source>
         <translation>un&apos;altra istanza di questo programma le sta inviando</translation>
     </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>il suo file di blocco non può essere creato</translation>
+    </message>
+    <message>
+        <source>a row waiting cannot be read</source>
+        <translation>una riga in attesa non può essere letta</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::help</name>

@@ -542,6 +542,14 @@ Er is geen configuratiebestand geschreven.</translation>
         <source>another copy of this program is sending them</source>
         <translation>een ander exemplaar van dit programma verstuurt ze al</translation>
     </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>het vergrendelingsbestand ervan kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>a row waiting cannot be read</source>
+        <translation>een wachtende regel kan niet worden gelezen</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::help</name>

@@ -545,6 +545,14 @@ Nie zapisano pliku konfiguracyjnego.</translation>
         <source>another copy of this program is sending them</source>
         <translation>inne wystąpienie tego programu właśnie je przesyła</translation>
     </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>nie można utworzyć jego pliku blokady</translation>
+    </message>
+    <message>
+        <source>a row waiting cannot be read</source>
+        <translation>nie można odczytać jednego z oczekujących wierszy</translation>
+    </message>
 </context>
 <context>
     <name>kordavel::help</name>

@@ -159,12 +159,12 @@ void FleetController::start()
 
 void FleetController::startPolicyStandard()
 {
-    m_options.checkedOnEveryDevice = true;
     m_options.locked = m_platform.policy.lockStandard && m_platform.policy.lockStandard->value;
     if (m_options.locked)
         m_window.lockSettings(true);
     if (!m_platform.fleetFiles)
         return;
+    m_options.checkedOnEveryDevice = true;
     // The local copy first: it is at hand when the share is slow to answer,
     // and goes to the cycle with the answer or once the wait for it ends.
     m_platform.fleetFiles->readKeptCopy(copyPath(), this, [this](const KeptStandard &copy) {
@@ -218,10 +218,12 @@ void FleetController::startCheck()
             // The devices that asked before this check began have their answer.
             m_options.checksAnswered = std::max(m_options.checksAnswered, m_check.covers);
             m_options.standardArriving = false;
-            if (m_check.wanted > m_check.covers)
+            m_checkWait->stop();
+            if (m_check.wanted > m_check.covers) {
+                // A device came after this check began: it waits for one of its own.
                 startCheck();
-            else
-                m_checkWait->stop();
+                m_checkWait->start(m_platform.standardCheckBudgetMs);
+            }
             send();
             showStrip();
         });
@@ -259,7 +261,7 @@ void FleetController::endStandardWait()
 void FleetController::sendRecordRows()
 {
     const MachinePolicy &policy = m_platform.policy;
-    if (!policy.recordFolder || !m_platform.fleetFiles)
+    if (!policy.recordFolder || !m_platform.recordSender)
         return;
     if (m_sending.running) {
         m_sending.again = true;
@@ -270,7 +272,7 @@ void FleetController::sendRecordRows()
     m_sending.retry->stop();
     const SharedRecord record{m_platform.recordOutbox, policy.recordFolder->value,
                               m_platform.sharedRecordName};
-    m_platform.fleetFiles->sendRecordRows(record, this, [this](const SharedRecordResult &sent) {
+    m_platform.recordSender->sendRecordRows(record, this, [this](const SharedRecordResult &sent) {
         m_sending.running = false;
         m_sending.waiting = sent.waiting;
         m_sending.problem = sent.problem;

@@ -17,8 +17,10 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QSysInfo>
 
@@ -139,13 +141,21 @@ QString sharedRecordName()
     for (QChar &c : name)
         if (!c.isLetterOrNumber() && c != u'-' && c != u'_' && c != u'.')
             c = u'_';
-    return (name.isEmpty() ? QStringLiteral("computer") : name) + QStringLiteral(".csv");
+    if (name.isEmpty())
+        name = QStringLiteral("computer");
+    // A name Windows keeps for a device (CON, NUL, COM1, ...) would be none.
+    static const QRegularExpression reserved(QStringLiteral("^(con|prn|aux|nul|com\\d|lpt\\d)$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    if (reserved.match(name).hasMatch())
+        name.prepend(u'_');
+    return name + QStringLiteral(".csv");
 }
 
 // What the window is given of the machine: the machine's own services, with
 // the worker, the standard's files and the ticker made here.
 kordavel::Platform machinePlatform(kordavel::CycleExecutor &executor,
-                                   kordavel::FleetFiles &fleetFiles, kordavel::Ticker &ticker,
+                                   kordavel::FleetFiles &fleetFiles,
+                                   kordavel::FleetFiles &recordSender, kordavel::Ticker &ticker,
                                    kordavel::MediaService *media)
 {
     kordavel::Platform platform;
@@ -158,6 +168,7 @@ kordavel::Platform machinePlatform(kordavel::CycleExecutor &executor,
     platform.programFolder = kordavel::programFolder();
     platform.desktop = &kordavel::systemDesktop();
     platform.fleetFiles = &fleetFiles;
+    platform.recordSender = &recordSender;
     platform.fleetSettingsFile =
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
         QStringLiteral("/fleet.ini");
@@ -166,8 +177,10 @@ kordavel::Platform machinePlatform(kordavel::CycleExecutor &executor,
         userFile(QStandardPaths::AppLocalDataLocation, "pending-record-rows.txt");
     platform.standardCopyFile =
         userFile(QStandardPaths::AppLocalDataLocation, "organisation-standard-copy.json");
-    platform.recordOutbox = userFile(QStandardPaths::AppLocalDataLocation, "record-outbox");
     platform.sharedRecordName = sharedRecordName();
+    // One outbox per computer, also where a home folder is shared by several.
+    platform.recordOutbox = userFile(QStandardPaths::AppLocalDataLocation, "record-outbox-") +
+                            QFileInfo(platform.sharedRecordName).completeBaseName();
     return platform;
 }
 
@@ -205,9 +218,11 @@ int main(int argc, char *argv[])
     const std::unique_ptr<kordavel::Drives> drives = makeDrives();
     kordavel::WorkerExecutor executor(*drives, kordavel::systemFiles());
     kordavel::FleetFiles fleetFiles(kordavel::systemFiles());
+    kordavel::FleetFiles recordSender(kordavel::systemFiles());
     kordavel::TimerTicker ticker(kordavel::kPollIntervalMs);
     const std::unique_ptr<kordavel::MediaService> media = kordavel::makeMediaService();
-    kordavel::Platform platform = machinePlatform(executor, fleetFiles, ticker, media.get());
+    kordavel::Platform platform =
+        machinePlatform(executor, fleetFiles, recordSender, ticker, media.get());
     platform.standardForThisRun = std::get<std::optional<kordavel::FleetStandard>>(standard);
     platform.applyStandardForThisRun = line.applyStandard;
     platform.policy = policy;
@@ -221,8 +236,10 @@ int main(int argc, char *argv[])
     // Both threads are asked to end at once, then given the budget together.
     const QDeadlineTimer budget(kWorkerStopBudgetMs);
     fleetFiles.stop(0);
+    recordSender.stop(0);
     if (!executor.stop(int(budget.remainingTime())) ||
-        !fleetFiles.stop(int(budget.remainingTime()))) {
+        !fleetFiles.stop(int(budget.remainingTime())) ||
+        !recordSender.stop(int(budget.remainingTime()))) {
         // A thread is inside a call the device or a share holds; the system
         // ends it with the process, and nothing here may be torn down under it.
         kordavel::endProcessNow(status);

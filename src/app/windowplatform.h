@@ -36,9 +36,12 @@ struct Platform
     // start with nothing remembered.
     Desktop *desktop = nullptr;       // file dialogs, opening the record
     FleetFiles *fleetFiles = nullptr; // reads and writes the standard's files
-    QString fleetSettingsFile;        // INI in the user's configuration folder
-    QString recordFile;               // the record of every Configure, in the user's data folder
-    QString pendingRecordFile;        // its rows not added yet, in the program's local data folder
+    // Sends the record's rows to the policy's record folder: a thread of its
+    // own, so that a share that stalls there never holds the standard's checks.
+    FleetFiles *recordSender = nullptr;
+    QString fleetSettingsFile; // INI in the user's configuration folder
+    QString recordFile;        // the record of every Configure, in the user's data folder
+    QString pendingRecordFile; // its rows not added yet, in the program's local data folder
     std::optional<FleetStandard> standardForThisRun; // from the command line; not remembered
     bool applyStandardForThisRun = false;
     // What the organisation set: its fleet values beat the user's and the

@@ -439,6 +439,7 @@ CycleReport DeviceCycle::setFleet(const FleetOptions &options)
             m_unrecorded.clear();
     }
     CycleReport report(CycleRequest::Fleet);
+    keepUnshared(report);
     if (arrived && m_state == FlowState::SettingsShown && m_deviceCount == 1) {
         // The device read while the standard was on its way takes it now.
         if (m_fleet.standard)
@@ -475,15 +476,24 @@ CycleReport DeviceCycle::applyStandard()
     return report;
 }
 
+void DeviceCycle::keepUnshared(CycleReport &report)
+{
+    // The organisation's copy goes through the outbox, which a thread of the
+    // window's empties into its folder: the device never waits on a share.
+    // Rows the outbox could not take wait here for the next chance.
+    if (m_fleet.record.outbox.isEmpty() || m_unshared.empty())
+        return;
+    const std::size_t kept = keepForSharedRecord(m_files, m_fleet.record.outbox, m_unshared);
+    m_unshared.erase(m_unshared.begin(), m_unshared.begin() + std::ptrdiff_t(kept));
+    if (kept > 0)
+        report.add(show::SharedRecordRows{});
+}
+
 void DeviceCycle::record(CycleReport &report, const RecordEntry &entry)
 {
     if (!m_fleet.record.outbox.isEmpty()) {
-        // The organisation's copy goes through the outbox, which the fleet's
-        // thread empties into its folder: the device never waits on a share.
         m_unshared.push_back(entry);
-        const std::size_t kept = keepForSharedRecord(m_files, m_fleet.record.outbox, m_unshared);
-        m_unshared.erase(m_unshared.begin(), m_unshared.begin() + std::ptrdiff_t(kept));
-        report.add(show::SharedRecordRows{});
+        keepUnshared(report);
     }
     // Rows the record could not take before go first, in their order.
     m_unrecorded.push_back(entry);

@@ -131,6 +131,7 @@ private:
     withoutConfigureWhileStandardArrives(std::vector<FlowAction> actions) const;
     void dropComparedDevice(CycleReport &report);
     void record(CycleReport &report, const RecordEntry &entry);
+    void keepUnshared(CycleReport &report);
 
     Drives &m_drives;
     Files &m_files;

@@ -11,7 +11,6 @@
 #include <QUuid>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdlib>
 #include <optional>
 
@@ -209,8 +208,8 @@ struct RecordFile
     QString path;
     QStringList header;
     bool makeFolder = true; // a local folder is made; the organisation's never is
-    // Every row holds an id of its own: one the file holds anywhere is not
-    // added again. Otherwise only its end is looked at.
+    // Every row ends with an id of its own: one the file holds anywhere is
+    // not added again. Otherwise only its end is looked at.
     bool uniqueRows = false;
 };
 
@@ -241,8 +240,10 @@ std::optional<QString> appendLines(Files &files, const RecordFile &file, const Q
     }
     QStringList added;
     if (file.uniqueRows) {
+        // By the row's id alone: a spreadsheet that saved the file may have
+        // quoted its cells otherwise.
         for (const QString &l : lines)
-            if (!text->contains(l))
+            if (!text->contains(l.chopped(2).section(u'\t', -1)))
                 added.append(l);
     } else {
         added = lines.mid(heldAtEnd(*text, lines.first(mayBeHeld)));
@@ -310,21 +311,29 @@ namespace {
 const QByteArray kRowHeading = "kordavel record row 1\n";
 const QString kRowPrefix = QStringLiteral("row-");
 const QString kRowSuffix = QStringLiteral(".txt");
+constexpr int kSequenceDigits = 12;
 
 QStringList sharedRecordHeader()
 {
     return recordHeader() << QStringLiteral("Row ID");
 }
 
-// A row's file in the outbox: named so that the names sort as the rows came
-// (the time in UTC, then the order in this run), and unique across runs and
-// copies of the program by the row's id.
-QString rowFileName(const RecordEntry &entry, const QString &id)
+// The rows in the outbox, oldest first: their names begin with their place.
+QStringList rowFiles(Files &files, const QString &outbox)
 {
-    static std::atomic<quint32> order{0};
-    return kRowPrefix + entry.when.toUTC().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
-           QStringLiteral("-%1-").arg(order.fetch_add(1), 8, 10, QLatin1Char('0')) + id +
-           kRowSuffix;
+    QStringList names = files.listFiles(outbox).value_or(QStringList());
+    names.removeIf(
+        [](const QString &n) { return !n.startsWith(kRowPrefix) || !n.endsWith(kRowSuffix); });
+    names.sort();
+    return names;
+}
+
+// The place of the next row: after every row waiting, whatever the clock
+// says. Once all have gone the count may begin again.
+qint64 nextPlace(const QStringList &names)
+{
+    return names.isEmpty() ? 1
+                           : names.last().mid(kRowPrefix.size(), kSequenceDigits).toLongLong() + 1;
 }
 
 } // namespace
@@ -334,62 +343,95 @@ std::size_t keepForSharedRecord(Files &files, const QString &outbox,
 {
     if (entries.empty() || !QDir().mkpath(outbox))
         return 0;
+    qint64 place = nextPlace(rowFiles(files, outbox));
     std::size_t kept = 0;
     for (const RecordEntry &entry : entries) {
         const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
         const QByteArray row =
             kRowHeading + line(recordCells(entry) << id).chopped(2).toUtf8() + '\n';
-        if (!files.createDurable(childPath(outbox, rowFileName(entry, id)), row))
+        const QString path = childPath(
+            outbox, kRowPrefix +
+                        QStringLiteral("%1-").arg(place, kSequenceDigits, 10, QLatin1Char('0')) +
+                        id + kRowSuffix);
+        // Made beside its name and then named: the sender never sees half a row.
+        const QString part = path + QStringLiteral(".part");
+        if (!files.createDurable(part, row) || !files.rename(part, path)) {
+            files.remove(part);
             break;
+        }
         ++kept;
+        ++place;
     }
-    // The rows' names are on the disk too before they count as kept.
-    return kept > 0 && files.syncDir(outbox) ? kept : 0;
+    // A row that is there counts as kept even when the folder cannot be
+    // flushed: making it again would add it twice.
+    if (kept > 0)
+        files.syncDir(outbox);
+    return kept;
 }
+
+namespace {
+
+// The outbox's rows from the oldest on, up to the first that cannot be read
+// now (the order holds); a file that is no row of ours is set aside.
+QStringList readRows(Files &files, const QString &outbox, QStringList &sent)
+{
+    QStringList lines;
+    for (const QString &name : rowFiles(files, outbox)) {
+        const QString path = childPath(outbox, name);
+        const Files::ReadResult row = files.readFile(path, kMaxPendingBytes);
+        if (row.status != Files::ReadStatus::Ok)
+            break;
+        if (!row.data.startsWith(kRowHeading) || !row.data.endsWith('\n')) {
+            files.rename(path, path + QStringLiteral(".set-aside"));
+            continue;
+        }
+        lines.append(QString::fromUtf8(row.data.mid(kRowHeading.size()).chopped(1)) +
+                     QStringLiteral("\r\n"));
+        sent.append(name);
+    }
+    return lines;
+}
+
+} // namespace
 
 SharedRecordResult sendToSharedRecord(Files &files, const SharedRecord &record)
 {
     SharedRecordResult result;
-    QStringList names = files.listFiles(record.outbox).value_or(QStringList());
-    names.removeIf(
-        [](const QString &n) { return !n.startsWith(kRowPrefix) || !n.endsWith(kRowSuffix); });
-    if (names.isEmpty())
+    result.waiting = int(rowFiles(files, record.outbox).size());
+    if (result.waiting == 0)
         return result;
-    names.sort();
-    result.waiting = int(names.size());
-    // Another copy of the program on this computer may be sending the same
-    // rows: one at a time. A lock left by a copy that ended is taken over.
-    QLockFile sending(childPath(record.outbox, QStringLiteral("sending.lock")));
-    sending.setStaleLockTime(0);
-    if (!sending.tryLock(0)) {
-        result.problem = FleetText::tr("another copy of this program is sending them");
+    if (!files.isDir(record.folder)) {
+        result.problem = FleetText::tr("the folder is not there");
         return result;
     }
-    QStringList lines;
+    // Every copy of the program on this computer, of any user, writes its
+    // file one at a time; a lock left by a copy that ended is taken over.
+    const QString target = childPath(record.folder, record.fileName);
+    QLockFile writing(target + QStringLiteral(".lock"));
+    writing.setStaleLockTime(0);
+    if (!writing.tryLock(0)) {
+        result.problem = writing.error() == QLockFile::LockFailedError
+                             ? FleetText::tr("another copy of this program is sending them")
+                             : FleetText::tr("its lock file cannot be made");
+        return result;
+    }
     QStringList sent;
-    for (const QString &name : names) {
-        const Files::ReadResult row =
-            files.readFile(childPath(record.outbox, name), kMaxPendingBytes);
-        // A file that is not a row of ours stays where it is, unsent.
-        if (row.status != Files::ReadStatus::Ok || !row.data.startsWith(kRowHeading))
-            continue;
-        QString text = QString::fromUtf8(row.data.mid(kRowHeading.size()));
-        if (text.endsWith(u'\n'))
-            text.chop(1);
-        lines.append(text + QStringLiteral("\r\n"));
-        sent.append(name);
+    const QStringList lines = readRows(files, record.outbox, sent);
+    result.waiting = int(rowFiles(files, record.outbox).size());
+    if (!lines.isEmpty()) {
+        const RecordFile file{target, sharedRecordHeader(), false, true};
+        if (const std::optional<QString> problem = appendLines(files, file, lines, lines.size())) {
+            result.problem = *problem;
+            return result;
+        }
+        for (const QString &name : sent)
+            files.remove(childPath(record.outbox, name));
+        files.syncDir(record.outbox);
+        result.sent = int(sent.size());
+        result.waiting -= result.sent;
     }
-    const RecordFile file{childPath(record.folder, record.fileName), sharedRecordHeader(), false,
-                          true};
-    if (const std::optional<QString> problem = appendLines(files, file, lines, lines.size())) {
-        result.problem = *problem;
-        return result;
-    }
-    for (const QString &name : sent)
-        files.remove(childPath(record.outbox, name));
-    files.syncDir(record.outbox);
-    result.sent = int(sent.size());
-    result.waiting -= result.sent;
+    if (result.waiting > 0)
+        result.problem = FleetText::tr("a row waiting cannot be read");
     return result;
 }
 

@@ -90,10 +90,11 @@ struct SharedRecord
     QString fileName; // this computer's file in it
 };
 
-// Puts entries in the outbox, each as a file of its own made in one step and
-// flushed, so that rows are never lost and never half there; it touches
-// nothing outside the outbox, which it makes when it is not there. Returns
-// how many of the entries, from the first, are kept.
+// Puts entries in the outbox, each as a file of its own, flushed and named
+// in one step, its name giving its place after every row waiting (never the
+// clock), so that rows are never lost, never half there and never out of
+// order; it touches nothing outside the outbox, which it makes when it is not
+// there. Returns how many of the entries, from the first, are kept.
 std::size_t keepForSharedRecord(Files &files, const QString &outbox,
                                 const std::vector<RecordEntry> &entries);
 
@@ -106,11 +107,14 @@ struct SharedRecordResult
 };
 
 // Adds the outbox's rows to this computer's file in the folder, oldest first,
-// then removes them from the outbox. A row the file already ends with (the
-// program stopped between adding and removing it) is not added again. The
-// folder must be there; another copy of the program sending from the same
-// outbox meanwhile makes this one send nothing. A file in the folder that
-// is not one this program wrote is renamed aside, as the record is.
+// up to the first that cannot be read now, then removes them from the
+// outbox. A row whose Row ID the file holds already (the program stopped
+// between adding and removing it) is not added again. The folder must be
+// there; another copy of the program on this computer writing the file
+// meanwhile (a lock file beside it, file name + ".lock") makes this one send
+// nothing. A file in the folder that is not one this program wrote is
+// renamed aside, as the record is; a file in the outbox that is no row is
+// renamed aside there (".set-aside").
 SharedRecordResult sendToSharedRecord(Files &files, const SharedRecord &record);
 
 } // namespace kordavel

@@ -269,6 +269,12 @@ struct TemplateFile
     QSet<QString> keys;       // key="..."
     QSet<QString> valueNames; // valueName="..."
     QStringList listValues;   // <string> in an <enum>'s <value>
+    QMap<QString, QString> valueHolders; // value name -> the element that writes it
+    QSet<QString> definedNames;          // categories and supportedOn definitions
+    QSet<QString> namedRefs;             // parentCategory and supportedOn refs
+    QSet<QString> elementIds;            // the ids of the .admx's elements
+    QSet<QString> presentationRefs;      // refIds of an .adml's presentations
+    QStringList switchValues;            // "enabledValue 1", "disabledValue 0", ...
     bool hasSupportedOn = false;
 };
 
@@ -282,7 +288,7 @@ TemplateFile readTemplate(const QString &path)
     }
     QXmlStreamReader xml(&file);
     const QRegularExpression reference(QStringLiteral("\\$\\((string|presentation)\\.([^)]+)\\)"));
-    QString inValue;
+    QString inSwitch; // the enabledValue or disabledValue being read
     while (!xml.atEnd()) {
         xml.readNext();
         if (!xml.isStartElement())
@@ -299,9 +305,26 @@ TemplateFile readTemplate(const QString &path)
                 t.refersTo.insert(m.captured(1) + '.' + m.captured(2));
             if (a.name() == u"key")
                 t.keys.insert(a.value().toString());
-            if (a.name() == u"valueName")
+            if (a.name() == u"valueName") {
                 t.valueNames.insert(a.value().toString());
+                t.valueHolders.insert(a.value().toString(), name);
+            }
         }
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (name == u"category" || name == u"definition")
+            t.definedNames.insert(attributes.value(QStringLiteral("name")).toString());
+        if ((name == u"parentCategory" || name == u"supportedOn") &&
+            attributes.hasAttribute(QStringLiteral("ref")))
+            t.namedRefs.insert(attributes.value(QStringLiteral("ref")).toString());
+        if ((name == u"text" || name == u"enum") && attributes.hasAttribute(QStringLiteral("id")))
+            t.elementIds.insert(attributes.value(QStringLiteral("id")).toString());
+        if (attributes.hasAttribute(QStringLiteral("refId")))
+            t.presentationRefs.insert(attributes.value(QStringLiteral("refId")).toString());
+        if (name == u"enabledValue" || name == u"disabledValue")
+            inSwitch = name;
+        if (name == u"decimal")
+            t.switchValues.append(inSwitch + ' ' +
+                                  attributes.value(QStringLiteral("value")).toString());
         t.hasSupportedOn |= name == u"supportedOn";
         if (name == u"string" && xml.attributes().hasAttribute(QStringLiteral("id"))) {
             const QString id = xml.attributes().value(QStringLiteral("id")).toString();
@@ -339,6 +362,18 @@ TEST(Policy, TheTemplatesNameWhatTheProgramReadsInEveryLanguage)
                 admx.rootAttributes.contains("schemaVersion"));
     EXPECT_TRUE(admx.hasSupportedOn);
     EXPECT_EQ(admx.keys, QSet<QString>({QLatin1String(kPolicyKey)}));
+    for (const QString &ref : admx.namedRefs)
+        EXPECT_TRUE(admx.definedNames.contains(ref)) << ref.toStdString();
+    // Each value is written as the program reads it: paths as text, the
+    // switches as REG_DWORD 1 and 0, the language from a list.
+    const QMap<QString, QString> holders{{"FleetStandard", "text"},
+                                         {"RecordFolder", "text"},
+                                         {"ApplyStandard", "policy"},
+                                         {"LockStandard", "policy"},
+                                         {"Language", "enum"}};
+    EXPECT_EQ(admx.valueHolders, holders);
+    EXPECT_EQ(admx.switchValues, QStringList({"enabledValue 1", "disabledValue 0", "enabledValue 1",
+                                              "disabledValue 0"}));
 
     // Every value the templates write is one the program takes, lists included.
     PolicyRead read;
@@ -371,6 +406,7 @@ TEST(Policy, TheTemplatesNameWhatTheProgramReadsInEveryLanguage)
         EXPECT_EQ(adml.rootNamespace, gpNamespace);
         for (const QString &ref : admx.refersTo)
             EXPECT_TRUE(adml.defines.contains(ref)) << ref.toStdString();
+        EXPECT_EQ(adml.presentationRefs, admx.elementIds) << "each field has its label";
     }
     EXPECT_EQ(cultureLanguages, spoken) << "one .adml per language";
 }

@@ -640,8 +640,9 @@ TEST_F(FleetCycle, RowsReachTheOrganisationsFolderOnceAndInOrderWhenItIsThere)
     EXPECT_EQ(ids.size(), 3);
     EXPECT_FALSE(ids.contains(QString()));
 
-    // Another copy of the program on this computer is sending: this one waits.
-    QLockFile other(childPath(outbox, QStringLiteral("sending.lock")));
+    // Another copy of the program on this computer (another user's, with an
+    // outbox of its own) is writing the file: this one waits.
+    QLockFile other(childPath(folder, shared.fileName + QStringLiteral(".lock")));
     ASSERT_TRUE(other.tryLock(0));
     RecordEntry entry;
     entry.when = QDateTime(QDate(2026, 12, 9), QTime(8, 0));
@@ -650,7 +651,19 @@ TEST_F(FleetCycle, RowsReachTheOrganisationsFolderOnceAndInOrderWhenItIsThere)
     EXPECT_EQ(busy.sent, 0);
     EXPECT_EQ(busy.waiting, 1);
     other.unlock();
-    EXPECT_EQ(sendToSharedRecord(files, shared).sent, 1);
+    // A file in the outbox that is no row is set aside; the rows go, in the
+    // order they came whatever the clock said.
+    writeFile(childPath(outbox, QStringLiteral("row-000000000000-stray.txt")), "not a row\n");
+    entry.when = QDateTime(QDate(2020, 1, 1), QTime(0, 0)); // the clock set back
+    ASSERT_EQ(keepForSharedRecord(files, outbox, {entry}), 1u);
+    const SharedRecordResult last = sendToSharedRecord(files, shared);
+    EXPECT_EQ(last.sent, 2);
+    EXPECT_EQ(last.waiting, 0);
+    const QList<QStringList> all = recordRows(childPath(folder, shared.fileName));
+    ASSERT_EQ(all.size(), 6);
+    EXPECT_TRUE(all[4][0].startsWith("2026-12-09") && all[5][0].startsWith("2020-01-01"));
+    EXPECT_TRUE(
+        QFile::exists(childPath(outbox, QStringLiteral("row-000000000000-stray.txt.set-aside"))));
 }
 
 TEST(FleetRecord, ACutOffRowGoesTheRowsBeforeStayAndAForeignFileIsSetAside)

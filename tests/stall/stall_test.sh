@@ -56,9 +56,11 @@ done
 python=/usr/bin/python3
 "$python" -c 'import Xlib' 2>/dev/null || fail "python3's Xlib is missing (Debian package python3-xlib)"
 
-# The rest runs on a display of its own.
+# The rest runs on a display of its own, numbered apart from the test suite's
+# (from :99): an X server of a test that has just ended may still hold its
+# number's socket, and xvfb-run does not notice when its own then fails.
 if [ -z "${KORDAVEL_STALL_DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" env KORDAVEL_STALL_DISPLAY=1 bash "$0" "$@"
+    exec xvfb-run -a -n 150 -s "-screen 0 1280x1024x24" env KORDAVEL_STALL_DISPLAY=1 bash "$0" "$@"
 fi
 
 work=$(mktemp -d)
