@@ -548,13 +548,17 @@ TEST(Worker, ClosingDuringAStallEndsTheEventLoopAtOnce)
     pollTick(*w.window);
     ASSERT_TRUE(w.files.gate.holdsACall());
     // The program's event loop, which ends when its last window has closed;
-    // the timer only keeps a failing test from hanging.
+    // the timer only keeps a failing test from hanging, and goes with the
+    // test (a timer left running would fire inside a later one).
     QTimer::singleShot(0, w.window.get(), &QWidget::close);
     bool gaveUp = false;
-    QTimer::singleShot(20000, qApp, [&gaveUp] {
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [&gaveUp] {
         gaveUp = true;
         QCoreApplication::quit();
     });
+    giveUp.start(20000);
     QApplication::exec();
     EXPECT_FALSE(gaveUp) << "the loop ended with the window, not with the timer";
     EXPECT_FALSE(w.window->isVisible());
