@@ -47,12 +47,13 @@ test-sanitize: test-deps
 	@cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
-# The tests of the cycle and of its worker thread under ThreadSanitizer, and a
-# planted race that must still be reported (tests/support/tsan_check.sh).
+# The core's tests, the cycle's hand-off to its worker threads among them,
+# under ThreadSanitizer, and a planted race that must still be reported
+# (tests/support/tsan_check.sh). They need no GUI, which is not built here.
 TSAN_BUILD ?= build-tsan
 test-tsan: test-deps
 	@cmake -S . -B $(TSAN_BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Debug -DKORDAVEL_TSAN=ON >/dev/null
-	@cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_core test_worker -- --no-print-directory -s
+	@cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_core -- --no-print-directory -s
 	@bash tests/support/tsan_check.sh $(TSAN_BUILD)
 
 # The program on a device whose file system holds its calls (FUSE, so root or

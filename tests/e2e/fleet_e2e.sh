@@ -22,7 +22,16 @@ for tool in xvfb-run xdotool; do
     command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages xvfb, xdotool)"
 done
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+policy_runner=
+# A failure ends the program's run too, before its folder goes.
+end_runs() {
+    if [ -n "$policy_runner" ]; then
+        touch "$work/stop" # it ends the program and its display itself
+        wait "$policy_runner" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap end_runs EXIT
 device=$work/device
 table=$work/drives.table
 standard=$work/north.json
@@ -231,7 +240,7 @@ fi
 touch "$work/window-up"
 # Each round file asks for one Configure: pressed until the file is on the device.
 while [ ! -f "$work/stop" ]; do
-    round=\$(cat "$work/next-round")
+    round=\$(cat "$work/next-round" 2>/dev/null) || break
     if [ -f "$work/round.\$round" ]; then
         for _ in \$(seq 1 60); do
             [ -f "$device/UPDATES/DI999000.HEX" ] && break

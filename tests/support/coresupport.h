@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <ostream>
@@ -137,6 +138,9 @@ public:
     QStringList unmounted;
     std::atomic<bool> failList = false;
 };
+
+// Lets events (and running timers) run until cond holds; false after ms milliseconds.
+bool waitUntil(const std::function<bool()> &cond, int ms = 20000);
 
 // Writes a file, creating its folders.
 void writeFile(const QString &path, const QByteArray &data);

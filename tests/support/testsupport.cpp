@@ -5,11 +5,8 @@
 
 #include "platform/files.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTest>
-#include <QThread>
 #include <QTimer>
 #include <QWindow>
 
@@ -286,17 +283,5 @@ void Harness::configureAndUnplug(const QString &root)
     ASSERT_EQ(window.cycle().state(), FlowState::WaitingForReplug);
 }
 
-bool waitUntil(const std::function<bool()> &cond, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!cond()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-    return true;
-}
 
 } // namespace kordavel::test

@@ -233,9 +233,6 @@ bool isWide(const MainWindow &window);
 // The help window on the screen's list of windows; nullptr when there is none.
 HelpWindow *helpWindowOf();
 
-// Lets events (and running timers) run until cond holds; false after ms milliseconds.
-bool waitUntil(const std::function<bool()> &cond, int ms = 20000);
-
 // A main window on fake drives, a fixed date and a recording message box; on
 // the system's files, or on a double of them that outlives the harness.
 struct Harness

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QThread>
 
 #include <cctype>
 #include <variant>
@@ -44,13 +45,22 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// On Windows a file cannot be replaced while another process reads it (the
+// program reads the drive table twice a second, and the version file when a
+// device appears): the simulator tries again for up to two seconds rather
+// than leave the old file in place.
 bool writeAtomically(const QString &path, const QByteArray &data)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write(data);
-    return f.commit();
+    constexpr int kAttempts = 40;
+    constexpr unsigned long kPauseMs = 50;
+    for (int attempt = 1;; ++attempt) {
+        QSaveFile f(path);
+        if (f.open(QIODevice::WriteOnly) && f.write(data) == data.size() && f.commit())
+            return true;
+        if (attempt == kAttempts)
+            return false;
+        QThread::msleep(kPauseMs);
+    }
 }
 
 QList<QByteArray> tableLinesWithout(const QString &table, const QString &root)

@@ -106,10 +106,14 @@ int plugOrUnplug(const QString &command, const QString &dir, const QStringList &
     QString report;
     const bool ok = command == QLatin1String("plug") ? plug(table, dir, label, &report)
                                                      : unplug(table, dir, &report);
+    if (!ok) {
+        std::fprintf(stderr, "%s\n", qPrintable(report));
+        return 1;
+    }
     if (!report.isEmpty())
         out << report << "\n";
     out << command << "ged " << dir << "\n";
-    return ok ? 0 : 1;
+    return 0;
 }
 
 int show(const QString &dir, QTextStream &out)
