@@ -283,5 +283,4 @@ void Harness::configureAndUnplug(const QString &root)
     ASSERT_EQ(window.cycle().state(), FlowState::WaitingForReplug);
 }
 
-
 } // namespace kordavel::test
