@@ -68,13 +68,15 @@ wait \$pid 2>/dev/null
 exit \$status
 INNER
 status=0
-timeout 300 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/inner.sh" "${start[@]}" || status=$?
+# Displays from 200 on: each test that starts X servers has numbers of its own,
+# so that the tests run side by side without taking each other's.
+timeout 300 xvfb-run -a -n 200 -s "-screen 0 1280x1024x24" bash "$work/inner.sh" "${start[@]}" || status=$?
 # An X server that xvfb-run started but that never took a connection is the
 # machine's fault, not the program's: one more server is tried.
 if [ "$status" -ne 0 ] && grep -q "could not connect to display" "$work/program.log" 2>/dev/null; then
     echo "the X server took no connection; starting another"
     status=0
-    timeout 300 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/inner.sh" "${start[@]}" || status=$?
+    timeout 300 xvfb-run -a -n 210 -s "-screen 0 1280x1024x24" bash "$work/inner.sh" "${start[@]}" || status=$?
 fi
 echo "captions with the message box open:"; sed 's/^/  /' "$work/first.txt" 2>/dev/null || true
 echo "captions with the help window open:"; sed 's/^/  /' "$work/second.txt" 2>/dev/null || true

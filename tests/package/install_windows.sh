@@ -33,6 +33,10 @@ list_files > "$work/before.txt"
 fail() { echo "FAILED: $*"; exit 1; }
 
 # Starts a program under wine on a virtual display and waits for its window.
+# Each start on a display numbered apart from the one before (from 250 on,
+# apart from the other tests'): an X server that has just ended may still
+# hold its number.
+display_from=250
 shows_window() {
     cat > "$work/start.sh" <<INNER
 "$wine" "$1" >/dev/null 2>&1 &
@@ -43,8 +47,9 @@ done
 exit 1
 INNER
     : > "$work/drives.table"
-    KORDAVEL_DRIVE_TABLE="Z:${work//\//\\}\\drives.table" timeout 120 xvfb-run -a bash "$work/start.sh"
+    KORDAVEL_DRIVE_TABLE="Z:${work//\//\\}\\drives.table" timeout 120 xvfb-run -a -n "$display_from" bash "$work/start.sh"
     local status=$?
+    display_from=$((display_from + 5))
     "$wineserver" -k 2>/dev/null || true
     "$wineserver" -w
     return $status
