@@ -133,8 +133,14 @@ package: test-deps build
 	@cd $(BUILD) && cpack -G DEB
 
 # The Windows build (cross-compiled with mingw-w64) in build-windows/: the
-# program, its deploy folder, the tests, the device simulator and the demo.
+# program, its deploy folder, the zip, the setup program and the MSI, the
+# tests, the device simulator and the demo. Signed when given a certificate:
+#   make windows SIGN_PKCS12=cert.p12 SIGN_PASSWORD_FILE=password.txt [SIGN_TIMESTAMP_URL=http://...]
+# (unsigned when they are not given, also after a signed build).
 WIN_BUILD ?= build-windows
+SIGN_PKCS12 ?=
+SIGN_PASSWORD_FILE ?=
+SIGN_TIMESTAMP_URL ?=
 windows:
 	@bash scripts/install-deps.sh --windows
 	@kits=$$(bash scripts/windows-toolkit.sh | tail -n 1) && \
@@ -142,7 +148,10 @@ windows:
 	  cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 	    -DCMAKE_PREFIX_PATH="$$kits" -DCMAKE_FIND_ROOT_PATH="$$kits" \
-	    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$$triplet/cmake >/dev/null
+	    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$$triplet/cmake \
+	    -DKORDAVEL_SIGN_PKCS12="$(if $(SIGN_PKCS12),$(abspath $(SIGN_PKCS12)))" \
+	    -DKORDAVEL_SIGN_PASSWORD_FILE="$(if $(SIGN_PASSWORD_FILE),$(abspath $(SIGN_PASSWORD_FILE)))" \
+	    -DKORDAVEL_SIGN_TIMESTAMP_URL="$(SIGN_TIMESTAMP_URL)" >/dev/null
 	@cmake --build $(WIN_BUILD) -j $(JOBS)
 
 # The test suite of the Windows build, under wine.

@@ -3,7 +3,9 @@
 # stripped mingw runtime, a README and the licences. Run as: cmake -DEXE=...
 #   -DQT_BIN=... -DQT_PLUGINS=... -DMINGW_RUNTIME=... -DWINPTHREAD=... -DSTRIP=...
 #   -DSOURCE=... -DPROJECT_VERSION=... -DQT_TRANSLATIONS=... -DLANGUAGES=de,fr,...
-#   -DDEST=... -P deploy-windows.cmake
+#   -DDEST=... [-DSIGN=script] -P deploy-windows.cmake
+# With SIGN (a script that signs the file it is given, in place) the program
+# is signed here, before the zip and the installers take it.
 file(REMOVE_RECURSE ${DEST})
 file(MAKE_DIRECTORY ${DEST}/platforms ${DEST}/styles)
 set(binaries ${EXE})
@@ -43,4 +45,10 @@ foreach(file ${deployed})
     message(FATAL_ERROR "could not strip ${file}")
   endif()
 endforeach()
+if(SIGN)
+  execute_process(COMMAND ${SIGN} ${DEST}/kordavel-config.exe RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "could not sign kordavel-config.exe")
+  endif()
+endif()
 message(STATUS "Deployed to ${DEST}")

@@ -1,9 +1,13 @@
-# Makes the portable zip and the installer from the deploy folder:
+# Makes the portable zip and the installers from the deploy folder:
 #   <OUT>/kordavel-config-<VERSION>-windows-x64.zip   (the folder: unzip and run)
 #   <OUT>/kordavel-config-<VERSION>-setup.exe          (NSIS)
+#   <OUT>/kordavel-config-<VERSION>-x64.msi            (for managed PCs, wixl)
 #   <OUT>/policy-templates/                            (kordavel.admx, <culture>/kordavel.adml)
+# With SIGN (a script that signs the file it is given, in place), the NSIS
+# installer and its uninstaller and the MSI are signed; the program was
+# signed in the deploy folder.
 # Run as: cmake -DDEPLOY=... -DOUT=... -DVERSION=... -DNSI=... -DICON=... -DMAKENSIS=...
-#   -DTEMPLATES=... -P package-windows.cmake
+#   -DWXS=... -DWIXL=... -DWIXL_HEAT=... -DTEMPLATES=... [-DSIGN=...] -P package-windows.cmake
 set(name kordavel-config-${VERSION})
 
 # The installer's file list, from what the deploy folder holds.
@@ -33,11 +37,43 @@ endforeach()
 string(APPEND install "  SetOutPath \"$INSTDIR\"\n")
 file(WRITE ${OUT}/installer-files.nsh "${install}${uninstall}!endif\n")
 
-execute_process(COMMAND ${MAKENSIS} -V2 -DVERSION=${VERSION} -DICON=${ICON}
+set(nsis_sign)
+if(SIGN)
+  set(nsis_sign -DSIGN=${SIGN})
+endif()
+execute_process(COMMAND ${MAKENSIS} -V2 -DVERSION=${VERSION} -DICON=${ICON} ${nsis_sign}
                         -DOUTFILE=${OUT}/${name}-setup.exe -DFILES=${OUT}/installer-files.nsh ${NSI}
                 RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "makensis failed")
+endif()
+
+# The MSI: the deploy folder's components (wixl-heat, from the sorted file
+# list, so that each file keeps its component from one version to the next)
+# and the product around them.
+file(WRITE ${OUT}/msi-files.txt "")
+foreach(f ${files})
+  file(APPEND ${OUT}/msi-files.txt "${DEPLOY}/${f}\n")
+endforeach()
+execute_process(COMMAND ${WIXL_HEAT} -p ${DEPLOY}/ --component-group DeployedFiles --var var.Deploy
+                        --directory-ref INSTALLDIR --win64
+                INPUT_FILE ${OUT}/msi-files.txt OUTPUT_FILE ${OUT}/msi-files.wxs RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "wixl-heat failed")
+endif()
+file(REMOVE ${OUT}/${name}-x64.msi)
+# wixl takes the files' sources relative to where it runs.
+execute_process(COMMAND ${WIXL} -a x64 -D Version=${VERSION} -D Deploy=. -D Win64=yes
+                        -o ${OUT}/${name}-x64.msi ${WXS} ${OUT}/msi-files.wxs
+                WORKING_DIRECTORY ${DEPLOY} RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "wixl failed")
+endif()
+if(SIGN)
+  execute_process(COMMAND ${SIGN} ${OUT}/${name}-x64.msi RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "could not sign ${name}-x64.msi")
+  endif()
 endif()
 
 # The zip holds one folder, named after the program and its version.

@@ -52,6 +52,29 @@ foreach(lang ${KORDAVEL_TRANSLATED_LANGUAGES})
 endforeach()
 string(REPLACE ";" "," _langs "${KORDAVEL_TRANSLATED_LANGUAGES}")
 
+# Signing (Authenticode, osslsigncode) when a certificate is given: a PKCS#12
+# file and a file that holds its password, and a timestamp server (RFC 3161)
+# when one is named. The program is signed in the deploy folder, before the
+# zip and the installers take it; then the installers. Unsigned otherwise.
+set(KORDAVEL_SIGN_PKCS12 "" CACHE FILEPATH "PKCS#12 file (.p12, .pfx) to sign the program and its installers with")
+set(KORDAVEL_SIGN_PASSWORD_FILE "" CACHE FILEPATH "A file holding the PKCS#12 file's password")
+set(KORDAVEL_SIGN_TIMESTAMP_URL "" CACHE STRING "RFC 3161 timestamp server for the signatures (none: no timestamp)")
+set(KORDAVEL_SIGN_SCRIPT "")
+if(KORDAVEL_SIGN_PKCS12)
+  find_program(OSSLSIGNCODE osslsigncode REQUIRED)
+  foreach(given KORDAVEL_SIGN_PKCS12 KORDAVEL_SIGN_PASSWORD_FILE)
+    if(NOT EXISTS "${${given}}")
+      message(FATAL_ERROR "${given}: no such file '${${given}}'")
+    endif()
+  endforeach()
+  set(KORDAVEL_SIGN_SCRIPT ${PROJECT_BINARY_DIR}/sign-file.sh)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/sign-file.sh.in ${KORDAVEL_SIGN_SCRIPT} @ONLY
+                 FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE)
+  message(STATUS "Signing with ${KORDAVEL_SIGN_PKCS12}")
+else()
+  file(REMOVE ${PROJECT_BINARY_DIR}/sign-file.sh)
+endif()
+
 set(KORDAVEL_DEPLOY_DIR ${PROJECT_BINARY_DIR}/deploy)
 add_custom_target(deploy ALL
   COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:kordavel-config> -DQT_BIN=${KORDAVEL_QT_BIN}
@@ -59,20 +82,25 @@ add_custom_target(deploy ALL
           -DWINPTHREAD=${KORDAVEL_WINPTHREAD} -DSTRIP=${CMAKE_STRIP} -DDEST=${KORDAVEL_DEPLOY_DIR}
           -DSOURCE=${PROJECT_SOURCE_DIR} -DPROJECT_VERSION=${PROJECT_VERSION}
           -DQT_TRANSLATIONS=${KORDAVEL_QT_TRANSLATIONS} -DLANGUAGES=${_langs}
+          -DSIGN=${KORDAVEL_SIGN_SCRIPT}
           -P ${PROJECT_SOURCE_DIR}/cmake/deploy-windows.cmake
   DEPENDS kordavel-config
   COMMENT "Gathering the deploy folder"
   VERBATIM)
 
-# The portable zip and the installer (NSIS) in the build folder, and the
-# administrative templates beside them and in the zip.
+# The portable zip and the installers (NSIS, MSI) in the build folder, and
+# the administrative templates beside them and in the zip.
 find_program(MAKENSIS makensis REQUIRED)
+find_program(WIXL wixl REQUIRED)
+find_program(WIXL_HEAT wixl-heat REQUIRED)
 add_custom_target(package-windows ALL
   COMMAND ${CMAKE_COMMAND} -DDEPLOY=${KORDAVEL_DEPLOY_DIR} -DOUT=${PROJECT_BINARY_DIR}
           -DVERSION=${PROJECT_VERSION} -DNSI=${PROJECT_SOURCE_DIR}/resources/windows/installer.nsi
           -DICON=${PROJECT_BINARY_DIR}/src/app/kordavel-config.ico -DMAKENSIS=${MAKENSIS}
+          -DWXS=${PROJECT_SOURCE_DIR}/resources/windows/kordavel-config.wxs -DWIXL=${WIXL}
+          -DWIXL_HEAT=${WIXL_HEAT} -DSIGN=${KORDAVEL_SIGN_SCRIPT}
           -DTEMPLATES=${PROJECT_SOURCE_DIR}/resources/windows/policy
           -P ${PROJECT_SOURCE_DIR}/cmake/package-windows.cmake
   DEPENDS deploy
-  COMMENT "Making the zip and the installer"
+  COMMENT "Making the zip and the installers"
   VERBATIM)

@@ -48,10 +48,13 @@ test_packages=(
 
 # The Windows build and its tests under wine (make windows, make test-windows,
 # tools/wincheck/build.sh); dpkg-dev unpacks Qt's source when no prebuilt
-# toolkit archive is at hand, python3 checks the traced install order.
+# toolkit archive is at hand, python3 checks the traced install order; wixl
+# makes the MSI and msitools reads it back; osslsigncode signs the program
+# and its installers when a certificate is given (and in CI, with one it makes).
 windows_packages=(
   g++-mingw-w64-x86-64-posix ninja-build googletest dpkg-dev python3
   wine64 fonts-wine librsvg2-bin icoutils xvfb xauth xdotool x11-utils nsis
+  wixl msitools osslsigncode openssl
 )
 
 for arg in "$@"; do

@@ -5,9 +5,11 @@
 ;   setup.exe [/S] [/AllUsers | /CurrentUser]
 ; Without a switch it installs for all users when it runs with administrator
 ; rights and otherwise for the current user (interactively it asks).
-; makensis -DVERSION=x.y.z -DICON=file.ico -DOUTFILE=setup.exe -DFILES=files.nsh installer.nsi
+; makensis -DVERSION=x.y.z -DICON=file.ico -DOUTFILE=setup.exe -DFILES=files.nsh [-DSIGN=script] installer.nsi
 ; FILES lists the deploy folder: File commands, or with UNINSTALL defined the
-; matching Delete and RMDir commands.
+; matching Delete and RMDir commands. SIGN signs the file it is given in
+; place: the uninstaller before it is packed into the installer, then the
+; installer.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -40,6 +42,10 @@ VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "LegalCopyright" "Kordavel"
 Icon "${ICON}"
 UninstallIcon "${ICON}"
+!ifdef SIGN
+  !uninstfinalize '"${SIGN}" "%1"' = 0
+  !finalize '"${SIGN}" "%1"' = 0
+!endif
 
 Var AllUsers      ; 1: for all users, 0: for the current user
 Var ModeGiven     ; 1: the command line chose the mode

@@ -32,7 +32,7 @@ struct MainWindowControls : SettingsControls
     QLabel *softwareVersionLabel = nullptr; // "SW Version - TQ 54"; a click opens the help
     StatusText *statusLabel = nullptr;      // "Ready for next", "Success!", ...
     StatusText *instructionLabel = nullptr; // "Disconnect USB" / "Connect USB"
-    QLabel *programVersionLabel = nullptr;  // "Rev. 0.1.18"
+    QLabel *programVersionLabel = nullptr;  // "Rev. 0.1.19"
     QLabel *copyrightLabel = nullptr;
     QLabel *mountNoticeLabel = nullptr;      // a removable drive attached but not mounted
     QPushButton *mountButton = nullptr;      // mounts it through the desktop's disk service

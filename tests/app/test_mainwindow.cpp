@@ -97,7 +97,7 @@ TEST(MainWindow, CaptionsTooltipsAndInitialStates)
     EXPECT_EQ(controlsOf(mainWindow).softwareVersionLabel->text(), "SW Version - ");
     EXPECT_EQ(controlsOf(mainWindow).instructionLabel->text(), "Disconnect USB");
     EXPECT_EQ(controlsOf(mainWindow).stateLabel->text(), "0");
-    EXPECT_EQ(controlsOf(mainWindow).programVersionLabel->text(), "Rev. 0.1.18");
+    EXPECT_EQ(controlsOf(mainWindow).programVersionLabel->text(), "Rev. 0.1.19");
     EXPECT_EQ(controlsOf(mainWindow).copyrightLabel->text(),
               QString::fromUtf8("\u00A9 2026 Kordavel"));
     for (QWidget *hidden : {static_cast<QWidget *>(controlsOf(mainWindow).noArrowPicture),

@@ -10,8 +10,9 @@
 # organisation's policy: a locked standard on a share and a record folder
 # (see the part at the end).
 # Usage: fleet_e2e.sh linux BUILD_DIR | windows BUILD_DIR
-# On Windows the deploy folder's program runs under wine (its own prefix,
-# KORDAVEL_WINEPREFIX), and the simulator's Windows build plugs the device.
+# On Windows the deploy folder's program (or KORDAVEL_E2E_PROGRAM, a Windows
+# path in the prefix) runs under wine (its own prefix, KORDAVEL_WINEPREFIX),
+# and the simulator's Windows build plugs the device.
 set -Eeuo pipefail
 # wine and its tools often fail without a word: the failing command is named.
 trap 'echo "failed (status $?) at line $LINENO: $BASH_COMMAND" >&2' ERR
@@ -54,7 +55,8 @@ if [ "$mode" = windows ]; then
     export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
     export KORDAVEL_DRIVE_TABLE
     KORDAVEL_DRIVE_TABLE=$(win "$table")
-    program=(/usr/lib/wine/wine64 "$build/deploy/kordavel-config.exe")
+    # The deploy folder's program, or one installed in the prefix (msi_windows.sh).
+    program=(/usr/lib/wine/wine64 "${KORDAVEL_E2E_PROGRAM:-$build/deploy/kordavel-config.exe}")
     sim() { "$build/wine-run.sh" "$build/kordavel-device-sim.exe" "$1" "$(win "$device")" "${@:2}"; }
     plug() { sim plug --table "$(win "$table")" >/dev/null; }
     unplug() { sim unplug --table "$(win "$table")" >/dev/null; }
@@ -65,6 +67,18 @@ if [ "$mode" = windows ]; then
     # server started first: the server of the runs without a display must end
     # before the program starts on its own display.
     settle() { /usr/lib/wine/wineserver64 -w; }
+    # wine's reg now and then ends with status 1 and no word while the
+    # machine is busy: it is tried again, and its own output shown if it
+    # keeps failing.
+    reg() {
+        local out attempt
+        for attempt in 1 2 3; do
+            out=$(/usr/lib/wine/wine64 reg "$@" 2>&1) && return 0
+            sleep "$attempt"
+        done
+        echo "wine reg $*: $out" >&2
+        return 1
+    }
 else
     export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data QT_QPA_PLATFORM=xcb
     export KORDAVEL_DRIVE_TABLE=$table
@@ -94,13 +108,13 @@ echo "command line: --version '$version', --help, a wrong argument: status 2 wit
 if [ "$mode" = windows ]; then
     machine_key='HKLM\SOFTWARE\Policies\Kordavel\Configuration'
     user_key='HKCU\SOFTWARE\Policies\Kordavel\Configuration'
-    policy() { /usr/lib/wine/wine64 reg add "$1" /v "$2" /d "$3" /f >/dev/null; }
+    policy() { reg add "$1" /v "$2" /d "$3" /f; }
     policy "$machine_key" Language de
     policy "$user_key" Language fr
     policy "$machine_key" LockStandard yes
     policy "$user_key" Colour red
     "${program[@]}" --policy 2>/dev/null | tr -d '\r' > "$work/policy.txt"
-    for key in "$machine_key" "$user_key"; do /usr/lib/wine/wine64 reg delete "$key" /f >/dev/null; done
+    for key in "$machine_key" "$user_key"; do reg delete "$key" /f; done
 else
     mkdir -p "$work/xdg/kordavel-config"
     printf '{"Language": "de", "LockStandard": "yes", "Colour": "red"}\n' \
@@ -203,11 +217,12 @@ share=$work/share
 mkdir -p "$share/records"
 sed -e 's/"daysBack": 28/"daysBack": 21/' -e 's/North depot/Share depot/' "$standard" > "$share/north.json"
 if [ "$mode" = windows ]; then
+    settle # the run before has ended with its wine server
     machine_key='HKLM\SOFTWARE\Policies\Kordavel\Configuration'
-    /usr/lib/wine/wine64 reg add "$machine_key" /v FleetStandard /d "$(win "$share/north.json")" /f >/dev/null
-    /usr/lib/wine/wine64 reg add "$machine_key" /v LockStandard /t REG_DWORD /d 1 /f >/dev/null
-    /usr/lib/wine/wine64 reg add "$machine_key" /v RecordFolder /d "$(win "$share/records")" /f >/dev/null
-    unset_policy() { /usr/lib/wine/wine64 reg delete "$machine_key" /f >/dev/null; }
+    reg add "$machine_key" /v FleetStandard /d "$(win "$share/north.json")" /f
+    reg add "$machine_key" /v LockStandard /t REG_DWORD /d 1 /f
+    reg add "$machine_key" /v RecordFolder /d "$(win "$share/records")" /f
+    unset_policy() { reg delete "$machine_key" /f; }
 else
     mkdir -p "$work/xdg-policy/kordavel-config"
     printf '{"FleetStandard": "%s", "LockStandard": true, "RecordFolder": "%s"}\n' \
@@ -243,6 +258,13 @@ touch "$work/window-up"
 while [ ! -f "$work/stop" ]; do
     round=\$(cat "$work/next-round" 2>/dev/null) || break
     if [ -f "$work/round.\$round" ]; then
+        if [ -f "$work/keys.\$round" ]; then
+            # The days back tried from the keyboard first: every control in
+            # the tab order is given a digit (a space could open the help
+            # window over the button this script presses).
+            xdotool windowfocus "\$main" 2>/dev/null
+            for _ in \$(seq 1 30); do xdotool key --delay 20 Tab 7; done
+        fi
         for _ in \$(seq 1 60); do
             [ -f "$device/UPDATES/DI999000.HEX" ] && break
             xdotool mousemove --window "\$main" 236 448 click 1
@@ -316,6 +338,7 @@ unplug
 sim create --version 54 --period-days 92 >/dev/null
 plug
 start_policy_run 410 --standard "$standard_arg"
+touch "$work/keys.1" # locked: what is typed does not reach the device
 policy_round 1 21
 sed -i 's/"daysBack": 21/"daysBack": 14/' "$share/north.json" # edited centrally
 plug

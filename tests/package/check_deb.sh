@@ -19,7 +19,7 @@ done
 grep -q -E '^\./usr/(bin|share)/.*(test_|kordavel-demo|kordavel-device-sim)' <<<"$contents" &&
     { echo "test or tool programs must not be packaged"; fail=1; }
 [ "$(dpkg-deb -f "$deb" Package)" = kordavel-config ] || { echo "wrong package name"; fail=1; }
-[ "$(dpkg-deb -f "$deb" Version)" = 0.1.18 ] || { echo "wrong version"; fail=1; }
+[ "$(dpkg-deb -f "$deb" Version)" = 0.1.19 ] || { echo "wrong version"; fail=1; }
 depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-translations-l10n; do
     grep -q "$lib" <<<"$depends" || { echo "Depends lacks $lib: $depends"; fail=1; }
