@@ -61,20 +61,24 @@ execute_process(COMMAND ${WIXL_HEAT} -p ${DEPLOY}/ --component-group DeployedFil
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "wixl-heat failed")
 endif()
-file(REMOVE ${OUT}/${name}-x64.msi)
-# wixl takes the files' sources relative to where it runs.
-execute_process(COMMAND ${WIXL} -a x64 -D Version=${VERSION} -D Deploy=. -D Win64=yes
-                        -o ${OUT}/${name}-x64.msi ${WXS} ${OUT}/msi-files.wxs
-                WORKING_DIRECTORY ${DEPLOY} RESULT_VARIABLE rc)
+# wixl takes the files' sources relative to where it runs. The MSI gets its
+# name only once it is complete (and signed, when it is to be).
+file(RELATIVE_PATH deploy_here ${OUT} ${DEPLOY})
+file(RELATIVE_PATH icon_here ${OUT} ${ICON})
+file(REMOVE ${OUT}/${name}-x64.msi ${OUT}/${name}-x64.msi.part)
+execute_process(COMMAND ${WIXL} -a x64 -D Version=${VERSION} -D Deploy=${deploy_here} -D Icon=${icon_here}
+                        -D Win64=yes -o ${OUT}/${name}-x64.msi.part ${WXS} ${OUT}/msi-files.wxs
+                WORKING_DIRECTORY ${OUT} RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "wixl failed")
 endif()
 if(SIGN)
-  execute_process(COMMAND ${SIGN} ${OUT}/${name}-x64.msi RESULT_VARIABLE rc)
+  execute_process(COMMAND ${SIGN} ${OUT}/${name}-x64.msi.part RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "could not sign ${name}-x64.msi")
   endif()
 endif()
+file(RENAME ${OUT}/${name}-x64.msi.part ${OUT}/${name}-x64.msi)
 
 # The zip holds one folder, named after the program and its version.
 file(REMOVE_RECURSE ${OUT}/zip-staging)

@@ -30,6 +30,10 @@ ManifestDPIAware true
 !define FOLDER "Kordavel Configuration"
 ; Windows' answer when a program needs elevation the caller did not give.
 !define ERROR_ELEVATION_REQUIRED 740
+; Windows Installer's "fatal error during installation", for a refusal.
+!define ERROR_INSTALL_FAILURE 1603
+; Where the MSI notes the program's folder (resources/windows/kordavel-config.wxs).
+!define MSI_KEY "Software\Kordavel\Configuration"
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -118,6 +122,15 @@ Function .onInit
   ${AndIf} ${Silent}
     ; A silent roll-out for all users must be started with administrator rights.
     SetErrorLevel ${ERROR_ELEVATION_REQUIRED}
+    Quit
+  ${EndIf}
+  ; The MSI installs into the same folder for all users, with an entry of its
+  ; own: the two would overwrite and then remove each other's files.
+  ReadRegStr $0 HKLM "${MSI_KEY}" "ProgramFolder"
+  ${If} $AllUsers = 1
+  ${AndIf} $0 != ""
+    MessageBox MB_OK|MB_ICONSTOP "${PRODUCT} is already installed on this computer from its MSI package. Uninstall that first (Apps & Features)." /SD IDOK
+    SetErrorLevel ${ERROR_INSTALL_FAILURE}
     Quit
   ${EndIf}
   !insertmacro UseMode ""

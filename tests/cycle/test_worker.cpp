@@ -3,20 +3,17 @@
 // never the window, and once it lets go the flow goes on exactly as without
 // the stall.
 #include "cycle/executor.h"
-#include "fleet/fleetfiles.h"
 #include "support/testsupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 

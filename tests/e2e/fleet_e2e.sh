@@ -23,13 +23,15 @@ for tool in xvfb-run xdotool; do
     command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages xvfb, xdotool)"
 done
 work=$(mktemp -d)
+runner=
 policy_runner=
-# A failure ends the program's run too, before its folder goes.
+# A failure ends the program's runs too, before their folder goes: each ends
+# its program and its display itself when told.
 end_runs() {
-    if [ -n "$policy_runner" ]; then
-        touch "$work/stop" # it ends the program and its display itself
-        wait "$policy_runner" 2>/dev/null || true
-    fi
+    touch "$work/done" "$work/stop"
+    for run in "$runner" "$policy_runner"; do
+        if [ -n "$run" ]; then wait "$run" 2>/dev/null || true; fi
+    done
     rm -rf "$work"
 }
 trap end_runs EXIT
@@ -74,6 +76,10 @@ if [ "$mode" = windows ]; then
         local out attempt
         for attempt in 1 2 3; do
             out=$(/usr/lib/wine/wine64 reg "$@" 2>&1) && return 0
+            # A delete that did its work before it failed leaves no key.
+            if [ "$1" = delete ] && ! /usr/lib/wine/wine64 reg query "$2" >/dev/null 2>&1; then
+                return 0
+            fi
             sleep "$attempt"
         done
         echo "wine reg $*: $out" >&2
@@ -297,11 +303,9 @@ start_policy_run() {
 stop_policy_run() {
     touch "$work/stop"
     wait "$policy_runner" || fail "the program's run failed: $(cat "$work/policy-program.log")"
-    # The program ends with its display; the next run starts once it has.
-    for _ in $(seq 1 40); do
-        pgrep -f 'kordavel-config(\.exe)?( |$)' >/dev/null || break
-        sleep 0.25
-    done
+    # The run waited for its program; under wine the next starts once the
+    # prefix's server has ended too.
+    settle
 }
 successes() { rows 2>/dev/null | grep -c $'\tsuccess\t' || true; }
 device_days() {

@@ -25,8 +25,9 @@ setup="$build/kordavel-config-$version-setup.exe"
 zip="$build/kordavel-config-$version-windows-x64.zip"
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
-for tool in wixl osslsigncode openssl unzip; do
-    command -v "$tool" >/dev/null || { echo "$tool is missing (Debian packages wixl, osslsigncode, openssl, unzip)"; exit 1; }
+for tool in wixl msiinfo osslsigncode openssl unzip strings; do
+    command -v "$tool" >/dev/null ||
+        { echo "$tool is missing (Debian packages wixl, msitools, osslsigncode, openssl, unzip, binutils)"; exit 1; }
 done
 for f in "$msi" "$setup" "$zip" "$build/msi-files.wxs"; do
     [ -f "$f" ] || { echo "no $f: make windows makes it"; exit 1; }
@@ -44,9 +45,18 @@ drive_c="$KORDAVEL_WINEPREFIX/drive_c"
 win() { local p=$1; echo "Z:${p//\//\\}"; }
 
 # The Apps & Features entries named Kordavel Configuration, as "key version".
+# The key is always there: a query that fails is an error, not "no entry".
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+# Wine now and then cannot start its own reg.exe ("Application could not be
+# started"): it is tried again.
 entries() {
-    "$wine" reg query "$uninstall_key" /s 2>/dev/null | tr -d '\r' | awk '
+    local listed attempt
+    for attempt in 1 2 3 4; do
+        listed=$("$wine" reg query "$uninstall_key" /s 2>&1) && break
+        [ "$attempt" -lt 4 ] || { echo "wine reg query failed: $listed" >&2; return 1; }
+        sleep "$attempt"
+    done
+    tr -d '\r' <<<"$listed" | awk '
         /^HKEY/ { key = $0; name = ""; ver = ""; next }
         $1 == "DisplayName" { sub(/^ *DisplayName +REG_SZ +/, ""); name = $0 }
         $1 == "DisplayVersion" { ver = $3 }
@@ -58,6 +68,9 @@ msiexec() {
     "$wineserver" -w
     return "$status"
 }
+# A refusal ends with 1603 (ERROR_INSTALL_FAILURE), of which a shell sees the
+# low byte.
+refused=$((1603 % 256))
 program_dir="$drive_c/Program Files/Kordavel Configuration"
 # Windows puts a per-machine package's Start-menu entry in the menu of all
 # users; wine in the menu of the user who installs it.
@@ -76,17 +89,23 @@ uninstaller_copy="$work/uninstall.exe"
 cp "$program_dir/uninstall.exe" "$uninstaller_copy" # its signature is checked below
 status=0
 msiexec /i "$(win "$msi")" /qn || status=$?
-[ "$status" -ne 0 ] || fail "the MSI installed over the setup program's installation"
+[ "$status" -eq "$refused" ] || fail "the MSI beside the setup program's installation ended with $status"
 [ "$(entries | wc -l)" -eq 1 ] || fail "the refused MSI left an entry: $(entries)"
 [ -f "$program_dir/uninstall.exe" ] || fail "the refused MSI changed the setup program's files"
-echo "beside the setup program's installation the MSI is refused (status $status) and changes nothing"
+echo "beside the setup program's installation the MSI is refused (1603) and changes nothing"
 "$wine" "C:\\Program Files\\Kordavel Configuration\\uninstall.exe" /S /AllUsers
 "$wineserver" -w
 [ -z "$(entries)" ] || fail "the setup program's entry is still there"
 
-# 2. An older MSI from the same files, then this one over it.
-(cd "$build/deploy" && wixl -a x64 -D Version=0.0.1 -D Deploy=. -D Win64=yes -o "$work/old.msi" \
-    "$here/../../resources/windows/kordavel-config.wxs" "$build/msi-files.wxs")
+# 2. The package: per machine, this version, the upgrade code every version
+# has. An older MSI from the same files, then this one over it.
+upgrade_code=$(grep -o 'UpgradeCode="[^"]*"' "$here/../../resources/windows/kordavel-config.wxs" | cut -d'"' -f2)
+properties=$(msiinfo export "$msi" Property | tr -d '\r')
+for expected in "ALLUSERS	1" "ProductVersion	$version" "UpgradeCode	{$upgrade_code}"; do
+    grep -qxF "$expected" <<<"$properties" || fail "the MSI's properties lack '$expected'"
+done
+(cd "$build" && wixl -a x64 -D Version=0.0.1 -D Deploy=deploy -D Icon=src/app/kordavel-config.ico -D Win64=yes \
+    -o "$work/old.msi" "$here/../../resources/windows/kordavel-config.wxs" "$build/msi-files.wxs")
 msiexec /i "$(win "$work/old.msi")" /qn
 [ "$(entries | awk '{print $NF}')" = 0.0.1 ] || fail "the older MSI is not installed: $(entries)"
 start=$(date +%s)
@@ -103,14 +122,22 @@ cmp -s "$program_dir/kordavel-config.exe" "$build/deploy/kordavel-config.exe" ||
     fail "the installed program is not the one built"
 shortcut=$(start_menu_entry)
 [ -n "$shortcut" ] || fail "no Start-menu entry"
-target=$( { strings -n 8 "$shortcut"; strings -n 8 -el "$shortcut"; } | grep -oi 'C:.*kordavel-config\.exe$' | head -n 1)
+target=$( { strings -n 8 "$shortcut"; strings -n 8 -el "$shortcut"; } | grep -oi 'C:.*kordavel-config\.exe$' | head -n 1 || true)
 [ "$target" = 'C:\Program Files\Kordavel Configuration\kordavel-config.exe' ] ||
     fail "the Start-menu entry points to '$target'"
 status=0
 msiexec /i "$(win "$work/old.msi")" /qn || status=$?
-[ "$status" -ne 0 ] || fail "the older MSI was taken over the later one"
+[ "$status" -eq "$refused" ] || fail "the older MSI over the later one ended with $status"
 [ "$(entries | awk '{print $NF}')" = "$version" ] || fail "the older MSI replaced the later one"
-echo "upgraded in place from 0.0.1 to $version: one entry, the Start-menu entry at the program; 0.0.1 refused over it"
+# The setup program is refused over the MSI's installation, too.
+status=0
+"$wine" "$setup" /S /AllUsers || status=$?
+"$wineserver" -w
+[ "$status" -eq "$refused" ] || fail "the setup program over the MSI's installation ended with $status"
+[ ! -e "$program_dir/uninstall.exe" ] || fail "the setup program installed over the MSI's installation"
+[ "$(entries | wc -l)" -eq 1 ] || fail "the setup program added an entry beside the MSI's: $(entries)"
+echo "upgraded in place from 0.0.1 to $version: one entry, the Start-menu entry at the program;" \
+     "0.0.1 and the setup program refused over it"
 
 # 3. The installed program, end to end, with the organisation's policy.
 KORDAVEL_E2E_PROGRAM='C:\Program Files\Kordavel Configuration\kordavel-config.exe' \
@@ -137,10 +164,10 @@ unzip -q -o "$zip" "kordavel-config-$version/kordavel-config.exe" -d "$work/zip"
 signed=("$build/deploy/kordavel-config.exe" "$work/zip/kordavel-config-$version/kordavel-config.exe"
         "$setup" "$uninstaller_copy" "$msi")
 if [ -n "$pkcs12" ]; then
-    # The certificate, and the system's authorities for one they issued.
-    openssl pkcs12 -in "$pkcs12" -passin "file:$password_file" -nokeys -clcerts -out "$work/ca.pem" 2>/dev/null ||
-        openssl pkcs12 -legacy -in "$pkcs12" -passin "file:$password_file" -nokeys -clcerts -out "$work/ca.pem"
-    [ -f /etc/ssl/certs/ca-certificates.crt ] && cat /etc/ssl/certs/ca-certificates.crt >> "$work/ca.pem"
+    # Only the certificates the PKCS#12 file holds are trusted: a signature
+    # by anyone else does not pass.
+    openssl pkcs12 -in "$pkcs12" -passin "file:$password_file" -nokeys -out "$work/ca.pem" 2>/dev/null ||
+        openssl pkcs12 -legacy -in "$pkcs12" -passin "file:$password_file" -nokeys -out "$work/ca.pem"
     for f in "${signed[@]}"; do
         osslsigncode verify -CAfile "$work/ca.pem" -in "$f" > "$work/verify.txt" 2>&1 ||
             { cat "$work/verify.txt"; fail "no valid signature on $(basename "$f")"; }
@@ -148,9 +175,9 @@ if [ -n "$pkcs12" ]; then
     done
 else
     for f in "${signed[@]}"; do
-        if osslsigncode extract-signature -in "$f" -out "$work/signature.der" >/dev/null 2>&1; then
-            fail "$(basename "$f") is signed, but the build was given no certificate"
-        fi
+        answer=$(osslsigncode extract-signature -in "$f" -out "$work/signature.der" 2>&1 || true)
+        grep -qiE 'no signature' <<<"$answer" ||
+            fail "$(basename "$f") is signed, or could not be read, but the build was given no certificate: $answer"
     done
     echo "no certificate given: the program, the setup program, its uninstaller and the MSI are unsigned"
 fi
