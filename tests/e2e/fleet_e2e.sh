@@ -134,18 +134,31 @@ grep -q '^  Colour (.*) is not used: the program has no such policy\.$' "$work/p
     fail "--policy does not name the unknown value"
 echo "command line: --policy shows the policy set and names what it does not use ($mode)"
 
+# Both runs start the program (the arguments, output to LOG) on their display
+# and find its main window: sourced, it leaves pid and main set, or ends the
+# run saying which windows there are.
+cat > "$work/start-program.sh" <<'START'
+"$@" >>"$log" 2>&1 &
+pid=$!
+main=
+for _ in $(seq 1 240); do
+    main=$(xdotool search --onlyvisible --name '^Kordavel Configuration$' 2>/dev/null | head -n 1)
+    [ -n "$main" ] && break
+    sleep 0.25
+done
+if [ -z "$main" ]; then
+    echo "no main window; the windows there:"
+    xdotool search --name '.' getwindowname %@ 2>/dev/null | sed 's/^/  /'
+    kill $pid
+    exit 1
+fi
+START
+
 cat > "$work/inner.sh" <<INNER
 #!/usr/bin/env bash
 set -u
-"\$@" >"$work/program.log" 2>&1 &
-pid=\$!
-main=
-for _ in \$(seq 1 240); do
-    main=\$(xdotool search --onlyvisible --name '^Kordavel Configuration\$' 2>/dev/null | head -n 1)
-    [ -n "\$main" ] && break
-    sleep 0.25
-done
-[ -n "\$main" ] || { echo "no main window"; kill \$pid; exit 1; }
+log="$work/program.log"
+source "$work/start-program.sh"
 # Configure (at 236, 448 in the client area) is enabled once the device is
 # read; pressed until the configuration file is on the device.
 for _ in \$(seq 1 60); do
@@ -244,21 +257,8 @@ sed 's/^/  /' "$work/policy.txt"
 cat > "$work/rounds.sh" <<INNER
 #!/usr/bin/env bash
 set -u
-"\$@" >>"$work/policy-program.log" 2>&1 &
-pid=\$!
-main=
-for _ in \$(seq 1 240); do
-    main=\$(xdotool search --onlyvisible --name '^Kordavel Configuration\$' 2>/dev/null | head -n 1)
-    [ -n "\$main" ] && break
-    sleep 0.25
-done
-if [ -z "\$main" ]; then
-    echo "no main window; the windows there:"
-    xdotool search --name '.' getwindowname %@ 2>/dev/null | sed 's/^/  /'
-    ps -ef | grep '[k]ordavel-config' | sed 's/^/  /'
-    kill \$pid
-    exit 1
-fi
+log="$work/policy-program.log"
+source "$work/start-program.sh"
 touch "$work/window-up"
 # Each round file asks for one Configure: pressed until the file is on the device.
 while [ ! -f "$work/stop" ]; do
