@@ -154,10 +154,6 @@ windows:
 	    -DKORDAVEL_SIGN_TIMESTAMP_URL="$(SIGN_TIMESTAMP_URL)" >/dev/null
 	@cmake --build $(WIN_BUILD) -j $(JOBS)
 
-# The test suite of the Windows build, under wine. Its tests wait more than
-# they compute (on the wine server, the X server, the program's timers):
-# twice as many run at once as there are cores; those that measure time run
-# alone all the same.
-WIN_TEST_JOBS ?= $(shell echo $$(( $(JOBS) * 2 )))
+# The test suite of the Windows build, under wine.
 test-windows: windows
-	@cd $(WIN_BUILD) && ctest --output-on-failure -j $(WIN_TEST_JOBS)
+	@cd $(WIN_BUILD) && ctest --output-on-failure -j $(JOBS)

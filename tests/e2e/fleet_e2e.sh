@@ -226,8 +226,8 @@ assert bytes([0x19]) in second and bytes([0x12]) not in second, "168 h speed, no
 PY
 echo "fleet standard end to end: the device took the standard's settings, the record holds both rows ($mode)"
 
-# The organisation's policy end to end: a locked standard on a "share" (a
-# folder standing in for it) and a record folder there. The command line's
+# The organisation's policy end to end: a standard on a "share" (a folder
+# standing in for it), applied and locked, and a record folder there. The command line's
 # own standard is not used. The standard is edited on the share between two
 # devices: the second takes the edit without a restart. The record folder is
 # taken away for one Configure and a restart, then brought back:
@@ -239,20 +239,21 @@ if [ "$mode" = windows ]; then
     settle # the run before has ended with its wine server
     machine_key='HKLM\SOFTWARE\Policies\Kordavel\Configuration'
     reg add "$machine_key" /v FleetStandard /d "$(win "$share/north.json")" /f
+    reg add "$machine_key" /v ApplyStandard /t REG_DWORD /d 1 /f
     reg add "$machine_key" /v LockStandard /t REG_DWORD /d 1 /f
     reg add "$machine_key" /v RecordFolder /d "$(win "$share/records")" /f
     unset_policy() { reg delete "$machine_key" /f; }
 else
     mkdir -p "$work/xdg-policy/kordavel-config"
-    printf '{"FleetStandard": "%s", "LockStandard": true, "RecordFolder": "%s"}\n' \
+    printf '{"FleetStandard": "%s", "ApplyStandard": true, "LockStandard": true, "RecordFolder": "%s"}\n' \
         "$share/north.json" "$share/records" > "$work/xdg-policy/kordavel-config/policies.json"
     export XDG_CONFIG_DIRS=$work/xdg-policy
     unset_policy() { :; }
 fi
 "${program[@]}" --policy 2>/dev/null | tr -d '\r' > "$work/policy.txt"
 sed 's/^/  /' "$work/policy.txt"
-[ "$(grep -cE '^  (FleetStandard|LockStandard|RecordFolder) = ' "$work/policy.txt")" -eq 3 ] ||
-    fail "--policy does not show the three values set"
+[ "$(grep -cE '^  (FleetStandard|ApplyStandard|LockStandard|RecordFolder) = ' "$work/policy.txt")" -eq 4 ] ||
+    fail "--policy does not show the four values set"
 
 cat > "$work/rounds.sh" <<INNER
 #!/usr/bin/env bash
