@@ -2,8 +2,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps test-deps configure build test-build run test clean test-sanitize test-tsan test-stall fuzz fuzz-build fuzz-long soak \
-        bench footprint package windows test-windows startup startup-windows
+.PHONY: all deps test-deps configure build test-build run test clean sanitize-build test-sanitize tsan-build test-tsan test-stall fuzz fuzz-build fuzz-long soak \
+        bench footprint package windows test-windows windows-suite startup startup-windows
 
 all: build
 
@@ -39,21 +39,25 @@ test: test-build
 clean:
 	@rm -rf $(BUILD)
 
-# The whole test suite once more, built with AddressSanitizer and UBSan.
+# The whole test suite once more, built with AddressSanitizer and UBSan
+# (sanitize-build only builds it).
 SAN_BUILD ?= build-asan
-test-sanitize: test-deps
+sanitize-build: test-deps
 	@cmake -S . -B $(SAN_BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Debug -DKORDAVEL_SANITIZE=ON >/dev/null
 	@cmake --build $(SAN_BUILD) -j $(JOBS) -- --no-print-directory -s
+test-sanitize: sanitize-build
 	@cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 # The core's tests, the cycle's hand-off to its worker threads among them,
 # under ThreadSanitizer, and a planted race that must still be reported
-# (tests/support/tsan_check.sh). They need no GUI, which is not built here.
+# (tests/support/tsan_check.sh). They need no GUI, which is not built here
+# (tsan-build only builds them).
 TSAN_BUILD ?= build-tsan
-test-tsan: test-deps
+tsan-build: test-deps
 	@cmake -S . -B $(TSAN_BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Debug -DKORDAVEL_TSAN=ON >/dev/null
 	@cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_core -- --no-print-directory -s
+test-tsan: tsan-build
 	@bash tests/support/tsan_check.sh $(TSAN_BUILD)
 
 # The program on a device whose file system holds its calls (FUSE, so root or
@@ -156,4 +160,8 @@ windows:
 
 # The test suite of the Windows build, under wine.
 test-windows: windows
+	@$(MAKE) --no-print-directory windows-suite
+
+# The Windows test suite under wine, on the build as it is.
+windows-suite:
 	@cd $(WIN_BUILD) && ctest --output-on-failure -j $(JOBS)
