@@ -95,7 +95,11 @@ public:
         window.show();
         m_window = &window;
         m_cycle = &executor.cycle();
-        return configure() && unplugAndReplug() ? 0 : 1;
+        const bool done = configure() && unplugAndReplug();
+        // Both are gone once this returns.
+        m_window = nullptr;
+        m_cycle = nullptr;
+        return done ? 0 : 1;
     }
 
 private:
