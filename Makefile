@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps test-deps configure build test-build run test clean sanitize-build test-sanitize tsan-build test-tsan test-stall fuzz fuzz-build fuzz-long soak \
+.PHONY: all deps test-deps configure build test-build run test clean sanitize-build sanitize-suite test-sanitize tsan-build test-tsan test-stall fuzz fuzz-build fuzz-long soak \
         bench footprint package windows test-windows windows-suite startup startup-windows
 
 all: build
@@ -40,12 +40,14 @@ clean:
 	@rm -rf $(BUILD)
 
 # The whole test suite once more, built with AddressSanitizer and UBSan
-# (sanitize-build only builds it).
+# (sanitize-build only builds it, sanitize-suite only runs it).
 SAN_BUILD ?= build-asan
 sanitize-build: test-deps
 	@cmake -S . -B $(SAN_BUILD) -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Debug -DKORDAVEL_SANITIZE=ON >/dev/null
 	@cmake --build $(SAN_BUILD) -j $(JOBS) -- --no-print-directory -s
 test-sanitize: sanitize-build
+	@$(MAKE) --no-print-directory sanitize-suite
+sanitize-suite:
 	@cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 

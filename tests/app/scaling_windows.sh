@@ -17,11 +17,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"; WINEPREFIX=$KORDAVEL_WINEPREFIX "$wineserver" -k 2>/dev/null || true' EXIT
 "$build/wine-run.sh" cmd /c exit   # makes the prefix
 # Xvfb runs no window manager, and wine waits up to 2 s for one whenever it
-# hides or destroys a window it has left to one: unmanaged windows spare the
-# hundred or so windows of a run that wait. Nothing here asks the window
-# manager for anything (the tests that drive windows with xdotool keep it).
+# hides or destroys a window it has left to one: some fifteen windows a scale,
+# each closed after a wait, until the windows were unmanaged. Nothing here
+# asks a window manager for anything (the tests that drive windows with
+# xdotool keep managed ones).
 WINEPREFIX=$KORDAVEL_WINEPREFIX WINEDEBUG=-all "$wine" reg add 'HKCU\Software\Wine\X11 Driver' \
     /v Managed /d N /f >/dev/null
+WINEPREFIX=$KORDAVEL_WINEPREFIX "$wineserver" -w # the registry is saved as the server ends
 shots=${KORDAVEL_SHOTS_DIR:-$work}
 mkdir -p "$shots"
 shots=$(realpath "$shots")
