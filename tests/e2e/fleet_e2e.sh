@@ -69,22 +69,8 @@ if [ "$mode" = windows ]; then
     # server started first: the server of the runs without a display must end
     # before the program starts on its own display.
     settle() { /usr/lib/wine/wineserver64 -w; }
-    # wine's reg now and then ends with status 1 and no word while the
-    # machine is busy: it is tried again, and its own output shown if it
-    # keeps failing.
-    reg() {
-        local out attempt
-        for attempt in 1 2 3; do
-            out=$(/usr/lib/wine/wine64 reg "$@" 2>&1) && return 0
-            # A delete that did its work before it failed leaves no key.
-            if [ "$1" = delete ] && ! /usr/lib/wine/wine64 reg query "$2" >/dev/null 2>&1; then
-                return 0
-            fi
-            sleep "$attempt"
-        done
-        echo "wine reg $*: $out" >&2
-        return 1
-    }
+    . "$(dirname "$0")/../support/wine_reg.sh"
+    reg() { wine_reg "$@"; }
 else
     export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data QT_QPA_PLATFORM=xcb
     export KORDAVEL_DRIVE_TABLE=$table

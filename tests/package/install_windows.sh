@@ -13,6 +13,7 @@ version=$2
 setup="$build/kordavel-config-$version-setup.exe"
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
+. "$(dirname "$0")/../support/wine_reg.sh"
 for tool in makensis xvfb-run xdotool unzip; do
     command -v "$tool" >/dev/null || { echo "$tool is missing (Debian packages nsis, xvfb, xdotool, unzip)"; exit 1; }
 done
@@ -72,7 +73,9 @@ echo "the administrative templates are in the zip and beside the installers"
 rm -rf "$drive_c/portable"
 
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KordavelConfiguration'
-entry() { "$wine" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$1 == n {print $3}'; }
+entry() { wine_reg query "$key" /v "$1" | tr -d '\r' | awk -v n="$1" '$1 == n {print $3}'; }
+# Succeeds when key is not there; a reg that keeps failing is not taken for that.
+absent() { local status=0; wine_reg query "$1" >/dev/null || status=$?; [ "$status" -eq 1 ]; }
 
 # An older version, made from the same files, installed first. It is left
 # uncompressed: packing it as the release is packed would take a quarter of
@@ -89,8 +92,8 @@ start=$(date +%s)
 echo "silent install took $(( $(date +%s) - start )) s"
 [ "$(entry DisplayVersion)" = "$version" ] || fail "DisplayVersion is '$(entry DisplayVersion)', not $version"
 [ "$(entry Publisher)" = Kordavel ] || fail "no publisher"
-"$wine" reg query "$key" /v DisplayName | tr -d '\r' | grep -q 'Kordavel Configuration' || fail "no DisplayName"
-"$wine" reg query "$key" /v UninstallString | tr -d '\r' | grep -qF 'uninstall.exe' || fail "no UninstallString"
+wine_reg query "$key" /v DisplayName | tr -d '\r' | grep -q 'Kordavel Configuration' || fail "no DisplayName"
+wine_reg query "$key" /v UninstallString | tr -d '\r' | grep -qF 'uninstall.exe' || fail "no UninstallString"
 
 program_dir="$drive_c/Program Files/Kordavel Configuration"
 [ -f "$program_dir/kordavel-config.exe" ] || fail "the program is not in Program Files"
@@ -114,7 +117,7 @@ echo "the installed program started and showed \"Kordavel Configuration\""
 "$wineserver" -w
 [ ! -e "$program_dir" ] || fail "the program folder is still there: $(ls -R "$program_dir")"
 [ ! -e "$shortcut" ] || fail "the shortcut is still there"
-if "$wine" reg query "$key" >/dev/null 2>&1; then fail "the Apps & Features entry is still there"; fi
+absent "$key" || fail "the Apps & Features entry is still there"
 list_files > "$work/after.txt"
 if ! diff "$work/before.txt" "$work/after.txt"; then
     fail "files left behind (lines with >)"
@@ -126,15 +129,15 @@ echo "for all users: install, upgrade and uninstall passed"
 strings "$setup" | grep 'requestedExecutionLevel level="asInvoker"' >/dev/null ||
     fail "the installer asks for elevation"
 user_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\KordavelConfiguration'
-user_entry() { "$wine" reg query "$user_key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$1 == n {print $3}'; }
+user_entry() { wine_reg query "$user_key" /v "$1" | tr -d '\r' | awk -v n="$1" '$1 == n {print $3}'; }
 "$wine" "$work/old-setup.exe" /S /CurrentUser
 "$wineserver" -w
 [ "$(user_entry DisplayVersion)" = 0.0.1 ] || fail "the older version is not installed for the user"
 "$wine" "$setup" /S /CurrentUser
 "$wineserver" -w
 [ "$(user_entry DisplayVersion)" = "$version" ] || fail "per-user DisplayVersion is '$(user_entry DisplayVersion)'"
-if "$wine" reg query "$key" >/dev/null 2>&1; then fail "a per-user install wrote an entry for all users"; fi
-"$wine" reg query "$user_key" /v QuietUninstallString | tr -d '\r' | grep -qF 'uninstall.exe" /S /CurrentUser' ||
+absent "$key" || fail "a per-user install wrote an entry for all users"
+wine_reg query "$user_key" /v QuietUninstallString | tr -d '\r' | grep -qF 'uninstall.exe" /S /CurrentUser' ||
     fail "no quiet per-user uninstall string"
 user_home=$(ls -d "$drive_c"/users/*/AppData/Local | grep -v /Public/ | head -n 1)
 user_dir="$user_home/Programs/Kordavel Configuration"
@@ -151,7 +154,7 @@ case "$user_target" in
 esac
 shows_window "$user_target" || fail "the per-user program did not show its window"
 echo "the per-user program started and showed \"Kordavel Configuration\""
-quiet=$("$wine" reg query "$user_key" /v QuietUninstallString | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
+quiet=$(wine_reg query "$user_key" /v QuietUninstallString | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
 # Run as Apps & Features runs it: the quoted program, then its switches.
 uninstaller=${quiet#\"}; uninstaller=${uninstaller%%\"*}
 read -r -a switches <<< "${quiet##*\" }"
@@ -159,7 +162,7 @@ read -r -a switches <<< "${quiet##*\" }"
 "$wineserver" -w
 [ ! -e "$user_dir" ] || fail "the per-user folder is still there: $(ls -R "$user_dir")"
 [ ! -e "$user_shortcut" ] || fail "the per-user shortcut is still there"
-if "$wine" reg query "$user_key" >/dev/null 2>&1; then fail "the per-user entry is still there"; fi
+absent "$user_key" || fail "the per-user entry is still there"
 list_files > "$work/after-user.txt"
 if ! diff "$work/before.txt" "$work/after-user.txt"; then
     fail "files left behind by the per-user install (lines with >)"

@@ -25,6 +25,7 @@ setup="$build/kordavel-config-$version-setup.exe"
 zip="$build/kordavel-config-$version-windows-x64.zip"
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
+. "$here/../support/wine_reg.sh"
 for tool in wixl msiinfo osslsigncode openssl unzip strings; do
     command -v "$tool" >/dev/null ||
         { echo "$tool is missing (Debian packages wixl, msitools, osslsigncode, openssl, unzip, binutils)"; exit 1; }
@@ -47,15 +48,9 @@ win() { local p=$1; echo "Z:${p//\//\\}"; }
 # The Apps & Features entries named Kordavel Configuration, as "key version".
 # The key is always there: a query that fails is an error, not "no entry".
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-# Wine now and then cannot start its own reg.exe ("Application could not be
-# started"): it is tried again.
 entries() {
-    local listed attempt
-    for attempt in 1 2 3 4; do
-        listed=$("$wine" reg query "$uninstall_key" /s 2>&1) && break
-        [ "$attempt" -lt 4 ] || { echo "wine reg query failed: $listed" >&2; return 1; }
-        sleep "$attempt"
-    done
+    local listed
+    listed=$(wine_reg query "$uninstall_key" /s) || return 1
     tr -d '\r' <<<"$listed" | awk '
         /^HKEY/ { key = $0; name = ""; ver = ""; next }
         $1 == "DisplayName" { sub(/^ *DisplayName +REG_SZ +/, ""); name = $0 }
